@@ -22,6 +22,7 @@ function(obx_add_qtest name)
     add_executable(${name} ${ARG_SOURCES})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} obx_resources Qt5::Test)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests/support)
     target_compile_definitions(${name} PRIVATE
         OBX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" OBX_BINARY_DIR="${CMAKE_BINARY_DIR}"
         OBX_RUNTIME_DIR="${OBX_RUNTIME_DIR}")

@@ -1,1 +1,156 @@
-int main(){}
+#include "app/core/logging.h"
+#include "app/core/setting.h"
+#include "app/core/startupstate.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The fatal case must end the process, so it runs in a child: the test
+// binary started again with OBX_FATAL_LOG_DIR set.
+static int runFatalChild(const QByteArray& dir)
+{
+    logDirectory = QString::fromLocal8Bit(dir);
+    qInstallMessageHandler(LogMessageHandler);
+    qFatal("fatal reason %d", 42);
+    return 0;
+}
+
+class TestLogging : public QObject
+{
+    Q_OBJECT
+
+    static QString readAll(const QString& path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }
+
+private slots:
+    void lineFormats_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("debug") << int(QtDebugMsg) << QString();
+        QTest::newRow("info") << int(QtInfoMsg) << "[2026-01-02T03:04:05.006] Info -- : text";
+        QTest::newRow("warning") << int(QtWarningMsg) << "[2026-01-02T03:04:05.006] Warning -- : text";
+        QTest::newRow("critical") << int(QtCriticalMsg)
+                                  << "[2026-01-02T03:04:05.006] Critical -- : text";
+        QTest::newRow("fatal") << int(QtFatalMsg) << "[2026-01-02T03:04:05.006] Fatal -- : text";
+    }
+    void lineFormats()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, expected);
+        const QDateTime time(QDate(2026, 1, 2), QTime(3, 4, 5, 6));
+        QCOMPARE(Logging::formatLine(QtMsgType(type), time, QStringLiteral("text")), expected);
+    }
+
+    void handlerAppendsUtf8LinesToTheFileOfTheDay()
+    {
+        QTemporaryDir dir;
+        logDirectory = dir.path();
+        const QString expectedFile =
+            dir.path() + QLatin1Char('/') +
+            QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".log");
+        QCOMPARE(Logging::logFilePath(QDate::currentDate()), expectedFile);
+
+        qInstallMessageHandler(LogMessageHandler);
+        qDebug() << "dropped";
+        qInfo().noquote() << QString::fromUtf8("first \xe3\x83\xad\xe3\x82\xb0");
+        qWarning().noquote() << "second";
+        qInstallMessageHandler(nullptr);
+
+        const QByteArray raw = [&] {
+            QFile f(expectedFile);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        QVERIFY(!raw.contains('\r'));
+        QVERIFY(!raw.startsWith("\xef\xbb\xbf"));
+        const QStringList lines = QString::fromUtf8(raw).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3); // two lines, each ended by one line feed
+        QVERIFY(lines.last().isEmpty());
+        const QRegularExpression stamp(
+            QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] "));
+        QVERIFY(stamp.match(lines[0]).hasMatch());
+        QVERIFY(lines[0].endsWith(QString::fromUtf8("Info -- : first \xe3\x83\xad\xe3\x82\xb0")));
+        QVERIFY(lines[1].endsWith(QLatin1String("Warning -- : second")));
+        QVERIFY(lines[0].mid(1, 10) == QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    }
+
+    void logDirectoryFromSetting_data()
+    {
+        QTest::addColumn<QString>("logPath");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty uses temporary folder") << QString() << "TMP";
+        QTest::newRow("two separators lose one") << "DIR/logs//" << "DIR/logs/";
+        QTest::newRow("backslash") << "DIR/logs\\" << "DIR/logs";
+        QTest::newRow("environment") << "%OBX_TEST_LOG_ROOT%/x" << "DIR/x";
+    }
+    void logDirectoryFromSetting()
+    {
+        QFETCH(QString, logPath);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        qputenv("OBX_TEST_LOG_ROOT", dir.path().toLocal8Bit());
+        localTmpDir = dir.path() + QStringLiteral("/tmp/");
+        logPath.replace(QLatin1String("DIR"), dir.path());
+        expected.replace(QLatin1String("TMP"), dir.path() + QStringLiteral("/tmp"));
+        expected.replace(QLatin1String("DIR"), dir.path());
+        // As at start-up: the folder comes from the settings file.
+        const QString ini = dir.filePath(QStringLiteral("config.ini"));
+        {
+            QSettings file(ini, QSettings::IniFormat);
+            file.setValue(QStringLiteral("ApplicationSettings/LogPath"), logPath);
+        }
+        Setting::instance()->resetToDefaults();
+        Setting::instance()->load(ini);
+        QVERIFY(CreateLogDirectory(Setting::instance()->value(QStringLiteral("LogPath"))));
+        QCOMPARE(logDirectory, expected);
+        QVERIFY(QFileInfo(expected).isDir());
+    }
+
+    void nothingUsableNeverMeansTheRoot()
+    {
+        localTmpDir.clear();
+        Setting::instance()->resetToDefaults();
+        QVERIFY(CreateLogDirectory(QStringLiteral("/")));
+        QCOMPARE(logDirectory, QCoreApplication::applicationDirPath() + QStringLiteral("/log"));
+        QDir(logDirectory).removeRecursively();
+    }
+
+    void fatalMessageReachesTheFileAndEndsTheProcess()
+    {
+        QTemporaryDir dir;
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("OBX_FATAL_LOG_DIR"), dir.path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+        QVERIFY(QString::fromLocal8Bit(child.readAllStandardError())
+                    .contains(QLatin1String("Fatal -- : fatal reason 42")));
+        const QString file =
+            dir.filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".log");
+        QVERIFY(readAll(file)
+                    .contains(QLatin1String("Fatal -- : fatal reason 42")));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    const QByteArray fatalDir = qgetenv("OBX_FATAL_LOG_DIR");
+    if (!fatalDir.isEmpty())
+        return runFatalChild(fatalDir);
+    QCoreApplication app(argc, argv);
+    TestLogging test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_logging.moc"
