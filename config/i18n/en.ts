@@ -20,4 +20,1021 @@
       <translation>Yes</translation>
     </message>
   </context>
+  <context>
+    <name>ParameterDefDB</name>
+    <message>
+      <source>string0</source>
+      <translation>-</translation>
+    </message>
+    <message>
+      <source>string1</source>
+      <translation>Common</translation>
+    </message>
+    <message>
+      <source>string10</source>
+      <translation>Joint Monitoring Function</translation>
+    </message>
+    <message>
+      <source>string100</source>
+      <translation>Tool Orientation Range Setting %1</translation>
+    </message>
+    <message>
+      <source>string101</source>
+      <translation>Protective Stop Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string102</source>
+      <translation>Enable/Disable in Teach Mode</translation>
+    </message>
+    <message>
+      <source>string103</source>
+      <translation>Enable/Disable in Fast Check Mode</translation>
+    </message>
+    <message>
+      <source>string104</source>
+      <translation>Enable/Disable in Repeat Mode</translation>
+    </message>
+    <message>
+      <source>string105</source>
+      <translation>Target Robot/Device</translation>
+    </message>
+    <message>
+      <source>string106</source>
+      <translation>Target Joint</translation>
+    </message>
+    <message>
+      <source>string107</source>
+      <translation>SW Safety Fence Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string108</source>
+      <translation>SW External Emergency Stop Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string109</source>
+      <translation>User Safety Input %1</translation>
+    </message>
+    <message>
+      <source>string11</source>
+      <translation>Speed Monitoring Function</translation>
+    </message>
+    <message>
+      <source>string110</source>
+      <translation>Logical Formula %1</translation>
+    </message>
+    <message>
+      <source>string111</source>
+      <translation>Internal Safety Input %1</translation>
+    </message>
+    <message>
+      <source>string112</source>
+      <translation>User Safety Output %1</translation>
+    </message>
+    <message>
+      <source>string113</source>
+      <translation>Network Safety Output %1</translation>
+    </message>
+    <message>
+      <source>string114</source>
+      <translation>Coordinate System Type</translation>
+    </message>
+    <message>
+      <source>string115</source>
+      <translation>Joint Number</translation>
+    </message>
+    <message>
+      <source>string116</source>
+      <translation>θ</translation>
+    </message>
+    <message>
+      <source>string117</source>
+      <translation>d0</translation>
+    </message>
+    <message>
+      <source>string118</source>
+      <translation>k0</translation>
+    </message>
+    <message>
+      <source>string119</source>
+      <translation>a0</translation>
+    </message>
+    <message>
+      <source>string12</source>
+      <translation>Tool Orientation Monitoring Function</translation>
+    </message>
+    <message>
+      <source>string120</source>
+      <translation>α</translation>
+    </message>
+    <message>
+      <source>string121</source>
+      <translation>Reference Joint</translation>
+    </message>
+    <message>
+      <source>string122</source>
+      <translation>Correction Value</translation>
+    </message>
+    <message>
+      <source>string123</source>
+      <translation>Correction Mode</translation>
+    </message>
+    <message>
+      <source>string124</source>
+      <translation>Buffer 0</translation>
+    </message>
+    <message>
+      <source>string125</source>
+      <translation>Buffer 1</translation>
+    </message>
+    <message>
+      <source>string126</source>
+      <translation>Buffer 2</translation>
+    </message>
+    <message>
+      <source>string127</source>
+      <translation>Buffer 3</translation>
+    </message>
+    <message>
+      <source>string128</source>
+      <translation>Buffer 4</translation>
+    </message>
+    <message>
+      <source>string129</source>
+      <translation>Buffer 5</translation>
+    </message>
+    <message>
+      <source>string13</source>
+      <translation>Stop Monitoring Function</translation>
+    </message>
+    <message>
+      <source>string130</source>
+      <translation>Buffer 6</translation>
+    </message>
+    <message>
+      <source>string131</source>
+      <translation>Buffer 7</translation>
+    </message>
+    <message>
+      <source>string132</source>
+      <translation>Buffer 8</translation>
+    </message>
+    <message>
+      <source>string133</source>
+      <translation>Buffer 9</translation>
+    </message>
+    <message>
+      <source>string134</source>
+      <translation>Joint Type</translation>
+    </message>
+    <message>
+      <source>string135</source>
+      <translation>Resolution</translation>
+    </message>
+    <message>
+      <source>string136</source>
+      <translation>Rotation Offset</translation>
+    </message>
+    <message>
+      <source>string137</source>
+      <translation>Zeroing Value</translation>
+    </message>
+    <message>
+      <source>string138</source>
+      <translation>Difference Check Threshold</translation>
+    </message>
+    <message>
+      <source>string139</source>
+      <translation>Encoder Value Jump Check Threshold</translation>
+    </message>
+    <message>
+      <source>string14</source>
+      <translation>Protective Stop Function</translation>
+    </message>
+    <message>
+      <source>string140</source>
+      <translation>Check Tolerance at Power-On</translation>
+    </message>
+    <message>
+      <source>string141</source>
+      <translation>Free Running Time</translation>
+    </message>
+    <message>
+      <source>string142</source>
+      <translation>Braking Deceleration</translation>
+    </message>
+    <message>
+      <source>string143</source>
+      <translation>Sphere/Capsule %1</translation>
+    </message>
+    <message>
+      <source>string144</source>
+      <translation>Sphere/Capsule/Cuboid %1</translation>
+    </message>
+    <message>
+      <source>string145</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>string146</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>string147</source>
+      <translation>Monitoring Point %1</translation>
+    </message>
+    <message>
+      <source>string148</source>
+      <translation>Speed Type</translation>
+    </message>
+    <message>
+      <source>string149</source>
+      <translation>Target Joint Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string15</source>
+      <translation>Emergency Stop Function</translation>
+    </message>
+    <message>
+      <source>string150</source>
+      <translation>Half Apex Angle</translation>
+    </message>
+    <message>
+      <source>string151</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>string152</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>string153</source>
+      <translation>in Teach Mode</translation>
+    </message>
+    <message>
+      <source>string154</source>
+      <translation>in Fast Check Mode</translation>
+    </message>
+    <message>
+      <source>string155</source>
+      <translation>in Repeat Mode</translation>
+    </message>
+    <message>
+      <source>string156</source>
+      <translation>Pulse Diagnostics</translation>
+    </message>
+    <message>
+      <source>string157</source>
+      <translation>Filter Time</translation>
+    </message>
+    <message>
+      <source>string158</source>
+      <translation>Duplex Logic</translation>
+    </message>
+    <message>
+      <source>string159</source>
+      <translation>Discrepancy Tolerance Time</translation>
+    </message>
+    <message>
+      <source>string16</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>string160</source>
+      <translation>Operation Type</translation>
+    </message>
+    <message>
+      <source>string161</source>
+      <translation>Operation Input 1</translation>
+    </message>
+    <message>
+      <source>string162</source>
+      <translation>Operation Input 2</translation>
+    </message>
+    <message>
+      <source>string163</source>
+      <translation>in Fast Check/Repeat Mode</translation>
+    </message>
+    <message>
+      <source>string164</source>
+      <translation>Coordinate System Number</translation>
+    </message>
+    <message>
+      <source>string165</source>
+      <translation>Type</translation>
+    </message>
+    <message>
+      <source>string166</source>
+      <translation>Radius</translation>
+    </message>
+    <message>
+      <source>string167</source>
+      <translation>X1</translation>
+    </message>
+    <message>
+      <source>string168</source>
+      <translation>Y1</translation>
+    </message>
+    <message>
+      <source>string169</source>
+      <translation>Z1</translation>
+    </message>
+    <message>
+      <source>string17</source>
+      <translation>Logical Operation</translation>
+    </message>
+    <message>
+      <source>string170</source>
+      <translation>X2</translation>
+    </message>
+    <message>
+      <source>string171</source>
+      <translation>Y2</translation>
+    </message>
+    <message>
+      <source>string172</source>
+      <translation>Z2</translation>
+    </message>
+    <message>
+      <source>string173</source>
+      <translation>X Dimension</translation>
+    </message>
+    <message>
+      <source>string174</source>
+      <translation>Y Dimension</translation>
+    </message>
+    <message>
+      <source>string175</source>
+      <translation>Z Dimension</translation>
+    </message>
+    <message>
+      <source>string176</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>string177</source>
+      <translation>Upper Limit</translation>
+    </message>
+    <message>
+      <source>string178</source>
+      <translation>Lower Limit</translation>
+    </message>
+    <message>
+      <source>string179</source>
+      <translation>Joint Range Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string18</source>
+      <translation>Assignment</translation>
+    </message>
+    <message>
+      <source>string180</source>
+      <translation>Permitted/Fobidden Joint Range</translation>
+    </message>
+    <message>
+      <source>string181</source>
+      <translation>Joint Range Upper Limit</translation>
+    </message>
+    <message>
+      <source>string182</source>
+      <translation>Joint Range Lower Limit</translation>
+    </message>
+    <message>
+      <source>string183</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>string184</source>
+      <translation>Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>string185</source>
+      <translation>Coordinate System</translation>
+    </message>
+    <message>
+      <source>string186</source>
+      <translation>Theta</translation>
+    </message>
+    <message>
+      <source>string187</source>
+      <translation>D0</translation>
+    </message>
+    <message>
+      <source>string188</source>
+      <translation>K0</translation>
+    </message>
+    <message>
+      <source>string189</source>
+      <translation>A0</translation>
+    </message>
+    <message>
+      <source>string19</source>
+      <translation>Specification</translation>
+    </message>
+    <message>
+      <source>string190</source>
+      <translation>Alpha</translation>
+    </message>
+    <message>
+      <source>string191</source>
+      <translation>TCP_X</translation>
+    </message>
+    <message>
+      <source>string192</source>
+      <translation>TCP_Y</translation>
+    </message>
+    <message>
+      <source>string193</source>
+      <translation>TCP_Z</translation>
+    </message>
+    <message>
+      <source>string194</source>
+      <translation>TCP_O</translation>
+    </message>
+    <message>
+      <source>string195</source>
+      <translation>TCP_A</translation>
+    </message>
+    <message>
+      <source>string196</source>
+      <translation>TCP_T</translation>
+    </message>
+    <message>
+      <source>string197</source>
+      <translation>Area Monitoring Model</translation>
+    </message>
+    <message>
+      <source>string198</source>
+      <translation>Tool Orientation Range Setting</translation>
+    </message>
+    <message>
+      <source>string199</source>
+      <translation>Teach Mode Stop Category 0 Free Running Time</translation>
+    </message>
+    <message>
+      <source>string2</source>
+      <translation>Robot/Device</translation>
+    </message>
+    <message>
+      <source>string20</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>string200</source>
+      <translation>Teach Mode Stop Category 0 Braking Deceleration</translation>
+    </message>
+    <message>
+      <source>string201</source>
+      <translation>Fast Check/Repeat Mode Stop Category 0 Free Running Time</translation>
+    </message>
+    <message>
+      <source>string202</source>
+      <translation>Fast Check/Repeat Mode Stop Category 0 Braking Deceleration</translation>
+    </message>
+    <message>
+      <source>string203</source>
+      <translation>Stop Category 1 Free Running Time</translation>
+    </message>
+    <message>
+      <source>string204</source>
+      <translation>Maker Setting Stop Category 1 Braking Deceleration</translation>
+    </message>
+    <message>
+      <source>string205</source>
+      <translation>User Setting Stop Category 1 Braking Deceleration</translation>
+    </message>
+    <message>
+      <source>string206</source>
+      <translation>Vertex Coordinate X</translation>
+    </message>
+    <message>
+      <source>string207</source>
+      <translation>Vertex Coordinate Y</translation>
+    </message>
+    <message>
+      <source>string208</source>
+      <translation>deg</translation>
+    </message>
+    <message>
+      <source>string209</source>
+      <translation>mm</translation>
+    </message>
+    <message>
+      <source>string21</source>
+      <translation>Serial Number</translation>
+    </message>
+    <message>
+      <source>string210</source>
+      <translation>bit</translation>
+    </message>
+    <message>
+      <source>string211</source>
+      <translation>ms</translation>
+    </message>
+    <message>
+      <source>string212</source>
+      <translation>mm/s²</translation>
+    </message>
+    <message>
+      <source>string213</source>
+      <translation>mm/s</translation>
+    </message>
+    <message>
+      <source>string22</source>
+      <translation>DH Parameters</translation>
+    </message>
+    <message>
+      <source>string23</source>
+      <translation>Induction Correction</translation>
+    </message>
+    <message>
+      <source>string24</source>
+      <translation>Coordinate System Correction</translation>
+    </message>
+    <message>
+      <source>string25</source>
+      <translation>Special Correction</translation>
+    </message>
+    <message>
+      <source>string26</source>
+      <translation>Joint Settings</translation>
+    </message>
+    <message>
+      <source>string27</source>
+      <translation>Number of Boards</translation>
+    </message>
+    <message>
+      <source>string28</source>
+      <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>string29</source>
+      <translation>Input Setting</translation>
+    </message>
+    <message>
+      <source>string3</source>
+      <translation>Safety I/O Board</translation>
+    </message>
+    <message>
+      <source>string30</source>
+      <translation>Joint %1</translation>
+    </message>
+    <message>
+      <source>string31</source>
+      <translation>Encoder Diagnostics</translation>
+    </message>
+    <message>
+      <source>string32</source>
+      <translation>Tool ID Specification</translation>
+    </message>
+    <message>
+      <source>string33</source>
+      <translation>Tool ID Conversion Table</translation>
+    </message>
+    <message>
+      <source>string34</source>
+      <translation>Movement Distance Tolerance During Tool Discrepancy</translation>
+    </message>
+    <message>
+      <source>string35</source>
+      <translation>Tool %1</translation>
+    </message>
+    <message>
+      <source>string36</source>
+      <translation>Deceleration Monitoring</translation>
+    </message>
+    <message>
+      <source>string37</source>
+      <translation>Stop Target</translation>
+    </message>
+    <message>
+      <source>string38</source>
+      <translation>Stop Distance Estimation</translation>
+    </message>
+    <message>
+      <source>string39</source>
+      <translation>Arm Monitoring Sphere/Capsule</translation>
+    </message>
+    <message>
+      <source>string4</source>
+      <translation>Safety Network</translation>
+    </message>
+    <message>
+      <source>string40</source>
+      <translation>Tool Monitoring Sphere/Capsule/Cuboid</translation>
+    </message>
+    <message>
+      <source>string41</source>
+      <translation>Set %1</translation>
+    </message>
+    <message>
+      <source>string42</source>
+      <translation>Constant Joint Monitoring</translation>
+    </message>
+    <message>
+      <source>string43</source>
+      <translation>Selective Joint Monitoring</translation>
+    </message>
+    <message>
+      <source>string44</source>
+      <translation>Speed Monitoring Points on Arm/Device</translation>
+    </message>
+    <message>
+      <source>string45</source>
+      <translation>Speed Monitoring Points on Tool</translation>
+    </message>
+    <message>
+      <source>string46</source>
+      <translation>Teach Mode Speed Monitoring</translation>
+    </message>
+    <message>
+      <source>string47</source>
+      <translation>Fast Check Mode Speed Monitoring</translation>
+    </message>
+    <message>
+      <source>string48</source>
+      <translation>User Speed Monitoring</translation>
+    </message>
+    <message>
+      <source>string49</source>
+      <translation>Safety Fence Protective Stop</translation>
+    </message>
+    <message>
+      <source>string5</source>
+      <translation>Operation Mode</translation>
+    </message>
+    <message>
+      <source>string50</source>
+      <translation>User Protective Stop</translation>
+    </message>
+    <message>
+      <source>string51</source>
+      <translation>TP Emergency Stop</translation>
+    </message>
+    <message>
+      <source>string52</source>
+      <translation>Operation Panel Emergency Stop</translation>
+    </message>
+    <message>
+      <source>string53</source>
+      <translation>External/SW External Emergency Stop</translation>
+    </message>
+    <message>
+      <source>string54</source>
+      <translation>Op Panel/External/SW External Emergency Stop</translation>
+    </message>
+    <message>
+      <source>string55</source>
+      <translation>User Emergency Stop</translation>
+    </message>
+    <message>
+      <source>string56</source>
+      <translation>User Safety Inputs</translation>
+    </message>
+    <message>
+      <source>string57</source>
+      <translation>Logical Formulas</translation>
+    </message>
+    <message>
+      <source>string58</source>
+      <translation>Internal Safety Inputs</translation>
+    </message>
+    <message>
+      <source>string59</source>
+      <translation>User Safety Outputs</translation>
+    </message>
+    <message>
+      <source>string6</source>
+      <translation>Self Diagnostics</translation>
+    </message>
+    <message>
+      <source>string60</source>
+      <translation>Network Safety Outputs</translation>
+    </message>
+    <message>
+      <source>string61</source>
+      <translation>Name %1</translation>
+    </message>
+    <message>
+      <source>string62</source>
+      <translation>Device %1</translation>
+    </message>
+    <message>
+      <source>string63</source>
+      <translation>Assignment %1</translation>
+    </message>
+    <message>
+      <source>string64</source>
+      <translation>Coordinate System %1</translation>
+    </message>
+    <message>
+      <source>string65</source>
+      <translation>Special Correction %1</translation>
+    </message>
+    <message>
+      <source>string66</source>
+      <translation>Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string67</source>
+      <translation>Difference Check Duration</translation>
+    </message>
+    <message>
+      <source>string68</source>
+      <translation>Position PV/SV Diagnostics</translation>
+    </message>
+    <message>
+      <source>string69</source>
+      <translation>TCP X</translation>
+    </message>
+    <message>
+      <source>string7</source>
+      <translation>Tool Setting</translation>
+    </message>
+    <message>
+      <source>string70</source>
+      <translation>TCP Y</translation>
+    </message>
+    <message>
+      <source>string71</source>
+      <translation>TCP Z</translation>
+    </message>
+    <message>
+      <source>string72</source>
+      <translation>TCP O</translation>
+    </message>
+    <message>
+      <source>string73</source>
+      <translation>TCP A</translation>
+    </message>
+    <message>
+      <source>string74</source>
+      <translation>TCP T</translation>
+    </message>
+    <message>
+      <source>string75</source>
+      <translation>Max Joint Speed</translation>
+    </message>
+    <message>
+      <source>string76</source>
+      <translation>Monitoring Dead Time</translation>
+    </message>
+    <message>
+      <source>string77</source>
+      <translation>Set Deceleration Time</translation>
+    </message>
+    <message>
+      <source>string78</source>
+      <translation>Allowed Overtime</translation>
+    </message>
+    <message>
+      <source>string79</source>
+      <translation>Encoder Threshold for Stop Decision</translation>
+    </message>
+    <message>
+      <source>string8</source>
+      <translation>Deceleration Monitoring/Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>string80</source>
+      <translation>Stop Monitoring Joint Distance Threshold</translation>
+    </message>
+    <message>
+      <source>string81</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>string82</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>string83</source>
+      <translation>Maker Settings</translation>
+    </message>
+    <message>
+      <source>string84</source>
+      <translation>User Settings</translation>
+    </message>
+    <message>
+      <source>string85</source>
+      <translation>Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string86</source>
+      <translation>Permitted/Fobidden Area</translation>
+    </message>
+    <message>
+      <source>string87</source>
+      <translation>Z Upper Limit</translation>
+    </message>
+    <message>
+      <source>string88</source>
+      <translation>Z Lower Limit</translation>
+    </message>
+    <message>
+      <source>string89</source>
+      <translation>Number of Vertices</translation>
+    </message>
+    <message>
+      <source>string9</source>
+      <translation>Motion Area Monitoring Function</translation>
+    </message>
+    <message>
+      <source>string90</source>
+      <translation>Vertex Coordinates %1</translation>
+    </message>
+    <message>
+      <source>string91</source>
+      <translation>Teach Mode Protective Stop Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string92</source>
+      <translation>Fast Check Mode Protective Stop Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string93</source>
+      <translation>Repeat Mode Protective Stop Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string94</source>
+      <translation>Stop Category</translation>
+    </message>
+    <message>
+      <source>string95</source>
+      <translation>Stop Distance Estimation Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string96</source>
+      <translation>Joint Range Setting</translation>
+    </message>
+    <message>
+      <source>string97</source>
+      <translation>Speed Limit</translation>
+    </message>
+    <message>
+      <source>string98</source>
+      <translation>Arm/Device Speed Monitoring Point Enable/Disable</translation>
+    </message>
+    <message>
+      <source>string99</source>
+      <translation>Tool Speed Monitoring Point Enable/Disable</translation>
+    </message>
+  </context>
+  <context>
+    <name>Scene::SceneSignals</name>
+    <message>
+      <source>AreaModel</source>
+      <translation>Area Monitoring Model</translation>
+    </message>
+    <message>
+      <source>ArmModel</source>
+      <translation>Arm Monitoring Model</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>Speed Points on Arm/Device</translation>
+    </message>
+    <message>
+      <source>CustomSpeed</source>
+      <translation>Custom Speed Monitoring</translation>
+    </message>
+    <message>
+      <source>EmergencyStop</source>
+      <translation>EmergencyStop</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Home</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>Logical Operation</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>Speed Monitoring Each Mode</translation>
+    </message>
+    <message>
+      <source>Monitoring</source>
+      <translation>Monitoring</translation>
+    </message>
+    <message>
+      <source>MonitoringEmergencyStop</source>
+      <translation>Emergency Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringJoint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>MonitoringJointPosition</source>
+      <translation>Joint Position</translation>
+    </message>
+    <message>
+      <source>MonitoringLogicalOperation</source>
+      <translation>Logical Operation</translation>
+    </message>
+    <message>
+      <source>MonitoringMotionArea</source>
+      <translation>Motion Area</translation>
+    </message>
+    <message>
+      <source>MonitoringProtectiveStop</source>
+      <translation>Protective Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyInput</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyOutput</source>
+      <translation>Safety Output</translation>
+    </message>
+    <message>
+      <source>MonitoringSpeed</source>
+      <translation>Speed</translation>
+    </message>
+    <message>
+      <source>MonitoringStop</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringToolId</source>
+      <translation>Tool ID</translation>
+    </message>
+    <message>
+      <source>MonitoringToolOrientation</source>
+      <translation>Tool Orientation</translation>
+    </message>
+    <message>
+      <source>NetworkParameters</source>
+      <translation>Network Parameters</translation>
+    </message>
+    <message>
+      <source>NetworkSafetyStatus</source>
+      <translation>Network Safety Status</translation>
+    </message>
+    <message>
+      <source>NetworkStatus</source>
+      <translation>Network Status</translation>
+    </message>
+    <message>
+      <source>OutputSafetyReport</source>
+      <translation>Output SafetyReport</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopSafetyFence</source>
+      <translation>ProtectiveStopSafetyFence</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopUserProtectiveStop</source>
+      <translation>User Protective Stop</translation>
+    </message>
+    <message>
+      <source>SafetyInput</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>SafetySignatureCRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>SettingCommon</source>
+      <translation>Common</translation>
+    </message>
+    <message>
+      <source>StopDistanceEstimation</source>
+      <translation>StopDistanceEstimation</translation>
+    </message>
+    <message>
+      <source>StopMonitoring</source>
+      <translation>Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>System</translation>
+    </message>
+    <message>
+      <source>ToolModel</source>
+      <translation>Tool Monitoring Model</translation>
+    </message>
+    <message>
+      <source>ToolOrientation</source>
+      <translation>Tool Orientation</translation>
+    </message>
+    <message>
+      <source>ToolSpeed</source>
+      <translation>Speed Points on Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>StartupWindow</name>
+    <message>
+      <source>Reading robot parameters...</source>
+      <translation>Reading robot parameters...</translation>
+    </message>
+  </context>
 </TS>

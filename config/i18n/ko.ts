@@ -20,4 +20,1021 @@
       <translation>예</translation>
     </message>
   </context>
+  <context>
+    <name>ParameterDefDB</name>
+    <message>
+      <source>string0</source>
+      <translation>-</translation>
+    </message>
+    <message>
+      <source>string1</source>
+      <translation>공통</translation>
+    </message>
+    <message>
+      <source>string10</source>
+      <translation>축 감시 기능</translation>
+    </message>
+    <message>
+      <source>string100</source>
+      <translation>툴 자세 범위 설정 %1</translation>
+    </message>
+    <message>
+      <source>string101</source>
+      <translation>보호 정지 유효/무효</translation>
+    </message>
+    <message>
+      <source>string102</source>
+      <translation>티치 모드에서 유효/무효</translation>
+    </message>
+    <message>
+      <source>string103</source>
+      <translation>고속 확인 모드에서 유효/무효</translation>
+    </message>
+    <message>
+      <source>string104</source>
+      <translation>재생 모드에서 유효/무효</translation>
+    </message>
+    <message>
+      <source>string105</source>
+      <translation>대상 로봇/장치</translation>
+    </message>
+    <message>
+      <source>string106</source>
+      <translation>대상 축</translation>
+    </message>
+    <message>
+      <source>string107</source>
+      <translation>SW 안전 펜스 유효/무효</translation>
+    </message>
+    <message>
+      <source>string108</source>
+      <translation>SW 외부 비상 정지 유효/무효</translation>
+    </message>
+    <message>
+      <source>string109</source>
+      <translation>사용자 안전 입력 %1</translation>
+    </message>
+    <message>
+      <source>string11</source>
+      <translation>속도 감시 기능</translation>
+    </message>
+    <message>
+      <source>string110</source>
+      <translation>논리식 %1</translation>
+    </message>
+    <message>
+      <source>string111</source>
+      <translation>내부 안전 입력 %1</translation>
+    </message>
+    <message>
+      <source>string112</source>
+      <translation>사용자 안전 출력 %1</translation>
+    </message>
+    <message>
+      <source>string113</source>
+      <translation>네트워크 안전 출력 %1</translation>
+    </message>
+    <message>
+      <source>string114</source>
+      <translation>좌표계 종류</translation>
+    </message>
+    <message>
+      <source>string115</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>string116</source>
+      <translation>θ</translation>
+    </message>
+    <message>
+      <source>string117</source>
+      <translation>d0</translation>
+    </message>
+    <message>
+      <source>string118</source>
+      <translation>k0</translation>
+    </message>
+    <message>
+      <source>string119</source>
+      <translation>a0</translation>
+    </message>
+    <message>
+      <source>string12</source>
+      <translation>툴 자세 감시 기능</translation>
+    </message>
+    <message>
+      <source>string120</source>
+      <translation>α</translation>
+    </message>
+    <message>
+      <source>string121</source>
+      <translation>참조 축</translation>
+    </message>
+    <message>
+      <source>string122</source>
+      <translation>보정값</translation>
+    </message>
+    <message>
+      <source>string123</source>
+      <translation>보정 모드</translation>
+    </message>
+    <message>
+      <source>string124</source>
+      <translation>버퍼 0</translation>
+    </message>
+    <message>
+      <source>string125</source>
+      <translation>버퍼 1</translation>
+    </message>
+    <message>
+      <source>string126</source>
+      <translation>버퍼 2</translation>
+    </message>
+    <message>
+      <source>string127</source>
+      <translation>버퍼 3</translation>
+    </message>
+    <message>
+      <source>string128</source>
+      <translation>버퍼 4</translation>
+    </message>
+    <message>
+      <source>string129</source>
+      <translation>버퍼 5</translation>
+    </message>
+    <message>
+      <source>string13</source>
+      <translation>정지 감시 기능</translation>
+    </message>
+    <message>
+      <source>string130</source>
+      <translation>버퍼 6</translation>
+    </message>
+    <message>
+      <source>string131</source>
+      <translation>버퍼 7</translation>
+    </message>
+    <message>
+      <source>string132</source>
+      <translation>버퍼 8</translation>
+    </message>
+    <message>
+      <source>string133</source>
+      <translation>버퍼 9</translation>
+    </message>
+    <message>
+      <source>string134</source>
+      <translation>축 종류</translation>
+    </message>
+    <message>
+      <source>string135</source>
+      <translation>분해능</translation>
+    </message>
+    <message>
+      <source>string136</source>
+      <translation>회전 오프셋</translation>
+    </message>
+    <message>
+      <source>string137</source>
+      <translation>원점 값</translation>
+    </message>
+    <message>
+      <source>string138</source>
+      <translation>편차 체크 임계값</translation>
+    </message>
+    <message>
+      <source>string139</source>
+      <translation>엔코더 값 점프 체크 임계값</translation>
+    </message>
+    <message>
+      <source>string14</source>
+      <translation>보호 정지 기능</translation>
+    </message>
+    <message>
+      <source>string140</source>
+      <translation>전원 투입 시 체크 허용값</translation>
+    </message>
+    <message>
+      <source>string141</source>
+      <translation>공주 시간</translation>
+    </message>
+    <message>
+      <source>string142</source>
+      <translation>제동 감속도</translation>
+    </message>
+    <message>
+      <source>string143</source>
+      <translation>구/캡슐 %1</translation>
+    </message>
+    <message>
+      <source>string144</source>
+      <translation>구/캡슐/직육면체 %1</translation>
+    </message>
+    <message>
+      <source>string145</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>string146</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>string147</source>
+      <translation>감시점 %1</translation>
+    </message>
+    <message>
+      <source>string148</source>
+      <translation>속도 종류</translation>
+    </message>
+    <message>
+      <source>string149</source>
+      <translation>대상 축 유효/무효</translation>
+    </message>
+    <message>
+      <source>string15</source>
+      <translation>비상 정지 기능</translation>
+    </message>
+    <message>
+      <source>string150</source>
+      <translation>반꼭지각</translation>
+    </message>
+    <message>
+      <source>string151</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>string152</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>string153</source>
+      <translation>티치 모드 시</translation>
+    </message>
+    <message>
+      <source>string154</source>
+      <translation>고속 확인 모드 시</translation>
+    </message>
+    <message>
+      <source>string155</source>
+      <translation>재생 모드 시</translation>
+    </message>
+    <message>
+      <source>string156</source>
+      <translation>펄스 진단</translation>
+    </message>
+    <message>
+      <source>string157</source>
+      <translation>필터 시간</translation>
+    </message>
+    <message>
+      <source>string158</source>
+      <translation>이중화 로직</translation>
+    </message>
+    <message>
+      <source>string159</source>
+      <translation>불일치 허용 시간</translation>
+    </message>
+    <message>
+      <source>string16</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>string160</source>
+      <translation>연산 종류</translation>
+    </message>
+    <message>
+      <source>string161</source>
+      <translation>연산 입력 1</translation>
+    </message>
+    <message>
+      <source>string162</source>
+      <translation>연산 입력 2</translation>
+    </message>
+    <message>
+      <source>string163</source>
+      <translation>고속 확인/재생 모드 시</translation>
+    </message>
+    <message>
+      <source>string164</source>
+      <translation>좌표계 번호</translation>
+    </message>
+    <message>
+      <source>string165</source>
+      <translation>종류</translation>
+    </message>
+    <message>
+      <source>string166</source>
+      <translation>반경</translation>
+    </message>
+    <message>
+      <source>string167</source>
+      <translation>X1</translation>
+    </message>
+    <message>
+      <source>string168</source>
+      <translation>Y1</translation>
+    </message>
+    <message>
+      <source>string169</source>
+      <translation>Z1</translation>
+    </message>
+    <message>
+      <source>string17</source>
+      <translation>논리 연산</translation>
+    </message>
+    <message>
+      <source>string170</source>
+      <translation>X2</translation>
+    </message>
+    <message>
+      <source>string171</source>
+      <translation>Y2</translation>
+    </message>
+    <message>
+      <source>string172</source>
+      <translation>Z2</translation>
+    </message>
+    <message>
+      <source>string173</source>
+      <translation>X 치수</translation>
+    </message>
+    <message>
+      <source>string174</source>
+      <translation>Y 치수</translation>
+    </message>
+    <message>
+      <source>string175</source>
+      <translation>Z 치수</translation>
+    </message>
+    <message>
+      <source>string176</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>string177</source>
+      <translation>상한</translation>
+    </message>
+    <message>
+      <source>string178</source>
+      <translation>하한</translation>
+    </message>
+    <message>
+      <source>string179</source>
+      <translation>축 범위 유효/무효</translation>
+    </message>
+    <message>
+      <source>string18</source>
+      <translation>할당</translation>
+    </message>
+    <message>
+      <source>string180</source>
+      <translation>허가/금지 축 범위</translation>
+    </message>
+    <message>
+      <source>string181</source>
+      <translation>축 범위 상한</translation>
+    </message>
+    <message>
+      <source>string182</source>
+      <translation>축 범위 하한</translation>
+    </message>
+    <message>
+      <source>string183</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>string184</source>
+      <translation>정지 감시</translation>
+    </message>
+    <message>
+      <source>string185</source>
+      <translation>좌표계</translation>
+    </message>
+    <message>
+      <source>string186</source>
+      <translation>Theta</translation>
+    </message>
+    <message>
+      <source>string187</source>
+      <translation>D0</translation>
+    </message>
+    <message>
+      <source>string188</source>
+      <translation>K0</translation>
+    </message>
+    <message>
+      <source>string189</source>
+      <translation>A0</translation>
+    </message>
+    <message>
+      <source>string19</source>
+      <translation>사양</translation>
+    </message>
+    <message>
+      <source>string190</source>
+      <translation>Alpha</translation>
+    </message>
+    <message>
+      <source>string191</source>
+      <translation>TCP_X</translation>
+    </message>
+    <message>
+      <source>string192</source>
+      <translation>TCP_Y</translation>
+    </message>
+    <message>
+      <source>string193</source>
+      <translation>TCP_Z</translation>
+    </message>
+    <message>
+      <source>string194</source>
+      <translation>TCP_O</translation>
+    </message>
+    <message>
+      <source>string195</source>
+      <translation>TCP_A</translation>
+    </message>
+    <message>
+      <source>string196</source>
+      <translation>TCP_T</translation>
+    </message>
+    <message>
+      <source>string197</source>
+      <translation>영역 감시 모델</translation>
+    </message>
+    <message>
+      <source>string198</source>
+      <translation>툴 자세 범위 설정</translation>
+    </message>
+    <message>
+      <source>string199</source>
+      <translation>티치 모드 정지 카테고리 0 공주 시간</translation>
+    </message>
+    <message>
+      <source>string2</source>
+      <translation>로봇/장치</translation>
+    </message>
+    <message>
+      <source>string20</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>string200</source>
+      <translation>티치 모드 정지 카테고리 0 제동 감속도</translation>
+    </message>
+    <message>
+      <source>string201</source>
+      <translation>고속 확인/재생 모드 정지 카테고리 0 공주 시간</translation>
+    </message>
+    <message>
+      <source>string202</source>
+      <translation>고속 확인/재생 모드 정지 카테고리 0 제동 감속도</translation>
+    </message>
+    <message>
+      <source>string203</source>
+      <translation>정지 카테고리 1 공주 시간</translation>
+    </message>
+    <message>
+      <source>string204</source>
+      <translation>제조사 설정 정지 카테고리 1 제동 감속도</translation>
+    </message>
+    <message>
+      <source>string205</source>
+      <translation>사용자 설정 정지 카테고리 1 제동 감속도</translation>
+    </message>
+    <message>
+      <source>string206</source>
+      <translation>정점 좌표 X</translation>
+    </message>
+    <message>
+      <source>string207</source>
+      <translation>정점 좌표 Y</translation>
+    </message>
+    <message>
+      <source>string208</source>
+      <translation>deg</translation>
+    </message>
+    <message>
+      <source>string209</source>
+      <translation>mm</translation>
+    </message>
+    <message>
+      <source>string21</source>
+      <translation>시리얼 번호</translation>
+    </message>
+    <message>
+      <source>string210</source>
+      <translation>bit</translation>
+    </message>
+    <message>
+      <source>string211</source>
+      <translation>ms</translation>
+    </message>
+    <message>
+      <source>string212</source>
+      <translation>mm/s²</translation>
+    </message>
+    <message>
+      <source>string213</source>
+      <translation>mm/s</translation>
+    </message>
+    <message>
+      <source>string22</source>
+      <translation>DH 파라미터</translation>
+    </message>
+    <message>
+      <source>string23</source>
+      <translation>유도 보정</translation>
+    </message>
+    <message>
+      <source>string24</source>
+      <translation>좌표계 보정</translation>
+    </message>
+    <message>
+      <source>string25</source>
+      <translation>특수 보정</translation>
+    </message>
+    <message>
+      <source>string26</source>
+      <translation>축 설정</translation>
+    </message>
+    <message>
+      <source>string27</source>
+      <translation>보드 수</translation>
+    </message>
+    <message>
+      <source>string28</source>
+      <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>string29</source>
+      <translation>입력 설정</translation>
+    </message>
+    <message>
+      <source>string3</source>
+      <translation>안전 I/O 보드</translation>
+    </message>
+    <message>
+      <source>string30</source>
+      <translation>축 %1</translation>
+    </message>
+    <message>
+      <source>string31</source>
+      <translation>엔코더 진단</translation>
+    </message>
+    <message>
+      <source>string32</source>
+      <translation>툴 ID 사양</translation>
+    </message>
+    <message>
+      <source>string33</source>
+      <translation>툴 ID 변환 테이블</translation>
+    </message>
+    <message>
+      <source>string34</source>
+      <translation>툴 불일치 시 이동 거리 허용값</translation>
+    </message>
+    <message>
+      <source>string35</source>
+      <translation>툴 %1</translation>
+    </message>
+    <message>
+      <source>string36</source>
+      <translation>감속 감시</translation>
+    </message>
+    <message>
+      <source>string37</source>
+      <translation>정지 대상</translation>
+    </message>
+    <message>
+      <source>string38</source>
+      <translation>정지 거리 추정</translation>
+    </message>
+    <message>
+      <source>string39</source>
+      <translation>암 감시 구/캡슐</translation>
+    </message>
+    <message>
+      <source>string4</source>
+      <translation>안전 네트워크</translation>
+    </message>
+    <message>
+      <source>string40</source>
+      <translation>툴 감시 구/캡슐/직육면체</translation>
+    </message>
+    <message>
+      <source>string41</source>
+      <translation>세트 %1</translation>
+    </message>
+    <message>
+      <source>string42</source>
+      <translation>상시 축 감시</translation>
+    </message>
+    <message>
+      <source>string43</source>
+      <translation>선택 축 감시</translation>
+    </message>
+    <message>
+      <source>string44</source>
+      <translation>암/장치 속도 감시점</translation>
+    </message>
+    <message>
+      <source>string45</source>
+      <translation>툴 속도 감시점</translation>
+    </message>
+    <message>
+      <source>string46</source>
+      <translation>티치 모드 속도 감시</translation>
+    </message>
+    <message>
+      <source>string47</source>
+      <translation>고속 확인 모드 속도 감시</translation>
+    </message>
+    <message>
+      <source>string48</source>
+      <translation>사용자 속도 감시</translation>
+    </message>
+    <message>
+      <source>string49</source>
+      <translation>안전 펜스 보호 정지</translation>
+    </message>
+    <message>
+      <source>string5</source>
+      <translation>운전 모드</translation>
+    </message>
+    <message>
+      <source>string50</source>
+      <translation>사용자 보호 정지</translation>
+    </message>
+    <message>
+      <source>string51</source>
+      <translation>TP 비상 정지</translation>
+    </message>
+    <message>
+      <source>string52</source>
+      <translation>조작 패널 비상 정지</translation>
+    </message>
+    <message>
+      <source>string53</source>
+      <translation>외부/SW 외부 비상 정지</translation>
+    </message>
+    <message>
+      <source>string54</source>
+      <translation>조작 패널/외부/SW 외부 비상 정지</translation>
+    </message>
+    <message>
+      <source>string55</source>
+      <translation>사용자 비상 정지</translation>
+    </message>
+    <message>
+      <source>string56</source>
+      <translation>사용자 안전 입력</translation>
+    </message>
+    <message>
+      <source>string57</source>
+      <translation>논리식</translation>
+    </message>
+    <message>
+      <source>string58</source>
+      <translation>내부 안전 입력</translation>
+    </message>
+    <message>
+      <source>string59</source>
+      <translation>사용자 안전 출력</translation>
+    </message>
+    <message>
+      <source>string6</source>
+      <translation>자기 진단</translation>
+    </message>
+    <message>
+      <source>string60</source>
+      <translation>네트워크 안전 출력</translation>
+    </message>
+    <message>
+      <source>string61</source>
+      <translation>이름 %1</translation>
+    </message>
+    <message>
+      <source>string62</source>
+      <translation>장치 %1</translation>
+    </message>
+    <message>
+      <source>string63</source>
+      <translation>할당 %1</translation>
+    </message>
+    <message>
+      <source>string64</source>
+      <translation>좌표계 %1</translation>
+    </message>
+    <message>
+      <source>string65</source>
+      <translation>특수 보정 %1</translation>
+    </message>
+    <message>
+      <source>string66</source>
+      <translation>유효/무효</translation>
+    </message>
+    <message>
+      <source>string67</source>
+      <translation>편차 체크 시간</translation>
+    </message>
+    <message>
+      <source>string68</source>
+      <translation>위치 현재값/지령값 진단</translation>
+    </message>
+    <message>
+      <source>string69</source>
+      <translation>TCP X</translation>
+    </message>
+    <message>
+      <source>string7</source>
+      <translation>툴 설정</translation>
+    </message>
+    <message>
+      <source>string70</source>
+      <translation>TCP Y</translation>
+    </message>
+    <message>
+      <source>string71</source>
+      <translation>TCP Z</translation>
+    </message>
+    <message>
+      <source>string72</source>
+      <translation>TCP O</translation>
+    </message>
+    <message>
+      <source>string73</source>
+      <translation>TCP A</translation>
+    </message>
+    <message>
+      <source>string74</source>
+      <translation>TCP T</translation>
+    </message>
+    <message>
+      <source>string75</source>
+      <translation>축 최대 속도</translation>
+    </message>
+    <message>
+      <source>string76</source>
+      <translation>감시 무효 시간</translation>
+    </message>
+    <message>
+      <source>string77</source>
+      <translation>설정 감속 시간</translation>
+    </message>
+    <message>
+      <source>string78</source>
+      <translation>초과 허용 시간</translation>
+    </message>
+    <message>
+      <source>string79</source>
+      <translation>정지 판정 엔코더 임계값</translation>
+    </message>
+    <message>
+      <source>string8</source>
+      <translation>감속 감시/정지 감시</translation>
+    </message>
+    <message>
+      <source>string80</source>
+      <translation>정지 감시 축 이동량 임계값</translation>
+    </message>
+    <message>
+      <source>string81</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>string82</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>string83</source>
+      <translation>제조사 설정</translation>
+    </message>
+    <message>
+      <source>string84</source>
+      <translation>사용자 설정</translation>
+    </message>
+    <message>
+      <source>string85</source>
+      <translation>유효/무효</translation>
+    </message>
+    <message>
+      <source>string86</source>
+      <translation>허가/금지 영역</translation>
+    </message>
+    <message>
+      <source>string87</source>
+      <translation>Z 상한</translation>
+    </message>
+    <message>
+      <source>string88</source>
+      <translation>Z 하한</translation>
+    </message>
+    <message>
+      <source>string89</source>
+      <translation>정점 수</translation>
+    </message>
+    <message>
+      <source>string9</source>
+      <translation>동작 영역 감시 기능</translation>
+    </message>
+    <message>
+      <source>string90</source>
+      <translation>정점 좌표 %1</translation>
+    </message>
+    <message>
+      <source>string91</source>
+      <translation>티치 모드 보호 정지 유효/무효</translation>
+    </message>
+    <message>
+      <source>string92</source>
+      <translation>고속 확인 모드 보호 정지 유효/무효</translation>
+    </message>
+    <message>
+      <source>string93</source>
+      <translation>재생 모드 보호 정지 유효/무효</translation>
+    </message>
+    <message>
+      <source>string94</source>
+      <translation>정지 카테고리</translation>
+    </message>
+    <message>
+      <source>string95</source>
+      <translation>정지 거리 추정 유효/무효</translation>
+    </message>
+    <message>
+      <source>string96</source>
+      <translation>축 범위 설정</translation>
+    </message>
+    <message>
+      <source>string97</source>
+      <translation>제한 속도</translation>
+    </message>
+    <message>
+      <source>string98</source>
+      <translation>암/장치 속도 감시점 유효/무효</translation>
+    </message>
+    <message>
+      <source>string99</source>
+      <translation>툴 속도 감시점 유효/무효</translation>
+    </message>
+  </context>
+  <context>
+    <name>Scene::SceneSignals</name>
+    <message>
+      <source>AreaModel</source>
+      <translation>영역 감시 모델</translation>
+    </message>
+    <message>
+      <source>ArmModel</source>
+      <translation>암 감시 모델</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>암/장치의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>CustomSpeed</source>
+      <translation>사용자 정의 속도 감시</translation>
+    </message>
+    <message>
+      <source>EmergencyStop</source>
+      <translation>비상 정지</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>홈</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>논리 연산</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>모드별 속도 감시</translation>
+    </message>
+    <message>
+      <source>Monitoring</source>
+      <translation>모니터링</translation>
+    </message>
+    <message>
+      <source>MonitoringEmergencyStop</source>
+      <translation>비상 정지</translation>
+    </message>
+    <message>
+      <source>MonitoringJoint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>MonitoringJointPosition</source>
+      <translation>축 위치</translation>
+    </message>
+    <message>
+      <source>MonitoringLogicalOperation</source>
+      <translation>논리 연산</translation>
+    </message>
+    <message>
+      <source>MonitoringMotionArea</source>
+      <translation>동작 영역</translation>
+    </message>
+    <message>
+      <source>MonitoringProtectiveStop</source>
+      <translation>보호 정지</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyInput</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyOutput</source>
+      <translation>안전 출력</translation>
+    </message>
+    <message>
+      <source>MonitoringSpeed</source>
+      <translation>속도</translation>
+    </message>
+    <message>
+      <source>MonitoringStop</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>MonitoringToolId</source>
+      <translation>툴 ID</translation>
+    </message>
+    <message>
+      <source>MonitoringToolOrientation</source>
+      <translation>툴 자세</translation>
+    </message>
+    <message>
+      <source>NetworkParameters</source>
+      <translation>네트워크 파라미터</translation>
+    </message>
+    <message>
+      <source>NetworkSafetyStatus</source>
+      <translation>네트워크 안전 상태</translation>
+    </message>
+    <message>
+      <source>NetworkStatus</source>
+      <translation>네트워크 상태</translation>
+    </message>
+    <message>
+      <source>OutputSafetyReport</source>
+      <translation>안전 보고서 출력</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopSafetyFence</source>
+      <translation>보호 정지(안전 펜스)</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopUserProtectiveStop</source>
+      <translation>사용자 보호 정지</translation>
+    </message>
+    <message>
+      <source>SafetyInput</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>SafetySignatureCRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>SettingCommon</source>
+      <translation>공통</translation>
+    </message>
+    <message>
+      <source>StopDistanceEstimation</source>
+      <translation>정지 거리 추정</translation>
+    </message>
+    <message>
+      <source>StopMonitoring</source>
+      <translation>정지 감시</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>시스템</translation>
+    </message>
+    <message>
+      <source>ToolModel</source>
+      <translation>툴 감시 모델</translation>
+    </message>
+    <message>
+      <source>ToolOrientation</source>
+      <translation>툴 자세</translation>
+    </message>
+    <message>
+      <source>ToolSpeed</source>
+      <translation>툴의 속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>StartupWindow</name>
+    <message>
+      <source>Reading robot parameters...</source>
+      <translation>로봇 파라미터를 읽는 중...</translation>
+    </message>
+  </context>
 </TS>
