@@ -2,10 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
   <context>
-    <name>MsgBox</name>
+    <name>LogicSignalDef</name>
+    <message>
+      <source>OpAnd</source>
+      <translation>AND</translation>
+    </message>
+    <message>
+      <source>OpInvalid</source>
+      <translation>(Invalid)</translation>
+    </message>
+    <message>
+      <source>OpNot</source>
+      <translation>NOT</translation>
+    </message>
+    <message>
+      <source>OpOr</source>
+      <translation>OR</translation>
+    </message>
+    <message>
+      <source>OpThru</source>
+      <translation>Thru</translation>
+    </message>
+    <message>
+      <source>OpXor</source>
+      <translation>XOR</translation>
+    </message>
+    <message>
+      <source>Signal1-400</source>
+      <translation>Logical Operation Result</translation>
+    </message>
+    <message>
+      <source>Signal1001</source>
+      <translation>~TP Emergency Stop</translation>
+    </message>
+    <message>
+      <source>Signal1001-1010</source>
+      <translation>Fixed Safety Input</translation>
+    </message>
+    <message>
+      <source>Signal1002</source>
+      <translation>TP Enable</translation>
+    </message>
+    <message>
+      <source>Signal1003</source>
+      <translation>Operation Panel Teach/Repeat Mode</translation>
+    </message>
+    <message>
+      <source>Signal1004</source>
+      <translation>Operation Panel Fast Check Mode</translation>
+    </message>
+    <message>
+      <source>Signal1005</source>
+      <translation>2AP Board Master/Secondary Enable</translation>
+    </message>
+    <message>
+      <source>Signal1006</source>
+      <translation>~Operation Panel Emergency Stop</translation>
+    </message>
+    <message>
+      <source>Signal1007</source>
+      <translation>~External Emergency Stop</translation>
+    </message>
+    <message>
+      <source>Signal1008</source>
+      <translation>~Safety Fence 1 Opened</translation>
+    </message>
+    <message>
+      <source>Signal1009</source>
+      <translation>~Safety Fence 2 Opened</translation>
+    </message>
+    <message>
+      <source>Signal1010</source>
+      <translation>External Enable</translation>
+    </message>
+    <message>
+      <source>Signal1101-1132</source>
+      <translation>User Safety Input</translation>
+    </message>
+    <message>
+      <source>Signal1501-1564</source>
+      <translation>Network Safety Input</translation>
+    </message>
+    <message>
+      <source>Signal2001</source>
+      <translation>~Motor Power Shutoff Command Performed 1</translation>
+    </message>
+    <message>
+      <source>Signal2001-2162</source>
+      <translation>Internal Safety Output</translation>
+    </message>
+    <message>
+      <source>Signal2002</source>
+      <translation>~Motor Power Shutoff Command Performed 2</translation>
+    </message>
+    <message>
+      <source>Signal2003-2018</source>
+      <translation>Inside Motion Permission Area</translation>
+    </message>
+    <message>
+      <source>Signal2019</source>
+      <translation>Inside Motion Permission Constant Joint Range</translation>
+    </message>
+    <message>
+      <source>Signal2020-2037</source>
+      <translation>Inside Motion Permission Selective Joint Range</translation>
+    </message>
+    <message>
+      <source>Signal2038</source>
+      <translation>Within Motion Permission Teach Mode Speed</translation>
+    </message>
+    <message>
+      <source>Signal2039</source>
+      <translation>Within Motion Permission Fast Check Mode Speed</translation>
+    </message>
+    <message>
+      <source>Signal2040-2057</source>
+      <translation>Within Motion Permission User Speed</translation>
+    </message>
+    <message>
+      <source>Signal2058-2065</source>
+      <translation>Inside Motion Permission Tool Orientation Range</translation>
+    </message>
+    <message>
+      <source>Signal2066-2083</source>
+      <translation>~Stop Monitoring Being Input</translation>
+    </message>
+    <message>
+      <source>Signal2084-2101</source>
+      <translation>In Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>Signal2102</source>
+      <translation>~SW Safety Fence Opened Being Input</translation>
+    </message>
+    <message>
+      <source>Signal2103-2120</source>
+      <translation>~User Protective Stop Being Input</translation>
+    </message>
+    <message>
+      <source>Signal2121-2138</source>
+      <translation>In User Protective Stop</translation>
+    </message>
+    <message>
+      <source>Signal2139</source>
+      <translation>~SW External Emergency Stop Being Input</translation>
+    </message>
+    <message>
+      <source>Signal2140-2157</source>
+      <translation>~User Emergency Stop Being Input</translation>
+    </message>
+    <message>
+      <source>Signal2158</source>
+      <translation>In Teach Mode</translation>
+    </message>
+    <message>
+      <source>Signal2159</source>
+      <translation>In Fast Check Mode</translation>
+    </message>
+    <message>
+      <source>Signal2160</source>
+      <translation>In Repeat Mode</translation>
+    </message>
+    <message>
+      <source>Signal2161</source>
+      <translation>~Safety Signature Alarm</translation>
+    </message>
+    <message>
+      <source>Signal2162</source>
+      <translation>Always ON</translation>
+    </message>
+    <message>
+      <source>Signal3001</source>
+      <translation>~Motor Power Shutoff</translation>
+    </message>
+    <message>
+      <source>Signal3001-3003</source>
+      <translation>Fixed Safety Output</translation>
+    </message>
+    <message>
+      <source>Signal3002</source>
+      <translation>~Motor Brake Power Shutoff</translation>
+    </message>
+    <message>
+      <source>Signal3003</source>
+      <translation>Motor Power Normal</translation>
+    </message>
+    <message>
+      <source>Signal60001</source>
+      <translation>User Teach/Repeat Mode</translation>
+    </message>
+    <message>
+      <source>Signal60001-60157</source>
+      <translation>Internal Safety Input</translation>
+    </message>
+    <message>
+      <source>Signal60002</source>
+      <translation>User Fast Check Mode</translation>
+    </message>
+    <message>
+      <source>Signal60003-60007</source>
+      <translation>Tool ID</translation>
+    </message>
+    <message>
+      <source>Signal60008-60023</source>
+      <translation>Disabling Motion Area Monitoring Protective Stop</translation>
+    </message>
+    <message>
+      <source>Signal60024-60041</source>
+      <translation>Disabling Selective Joint Monitoring Protective Stop</translation>
+    </message>
+    <message>
+      <source>Signal60042-60059</source>
+      <translation>Disabling User Speed Monitoring Protective Stop</translation>
+    </message>
+    <message>
+      <source>Signal60060-60067</source>
+      <translation>Disabling Tool Orientation Monitoring Protective Stop</translation>
+    </message>
+    <message>
+      <source>Signal60068-60085</source>
+      <translation>~Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>Signal60086</source>
+      <translation>~SW Safety Fence Opened</translation>
+    </message>
+    <message>
+      <source>Signal60087-60104</source>
+      <translation>~User Protective Stop</translation>
+    </message>
+    <message>
+      <source>Signal60105</source>
+      <translation>~SW External Emergency Stop</translation>
+    </message>
+    <message>
+      <source>Signal60106-60123</source>
+      <translation>~User Emergency Stop</translation>
+    </message>
+    <message>
+      <source>Signal60124</source>
+      <translation>SW External Enable</translation>
+    </message>
+    <message>
+      <source>Signal60125</source>
+      <translation>Resetting Safety Signature Alarm</translation>
+    </message>
+    <message>
+      <source>Signal60126-60157</source>
+      <translation>Welding Check for User Safety Output</translation>
+    </message>
+    <message>
+      <source>Signal60501-60532</source>
+      <translation>User Safety Output</translation>
+    </message>
+    <message>
+      <source>Signal60533</source>
+      <translation>User Safety Output 101</translation>
+    </message>
+    <message>
+      <source>Signal60601-60664</source>
+      <translation>Network Safety Output</translation>
+    </message>
+  </context>
+  <context>
+    <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
       <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>MsgBox</name>
+    <message>
+      <source>Are you sure you want to clear input ? 
+ If not please update.</source>
+      <translation>Are you sure you want to clear input?
+If not please update.</translation>
+    </message>
+    <message>
+      <source>Body UnsupportedModelError</source>
+      <translation>The app will be closed because the model is not supported.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Clear Input</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Device Change Message</source>
+      <translation>Change Confirmation</translation>
     </message>
     <message>
       <source>No</source>
@@ -16,8 +308,54 @@
       <translation>OK</translation>
     </message>
     <message>
+      <source>Please check your targetDevice (targetDevice change)</source>
+      <translation>The monitoring target has changed.
+The robot or device before change is no longer monitored.</translation>
+    </message>
+    <message>
+      <source>Title UnsupportedModelError</source>
+      <translation>Model unsupported error</translation>
+    </message>
+    <message>
       <source>Yes</source>
       <translation>Yes</translation>
+    </message>
+  </context>
+  <context>
+    <name>Parameter</name>
+    <message>
+      <source>Device</source>
+      <translation>Device</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Confirm</source>
+      <translation>The remaining processing capacity is low.
+Please review the number of monitoring settings.</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Disable</source>
+      <translation>The remaining processing capacity is insufficient.
+The area monitoring settings have been disabled.</translation>
+    </message>
+    <message>
+      <source>Modal Title Cost Over</source>
+      <translation>Monitoring Area Error</translation>
+    </message>
+    <message>
+      <source>No Device</source>
+      <translation>No Device</translation>
+    </message>
+    <message>
+      <source>Robot</source>
+      <translation>Robot</translation>
+    </message>
+    <message>
+      <source>suffix deg</source>
+      <translation> deg</translation>
+    </message>
+    <message>
+      <source>suffix mm</source>
+      <translation> mm</translation>
     </message>
   </context>
   <context>
@@ -880,6 +1218,13 @@
     </message>
   </context>
   <context>
+    <name>QObject</name>
+    <message>
+      <source>%1: Invalid signal number.</source>
+      <translation>%1: Invalid signal number.</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -1035,6 +1380,13 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>Reading robot parameters...</translation>
+    </message>
+  </context>
+  <context>
+    <name>WaitDialog</name>
+    <message>
+      <source>Writing parameters...</source>
+      <translation>Writing parameters...</translation>
     </message>
   </context>
 </TS>

@@ -2,10 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
   <context>
-    <name>MsgBox</name>
+    <name>LogicSignalDef</name>
+    <message>
+      <source>OpAnd</source>
+      <translation>AND</translation>
+    </message>
+    <message>
+      <source>OpInvalid</source>
+      <translation>(無効)</translation>
+    </message>
+    <message>
+      <source>OpNot</source>
+      <translation>NOT</translation>
+    </message>
+    <message>
+      <source>OpOr</source>
+      <translation>OR</translation>
+    </message>
+    <message>
+      <source>OpThru</source>
+      <translation>スルー</translation>
+    </message>
+    <message>
+      <source>OpXor</source>
+      <translation>XOR</translation>
+    </message>
+    <message>
+      <source>Signal1-400</source>
+      <translation>論理演算結果</translation>
+    </message>
+    <message>
+      <source>Signal1001</source>
+      <translation>~TP非常停止</translation>
+    </message>
+    <message>
+      <source>Signal1001-1010</source>
+      <translation>固定安全入力</translation>
+    </message>
+    <message>
+      <source>Signal1002</source>
+      <translation>TPイネーブル</translation>
+    </message>
+    <message>
+      <source>Signal1003</source>
+      <translation>操作パネル ティーチ/リピートモード</translation>
+    </message>
+    <message>
+      <source>Signal1004</source>
+      <translation>操作パネル 高速チェックモード</translation>
+    </message>
+    <message>
+      <source>Signal1005</source>
+      <translation>2AP基板 マスター/セカンダリ イネーブル</translation>
+    </message>
+    <message>
+      <source>Signal1006</source>
+      <translation>~操作パネル非常停止</translation>
+    </message>
+    <message>
+      <source>Signal1007</source>
+      <translation>~外部非常停止</translation>
+    </message>
+    <message>
+      <source>Signal1008</source>
+      <translation>~安全柵1開</translation>
+    </message>
+    <message>
+      <source>Signal1009</source>
+      <translation>~安全柵2開</translation>
+    </message>
+    <message>
+      <source>Signal1010</source>
+      <translation>外部イネーブル</translation>
+    </message>
+    <message>
+      <source>Signal1101-1132</source>
+      <translation>ユーザ安全入力</translation>
+    </message>
+    <message>
+      <source>Signal1501-1564</source>
+      <translation>ネットワーク安全入力</translation>
+    </message>
+    <message>
+      <source>Signal2001</source>
+      <translation>~モータ電源遮断指令実行1</translation>
+    </message>
+    <message>
+      <source>Signal2001-2162</source>
+      <translation>内部安全出力</translation>
+    </message>
+    <message>
+      <source>Signal2002</source>
+      <translation>~モータ電源遮断指令実行2</translation>
+    </message>
+    <message>
+      <source>Signal2003-2018</source>
+      <translation>動作許可エリア内</translation>
+    </message>
+    <message>
+      <source>Signal2019</source>
+      <translation>動作許可常時軸範囲内</translation>
+    </message>
+    <message>
+      <source>Signal2020-2037</source>
+      <translation>動作許可選択軸範囲内</translation>
+    </message>
+    <message>
+      <source>Signal2038</source>
+      <translation>動作許可ティーチモード速度以内</translation>
+    </message>
+    <message>
+      <source>Signal2039</source>
+      <translation>動作許可高速チェックモード速度以内</translation>
+    </message>
+    <message>
+      <source>Signal2040-2057</source>
+      <translation>動作許可ユーザ速度以内</translation>
+    </message>
+    <message>
+      <source>Signal2058-2065</source>
+      <translation>動作許可ツール姿勢範囲内</translation>
+    </message>
+    <message>
+      <source>Signal2066-2083</source>
+      <translation>~停止監視入力中</translation>
+    </message>
+    <message>
+      <source>Signal2084-2101</source>
+      <translation>停止監視中</translation>
+    </message>
+    <message>
+      <source>Signal2102</source>
+      <translation>~SW安全柵開入力中</translation>
+    </message>
+    <message>
+      <source>Signal2103-2120</source>
+      <translation>~ユーザ保護停止入力中</translation>
+    </message>
+    <message>
+      <source>Signal2121-2138</source>
+      <translation>ユーザ保護停止中</translation>
+    </message>
+    <message>
+      <source>Signal2139</source>
+      <translation>~SW外部非常停止入力中</translation>
+    </message>
+    <message>
+      <source>Signal2140-2157</source>
+      <translation>~ユーザ非常停止入力中</translation>
+    </message>
+    <message>
+      <source>Signal2158</source>
+      <translation>ティーチモード中</translation>
+    </message>
+    <message>
+      <source>Signal2159</source>
+      <translation>高速チェックモード中</translation>
+    </message>
+    <message>
+      <source>Signal2160</source>
+      <translation>リピートモード中</translation>
+    </message>
+    <message>
+      <source>Signal2161</source>
+      <translation>~安全シグネチャアラーム</translation>
+    </message>
+    <message>
+      <source>Signal2162</source>
+      <translation>常時ON</translation>
+    </message>
+    <message>
+      <source>Signal3001</source>
+      <translation>~モータ電源遮断</translation>
+    </message>
+    <message>
+      <source>Signal3001-3003</source>
+      <translation>固定安全出力</translation>
+    </message>
+    <message>
+      <source>Signal3002</source>
+      <translation>~モータブレーキ電源遮断</translation>
+    </message>
+    <message>
+      <source>Signal3003</source>
+      <translation>モータ電源正常</translation>
+    </message>
+    <message>
+      <source>Signal60001</source>
+      <translation>ユーザ ティーチ/リピートモード</translation>
+    </message>
+    <message>
+      <source>Signal60001-60157</source>
+      <translation>内部安全入力</translation>
+    </message>
+    <message>
+      <source>Signal60002</source>
+      <translation>ユーザ高速チェックモード</translation>
+    </message>
+    <message>
+      <source>Signal60003-60007</source>
+      <translation>ツールID</translation>
+    </message>
+    <message>
+      <source>Signal60008-60023</source>
+      <translation>動作エリア監視保護停止無効</translation>
+    </message>
+    <message>
+      <source>Signal60024-60041</source>
+      <translation>選択軸監視保護停止無効</translation>
+    </message>
+    <message>
+      <source>Signal60042-60059</source>
+      <translation>ユーザ速度監視保護停止無効</translation>
+    </message>
+    <message>
+      <source>Signal60060-60067</source>
+      <translation>ツール姿勢監視保護停止無効</translation>
+    </message>
+    <message>
+      <source>Signal60068-60085</source>
+      <translation>~停止監視</translation>
+    </message>
+    <message>
+      <source>Signal60086</source>
+      <translation>~SW安全柵開</translation>
+    </message>
+    <message>
+      <source>Signal60087-60104</source>
+      <translation>~ユーザ保護停止</translation>
+    </message>
+    <message>
+      <source>Signal60105</source>
+      <translation>~SW外部非常停止</translation>
+    </message>
+    <message>
+      <source>Signal60106-60123</source>
+      <translation>~ユーザ非常停止</translation>
+    </message>
+    <message>
+      <source>Signal60124</source>
+      <translation>SW外部イネーブル</translation>
+    </message>
+    <message>
+      <source>Signal60125</source>
+      <translation>安全シグネチャアラームリセット</translation>
+    </message>
+    <message>
+      <source>Signal60126-60157</source>
+      <translation>ユーザ安全出力溶着チェック</translation>
+    </message>
+    <message>
+      <source>Signal60501-60532</source>
+      <translation>ユーザ安全出力</translation>
+    </message>
+    <message>
+      <source>Signal60533</source>
+      <translation>ユーザ安全出力101</translation>
+    </message>
+    <message>
+      <source>Signal60601-60664</source>
+      <translation>ネットワーク安全出力</translation>
+    </message>
+  </context>
+  <context>
+    <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
       <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>MsgBox</name>
+    <message>
+      <source>Are you sure you want to clear input ? 
+ If not please update.</source>
+      <translation>入力内容を破棄してもよろしいですか？
+破棄しない場合は更新してください。</translation>
+    </message>
+    <message>
+      <source>Body UnsupportedModelError</source>
+      <translation>この機種はサポートされていないため、アプリケーションを終了します。</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Clear Input</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Device Change Message</source>
+      <translation>変更確認</translation>
     </message>
     <message>
       <source>No</source>
@@ -16,8 +308,54 @@
       <translation>OK</translation>
     </message>
     <message>
+      <source>Please check your targetDevice (targetDevice change)</source>
+      <translation>監視対象が変更されました。
+変更前のロボットまたは装置は監視されなくなります。</translation>
+    </message>
+    <message>
+      <source>Title UnsupportedModelError</source>
+      <translation>未対応機種エラー</translation>
+    </message>
+    <message>
       <source>Yes</source>
       <translation>はい</translation>
+    </message>
+  </context>
+  <context>
+    <name>Parameter</name>
+    <message>
+      <source>Device</source>
+      <translation>デバイス</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Confirm</source>
+      <translation>処理の残容量が少なくなっています。
+設定数を見直してください。</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Disable</source>
+      <translation>処理の残容量が不足しています。
+エリア監視の設定を無効にしました。</translation>
+    </message>
+    <message>
+      <source>Modal Title Cost Over</source>
+      <translation>監視エリアエラー</translation>
+    </message>
+    <message>
+      <source>No Device</source>
+      <translation>デバイスなし</translation>
+    </message>
+    <message>
+      <source>Robot</source>
+      <translation>ロボット</translation>
+    </message>
+    <message>
+      <source>suffix deg</source>
+      <translation> deg</translation>
+    </message>
+    <message>
+      <source>suffix mm</source>
+      <translation> mm</translation>
     </message>
   </context>
   <context>
@@ -880,6 +1218,13 @@
     </message>
   </context>
   <context>
+    <name>QObject</name>
+    <message>
+      <source>%1: Invalid signal number.</source>
+      <translation>%1: 無効な信号番号です。</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -1035,6 +1380,13 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>ロボットパラメータを読み込んでいます...</translation>
+    </message>
+  </context>
+  <context>
+    <name>WaitDialog</name>
+    <message>
+      <source>Writing parameters...</source>
+      <translation>パラメータを書き込んでいます...</translation>
     </message>
   </context>
 </TS>

@@ -2,10 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
   <context>
-    <name>MsgBox</name>
+    <name>LogicSignalDef</name>
+    <message>
+      <source>OpAnd</source>
+      <translation>AND</translation>
+    </message>
+    <message>
+      <source>OpInvalid</source>
+      <translation>(무효)</translation>
+    </message>
+    <message>
+      <source>OpNot</source>
+      <translation>NOT</translation>
+    </message>
+    <message>
+      <source>OpOr</source>
+      <translation>OR</translation>
+    </message>
+    <message>
+      <source>OpThru</source>
+      <translation>스루</translation>
+    </message>
+    <message>
+      <source>OpXor</source>
+      <translation>XOR</translation>
+    </message>
+    <message>
+      <source>Signal1-400</source>
+      <translation>논리 연산 결과</translation>
+    </message>
+    <message>
+      <source>Signal1001</source>
+      <translation>~TP 비상 정지</translation>
+    </message>
+    <message>
+      <source>Signal1001-1010</source>
+      <translation>고정 안전 입력</translation>
+    </message>
+    <message>
+      <source>Signal1002</source>
+      <translation>TP 인에이블</translation>
+    </message>
+    <message>
+      <source>Signal1003</source>
+      <translation>조작 패널 티치/리피트 모드</translation>
+    </message>
+    <message>
+      <source>Signal1004</source>
+      <translation>조작 패널 고속 체크 모드</translation>
+    </message>
+    <message>
+      <source>Signal1005</source>
+      <translation>2AP 보드 마스터/세컨더리 인에이블</translation>
+    </message>
+    <message>
+      <source>Signal1006</source>
+      <translation>~조작 패널 비상 정지</translation>
+    </message>
+    <message>
+      <source>Signal1007</source>
+      <translation>~외부 비상 정지</translation>
+    </message>
+    <message>
+      <source>Signal1008</source>
+      <translation>~안전 펜스 1 열림</translation>
+    </message>
+    <message>
+      <source>Signal1009</source>
+      <translation>~안전 펜스 2 열림</translation>
+    </message>
+    <message>
+      <source>Signal1010</source>
+      <translation>외부 인에이블</translation>
+    </message>
+    <message>
+      <source>Signal1101-1132</source>
+      <translation>사용자 안전 입력</translation>
+    </message>
+    <message>
+      <source>Signal1501-1564</source>
+      <translation>네트워크 안전 입력</translation>
+    </message>
+    <message>
+      <source>Signal2001</source>
+      <translation>~모터 전원 차단 지령 실행 1</translation>
+    </message>
+    <message>
+      <source>Signal2001-2162</source>
+      <translation>내부 안전 출력</translation>
+    </message>
+    <message>
+      <source>Signal2002</source>
+      <translation>~모터 전원 차단 지령 실행 2</translation>
+    </message>
+    <message>
+      <source>Signal2003-2018</source>
+      <translation>동작 허가 영역 내</translation>
+    </message>
+    <message>
+      <source>Signal2019</source>
+      <translation>동작 허가 상시 축 범위 내</translation>
+    </message>
+    <message>
+      <source>Signal2020-2037</source>
+      <translation>동작 허가 선택 축 범위 내</translation>
+    </message>
+    <message>
+      <source>Signal2038</source>
+      <translation>동작 허가 티치 모드 속도 이내</translation>
+    </message>
+    <message>
+      <source>Signal2039</source>
+      <translation>동작 허가 고속 체크 모드 속도 이내</translation>
+    </message>
+    <message>
+      <source>Signal2040-2057</source>
+      <translation>동작 허가 사용자 속도 이내</translation>
+    </message>
+    <message>
+      <source>Signal2058-2065</source>
+      <translation>동작 허가 툴 자세 범위 내</translation>
+    </message>
+    <message>
+      <source>Signal2066-2083</source>
+      <translation>~정지 감시 입력 중</translation>
+    </message>
+    <message>
+      <source>Signal2084-2101</source>
+      <translation>정지 감시 중</translation>
+    </message>
+    <message>
+      <source>Signal2102</source>
+      <translation>~SW 안전 펜스 열림 입력 중</translation>
+    </message>
+    <message>
+      <source>Signal2103-2120</source>
+      <translation>~사용자 보호 정지 입력 중</translation>
+    </message>
+    <message>
+      <source>Signal2121-2138</source>
+      <translation>사용자 보호 정지 중</translation>
+    </message>
+    <message>
+      <source>Signal2139</source>
+      <translation>~SW 외부 비상 정지 입력 중</translation>
+    </message>
+    <message>
+      <source>Signal2140-2157</source>
+      <translation>~사용자 비상 정지 입력 중</translation>
+    </message>
+    <message>
+      <source>Signal2158</source>
+      <translation>티치 모드 중</translation>
+    </message>
+    <message>
+      <source>Signal2159</source>
+      <translation>고속 체크 모드 중</translation>
+    </message>
+    <message>
+      <source>Signal2160</source>
+      <translation>리피트 모드 중</translation>
+    </message>
+    <message>
+      <source>Signal2161</source>
+      <translation>~안전 시그니처 알람</translation>
+    </message>
+    <message>
+      <source>Signal2162</source>
+      <translation>상시 ON</translation>
+    </message>
+    <message>
+      <source>Signal3001</source>
+      <translation>~모터 전원 차단</translation>
+    </message>
+    <message>
+      <source>Signal3001-3003</source>
+      <translation>고정 안전 출력</translation>
+    </message>
+    <message>
+      <source>Signal3002</source>
+      <translation>~모터 브레이크 전원 차단</translation>
+    </message>
+    <message>
+      <source>Signal3003</source>
+      <translation>모터 전원 정상</translation>
+    </message>
+    <message>
+      <source>Signal60001</source>
+      <translation>사용자 티치/리피트 모드</translation>
+    </message>
+    <message>
+      <source>Signal60001-60157</source>
+      <translation>내부 안전 입력</translation>
+    </message>
+    <message>
+      <source>Signal60002</source>
+      <translation>사용자 고속 체크 모드</translation>
+    </message>
+    <message>
+      <source>Signal60003-60007</source>
+      <translation>툴 ID</translation>
+    </message>
+    <message>
+      <source>Signal60008-60023</source>
+      <translation>동작 영역 감시 보호 정지 무효</translation>
+    </message>
+    <message>
+      <source>Signal60024-60041</source>
+      <translation>선택 축 감시 보호 정지 무효</translation>
+    </message>
+    <message>
+      <source>Signal60042-60059</source>
+      <translation>사용자 속도 감시 보호 정지 무효</translation>
+    </message>
+    <message>
+      <source>Signal60060-60067</source>
+      <translation>툴 자세 감시 보호 정지 무효</translation>
+    </message>
+    <message>
+      <source>Signal60068-60085</source>
+      <translation>~정지 감시</translation>
+    </message>
+    <message>
+      <source>Signal60086</source>
+      <translation>~SW 안전 펜스 열림</translation>
+    </message>
+    <message>
+      <source>Signal60087-60104</source>
+      <translation>~사용자 보호 정지</translation>
+    </message>
+    <message>
+      <source>Signal60105</source>
+      <translation>~SW 외부 비상 정지</translation>
+    </message>
+    <message>
+      <source>Signal60106-60123</source>
+      <translation>~사용자 비상 정지</translation>
+    </message>
+    <message>
+      <source>Signal60124</source>
+      <translation>SW 외부 인에이블</translation>
+    </message>
+    <message>
+      <source>Signal60125</source>
+      <translation>안전 시그니처 알람 리셋</translation>
+    </message>
+    <message>
+      <source>Signal60126-60157</source>
+      <translation>사용자 안전 출력 용착 체크</translation>
+    </message>
+    <message>
+      <source>Signal60501-60532</source>
+      <translation>사용자 안전 출력</translation>
+    </message>
+    <message>
+      <source>Signal60533</source>
+      <translation>사용자 안전 출력 101</translation>
+    </message>
+    <message>
+      <source>Signal60601-60664</source>
+      <translation>네트워크 안전 출력</translation>
+    </message>
+  </context>
+  <context>
+    <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
       <translation>취소</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>확인</translation>
+    </message>
+  </context>
+  <context>
+    <name>MsgBox</name>
+    <message>
+      <source>Are you sure you want to clear input ? 
+ If not please update.</source>
+      <translation>입력 내용을 지우시겠습니까?
+지우지 않으려면 업데이트하십시오.</translation>
+    </message>
+    <message>
+      <source>Body UnsupportedModelError</source>
+      <translation>지원되지 않는 모델이므로 앱을 종료합니다.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Clear Input</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Device Change Message</source>
+      <translation>변경 확인</translation>
     </message>
     <message>
       <source>No</source>
@@ -16,8 +308,54 @@
       <translation>확인</translation>
     </message>
     <message>
+      <source>Please check your targetDevice (targetDevice change)</source>
+      <translation>모니터링 대상이 변경되었습니다.
+변경 전의 로봇 또는 장치는 더 이상 모니터링되지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Title UnsupportedModelError</source>
+      <translation>지원되지 않는 모델 오류</translation>
+    </message>
+    <message>
       <source>Yes</source>
       <translation>예</translation>
+    </message>
+  </context>
+  <context>
+    <name>Parameter</name>
+    <message>
+      <source>Device</source>
+      <translation>장치</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Confirm</source>
+      <translation>처리 잔여 용량이 부족합니다.
+설정 수를 재검토해 주십시오.</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Disable</source>
+      <translation>처리 잔여 용량이 부족합니다.
+영역 감시 설정을 무효로 했습니다.</translation>
+    </message>
+    <message>
+      <source>Modal Title Cost Over</source>
+      <translation>감시 영역 오류</translation>
+    </message>
+    <message>
+      <source>No Device</source>
+      <translation>장치 없음</translation>
+    </message>
+    <message>
+      <source>Robot</source>
+      <translation>로봇</translation>
+    </message>
+    <message>
+      <source>suffix deg</source>
+      <translation> deg</translation>
+    </message>
+    <message>
+      <source>suffix mm</source>
+      <translation> mm</translation>
     </message>
   </context>
   <context>
@@ -880,6 +1218,13 @@
     </message>
   </context>
   <context>
+    <name>QObject</name>
+    <message>
+      <source>%1: Invalid signal number.</source>
+      <translation>%1: 잘못된 신호 번호입니다.</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -1035,6 +1380,13 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>로봇 파라미터를 읽는 중...</translation>
+    </message>
+  </context>
+  <context>
+    <name>WaitDialog</name>
+    <message>
+      <source>Writing parameters...</source>
+      <translation>파라미터를 쓰는 중...</translation>
     </message>
   </context>
 </TS>

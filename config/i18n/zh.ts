@@ -2,10 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
   <context>
-    <name>MsgBox</name>
+    <name>LogicSignalDef</name>
+    <message>
+      <source>OpAnd</source>
+      <translation>AND</translation>
+    </message>
+    <message>
+      <source>OpInvalid</source>
+      <translation>(无效)</translation>
+    </message>
+    <message>
+      <source>OpNot</source>
+      <translation>NOT</translation>
+    </message>
+    <message>
+      <source>OpOr</source>
+      <translation>OR</translation>
+    </message>
+    <message>
+      <source>OpThru</source>
+      <translation>直通</translation>
+    </message>
+    <message>
+      <source>OpXor</source>
+      <translation>XOR</translation>
+    </message>
+    <message>
+      <source>Signal1-400</source>
+      <translation>逻辑运算结果</translation>
+    </message>
+    <message>
+      <source>Signal1001</source>
+      <translation>~TP急停</translation>
+    </message>
+    <message>
+      <source>Signal1001-1010</source>
+      <translation>固定安全输入</translation>
+    </message>
+    <message>
+      <source>Signal1002</source>
+      <translation>TP使能</translation>
+    </message>
+    <message>
+      <source>Signal1003</source>
+      <translation>操作面板 示教/再现模式</translation>
+    </message>
+    <message>
+      <source>Signal1004</source>
+      <translation>操作面板 高速检查模式</translation>
+    </message>
+    <message>
+      <source>Signal1005</source>
+      <translation>2AP板 主/从 使能</translation>
+    </message>
+    <message>
+      <source>Signal1006</source>
+      <translation>~操作面板急停</translation>
+    </message>
+    <message>
+      <source>Signal1007</source>
+      <translation>~外部急停</translation>
+    </message>
+    <message>
+      <source>Signal1008</source>
+      <translation>~安全栅栏1打开</translation>
+    </message>
+    <message>
+      <source>Signal1009</source>
+      <translation>~安全栅栏2打开</translation>
+    </message>
+    <message>
+      <source>Signal1010</source>
+      <translation>外部使能</translation>
+    </message>
+    <message>
+      <source>Signal1101-1132</source>
+      <translation>用户安全输入</translation>
+    </message>
+    <message>
+      <source>Signal1501-1564</source>
+      <translation>网络安全输入</translation>
+    </message>
+    <message>
+      <source>Signal2001</source>
+      <translation>~电机电源切断指令已执行1</translation>
+    </message>
+    <message>
+      <source>Signal2001-2162</source>
+      <translation>内部安全输出</translation>
+    </message>
+    <message>
+      <source>Signal2002</source>
+      <translation>~电机电源切断指令已执行2</translation>
+    </message>
+    <message>
+      <source>Signal2003-2018</source>
+      <translation>在动作许可区域内</translation>
+    </message>
+    <message>
+      <source>Signal2019</source>
+      <translation>在动作许可常时轴范围内</translation>
+    </message>
+    <message>
+      <source>Signal2020-2037</source>
+      <translation>在动作许可选择轴范围内</translation>
+    </message>
+    <message>
+      <source>Signal2038</source>
+      <translation>在动作许可示教模式速度以内</translation>
+    </message>
+    <message>
+      <source>Signal2039</source>
+      <translation>在动作许可高速检查模式速度以内</translation>
+    </message>
+    <message>
+      <source>Signal2040-2057</source>
+      <translation>在动作许可用户速度以内</translation>
+    </message>
+    <message>
+      <source>Signal2058-2065</source>
+      <translation>在动作许可工具姿态范围内</translation>
+    </message>
+    <message>
+      <source>Signal2066-2083</source>
+      <translation>~停止监视输入中</translation>
+    </message>
+    <message>
+      <source>Signal2084-2101</source>
+      <translation>停止监视中</translation>
+    </message>
+    <message>
+      <source>Signal2102</source>
+      <translation>~SW安全栅栏打开输入中</translation>
+    </message>
+    <message>
+      <source>Signal2103-2120</source>
+      <translation>~用户保护停止输入中</translation>
+    </message>
+    <message>
+      <source>Signal2121-2138</source>
+      <translation>用户保护停止中</translation>
+    </message>
+    <message>
+      <source>Signal2139</source>
+      <translation>~SW外部急停输入中</translation>
+    </message>
+    <message>
+      <source>Signal2140-2157</source>
+      <translation>~用户急停输入中</translation>
+    </message>
+    <message>
+      <source>Signal2158</source>
+      <translation>示教模式中</translation>
+    </message>
+    <message>
+      <source>Signal2159</source>
+      <translation>高速检查模式中</translation>
+    </message>
+    <message>
+      <source>Signal2160</source>
+      <translation>再现模式中</translation>
+    </message>
+    <message>
+      <source>Signal2161</source>
+      <translation>~安全签名报警</translation>
+    </message>
+    <message>
+      <source>Signal2162</source>
+      <translation>常时ON</translation>
+    </message>
+    <message>
+      <source>Signal3001</source>
+      <translation>~电机电源切断</translation>
+    </message>
+    <message>
+      <source>Signal3001-3003</source>
+      <translation>固定安全输出</translation>
+    </message>
+    <message>
+      <source>Signal3002</source>
+      <translation>~电机制动器电源切断</translation>
+    </message>
+    <message>
+      <source>Signal3003</source>
+      <translation>电机电源正常</translation>
+    </message>
+    <message>
+      <source>Signal60001</source>
+      <translation>用户示教/再现模式</translation>
+    </message>
+    <message>
+      <source>Signal60001-60157</source>
+      <translation>内部安全输入</translation>
+    </message>
+    <message>
+      <source>Signal60002</source>
+      <translation>用户高速检查模式</translation>
+    </message>
+    <message>
+      <source>Signal60003-60007</source>
+      <translation>工具ID</translation>
+    </message>
+    <message>
+      <source>Signal60008-60023</source>
+      <translation>禁用动作区域监视保护停止</translation>
+    </message>
+    <message>
+      <source>Signal60024-60041</source>
+      <translation>禁用选择轴监视保护停止</translation>
+    </message>
+    <message>
+      <source>Signal60042-60059</source>
+      <translation>禁用用户速度监视保护停止</translation>
+    </message>
+    <message>
+      <source>Signal60060-60067</source>
+      <translation>禁用工具姿态监视保护停止</translation>
+    </message>
+    <message>
+      <source>Signal60068-60085</source>
+      <translation>~停止监视</translation>
+    </message>
+    <message>
+      <source>Signal60086</source>
+      <translation>~SW安全栅栏打开</translation>
+    </message>
+    <message>
+      <source>Signal60087-60104</source>
+      <translation>~用户保护停止</translation>
+    </message>
+    <message>
+      <source>Signal60105</source>
+      <translation>~SW外部急停</translation>
+    </message>
+    <message>
+      <source>Signal60106-60123</source>
+      <translation>~用户急停</translation>
+    </message>
+    <message>
+      <source>Signal60124</source>
+      <translation>SW外部使能</translation>
+    </message>
+    <message>
+      <source>Signal60125</source>
+      <translation>安全签名报警复位</translation>
+    </message>
+    <message>
+      <source>Signal60126-60157</source>
+      <translation>用户安全输出熔焊检查</translation>
+    </message>
+    <message>
+      <source>Signal60501-60532</source>
+      <translation>用户安全输出</translation>
+    </message>
+    <message>
+      <source>Signal60533</source>
+      <translation>用户安全输出101</translation>
+    </message>
+    <message>
+      <source>Signal60601-60664</source>
+      <translation>网络安全输出</translation>
+    </message>
+  </context>
+  <context>
+    <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
       <translation>取消</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+  </context>
+  <context>
+    <name>MsgBox</name>
+    <message>
+      <source>Are you sure you want to clear input ? 
+ If not please update.</source>
+      <translation>确定要清除输入吗？
+如果不清除，请更新。</translation>
+    </message>
+    <message>
+      <source>Body UnsupportedModelError</source>
+      <translation>由于不支持该机型，应用程序将关闭。</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Clear Input</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Device Change Message</source>
+      <translation>变更确认</translation>
     </message>
     <message>
       <source>No</source>
@@ -16,8 +308,54 @@
       <translation>确定</translation>
     </message>
     <message>
+      <source>Please check your targetDevice (targetDevice change)</source>
+      <translation>监视对象已变更。
+变更前的机器人或设备将不再受到监视。</translation>
+    </message>
+    <message>
+      <source>Title UnsupportedModelError</source>
+      <translation>不支持的机型错误</translation>
+    </message>
+    <message>
       <source>Yes</source>
       <translation>是</translation>
+    </message>
+  </context>
+  <context>
+    <name>Parameter</name>
+    <message>
+      <source>Device</source>
+      <translation>设备</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Confirm</source>
+      <translation>剩余处理容量不足。
+请重新检查设置数量。</translation>
+    </message>
+    <message>
+      <source>Modal Message Cost Over Disable</source>
+      <translation>剩余处理容量不足。
+已禁用区域监控设置。</translation>
+    </message>
+    <message>
+      <source>Modal Title Cost Over</source>
+      <translation>监控区域错误</translation>
+    </message>
+    <message>
+      <source>No Device</source>
+      <translation>无设备</translation>
+    </message>
+    <message>
+      <source>Robot</source>
+      <translation>机器人</translation>
+    </message>
+    <message>
+      <source>suffix deg</source>
+      <translation> deg</translation>
+    </message>
+    <message>
+      <source>suffix mm</source>
+      <translation> mm</translation>
     </message>
   </context>
   <context>
@@ -880,6 +1218,13 @@
     </message>
   </context>
   <context>
+    <name>QObject</name>
+    <message>
+      <source>%1: Invalid signal number.</source>
+      <translation>%1: 无效的信号编号。</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -1035,6 +1380,13 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>正在读取机器人参数...</translation>
+    </message>
+  </context>
+  <context>
+    <name>WaitDialog</name>
+    <message>
+      <source>Writing parameters...</source>
+      <translation>正在写入参数...</translation>
     </message>
   </context>
 </TS>
