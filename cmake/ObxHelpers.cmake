@@ -3,6 +3,7 @@
 function(obx_add_library name dir)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
     file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+    list(FILTER _sources EXCLUDE REGEX "/main\\.cpp$") # the program's entry is not library code
     if(_sources)
         add_library(${name} STATIC ${_sources})
         target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
@@ -33,4 +34,13 @@ function(obx_add_qtest name)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()
+
+# Lets two subsystem libraries use each other (static libraries may form a
+# cycle; the linker repeats them).
+function(obx_link_cycle a b)
+    get_target_property(_type_a ${a} TYPE)
+    if(_type_a STREQUAL "STATIC_LIBRARY")
+        target_link_libraries(${a} PUBLIC ${b})
+    endif()
 endfunction()
