@@ -1,0 +1,304 @@
+#include "app/core/setting.h"
+#include "ftpserver.h"
+#include "io/ftpclient.h"
+#include "messagecapture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <memory>
+
+class TestFtpClient : public QObject
+{
+    Q_OBJECT
+
+    FtpServer m_server;
+    QTemporaryDir m_local;
+
+    void loadNetworkSettings(const QByteArray& lines)
+    {
+        const QString path = m_local.filePath(QStringLiteral("config.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Network]\n" + lines);
+        file.close();
+        Setting::instance()->load(path);
+    }
+    std::unique_ptr<FtpClient> loggedInClient()
+    {
+        auto client = std::make_unique<FtpClient>();
+        if (!client->login(m_server.host(), m_server.user(), m_server.password(), m_server.port()))
+            qWarning() << "log-in failed:" << client->lastErrorText();
+        return client;
+    }
+    QString serverPath(const QString& path) const { return m_server.rootPath() + path; }
+    static QByteArray readAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void writeFile(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Every command must go straight to the server, whatever the
+        // environment names as proxy.
+        for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
+            qputenv(name, "http://127.0.0.1:9");
+        QString error;
+        QVERIFY2(m_server.start(&error), qPrintable(error));
+    }
+    void init() { Setting::instance()->resetToDefaults(); }
+
+    void numericSettingsFallBackToDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<int>("timeout");
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<int>("wait");
+        QTest::newRow("absent") << QByteArray() << 30000 << 2 << 100;
+        QTest::newRow("numbers") << QByteArray("FtpTimeout_ms=500\nFtpMaxRetryCount=0\n"
+                                               "FtpRetryWait_ms=7\n")
+                                 << 500 << 0 << 7;
+        QTest::newRow("not numbers")
+            << QByteArray("FtpTimeout_ms=abc\nFtpMaxRetryCount=-1\nFtpRetryWait_ms=0x10\n") << 30000
+            << 2 << 100;
+    }
+    void numericSettingsFallBackToDefaults()
+    {
+        QFETCH(QByteArray, lines);
+        loadNetworkSettings(lines);
+        FtpClient client;
+        QTEST(client.timeoutMs(), "timeout");
+        QTEST(client.maxRetryCount(), "retries");
+        QTEST(client.retryWaitMs(), "wait");
+    }
+
+    void loginChecksTheAccount_data()
+    {
+        QTest::addColumn<bool>("rightPassword");
+        QTest::newRow("right password") << true;
+        QTest::newRow("wrong password") << false;
+    }
+    void loginChecksTheAccount()
+    {
+        QFETCH(bool, rightPassword);
+        const QString password = rightPassword ? m_server.password() : QStringLiteral("wrongpw");
+        MessageCapture log;
+        FtpClient client;
+        QCOMPARE(client.login(m_server.host(), m_server.user(), password, m_server.port()),
+                 rightPassword);
+        QCOMPARE(client.isLoggedIn(), rightPassword);
+        QCOMPARE(client.lastErrorText().isEmpty(), rightPassword);
+        QCOMPARE(client.lastRetryCount(), 0); // a refused account is not tried again
+        if (!rightPassword)
+            QCOMPARE(client.lastReplyCode(), 530L);
+        // The controller's account uses its name as password: neither is logged.
+        for (const QString& line : log.messages())
+            QVERIFY2(!line.contains(password) && !line.contains(m_server.user()), qPrintable(line));
+    }
+
+    void commandsNeedALogin()
+    {
+        FtpClient client;
+        QVERIFY(!client.mkdir(QStringLiteral("/x")));
+        QCOMPARE(client.lastError(), FtpClient::notLoggedIn);
+        QVERIFY(!client.lastErrorText().isEmpty());
+        QVERIFY(!QDir(serverPath(QStringLiteral("/x"))).exists());
+    }
+
+    void mkdirAcceptsExistingFolders()
+    {
+        auto client = loggedInClient();
+        QVERIFY(client->mkdir(QStringLiteral("/qordata")));
+        QVERIFY(client->mkdir(QStringLiteral("/qordata/setting_app")));
+        QVERIFY(QDir(serverPath(QStringLiteral("/qordata/setting_app"))).exists());
+        QVERIFY(client->mkdir(QStringLiteral("/qordata/setting_app")));
+        QCOMPARE(client->lastError(), 0);
+
+        // A folder whose parent is missing cannot be made.
+        QVERIFY(!client->mkdir(QStringLiteral("/absent/child")));
+        QVERIFY(!client->lastErrorText().isEmpty());
+        QVERIFY(!QDir(serverPath(QStringLiteral("/absent"))).exists());
+    }
+
+    void putAndGetKeepBinaryContent_data()
+    {
+        QTest::addColumn<QString>("remotePath");
+        QTest::addColumn<QString>("serverFile");
+        QTest::newRow("absolute") << "/tmp/safm_load.tmp"
+                                  << "/tmp/safm_load.tmp";
+        QTest::newRow("relative to log-in folder") << "tmp/rel.bin"
+                                                   << "/tmp/rel.bin";
+        QTest::newRow("blank and non-ASCII") << "/tmp/a b %20\u00e4.bin"
+                                             << "/tmp/a b %20\u00e4.bin";
+    }
+    void putAndGetKeepBinaryContent()
+    {
+        QFETCH(QString, remotePath);
+        QFETCH(QString, serverFile);
+        QByteArray content;
+        for (int i = 0; i < 70000; ++i) // every byte value, line ends included
+            content.append(char((i * 7) & 0xff));
+        const QString source = m_local.filePath(QStringLiteral("source.bin"));
+        const QString target = m_local.filePath(QStringLiteral("target.bin"));
+        writeFile(source, content);
+        QFile::remove(target);
+
+        auto client = loggedInClient();
+        QVERIFY(client->mkdir(QStringLiteral("/tmp")));
+        QVERIFY(client->put(source, remotePath));
+        QCOMPARE(readAll(serverPath(serverFile)), content);
+        QVERIFY(client->get(remotePath, target));
+        QCOMPARE(readAll(target), content);
+    }
+
+    void failedTransfersReportTheirCause()
+    {
+        auto client = loggedInClient();
+        const QString local = m_local.filePath(QStringLiteral("kept.txt"));
+        writeFile(local, "previous content");
+
+        // A missing remote file leaves the local file as it was.
+        QVERIFY(!client->get(QStringLiteral("/no/such/file.tmp"), local));
+        QVERIFY(!client->lastErrorText().isEmpty());
+        QCOMPARE(client->lastRetryCount(), 0);
+        QCOMPARE(readAll(local), QByteArray("previous content"));
+
+        // A missing local file names the system's reason.
+        QVERIFY(!client->put(m_local.filePath(QStringLiteral("absent.txt")),
+                             QStringLiteral("/absent.txt")));
+        QCOMPARE(client->lastSystemError(), ENOENT);
+        QVERIFY(!client->lastSystemErrorText().isEmpty());
+        QVERIFY(!QFile::exists(serverPath(QStringLiteral("/absent.txt"))));
+
+        // A good command clears the previous error.
+        QVERIFY(client->mkdir(QStringLiteral("/")));
+        QVERIFY(client->lastErrorText().isEmpty());
+        QCOMPARE(client->lastSystemError(), 0);
+    }
+
+    void listShowsFilesAndFolders()
+    {
+        QDir(m_server.rootPath()).mkpath(QStringLiteral("Safetyparam/sub"));
+        writeFile(serverPath(QStringLiteral("/Safetyparam/OBX_Safetyparam_20240102030405.txt")),
+                  QByteArray(1234, 'x'));
+        writeFile(serverPath(QStringLiteral("/Safetyparam/empty.txt")), QByteArray());
+
+        auto client = loggedInClient();
+        QVector<FtpListEntry> entries;
+        QVERIFY(client->list(QStringLiteral("/Safetyparam"), &entries));
+        QCOMPARE(entries.size(), 3);
+        QMap<QString, FtpListEntry> byName;
+        for (const FtpListEntry& entry : entries)
+            byName.insert(entry.name, entry);
+        QVERIFY(byName.value(QStringLiteral("sub")).isDir);
+        const FtpListEntry file =
+            byName.value(QStringLiteral("OBX_Safetyparam_20240102030405.txt"));
+        QVERIFY(!file.isDir);
+        QCOMPARE(file.size, qint64(1234));
+        QVERIFY(file.lastModified.isValid());
+        QCOMPARE(byName.value(QStringLiteral("empty.txt")).size, qint64(0));
+
+        QVERIFY(!client->list(QStringLiteral("/no-such-folder"), &entries));
+        QVERIFY(entries.isEmpty());
+    }
+
+    void closeEndsTheConnectionButNotTheAccount()
+    {
+        auto client = loggedInClient();
+        writeFile(serverPath(QStringLiteral("/after-close.txt")), "again");
+        client->close();
+        QVERIFY(client->isLoggedIn());
+        const QString local = m_local.filePath(QStringLiteral("after-close.txt"));
+        QVERIFY(client->get(QStringLiteral("/after-close.txt"), local));
+        QCOMPARE(readAll(local), QByteArray("again"));
+    }
+
+    void silentServerTimesOutAfterRetries()
+    {
+        // Accepts connections and never says a word.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        QList<QTcpSocket*> accepted;
+        connect(&silent, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket* socket = silent.nextPendingConnection())
+                accepted << socket;
+        });
+        loadNetworkSettings("FtpTimeout_ms=200\nFtpMaxRetryCount=2\nFtpRetryWait_ms=10\n");
+
+        // The GUI thread keeps running events while the client waits.
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+        ticker.start(10);
+
+        MessageCapture log;
+        FtpClient client;
+        QVERIFY(!client.login(silent.serverAddress().toString(), QStringLiteral("u"),
+                              QStringLiteral("p"), silent.serverPort()));
+        QCOMPARE(client.lastError(), 28); // CURLE_OPERATION_TIMEDOUT
+        QVERIFY(!client.lastErrorText().isEmpty());
+        QCOMPARE(client.lastRetryCount(), 2);
+        QVERIFY(log.contains(QStringLiteral("Retry 2 after 10ms wait")));
+        QTRY_COMPARE(accepted.size(), 3);
+        QVERIFY(ticks > 0);
+        QVERIFY(!client.isLoggedIn());
+    }
+
+    void listingLinesAreParsed_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("isDir");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QDateTime>("modified");
+        QTest::newRow("file this year")
+            << QByteArray("-rw-r--r--   1 owner group  65516 Mar 09 11:22 safm_save_u.tmp")
+            << "safm_save_u.tmp" << false << qint64(65516)
+            << QDateTime(QDate(2024, 3, 9), QTime(11, 22));
+        QTest::newRow("time in last year")
+            << QByteArray("-rw-r--r-- 1 owner group 5 Dec 31 23:59 old.txt") << "old.txt" << false
+            << qint64(5) << QDateTime(QDate(2023, 12, 31), QTime(23, 59));
+        QTest::newRow("folder with year")
+            << QByteArray("drwxr-xr-x 2 owner group 4096 Jan  5  2021 Safety report")
+            << "Safety report" << true << qint64(4096) << QDateTime(QDate(2021, 1, 5), QTime(0, 0));
+        QTest::newRow("no group column, CRLF")
+            << QByteArray("-rw-r--r-- 1 owner 42 Feb 29 08:00 x.txt\r") << "x.txt" << false
+            << qint64(42) << QDateTime(QDate(2024, 2, 29), QTime(8, 0));
+        QTest::newRow("symbolic link")
+            << QByteArray("lrwxrwxrwx 1 o g 9 Mar 01 10:00 current -> save/a.txt") << "current"
+            << false << qint64(9) << QDateTime(QDate(2024, 3, 1), QTime(10, 0));
+        QTest::newRow("unknown form") << QByteArray("  just-a-name.txt ") << "just-a-name.txt"
+                                      << false << qint64(-1) << QDateTime();
+    }
+    void listingLinesAreParsed()
+    {
+        QFETCH(QByteArray, line);
+        const QDateTime now(QDate(2024, 3, 10), QTime(12, 0));
+        const QVector<FtpListEntry> entries =
+            FtpListEntry::parseListing("total 12\r\n" + line +
+                                           "\ndrwxr-xr-x 2 o g 4096 Mar 01 10:00 .\n"
+                                           "drwxr-xr-x 2 o g 4096 Mar 01 10:00 ..\n",
+                                       now);
+        QCOMPARE(entries.size(), 1);
+        QTEST(entries.first().name, "name");
+        QTEST(entries.first().isDir, "isDir");
+        QTEST(entries.first().size, "size");
+        QTEST(entries.first().lastModified, "modified");
+    }
+};
+
+QTEST_MAIN(TestFtpClient)
+#include "tst_ftpclient.moc"
