@@ -265,6 +265,13 @@
     </message>
   </context>
   <context>
+    <name>LogicalOpDialog</name>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>Logical Operation</translation>
+    </message>
+  </context>
+  <context>
     <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
@@ -273,6 +280,13 @@
     <message>
       <source>OK</source>
       <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringDialog</name>
+    <message>
+      <source>Monitoring</source>
+      <translation>Monitoring</translation>
     </message>
   </context>
   <context>
@@ -1215,6 +1229,13 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>string99</source>
       <translation>Tool Speed Monitoring Point Enable/Disable</translation>
+    </message>
+  </context>
+  <context>
+    <name>PropertyWidget</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
     </message>
   </context>
   <context>

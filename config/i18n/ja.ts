@@ -265,6 +265,13 @@
     </message>
   </context>
   <context>
+    <name>LogicalOpDialog</name>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>論理演算</translation>
+    </message>
+  </context>
+  <context>
     <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
@@ -273,6 +280,13 @@
     <message>
       <source>OK</source>
       <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringDialog</name>
+    <message>
+      <source>Monitoring</source>
+      <translation>モニタリング</translation>
     </message>
   </context>
   <context>
@@ -1215,6 +1229,13 @@
     <message>
       <source>string99</source>
       <translation>ツール速度監視点 有効/無効</translation>
+    </message>
+  </context>
+  <context>
+    <name>PropertyWidget</name>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
     </message>
   </context>
   <context>

@@ -265,6 +265,13 @@
     </message>
   </context>
   <context>
+    <name>LogicalOpDialog</name>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>논리 연산</translation>
+    </message>
+  </context>
+  <context>
     <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
@@ -273,6 +280,13 @@
     <message>
       <source>OK</source>
       <translation>확인</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringDialog</name>
+    <message>
+      <source>Monitoring</source>
+      <translation>모니터링</translation>
     </message>
   </context>
   <context>
@@ -1215,6 +1229,13 @@
     <message>
       <source>string99</source>
       <translation>툴 속도 감시점 유효/무효</translation>
+    </message>
+  </context>
+  <context>
+    <name>PropertyWidget</name>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
     </message>
   </context>
   <context>

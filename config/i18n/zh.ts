@@ -265,6 +265,13 @@
     </message>
   </context>
   <context>
+    <name>LogicalOpDialog</name>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>逻辑运算</translation>
+    </message>
+  </context>
+  <context>
     <name>LongMessageBox</name>
     <message>
       <source>Cancel</source>
@@ -273,6 +280,13 @@
     <message>
       <source>OK</source>
       <translation>确定</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringDialog</name>
+    <message>
+      <source>Monitoring</source>
+      <translation>监视</translation>
     </message>
   </context>
   <context>
@@ -1215,6 +1229,13 @@
     <message>
       <source>string99</source>
       <translation>工具速度监视点有效/无效</translation>
+    </message>
+  </context>
+  <context>
+    <name>PropertyWidget</name>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
     </message>
   </context>
   <context>

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "parameter/dataprovidererrorrecord.h"
 #include "parameter/parameterinfo.h"
+#include "parameter/parametertexttable.h"
 
 #include <QMap>
 #include <QObject>
@@ -8,6 +10,22 @@
 #include <QStringList>
 
 namespace IO {
+
+// Outcome of reading a parameter text file.
+struct ParseResult
+{
+    enum ErrorKind : qint32
+    {
+        NoError = 0,
+        OpenError = 3,   // not opened (or a simulated read error)
+        FormatError = 5, // no block, or a line refused
+        NotOpened = 11   // before the file is opened; never returned
+    };
+
+    bool ok = false; // read, and no line refused
+    qint32 errorKind = NotOpened;
+    QMap<QString, int> valueCounts; // values stored per parameter name
+};
 
 // Reads and writes parameter text files against the parameter definitions.
 class Parser : public QObject
@@ -36,6 +54,27 @@ public:
     // written with fewer definitions would silently lack parameters.
     bool hasCompleteDefinitions() const;
 
+    // Gives every defined parameter its empty shape: GroupNum rows of
+    // DataNum empty cells, replacing what the table held for it.
+    void makeTable(ParameterTextTable& table);
+
+    // Writes the table as a parameter text file (report mode: display names
+    // in the name field). Returns 1 when written, 0 otherwise.
+    int extractToText(const QString& path, const ParameterTextTable& table, bool reportMode);
+    // Appends the lines of one parameter.
+    void formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
+                         bool reportMode);
+    // Replaces the file by the text, in UTF-8 without byte order mark; the
+    // old file stays whole until the new one is complete.
+    int makeFile(const QString& path, const QString& text);
+
+    // Reads a parameter file into the table and checks that every parameter
+    // got all its values; on failure the error record holds the reason.
+    bool extractToMap(ParameterTextTable& table, const QString& path,
+                      DataProviderErrorRecord& error);
+    ParseResult parseText(ParameterTextTable& table, const QString& path);
+    bool checkDataCount(const QMap<QString, int>& valueCounts);
+
     // Forgets the process-wide load so the next loadInfo reads again (tests).
     static void resetLoadedFlag();
 
@@ -44,6 +83,9 @@ public:
 
 private:
     static void logFunction(const char* function);
+    // Reads the lines of the block into the table; true when one was refused.
+    bool parseLines(ParameterTextTable& table, const QStringList& lines,
+                    QMap<QString, int>& valueCounts);
     void takeSharedDefinitions();
 
     int m_generation = 0; // load whose definitions this parser holds, 0 none

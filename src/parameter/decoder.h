@@ -1,0 +1,55 @@
+#pragma once
+
+#include "parameter/parameterimage.h"
+#include "parameter/parameterinfo.h"
+#include "parameter/parametertexttable.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace IO {
+
+// The parameter image codec: converts between a parameter image and the
+// parameter text table of a file, and computes and checks the image's
+// CRC-32C signature. Knows the fields from the image's own field table; the
+// definitions are consulted only for the part a parameter belongs to.
+class Decoder : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Decoder(QObject* parent = nullptr);
+
+    // Writes the text of every image value into the existing cells of the
+    // table (see IO::Encoder). Returns false, naming the cells in problems,
+    // when a value has no text that reads back to the same bytes.
+    bool encode(ParameterTextTable& table, const ParameterImage& image,
+                QStringList* problems = nullptr) const;
+
+    // Stores the table's cells into the image. Without definitions every
+    // parameter is stored; with them only the parts whose flag is set (robot
+    // part, user part, signature trailer). Everything else keeps its bytes.
+    void decode(ParameterImage& image, const ParameterTextTable& table,
+                const QMap<QString, ParameterInfo>* infos, bool robotPart, bool userPart,
+                bool trailer) const;
+
+    // Stores the five CRC-32C values into the image's trailer.
+    void computeCRC(ParameterImage& image) const;
+
+    // True when the signature values in the table agree with the table's own
+    // data. A stored value of 9894 skips its range.
+    bool isCRCCorrect(const ParameterTextTable& table) const;
+
+    // Stores one cell text into the image as the field's type reads it:
+    // integers in base 10 (0 when not a number), floats by QString::toFloat,
+    // texts cut to 31 bytes at a character boundary.
+    static void storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
+                          const QString& text);
+
+    // The stored CRC value that tells the check to skip a range.
+    static constexpr quint32 IgnoredCRC = 9894;
+};
+
+} // namespace IO

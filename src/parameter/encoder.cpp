@@ -1,0 +1,171 @@
+#include "encoder.h"
+
+#include <QByteArray>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+quint32 floatBits(float value)
+{
+    quint32 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// The reader converts float cells with QString::toFloat; a text is only good
+// when that gives back the very same bits.
+bool readsBackAs(const QString& text, float value)
+{
+    return floatBits(text.toFloat()) == floatBits(value);
+}
+
+QString describe(QChar c)
+{
+    if (c == QLatin1Char(','))
+        return QStringLiteral("a comma");
+    if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        return QStringLiteral("a line break");
+    if (c.isSpace())
+        return QStringLiteral("a blank");
+    return QStringLiteral("a control character");
+}
+
+} // namespace
+
+namespace IO {
+
+bool Encoder::encode(ParameterTextTable& table, const ParameterImage& image, QStringList* problems)
+{
+    bool exact = true;
+    const FieldDef* fields = ParameterLayout::fields();
+    for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+        const FieldDef& field = fields[i];
+        auto& rows = table[QString::fromLatin1(field.name)];
+        const int rowCount = qMin(rows.size(), field.rows);
+        for (int r = 0; r < rowCount; ++r) {
+            auto& cells = rows[r];
+            const int cellCount = qMin(cells.size(), field.columns);
+            for (int c = 0; c < cellCount; ++c) {
+                QString problem;
+                cells[c] = formatCell(image, field, r, c, &problem);
+                if (!problem.isEmpty()) {
+                    exact = false;
+                    if (problems)
+                        problems->append(QStringLiteral("%1 group %2 value %3: %4")
+                                             .arg(QLatin1String(field.name))
+                                             .arg(r + 1)
+                                             .arg(c + 1)
+                                             .arg(problem));
+                }
+            }
+        }
+    }
+    return exact;
+}
+
+QString Encoder::formatCell(const ParameterImage& image, const FieldDef& field, int row, int column,
+                            QString* problem)
+{
+    const int offset = ParameterLayout::cellOffset(field, row, column);
+    switch (field.type) {
+    case ValueType::I16:
+        return QString::number(int(image.i16At(offset)));
+    case ValueType::U16:
+        return QString::number(uint(image.u16At(offset)));
+    case ValueType::I32:
+        return QString::number(image.i32At(offset));
+    case ValueType::U32:
+        return QString::number(image.u32At(offset));
+    case ValueType::F32: {
+        bool exact = true;
+        const QString text = formatFloat(image.f32At(offset), &exact);
+        if (!exact && problem)
+            *problem = QStringLiteral("the value NaN %1 cannot be written")
+                           .arg(floatBits(image.f32At(offset)), 8, 16, QLatin1Char('0'));
+        return text;
+    }
+    case ValueType::Text:
+        if (offset < 0 || offset > ParameterImage::Size - ParameterLayout::TextSize)
+            return QString();
+        return formatText(image.data() + offset, problem);
+    }
+    return QString();
+}
+
+QString Encoder::formatFloat(float value, bool* exact)
+{
+    if (exact)
+        *exact = true;
+    const double wide = double(value);
+    QString text = QString::number(wide, 'g', 7);
+    if (readsBackAs(text, value))
+        return text;
+    // Nine digits carry every float, except that the reader takes a text just
+    // above the largest float for an overflow; the exact decimal of the
+    // widened value always reads back.
+    for (int precision : {9, 17}) {
+        text = QString::number(wide, 'g', precision);
+        if (readsBackAs(text, value))
+            return text;
+    }
+    // The toolkit formats negative zero without its sign.
+    if (value == 0.0f && std::signbit(value))
+        return QStringLiteral("-0");
+    if (exact)
+        *exact = false;
+    return text;
+}
+
+QString Encoder::formatText(const unsigned char* field, QString* problem)
+{
+    const char* bytes = reinterpret_cast<const char*>(field);
+    const void* zero = std::memchr(bytes, 0, ParameterLayout::TextSize);
+    const int length =
+        zero ? int(static_cast<const char*>(zero) - bytes) : ParameterLayout::TextSize;
+    const QByteArray utf8(bytes, length);
+    const QString text = QString::fromUtf8(utf8);
+    if (!problem)
+        return text;
+
+    if (!zero) {
+        *problem = QStringLiteral("text longer than %1 bytes").arg(ParameterLayout::TextMaxLength);
+        return text;
+    }
+    // Invalid or cut multi-byte characters would come back as replacement
+    // characters, that is as other bytes.
+    if (text.toUtf8() != utf8) {
+        *problem = QStringLiteral("text is not valid UTF-8");
+        return text;
+    }
+    // The reader fills the rest of the field with zero bytes.
+    for (int i = length; i < ParameterLayout::TextSize; ++i) {
+        if (field[i] != 0) {
+            *problem = QStringLiteral("bytes after the end of the text are not zero");
+            return text;
+        }
+    }
+    const QString reason = textProblem(text);
+    if (!reason.isEmpty())
+        *problem = reason;
+    return text;
+}
+
+QString Encoder::textProblem(const QString& text)
+{
+    if (text.toUtf8().size() > ParameterLayout::TextMaxLength)
+        return QStringLiteral("text longer than %1 bytes").arg(ParameterLayout::TextMaxLength);
+    // The same engine the reader uses to find the block, so "blank" means
+    // exactly what makes the block disappear there.
+    static const QRegularExpression unsafe(QStringLiteral("[\\s,\\x00-\\x1f\\x7f]"));
+    const QRegularExpressionMatch match = unsafe.match(text);
+    if (match.hasMatch())
+        return QStringLiteral("text contains %1").arg(describe(text.at(match.capturedStart())));
+    if (text.contains(QLatin1String(".END")))
+        return QStringLiteral("text contains \".END\"");
+    return QString();
+}
+
+} // namespace IO

@@ -1,0 +1,143 @@
+#include "procedure.h"
+
+#include "parameter/decoder.h"
+#include "parameter/parser.h"
+
+#include <QStringList>
+#include <QtDebug>
+
+namespace {
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+void logFunction(const char* function)
+{
+    qWarning().noquote() << "func : " << function;
+}
+
+struct PartFlags
+{
+    bool robot;
+    bool user;
+    bool trailer;
+};
+
+bool flagsOfMode(int mode, PartFlags* flags)
+{
+    switch (mode) {
+    case IO::Procedure::RobotPart:
+        *flags = {true, false, false};
+        return true;
+    case IO::Procedure::UserPart:
+        *flags = {false, true, true};
+        return true;
+    case IO::Procedure::AllParts:
+        *flags = {true, true, true};
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+namespace IO {
+
+Procedure::Procedure(QObject* parent)
+    : QObject(parent), decoder(new Decoder(this)), parser(new Parser(this))
+{
+}
+
+quint32 Procedure::outputFile(const QString& path, ParameterImage& image)
+{
+    return output(path, image, false, "outputFile");
+}
+
+quint32 Procedure::outputReport(const QString& path, ParameterImage& image)
+{
+    return output(path, image, true, "outputReport");
+}
+
+quint32 Procedure::output(const QString& path, ParameterImage& image, bool reportMode,
+                          const char* function)
+{
+    ParameterTextTable table;
+    parser->makeTable(table);
+
+    quint32 result = 0;
+    // The caller's image only takes the new signature once the file exists.
+    ParameterImage signedImage = image;
+    QStringList problems;
+    if (!parser->hasCompleteDefinitions()) {
+        // Without every definition the file would lack parameters.
+        qWarning().noquote() << "[Procedure] parameter definitions missing or incomplete";
+        logFunction(function);
+    } else {
+        decoder->computeCRC(signedImage);
+        if (!decoder->encode(table, signedImage, &problems)) {
+            for (const QString& problem : qAsConst(problems))
+                qWarning().noquote() << "[Procedure] value can not be written:" << quoted(problem);
+            logFunction(function);
+        } else {
+            result = quint32(parser->extractToText(path, table, reportMode));
+        }
+    }
+
+    if (result == 0) {
+        qInfo().noquote()
+            << QStringLiteral("IO::Procedure::%1(\"%2\") -> NG").arg(QLatin1String(function), path);
+        return 0;
+    }
+    image = signedImage;
+    return result;
+}
+
+bool Procedure::readAll(ParameterImage& image, const QString& path, DataProviderErrorRecord& error)
+{
+    return read(image, path, AllParts, true, error, "readAll");
+}
+
+bool Procedure::readData(ParameterImage& image, const QString& path, int mode,
+                         DataProviderErrorRecord& error)
+{
+    return read(image, path, mode, false, error, "readData");
+}
+
+bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool replaceAll,
+                     DataProviderErrorRecord& error, const char* function)
+{
+    PartFlags flags;
+    ParameterTextTable table;
+    if (!flagsOfMode(mode, &flags)) {
+        // A mode that selects nothing would report a read that did not happen.
+        error.set(DataProviderErrorRecord::FileFormatError,
+                  DataProviderErrorRecord::FileProcedureSource);
+        qWarning().noquote() << "[Procedure] unknown read mode:" << mode;
+        logFunction(function);
+    } else {
+        parser->makeTable(table);
+        if (!parser->extractToMap(table, path, error)) {
+            qWarning().noquote() << "[Procedure] extract text to map err";
+            logFunction(function);
+        } else if (!decoder->isCRCCorrect(table)) {
+            error.set(DataProviderErrorRecord::FileFormatError,
+                      DataProviderErrorRecord::FileProcedureSource);
+            qWarning().noquote() << "[Procedure] incorrect crc err";
+            logFunction(function);
+        } else {
+            if (replaceAll)
+                image.clear();
+            decoder->decode(image, table, &parser->parameterInfos, flags.robot, flags.user,
+                            flags.trailer);
+            return true;
+        }
+    }
+    qInfo().noquote()
+        << QStringLiteral("IO::Procedure::%1(\"%2\") -> false").arg(QLatin1String(function), path);
+    return false;
+}
+
+} // namespace IO

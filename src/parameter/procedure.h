@@ -1,0 +1,57 @@
+#pragma once
+
+#include "parameter/dataprovidererrorrecord.h"
+#include "parameter/parameterimage.h"
+
+#include <QObject>
+#include <QString>
+
+namespace IO {
+
+class Decoder;
+class Parser;
+
+// The one way between parameter images and parameter files: writes an image
+// as a parameter file or safety report with its signature, and reads a file
+// back, whole or by part, only after its format, value counts and signature
+// have been checked. On any failure the caller's image is left as it was.
+class Procedure : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Parts that readData stores.
+    enum ReadMode
+    {
+        RobotPart = 0, // robot part only
+        UserPart = 1,  // user part and signature trailer
+        AllParts = 2
+    };
+
+    explicit Procedure(QObject* parent = nullptr);
+
+    // Signs the image and writes it as a parameter file. Returns 1 when the
+    // file was written; the image then carries the signature written. On 0
+    // the image is unchanged.
+    quint32 outputFile(const QString& path, ParameterImage& image);
+    // The same with the display names of the parameters (safety report).
+    quint32 outputReport(const QString& path, ParameterImage& image);
+
+    // Replaces the whole image by the file's data.
+    bool readAll(ParameterImage& image, const QString& path, DataProviderErrorRecord& error);
+    // Stores the parts of the file that the mode selects into the image;
+    // everything else keeps its value.
+    bool readData(ParameterImage& image, const QString& path, int mode,
+                  DataProviderErrorRecord& error);
+
+    Decoder* decoder;
+    Parser* parser;
+
+private:
+    quint32 output(const QString& path, ParameterImage& image, bool reportMode,
+                   const char* function);
+    bool read(ParameterImage& image, const QString& path, int mode, bool replaceAll,
+              DataProviderErrorRecord& error, const char* function);
+};
+
+} // namespace IO

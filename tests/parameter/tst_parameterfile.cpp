@@ -1,0 +1,470 @@
+#include "app/core/setting.h"
+#include "app/core/startupstate.h"
+#include "messagecapture.h"
+#include "parameter/crc32c.h"
+#include "parameter/decoder.h"
+#include "parameter/defaultparameterset.h"
+#include "parameter/parameterdefdb.h"
+#include "parameter/parameterlayout.h"
+#include "parameter/parser.h"
+#include "parameter/procedure.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+const FieldDef& field(const char* name)
+{
+    return *ParameterLayout::findByName(QLatin1String(name));
+}
+
+// Texts of up to 31 bytes of one- to four-byte characters, none of which the
+// file format has to refuse.
+QString randomText(QRandomGenerator& random)
+{
+    static const QStringList pieces = {"A",
+                                       "z",
+                                       "7",
+                                       "-",
+                                       "_",
+                                       "/",
+                                       ".",
+                                       "\xC3\xA9",
+                                       "\xE2\x82\xAC",
+                                       "\xE6\xBC\xA2",
+                                       "\xF0\x9F\x98\x80"};
+    QString text;
+    const int wanted = random.bounded(32);
+    while (true) {
+        const QString piece = QString::fromUtf8(pieces.at(random.bounded(pieces.size())).toUtf8());
+        if ((text + piece).toUtf8().size() > wanted)
+            return text;
+        text += piece;
+    }
+}
+
+// Every field over its whole range; the gaps between fields stay zero.
+ParameterImage randomImage(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    ParameterImage image;
+    const FieldDef* fields = ParameterLayout::fields();
+    for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+        const FieldDef& f = fields[i];
+        for (int r = 0; r < f.rows; ++r) {
+            for (int c = 0; c < f.columns; ++c) {
+                const int offset = ParameterLayout::cellOffset(f, r, c);
+                switch (f.type) {
+                case ValueType::I16:
+                case ValueType::U16:
+                    image.setU16At(offset, quint16(random.generate()));
+                    break;
+                case ValueType::I32:
+                case ValueType::U32:
+                    image.setU32At(offset, random.generate());
+                    break;
+                case ValueType::F32: {
+                    quint32 bits = random.generate();
+                    float value;
+                    std::memcpy(&value, &bits, sizeof value);
+                    image.setF32At(offset, std::isnan(value) ? 12345678.0f : value);
+                    break;
+                }
+                case ValueType::Text:
+                    image.setTextAt(offset, randomText(random));
+                    break;
+                }
+            }
+        }
+    }
+    // Values that seven digits cannot carry, at known places.
+    const FieldDef& d0 = field("DHPrmD0");
+    image.setF32(d0, 0, 0, 12345678.0f);
+    image.setF32(d0, 0, 1, std::numeric_limits<float>::max());
+    image.setF32(d0, 0, 2, -0.0f);
+    image.setF32(d0, 0, 3, std::numeric_limits<float>::denorm_min());
+    image.setF32(d0, 0, 4, std::numeric_limits<float>::quiet_NaN());
+    return image;
+}
+
+} // namespace
+
+class TestParameterFile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    IO::Procedure* m_procedure = nullptr;
+
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    QByteArray readFile(const QString& file)
+    {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    QString writeFile(const char* name, const QByteArray& content)
+    {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(content);
+        return f.fileName();
+    }
+    void setFakeFileIOError(const QByteArray& value)
+    {
+        Setting::instance()->load(writeFile("config.ini", "[Test]\nFakeFileIOError=" + value));
+    }
+    // The image written to the base file and its bytes.
+    ParameterImage m_baseImage;
+    QByteArray m_baseFile;
+
+    static bool logged(const MessageCapture& log, const QString& line)
+    {
+        for (const QString& m : log.messages())
+            if (m == line || (line.endsWith(QLatin1String(": ")) && m.startsWith(line)))
+                return true;
+        return false;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_procedure = new IO::Procedure(this);
+        m_baseImage.setI16(field("CommonSpec"), 0, 0, 1);
+        m_baseImage.setText(field("RobotTypeName"), 0, 0, QStringLiteral("QR6-0700"));
+        QCOMPARE(m_procedure->outputFile(path("base.txt"), m_baseImage), 1u);
+        m_baseFile = readFile(path("base.txt"));
+    }
+
+    void init()
+    {
+        Setting::instance()->resetToDefaults();
+        if (isVSFtoAFM) {
+            isVSFtoAFM = false;
+            IO::Parser::resetLoadedFlag();
+        }
+    }
+
+    void writtenFormat()
+    {
+        QVERIFY(
+            m_baseFile.startsWith(".OBXDATA\r\n1-00-00,CommonSpec,1,\r\n101-00-01,RobotTypeName,"
+                                  "QR6-0700,\r\n"));
+        QVERIFY(m_baseFile.contains("\r\n102-00-01,RobotNo,0,0,0,0,0,0,0,0,0,0,\r\n"
+                                    "102-00-02,RobotNo,0,0,0,0,0,0,0,0,0,\r\n"));
+        QVERIFY(m_baseFile.contains("\r\n3128-32-02,ToolModelValid,"));
+        QVERIFY(m_baseFile.endsWith(QByteArray("\r\n9999-00-00,AllDataCRC,") +
+                                    QByteArray::number(m_baseImage.allDataCRC()) +
+                                    ",\r\n.END\r\n"));
+        QCOMPARE(m_baseFile.count("\n"), m_baseFile.count("\r\n"));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u})
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(quint32, seed);
+        ParameterImage image = randomImage(seed);
+        QCOMPARE(m_procedure->outputFile(path("random.txt"), image), 1u);
+        const Crc32c::ImageSignature signature = Crc32c::imageSignature(image);
+        QCOMPARE(image.wholeCRC(), signature.whole);
+        QCOMPARE(image.allDataCRC(), signature.allData);
+
+        MessageCapture log;
+        ParameterImage back = randomImage(seed + 100);
+        DataProviderErrorRecord error;
+        QVERIFY(m_procedure->readAll(back, path("random.txt"), error));
+        QVERIFY(log.messages().contains(QStringLiteral("IO::Decoder::isCRCCorrect -> OK")));
+        QVERIFY(back == image);
+        QCOMPARE(error.errorCode, 0);
+    }
+
+    void malformedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("fake");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("errorCode");
+
+        const QByteArray base = m_baseFile;
+        const QByteArray first = "1-00-00,CommonSpec,1,\r\n";
+        auto replaced = [&base](const char* from, const QByteArray& to) {
+            return QByteArray(base).replace(from, to);
+        };
+        const QStringList notFound = {"[Parser] format err (.OBXDATA ~ .END) not found",
+                                      "func :  parseText",
+                                      "parseText -> false ErrorCode:5",
+                                      "[Parser] parse text err",
+                                      "func :  extractToMap",
+                                      "IO::Parser::extractToMap -> NG ErrorCode:5"};
+        const QStringList refused = {"func :  parseText", "parseText -> false ErrorCode:5",
+                                     "[Parser] parse text err",
+                                     "IO::Parser::extractToMap -> NG ErrorCode:5"};
+        const QStringList countWrong = {
+            "\"ParamName, No : CommonSpec, 1\"", "[Parser] format err incorrect number of data",
+            "func :  extractToMap", "IO::Parser::extractToMap -> NG ErrorCode:5"};
+
+        QTest::newRow("missing .END") << replaced(".END\r\n", "") << QByteArray() << notFound << 5;
+        QTest::newRow("missing .OBXDATA")
+            << replaced(".OBXDATA\r\n", "") << QByteArray() << notFound << 5;
+        QTest::newRow("blank in block")
+            << replaced("QR6-0700", "QR6 0700") << QByteArray() << notFound << 5;
+        QTest::newRow("unknown name")
+            << replaced(first, "1-00-00,CommonSpek,1,\r\n") << QByteArray()
+            << (QStringList{"[Parser] format err unknown parameter: \"CommonSpek\""} + refused)
+            << 5;
+        QTest::newRow("wrong number")
+            << replaced(first, "2-00-00,CommonSpec,1,\r\n") << QByteArray()
+            << (QStringList{"[Parser] format err incorrect parameter No: 2"} + refused) << 5;
+        QTest::newRow("too many values on a line")
+            << replaced(first, "1-00-00,CommonSpec,1,1,\r\n") << QByteArray()
+            << (QStringList{"[Parser] format err exceeded maximum per line",
+                            "param Name :  \"CommonSpec\""} +
+                refused)
+            << 5;
+        QTest::newRow("index outside the shape")
+            << replaced(first, "1-02-00,CommonSpec,1,\r\n") << QByteArray()
+            << (QStringList{"[Parser] format err incorrect index of data"} + refused) << 5;
+        QTest::newRow("empty line")
+            << replaced(first, first + "\r\n") << QByteArray()
+            << (QStringList{"[Parser] format err incorrect data"} + refused) << 5;
+        QTest::newRow("duplicated line")
+            << replaced(first, first + first) << QByteArray() << countWrong << 5;
+        QTest::newRow("value missing") << replaced(first, "") << QByteArray() << countWrong << 5;
+
+        ParameterImage edited = m_baseImage;
+        edited.setI16(field("CommonSpec"), 0, 0, 2);
+        QTest::newRow("crc mismatch")
+            << replaced(first, "1-00-00,CommonSpec,2,\r\n") << QByteArray()
+            << QStringList{QStringLiteral("\"whole crc: file=%1 calculated=%2\"")
+                               .arg(m_baseImage.wholeCRC())
+                               .arg(Crc32c::imageSignature(edited).whole),
+                           "IO::Decoder::isCRCCorrect -> NG", "[Procedure] incorrect crc err",
+                           "func :  readAll"}
+            << 5;
+        QTest::newRow("file missing")
+            << QByteArray() << QByteArray()
+            << QStringList{QStringLiteral("[Parser] Open Error: %1: ").arg(path("malformed.txt")),
+                           "parseText -> false ErrorCode:3",
+                           "IO::Parser::extractToMap -> NG ErrorCode:3"}
+            << 3;
+        QTest::newRow("simulated read error")
+            << base << QByteArray("Read")
+            << QStringList{"FakeFileIOError=Read", "parseText -> false ErrorCode:3"} << 3;
+        QTest::newRow("simulated format error")
+            << base << QByteArray("FORMAT")
+            << QStringList{"FakeFileIOError=FORMAT", "parseText -> false ErrorCode:5"} << 5;
+    }
+
+    void malformedFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, fake);
+        QFETCH(QStringList, lines);
+        QFETCH(int, errorCode);
+
+        QFile::remove(path("malformed.txt"));
+        if (!content.isEmpty())
+            writeFile("malformed.txt", content);
+        if (!fake.isEmpty())
+            setFakeFileIOError(fake);
+
+        const ParameterImage before = randomImage(9);
+        ParameterImage image = before;
+        DataProviderErrorRecord error;
+        MessageCapture log;
+        QVERIFY(!m_procedure->readAll(image, path("malformed.txt"), error));
+        for (const QString& line : lines)
+            QVERIFY2(logged(log, line), qPrintable(line + " in\n" + log.messages().join('\n')));
+        QVERIFY(logged(
+            log,
+            QStringLiteral("IO::Procedure::readAll(\"%1\") -> false").arg(path("malformed.txt"))));
+        QCOMPARE(error.errorCode, errorCode);
+        QCOMPARE(error.source, 4);
+        QVERIFY(image == before);
+    }
+
+    void acceptedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray base = m_baseFile;
+        const QByteArray first = "1-00-00,CommonSpec,1,\r\n";
+        QTest::newRow("LF line ends") << QByteArray(base).replace("\r\n", "\n");
+        QTest::newRow("leading zeros")
+            << QByteArray(base).replace(first, "0001-00-00,CommonSpec,1,\r\n");
+        QTest::newRow("single group as 01")
+            << QByteArray(base).replace(first, "1-01-00,CommonSpec,1,\r\n");
+        QTest::newRow("single line as 01")
+            << QByteArray(base).replace(first, "1-00-01,CommonSpec,1,\r\n");
+        QTest::newRow("text outside the block")
+            << "saved by hand\r\n" + base + "comment .OBXDATA\r\n1-00-00,CommonSpec,7,\r\n.END\r\n";
+        QTest::newRow("lines reordered")
+            << QByteArray(base).replace(first, "").replace("9999-00-00", first + "9999-00-00");
+    }
+
+    void acceptedFiles()
+    {
+        QFETCH(QByteArray, content);
+        ParameterImage image;
+        DataProviderErrorRecord error;
+        QVERIFY(m_procedure->readAll(image, writeFile("accepted.txt", content), error));
+        QVERIFY(image == m_baseImage);
+    }
+
+    void partialReads_data()
+    {
+        QTest::addColumn<bool>("vsfToAfm");
+        QTest::newRow("isVSFtoAFM off") << false;
+        QTest::newRow("isVSFtoAFM on") << true;
+    }
+
+    void partialReads()
+    {
+        QFETCH(bool, vsfToAfm);
+        isVSFtoAFM = vsfToAfm;
+        IO::Parser::resetLoadedFlag(); // the parts of the tool models are fixed at loading
+
+        ParameterImage file = randomImage(21);
+        QCOMPARE(m_procedure->outputFile(path("parts.txt"), file), 1u);
+        const ParameterImage target = randomImage(22);
+        DataProviderErrorRecord error;
+
+        ParameterImage robot = target;
+        QVERIFY(m_procedure->readData(robot, path("parts.txt"), IO::Procedure::RobotPart, error));
+        ParameterImage user = target;
+        QVERIFY(m_procedure->readData(user, path("parts.txt"), IO::Procedure::UserPart, error));
+        ParameterImage both = robot;
+        QVERIFY(m_procedure->readData(both, path("parts.txt"), IO::Procedure::UserPart, error));
+        QVERIFY(both == file);
+
+        auto cell = [](const ParameterImage& image, const char* name, int r, int c) {
+            return image.u32At(ParameterLayout::cellOffset(field(name), r, c));
+        };
+        // Robot part: DH parameters; user part: logic; trailer with the user part.
+        QCOMPARE(cell(robot, "DHPrmA0", 0, 5), cell(file, "DHPrmA0", 0, 5));
+        QCOMPARE(cell(user, "DHPrmA0", 0, 5), cell(target, "DHPrmA0", 0, 5));
+        QCOMPARE(robot.wholeCRC(), target.wholeCRC());
+        QCOMPARE(user.wholeCRC(), file.wholeCRC());
+        QCOMPARE(cell(robot, "ToolModelX1", 31, 19) == cell(file, "ToolModelX1", 31, 19), vsfToAfm);
+        QCOMPARE(cell(user, "ToolModelX1", 31, 19) == cell(file, "ToolModelX1", 31, 19), !vsfToAfm);
+        for (int set = 0; set < 16; ++set) {
+            const bool robotSet = vsfToAfm && set <= 8;
+            QCOMPARE(cell(robot, "MoveAreaZulimit", 0, set) ==
+                         cell(file, "MoveAreaZulimit", 0, set),
+                     robotSet);
+            QCOMPARE(cell(robot, "MoveAreaX", set, 7) == cell(file, "MoveAreaX", set, 7), robotSet);
+            QCOMPARE(cell(user, "MoveAreaX", set, 7) == cell(file, "MoveAreaX", set, 7), !robotSet);
+        }
+    }
+
+    void unknownReadModeFails()
+    {
+        const ParameterImage before = randomImage(5);
+        ParameterImage image = before;
+        DataProviderErrorRecord error;
+        MessageCapture log;
+        QVERIFY(!m_procedure->readData(image, path("base.txt"), 3, error));
+        QVERIFY(log.messages().contains(QStringLiteral("[Procedure] unknown read mode: 3")));
+        QCOMPARE(error.errorCode, 5);
+        QCOMPARE(error.source, 4);
+        QVERIFY(image == before);
+    }
+
+    void refusedWrites_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("unsafe text") << 0
+                                     << "[Procedure] value can not be written: "
+                                        "\"RobotTypeName group 1 value 1: text contains a comma\"";
+        QTest::newRow("incomplete definitions")
+            << 1 << "[Procedure] parameter definitions missing or incomplete";
+        QTest::newRow("no definitions")
+            << 2 << "[Procedure] parameter definitions missing or incomplete";
+        QTest::newRow("folder missing") << 3 << "[Parser] open file err";
+        QTest::newRow("simulated write error") << 4 << "FakeFileIOError=wRite";
+    }
+
+    void refusedWrites()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, line);
+        IO::Procedure procedure;
+        procedure.parser->loadInfo();
+        ParameterImage image = randomImage(11);
+        QString target = path("refused.txt");
+        QFile::remove(target);
+        if (fault == 0)
+            image.setText(field("RobotTypeName"), 0, 0, QStringLiteral("QR6,0700"));
+        if (fault == 1)
+            procedure.parser->parameterInfos.remove(QStringLiteral("AllDataCRC"));
+        if (fault == 2) {
+            procedure.parser->parameterInfos.clear();
+            procedure.parser->parameterNames.clear();
+        }
+        if (fault == 3)
+            target = path("absent/refused.txt");
+        if (fault == 4)
+            setFakeFileIOError("wRite");
+
+        const ParameterImage before = image;
+        MessageCapture log;
+        QCOMPARE(procedure.outputFile(target, image), 0u);
+        QVERIFY2(log.messages().contains(line), qPrintable(log.messages().join('\n')));
+        QVERIFY(log.messages().contains(
+            QStringLiteral("IO::Procedure::outputFile(\"%1\") -> NG").arg(target)));
+        QVERIFY(image == before);
+        // Only the simulated fault writes the file (and still reports failure).
+        QCOMPARE(QFile::exists(target), fault == 4);
+    }
+
+    void reportUsesDisplayNames()
+    {
+        ParameterImage image = m_baseImage;
+        QCOMPARE(m_procedure->outputReport(path("report.txt"), image), 1u);
+        const QString report = QString::fromUtf8(readFile(path("report.txt")));
+        ParameterDefDB* db = ParameterDefDB::instance();
+        const QString name = db->displayName(db->findParamByNo(106));
+        QVERIFY(report.contains(QStringLiteral("\r\n106-00-01,%1,").arg(name)));
+        QVERIFY(report.contains(QLatin1String("\r\n9001-00-00,WholeUpdateTime,")));
+        QVERIFY(!report.contains(QLatin1String(",DHPrmTh0,")));
+    }
+
+    void defaultSetReadsBack()
+    {
+        const QString file = QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt");
+        ParameterImage image;
+        DataProviderErrorRecord error;
+        MessageCapture log;
+        QVERIFY(m_procedure->readAll(image, file, error));
+        QVERIFY(log.messages().contains(QStringLiteral("IO::Decoder::isCRCCorrect -> OK")));
+        const Crc32c::ImageSignature signature = Crc32c::imageSignature(image);
+        QCOMPARE(image.wholeCRC(), signature.whole);
+        QCOMPARE(image.allDataCRC(), signature.allData);
+        QCOMPARE(image.text(field("RobotTypeName")),
+                 QLatin1String(DefaultParameterSet::RobotTypeName));
+        QVERIFY(image.wholeUpdateTime() != 0);
+        // Written by this writer: writing it again gives the same bytes.
+        QCOMPARE(m_procedure->outputFile(path("default.txt"), image), 1u);
+        QCOMPARE(readFile(path("default.txt")), readFile(file));
+        QCOMPARE(readFile(QStringLiteral(OBX_RUNTIME_DIR "/config/parameter/default.txt")),
+                 readFile(file));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParameterFile)
+#include "tst_parameterfile.moc"
