@@ -1,0 +1,15 @@
+#include "checkbox.h"
+
+#include "editstate.h"
+#include "widgetstylesheets.h"
+
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent)
+{
+    setStyleSheet(WidgetStyleSheets::checkBox);
+}
+
+void CheckBox::setState(quint8 state)
+{
+    setObjectName(EditState::objectName(state));
+    setStyleSheet(WidgetStyleSheets::checkBox);
+}

@@ -1,0 +1,114 @@
+#include "doublespinbox.h"
+
+#include "editstate.h"
+#include "widgetstylesheets.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace {
+// QDoubleSpinBox rounds every value it holds to its decimals. The base class
+// therefore keeps enough of them for a double to come back unchanged (values in
+// millimetres and degrees); only the text is rounded to the decimals shown.
+constexpr int storedDecimals = 15;
+} // namespace
+
+DoubleSpinBox::DoubleSpinBox(double minimum, double maximum, QWidget* parent)
+    : DoubleSpinBox(parent)
+{
+    setRange(minimum, maximum);
+}
+
+DoubleSpinBox::DoubleSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
+{
+    setStyleSheet(WidgetStyleSheets::doubleSpinBox);
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAccelerated(true);
+    setDecimals(1);
+    const QList<QLineEdit*> edits = findChildren<QLineEdit*>();
+    for (QLineEdit* edit : edits)
+        edit->installEventFilter(this);
+}
+
+void DoubleSpinBox::setState(quint8 state)
+{
+    setObjectName(EditState::objectName(state));
+    setStyleSheet(WidgetStyleSheets::doubleSpinBox);
+}
+
+void DoubleSpinBox::setDecimals(int decimals)
+{
+    m_shownDecimals = qBound(0, decimals, storedDecimals);
+    // Setting the base decimals re-renders the text with the new count.
+    QDoubleSpinBox::setDecimals(storedDecimals);
+}
+
+void DoubleSpinBox::setValueF(float value)
+{
+    setValue(double(value));
+}
+
+bool DoubleSpinBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && isEnabled()) {
+        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+            edit->selectAll();
+            return true;
+        }
+    }
+    return QDoubleSpinBox::eventFilter(watched, event);
+}
+
+QString DoubleSpinBox::textFromValue(double value) const
+{
+    QString text = locale().toString(value, 'f', m_shownDecimals);
+    if (!isGroupSeparatorShown())
+        text.remove(locale().groupSeparator());
+    return text;
+}
+
+double DoubleSpinBox::valueFromText(const QString& text) const
+{
+    // The text the box itself shows for its value stands for that value, not
+    // for the rounded number it reads as: Return or focus-out on an untouched
+    // box must not round the value.
+    const double current = value();
+    if (text == textFromValue(current) || text == prefix() + textFromValue(current) + suffix())
+        return current;
+    return QDoubleSpinBox::valueFromText(text);
+}
+
+QValidator::State DoubleSpinBox::validate(QString& text, int& pos) const
+{
+    const QValidator::State state = QDoubleSpinBox::validate(text, pos);
+    if (state == QValidator::Invalid)
+        return state;
+    QString number = text;
+    if (!prefix().isEmpty() && number.startsWith(prefix()))
+        number.remove(0, prefix().size());
+    if (!suffix().isEmpty() && number.endsWith(suffix()))
+        number.chop(suffix().size());
+    number = number.trimmed();
+    const int point = number.indexOf(locale().decimalPoint());
+    if (point >= 0 && (m_shownDecimals == 0 || number.size() - point - 1 > m_shownDecimals))
+        return QValidator::Invalid;
+    return state;
+}
+
+void DoubleSpinBox::keyPressEvent(QKeyEvent* event)
+{
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void DoubleSpinBox::focusInEvent(QFocusEvent* event)
+{
+    QDoubleSpinBox::focusInEvent(event);
+    emit focussed(true);
+}
+
+void DoubleSpinBox::focusOutEvent(QFocusEvent* event)
+{
+    QDoubleSpinBox::focusOutEvent(event);
+    emit focussed(false);
+}

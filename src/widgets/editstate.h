@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Edit state of a field as the styled widgets show it: the state becomes the
+// widget's object name, which the widget's own style sheet colours.
+namespace EditState {
+enum : quint8
+{
+    Equal = 0,   // edit value equals the applied value
+    Changed = 1, // edit value differs from the applied value (blue)
+    Updated = 2, // applied but different from the unit's value (orange)
+};
+
+// "", "form-changed" or "form-updated"; any other state counts as Equal.
+QString objectName(quint8 state);
+// "form-select", "form-select-changed" or "form-select-updated" (combo boxes).
+QString comboObjectName(quint8 state);
+} // namespace EditState

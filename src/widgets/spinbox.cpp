@@ -1,0 +1,35 @@
+#include "spinbox.h"
+
+#include "editstate.h"
+#include "widgetstylesheets.h"
+
+SpinBox::SpinBox(int minimum, int maximum, QWidget* parent) : SpinBox(parent)
+{
+    setRange(minimum, maximum);
+}
+
+SpinBox::SpinBox(QWidget* parent) : QSpinBox(parent)
+{
+    setStyleSheet(WidgetStyleSheets::spinBox);
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setAlignment(Qt::AlignRight);
+    setAccelerated(true);
+}
+
+void SpinBox::setState(quint8 state)
+{
+    setObjectName(EditState::objectName(state));
+    setStyleSheet(WidgetStyleSheets::spinBox);
+}
+
+void SpinBox::focusInEvent(QFocusEvent* event)
+{
+    QSpinBox::focusInEvent(event);
+    emit focussed(true);
+}
+
+void SpinBox::focusOutEvent(QFocusEvent* event)
+{
+    QSpinBox::focusOutEvent(event);
+    emit focussed(false);
+}

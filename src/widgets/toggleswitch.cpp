@@ -1,0 +1,15 @@
+#include "toggleswitch.h"
+
+#include "editstate.h"
+#include "widgetstylesheets.h"
+
+ToggleSwitch::ToggleSwitch(QWidget* parent) : QCheckBox(parent)
+{
+    setStyleSheet(WidgetStyleSheets::toggleSwitch);
+}
+
+void ToggleSwitch::setState(quint8 state)
+{
+    setObjectName(EditState::objectName(state));
+    setStyleSheet(WidgetStyleSheets::toggleSwitch);
+}
