@@ -2,6 +2,518 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
   <context>
+    <name>AxisToCoordinateNo</name>
+    <message>
+      <source>Axis No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>Coordinate No</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+  </context>
+  <context>
+    <name>DataProvider</name>
+    <message>
+      <source>%1 canceled</source>
+      <translation>%1 canceled</translation>
+    </message>
+    <message>
+      <source>%1 completed</source>
+      <translation>%1 completed</translation>
+    </message>
+    <message>
+      <source>%1 error</source>
+      <translation>%1 error</translation>
+    </message>
+    <message>
+      <source>%1 timed out</source>
+      <translation>%1 timed out</translation>
+    </message>
+    <message>
+      <source>Applied data</source>
+      <translation>Applied data</translation>
+    </message>
+    <message>
+      <source>Body InitialOBXReadError</source>
+      <translation>Failed to read the safety parameters from Orbilux. The application will be closed.</translation>
+    </message>
+    <message>
+      <source>Body NG:COMM</source>
+      <translation>Communication inside the controller failed.</translation>
+    </message>
+    <message>
+      <source>Body NG:MTRON</source>
+      <translation>The robot's motors are on. Turn the motors off, then try again.</translation>
+    </message>
+    <message>
+      <source>Body NG:ROBOTBUSY</source>
+      <translation>The robot is busy. Stop the robot, then try again.</translation>
+    </message>
+    <message>
+      <source>Body NG:R_SFPRMBIN</source>
+      <translation>The user parameters of Orbilux are not initialized.</translation>
+    </message>
+    <message>
+      <source>Body NG:SEMA</source>
+      <translation>The controller is busy with another request.</translation>
+    </message>
+    <message>
+      <source>Body can not connect</source>
+      <translation>Cannot communicate with the controller.</translation>
+    </message>
+    <message>
+      <source>Body canceled</source>
+      <translation>The operation was canceled.</translation>
+    </message>
+    <message>
+      <source>Body command error</source>
+      <translation>The controller refused the command.</translation>
+    </message>
+    <message>
+      <source>Body file format error</source>
+      <translation>The file is not a valid parameter file, or its CRC does not match its data.</translation>
+    </message>
+    <message>
+      <source>Body file read error</source>
+      <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+      <source>Body file write error</source>
+      <translation>The file cannot be written.</translation>
+    </message>
+    <message>
+      <source>Body no data</source>
+      <translation>The file holds no parameter data.</translation>
+    </message>
+    <message>
+      <source>Body timeout</source>
+      <translation>The controller did not answer in time.</translation>
+    </message>
+    <message>
+      <source>Body transfer error</source>
+      <translation>File transfer with the controller failed.</translation>
+    </message>
+    <message>
+      <source>Body unknown error</source>
+      <translation>An unknown error occurred.</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>Change Password</translation>
+    </message>
+    <message>
+      <source>Differences were found: %1</source>
+      <translation>Differences were found: %1</translation>
+    </message>
+    <message>
+      <source>Failed to publish safety report.</source>
+      <translation>Failed to publish safety report.</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>File</translation>
+    </message>
+    <message>
+      <source>Filename: %1</source>
+      <translation>Filename: %1</translation>
+    </message>
+    <message>
+      <source>No differences were found.</source>
+      <translation>No differences were found.</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>Open File</translation>
+    </message>
+    <message>
+      <source>Orbilux</source>
+      <translation>Orbilux</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>Output Parameter File</translation>
+    </message>
+    <message>
+      <source>Read Orbilux</source>
+      <translation>Read Orbilux</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>Read Robot Data</translation>
+    </message>
+    <message>
+      <source>Read the safety parameters from Orbilux?
+Changes that were not written are discarded.</source>
+      <translation>Read the safety parameters from Orbilux?
+Changes that were not written are discarded.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>Safety Report</translation>
+    </message>
+    <message>
+      <source>Safety report published. Filename: %1</source>
+      <translation>Safety report published. Filename: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was read.
+Filename: %1</source>
+      <translation>The parameter file was read.
+Filename: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was written.
+Filename: %1</source>
+      <translation>The parameter file was written.
+Filename: %1</translation>
+    </message>
+    <message>
+      <source>The password was changed.</source>
+      <translation>The password was changed.</translation>
+    </message>
+    <message>
+      <source>The robot data was read.
+Filename: %1</source>
+      <translation>The robot data was read.
+Filename: %1</translation>
+    </message>
+    <message>
+      <source>The robot's motors are on.
+Turn the motors off, then choose Yes to write the parameters.</source>
+      <translation>The robot's motors are on.
+Turn the motors off, then choose Yes to write the parameters.</translation>
+    </message>
+    <message>
+      <source>The safety parameters were read from Orbilux.</source>
+      <translation>The safety parameters were read from Orbilux.</translation>
+    </message>
+    <message>
+      <source>The safety parameters were written to Orbilux.</source>
+      <translation>The safety parameters were written to Orbilux.</translation>
+    </message>
+    <message>
+      <source>These parameters differ.</source>
+      <translation>These parameters differ.</translation>
+    </message>
+    <message>
+      <source>Title InitialOBXReadError</source>
+      <translation>Initial read error</translation>
+    </message>
+    <message>
+      <source>Title write error</source>
+      <translation>Write error</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>Verify File</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux</source>
+      <translation>Verify Orbilux</translation>
+    </message>
+    <message>
+      <source>Write Orbilux</source>
+      <translation>Write Orbilux</translation>
+    </message>
+    <message>
+      <source>Write data</source>
+      <translation>Write data</translation>
+    </message>
+    <message>
+      <source>Write these parameters into Orbilux?</source>
+      <translation>Write these parameters into Orbilux?</translation>
+    </message>
+  </context>
+  <context>
+    <name>FunctionMenuWidget</name>
+    <message>
+      <source>AreaModel</source>
+      <translation>Area Monitoring Model</translation>
+    </message>
+    <message>
+      <source>ArmModel</source>
+      <translation>Arm Monitoring Model</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>Speed Points on Arm/Device</translation>
+    </message>
+    <message>
+      <source>CustomSpeed</source>
+      <translation>Custom Speed Monitoring</translation>
+    </message>
+    <message>
+      <source>EtherNetIPSafety</source>
+      <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>Logical Operation</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>Speed Monitoring Each Mode</translation>
+    </message>
+    <message>
+      <source>Monitoring</source>
+      <translation>Monitoring</translation>
+    </message>
+    <message>
+      <source>MonitoringEmergencyStop</source>
+      <translation>Emergency Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringJoint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>MonitoringJointPosition</source>
+      <translation>Joint Position</translation>
+    </message>
+    <message>
+      <source>MonitoringLogicalOperation</source>
+      <translation>Logical Operation</translation>
+    </message>
+    <message>
+      <source>MonitoringMotionArea</source>
+      <translation>Motion Area</translation>
+    </message>
+    <message>
+      <source>MonitoringProtectiveStop</source>
+      <translation>Protective Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyInput</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyOutput</source>
+      <translation>Safety Output</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingEmergencyStop</source>
+      <translation>Emergency Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingProtectiveStopSafetyFence</source>
+      <translation>Safety Fence</translation>
+    </message>
+    <message>
+      <source>MonitoringSettings</source>
+      <translation>Monitoring Settings</translation>
+    </message>
+    <message>
+      <source>MonitoringSpeed</source>
+      <translation>Speed</translation>
+    </message>
+    <message>
+      <source>MonitoringStop</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>MonitoringToolId</source>
+      <translation>Tool ID</translation>
+    </message>
+    <message>
+      <source>MonitoringToolOrientation</source>
+      <translation>Tool Orientation</translation>
+    </message>
+    <message>
+      <source>Motion Area</source>
+      <translation>Motion Area</translation>
+    </message>
+    <message>
+      <source>NetworkParameters</source>
+      <translation>Network Parameters</translation>
+    </message>
+    <message>
+      <source>NetworkSafetyStatus</source>
+      <translation>Network Safety Status</translation>
+    </message>
+    <message>
+      <source>NetworkStatus</source>
+      <translation>Network Status</translation>
+    </message>
+    <message>
+      <source>OutputSafetyReport</source>
+      <translation>Output SafetyReport</translation>
+    </message>
+    <message>
+      <source>ProtectiveStop</source>
+      <translation>Protective Stop</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopUserProtectiveStop</source>
+      <translation>User Protective Stop</translation>
+    </message>
+    <message>
+      <source>SafetyIO</source>
+      <translation>Safety IO</translation>
+    </message>
+    <message>
+      <source>SafetyInput</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>SafetySignature</source>
+      <translation>Safety Signature</translation>
+    </message>
+    <message>
+      <source>SafetySignatureCRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>SettingCommon</source>
+      <translation>Common</translation>
+    </message>
+    <message>
+      <source>SignalSettings</source>
+      <translation>Signal Settings</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <translation>Speed</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+    <message>
+      <source>StopMonitoring</source>
+      <translation>Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>System</translation>
+    </message>
+    <message>
+      <source>ToolModel</source>
+      <translation>Tool Monitoring Model</translation>
+    </message>
+    <message>
+      <source>ToolOrientation</source>
+      <translation>Tool Orientation</translation>
+    </message>
+    <message>
+      <source>ToolSpeed</source>
+      <translation>Speed Points on Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::ComparisonView</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Close</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>No differences.</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Parameter</translation>
+    </message>
+    <message>
+      <source>Parameter comparison</source>
+      <translation>Parameter comparison</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::FileDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>File name:</source>
+      <translation>File name:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>Open File</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>Output Parameter File</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>Read Robot Data</translation>
+    </message>
+    <message>
+      <source>The robot data is read from Orbilux.</source>
+      <translation>The robot data is read from Orbilux.</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>Verify File</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::PasswordDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>Change Password</translation>
+    </message>
+    <message>
+      <source>Current password:</source>
+      <translation>Current password:</translation>
+    </message>
+    <message>
+      <source>New password:</source>
+      <translation>New password:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Password</source>
+      <translation>Password</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>Password:</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -280,6 +792,152 @@
     <message>
       <source>OK</source>
       <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>MainWindow</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Close confirmation</source>
+      <translation>Close confirmation</translation>
+    </message>
+    <message>
+      <source>Label CostBar</source>
+      <translation>Remaining</translation>
+    </message>
+    <message>
+      <source>No</source>
+      <translation>No</translation>
+    </message>
+    <message>
+      <source>Sets up the safety monitoring unit of a robot controller.</source>
+      <translation>Sets up the safety monitoring unit of a robot controller.</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to save it to a file?</source>
+      <translation>Updated data for safety parameters exists. Do you want to save it to a file?</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to write to Orbilux?</source>
+      <translation>Updated data for safety parameters exists. Do you want to write to Orbilux?</translation>
+    </message>
+    <message>
+      <source>Yes</source>
+      <translation>Yes</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuBar</name>
+    <message>
+      <source>Change Password(&amp;P)</source>
+      <translation>Change Password(&amp;P)...</translation>
+    </message>
+    <message>
+      <source>Chinese(&amp;C)</source>
+      <translation>Chinese(&amp;C)</translation>
+    </message>
+    <message>
+      <source>English(&amp;E)</source>
+      <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+      <source>File(&amp;F)</source>
+      <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+      <source>Japanese(&amp;J)</source>
+      <translation>Japanese(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Korean(&amp;K)</source>
+      <translation>Korean(&amp;K)</translation>
+    </message>
+    <message>
+      <source>Language Change Message</source>
+      <translation>Language Change Message</translation>
+    </message>
+    <message>
+      <source>Language(&amp;L)</source>
+      <translation>Language(&amp;L)</translation>
+    </message>
+    <message>
+      <source>Open File(&amp;O)</source>
+      <translation>Open File(&amp;O)...</translation>
+    </message>
+    <message>
+      <source>Orbilux(&amp;C)</source>
+      <translation>Orbilux(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile(&amp;S)</source>
+      <translation>Output ParameterFile(&amp;S)...</translation>
+    </message>
+    <message>
+      <source>ParallelProjection(&amp;L)</source>
+      <translation>ParallelProjection(&amp;L)</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection(&amp;S)</source>
+      <translation>PerspectiveProjection(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Plane(&amp;N)</source>
+      <translation>Plane(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Projection(&amp;J)</source>
+      <translation>Projection(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Read Orbilux(&amp;R)</source>
+      <translation>Read Orbilux(&amp;R)</translation>
+    </message>
+    <message>
+      <source>Read RobotData(&amp;B)</source>
+      <translation>Read Robot Data(&amp;B)</translation>
+    </message>
+    <message>
+      <source>Reset(&amp;0)</source>
+      <translation>Reset(&amp;0)</translation>
+    </message>
+    <message>
+      <source>Setting(&amp;S)</source>
+      <translation>Setting(&amp;S)</translation>
+    </message>
+    <message>
+      <source>The language change will be reflected on the next startup.</source>
+      <translation>The language change will be reflected on the next startup.</translation>
+    </message>
+    <message>
+      <source>Verify File(&amp;V)</source>
+      <translation>Verify File(&amp;V)...</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux(&amp;V)</source>
+      <translation>Verify Orbilux(&amp;V)</translation>
+    </message>
+    <message>
+      <source>View(&amp;V)</source>
+      <translation>View(&amp;V)</translation>
+    </message>
+    <message>
+      <source>Write Orbilux(&amp;W)</source>
+      <translation>Write Orbilux(&amp;W)...</translation>
+    </message>
+    <message>
+      <source>XY(&amp;2)</source>
+      <translation>XY(&amp;2)</translation>
+    </message>
+    <message>
+      <source>XZ(&amp;1)</source>
+      <translation>XZ(&amp;1)</translation>
+    </message>
+    <message>
+      <source>YZ(&amp;3)</source>
+      <translation>YZ(&amp;3)</translation>
     </message>
   </context>
   <context>
@@ -1401,6 +2059,21 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Reading robot parameters...</source>
       <translation>Reading robot parameters...</translation>
+    </message>
+  </context>
+  <context>
+    <name>SubMenuTable</name>
+    <message>
+      <source>Enabled</source>
+      <translation>Enabled</translation>
+    </message>
+    <message>
+      <source>Item</source>
+      <translation>Item</translation>
+    </message>
+    <message>
+      <source>Visible</source>
+      <translation>Visible</translation>
     </message>
   </context>
   <context>

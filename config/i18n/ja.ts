@@ -2,6 +2,518 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
   <context>
+    <name>AxisToCoordinateNo</name>
+    <message>
+      <source>Axis No</source>
+      <translation>軸番号</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>座標番号</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>座標番号設定</translation>
+    </message>
+  </context>
+  <context>
+    <name>DataProvider</name>
+    <message>
+      <source>%1 canceled</source>
+      <translation>%1 キャンセル</translation>
+    </message>
+    <message>
+      <source>%1 completed</source>
+      <translation>%1 完了</translation>
+    </message>
+    <message>
+      <source>%1 error</source>
+      <translation>%1 エラー</translation>
+    </message>
+    <message>
+      <source>%1 timed out</source>
+      <translation>%1 タイムアウト</translation>
+    </message>
+    <message>
+      <source>Applied data</source>
+      <translation>適用データ</translation>
+    </message>
+    <message>
+      <source>Body InitialOBXReadError</source>
+      <translation>Orbiluxから安全パラメータを読み込めませんでした。アプリケーションを終了します。</translation>
+    </message>
+    <message>
+      <source>Body NG:COMM</source>
+      <translation>コントローラ内部の通信に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Body NG:MTRON</source>
+      <translation>ロボットのモータがONです。モータをOFFにしてから再度実行してください。</translation>
+    </message>
+    <message>
+      <source>Body NG:ROBOTBUSY</source>
+      <translation>ロボットが動作中です。ロボットを停止してから再度実行してください。</translation>
+    </message>
+    <message>
+      <source>Body NG:R_SFPRMBIN</source>
+      <translation>Orbiluxのユーザパラメータが初期化されていません。</translation>
+    </message>
+    <message>
+      <source>Body NG:SEMA</source>
+      <translation>コントローラは別の要求を処理中です。</translation>
+    </message>
+    <message>
+      <source>Body can not connect</source>
+      <translation>コントローラと通信できません。</translation>
+    </message>
+    <message>
+      <source>Body canceled</source>
+      <translation>処理をキャンセルしました。</translation>
+    </message>
+    <message>
+      <source>Body command error</source>
+      <translation>コントローラがコマンドを拒否しました。</translation>
+    </message>
+    <message>
+      <source>Body file format error</source>
+      <translation>パラメータファイルの形式が正しくないか、CRCがデータと一致しません。</translation>
+    </message>
+    <message>
+      <source>Body file read error</source>
+      <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+      <source>Body file write error</source>
+      <translation>ファイルに書き込めません。</translation>
+    </message>
+    <message>
+      <source>Body no data</source>
+      <translation>ファイルにパラメータデータがありません。</translation>
+    </message>
+    <message>
+      <source>Body timeout</source>
+      <translation>コントローラが時間内に応答しませんでした。</translation>
+    </message>
+    <message>
+      <source>Body transfer error</source>
+      <translation>コントローラとのファイル転送に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Body unknown error</source>
+      <translation>不明なエラーが発生しました。</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>パスワード変更</translation>
+    </message>
+    <message>
+      <source>Differences were found: %1</source>
+      <translation>相違があります: %1 件</translation>
+    </message>
+    <message>
+      <source>Failed to publish safety report.</source>
+      <translation>安全レポートを出力できませんでした。</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>ファイル</translation>
+    </message>
+    <message>
+      <source>Filename: %1</source>
+      <translation>ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>No differences were found.</source>
+      <translation>相違はありません。</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>ファイルを開く</translation>
+    </message>
+    <message>
+      <source>Orbilux</source>
+      <translation>Orbilux</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>パラメータファイル出力</translation>
+    </message>
+    <message>
+      <source>Read Orbilux</source>
+      <translation>Orbilux読み込み</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>ロボットデータ読み込み</translation>
+    </message>
+    <message>
+      <source>Read the safety parameters from Orbilux?
+Changes that were not written are discarded.</source>
+      <translation>Orbiluxから安全パラメータを読み込みますか？
+書き込んでいない変更は破棄されます。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全レポート</translation>
+    </message>
+    <message>
+      <source>Safety report published. Filename: %1</source>
+      <translation>安全レポートを出力しました。ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was read.
+Filename: %1</source>
+      <translation>パラメータファイルを読み込みました。
+ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was written.
+Filename: %1</source>
+      <translation>パラメータファイルを出力しました。
+ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>The password was changed.</source>
+      <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+      <source>The robot data was read.
+Filename: %1</source>
+      <translation>ロボットデータを読み込みました。
+ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>The robot's motors are on.
+Turn the motors off, then choose Yes to write the parameters.</source>
+      <translation>ロボットのモータがONです。
+モータをOFFにしてから「はい」を選ぶとパラメータを書き込みます。</translation>
+    </message>
+    <message>
+      <source>The safety parameters were read from Orbilux.</source>
+      <translation>Orbiluxから安全パラメータを読み込みました。</translation>
+    </message>
+    <message>
+      <source>The safety parameters were written to Orbilux.</source>
+      <translation>Orbiluxに安全パラメータを書き込みました。</translation>
+    </message>
+    <message>
+      <source>These parameters differ.</source>
+      <translation>以下のパラメータが異なります。</translation>
+    </message>
+    <message>
+      <source>Title InitialOBXReadError</source>
+      <translation>初期読み込みエラー</translation>
+    </message>
+    <message>
+      <source>Title write error</source>
+      <translation>書き込みエラー</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>ファイル照合</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux</source>
+      <translation>Orbilux照合</translation>
+    </message>
+    <message>
+      <source>Write Orbilux</source>
+      <translation>Orbilux書き込み</translation>
+    </message>
+    <message>
+      <source>Write data</source>
+      <translation>書き込みデータ</translation>
+    </message>
+    <message>
+      <source>Write these parameters into Orbilux?</source>
+      <translation>このパラメータをOrbiluxに書き込みますか？</translation>
+    </message>
+  </context>
+  <context>
+    <name>FunctionMenuWidget</name>
+    <message>
+      <source>AreaModel</source>
+      <translation>領域監視モデル</translation>
+    </message>
+    <message>
+      <source>ArmModel</source>
+      <translation>アーム監視モデル</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>アーム/デバイス上の速度監視点</translation>
+    </message>
+    <message>
+      <source>CustomSpeed</source>
+      <translation>カスタム速度監視</translation>
+    </message>
+    <message>
+      <source>EtherNetIPSafety</source>
+      <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>軸</translation>
+    </message>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>論理演算</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>モード別速度監視</translation>
+    </message>
+    <message>
+      <source>Monitoring</source>
+      <translation>モニタリング</translation>
+    </message>
+    <message>
+      <source>MonitoringEmergencyStop</source>
+      <translation>非常停止</translation>
+    </message>
+    <message>
+      <source>MonitoringJoint</source>
+      <translation>軸</translation>
+    </message>
+    <message>
+      <source>MonitoringJointPosition</source>
+      <translation>軸位置</translation>
+    </message>
+    <message>
+      <source>MonitoringLogicalOperation</source>
+      <translation>論理演算</translation>
+    </message>
+    <message>
+      <source>MonitoringMotionArea</source>
+      <translation>動作領域</translation>
+    </message>
+    <message>
+      <source>MonitoringProtectiveStop</source>
+      <translation>保護停止</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyInput</source>
+      <translation>安全入力</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyOutput</source>
+      <translation>安全出力</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingEmergencyStop</source>
+      <translation>非常停止</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingProtectiveStopSafetyFence</source>
+      <translation>安全柵</translation>
+    </message>
+    <message>
+      <source>MonitoringSettings</source>
+      <translation>監視設定</translation>
+    </message>
+    <message>
+      <source>MonitoringSpeed</source>
+      <translation>速度</translation>
+    </message>
+    <message>
+      <source>MonitoringStop</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>MonitoringToolId</source>
+      <translation>ツールID</translation>
+    </message>
+    <message>
+      <source>MonitoringToolOrientation</source>
+      <translation>ツール姿勢</translation>
+    </message>
+    <message>
+      <source>Motion Area</source>
+      <translation>動作領域</translation>
+    </message>
+    <message>
+      <source>NetworkParameters</source>
+      <translation>ネットワークパラメータ</translation>
+    </message>
+    <message>
+      <source>NetworkSafetyStatus</source>
+      <translation>ネットワーク安全ステータス</translation>
+    </message>
+    <message>
+      <source>NetworkStatus</source>
+      <translation>ネットワークステータス</translation>
+    </message>
+    <message>
+      <source>OutputSafetyReport</source>
+      <translation>安全レポート出力</translation>
+    </message>
+    <message>
+      <source>ProtectiveStop</source>
+      <translation>保護停止</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopUserProtectiveStop</source>
+      <translation>ユーザー保護停止</translation>
+    </message>
+    <message>
+      <source>SafetyIO</source>
+      <translation>安全IO</translation>
+    </message>
+    <message>
+      <source>SafetyInput</source>
+      <translation>安全入力</translation>
+    </message>
+    <message>
+      <source>SafetySignature</source>
+      <translation>安全シグネチャ</translation>
+    </message>
+    <message>
+      <source>SafetySignatureCRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>SettingCommon</source>
+      <translation>共通</translation>
+    </message>
+    <message>
+      <source>SignalSettings</source>
+      <translation>信号設定</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <translation>速度</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>ステータス</translation>
+    </message>
+    <message>
+      <source>StopMonitoring</source>
+      <translation>停止監視</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>システム</translation>
+    </message>
+    <message>
+      <source>ToolModel</source>
+      <translation>ツール監視モデル</translation>
+    </message>
+    <message>
+      <source>ToolOrientation</source>
+      <translation>ツール姿勢</translation>
+    </message>
+    <message>
+      <source>ToolSpeed</source>
+      <translation>ツール上の速度監視点</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::ComparisonView</name>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>閉じる</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>相違はありません。</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Parameter comparison</source>
+      <translation>パラメータ比較</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::FileDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>File name:</source>
+      <translation>ファイル名:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>ファイルを開く</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>パラメータファイル出力</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>ロボットデータ読み込み</translation>
+    </message>
+    <message>
+      <source>The robot data is read from Orbilux.</source>
+      <translation>ロボットデータをOrbiluxから読み込みます。</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>ファイル照合</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::PasswordDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>パスワード変更</translation>
+    </message>
+    <message>
+      <source>Current password:</source>
+      <translation>現在のパスワード:</translation>
+    </message>
+    <message>
+      <source>New password:</source>
+      <translation>新しいパスワード:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Password</source>
+      <translation>パスワード</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>パスワード:</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -280,6 +792,152 @@
     <message>
       <source>OK</source>
       <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>MainWindow</name>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Close confirmation</source>
+      <translation>終了の確認</translation>
+    </message>
+    <message>
+      <source>Label CostBar</source>
+      <translation>残り</translation>
+    </message>
+    <message>
+      <source>No</source>
+      <translation>いいえ</translation>
+    </message>
+    <message>
+      <source>Sets up the safety monitoring unit of a robot controller.</source>
+      <translation>ロボットコントローラの安全監視ユニットを設定します。</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to save it to a file?</source>
+      <translation>安全パラメータに更新されたデータがあります。ファイルに保存しますか?</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to write to Orbilux?</source>
+      <translation>安全パラメータに更新されたデータがあります。Orbiluxに書き込みますか?</translation>
+    </message>
+    <message>
+      <source>Yes</source>
+      <translation>はい</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuBar</name>
+    <message>
+      <source>Change Password(&amp;P)</source>
+      <translation>パスワード変更(&amp;P)...</translation>
+    </message>
+    <message>
+      <source>Chinese(&amp;C)</source>
+      <translation>中国語(&amp;C)</translation>
+    </message>
+    <message>
+      <source>English(&amp;E)</source>
+      <translation>英語(&amp;E)</translation>
+    </message>
+    <message>
+      <source>File(&amp;F)</source>
+      <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+      <source>Japanese(&amp;J)</source>
+      <translation>日本語(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Korean(&amp;K)</source>
+      <translation>韓国語(&amp;K)</translation>
+    </message>
+    <message>
+      <source>Language Change Message</source>
+      <translation>言語変更</translation>
+    </message>
+    <message>
+      <source>Language(&amp;L)</source>
+      <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+      <source>Open File(&amp;O)</source>
+      <translation>ファイルを開く(&amp;O)...</translation>
+    </message>
+    <message>
+      <source>Orbilux(&amp;C)</source>
+      <translation>Orbilux(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile(&amp;S)</source>
+      <translation>パラメータファイル出力(&amp;S)...</translation>
+    </message>
+    <message>
+      <source>ParallelProjection(&amp;L)</source>
+      <translation>平行投影(&amp;L)</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection(&amp;S)</source>
+      <translation>透視投影(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Plane(&amp;N)</source>
+      <translation>平面(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Projection(&amp;J)</source>
+      <translation>投影(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Read Orbilux(&amp;R)</source>
+      <translation>Orbiluxから読込(&amp;R)</translation>
+    </message>
+    <message>
+      <source>Read RobotData(&amp;B)</source>
+      <translation>ロボットデータ読込(&amp;B)</translation>
+    </message>
+    <message>
+      <source>Reset(&amp;0)</source>
+      <translation>リセット(&amp;0)</translation>
+    </message>
+    <message>
+      <source>Setting(&amp;S)</source>
+      <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+      <source>The language change will be reflected on the next startup.</source>
+      <translation>言語の変更は次回の起動時に反映されます。</translation>
+    </message>
+    <message>
+      <source>Verify File(&amp;V)</source>
+      <translation>ファイルと照合(&amp;V)...</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux(&amp;V)</source>
+      <translation>Orbiluxと照合(&amp;V)</translation>
+    </message>
+    <message>
+      <source>View(&amp;V)</source>
+      <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+      <source>Write Orbilux(&amp;W)</source>
+      <translation>Orbiluxへ書込(&amp;W)...</translation>
+    </message>
+    <message>
+      <source>XY(&amp;2)</source>
+      <translation>XY(&amp;2)</translation>
+    </message>
+    <message>
+      <source>XZ(&amp;1)</source>
+      <translation>XZ(&amp;1)</translation>
+    </message>
+    <message>
+      <source>YZ(&amp;3)</source>
+      <translation>YZ(&amp;3)</translation>
     </message>
   </context>
   <context>
@@ -1401,6 +2059,21 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>ロボットパラメータを読み込んでいます...</translation>
+    </message>
+  </context>
+  <context>
+    <name>SubMenuTable</name>
+    <message>
+      <source>Enabled</source>
+      <translation>有効</translation>
+    </message>
+    <message>
+      <source>Item</source>
+      <translation>項目</translation>
+    </message>
+    <message>
+      <source>Visible</source>
+      <translation>表示</translation>
     </message>
   </context>
   <context>

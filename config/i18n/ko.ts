@@ -2,6 +2,518 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
   <context>
+    <name>AxisToCoordinateNo</name>
+    <message>
+      <source>Axis No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>좌표 번호</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>확인</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+  </context>
+  <context>
+    <name>DataProvider</name>
+    <message>
+      <source>%1 canceled</source>
+      <translation>%1 취소</translation>
+    </message>
+    <message>
+      <source>%1 completed</source>
+      <translation>%1 완료</translation>
+    </message>
+    <message>
+      <source>%1 error</source>
+      <translation>%1 오류</translation>
+    </message>
+    <message>
+      <source>%1 timed out</source>
+      <translation>%1 시간 초과</translation>
+    </message>
+    <message>
+      <source>Applied data</source>
+      <translation>적용 데이터</translation>
+    </message>
+    <message>
+      <source>Body InitialOBXReadError</source>
+      <translation>Orbilux에서 안전 파라미터를 읽지 못했습니다. 애플리케이션을 종료합니다.</translation>
+    </message>
+    <message>
+      <source>Body NG:COMM</source>
+      <translation>컨트롤러 내부 통신에 실패했습니다.</translation>
+    </message>
+    <message>
+      <source>Body NG:MTRON</source>
+      <translation>로봇 모터가 켜져 있습니다. 모터를 끈 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+      <source>Body NG:ROBOTBUSY</source>
+      <translation>로봇이 동작 중입니다. 로봇을 정지한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+      <source>Body NG:R_SFPRMBIN</source>
+      <translation>Orbilux의 사용자 파라미터가 초기화되지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>Body NG:SEMA</source>
+      <translation>컨트롤러가 다른 요청을 처리 중입니다.</translation>
+    </message>
+    <message>
+      <source>Body can not connect</source>
+      <translation>컨트롤러와 통신할 수 없습니다.</translation>
+    </message>
+    <message>
+      <source>Body canceled</source>
+      <translation>작업을 취소했습니다.</translation>
+    </message>
+    <message>
+      <source>Body command error</source>
+      <translation>컨트롤러가 명령을 거부했습니다.</translation>
+    </message>
+    <message>
+      <source>Body file format error</source>
+      <translation>올바른 파라미터 파일이 아니거나 CRC가 데이터와 일치하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Body file read error</source>
+      <translation>파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+      <source>Body file write error</source>
+      <translation>파일에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+      <source>Body no data</source>
+      <translation>파일에 파라미터 데이터가 없습니다.</translation>
+    </message>
+    <message>
+      <source>Body timeout</source>
+      <translation>컨트롤러가 제시간에 응답하지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>Body transfer error</source>
+      <translation>컨트롤러와의 파일 전송에 실패했습니다.</translation>
+    </message>
+    <message>
+      <source>Body unknown error</source>
+      <translation>알 수 없는 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>비밀번호 변경</translation>
+    </message>
+    <message>
+      <source>Differences were found: %1</source>
+      <translation>차이가 있습니다: %1건</translation>
+    </message>
+    <message>
+      <source>Failed to publish safety report.</source>
+      <translation>안전 보고서를 출력하지 못했습니다.</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>파일</translation>
+    </message>
+    <message>
+      <source>Filename: %1</source>
+      <translation>파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>No differences were found.</source>
+      <translation>차이가 없습니다.</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>파일 열기</translation>
+    </message>
+    <message>
+      <source>Orbilux</source>
+      <translation>Orbilux</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>파라미터 파일 출력</translation>
+    </message>
+    <message>
+      <source>Read Orbilux</source>
+      <translation>Orbilux 읽기</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>로봇 데이터 읽기</translation>
+    </message>
+    <message>
+      <source>Read the safety parameters from Orbilux?
+Changes that were not written are discarded.</source>
+      <translation>Orbilux에서 안전 파라미터를 읽겠습니까?
+쓰지 않은 변경 내용은 삭제됩니다.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>안전 보고서</translation>
+    </message>
+    <message>
+      <source>Safety report published. Filename: %1</source>
+      <translation>안전 보고서를 출력했습니다. 파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was read.
+Filename: %1</source>
+      <translation>파라미터 파일을 읽었습니다.
+파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was written.
+Filename: %1</source>
+      <translation>파라미터 파일을 출력했습니다.
+파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>The password was changed.</source>
+      <translation>비밀번호를 변경했습니다.</translation>
+    </message>
+    <message>
+      <source>The robot data was read.
+Filename: %1</source>
+      <translation>로봇 데이터를 읽었습니다.
+파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>The robot's motors are on.
+Turn the motors off, then choose Yes to write the parameters.</source>
+      <translation>로봇 모터가 켜져 있습니다.
+모터를 끈 후 [예]를 선택하면 파라미터를 씁니다.</translation>
+    </message>
+    <message>
+      <source>The safety parameters were read from Orbilux.</source>
+      <translation>Orbilux에서 안전 파라미터를 읽었습니다.</translation>
+    </message>
+    <message>
+      <source>The safety parameters were written to Orbilux.</source>
+      <translation>Orbilux에 안전 파라미터를 썼습니다.</translation>
+    </message>
+    <message>
+      <source>These parameters differ.</source>
+      <translation>다음 파라미터가 다릅니다.</translation>
+    </message>
+    <message>
+      <source>Title InitialOBXReadError</source>
+      <translation>초기 읽기 오류</translation>
+    </message>
+    <message>
+      <source>Title write error</source>
+      <translation>쓰기 오류</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>파일 대조</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux</source>
+      <translation>Orbilux 대조</translation>
+    </message>
+    <message>
+      <source>Write Orbilux</source>
+      <translation>Orbilux 쓰기</translation>
+    </message>
+    <message>
+      <source>Write data</source>
+      <translation>쓰기 데이터</translation>
+    </message>
+    <message>
+      <source>Write these parameters into Orbilux?</source>
+      <translation>이 파라미터를 Orbilux에 쓰겠습니까?</translation>
+    </message>
+  </context>
+  <context>
+    <name>FunctionMenuWidget</name>
+    <message>
+      <source>AreaModel</source>
+      <translation>영역 감시 모델</translation>
+    </message>
+    <message>
+      <source>ArmModel</source>
+      <translation>암 감시 모델</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>암/장치의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>CustomSpeed</source>
+      <translation>사용자 정의 속도 감시</translation>
+    </message>
+    <message>
+      <source>EtherNetIPSafety</source>
+      <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>논리 연산</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>모드별 속도 감시</translation>
+    </message>
+    <message>
+      <source>Monitoring</source>
+      <translation>모니터링</translation>
+    </message>
+    <message>
+      <source>MonitoringEmergencyStop</source>
+      <translation>비상 정지</translation>
+    </message>
+    <message>
+      <source>MonitoringJoint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>MonitoringJointPosition</source>
+      <translation>축 위치</translation>
+    </message>
+    <message>
+      <source>MonitoringLogicalOperation</source>
+      <translation>논리 연산</translation>
+    </message>
+    <message>
+      <source>MonitoringMotionArea</source>
+      <translation>동작 영역</translation>
+    </message>
+    <message>
+      <source>MonitoringProtectiveStop</source>
+      <translation>보호 정지</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyInput</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyOutput</source>
+      <translation>안전 출력</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingEmergencyStop</source>
+      <translation>비상 정지</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingProtectiveStopSafetyFence</source>
+      <translation>안전 펜스</translation>
+    </message>
+    <message>
+      <source>MonitoringSettings</source>
+      <translation>감시 설정</translation>
+    </message>
+    <message>
+      <source>MonitoringSpeed</source>
+      <translation>속도</translation>
+    </message>
+    <message>
+      <source>MonitoringStop</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>MonitoringToolId</source>
+      <translation>툴 ID</translation>
+    </message>
+    <message>
+      <source>MonitoringToolOrientation</source>
+      <translation>툴 자세</translation>
+    </message>
+    <message>
+      <source>Motion Area</source>
+      <translation>동작 영역</translation>
+    </message>
+    <message>
+      <source>NetworkParameters</source>
+      <translation>네트워크 파라미터</translation>
+    </message>
+    <message>
+      <source>NetworkSafetyStatus</source>
+      <translation>네트워크 안전 상태</translation>
+    </message>
+    <message>
+      <source>NetworkStatus</source>
+      <translation>네트워크 상태</translation>
+    </message>
+    <message>
+      <source>OutputSafetyReport</source>
+      <translation>안전 보고서 출력</translation>
+    </message>
+    <message>
+      <source>ProtectiveStop</source>
+      <translation>보호 정지</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopUserProtectiveStop</source>
+      <translation>사용자 보호 정지</translation>
+    </message>
+    <message>
+      <source>SafetyIO</source>
+      <translation>안전 IO</translation>
+    </message>
+    <message>
+      <source>SafetyInput</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>SafetySignature</source>
+      <translation>안전 시그니처</translation>
+    </message>
+    <message>
+      <source>SafetySignatureCRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>SettingCommon</source>
+      <translation>공통</translation>
+    </message>
+    <message>
+      <source>SignalSettings</source>
+      <translation>신호 설정</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <translation>속도</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>StopMonitoring</source>
+      <translation>정지 감시</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>시스템</translation>
+    </message>
+    <message>
+      <source>ToolModel</source>
+      <translation>툴 감시 모델</translation>
+    </message>
+    <message>
+      <source>ToolOrientation</source>
+      <translation>툴 자세</translation>
+    </message>
+    <message>
+      <source>ToolSpeed</source>
+      <translation>툴의 속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::ComparisonView</name>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>닫기</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>차이가 없습니다.</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>확인</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Parameter comparison</source>
+      <translation>파라미터 비교</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::FileDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>File name:</source>
+      <translation>파일 이름:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>확인</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>파일 열기</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>파라미터 파일 출력</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>로봇 데이터 읽기</translation>
+    </message>
+    <message>
+      <source>The robot data is read from Orbilux.</source>
+      <translation>로봇 데이터를 Orbilux에서 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>파일 대조</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::PasswordDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>비밀번호 변경</translation>
+    </message>
+    <message>
+      <source>Current password:</source>
+      <translation>현재 비밀번호:</translation>
+    </message>
+    <message>
+      <source>New password:</source>
+      <translation>새 비밀번호:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>확인</translation>
+    </message>
+    <message>
+      <source>Password</source>
+      <translation>비밀번호</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>비밀번호:</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -280,6 +792,152 @@
     <message>
       <source>OK</source>
       <translation>확인</translation>
+    </message>
+  </context>
+  <context>
+    <name>MainWindow</name>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Close confirmation</source>
+      <translation>종료 확인</translation>
+    </message>
+    <message>
+      <source>Label CostBar</source>
+      <translation>남은 용량</translation>
+    </message>
+    <message>
+      <source>No</source>
+      <translation>아니요</translation>
+    </message>
+    <message>
+      <source>Sets up the safety monitoring unit of a robot controller.</source>
+      <translation>로봇 컨트롤러의 안전 감시 유닛을 설정합니다.</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to save it to a file?</source>
+      <translation>안전 파라미터에 갱신된 데이터가 있습니다. 파일로 저장하시겠습니까?</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to write to Orbilux?</source>
+      <translation>안전 파라미터에 갱신된 데이터가 있습니다. Orbilux에 쓰시겠습니까?</translation>
+    </message>
+    <message>
+      <source>Yes</source>
+      <translation>예</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuBar</name>
+    <message>
+      <source>Change Password(&amp;P)</source>
+      <translation>비밀번호 변경(&amp;P)...</translation>
+    </message>
+    <message>
+      <source>Chinese(&amp;C)</source>
+      <translation>중국어(&amp;C)</translation>
+    </message>
+    <message>
+      <source>English(&amp;E)</source>
+      <translation>영어(&amp;E)</translation>
+    </message>
+    <message>
+      <source>File(&amp;F)</source>
+      <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+      <source>Japanese(&amp;J)</source>
+      <translation>일본어(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Korean(&amp;K)</source>
+      <translation>한국어(&amp;K)</translation>
+    </message>
+    <message>
+      <source>Language Change Message</source>
+      <translation>언어 변경</translation>
+    </message>
+    <message>
+      <source>Language(&amp;L)</source>
+      <translation>언어(&amp;L)</translation>
+    </message>
+    <message>
+      <source>Open File(&amp;O)</source>
+      <translation>파일 열기(&amp;O)...</translation>
+    </message>
+    <message>
+      <source>Orbilux(&amp;C)</source>
+      <translation>Orbilux(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile(&amp;S)</source>
+      <translation>파라미터 파일 출력(&amp;S)...</translation>
+    </message>
+    <message>
+      <source>ParallelProjection(&amp;L)</source>
+      <translation>평행 투영(&amp;L)</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection(&amp;S)</source>
+      <translation>원근 투영(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Plane(&amp;N)</source>
+      <translation>평면(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Projection(&amp;J)</source>
+      <translation>투영(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Read Orbilux(&amp;R)</source>
+      <translation>Orbilux에서 읽기(&amp;R)</translation>
+    </message>
+    <message>
+      <source>Read RobotData(&amp;B)</source>
+      <translation>로봇 데이터 읽기(&amp;B)</translation>
+    </message>
+    <message>
+      <source>Reset(&amp;0)</source>
+      <translation>초기화(&amp;0)</translation>
+    </message>
+    <message>
+      <source>Setting(&amp;S)</source>
+      <translation>설정(&amp;S)</translation>
+    </message>
+    <message>
+      <source>The language change will be reflected on the next startup.</source>
+      <translation>언어 변경은 다음 시작 시 반영됩니다.</translation>
+    </message>
+    <message>
+      <source>Verify File(&amp;V)</source>
+      <translation>파일과 대조(&amp;V)...</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux(&amp;V)</source>
+      <translation>Orbilux와 대조(&amp;V)</translation>
+    </message>
+    <message>
+      <source>View(&amp;V)</source>
+      <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+      <source>Write Orbilux(&amp;W)</source>
+      <translation>Orbilux에 쓰기(&amp;W)...</translation>
+    </message>
+    <message>
+      <source>XY(&amp;2)</source>
+      <translation>XY(&amp;2)</translation>
+    </message>
+    <message>
+      <source>XZ(&amp;1)</source>
+      <translation>XZ(&amp;1)</translation>
+    </message>
+    <message>
+      <source>YZ(&amp;3)</source>
+      <translation>YZ(&amp;3)</translation>
     </message>
   </context>
   <context>
@@ -1401,6 +2059,21 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>로봇 파라미터를 읽는 중...</translation>
+    </message>
+  </context>
+  <context>
+    <name>SubMenuTable</name>
+    <message>
+      <source>Enabled</source>
+      <translation>유효</translation>
+    </message>
+    <message>
+      <source>Item</source>
+      <translation>항목</translation>
+    </message>
+    <message>
+      <source>Visible</source>
+      <translation>표시</translation>
     </message>
   </context>
   <context>

@@ -2,6 +2,518 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
   <context>
+    <name>AxisToCoordinateNo</name>
+    <message>
+      <source>Axis No</source>
+      <translation>轴编号</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>坐标编号</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>坐标编号设置</translation>
+    </message>
+  </context>
+  <context>
+    <name>DataProvider</name>
+    <message>
+      <source>%1 canceled</source>
+      <translation>%1 已取消</translation>
+    </message>
+    <message>
+      <source>%1 completed</source>
+      <translation>%1 完成</translation>
+    </message>
+    <message>
+      <source>%1 error</source>
+      <translation>%1 错误</translation>
+    </message>
+    <message>
+      <source>%1 timed out</source>
+      <translation>%1 超时</translation>
+    </message>
+    <message>
+      <source>Applied data</source>
+      <translation>已应用数据</translation>
+    </message>
+    <message>
+      <source>Body InitialOBXReadError</source>
+      <translation>无法从Orbilux读取安全参数。应用程序将关闭。</translation>
+    </message>
+    <message>
+      <source>Body NG:COMM</source>
+      <translation>控制器内部通信失败。</translation>
+    </message>
+    <message>
+      <source>Body NG:MTRON</source>
+      <translation>机器人电机处于开启状态。请关闭电机后重试。</translation>
+    </message>
+    <message>
+      <source>Body NG:ROBOTBUSY</source>
+      <translation>机器人正在运行。请停止机器人后重试。</translation>
+    </message>
+    <message>
+      <source>Body NG:R_SFPRMBIN</source>
+      <translation>Orbilux的用户参数尚未初始化。</translation>
+    </message>
+    <message>
+      <source>Body NG:SEMA</source>
+      <translation>控制器正在处理其他请求。</translation>
+    </message>
+    <message>
+      <source>Body can not connect</source>
+      <translation>无法与控制器通信。</translation>
+    </message>
+    <message>
+      <source>Body canceled</source>
+      <translation>操作已取消。</translation>
+    </message>
+    <message>
+      <source>Body command error</source>
+      <translation>控制器拒绝了该命令。</translation>
+    </message>
+    <message>
+      <source>Body file format error</source>
+      <translation>文件不是有效的参数文件，或其CRC与数据不一致。</translation>
+    </message>
+    <message>
+      <source>Body file read error</source>
+      <translation>无法读取文件。</translation>
+    </message>
+    <message>
+      <source>Body file write error</source>
+      <translation>无法写入文件。</translation>
+    </message>
+    <message>
+      <source>Body no data</source>
+      <translation>文件中没有参数数据。</translation>
+    </message>
+    <message>
+      <source>Body timeout</source>
+      <translation>控制器未在规定时间内响应。</translation>
+    </message>
+    <message>
+      <source>Body transfer error</source>
+      <translation>与控制器的文件传输失败。</translation>
+    </message>
+    <message>
+      <source>Body unknown error</source>
+      <translation>发生未知错误。</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>更改密码</translation>
+    </message>
+    <message>
+      <source>Differences were found: %1</source>
+      <translation>发现差异: %1 项</translation>
+    </message>
+    <message>
+      <source>Failed to publish safety report.</source>
+      <translation>无法输出安全报告。</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>文件</translation>
+    </message>
+    <message>
+      <source>Filename: %1</source>
+      <translation>文件名: %1</translation>
+    </message>
+    <message>
+      <source>No differences were found.</source>
+      <translation>未发现差异。</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>打开文件</translation>
+    </message>
+    <message>
+      <source>Orbilux</source>
+      <translation>Orbilux</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>输出参数文件</translation>
+    </message>
+    <message>
+      <source>Read Orbilux</source>
+      <translation>读取Orbilux</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>读取机器人数据</translation>
+    </message>
+    <message>
+      <source>Read the safety parameters from Orbilux?
+Changes that were not written are discarded.</source>
+      <translation>要从Orbilux读取安全参数吗？
+未写入的更改将被丢弃。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全报告</translation>
+    </message>
+    <message>
+      <source>Safety report published. Filename: %1</source>
+      <translation>已输出安全报告。文件名: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was read.
+Filename: %1</source>
+      <translation>已读取参数文件。
+文件名: %1</translation>
+    </message>
+    <message>
+      <source>The parameter file was written.
+Filename: %1</source>
+      <translation>已输出参数文件。
+文件名: %1</translation>
+    </message>
+    <message>
+      <source>The password was changed.</source>
+      <translation>密码已更改。</translation>
+    </message>
+    <message>
+      <source>The robot data was read.
+Filename: %1</source>
+      <translation>已读取机器人数据。
+文件名: %1</translation>
+    </message>
+    <message>
+      <source>The robot's motors are on.
+Turn the motors off, then choose Yes to write the parameters.</source>
+      <translation>机器人电机处于开启状态。
+请关闭电机，然后选择“是”写入参数。</translation>
+    </message>
+    <message>
+      <source>The safety parameters were read from Orbilux.</source>
+      <translation>已从Orbilux读取安全参数。</translation>
+    </message>
+    <message>
+      <source>The safety parameters were written to Orbilux.</source>
+      <translation>已将安全参数写入Orbilux。</translation>
+    </message>
+    <message>
+      <source>These parameters differ.</source>
+      <translation>以下参数不同。</translation>
+    </message>
+    <message>
+      <source>Title InitialOBXReadError</source>
+      <translation>初始读取错误</translation>
+    </message>
+    <message>
+      <source>Title write error</source>
+      <translation>写入错误</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>核对文件</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux</source>
+      <translation>核对Orbilux</translation>
+    </message>
+    <message>
+      <source>Write Orbilux</source>
+      <translation>写入Orbilux</translation>
+    </message>
+    <message>
+      <source>Write data</source>
+      <translation>写入数据</translation>
+    </message>
+    <message>
+      <source>Write these parameters into Orbilux?</source>
+      <translation>要将这些参数写入Orbilux吗？</translation>
+    </message>
+  </context>
+  <context>
+    <name>FunctionMenuWidget</name>
+    <message>
+      <source>AreaModel</source>
+      <translation>区域监视模型</translation>
+    </message>
+    <message>
+      <source>ArmModel</source>
+      <translation>手臂监视模型</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>手臂/设备上的速度监视点</translation>
+    </message>
+    <message>
+      <source>CustomSpeed</source>
+      <translation>自定义速度监视</translation>
+    </message>
+    <message>
+      <source>EtherNetIPSafety</source>
+      <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>LogicalOperation</source>
+      <translation>逻辑运算</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>各模式速度监视</translation>
+    </message>
+    <message>
+      <source>Monitoring</source>
+      <translation>监视</translation>
+    </message>
+    <message>
+      <source>MonitoringEmergencyStop</source>
+      <translation>紧急停止</translation>
+    </message>
+    <message>
+      <source>MonitoringJoint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>MonitoringJointPosition</source>
+      <translation>轴位置</translation>
+    </message>
+    <message>
+      <source>MonitoringLogicalOperation</source>
+      <translation>逻辑运算</translation>
+    </message>
+    <message>
+      <source>MonitoringMotionArea</source>
+      <translation>动作区域</translation>
+    </message>
+    <message>
+      <source>MonitoringProtectiveStop</source>
+      <translation>保护停止</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyInput</source>
+      <translation>安全输入</translation>
+    </message>
+    <message>
+      <source>MonitoringSafetyOutput</source>
+      <translation>安全输出</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingEmergencyStop</source>
+      <translation>紧急停止</translation>
+    </message>
+    <message>
+      <source>MonitoringSettingProtectiveStopSafetyFence</source>
+      <translation>安全围栏</translation>
+    </message>
+    <message>
+      <source>MonitoringSettings</source>
+      <translation>监视设置</translation>
+    </message>
+    <message>
+      <source>MonitoringSpeed</source>
+      <translation>速度</translation>
+    </message>
+    <message>
+      <source>MonitoringStop</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>MonitoringToolId</source>
+      <translation>工具ID</translation>
+    </message>
+    <message>
+      <source>MonitoringToolOrientation</source>
+      <translation>工具姿态</translation>
+    </message>
+    <message>
+      <source>Motion Area</source>
+      <translation>动作区域</translation>
+    </message>
+    <message>
+      <source>NetworkParameters</source>
+      <translation>网络参数</translation>
+    </message>
+    <message>
+      <source>NetworkSafetyStatus</source>
+      <translation>网络安全状态</translation>
+    </message>
+    <message>
+      <source>NetworkStatus</source>
+      <translation>网络状态</translation>
+    </message>
+    <message>
+      <source>OutputSafetyReport</source>
+      <translation>输出安全报告</translation>
+    </message>
+    <message>
+      <source>ProtectiveStop</source>
+      <translation>保护停止</translation>
+    </message>
+    <message>
+      <source>ProtectiveStopUserProtectiveStop</source>
+      <translation>用户保护停止</translation>
+    </message>
+    <message>
+      <source>SafetyIO</source>
+      <translation>安全IO</translation>
+    </message>
+    <message>
+      <source>SafetyInput</source>
+      <translation>安全输入</translation>
+    </message>
+    <message>
+      <source>SafetySignature</source>
+      <translation>安全签名</translation>
+    </message>
+    <message>
+      <source>SafetySignatureCRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>SettingCommon</source>
+      <translation>通用</translation>
+    </message>
+    <message>
+      <source>SignalSettings</source>
+      <translation>信号设置</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <translation>速度</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+    <message>
+      <source>StopMonitoring</source>
+      <translation>停止监视</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>系统</translation>
+    </message>
+    <message>
+      <source>ToolModel</source>
+      <translation>工具监视模型</translation>
+    </message>
+    <message>
+      <source>ToolOrientation</source>
+      <translation>工具姿态</translation>
+    </message>
+    <message>
+      <source>ToolSpeed</source>
+      <translation>工具上的速度监视点</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::ComparisonView</name>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>关闭</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>无差异。</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Parameter comparison</source>
+      <translation>参数比较</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::FileDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>File name:</source>
+      <translation>文件名:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Open File</source>
+      <translation>打开文件</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile</source>
+      <translation>输出参数文件</translation>
+    </message>
+    <message>
+      <source>Read Robot Data</source>
+      <translation>读取机器人数据</translation>
+    </message>
+    <message>
+      <source>The robot data is read from Orbilux.</source>
+      <translation>从Orbilux读取机器人数据。</translation>
+    </message>
+    <message>
+      <source>Verify File</source>
+      <translation>核对文件</translation>
+    </message>
+  </context>
+  <context>
+    <name>IO::PasswordDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Change Password</source>
+      <translation>更改密码</translation>
+    </message>
+    <message>
+      <source>Current password:</source>
+      <translation>当前密码:</translation>
+    </message>
+    <message>
+      <source>New password:</source>
+      <translation>新密码:</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Password</source>
+      <translation>密码</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>密码:</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -280,6 +792,152 @@
     <message>
       <source>OK</source>
       <translation>确定</translation>
+    </message>
+  </context>
+  <context>
+    <name>MainWindow</name>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Close confirmation</source>
+      <translation>关闭确认</translation>
+    </message>
+    <message>
+      <source>Label CostBar</source>
+      <translation>剩余</translation>
+    </message>
+    <message>
+      <source>No</source>
+      <translation>否</translation>
+    </message>
+    <message>
+      <source>Sets up the safety monitoring unit of a robot controller.</source>
+      <translation>设置机器人控制器的安全监视单元。</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to save it to a file?</source>
+      <translation>安全参数存在已更新的数据。是否保存到文件?</translation>
+    </message>
+    <message>
+      <source>Updated data for safety parameters exists. Do you want to write to Orbilux?</source>
+      <translation>安全参数存在已更新的数据。是否写入Orbilux?</translation>
+    </message>
+    <message>
+      <source>Yes</source>
+      <translation>是</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuBar</name>
+    <message>
+      <source>Change Password(&amp;P)</source>
+      <translation>更改密码(&amp;P)...</translation>
+    </message>
+    <message>
+      <source>Chinese(&amp;C)</source>
+      <translation>中文(&amp;C)</translation>
+    </message>
+    <message>
+      <source>English(&amp;E)</source>
+      <translation>英语(&amp;E)</translation>
+    </message>
+    <message>
+      <source>File(&amp;F)</source>
+      <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+      <source>Japanese(&amp;J)</source>
+      <translation>日语(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Korean(&amp;K)</source>
+      <translation>韩语(&amp;K)</translation>
+    </message>
+    <message>
+      <source>Language Change Message</source>
+      <translation>语言更改</translation>
+    </message>
+    <message>
+      <source>Language(&amp;L)</source>
+      <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+      <source>Open File(&amp;O)</source>
+      <translation>打开文件(&amp;O)...</translation>
+    </message>
+    <message>
+      <source>Orbilux(&amp;C)</source>
+      <translation>Orbilux(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Output ParameterFile(&amp;S)</source>
+      <translation>输出参数文件(&amp;S)...</translation>
+    </message>
+    <message>
+      <source>ParallelProjection(&amp;L)</source>
+      <translation>平行投影(&amp;L)</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection(&amp;S)</source>
+      <translation>透视投影(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Plane(&amp;N)</source>
+      <translation>平面(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Projection(&amp;J)</source>
+      <translation>投影(&amp;J)</translation>
+    </message>
+    <message>
+      <source>Read Orbilux(&amp;R)</source>
+      <translation>从Orbilux读取(&amp;R)</translation>
+    </message>
+    <message>
+      <source>Read RobotData(&amp;B)</source>
+      <translation>读取机器人数据(&amp;B)</translation>
+    </message>
+    <message>
+      <source>Reset(&amp;0)</source>
+      <translation>复位(&amp;0)</translation>
+    </message>
+    <message>
+      <source>Setting(&amp;S)</source>
+      <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+      <source>The language change will be reflected on the next startup.</source>
+      <translation>语言更改将在下次启动时生效。</translation>
+    </message>
+    <message>
+      <source>Verify File(&amp;V)</source>
+      <translation>与文件校验(&amp;V)...</translation>
+    </message>
+    <message>
+      <source>Verify Orbilux(&amp;V)</source>
+      <translation>与Orbilux校验(&amp;V)</translation>
+    </message>
+    <message>
+      <source>View(&amp;V)</source>
+      <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+      <source>Write Orbilux(&amp;W)</source>
+      <translation>写入Orbilux(&amp;W)...</translation>
+    </message>
+    <message>
+      <source>XY(&amp;2)</source>
+      <translation>XY(&amp;2)</translation>
+    </message>
+    <message>
+      <source>XZ(&amp;1)</source>
+      <translation>XZ(&amp;1)</translation>
+    </message>
+    <message>
+      <source>YZ(&amp;3)</source>
+      <translation>YZ(&amp;3)</translation>
     </message>
   </context>
   <context>
@@ -1401,6 +2059,21 @@
     <message>
       <source>Reading robot parameters...</source>
       <translation>正在读取机器人参数...</translation>
+    </message>
+  </context>
+  <context>
+    <name>SubMenuTable</name>
+    <message>
+      <source>Enabled</source>
+      <translation>有效</translation>
+    </message>
+    <message>
+      <source>Item</source>
+      <translation>项目</translation>
+    </message>
+    <message>
+      <source>Visible</source>
+      <translation>显示</translation>
     </message>
   </context>
   <context>

@@ -1,0 +1,209 @@
+#include "io/comparisonview.h"
+
+#include "app/core/interfaceutilities.h"
+#include "parameter/parameterdefdb.h"
+#include "parameter/parameterimage.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace {
+
+IO::ComparisonView::AutoAnswer& autoAnswer()
+{
+    static IO::ComparisonView::AutoAnswer answer;
+    return answer;
+}
+
+// The shortest text that reads back as the same float, so that two
+// different values never look equal.
+QString floatText(float value)
+{
+    for (int precision = 6; precision < 9; ++precision) {
+        const QString text = QString::number(double(value), 'g', precision);
+        if (text.toFloat() == value)
+            return text;
+    }
+    return QString::number(double(value), 'g', 9);
+}
+
+int cellBytes(const ParamDefRecord& record)
+{
+    return record.isText() ? record.valueCount : record.valueSize() * record.valueCount;
+}
+
+// "Tool 3, Sphere/Capsule 5": the labels of the levels that carry the group
+// and the element number.
+QString qualifier(const ParamDefRecord& record, int group, int element)
+{
+    const ParameterDefDB* db = ParameterDefDB::instance();
+    QStringList parts;
+    const auto add = [&](int level, int number, int count) {
+        if (count <= 1)
+            return;
+        QString label;
+        if (level > 0 && level <= ParamDefRecord::MaxPathLength && record.pathIds[level - 1])
+            label = db->names.value(record.pathIds[level - 1]);
+        parts << (label.contains(QLatin1String("%1")) ? label.arg(number)
+                                                      : QString::number(number));
+    };
+    add(record.groupLevel, group, record.groupCount);
+    add(record.elementLevel, element, record.elementCount);
+    return parts.join(QLatin1String(", "));
+}
+
+} // namespace
+
+namespace IO {
+
+ComparisonView::ComparisonView(const ParameterImage& left, const ParameterImage& right,
+                               const QString& leftTitle, const QString& rightTitle, Mode mode,
+                               const QString& caption, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_rows(differences(left, right))
+{
+    setWindowTitle(tr("Parameter comparison"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    resize(900, 600);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* captionLabel = new QLabel(
+        m_rows.isEmpty() ? caption + QLatin1Char('\n') + tr("No differences.") : caption, this);
+    captionLabel->setWordWrap(true);
+    layout->addWidget(captionLabel);
+
+    m_table = new QTableWidget(m_rows.size(), 3, this);
+    m_table->setHorizontalHeaderLabels({tr("Parameter"), leftTitle, rightTitle});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const Row& entry = m_rows.at(row);
+        m_table->setItem(row, 0, new QTableWidgetItem(entry.name));
+        m_table->setItem(row, 1, new QTableWidgetItem(entry.left));
+        m_table->setItem(row, 2, new QTableWidgetItem(entry.right));
+    }
+    layout->addWidget(m_table);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    if (mode == Confirm) {
+        auto* ok = new QPushButton(tr("OK"), this);
+        auto* cancel = new QPushButton(tr("Cancel"), this);
+        // Writing needs a deliberate choice: Cancel has the focus first.
+        cancel->setDefault(true);
+        buttonRow->addWidget(ok);
+        buttonRow->addWidget(cancel);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+        cancel->setFocus();
+    } else {
+        auto* close = new QPushButton(tr("Close"), this);
+        close->setDefault(true);
+        buttonRow->addWidget(close);
+        connect(close, &QPushButton::clicked, this, &QDialog::accept);
+        close->setFocus();
+    }
+    layout->addLayout(buttonRow);
+
+    auto* returnKey = new QShortcut(QKeySequence(Qt::Key_Return), this);
+    connect(returnKey, &QShortcut::activated, this, [] { clickFocusedButton(); });
+}
+
+int ComparisonView::exec()
+{
+    const AutoAnswer& answer = autoAnswer();
+    if (!answer)
+        return QDialog::exec();
+    setResult(answer(*this) ? Accepted : Rejected);
+    return result();
+}
+
+QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& left,
+                                                         const ParameterImage& right)
+{
+    QVector<Row> rows;
+    const ParameterDefDB* db = ParameterDefDB::instance();
+    for (const ParamDefRecord& record : db->records) {
+        const int bytes = cellBytes(record);
+        if (bytes <= 0)
+            continue;
+        for (int group = 1; group <= record.groupCount; ++group) {
+            for (int element = 1; element <= record.elementCount; ++element) {
+                const quint32 offset = record.valueOffset(group, element);
+                if (offset + quint32(bytes) > quint32(ParameterImage::Size))
+                    continue;
+                if (std::memcmp(left.data() + offset, right.data() + offset, size_t(bytes)) == 0)
+                    continue;
+                Row row;
+                row.no = record.no;
+                row.name = db->displayName(record);
+                const QString where = qualifier(record, group, element);
+                if (!where.isEmpty())
+                    row.name += QStringLiteral(" (") + where + QLatin1Char(')');
+                row.left = valueText(left, record, group, element);
+                row.right = valueText(right, record, group, element);
+                rows << row;
+            }
+        }
+    }
+    return rows;
+}
+
+QString ComparisonView::valueText(const ParameterImage& image, const ParamDefRecord& record,
+                                  int group, int element)
+{
+    if (record.isText())
+        return image.textAt(int(record.valueOffset(group, element)));
+    const bool hex = QLatin1String(record.format).startsWith(QLatin1String("0x"));
+    const int size = record.valueSize();
+    QStringList values;
+    for (int value = 1; value <= record.valueCount; ++value) {
+        const int offset = int(record.valueOffset(group, element, value));
+        if (record.type == ParamDefRecord::TypeFloat) {
+            values << floatText(image.f32At(offset));
+            continue;
+        }
+        if (hex) {
+            const quint32 bits = size == 2 ? image.u16At(offset) : image.u32At(offset);
+            values << QStringLiteral("0x%1").arg(bits, size * 2, 16, QLatin1Char('0'));
+            continue;
+        }
+        switch (record.type) {
+        case ParamDefRecord::TypeInt16:
+            values << QString::number(image.i16At(offset));
+            break;
+        case ParamDefRecord::TypeUInt16:
+            values << QString::number(image.u16At(offset));
+            break;
+        case ParamDefRecord::TypeInt32:
+            values << QString::number(image.i32At(offset));
+            break;
+        case ParamDefRecord::TypeUInt32:
+            values << QString::number(image.u32At(offset));
+            break;
+        default:
+            break;
+        }
+    }
+    return values.join(QLatin1String(", "));
+}
+
+void ComparisonView::setAutoAnswer(AutoAnswer answer)
+{
+    autoAnswer() = std::move(answer);
+}
+
+} // namespace IO

@@ -1,0 +1,976 @@
+#include "io/dataprovider.h"
+
+#include "app/core/constants.h"
+#include "app/core/interfaceutilities.h"
+#include "app/core/languagesetting.h"
+#include "app/core/setting.h"
+#include "app/core/startupstate.h"
+#include "io/comparisonview.h"
+#include "io/controllerlogin.h"
+#include "io/filedialog.h"
+#include "io/ftpclient.h"
+#include "io/mirelclient.h"
+#include "io/mireltransport.h"
+#include "io/monitorcommandmask.h"
+#include "io/passworddialog.h"
+#include "parameter/parameter.h"
+#include "parameter/parameterimage.h"
+#include "parameter/parameterlayout.h"
+#include "parameter/procedure.h"
+#include "widgets/msgbox.h"
+#include "widgets/waitdialog.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+
+QPointer<DataProvider> providerInstance;
+
+const QString workFolder = QStringLiteral("/qordata/setting_app");
+const QString controllerTmpFolder = QStringLiteral("/tmp/");
+const QString localReportFileName = QStringLiteral("safm_report.tmp");
+const QString defaultParameterFileName = QStringLiteral("/default.txt");
+
+constexpr int curlOperationTimedOut = 28;
+constexpr unsigned timeoutMessageId = 1460; // ERROR_TIMEOUT
+
+// Replies that ask for the same command again.
+bool asksForRetry(const QString& reply)
+{
+    return reply.startsWith(QLatin1String("NG:COMM")) || reply.startsWith(QLatin1String("NG:SEMA"));
+}
+
+QString lowerSetting(const char* key)
+{
+    return Setting::instance()->value(QLatin1String(key)).toLower();
+}
+
+QString parameterFolder()
+{
+    return Setting::instance()->value(QStringLiteral("ParameterPath"));
+}
+
+QString timeStampedName(const QString& prefix)
+{
+    return QStringLiteral("%1_%2.txt")
+        .arg(prefix, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss")));
+}
+
+QString systemText(unsigned messageId)
+{
+    return systemErrorText(messageId, LanguageSetting::winLangId());
+}
+
+void waitWithoutInput(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+// The wait cursor over one stretch of work without dialogs.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// "Writing parameters..." over the parent while the unit is written.
+class WritingNotice
+{
+public:
+    explicit WritingNotice(QWidget* parent)
+        : m_dialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    WaitDialog m_dialog;
+    WaitCursor m_cursor;
+};
+
+} // namespace
+
+// Counts an operation busy for its whole run; the last one to end closes
+// the FTP connection, so none stays open between user operations.
+class DataProvider::BusyScope
+{
+public:
+    explicit BusyScope(DataProvider* provider) : m_provider(provider) { ++m_provider->m_busyCount; }
+    ~BusyScope()
+    {
+        if (--m_provider->m_busyCount == 0 && m_provider->m_online)
+            m_provider->m_ftp->close();
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    DataProvider* m_provider;
+};
+
+enum class DataProvider::Operation
+{
+    ReadUnit,
+    VerifyUnit,
+    WriteUnit,
+    ReadRobotData,
+    ChangePassword,
+    OpenFile,
+    VerifyFile,
+    OutputFile,
+};
+
+DataProvider* DataProvider::create(QObject* parent, std::unique_ptr<IO::MirelTransport> transport,
+                                   quint16 ftpPort)
+{
+    if (!providerInstance) {
+        providerInstance = new DataProvider(parent, std::move(transport), ftpPort);
+        qInfo().noquote() << "DataProvider::create ->" << objectDescription(providerInstance);
+    }
+    return providerInstance;
+}
+
+DataProvider* DataProvider::instance()
+{
+    return providerInstance;
+}
+
+void DataProvider::destroyInstance()
+{
+    delete providerInstance.data();
+    providerInstance = nullptr;
+}
+
+DataProvider::DataProvider(QObject* parent, std::unique_ptr<IO::MirelTransport> transport,
+                           quint16 ftpPort)
+    : QObject(parent), m_ftpPort(ftpPort)
+{
+    // The children connect with the configured address and account.
+    IO::takeControllerLoginSettings();
+    m_ftp = new FtpClient(this);
+    m_procedure = new IO::Procedure(this);
+    m_mirel = new IO::MirelClient(std::move(transport), this);
+    setFolders();
+}
+
+bool DataProvider::online() const
+{
+    return m_online;
+}
+
+const DataProviderErrorRecord& DataProvider::errorRecord() const
+{
+    return m_error;
+}
+
+void DataProvider::setFolders()
+{
+    m_folders.cfastDataDir = workFolder;
+    m_folders.saveDir = workFolder + QStringLiteral("/save");
+    m_folders.saveParamDir = m_folders.saveDir + QStringLiteral("/Safetyparam");
+    m_folders.saveReportDir = m_folders.saveDir + QStringLiteral("/Safetyreport");
+    m_folders.saveLogDir = m_folders.saveDir + QStringLiteral("/Log");
+    m_folders.contTmpDir = controllerTmpFolder;
+    m_folders.localTmpFile = localTmpDir + Constants::localWorkFile;
+    m_folders.localReportFile = localTmpDir + localReportFileName;
+}
+
+bool DataProvider::createRemoteDirectories()
+{
+    // Decided once per run: there is no reconnection.
+    if (m_onlineDecided)
+        return m_online;
+    m_onlineDecided = true;
+    m_error.clear();
+    BusyScope busy(this);
+    setFolders();
+
+    // Without messaging the unit cannot be worked with, so no log-in is tried.
+    const bool connected = m_mirel->isConnected();
+    if (!connected)
+        qWarning().noquote() << "DataProvider::createRemoteDirectories messaging not connected ->"
+                             << okNgText(false);
+    m_online = connected &&
+               m_ftp->login(IO::controllerAddress, IO::ftpUserName, IO::ftpPassword, m_ftpPort);
+    if (m_online) {
+        for (const QString& dir : {m_folders.cfastDataDir, m_folders.saveDir,
+                                   m_folders.saveParamDir, m_folders.saveReportDir}) {
+            const bool made = m_ftp->mkdir(dir);
+            qInfo().noquote() << "createRemoteDirectories mkdir" << dir << "->" << okNgText(made);
+        }
+    }
+    qInfo().noquote() << "cfastDataDir:" << m_folders.cfastDataDir;
+    qInfo().noquote() << "saveDir:" << m_folders.saveDir;
+    qInfo().noquote() << "saveParamDir:" << m_folders.saveParamDir;
+    qInfo().noquote() << "saveReportDir:" << m_folders.saveReportDir;
+    qInfo().noquote() << "contTmpDir:" << m_folders.contTmpDir;
+    qInfo().noquote() << "localTmpDir:" << localTmpDir;
+    qInfo().noquote() << "localTmpFile:" << m_folders.localTmpFile;
+    isOnline = m_online;
+    qInfo().noquote() << "DataProvider::createRemoteDirectories ->" << okNgText(m_online);
+    return m_online;
+}
+
+bool DataProvider::executeMonitorMirel(const QString& command, QString* reply, int timeoutMs)
+{
+    return runCommand(command, reply, timeoutMs, CommandFault());
+}
+
+bool DataProvider::runCommand(const QString& command, QString* reply, int timeoutMs,
+                              const CommandFault& fault)
+{
+    // Only the masked form is ever logged or kept: the password commands
+    // carry passwords.
+    const QString shown = IO::maskMonitorCommand(command);
+    const QString name = QStringLiteral("DataProvider::executeMonitorMirel");
+    if (!m_online) {
+        qInfo().noquote() << name << shown << "offline ->" << okNgText(true);
+        return true;
+    }
+    if (fault.connection || Setting::isFakeConnectionError()) {
+        qWarning().noquote() << name << shown << "fake connection failure" << okNgText(false)
+                             << "errorCode:" << ConnectionError;
+        return fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+    }
+    const int maxRetries = m_mirel->maxRetryCount();
+    const int waitMs = m_mirel->retryWaitMs();
+    QString text;
+    for (int attempt = 0;; ++attempt) {
+        if (!fault.reply.isEmpty()) {
+            text = fault.reply;
+            qWarning().noquote() << name << shown << "fake reply:" << text;
+        } else if (!m_mirel->executeMonitorCommand(command, &text, timeoutMs)) {
+            qWarning().noquote() << name << shown << okNgText(false)
+                                 << "errorCode:" << ConnectionError;
+            return fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+        }
+        text = text.trimmed();
+        if (!asksForRetry(text) || attempt >= maxRetries)
+            break;
+        qWarning().noquote()
+            << name << shown << text
+            << QStringLiteral("Retry %1 after %2ms wait").arg(attempt + 1).arg(waitMs);
+        waitWithoutInput(waitMs);
+    }
+    if (reply)
+        *reply = text;
+    if (text.startsWith(QLatin1String("NG:"))) {
+        qWarning().noquote() << name << shown << okNgText(false) << "errorCode:" << CommandError
+                             << text;
+        return fail(CommandError, DataProviderErrorRecord::MonitorCommandSource, text);
+    }
+    qInfo().noquote() << name << shown << "->" << okNgText(true);
+    return true;
+}
+
+bool DataProvider::transfer(bool upload, const QString& localPath, const QString& remotePath,
+                            bool fault, const QString& faultText)
+{
+    if (fault) {
+        qWarning().noquote() << "DataProvider::transfer" << faultText << "->" << okNgText(false);
+        return fail(TransferError, DataProviderErrorRecord::FtpSource, faultText);
+    }
+    if (upload ? m_ftp->put(localPath, remotePath) : m_ftp->get(remotePath, localPath))
+        return true;
+    return ftpFailure();
+}
+
+bool DataProvider::ftpFailure()
+{
+    if (m_ftp->lastError() == curlOperationTimedOut)
+        return fail(TimeoutError, DataProviderErrorRecord::FtpSource, systemText(timeoutMessageId));
+    QString text = m_ftp->lastErrorText();
+    if (m_ftp->lastSystemError() != 0)
+        text += QLatin1Char('\n') + systemText(unsigned(m_ftp->lastSystemError()));
+    return fail(TransferError, DataProviderErrorRecord::FtpSource, text);
+}
+
+bool DataProvider::listRemote(const QString& folder, QVector<FtpListEntry>* entries)
+{
+    if (lowerSetting("FakeFileOpRetryFail") == QLatin1String("getlist")) {
+        qWarning().noquote() << "DataProvider::listRemote FakeFileOpRetryFail=getlist ->"
+                             << okNgText(false);
+        return fail(TransferError, DataProviderErrorRecord::FtpSource,
+                    QStringLiteral("FakeFileOpRetryFail=getlist"));
+    }
+    return m_ftp->list(folder, entries) || ftpFailure();
+}
+
+bool DataProvider::readParameterFile(ParameterImage& image, const QString& path, int mode,
+                                     bool checkNoData)
+{
+    if (checkNoData && lowerSetting("FakeFileIOError") == QLatin1String("nodata")) {
+        qWarning().noquote() << "FakeFileIOError=nodata";
+        return fail(NoDataError, DataProviderErrorRecord::FileProcedureSource, path);
+    }
+    // mode < 0: the whole set replaces the image.
+    const bool ok = mode < 0 ? m_procedure->readAll(image, path, m_error)
+                             : m_procedure->readData(image, path, mode, m_error);
+    if (ok)
+        return true;
+    if (m_error.errorCode == NoError)
+        m_error.set(DataProviderErrorRecord::FileReadError,
+                    DataProviderErrorRecord::FileProcedureSource);
+    m_error.lastErrorText = path;
+    return false;
+}
+
+bool DataProvider::readUnitPart(ParameterImage& image, bool robotPart, QString* reply,
+                                const CommandFault& fault, const QString& transferFault)
+{
+    const QString file =
+        robotPart ? Constants::transferFileSaveRobot : Constants::transferFileSaveUser;
+    const QString command = QStringLiteral("ZSAFM_SAVE /SET_%1 %2")
+                                .arg(robotPart ? QLatin1String("R") : QLatin1String("U"), file);
+    if (!runCommand(command, reply, 0, fault))
+        return false;
+    const QString local = localTmpDir + file;
+    if (!transfer(false, local, m_folders.contTmpDir + file, !transferFault.isEmpty(),
+                  transferFault))
+        return false;
+    return readParameterFile(image, local,
+                             robotPart ? IO::Procedure::RobotPart : IO::Procedure::UserPart, false);
+}
+
+bool DataProvider::readUnitForUser(ParameterImage& image)
+{
+    const QString readError = Setting::fakeOBXReadError();
+    if (!readError.isEmpty()) {
+        const QString text = QStringLiteral("FakeOBXReadError=") + readError;
+        qWarning().noquote() << "DataProvider::readUnitForUser" << text << "->" << okNgText(false);
+        if (readError.compare(QLatin1String("connection"), Qt::CaseInsensitive) == 0)
+            return fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, text);
+        if (readError.compare(QLatin1String("format"), Qt::CaseInsensitive) == 0)
+            return fail(DataProviderErrorRecord::FileFormatError,
+                        DataProviderErrorRecord::FileProcedureSource, text);
+        return fail(DataProviderErrorRecord::FileReadError,
+                    DataProviderErrorRecord::FileProcedureSource, text);
+    }
+    const QString retryFail = lowerSetting("FakeOBXReadRetryFail");
+    CommandFault fault;
+    if (retryFail == QLatin1String("save"))
+        fault.reply = QStringLiteral("NG:COMM");
+    return readUnitPart(
+        image, false, nullptr, fault,
+        retryFail == QLatin1String("get") ? QStringLiteral("FakeOBXReadRetryFail=get") : QString());
+}
+
+bool DataProvider::readInitialSAFM(ParameterImage* image)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    const QString fake = lowerSetting("FakeInitialReadRetryFail");
+    // Read into a copy: the image takes both parts or nothing.
+    ParameterImage read = *image;
+    bool ok = false;
+    {
+        WaitCursor wait;
+        CommandFault robotFault;
+        if (fake == QLatin1String("r"))
+            robotFault.reply = QStringLiteral("NG:COMM");
+        ok = readUnitPart(read, true, nullptr, robotFault,
+                          fake == QLatin1String("get")
+                              ? QStringLiteral("FakeInitialReadRetryFail=get")
+                              : QString());
+        if (ok) {
+            CommandFault userFault;
+            if (fake == QLatin1String("c"))
+                userFault.reply = QStringLiteral("NG:COMM");
+            else if (Setting::isFakeInitialReadCError())
+                userFault.reply = QStringLiteral("NG:R_SFPRMBIN");
+            QString reply;
+            ok = readUnitPart(read, false, &reply, userFault, QString());
+            if (!ok && m_error.errorCode == CommandError &&
+                reply.startsWith(QLatin1String("NG:R_SFPRMBIN"))) {
+                // The unit's user parameters were never initialised: the
+                // default set stands in for them.
+                const QString path = parameterFolder() + defaultParameterFileName;
+                qWarning().noquote()
+                    << "DataProvider::readInitialSAFM" << reply << "Reading" << path;
+                m_error.clear();
+                ok = readParameterFile(read, path, IO::Procedure::UserPart, false);
+            }
+        }
+    }
+    qInfo().noquote() << "DataProvider::readInitialSAFM ->" << okNgText(ok);
+    if (ok)
+        *image = read;
+    else
+        messageBox(tr("Title InitialOBXReadError"),
+                   tr("Body InitialOBXReadError") + QLatin1Char('\n') + resultBody(), nullptr,
+                   QMessageBox::Critical, 1);
+    return ok;
+}
+
+bool DataProvider::initializeForTest(ParameterImage* image)
+{
+    m_error.clear();
+    const QString path = parameterFolder() + defaultParameterFileName;
+    qInfo().noquote() << "Reading" << path;
+    const bool ok = m_procedure->readAll(*image, path, m_error);
+    qInfo().noquote() << "DataProvider::initializeForTest ->" << okNgText(ok);
+    return ok;
+}
+
+bool DataProvider::messageBox(const QString& title, const QString& text, QWidget* parent, int icon,
+                              int kind)
+{
+    MsgBox box(QMessageBox::Icon(icon), title, text,
+               kind == 2 ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const int clicked = box.exec();
+    return clicked == QMessageBox::Ok || clicked == QMessageBox::Yes;
+}
+
+bool DataProvider::readSAFM(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    bool ok = false;
+    if (!m_online) {
+        fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+    } else if (!messageBox(operationName(Operation::ReadUnit),
+                           tr("Read the safety parameters from Orbilux?\n"
+                              "Changes that were not written are discarded."),
+                           parent, QMessageBox::Question, 2)) {
+        cancel();
+    } else {
+        Parameter* store = Parameter::instance();
+        ParameterImage read = store->masterImage();
+        {
+            WaitCursor wait;
+            ok = readUnitForUser(read);
+        }
+        if (ok) {
+            store->editImage() = read;
+            store->setMasterData(true);
+        }
+    }
+    return finish(Operation::ReadUnit, ok, parent,
+                  tr("The safety parameters were read from Orbilux."));
+}
+
+QString DataProvider::reviewDifferences(const ParameterImage& other, const ParameterImage& applied,
+                                        const QString& otherTitle, QWidget* parent)
+{
+    if (other.areasEqual(applied))
+        return tr("No differences were found.");
+    IO::ComparisonView view(other, applied, otherTitle, tr("Applied data"),
+                            IO::ComparisonView::Review, tr("These parameters differ."), parent);
+    view.exec();
+    return tr("Differences were found: %1").arg(view.rows().size());
+}
+
+bool DataProvider::verifySAFM(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    bool ok = false;
+    QString text;
+    if (!m_online) {
+        fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+    } else {
+        const ParameterImage& applied = Parameter::instance()->appliedImage();
+        // The robot part is not read, so it compares equal.
+        ParameterImage unit = applied;
+        {
+            WaitCursor wait;
+            ok = readUnitForUser(unit);
+        }
+        if (ok)
+            text = reviewDifferences(unit, applied, tr("Orbilux"), parent);
+    }
+    return finish(Operation::VerifyUnit, ok, parent, text);
+}
+
+bool DataProvider::writeSAFM(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    QString text = tr("The safety parameters were written to Orbilux.");
+    bool ok = false;
+    if (!m_online) {
+        fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+    } else {
+        ok = writeUnit(parent);
+        if (ok) {
+            QString reportName;
+            bool published;
+            {
+                WaitCursor wait;
+                published = publishReport(&reportName);
+            }
+            // The set is in the unit whatever becomes of its report.
+            text += QLatin1Char('\n') +
+                    (published ? tr("Safety report published. Filename: %1").arg(reportName)
+                               : tr("Failed to publish safety report."));
+        }
+    }
+    return finish(Operation::WriteUnit, ok, parent, text);
+}
+
+bool DataProvider::writeUnit(QWidget* parent)
+{
+    Parameter* store = Parameter::instance();
+    const QString retryFail = lowerSetting("FakeOBXWriteRetryFail");
+    const QString writeError = Setting::fakeOBXWriteError().toUpper();
+
+    IO::PasswordDialog password(IO::PasswordDialog::CheckPassword, parent);
+    if (password.exec() != QDialog::Accepted)
+        return cancel();
+    {
+        WaitCursor wait;
+        CommandFault fault;
+        if (lowerSetting("FakeOBXPassRetryFail") == QLatin1String("chk"))
+            fault.reply = QStringLiteral("NG:COMM");
+        if (!runCommand(QStringLiteral("ZSAFM_PASS /CHK ") + password.currentPassword(), nullptr, 0,
+                        fault))
+            return false;
+    }
+
+    // The unit's present set, the read-back of what it was sent, and when
+    // the unit started to hold the checked set.
+    ParameterImage unitImage = store->masterImage();
+    ParameterImage readBack;
+    QElapsedTimer sinceCheck;
+    {
+        WritingNotice notice(parent);
+        CommandFault saveFault;
+        if (retryFail == QLatin1String("save"))
+            saveFault.reply = QStringLiteral("NG:COMM");
+        if (!readUnitPart(unitImage, false, nullptr, saveFault, QString()))
+            return false;
+
+        // Encoded from a copy: the applied image keeps its signature until
+        // the unit has taken the set.
+        ParameterImage outgoing = store->appliedImage();
+        const QString loadFile = localTmpDir + Constants::transferFileLoad;
+        if (!m_procedure->outputFile(loadFile, outgoing))
+            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, loadFile);
+        if (!transfer(true, loadFile, m_folders.contTmpDir + Constants::transferFileLoad,
+                      retryFail == QLatin1String("put"),
+                      QStringLiteral("FakeOBXWriteRetryFail=put")))
+            return false;
+
+        CommandFault checkFault;
+        if (retryFail == QLatin1String("load_chk"))
+            checkFault.reply = QStringLiteral("NG:COMM");
+        else if (writeError == QLatin1String("ROBOTBUSY"))
+            checkFault.reply = QStringLiteral("NG:ROBOTBUSY");
+        else if (writeError == QLatin1String("CONNECTION"))
+            checkFault.connection = true;
+        if (!runCommand(QStringLiteral("ZSAFM_LOAD /CHK ") + Constants::transferFileLoad, nullptr,
+                        0, checkFault))
+            return false;
+        sinceCheck.start();
+
+        const QString readBackFile = localTmpDir + Constants::transferFileSave;
+        if (!transfer(false, readBackFile, m_folders.contTmpDir + Constants::transferFileSave,
+                      retryFail == QLatin1String("get"),
+                      QStringLiteral("FakeOBXWriteRetryFail=get")))
+            return false;
+        if (!readParameterFile(readBack, readBackFile, -1, false))
+            return false;
+    }
+
+    IO::ComparisonView view(unitImage, readBack, tr("Orbilux"), tr("Write data"),
+                            IO::ComparisonView::Confirm, tr("Write these parameters into Orbilux?"),
+                            parent);
+    if (view.exec() != QDialog::Accepted)
+        return cancel();
+
+    CommandFault fixFault;
+    if (retryFail == QLatin1String("load_fix"))
+        fixFault.reply = QStringLiteral("NG:COMM");
+    else if (writeError == QLatin1String("MTRON"))
+        fixFault.reply = QStringLiteral("NG:MTRON");
+    if (!fixWrittenSet(parent, sinceCheck, writeError == QLatin1String("TIMEOUT"), fixFault))
+        return false;
+
+    // The unit now runs the read-back set; the edit image keeps its content.
+    store->masterImage() = readBack;
+    store->appliedImage() = readBack;
+    return true;
+}
+
+bool DataProvider::fixWrittenSet(QWidget* parent, const QElapsedTimer& sinceCheck,
+                                 bool forceTimeout, const CommandFault& fault)
+{
+    for (;;) {
+        // Past the limit the unit has dropped the checked set.
+        if (forceTimeout || sinceCheck.elapsed() > writeFixLimitMs) {
+            qWarning().noquote() << "DataProvider::writeSAFM ZSAFM_LOAD /FIX time limit passed ->"
+                                 << okNgText(false);
+            return fail(TimeoutError, DataProviderErrorRecord::MonitorCommandSource,
+                        systemText(timeoutMessageId));
+        }
+        QString reply;
+        bool fixed;
+        {
+            WritingNotice notice(parent);
+            fixed = runCommand(QStringLiteral("ZSAFM_LOAD /FIX"), &reply, 0, fault);
+        }
+        if (fixed)
+            return true;
+        // The unit takes the set only while the robot's motors are off.
+        if (m_error.errorCode != CommandError || !reply.startsWith(QLatin1String("NG:MTRON")))
+            return false;
+        if (!messageBox(operationName(Operation::WriteUnit),
+                        tr("The robot's motors are on.\n"
+                           "Turn the motors off, then choose Yes to write the parameters."),
+                        parent, QMessageBox::Warning, 2))
+            return cancel();
+    }
+}
+
+bool DataProvider::publishReport(QString* shownName)
+{
+    const QString fault = Setting::fakeSafetyReportWriteError();
+    if (!fault.isEmpty()) {
+        const QString text = QStringLiteral("FakeSafetyReportWriteError=") + fault;
+        qWarning().noquote() << "DataProvider::publishReport" << text << "->" << okNgText(false);
+        if (fault.compare(QLatin1String("connection"), Qt::CaseInsensitive) == 0)
+            return fail(ConnectionError, DataProviderErrorRecord::FtpSource, text);
+        return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, text);
+    }
+    const QString name = timeStampedName(Constants::reportFilePrefix);
+    ParameterImage image = Parameter::instance()->masterImage();
+    if (m_online) {
+        const QString local = m_folders.localReportFile;
+        if (!m_procedure->outputReport(local, image))
+            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, local);
+        const QString remote = m_folders.saveReportDir + QLatin1Char('/') + name;
+        if (!transfer(true, local, remote, false, QString()))
+            return false;
+        *shownName = remote;
+    } else {
+        const QString path = QDir(parameterFolder()).filePath(name);
+        if (!m_procedure->outputReport(path, image))
+            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, path);
+        *shownName = path;
+    }
+    qInfo().noquote() << "DataProvider::publishReport" << *shownName << "->" << okNgText(true);
+    return true;
+}
+
+bool DataProvider::writeReport(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    QString name;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = publishReport(&name);
+    }
+    qInfo().noquote() << "DataProvider::writeReport ->" << okNgText(ok);
+    if (ok)
+        messageBox(tr("Safety Report"), tr("Safety report published. Filename: %1").arg(name),
+                   parent, QMessageBox::Information, 1);
+    else
+        messageBox(tr("Title write error"),
+                   tr("Failed to publish safety report.") + QLatin1Char('\n') + resultBody(),
+                   parent, QMessageBox::Critical, 1);
+    return ok;
+}
+
+bool DataProvider::chooseFile(int dialogType, QWidget* parent, const QString& proposedName,
+                              int* drive, QString* path)
+{
+    IO::FileDialog dialog(
+        IO::FileDialog::Type(dialogType), m_online, parameterFolder(), m_folders.saveParamDir,
+        [this](const QString& folder, QVector<FtpListEntry>* entries) {
+            return listRemote(folder, entries);
+        },
+        proposedName, parent);
+    const int result = dialog.exec();
+    if (dialog.listingFailed())
+        return false; // the listing recorded its error
+    if (result != QDialog::Accepted)
+        return cancel();
+    *drive = dialog.drive();
+    *path = dialog.selectedPath();
+    return true;
+}
+
+bool DataProvider::chooseAndReadFile(int dialogType, QWidget* parent, ParameterImage& image,
+                                     int mode, QString* shownName)
+{
+    int drive = IO::FileDialog::PcDisk;
+    QString path;
+    if (!chooseFile(dialogType, parent, QString(), &drive, &path))
+        return false;
+    WaitCursor wait;
+    if (drive == IO::FileDialog::Orbilux) {
+        *shownName = IO::FileDialog::driveLabels[IO::FileDialog::Orbilux];
+        return readUnitPart(image, true, nullptr, CommandFault(), QString());
+    }
+    *shownName = path;
+    QString local = path;
+    if (drive == IO::FileDialog::CFast) {
+        // A file on the unit is read from a local copy.
+        local = m_folders.localTmpFile;
+        if (!transfer(false, local, path,
+                      lowerSetting("FakeFileOpRetryFail") == QLatin1String("get"),
+                      QStringLiteral("FakeFileOpRetryFail=get")))
+            return false;
+    }
+    return readParameterFile(image, local, mode, true);
+}
+
+int DataProvider::fileReadMode()
+{
+    return Setting::instance()->isTrue(QStringLiteral("ReadRCParamFromFile"))
+               ? IO::Procedure::AllParts
+               : IO::Procedure::UserPart;
+}
+
+bool DataProvider::readFile(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    Parameter* store = Parameter::instance();
+    // The file merges into the present edit data; on failure nothing changes.
+    ParameterImage image = store->editImage();
+    QString name;
+    const bool ok =
+        chooseAndReadFile(IO::FileDialog::OpenParameterFile, parent, image, fileReadMode(), &name);
+    if (ok) {
+        store->editImage() = image;
+        store->setMasterData(true);
+    }
+    return finish(Operation::OpenFile, ok, parent,
+                  tr("The parameter file was read.\nFilename: %1").arg(name));
+}
+
+bool DataProvider::verifyFile(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    const ParameterImage& applied = Parameter::instance()->appliedImage();
+    ParameterImage file = applied;
+    QString name;
+    QString text;
+    const bool ok =
+        chooseAndReadFile(IO::FileDialog::VerifyParameterFile, parent, file, fileReadMode(), &name);
+    if (ok)
+        text = reviewDifferences(file, applied, tr("File"), parent) + QLatin1Char('\n') +
+               tr("Filename: %1").arg(name);
+    return finish(Operation::VerifyFile, ok, parent, text);
+}
+
+bool DataProvider::writeFile(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    int drive = IO::FileDialog::PcDisk;
+    QString path;
+    bool ok = chooseFile(IO::FileDialog::SaveParameterFile, parent,
+                         timeStampedName(Constants::parameterFilePrefix), &drive, &path);
+    if (ok) {
+        WaitCursor wait;
+        // Written from a copy, so that the applied image keeps its own signature.
+        ParameterImage image = Parameter::instance()->appliedImage();
+        const QString local =
+            drive == IO::FileDialog::CFast ? localTmpDir + QFileInfo(path).fileName() : path;
+        if (!m_procedure->outputFile(local, image))
+            ok = fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, local);
+        else if (drive == IO::FileDialog::CFast)
+            ok = transfer(true, local, path,
+                          lowerSetting("FakeFileOpRetryFail") == QLatin1String("put"),
+                          QStringLiteral("FakeFileOpRetryFail=put"));
+    }
+    return finish(Operation::OutputFile, ok, parent,
+                  tr("The parameter file was written.\nFilename: %1").arg(path));
+}
+
+bool DataProvider::readRobotParam(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    Parameter* store = Parameter::instance();
+    ParameterImage image = store->editImage();
+    QString name;
+    const bool ok = chooseAndReadFile(IO::FileDialog::OpenRobotData, parent, image,
+                                      IO::Procedure::RobotPart, &name);
+    if (ok) {
+        const FieldDef* typeName = ParameterLayout::findByNo(101); // RobotTypeName
+        const bool otherRobot =
+            typeName && image.text(*typeName) != store->editImage().text(*typeName);
+        if (otherRobot) {
+            WaitCursor wait;
+            emit robotModelUnloading();
+            store->editImage() = image;
+            store->setMasterData(true);
+            emit robotModelChanged();
+        } else {
+            store->editImage() = image;
+            store->setMasterData(true);
+        }
+    }
+    return finish(Operation::ReadRobotData, ok, parent,
+                  tr("The robot data was read.\nFilename: %1").arg(name));
+}
+
+bool DataProvider::setPass(QWidget* parent)
+{
+    m_error.clear();
+    BusyScope busy(this);
+    bool ok = false;
+    if (!m_online) {
+        fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+    } else {
+        IO::PasswordDialog dialog(IO::PasswordDialog::ChangePassword, parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            cancel();
+        } else {
+            WaitCursor wait;
+            const QString fake = lowerSetting("FakeOBXPassRetryFail");
+            CommandFault checkFault;
+            CommandFault changeFault;
+            if (fake == QLatin1String("chk"))
+                checkFault.reply = QStringLiteral("NG:COMM");
+            else if (fake == QLatin1String("chg"))
+                changeFault.reply = QStringLiteral("NG:COMM");
+            ok = runCommand(QStringLiteral("ZSAFM_PASS /CHK ") + dialog.currentPassword(), nullptr,
+                            0, checkFault) &&
+                 runCommand(QStringLiteral("ZSAFM_PASS /CHG ") + dialog.newPassword(), nullptr, 0,
+                            changeFault);
+        }
+    }
+    return finish(Operation::ChangePassword, ok, parent, tr("The password was changed."));
+}
+
+bool DataProvider::fail(qint32 code, qint32 source, const QString& text)
+{
+    m_error.set(code, source);
+    m_error.lastErrorText = text;
+    return false;
+}
+
+bool DataProvider::cancel()
+{
+    return fail(Canceled, DataProviderErrorRecord::NoSource, QString());
+}
+
+bool DataProvider::finish(Operation operation, bool ok, QWidget* parent, const QString& successText)
+{
+    static const char* const methods[] = {"readSAFM", "verifySAFM", "writeSAFM",  "readRobotParam",
+                                          "setPass",  "readFile",   "verifyFile", "writeFile"};
+    const QString name = operationName(operation);
+    QString title;
+    int icon = QMessageBox::Information;
+    if (ok) {
+        title = tr("%1 completed").arg(name);
+    } else if (m_error.errorCode == Canceled) {
+        title = tr("%1 canceled").arg(name);
+    } else if (m_error.errorCode == TimeoutError) {
+        title = tr("%1 timed out").arg(name);
+        icon = QMessageBox::Warning;
+    } else {
+        title = tr("%1 error").arg(name);
+        icon = QMessageBox::Critical;
+    }
+    const char* method = methods[int(operation)];
+    if (ok)
+        qInfo().noquote() << QStringLiteral("DataProvider::%1 ->").arg(QLatin1String(method))
+                          << okNgText(true);
+    else
+        qWarning().noquote() << QStringLiteral("DataProvider::%1 ->").arg(QLatin1String(method))
+                             << okNgText(false) << "errorCode:" << m_error.errorCode
+                             << "source:" << m_error.source;
+    messageBox(title, ok ? successText : resultBody(), parent, icon, 1);
+    return ok;
+}
+
+QString DataProvider::resultBody() const
+{
+    QString body;
+    switch (m_error.errorCode) {
+    case ConnectionError:
+        body = tr("Body can not connect");
+        break;
+    case CommandError:
+        body = commandErrorText(m_error.lastErrorText);
+        break;
+    case TransferError:
+        body = tr("Body transfer error");
+        break;
+    case TimeoutError:
+        body = tr("Body timeout");
+        break;
+    case DataProviderErrorRecord::FileReadError:
+        body = tr("Body file read error");
+        break;
+    case DataProviderErrorRecord::FileFormatError:
+        body = tr("Body file format error");
+        break;
+    case FileWriteError:
+        body = tr("Body file write error");
+        break;
+    case NoDataError:
+        body = tr("Body no data");
+        break;
+    case Canceled:
+        body = tr("Body canceled");
+        break;
+    default:
+        body = tr("Body unknown error");
+        break;
+    }
+    if (!m_error.lastErrorText.isEmpty())
+        body += QLatin1Char('\n') + m_error.lastErrorText;
+    return body;
+}
+
+QString DataProvider::commandErrorText(const QString& reply)
+{
+    // The code runs up to the first blank or line end.
+    const QString code = reply.mid(3).section(QRegularExpression(QStringLiteral("\\s")), 0, 0);
+    if (code == QLatin1String("COMM"))
+        return tr("Body NG:COMM");
+    if (code == QLatin1String("SEMA"))
+        return tr("Body NG:SEMA");
+    if (code == QLatin1String("R_SFPRMBIN"))
+        return tr("Body NG:R_SFPRMBIN");
+    if (code == QLatin1String("ROBOTBUSY"))
+        return tr("Body NG:ROBOTBUSY");
+    if (code == QLatin1String("MTRON"))
+        return tr("Body NG:MTRON");
+    return tr("Body command error");
+}
+
+QString DataProvider::operationName(Operation operation) const
+{
+    switch (operation) {
+    case Operation::ReadUnit:
+        return tr("Read Orbilux");
+    case Operation::VerifyUnit:
+        return tr("Verify Orbilux");
+    case Operation::WriteUnit:
+        return tr("Write Orbilux");
+    case Operation::ReadRobotData:
+        return tr("Read Robot Data");
+    case Operation::ChangePassword:
+        return tr("Change Password");
+    case Operation::OpenFile:
+        return tr("Open File");
+    case Operation::VerifyFile:
+        return tr("Verify File");
+    case Operation::OutputFile:
+        return tr("Output ParameterFile");
+    }
+    return QString();
+}

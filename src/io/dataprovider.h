@@ -1,0 +1,158 @@
+#pragma once
+
+#include "io/mireltransport.h"
+#include "parameter/dataprovidererrorrecord.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+class ParameterImage;
+class QWidget;
+
+class FtpClient;
+struct FtpListEntry;
+namespace IO {
+class MirelClient;
+class Procedure;
+} // namespace IO
+
+// Every exchange with the unit and with parameter files passes through here.
+// Each user operation clears the error record, counts itself busy, runs its
+// own dialogs and ends with one result box; the FTP connection is closed
+// when the busy count returns to zero. Callers ignore the returned result.
+class DataProvider : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Codes of the error record beside those of the file procedures
+    // (DataProviderErrorRecord::FileReadError and FileFormatError).
+    enum ErrorCode : qint32
+    {
+        NoError = 0,
+        ConnectionError = 10, // no answer from the unit, or not online
+        CommandError = 11,    // the unit answered "NG:" and a code
+        TransferError = 12,   // an FTP command failed
+        TimeoutError = 13,    // FTP time-out, or the write's time limit passed
+        FileWriteError = 14,
+        NoDataError = 15, // the chosen file holds no data
+        Canceled = 16,
+    };
+
+    // The controller's FTP port.
+    static constexpr quint16 defaultFtpPort = 21;
+    // The unit keeps a checked parameter set this long for "ZSAFM_LOAD /FIX".
+    static constexpr int writeFixLimitMs = 8 * 60 * 1000;
+
+    // Creates the process-wide provider on the first call (later calls return
+    // the same object) with its FTP client, file procedures and messaging
+    // adapter. transport: the messaging transport; none in the shipped
+    // program, which therefore runs offline and never touches the network.
+    static DataProvider* create(QObject* parent = nullptr,
+                                std::unique_ptr<IO::MirelTransport> transport = nullptr,
+                                quint16 ftpPort = defaultFtpPort);
+    static DataProvider* instance();
+    // Deletes the provider so that the next create() builds a new one. Only
+    // tests call it; the program keeps its provider until it ends.
+    static void destroyInstance();
+
+    bool online() const;
+    bool createRemoteDirectories();
+    bool executeMonitorMirel(const QString& command, QString* reply, int timeoutMs = 0);
+    bool messageBox(const QString& title, const QString& text, QWidget* parent, int icon, int kind);
+
+    // Start-up reads into the store's edit image.
+    bool readInitialSAFM(ParameterImage* image);
+    bool initializeForTest(ParameterImage* image);
+
+    // User commands (menu bar, function menu, close confirmation).
+    bool readSAFM(QWidget* parent);
+    bool verifySAFM(QWidget* parent);
+    bool writeSAFM(QWidget* parent);
+    bool readRobotParam(QWidget* parent);
+    bool setPass(QWidget* parent);
+    bool readFile(QWidget* parent);
+    bool verifyFile(QWidget* parent);
+    bool writeFile(QWidget* parent);
+    bool writeReport(QWidget* parent);
+
+    const DataProviderErrorRecord& errorRecord() const;
+
+signals:
+    // readRobotParam brings a robot part of another robot type: the 3D view
+    // drops its robot before the new values are taken and loads the new one
+    // afterwards.
+    void robotModelUnloading();
+    void robotModelChanged();
+
+private:
+    // Outcome of a monitor command that a test setting replaces.
+    struct CommandFault
+    {
+        QString reply;           // answered with this text instead of the unit
+        bool connection = false; // fails as a connection failure
+    };
+
+    // The folders and transfer files, set by createRemoteDirectories.
+    struct Folders
+    {
+        QString cfastDataDir;  // the controller's work folder
+        QString saveDir;       // its "/save"
+        QString saveParamDir;  // parameter files
+        QString saveReportDir; // safety reports
+        QString saveLogDir;    // the controller's log folder
+        QString contTmpDir;    // the controller's transfer folder, ends with "/"
+        QString localTmpFile;  // local working file of a file chosen on the unit
+        QString localReportFile;
+    };
+    class BusyScope;
+    enum class Operation;
+
+    DataProvider(QObject* parent, std::unique_ptr<IO::MirelTransport> transport, quint16 ftpPort);
+
+    void setFolders();
+    bool runCommand(const QString& command, QString* reply, int timeoutMs,
+                    const CommandFault& fault);
+    bool transfer(bool upload, const QString& localPath, const QString& remotePath, bool fault,
+                  const QString& faultText);
+    // Records the FTP client's last failure; returns false.
+    bool ftpFailure();
+    bool listRemote(const QString& folder, QVector<FtpListEntry>* entries);
+    // mode: an IO::Procedure::ReadMode, or -1 for the whole set.
+    bool readParameterFile(ParameterImage& image, const QString& path, int mode, bool checkNoData);
+    // transferFault: when not empty, the transfer fails with this text.
+    bool readUnitPart(ParameterImage& image, bool robotPart, QString* reply,
+                      const CommandFault& fault, const QString& transferFault);
+    bool readUnitForUser(ParameterImage& image);
+    bool chooseFile(int dialogType, QWidget* parent, const QString& proposedName, int* drive,
+                    QString* path);
+    bool chooseAndReadFile(int dialogType, QWidget* parent, ParameterImage& image, int mode,
+                           QString* shownName);
+    static int fileReadMode();
+    QString reviewDifferences(const ParameterImage& other, const ParameterImage& applied,
+                              const QString& otherTitle, QWidget* parent);
+    bool publishReport(QString* shownName);
+    bool writeUnit(QWidget* parent);
+    bool fixWrittenSet(QWidget* parent, const QElapsedTimer& sinceCheck, bool forceTimeout,
+                       const CommandFault& fault);
+    bool fail(qint32 code, qint32 source, const QString& text);
+    bool cancel();
+    bool finish(Operation operation, bool ok, QWidget* parent, const QString& successText);
+    QString resultBody() const;
+    static QString commandErrorText(const QString& reply);
+    QString operationName(Operation operation) const;
+
+    FtpClient* m_ftp;
+    IO::Procedure* m_procedure;
+    IO::MirelClient* m_mirel;
+    quint16 m_ftpPort;
+    bool m_online = false;
+    bool m_onlineDecided = false;
+    int m_busyCount = 0;
+    Folders m_folders;
+    DataProviderErrorRecord m_error;
+};

@@ -1,0 +1,303 @@
+#include "io/filedialog.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum ItemKind
+{
+    UpItem,
+    FolderItem,
+    FileItem,
+};
+constexpr int kindRole = Qt::UserRole;
+constexpr int pathRole = Qt::UserRole + 1;
+
+IO::FileDialog::AutoAnswer& autoAnswer()
+{
+    static IO::FileDialog::AutoAnswer answer;
+    return answer;
+}
+
+bool isParameterFileName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+namespace IO {
+
+const QString FileDialog::driveLabels[3] = {QStringLiteral("CFast"), QStringLiteral("PC Disk"),
+                                            QStringLiteral("Orbilux")};
+const QString FileDialog::driveButtonLabels[3] = {
+    QStringLiteral("CFast(&C)"), QStringLiteral("PC Disk(&P)"), QStringLiteral("Orbilux(&C)")};
+const QString FileDialog::folderIconPath = QStringLiteral(":/assets/image/folder_black.png");
+const int FileDialog::typeModes[4] = {SaveMode, OpenMode, OpenMode, OpenMode};
+const QString FileDialog::contentStyleSheet =
+    QStringLiteral("QWidget { background-color: white; color: black; }");
+
+FileDialog::FileDialog(Type type, bool online, const QString& localFolder,
+                       const QString& remoteFolder, RemoteLister lister, const QString& fileName,
+                       QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_type(type),
+      m_online(online), m_localFolder(QDir::cleanPath(localFolder)), m_remoteFolder(remoteFolder),
+      m_lister(std::move(lister))
+{
+    static const char* const titles[4] = {QT_TR_NOOP("Output ParameterFile"),
+                                          QT_TR_NOOP("Open File"), QT_TR_NOOP("Verify File"),
+                                          QT_TR_NOOP("Read Robot Data")};
+    setWindowTitle(tr(titles[type]));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    resize(560, 420);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* driveRow = new QHBoxLayout;
+    m_driveButtons = new QButtonGroup(this);
+    for (int drive = CFast; drive <= Orbilux; ++drive) {
+        if (drive == Orbilux && type != OpenRobotData)
+            continue;
+        auto* radio = new QRadioButton(driveButtonLabels[drive], this);
+        radio->setEnabled(isDriveOffered(Drive(drive)));
+        m_driveButtons->addButton(radio, drive);
+        m_driveRadios[drive] = radio;
+        driveRow->addWidget(radio);
+    }
+    driveRow->addStretch();
+    layout->addLayout(driveRow);
+
+    auto* content = new QWidget(this);
+    content->setStyleSheet(contentStyleSheet);
+    auto* contentLayout = new QVBoxLayout(content);
+    m_folderLabel = new QLabel(content);
+    m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    contentLayout->addWidget(m_folderLabel);
+    m_tree = new QTreeWidget(content);
+    m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(false);
+    contentLayout->addWidget(m_tree);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(tr("File name:"), content));
+    m_nameEdit = new QLineEdit(fileName, content);
+    m_nameEdit->setReadOnly(mode() == OpenMode);
+    nameRow->addWidget(m_nameEdit);
+    contentLayout->addLayout(nameRow);
+    layout->addWidget(content);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    buttonRow->addWidget(m_okButton);
+    buttonRow->addWidget(cancelButton);
+    layout->addLayout(buttonRow);
+
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_nameEdit, &QLineEdit::textChanged, this, &FileDialog::updateButtons);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &FileDialog::itemClicked);
+    connect(m_tree, &QTreeWidget::itemActivated, this, &FileDialog::itemActivated);
+    connect(m_driveButtons, &QButtonGroup::idClicked, this,
+            [this](int drive) { selectDrive(Drive(drive)); });
+
+    // The unit's own folder (or the unit) comes first while online.
+    m_drive = !online ? PcDisk : type == OpenRobotData ? Orbilux : CFast;
+    if (m_driveRadios[m_drive])
+        m_driveRadios[m_drive]->setChecked(true);
+    m_folder = m_drive == CFast ? m_remoteFolder : m_drive == PcDisk ? m_localFolder : QString();
+}
+
+int FileDialog::exec()
+{
+    fill();
+    if (m_listingFailed)
+        return Rejected;
+    const AutoAnswer& answer = autoAnswer();
+    if (!answer)
+        return QDialog::exec();
+    const bool accepted = answer(*this) && !m_listingFailed && canAccept();
+    setResult(accepted ? Accepted : Rejected);
+    return result();
+}
+
+bool FileDialog::isDriveOffered(Drive drive) const
+{
+    switch (drive) {
+    case CFast:
+        return m_online;
+    case PcDisk:
+        return true;
+    case Orbilux:
+        return m_online && m_type == OpenRobotData;
+    }
+    return false;
+}
+
+bool FileDialog::selectDrive(Drive drive)
+{
+    if (!isDriveOffered(drive))
+        return false;
+    m_drive = drive;
+    if (m_driveRadios[drive])
+        m_driveRadios[drive]->setChecked(true);
+    m_folder = drive == CFast ? m_remoteFolder : drive == PcDisk ? m_localFolder : QString();
+    if (mode() == OpenMode)
+        m_nameEdit->clear();
+    fill();
+    return true;
+}
+
+bool FileDialog::setLocalFolder(const QString& folder)
+{
+    if (m_drive != PcDisk || !QFileInfo(folder).isDir())
+        return false;
+    m_localFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    m_folder = m_localFolder;
+    if (mode() == OpenMode)
+        m_nameEdit->clear();
+    fill();
+    return true;
+}
+
+QString FileDialog::fileName() const
+{
+    return m_nameEdit->text().trimmed();
+}
+
+void FileDialog::setFileName(const QString& name)
+{
+    m_nameEdit->setText(name);
+}
+
+QString FileDialog::selectedPath() const
+{
+    const QString name = fileName();
+    if (m_drive == Orbilux || name.isEmpty())
+        return QString();
+    if (m_drive == PcDisk && QDir::isAbsolutePath(name))
+        return QDir::cleanPath(name);
+    return m_folder + QLatin1Char('/') + name;
+}
+
+void FileDialog::setAutoAnswer(AutoAnswer answer)
+{
+    autoAnswer() = std::move(answer);
+}
+
+void FileDialog::fill()
+{
+    m_tree->clear();
+    m_files.clear();
+    auto* top = new QTreeWidgetItem(m_tree, {driveLabels[m_drive]});
+    top->setIcon(0, QIcon(folderIconPath));
+    top->setFlags(Qt::ItemIsEnabled);
+    m_folderLabel->setText(m_drive == Orbilux ? tr("The robot data is read from Orbilux.")
+                                              : m_folder);
+    m_nameEdit->setEnabled(m_drive != Orbilux);
+    if (m_drive == PcDisk)
+        fillLocal(top);
+    else if (m_drive == CFast && !fillRemote(top)) {
+        m_listingFailed = true;
+        // The caller reports the failure; nothing here can be chosen.
+        if (isVisible())
+            reject();
+    }
+    top->setExpanded(true);
+    updateButtons();
+}
+
+void FileDialog::fillLocal(QTreeWidgetItem* top)
+{
+    const QDir dir(m_folder);
+    if (!dir.isRoot() && dir.exists()) {
+        auto* up = new QTreeWidgetItem(top, {QStringLiteral("..")});
+        up->setIcon(0, QIcon(folderIconPath));
+        up->setData(0, kindRole, UpItem);
+        up->setData(0, pathRole, QFileInfo(m_folder).dir().absolutePath());
+    }
+    const QFileInfoList folders =
+        dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : folders) {
+        auto* item = new QTreeWidgetItem(top, {info.fileName()});
+        item->setIcon(0, QIcon(folderIconPath));
+        item->setData(0, kindRole, FolderItem);
+        item->setData(0, pathRole, info.absoluteFilePath());
+    }
+    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : files) {
+        if (!isParameterFileName(info.fileName()))
+            continue;
+        auto* item = new QTreeWidgetItem(top, {info.fileName()});
+        item->setData(0, kindRole, FileItem);
+        m_files << info.fileName();
+    }
+}
+
+bool FileDialog::fillRemote(QTreeWidgetItem* top)
+{
+    QVector<FtpListEntry> entries;
+    if (!m_lister || !m_lister(m_folder, &entries))
+        return false;
+    for (const FtpListEntry& entry : qAsConst(entries)) {
+        if (entry.isDir || !isParameterFileName(entry.name))
+            continue;
+        auto* item = new QTreeWidgetItem(top, {entry.name});
+        item->setData(0, kindRole, FileItem);
+        m_files << entry.name;
+    }
+    return true;
+}
+
+void FileDialog::itemClicked(QTreeWidgetItem* item)
+{
+    if (item && item->data(0, kindRole).toInt() == FileItem && item->parent())
+        setFileName(item->text(0));
+}
+
+void FileDialog::itemActivated(QTreeWidgetItem* item)
+{
+    if (!item || !item->parent())
+        return;
+    const QVariant kind = item->data(0, kindRole);
+    if (kind.toInt() == FileItem) {
+        setFileName(item->text(0));
+        if (canAccept())
+            accept();
+    } else if (kind.isValid()) {
+        setLocalFolder(item->data(0, pathRole).toString());
+    }
+}
+
+bool FileDialog::canAccept() const
+{
+    if (m_listingFailed)
+        return false;
+    if (m_drive == Orbilux)
+        return true;
+    const QString name = fileName();
+    if (name.isEmpty())
+        return false;
+    // A name on the controller stays inside its folder.
+    if (m_drive == CFast)
+        return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+               name != QLatin1String("..") && name != QLatin1String(".");
+    return true;
+}
+
+void FileDialog::updateButtons()
+{
+    m_okButton->setEnabled(canAccept());
+}
+
+} // namespace IO

@@ -1,0 +1,261 @@
+// Without a controller: the online decision, monitor commands that are not
+// sent, and the file operations on the PC's disk.
+
+#include "dataproviderfixture.h"
+#include "messagecapture.h"
+#include "parameter/parameter.h"
+
+#include <QTcpServer>
+#include <QtTest>
+
+class TestDataProviderOffline : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    DataProvider* m_provider = nullptr;
+    Parameter* m_store = nullptr;
+
+    void loadTestSettings(const QByteArray& test = QByteArray(),
+                          const QString& parameterPath = QString())
+    {
+        loadSettings(m_dir,
+                     "ParameterPath=" +
+                         (parameterPath.isEmpty() ? m_dir.path() : parameterPath).toUtf8() + "\n",
+                     "MirelIPAddress=127.0.0.1\nMirelUser=tester\nFtpMaxRetryCount=0\n", test);
+    }
+    QStringList filesLike(const QString& pattern) const
+    {
+        return QDir(m_dir.path()).entryList({pattern}, QDir::Files, QDir::Name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(installEnglish());
+        QVERIFY(QFile::copy(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
+                            m_dir.filePath(QStringLiteral("default.txt"))));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("local")));
+        localTmpDir = m_dir.filePath(QStringLiteral("local/"));
+        m_store = Parameter::instance();
+    }
+    void init()
+    {
+        loadTestSettings();
+        m_store->editImage() = changedImage(1);
+        m_store->setMasterData(true);
+    }
+    void cleanup() { DataProvider::destroyInstance(); }
+
+    void onlineNeedsMessagingAndFtp_data()
+    {
+        QTest::addColumn<int>("transport"); // 0 none, 1 connect refused, 2 connected
+        QTest::addColumn<bool>("loginTried");
+        QTest::newRow("shipped program: no transport") << 0 << false;
+        QTest::newRow("messaging down") << 1 << false;
+        QTest::newRow("FTP refused") << 2 << true;
+    }
+    void onlineNeedsMessagingAndFtp()
+    {
+        QFETCH(int, transport);
+        std::unique_ptr<FakeMirelController> unit;
+        if (transport > 0) {
+            unit = std::make_unique<FakeMirelController>();
+            unit->connectResult =
+                transport == 1 ? IO::MirelTransport::ConnectFailed : IO::MirelTransport::Ok;
+        }
+        // A port where nothing listens.
+        quint16 port = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            port = probe.serverPort();
+        }
+        isOnline = true;
+        MessageCapture log;
+        m_provider = DataProvider::create(nullptr, std::move(unit), port);
+        QVERIFY(!m_provider->createRemoteDirectories());
+        QVERIFY(!m_provider->online());
+        QVERIFY(!isOnline);
+        QTEST(log.contains(QStringLiteral("FtpClient::login")), "loginTried");
+        QVERIFY(!log.contains(QStringLiteral("FtpClient::mkdir")));
+        QVERIFY(log.contains(QStringLiteral("localTmpFile: ") + localTmpDir + "safm.tmp"));
+    }
+
+    void offlineCommandsAreNotSent_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("plain") << "ZSAFM_VERSION"
+                               << "ZSAFM_VERSION";
+        QTest::newRow("password check") << "ZSAFM_PASS /CHK hidden1"
+                                        << "ZSAFM_PASS /CHK ********";
+        QTest::newRow("password change") << "ZSAFM_PASS /CHG hidden1"
+                                         << "ZSAFM_PASS /CHG ********";
+    }
+    void offlineCommandsAreNotSent()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, logged);
+        auto unit = std::make_unique<FakeMirelController>();
+        FakeMirelController* fake = unit.get();
+        m_provider = DataProvider::create(nullptr, std::move(unit), 9);
+        fake->dropConnection(); // messaging lost: the run is offline
+        QVERIFY(!m_provider->createRemoteDirectories());
+        MessageCapture log;
+        QString reply = QStringLiteral("untouched");
+        QVERIFY(m_provider->executeMonitorMirel(command, &reply));
+        QCOMPARE(reply, QStringLiteral("untouched"));
+        QVERIFY(fake->requests.isEmpty());
+        QVERIFY(log.contains(logged));
+        for (const QString& line : log.messages())
+            QVERIFY2(!line.contains(QLatin1String("hidden1")), qPrintable(line));
+    }
+
+    void defaultFileAtStartUp()
+    {
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        MessageCapture log;
+        ParameterImage image;
+        QVERIFY(m_provider->initializeForTest(&image));
+        QVERIFY(image == defaultImage());
+        QVERIFY(log.contains(QStringLiteral("Reading ") + m_dir.path() + "/default.txt"));
+
+        loadTestSettings(QByteArray(), m_dir.filePath(QStringLiteral("absent")));
+        const ParameterImage before = image;
+        QVERIFY(!m_provider->initializeForTest(&image));
+        QVERIFY(image == before);
+        QVERIFY(log.contains(QStringLiteral("DataProvider::initializeForTest -> NG")));
+        QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    void unitOperationsNeedTheUnit()
+    {
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        QVERIFY(!m_provider->readSAFM(nullptr));
+        QVERIFY(!m_provider->verifySAFM(nullptr));
+        QVERIFY(!m_provider->writeSAFM(nullptr));
+        QVERIFY(!m_provider->setPass(nullptr));
+        QCOMPARE(boxes.boxes.size(), 4);
+        for (const BoxRecorder::Box& box : qAsConst(boxes.boxes)) {
+            QVERIFY2(box.title.endsWith(QLatin1String(" error")), qPrintable(box.title));
+            QCOMPARE(box.text, QStringLiteral("Cannot communicate with the controller."));
+        }
+        QVERIFY(m_store->masterImage() == changedImage(1));
+    }
+
+    void filesOnThePC()
+    {
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFile = [this](IO::FileDialog& dialog) {
+            return !dialog.isDriveOffered(IO::FileDialog::CFast) &&
+                   dialog.drive() == IO::FileDialog::PcDisk && dialog.setLocalFolder(m_dir.path());
+        };
+        const ParameterImage applied = m_store->appliedImage();
+        QVERIFY(m_provider->writeFile(nullptr));
+        QVERIFY(m_store->appliedImage() == applied); // the signature went to the file only
+        const QStringList written = filesLike(QStringLiteral("OBX_Safetyparam_*.txt"));
+        QCOMPARE(written.size(), 1);
+        QVERIFY(boxes.lastText().contains(written.first()));
+
+        // The file against changed applied data, then read back.
+        m_store->editImage().setI16At(userValueOffset, 3);
+        m_store->update();
+        dialogs.chooseFile = [&](IO::FileDialog& dialog) {
+            const bool found = dialog.setLocalFolder(m_dir.path());
+            dialog.setFileName(written.first());
+            return found;
+        };
+        QVERIFY(m_provider->verifyFile(nullptr));
+        QCOMPARE(dialogs.comparedRows.size(), 1);
+        QCOMPARE(dialogs.comparedRows.first().left, QStringLiteral("1"));
+        QCOMPARE(dialogs.comparedRows.first().right, QStringLiteral("3"));
+        QVERIFY(dialogs.listedFiles.contains(written.first()));
+        QVERIFY(!dialogs.listedFiles.contains(QStringLiteral("config.ini")));
+
+        QVERIFY(m_provider->readFile(nullptr));
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Open File completed"));
+        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(1));
+        QVERIFY(m_store->editImage() == m_store->appliedImage());
+
+        boxes.boxes.clear();
+        dialogs.chooseFile = [](IO::FileDialog&) { return false; };
+        QVERIFY(!m_provider->readFile(nullptr));
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Open File canceled"));
+    }
+
+    void fileFaults_data()
+    {
+        QTest::addColumn<QByteArray>("test");
+        QTest::addColumn<bool>("writing");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("nodata") << QByteArray("FakeFileIOError=NoData\n") << false
+                                << "The file holds no parameter data.";
+        QTest::newRow("read") << QByteArray("FakeFileIOError=read\n") << false
+                              << "The file cannot be read.";
+        QTest::newRow("format") << QByteArray("FakeFileIOError=format\n") << false
+                                << "The file is not a valid parameter file";
+        QTest::newRow("write") << QByteArray("FakeFileIOError=write\n") << true
+                               << "The file cannot be written.";
+    }
+    void fileFaults()
+    {
+        QFETCH(QByteArray, test);
+        QFETCH(bool, writing);
+        QFETCH(QString, body);
+        const QString file = m_dir.filePath(QStringLiteral("set.txt"));
+        QVERIFY(writeImage(file, changedImage(4)));
+        const ParameterImage before = m_store->masterImage();
+        loadTestSettings(test);
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFile = [&](IO::FileDialog& dialog) {
+            dialog.setFileName(file);
+            return true;
+        };
+        QVERIFY(!(writing ? m_provider->writeFile(nullptr) : m_provider->readFile(nullptr)));
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY(boxes.lastTitle().endsWith(QLatin1String(" error")));
+        QVERIFY2(boxes.lastText().startsWith(body), qPrintable(boxes.lastText()));
+        QVERIFY(m_store->masterImage() == before);
+        QVERIFY(m_store->appliedImage() == before);
+    }
+
+    void readRCParamFromFileReadsAllParts()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("all.txt"));
+        QVERIFY(writeImage(file, changedImage(4, QStringLiteral("QR6-0900"))));
+        loadTestSettings("ReadRCParamFromFile=true\n");
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFile = [&](IO::FileDialog& dialog) {
+            dialog.setFileName(file);
+            return true;
+        };
+        QVERIFY(m_provider->readFile(nullptr));
+        QCOMPARE(m_store->masterImage().textAt(robotTypeOffset), QStringLiteral("QR6-0900"));
+        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(4));
+    }
+
+    void reportNextToTheParameterFiles()
+    {
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        QVERIFY(m_provider->writeReport(nullptr));
+        const QStringList written = filesLike(QStringLiteral("OBX_Safetyreport_*.txt"));
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Safety Report"));
+        QCOMPARE(boxes.lastText(), QStringLiteral("Safety report published. Filename: ") +
+                                       m_dir.filePath(written.first()));
+    }
+};
+
+QTEST_MAIN(TestDataProviderOffline)
+#include "tst_dataprovider_offline.moc"
