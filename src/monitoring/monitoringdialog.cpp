@@ -1,0 +1,44 @@
+#include "monitoring/monitoringdialog.h"
+
+#include <QIcon>
+#include <QState>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/scene/scenemanager.h"
+#include "widgets/properties/view.h"
+
+MonitoringDialog::MonitoringDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
+                          Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint),
+      m_tabWidget(new QTabWidget)
+{
+    setObjectName(QStringLiteral("MonitoringDialog"));
+    setWindowTitle(tr("Monitoring"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabWidget);
+    setVisible(false);
+
+    const View* view = View::instance();
+    const Scene::SceneManager* manager = Scene::SceneManager::instance();
+    if (!view || !manager)
+        return;
+    for (int scene = 1; scene < Scene::SceneSignals::sceneCount; ++scene) {
+        QWidget* screen = view->screen(scene);
+        if (!screen)
+            continue;
+        const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
+        connect(manager->state(scene), &QState::entered, this, [this, index] {
+            setVisible(true);
+            m_tabWidget->setCurrentIndex(index);
+        });
+    }
+}
+
+void MonitoringDialog::closeEvent(QCloseEvent* event)
+{
+    if (Scene::SceneManager* manager = Scene::SceneManager::instance())
+        manager->loadScene(manager->lastScene());
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QTabWidget;
+
+// Hidden dialog with one tab per monitoring and safety network screen of
+// the View registry. Entering the scene of a screen shows the dialog on
+// that screen's tab.
+class MonitoringDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MonitoringDialog(QWidget* parent);
+
+    QTabWidget* tabWidget() const { return m_tabWidget; }
+
+protected:
+    // Returns to the page the dialog was opened from.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QTabWidget* m_tabWidget = nullptr;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+// The eighteen property panels, for the code that creates them all.
+#include "widgets/properties/areamodelproperty.h"
+#include "widgets/properties/armdevicespeedproperty.h"
+#include "widgets/properties/armmodelproperty.h"
+#include "widgets/properties/customspeedproperty.h"
+#include "widgets/properties/emergencystopproperty.h"
+#include "widgets/properties/jointproperty.h"
+#include "widgets/properties/modespeedproperty.h"
+#include "widgets/properties/protectivestopsafetyfenceproperty.h"
+#include "widgets/properties/protectivestopuserprotectivestopproperty.h"
+#include "widgets/properties/safetyinputproperty.h"
+#include "widgets/properties/safetysignaturecrcproperty.h"
+#include "widgets/properties/settingcommonproperty.h"
+#include "widgets/properties/stopdistanceestimationproperty.h"
+#include "widgets/properties/stopmonitoringproperty.h"
+#include "widgets/properties/systemproperty.h"
+#include "widgets/properties/toolmodelproperty.h"
+#include "widgets/properties/toolorientationproperty.h"
+#include "widgets/properties/toolspeedproperty.h"

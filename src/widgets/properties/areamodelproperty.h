@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the motion area models (scene 23).
+class AreaModel : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AreaModel(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

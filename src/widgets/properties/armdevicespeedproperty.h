@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the speed monitoring points on the arm and devices (scene 26).
+class ArmSpeed : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ArmSpeed(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

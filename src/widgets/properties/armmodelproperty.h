@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the arm monitoring models (scene 21).
+class ArmModel : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ArmModel(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the user speed monitoring (scene 29).
+class CustomSpeed : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CustomSpeed(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

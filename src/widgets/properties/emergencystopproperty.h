@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the emergency stops (scene 34).
+class EmergencyStop : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EmergencyStop(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the joint range monitoring (scene 25).
+class Joint : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Joint(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,37 @@
+#include "widgets/properties/logicalopdialog.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QState>
+#include <QVBoxLayout>
+
+#include "app/scene/scenemanager.h"
+#include "widgets/properties/logicalop.h"
+
+namespace {
+constexpr int logicalOperationScene = 36;
+} // namespace
+
+LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp(new LogicalOp)
+{
+    setObjectName(QStringLiteral("LogicalOpDialog"));
+    setWindowTitle(tr("LogicalOperation"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_logicalOp);
+    setVisible(false);
+
+    if (const Scene::SceneManager* manager = Scene::SceneManager::instance())
+        connect(manager->state(logicalOperationScene), &QState::entered, this, &QWidget::show);
+}
+
+void LogicalOpDialog::closeEvent(QCloseEvent* event)
+{
+    if (!m_logicalOp->requestClose()) {
+        event->ignore();
+        return;
+    }
+    if (Scene::SceneManager* manager = Scene::SceneManager::instance())
+        manager->loadScene(manager->lastScene());
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the speed limits of the operation modes (scene 28).
+class ModeSpeed : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ModeSpeed(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the user protective stop (scene 33).
+class ProtectiveStopUserProtectiveStop : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ProtectiveStopUserProtectiveStop(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the stop distance estimation (scene 24).
+class StopDistanceEstimation : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StopDistanceEstimation(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the stop monitoring (scene 31).
+class StopMonitoring : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StopMonitoring(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

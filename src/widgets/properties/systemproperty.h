@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the system settings (controller address, boards, versions) (scene 1).
+class System : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit System(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the tool monitoring models (scene 22).
+class ToolModel : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ToolModel(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

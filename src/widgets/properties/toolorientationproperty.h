@@ -1,0 +1,18 @@
+#pragma once
+
+#include "widgets/properties/propertywidget.h"
+
+namespace Property {
+
+// Panel of the tool orientation monitoring (scene 30).
+class ToolOrientation : public PropertyWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ToolOrientation(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+};
+
+} // namespace Property

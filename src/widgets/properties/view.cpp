@@ -1,0 +1,82 @@
+#include "widgets/properties/view.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QtDebug>
+
+#include "app/scene/scenemanager.h"
+#include "parameter/parameter.h"
+#include "widgets/properties/propertywidget.h"
+#include "widgets/startupwindow.h"
+
+namespace {
+constexpr int firstScreenScene = 3;
+constexpr int lastScreenScene = 17;
+
+QString sceneName(int scene)
+{
+    const Scene::SceneManager* manager = Scene::SceneManager::instance();
+    return manager ? manager->sceneName(scene) : QString();
+}
+} // namespace
+
+View* View::s_instance = nullptr;
+
+void View::create(QObject* parent)
+{
+    if (!s_instance)
+        s_instance = new View(parent);
+}
+
+View* View::instance()
+{
+    return s_instance;
+}
+
+View::View(QObject* parent)
+    : QObject(parent), m_parameter(Parameter::instance()),
+      m_screens(Scene::SceneSignals::sceneCount)
+{
+    for (int scene = firstScreenScene; scene <= lastScreenScene; ++scene)
+        m_screens[scene] = createScreen(scene);
+}
+
+View::~View()
+{
+    // Screens that no dialog took as a page belong to the registry.
+    for (const QPointer<QWidget>& screen : qAsConst(m_screens))
+        if (screen && !screen->parent())
+            delete screen.data();
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+QWidget* View::createScreen(int scene)
+{
+    auto* screen = new QWidget;
+    auto* layout = new QVBoxLayout(screen);
+    layout->addWidget(new QLabel(sceneName(scene)), 0, Qt::AlignCenter);
+    return screen;
+}
+
+QWidget* View::screen(int scene) const
+{
+    return m_screens.value(scene);
+}
+
+void View::load()
+{
+    StartupWindow::instance()->updateProgress(QStringLiteral("Initializing Property Windows ..."));
+    if (!m_panelSource)
+        return;
+    const QVector<PropertyWidget*> panels = m_panelSource();
+    for (int scene = 0; scene < panels.size(); ++scene) {
+        PropertyWidget* panel = panels[scene];
+        if (!panel)
+            continue;
+        qInfo().noquote() << sceneName(scene) << "initialize";
+        panel->initialize();
+        StartupWindow::instance()->updateProgress(QString());
+    }
+}

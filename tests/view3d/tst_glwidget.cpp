@@ -1,0 +1,114 @@
+#include <QAbstractButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include "app/core/startupstate.h"
+#include "view3d/camera.h"
+#include "view3d/glwidget.h"
+#include "widgets/msgbox.h"
+
+class TestGLWidget : public QObject
+{
+    Q_OBJECT
+
+    QTranslator m_english;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(":/config/i18n/en.qm"));
+        QCoreApplication::installTranslator(&m_english);
+    }
+
+    void drawsBackgroundAndGrid_data()
+    {
+        QTest::addColumn<bool>("perspective");
+        QTest::newRow("perspective") << true;
+        QTest::newRow("parallel") << false;
+    }
+
+    void drawsBackgroundAndGrid()
+    {
+        QFETCH(bool, perspective);
+        QVERIFY(!GLWidget::instance());
+        {
+            GLWidget view;
+            QCOMPARE(GLWidget::instance(), &view);
+            view.setPerspective(perspective, false);
+            QCOMPARE(view.isPerspective(), perspective);
+            view.resize(320, 240);
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+            const QImage frame = view.grabFramebuffer();
+            QCOMPARE(frame.size(), QSize(320, 240));
+            const QRgb background = qRgb(60, 60, 60);
+            int backgroundPixels = 0;
+            for (int y = 0; y < frame.height(); ++y)
+                for (int x = 0; x < frame.width(); ++x)
+                    backgroundPixels += frame.pixel(x, y) == background;
+            QVERIFY(backgroundPixels > 100);
+            QVERIFY(frame.width() * frame.height() - backgroundPixels > 100);
+        }
+        QVERIFY(!GLWidget::instance());
+    }
+
+    void presetsClamp_data()
+    {
+        QTest::addColumn<unsigned>("asked");
+        QTest::addColumn<unsigned>("taken");
+        QTest::newRow("XY") << 2u << 2u;
+        QTest::newRow("YZ") << 3u << 3u;
+        QTest::newRow("four") << 4u << 0u;
+        QTest::newRow("large") << 4000000000u << 0u;
+    }
+
+    void presetsClamp()
+    {
+        QFETCH(unsigned, asked);
+        QFETCH(unsigned, taken);
+        Camera camera;
+        camera.setPreset(1);
+        camera.setPreset(asked);
+        QCOMPARE(camera.preset(), taken);
+
+        Camera reference;
+        reference.setPreset(taken);
+        QCOMPARE(camera.viewMatrix(), reference.viewMatrix());
+    }
+
+    void unsupportedModelStopsTheStart_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("supported");
+        QTest::newRow("-1") << -1 << true;
+        QTest::newRow("0") << 0 << true;
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("2") << 2 << false;
+        QTest::newRow("-2") << -2 << false;
+    }
+
+    void unsupportedModelStopsTheStart()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, supported);
+        GLWidget view;
+        view.camera().setPreset(2);
+        dhOriginMode = mode;
+        isRunnable = true;
+        QStringList titles;
+        MsgBox::setAutoAnswer([&titles](QMessageBox& box) {
+            titles << box.windowTitle();
+            return box.buttons().value(0);
+        });
+        view.loadRobot();
+        MsgBox::setAutoAnswer({});
+
+        QCOMPARE(isRunnable, supported);
+        QCOMPARE(titles, supported ? QStringList() : QStringList{"Model unsupported error"});
+        QCOMPARE(view.camera().preset(), 0u);
+    }
+};
+
+QTEST_MAIN(TestGLWidget)
+#include "tst_glwidget.moc"
