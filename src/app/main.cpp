@@ -1,18 +1,6 @@
-#include "app/core/applicationinit.h"
-#include "app/core/constants.h"
-
-#include <QApplication>
-#include <QMainWindow>
+#include "app/startupsequence.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    if (!InitializeApp())
-        return 1;
-
-    QMainWindow window;
-    window.setWindowTitle(Constants::applicationTitle);
-    window.resize(1280, 800);
-    window.show();
-    return app.exec();
+    return runApplication(argc, argv);
 }

@@ -1,0 +1,318 @@
+#include "mainwindow.h"
+
+#include "app/core/constants.h"
+#include "app/core/interfaceutilities.h"
+#include "app/core/startupstate.h"
+#include "app/functionmenuwidget.h"
+#include "app/menubar.h"
+#include "app/propertypane.h"
+#include "app/scene/scenemanager.h"
+#include "io/dataprovider.h"
+#include "monitoring/monitoringdialog.h"
+#include "parameter/parameter.h"
+#include "parameter/parameterlayout.h"
+#include "view3d/glwidget.h"
+#include "widgets/msgbox.h"
+#include "widgets/properties/allproperties.h"
+#include "widgets/properties/logicalopdialog.h"
+#include "widgets/properties/view.h"
+#include "widgets/properties/window.h"
+#include "widgets/startupwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCommandLineParser>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <QtDebug>
+
+#include <cstring>
+
+namespace {
+
+MainWindow* s_mainWindow = nullptr;
+
+const char* const windowStyle = R"(
+QMainWindow {
+    background: #333334;
+}
+QMainWindow::separator {
+    background: #333334;
+    width: 1px;
+    height: 1px;
+}
+QMainWindow > QWidget {
+    background: #424242;
+    color: white;
+    border: none;
+}
+)";
+
+void startupStep(const QString& text)
+{
+    if (StartupWindow* window = StartupWindow::instance())
+        window->updateProgress(text);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    m_nativeWindow = nativeWindowHandle(this);
+    s_mainWindow = this;
+
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("MainWindow"));
+    resize(1280, 800);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    setWindowTitle(Constants::applicationTitle);
+    setStyleSheet(QLatin1String(windowStyle));
+
+    createPropertyWidgets();
+    setupLayout();
+    parseCommandLine();
+}
+
+MainWindow::~MainWindow()
+{
+    if (Parameter* store = Parameter::instance())
+        store->setCostDisplay(nullptr);
+    s_mainWindow = nullptr;
+}
+
+MainWindow* MainWindow::instance()
+{
+    return s_mainWindow;
+}
+
+void MainWindow::createPropertyWidgets()
+{
+    Parameter* store = Parameter::instance();
+    m_propertyWidgets.fill(nullptr, SceneCount);
+    m_propertyWidgets[1] = new Property::System(store);
+    m_propertyWidgets[18] = new Property::SafetySignatureCRC(store);
+    m_propertyWidgets[20] = new Property::SettingCommon(store);
+    m_propertyWidgets[22] = new Property::ToolModel(store);
+    m_propertyWidgets[21] = new Property::ArmModel(store);
+    m_propertyWidgets[23] = new Property::AreaModel(store);
+    m_propertyWidgets[24] = new Property::StopDistanceEstimation(store);
+    m_propertyWidgets[25] = new Property::Joint(store);
+    m_propertyWidgets[26] = new Property::ArmSpeed(store);
+    m_propertyWidgets[27] = new Property::ToolSpeed(store);
+    m_propertyWidgets[28] = new Property::ModeSpeed(store);
+    m_propertyWidgets[29] = new Property::CustomSpeed(store);
+    m_propertyWidgets[30] = new Property::ToolOrientation(store);
+    m_propertyWidgets[31] = new Property::StopMonitoring(store);
+    m_propertyWidgets[32] = new Property::ProtectiveStopSafetyFence(store);
+    m_propertyWidgets[33] = new Property::ProtectiveStopUserProtectiveStop(store);
+    m_propertyWidgets[34] = new Property::EmergencyStop(store);
+    m_propertyWidgets[35] = new Property::SafetyInput(store);
+}
+
+void MainWindow::setupLayout()
+{
+    startupStep(QStringLiteral("Creating SceneManager..."));
+    Scene::SceneManager::create(this);
+    startupStep(QStringLiteral("Creating View..."));
+    View::create(this);
+    startupStep(QStringLiteral("Creating Window..."));
+    Window::create(this);
+    startupStep(QStringLiteral("Creating MainWindow..."));
+    View::instance()->setPanelSource([this] { return m_propertyWidgets; });
+    View::instance()->load();
+
+    auto* central = new QWidget;
+    m_mainRow = new QHBoxLayout(central);
+    m_mainRow->setContentsMargins(0, 0, 0, 0);
+    m_mainRow->setSpacing(0);
+    m_middleColumn = new QVBoxLayout;
+    m_middleColumn->setContentsMargins(0, 0, 0, 0);
+    m_middleColumn->setSpacing(0);
+
+    m_functionMenu = new FunctionMenuWidget;
+    m_mainRow->addWidget(m_functionMenu, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_glWidget = new GLWidget;
+    m_middleColumn->addWidget(m_glWidget, 1);
+
+    m_costBarStyle = readTextFile(QStringLiteral(":/src/stylesheets/progressbar.qss"));
+    m_costLabel = new QLabel(tr("Label CostBar"));
+    m_costLabel->setStyleSheet(QStringLiteral("color:white;"));
+    m_costBar = new QProgressBar;
+    m_costBar->setStyleSheet(m_costBarStyle);
+    m_costBar->setAlignment(Qt::AlignCenter);
+    m_costBar->setRange(0, Parameter::CostBudget);
+    m_costBar->setValue(Parameter::CostBudget);
+    auto* costRow = new QHBoxLayout;
+    costRow->setContentsMargins(3, 3, 3, 3);
+    costRow->setSpacing(4);
+    costRow->addWidget(m_costLabel, 0);
+    costRow->addWidget(m_costBar, 1);
+    m_middleColumn->addLayout(costRow, 0);
+    m_mainRow->addLayout(m_middleColumn, 1);
+
+    m_propertyPane = new PropertyPane;
+    auto* paneColumn = new QVBoxLayout;
+    paneColumn->addWidget(m_propertyPane, 1, Qt::AlignLeft | Qt::AlignTop);
+    m_mainRow->addLayout(paneColumn, 0);
+
+    setCentralWidget(central);
+    m_centralWidget = central;
+
+    Window::instance()->logicalOpDialog = new LogicalOpDialog(this);
+    Window::instance()->monitoringDialog = new MonitoringDialog(this);
+
+    setMenuBar(new MenuBar(this));
+
+    Parameter* store = Parameter::instance();
+    store->setCostDisplay([this](int) { updateCostBar(); });
+    emit store->parameterChanged(Parameter::MasterData);
+    // The bar shows the budget left by the set just loaded.
+    store->calculateCost();
+
+    if (m_nativeWindow)
+        connect(m_nativeWindow, &QWindow::screenChanged, this,
+                qOverload<QScreen*>(&MainWindow::screenChanged));
+}
+
+void MainWindow::parseCommandLine()
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Sets up the safety monitoring unit of a robot controller."));
+    parser.addHelpOption();
+    const QCommandLineOption hide3d({QStringLiteral("o"), QStringLiteral("opengl")},
+                                    QStringLiteral("Hide the 3d viewing area."));
+    parser.addOption(hide3d);
+    parser.process(QCoreApplication::arguments());
+    if (parser.isSet(hide3d))
+        m_centralWidget->setHidden(true);
+}
+
+void MainWindow::updateCostBar()
+{
+    if (!m_costBar)
+        return;
+    const int remaining = Parameter::instance()->costLeft();
+    m_costBar->setValue(qMax(remaining, 0));
+    m_costBar->setFormat(QStringLiteral("%1 / %m").arg(remaining));
+    const QString name = remaining < Parameter::CostBudget ? QStringLiteral("progress-bar")
+                                                           : QStringLiteral("progress-bar-full");
+    if (m_costBar->objectName() != name) {
+        m_costBar->setObjectName(name);
+        m_costBar->setStyleSheet(m_costBarStyle);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Parameter* store = Parameter::instance();
+    const bool unchanged =
+        std::memcmp(store->masterImage().data(), store->appliedImage().data(),
+                    ParameterLayout::DataAreaEnd) == 0;
+    if (unchanged) {
+        QApplication::closeAllWindows();
+        return;
+    }
+
+    MsgBox box(QMessageBox::NoButton, this);
+    box.setWindowTitle(tr("Close confirmation"));
+    QAbstractButton* yes = box.addButton(tr("Yes"), QMessageBox::YesRole);
+    box.addButton(tr("No"), QMessageBox::NoRole);
+    box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    box.setIcon(QMessageBox::Warning);
+    box.setText(isOnline
+                    ? tr("Updated data for safety parameters exists. Do you want to write to Orbilux?")
+                    : tr("Updated data for safety parameters exists. Do you want to save it to a file?"));
+    box.exec();
+    const QMessageBox::ButtonRole role = box.clickedButton()
+                                             ? box.buttonRole(box.clickedButton())
+                                             : QMessageBox::RejectRole;
+    if (role == QMessageBox::RejectRole) {
+        event->ignore();
+        return;
+    }
+    if (box.clickedButton() == yes) {
+        DataProvider* provider = DataProvider::instance();
+        const bool written = provider && (isOnline ? provider->writeSAFM(this)
+                                                   : provider->writeFile(this));
+        // The data provider has shown why; the window stays so nothing is lost.
+        if (!written) {
+            event->ignore();
+            return;
+        }
+    }
+    QApplication::closeAllWindows();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    qInfo().noquote() << "MainWindow::showEvent";
+    // The desktop window manager attribute of the original platform has no
+    // counterpart here; the native window still exists for the screen signal.
+    nativeWindowId(this);
+    screenChanged(m_nativeWindow ? m_nativeWindow->screen() : nullptr);
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::screenChanged(QScreen* screen)
+{
+    m_nativeWindow = nativeWindowHandle(this);
+    if (!screen && m_nativeWindow)
+        screen = m_nativeWindow->screen();
+    qInfo().noquote() << "MainWindow::screenChanged" << objectDescription(screen);
+    if (screen != m_boundScreen) {
+        if (m_boundScreen) {
+            disconnect(m_boundScreen, &QScreen::logicalDotsPerInchChanged, this,
+                       &MainWindow::logicalDpiChanged);
+            disconnect(m_boundScreen, &QScreen::physicalDotsPerInchChanged, this,
+                       &MainWindow::physicalDpiChanged);
+        }
+        m_boundScreen = screen;
+        if (screen) {
+            connect(screen, &QScreen::logicalDotsPerInchChanged, this,
+                    &MainWindow::logicalDpiChanged);
+            connect(screen, &QScreen::physicalDotsPerInchChanged, this,
+                    &MainWindow::physicalDpiChanged);
+        }
+    }
+    adjustLayout();
+}
+
+void MainWindow::screenChanged()
+{
+    screenChanged(nullptr);
+}
+
+void MainWindow::logicalDpiChanged(double dpi)
+{
+    qInfo().noquote() << "MainWindow::logicalDpiChanged" << dpi;
+    adjustLayout();
+}
+
+void MainWindow::physicalDpiChanged(double dpi)
+{
+    qInfo().noquote() << "MainWindow::physicalDpiChanged" << dpi;
+    adjustLayout();
+}
+
+void MainWindow::adjustLayout()
+{
+    qInfo().noquote() << "MainWindow::adjustLayout";
+    qInfo().noquote() << "ZodedevIzizWindow font:" << font().toString();
+    logFontInfo(QFontInfo(font()));
+    logFontMetrics(QFontMetrics(font()));
+    setUpdatesEnabled(false);
+    emit requestLayout();
+    if (QLayout* l = layout()) {
+        l->invalidate();
+        l->activate();
+    }
+    setUpdatesEnabled(true);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QVector>
+
+class FunctionMenuWidget;
+class GLWidget;
+class PropertyPane;
+class PropertyWidget;
+class QCloseEvent;
+class QHBoxLayout;
+class QLabel;
+class QProgressBar;
+class QScreen;
+class QShowEvent;
+class QVBoxLayout;
+class QWindow;
+
+// The one top-level window: function menu on the left, the 3D view over the
+// cost bar in the middle, the property pane on the right, the menu bar above.
+// Its constructor builds every panel, registry, screen and dialog.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SceneCount = 37;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    static MainWindow* instance();
+
+    // Slot n holds the property panel of scene n, null where there is none.
+    const QVector<PropertyWidget*>& propertyWidgets() const { return m_propertyWidgets; }
+
+    void updateCostBar();
+    QProgressBar* costBar() const { return m_costBar; }
+
+signals:
+    // Asks every widget that sizes itself to the window's fonts to re-fit.
+    void requestLayout();
+
+public slots:
+    void screenChanged(QScreen* screen);
+    void screenChanged();
+    void logicalDpiChanged(double dpi);
+    void physicalDpiChanged(double dpi);
+    void adjustLayout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createPropertyWidgets();
+    void setupLayout();
+    void parseCommandLine();
+
+    QWindow* m_nativeWindow = nullptr;
+    QScreen* m_boundScreen = nullptr;
+    QWidget* m_centralWidget = nullptr;
+    FunctionMenuWidget* m_functionMenu = nullptr;
+    PropertyPane* m_propertyPane = nullptr;
+    QVector<PropertyWidget*> m_propertyWidgets;
+    GLWidget* m_glWidget = nullptr;
+    QHBoxLayout* m_mainRow = nullptr;
+    QVBoxLayout* m_middleColumn = nullptr;
+    QLabel* m_costLabel = nullptr;
+    QProgressBar* m_costBar = nullptr;
+    QString m_costBarStyle;
+};

@@ -1,0 +1,155 @@
+#include "app/propertypane.h"
+
+#include "app/core/startupstate.h"
+#include "app/mainwindow.h"
+#include "app/scene/scenemanager.h"
+#include "parameter/parameter.h"
+#include "widgets/properties/propertywidget.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QState>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr int areaModelScene = 23;
+constexpr int lastScene = 36;
+
+constexpr double onlineBaseWidth = 477.0;
+constexpr double offlineBaseWidth = 417.0;
+constexpr double referenceDpi = 96.0;
+// Used when the style has no title bar metric.
+constexpr int defaultCaptionHeight = 23;
+
+const char* const paneStyleSheet = "\nQWidget {\n"
+                                   "    background: #424242;\n"
+                                   "    color: white;\n"
+                                   "    border: none;\n"
+                                   "}\n";
+
+} // namespace
+
+PropertyPane::MetricsSource PropertyPane::s_metricsSource;
+
+PropertyPane::PropertyPane(QWidget* parent, const QVector<PropertyWidget*>* propertyWidgets)
+    : QWidget(parent)
+{
+    if (propertyWidgets)
+        m_propertyWidgets = *propertyWidgets;
+    else if (MainWindow* window = MainWindow::instance())
+        m_propertyWidgets = window->propertyWidgets();
+
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    setStyleSheet(QLatin1String(paneStyleSheet));
+
+    m_layout = new QVBoxLayout(this);
+
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_scrollArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setStyleSheet(QLatin1String(paneStyleSheet));
+    m_layout->addWidget(m_scrollArea);
+
+    m_pageStack = new QStackedWidget;
+    m_pageStack->setContentsMargins(0, 0, 0, 0);
+    m_pageStack->setStyleSheet(QLatin1String(paneStyleSheet));
+    m_scrollArea->setWidget(m_pageStack);
+    m_scrollArea->setAlignment(Qt::AlignLeft);
+    m_pageStack->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::MinimumExpanding);
+    m_pageStack->show();
+
+    Scene::SceneManager* scenes = Scene::SceneManager::instance();
+    for (int n = 1; n <= lastScene; ++n) {
+        PropertyWidget* panel = m_propertyWidgets.value(n, nullptr);
+        if (!panel)
+            continue;
+        const int index = m_pageStack->addWidget(panel);
+        if (QState* state = scenes ? scenes->state(n) : nullptr)
+            connect(state, &QState::entered, this, [this, index, n] { showPage(index, n); });
+    }
+}
+
+void PropertyPane::setMetricsSource(MetricsSource source)
+{
+    s_metricsSource = std::move(source);
+}
+
+PropertyPane::SystemMetrics PropertyPane::systemMetrics()
+{
+    if (s_metricsSource)
+        return s_metricsSource();
+
+    SystemMetrics metrics;
+    QStyle* style = QApplication::style();
+    const int caption = style ? style->pixelMetric(QStyle::PM_TitleBarHeight) : 0;
+    metrics.captionHeight = caption > 0 ? caption : defaultCaptionHeight;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        metrics.dpi = qRound(screen->logicalDotsPerInch());
+        const QRect available = screen->availableGeometry();
+        metrics.fullScreenWidth = available.width();
+        metrics.fullScreenHeight = available.height() - metrics.captionHeight;
+    }
+    return metrics;
+}
+
+int PropertyPane::paneWidth(const SystemMetrics& metrics, bool online)
+{
+    const double base = online ? onlineBaseWidth : offlineBaseWidth;
+    const double dpi = metrics.dpi > 0 ? metrics.dpi : referenceDpi;
+    const double fullWidth = metrics.fullScreenWidth;
+    // The detour through the screen width is kept because its rounding is
+    // what the column has always been sized by (1440 / (1440 / 477) is just
+    // below 477); a screen that reports no width goes straight to the base.
+    const double unscaled = fullWidth > 0 ? fullWidth / (fullWidth / base) : base;
+    const double width = unscaled * (dpi / referenceDpi);
+    if (!std::isfinite(width) || width <= 0)
+        return int(base);
+    return int(qMin(width, double(QWIDGETSIZE_MAX)));
+}
+
+void PropertyPane::showPage(int index, int scene)
+{
+    m_pageStack->setCurrentIndex(index);
+
+    if (QWidget* page = m_pageStack->currentWidget()) {
+        if (page->layout())
+            page->layout()->activate();
+
+        const SystemMetrics metrics = systemMetrics();
+        const int width = paneWidth(metrics, isOnline);
+        QRect rect = geometry();
+        rect.setWidth(width);
+        // A screen that reports no height leaves the pane as tall as it is.
+        const int height = metrics.fullScreenHeight - metrics.captionHeight;
+        if (height > 0)
+            rect.setHeight(height);
+        setGeometry(rect);
+
+        m_scrollArea->setFixedWidth(width);
+        m_scrollArea->setMaximumHeight(this->height());
+        m_pageStack->setFixedSize(m_pageStack->sizeHint().width(), page->sizeHint().height());
+    }
+
+    if (scene == areaModelScene && Parameter::instance()->checkAreaModelCost(true, this)) {
+        if (PropertyWidget* panel = m_propertyWidgets.value(areaModelScene, nullptr))
+            panel->updateUI();
+    }
+}
+
+void PropertyPane::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_layout->count() > 0)
+        m_scrollArea->setFixedSize(m_layout->itemAt(m_layout->count() - 1)->geometry().size());
+}

@@ -1,0 +1,367 @@
+#include "widgets/submenutable.h"
+
+#include "app/core/interfaceutilities.h"
+#include "widgets/checkbox.h"
+#include "widgets/visibility.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column
+{
+    ItemColumn = 0,
+    EnabledColumn = 1,
+    VisibleColumn = 2,
+    ColumnCount = 3,
+};
+
+// Rows 0 to 8 whose Enabled boxes the "lock first nine" tables keep fixed.
+constexpr int lockedRowCount = 9;
+// Room beside a header text so the bold section title never clips.
+constexpr int headerTextPadding = 48;
+
+const char* const checkedDisabledIcon = ":/assets/image/checkbox_checked_disable.png";
+const char* const uncheckedDisabledIcon = ":/assets/image/checkbox_unchecked_disable.png";
+
+const char* const widgetStyleSheet = "QTableWidget {"
+                                     " background: #424242;"
+                                     " color: white;"
+                                     " selection-background-color: #43607D;"
+                                     " selection-color: white;"
+                                     "}"
+                                     "QTableWidget::item:selected:!active { color: white; }"
+                                     "QTableWidget::item:hover { background: #344350; }"
+                                     "QTableWidget:disabled {"
+                                     " background: #424242;"
+                                     " color: #808080;"
+                                     " selection-color: #808080;"
+                                     "}"
+                                     "QTableWidget::item:disabled {"
+                                     " background: #424242;"
+                                     " color: #808080;"
+                                     " selection-color: #808080;"
+                                     "}"
+                                     "QHeaderView::section { padding: 0 0 0 0; }";
+
+const char* const headerStyleSheet =
+    "QHeaderView::section { background:#606060; color:white; font-weight:bold; }";
+
+// A cell widget that centres one check box with a pixel of room above and below.
+QWidget* centredCell(QWidget* box)
+{
+    auto* cell = new QWidget;
+    auto* layout = new QVBoxLayout(cell);
+    layout->setContentsMargins(0, 1, 0, 1);
+    layout->addWidget(box, 0, Qt::AlignCenter);
+    return cell;
+}
+
+// The main window asks every self-fitting widget to re-fit when fonts or DPI
+// change. It is found by class name so that this library does not depend on
+// the application library.
+QWidget* findMainWindow()
+{
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget* widget : widgets)
+        if (widget->inherits("MainWindow"))
+            return widget;
+    return nullptr;
+}
+
+} // namespace
+
+SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, bool enabledColumn,
+                           bool visibleColumn, bool disabledIcons, bool lockFirstNine,
+                           QWidget* parent)
+    : QWidget(parent), m_heightRows(heightRows)
+{
+    setStyleSheet(QLatin1String(widgetStyleSheet));
+    setup(itemFormat, rows, enabledColumn, visibleColumn, disabledIcons, lockFirstNine);
+
+    if (QWidget* mainWindow = findMainWindow())
+        connect(mainWindow, SIGNAL(requestLayout()), this, SLOT(adjustLayout()));
+}
+
+void SubMenuTable::setup(const QString& itemFormat, int rows, bool enabledColumn,
+                         bool visibleColumn, bool disabledIcons, bool lockFirstNine)
+{
+    m_itemFormat = itemFormat;
+    m_enabledColumn = enabledColumn;
+    m_visibleColumn = visibleColumn;
+    m_disabledIcons = disabledIcons;
+    m_lockFirstNine = lockFirstNine;
+    setupUi();
+    setRowCount(rows);
+}
+
+void SubMenuTable::setupUi()
+{
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setContentsMargins(0, 0, 0, 0);
+    m_table->verticalHeader()->hide();
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_layout->addWidget(m_table);
+
+    m_table->setHorizontalHeaderLabels({tr("Item"), tr("Enabled"), tr("Visible")});
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setStyleSheet(QLatin1String(headerStyleSheet));
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+
+    m_table->setColumnHidden(EnabledColumn, !m_enabledColumn);
+    m_table->setColumnHidden(VisibleColumn, !m_visibleColumn);
+
+    connect(m_table, &QTableWidget::currentCellChanged, this, &SubMenuTable::onCurrentCellChanged);
+    connect(m_table, &QTableWidget::cellClicked, this, &SubMenuTable::onCellClicked);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &SubMenuTable::onCellDoubleClicked);
+    m_table->installEventFilter(this);
+}
+
+void SubMenuTable::addRow()
+{
+    const int r = m_table->rowCount();
+    m_table->insertRow(r);
+
+    auto* item = new QTableWidgetItem(
+        QString(m_itemFormat).replace(QLatin1String("%1"), QString::number(r + 1)));
+    item->setTextAlignment(Qt::AlignCenter);
+    if (m_disabledIcons)
+        item->setIcon(QIcon(QLatin1String(uncheckedDisabledIcon)));
+    m_table->setItem(r, ItemColumn, item);
+
+    if (m_enabledColumn) {
+        auto* box = new CheckBox;
+        QWidget* cell = centredCell(box);
+        cell->setEnabled(!(m_lockFirstNine && r < lockedRowCount));
+        m_table->setCellWidget(r, EnabledColumn, cell);
+        m_enabledBoxes.append(box);
+        connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onEnabledStateChanged);
+    }
+    if (m_visibleColumn) {
+        auto* box = new Visibility(true);
+        m_table->setCellWidget(r, VisibleColumn, centredCell(box));
+        m_visibleBoxes.append(box);
+        connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onVisibleStateChanged);
+    }
+}
+
+bool SubMenuTable::isRowCreated(int row) const
+{
+    return row >= 0 && row < m_table->rowCount();
+}
+
+bool SubMenuTable::setRowCount(int rows)
+{
+    m_rowCount = qMax(rows, 0);
+    if (m_enabledColumn)
+        m_enabledBoxes.reserve(m_rowCount);
+    if (m_visibleColumn)
+        m_visibleBoxes.reserve(m_rowCount);
+
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        m_table->setRowHidden(r, r >= m_rowCount);
+    while (m_table->rowCount() < m_rowCount)
+        addRow();
+
+    if (m_table->rowCount() > 0)
+        m_table->setCurrentCell(0, ItemColumn);
+    adjustLayout();
+    return true;
+}
+
+bool SubMenuTable::isEnabledChecked(int row) const
+{
+    if (!m_enabledColumn)
+        return true;
+    CheckBox* box = m_enabledBoxes.value(row, nullptr);
+    return box && box->isChecked();
+}
+
+bool SubMenuTable::isVisibleChecked(int row) const
+{
+    if (!m_visibleColumn)
+        return true;
+    Visibility* box = m_visibleBoxes.value(row, nullptr);
+    return box && box->isChecked();
+}
+
+void SubMenuTable::setEnabledChecked(int row, bool checked)
+{
+    if (!m_enabledColumn || !isRowInUse(row) || row >= m_enabledBoxes.size())
+        return;
+    m_enabledBoxes[row]->setChecked(checked);
+    if (m_visibleColumn && row < m_visibleBoxes.size())
+        m_visibleBoxes[row]->setEnabled(checked);
+}
+
+void SubMenuTable::setVisibleChecked(int row, bool checked)
+{
+    if (!m_visibleColumn || !isRowInUse(row) || row >= m_visibleBoxes.size())
+        return;
+    m_visibleBoxes[row]->setChecked(checked);
+}
+
+void SubMenuTable::setCurrentRow(int row, bool scroll)
+{
+    if (!isRowInUse(row))
+        return;
+    m_table->setCurrentCell(row, ItemColumn);
+    if (scroll)
+        m_table->scrollToItem(m_table->item(row, ItemColumn));
+}
+
+void SubMenuTable::setRowForeground(int row, const QColor& colour)
+{
+    if (!isRowCreated(row))
+        return;
+    if (QTableWidgetItem* item = m_table->item(row, ItemColumn))
+        item->setForeground(QBrush(colour, Qt::SolidPattern));
+}
+
+void SubMenuTable::setRowDisabledLook(int row, bool checked)
+{
+    if (!m_disabledIcons || !isRowInUse(row))
+        return;
+    if (QTableWidgetItem* item = m_table->item(row, ItemColumn))
+        item->setIcon(QIcon(QLatin1String(checked ? checkedDisabledIcon : uncheckedDisabledIcon)));
+}
+
+void SubMenuTable::setHeaderText(int column, const QString& text)
+{
+    if (column < ItemColumn || column > VisibleColumn)
+        return;
+    if (QTableWidgetItem* item = m_table->horizontalHeaderItem(column))
+        item->setText(text);
+    else
+        m_table->setHorizontalHeaderItem(column, new QTableWidgetItem(text));
+}
+
+void SubMenuTable::setRowHidden(int row, bool hidden)
+{
+    if (!isRowCreated(row))
+        return;
+    m_table->setRowHidden(row, hidden);
+}
+
+void SubMenuTable::adjustLayout()
+{
+    m_table->setUpdatesEnabled(false);
+
+    QHeaderView* header = m_table->horizontalHeader();
+    for (int c = 0; c < ColumnCount; ++c) {
+        const QTableWidgetItem* item = m_table->horizontalHeaderItem(c);
+        const QString text = item ? item->text() : QString();
+        m_table->setColumnWidth(c,
+                                textBoundingRect(header->font(), text).width() + headerTextPadding);
+    }
+
+    m_table->setFixedWidth(m_table->verticalScrollBar()->sizeHint().width() +
+                           tableWidthForColumns(m_table, false, false));
+    m_table->setFixedHeight(tableHeightForRows(m_table, true, true, m_heightRows));
+
+    m_table->setUpdatesEnabled(true);
+}
+
+void SubMenuTable::showEvent(QShowEvent* event)
+{
+    adjustLayout();
+    QWidget::showEvent(event);
+}
+
+void SubMenuTable::onCurrentCellChanged(int row, int, int, int)
+{
+    if (row == m_currentIndex)
+        return;
+    m_currentIndex = row;
+    emit currentIndexChanged(row);
+}
+
+void SubMenuTable::onCellClicked(int row, int column)
+{
+    if (!isRowCreated(row))
+        return;
+    if (column == EnabledColumn) {
+        if (!m_enabledColumn || row >= m_enabledBoxes.size())
+            return;
+        m_enabledBoxes[row]->click();
+    } else if (column == VisibleColumn) {
+        if (!m_visibleColumn || row >= m_visibleBoxes.size())
+            return;
+        m_visibleBoxes[row]->click();
+    } else {
+        return;
+    }
+    m_table->setCurrentCell(row, ItemColumn);
+}
+
+void SubMenuTable::onCellDoubleClicked(int row, int column)
+{
+    if (column != ItemColumn && isRowCreated(row))
+        m_table->setCurrentCell(row, ItemColumn);
+}
+
+void SubMenuTable::onEnabledStateChanged(int state)
+{
+    const int row = m_enabledBoxes.indexOf(qobject_cast<CheckBox*>(sender()));
+    if (row >= 0) {
+        m_table->setCurrentCell(row, ItemColumn);
+        if (m_visibleColumn && row < m_visibleBoxes.size())
+            m_visibleBoxes[row]->setEnabled(state != Qt::Unchecked);
+    }
+    emit enabledStateChanged(state, row);
+}
+
+void SubMenuTable::onVisibleStateChanged(int state)
+{
+    const int row = m_visibleBoxes.indexOf(qobject_cast<Visibility*>(sender()));
+    if (row >= 0)
+        m_table->setCurrentCell(row, ItemColumn);
+    emit visibleStateChanged(state, row);
+}
+
+bool SubMenuTable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_table || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int row = m_table->currentRow();
+    bool swallowed = false;
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        swallowed = true;
+        break;
+    case Qt::Key_Up:
+        swallowed = row == 0;
+        break;
+    case Qt::Key_Down:
+        swallowed = row == m_table->rowCount() - 1;
+        break;
+    default:
+        break;
+    }
+    if (swallowed)
+        event->accept();
+
+    // The check boxes are reached with the mouse only.
+    if (m_table->currentColumn() != ItemColumn && row >= 0)
+        m_table->setCurrentCell(row, ItemColumn);
+    return swallowed;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+class CheckBox;
+class QColor;
+class QTableWidget;
+class QVBoxLayout;
+class Visibility;
+
+// Numbered item list at the head of a panel that edits several like items:
+// one row per item with its label, an optional Enabled box and an optional
+// Visible (eye) box. Rows are created on demand and never removed; rows at
+// and beyond the row count in use are only hidden, so their boxes keep their
+// states. The selection always stays in column 0.
+class SubMenuTable : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SubMenuTable(const QString& itemFormat, int rows, int heightRows, bool enabledColumn,
+                 bool visibleColumn, bool disabledIcons, bool lockFirstNine,
+                 QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return m_table; }
+    int rowCount() const { return m_rowCount; }
+    int currentIndex() const { return m_currentIndex; }
+
+    bool setRowCount(int rows);
+    bool isEnabledChecked(int row) const;
+    bool isVisibleChecked(int row) const;
+    void setEnabledChecked(int row, bool checked);
+    void setVisibleChecked(int row, bool checked);
+    void setCurrentRow(int row, bool scroll);
+    void setRowForeground(int row, const QColor& colour);
+    void setRowDisabledLook(int row, bool checked);
+    void setHeaderText(int column, const QString& text);
+    void setRowHidden(int row, bool hidden);
+
+signals:
+    void currentIndexChanged(int index);
+    void enabledStateChanged(int state, int itemIndex);
+    void visibleStateChanged(int state, int itemIndex);
+
+public slots:
+    void adjustLayout();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setup(const QString& itemFormat, int rows, bool enabledColumn, bool visibleColumn,
+               bool disabledIcons, bool lockFirstNine);
+    void setupUi();
+    void addRow();
+    bool isRowInUse(int row) const { return row >= 0 && row < m_rowCount; }
+    bool isRowCreated(int row) const;
+    void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
+    void onCellClicked(int row, int column);
+    void onCellDoubleClicked(int row, int column);
+    void onEnabledStateChanged(int state);
+    void onVisibleStateChanged(int state);
+
+    QVBoxLayout* m_layout = nullptr;
+    QTableWidget* m_table = nullptr;
+    QVector<CheckBox*> m_enabledBoxes;
+    QVector<Visibility*> m_visibleBoxes;
+    QString m_itemFormat;
+    int m_rowCount = 0;
+    int m_heightRows = 0;
+    int m_currentIndex = 0;
+    bool m_enabledColumn = false;
+    bool m_visibleColumn = false;
+    bool m_disabledIcons = false;
+    bool m_lockFirstNine = false;
+};

@@ -1,0 +1,146 @@
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QState>
+#include <QtTest>
+
+#include "app/core/startupstate.h"
+#include "app/propertypane.h"
+#include "app/scene/scenemanager.h"
+#include "parameter/parameter.h"
+#include "widgets/properties/propertywidget.h"
+
+using Metrics = PropertyPane::SystemMetrics;
+Q_DECLARE_METATYPE(Metrics)
+
+namespace {
+
+class FakePanel : public PropertyWidget
+{
+public:
+    explicit FakePanel(int height) : PropertyWidget(nullptr) { setMinimumHeight(height); }
+    void initialize() override {}
+    void updateUI() override { ++updates; }
+    QSize sizeHint() const override { return {300, minimumHeight()}; }
+    int updates = 0;
+};
+
+void setI16(ParameterImage& image, const char* name, int column, int value)
+{
+    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
+    QVERIFY(field && image.setI16(*field, 0, column, qint16(value)));
+}
+
+// A forbidding and a permitting area with seven cuboid tool models: 1246,
+// six over the budget.
+void overBudget(ParameterImage& image)
+{
+    setI16(image, "MoveAreaValid", 0, 1);
+    setI16(image, "MoveAreaMoveValid", 0, 0);
+    setI16(image, "MoveAreaValid", 1, 1);
+    setI16(image, "MoveAreaMoveValid", 1, 1);
+    for (int k = 0; k < 7; ++k) {
+        setI16(image, "ToolModelValid", k, 1);
+        setI16(image, "ToolModelKind", k, 2);
+    }
+}
+
+} // namespace
+
+class TestPropertyPane : public QObject
+{
+    Q_OBJECT
+
+    QObject m_owner;
+    Scene::SceneManager* m_scenes = nullptr;
+    QVector<PropertyWidget*> m_panels;
+    FakePanel* m_areaModel = nullptr;
+
+    // The pane takes the panels as its pages and deletes them with itself.
+    void makePanels()
+    {
+        m_panels.fill(nullptr, 37);
+        m_panels[1] = new FakePanel(100);
+        m_panels[20] = new FakePanel(900);
+        m_panels[23] = m_areaModel = new FakePanel(200);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Scene::SceneManager::create(&m_owner);
+        m_scenes = Scene::SceneManager::instance();
+        QTRY_VERIFY(m_scenes->state(0)->active());
+    }
+
+    void width_data()
+    {
+        QTest::addColumn<Metrics>("metrics");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<int>("width");
+        QTest::newRow("offline 96 dpi") << Metrics{96, 23, 1920, 1017} << false << 417;
+        QTest::newRow("online 144 dpi") << Metrics{144, 23, 1920, 1017} << true << 715;
+        QTest::newRow("online 96 dpi, 1440 wide") << Metrics{96, 23, 1440, 850} << true << 476;
+        QTest::newRow("online 192 dpi") << Metrics{192, 30, 3840, 2000} << true << 954;
+        QTest::newRow("no screen size") << Metrics{144, 0, 0, 0} << false << 625;
+        QTest::newRow("no dpi") << Metrics{0, 23, 1920, 1017} << false << 417;
+    }
+    void width()
+    {
+        QFETCH(Metrics, metrics);
+        QFETCH(bool, online);
+        QFETCH(int, width);
+        QCOMPARE(PropertyPane::paneWidth(metrics, online), width);
+    }
+
+    void enteringAPageSizesTheColumn()
+    {
+        isOnline = true;
+        PropertyPane::setMetricsSource([] { return Metrics{144, 23, 1920, 1017}; });
+        makePanels();
+        PropertyPane pane(nullptr, &m_panels);
+        QCOMPARE(pane.pageStack()->count(), 3);
+
+        m_scenes->loadScene(20);
+        QCOMPARE(pane.pageStack()->currentWidget(), m_panels[20]);
+        QCOMPARE(pane.scrollArea()->minimumWidth(), 715);
+        QCOMPARE(pane.scrollArea()->maximumWidth(), 715);
+        QCOMPARE(pane.height(), 1017 - 23);
+        QCOMPARE(pane.scrollArea()->maximumHeight(), 1017 - 23);
+        QCOMPARE(pane.pageStack()->size(), QSize(300, 900));
+
+        // Home leaves the last panel shown; the next entry sizes again.
+        m_scenes->loadScene(0);
+        QCOMPARE(pane.pageStack()->currentWidget(), m_panels[20]);
+        isOnline = false;
+        m_scenes->loadScene(1);
+        QCOMPARE(pane.pageStack()->currentWidget(), m_panels[1]);
+        QCOMPARE(pane.scrollArea()->maximumWidth(), 625);
+        QCOMPARE(pane.pageStack()->height(), 100);
+        PropertyPane::setMetricsSource({});
+    }
+
+    void areaModelPageChecksTheCost()
+    {
+        makePanels();
+        PropertyPane pane(nullptr, &m_panels);
+        Parameter* store = Parameter::instance();
+        int notices = 0;
+        store->setCostOverNotice(
+            [&notices](QWidget*, const QString&, const QString&) { ++notices; });
+        m_areaModel->updates = 0;
+        m_scenes->loadScene(23);
+        QCOMPARE(notices, 0);
+        QCOMPARE(m_areaModel->updates, 0);
+
+        m_scenes->loadScene(0);
+        overBudget(store->editImage());
+        m_scenes->loadScene(23);
+        QCOMPARE(notices, 1);
+        QCOMPARE(m_areaModel->updates, 1);
+        QVERIFY(store->costLeft() >= 0); // the areas were switched off
+        store->setCostOverNotice(nullptr);
+    }
+};
+
+QTEST_MAIN(TestPropertyPane)
+#include "tst_propertypane.moc"

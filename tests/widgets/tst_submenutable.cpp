@@ -1,0 +1,190 @@
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "app/core/interfaceutilities.h"
+#include "widgets/submenutable.h"
+
+// Stands in for the application's main window: the table finds it by class
+// name and re-fits on its layout request.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+signals:
+    void requestLayout();
+};
+
+namespace {
+
+QCheckBox* cellBox(SubMenuTable& table, int row, int column)
+{
+    QWidget* cell = table.table()->cellWidget(row, column);
+    return cell ? cell->findChild<QCheckBox*>() : nullptr;
+}
+
+void clickCell(SubMenuTable& table, int row, int column)
+{
+    QTableWidget* t = table.table();
+    const QRect rect = t->visualRect(t->model()->index(row, column));
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, rect.topLeft() + QPoint(1, 1));
+}
+
+} // namespace
+
+class TestSubMenuTable : public QObject
+{
+    Q_OBJECT
+
+    // Every signal in the order of emission.
+    QStringList m_log;
+
+    void record(SubMenuTable& table)
+    {
+        m_log.clear();
+        connect(&table, &SubMenuTable::currentIndexChanged, this,
+                [this](int i) { m_log << QString("current %1").arg(i); });
+        connect(&table, &SubMenuTable::enabledStateChanged, this,
+                [this](int s, int i) { m_log << QString("enabled %1 %2").arg(s).arg(i); });
+        connect(&table, &SubMenuTable::visibleStateChanged, this,
+                [this](int s, int i) { m_log << QString("visible %1 %2").arg(s).arg(i); });
+    }
+
+private slots:
+    void rowsAreHiddenNotRemoved()
+    {
+        SubMenuTable table("Set%1", 20, 3, true, true, false, false);
+        QCOMPARE(table.currentIndex(), 0);
+        table.setEnabledChecked(12, true);
+        QVERIFY(table.setRowCount(8));
+        QCOMPARE(table.table()->rowCount(), 20);
+        for (int r = 0; r < 20; ++r)
+            QCOMPARE(table.table()->isRowHidden(r), r >= 8);
+        table.setEnabledChecked(12, false); // not in use: ignored
+        table.setRowCount(20);
+        QVERIFY(!table.table()->isRowHidden(12));
+        QVERIFY(table.isEnabledChecked(12));
+        table.setRowCount(25);
+        QCOMPARE(table.table()->item(24, 0)->text(), QString("Set25"));
+        QCOMPARE(table.table()->currentRow(), 0);
+    }
+
+    void clicksEmitInOrder()
+    {
+        SubMenuTable table("%1", 6, 6, true, true, false, false);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        record(table);
+
+        clickCell(table, 3, 1);
+        QCOMPARE(m_log, QStringList({"current 3", "enabled 2 3"}));
+        QVERIFY(table.isEnabledChecked(3));
+        QVERIFY(cellBox(table, 3, 2)->isEnabled());
+        QCOMPARE(table.table()->currentColumn(), 0);
+
+        m_log.clear();
+        clickCell(table, 1, 2);
+        QCOMPARE(m_log, QStringList({"current 1", "visible 2 1"}));
+
+        // Programmatic changes behave like clicks.
+        m_log.clear();
+        table.setEnabledChecked(3, false);
+        QCOMPARE(m_log, QStringList({"current 3", "enabled 0 3"}));
+        QVERIFY(!cellBox(table, 3, 2)->isEnabled());
+        m_log.clear();
+        table.setVisibleChecked(5, true);
+        QCOMPARE(m_log, QStringList({"current 5", "visible 2 5"}));
+        m_log.clear();
+        table.setCurrentRow(5, true); // already current: no signal
+        QVERIFY(m_log.isEmpty());
+    }
+
+    void firstNineRowsLocked()
+    {
+        SubMenuTable table("%1", 11, 11, true, false, false, true);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        record(table);
+        for (int r = 0; r < 9; ++r)
+            clickCell(table, r, 1);
+        QVERIFY(m_log.filter("enabled").isEmpty());
+        for (int r = 0; r < 9; ++r)
+            QVERIFY(!table.isEnabledChecked(r));
+        clickCell(table, 9, 1);
+        QVERIFY(table.isEnabledChecked(9));
+        QCOMPARE(m_log.last(), QString("enabled 2 9"));
+    }
+
+    void keysKeepSelectionInColumnZero()
+    {
+        SubMenuTable table("%1", 3, 3, true, true, false, false);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QTableWidget* t = table.table();
+        t->setFocus();
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Tab}) {
+            QTest::keyClick(t, key);
+            QCOMPARE(t->currentRow(), 0);
+            QCOMPARE(t->currentColumn(), 0);
+        }
+        QTest::keyClick(t, Qt::Key_Down);
+        QTest::keyClick(t, Qt::Key_Down);
+        QCOMPARE(table.currentIndex(), 2);
+        QTest::keyClick(t, Qt::Key_Down);
+        QCOMPARE(t->currentRow(), 2);
+        // A cell widget click leaves column 0 current; a stray column is
+        // pulled back by the next key.
+        t->setCurrentCell(2, 2);
+        QTest::keyClick(t, Qt::Key_A);
+        QCOMPARE(t->currentColumn(), 0);
+    }
+
+    void missingColumnsAndBadArguments()
+    {
+        SubMenuTable table("%1", 4, 2, false, false, true, false);
+        QVERIFY(table.table()->isColumnHidden(1));
+        QVERIFY(table.table()->isColumnHidden(2));
+        for (int row : {0, 3, -1, 99}) {
+            QVERIFY(table.isEnabledChecked(row));
+            QVERIFY(table.isVisibleChecked(row));
+        }
+        table.setRowForeground(99, Qt::red);
+        table.setRowDisabledLook(-1, true);
+        table.setRowHidden(99, true);
+        table.setCurrentRow(4, false);
+        table.setHeaderText(3, "x");
+        QCOMPARE(table.table()->currentRow(), 0);
+        QCOMPARE(table.table()->columnCount(), 3);
+
+        SubMenuTable boxes("%1", 2, 2, true, true, false, false);
+        QVERIFY(!boxes.isEnabledChecked(5));
+        QVERIFY(!boxes.isVisibleChecked(-1));
+    }
+
+    void disabledLookIcons()
+    {
+        SubMenuTable table("%1", 2, 2, false, true, true, false);
+        const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
+        table.setRowDisabledLook(1, true);
+        QCOMPARE(image(table.table()->item(1, 0)->icon()),
+                 image(QIcon(":/assets/image/checkbox_checked_disable.png")));
+        QCOMPARE(image(table.table()->item(0, 0)->icon()),
+                 image(QIcon(":/assets/image/checkbox_unchecked_disable.png")));
+    }
+
+    void headerTextFitsOnLayoutRequest()
+    {
+        MainWindow window;
+        SubMenuTable table("%1", 2, 2, true, false, false, false);
+        const int before = table.table()->columnWidth(0);
+        const QString text = "A much longer heading than before";
+        table.setHeaderText(0, text);
+        QCOMPARE(table.table()->columnWidth(0), before);
+        emit window.requestLayout();
+        const QFont font = table.table()->horizontalHeader()->font();
+        QCOMPARE(table.table()->columnWidth(0), textBoundingRect(font, text).width() + 48);
+    }
+};
+
+QTEST_MAIN(TestSubMenuTable)
+#include "tst_submenutable.moc"
