@@ -140,6 +140,9 @@ void MainWindow::setupLayout()
     m_mainRow->addWidget(m_functionMenu, 0, Qt::AlignLeft | Qt::AlignTop);
     m_glWidget = new GLWidget;
     m_middleColumn->addWidget(m_glWidget, 1);
+    // A robot part of another robot type brings another robot model.
+    if (DataProvider* provider = DataProvider::instance())
+        connect(provider, &DataProvider::robotModelChanged, m_glWidget, &GLWidget::loadRobot);
 
     m_costBarStyle = readTextFile(QStringLiteral(":/src/stylesheets/progressbar.qss"));
     m_costLabel = new QLabel(tr("Label CostBar"));
@@ -181,7 +184,7 @@ void MainWindow::setupLayout()
                 qOverload<QScreen*>(&MainWindow::screenChanged));
 }
 
-void MainWindow::parseCommandLine()
+void MainWindow::parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -190,7 +193,7 @@ void MainWindow::parseCommandLine()
     const QCommandLineOption hide3d({QStringLiteral("o"), QStringLiteral("opengl")},
                                     QStringLiteral("Hide the 3d viewing area."));
     parser.addOption(hide3d);
-    parser.process(QCoreApplication::arguments());
+    parser.process(arguments.isEmpty() ? QCoreApplication::arguments() : arguments);
     if (parser.isSet(hide3d))
         m_centralWidget->setHidden(true);
 }

@@ -38,6 +38,10 @@ public:
     void updateCostBar();
     QProgressBar* costBar() const { return m_costBar; }
 
+    // Reads the command line (the program's own arguments by default); the
+    // "o"/"opengl" option hides the central area.
+    void parseCommandLine(const QStringList& arguments = QStringList());
+
 signals:
     // Asks every widget that sizes itself to the window's fonts to re-fit.
     void requestLayout();
@@ -56,7 +60,6 @@ protected:
 private:
     void createPropertyWidgets();
     void setupLayout();
-    void parseCommandLine();
 
     QWindow* m_nativeWindow = nullptr;
     QScreen* m_boundScreen = nullptr;
