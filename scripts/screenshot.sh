@@ -1,22 +1,35 @@
 #!/bin/sh
-# Starts the program on a private Xvfb display and saves a screenshot.
-#   scripts/screenshot.sh [output.png] [seconds to wait] [program arguments...]
+# Pictures of the program for reviewing its look, taken on a private Xvfb
+# display with the program running offline on its default parameter set.
+#   scripts/screenshot.sh [output.png] [seconds to wait]
+#       the whole screen a few seconds after the program started
+#   scripts/screenshot.sh --pages <output folder> <scene number>...
+#       the main window on each given page (page-<scene>.png), e.g. 20 23 36
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
-OUT=${1:-$ROOT/build/screenshot.png}
-WAIT=${2:-4}
-[ $# -gt 0 ] && shift
-[ $# -gt 0 ] && shift
 DISPLAY_NO=${DISPLAY_NO:-97}
 Xvfb ":$DISPLAY_NO" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 trap 'kill $XVFB 2>/dev/null || true' EXIT
 sleep 1
-DISPLAY=":$DISPLAY_NO" "$BUILD_DIR/bin/obxsetting" "$@" >/dev/null 2>&1 &
+export DISPLAY=":$DISPLAY_NO"
+
+if [ "${1:-}" = "--pages" ]; then
+    shift
+    OUT_DIR=${1:?output folder}
+    shift
+    mkdir -p "$OUT_DIR"
+    "$BUILD_DIR/bin/obx-pageshots" "$OUT_DIR" "$@" 2>/dev/null
+    exit 0
+fi
+
+OUT=${1:-$BUILD_DIR/screenshot.png}
+WAIT=${2:-4}
+"$BUILD_DIR/bin/obxsetting" >/dev/null 2>&1 &
 APP=$!
 sleep "$WAIT"
-DISPLAY=":$DISPLAY_NO" "$BUILD_DIR/bin/obx-screenshot" "$OUT"
+"$BUILD_DIR/bin/obx-screenshot" "$OUT"
 kill $APP 2>/dev/null || true
 wait $APP 2>/dev/null || true
 echo "$OUT"
