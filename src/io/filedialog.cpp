@@ -1,5 +1,7 @@
 #include "io/filedialog.h"
 
+#include "io/okcancelrow.h"
+
 #include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
@@ -94,17 +96,9 @@ FileDialog::FileDialog(Type type, bool online, const QString& localFolder,
     contentLayout->addLayout(nameRow);
     layout->addWidget(content);
 
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton = addOkCancelRow(this, layout).ok;
     m_okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
-    buttonRow->addWidget(m_okButton);
-    buttonRow->addWidget(cancelButton);
-    layout->addLayout(buttonRow);
 
-    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_nameEdit, &QLineEdit::textChanged, this, &FileDialog::updateButtons);
     connect(m_tree, &QTreeWidget::itemClicked, this, &FileDialog::itemClicked);
     connect(m_tree, &QTreeWidget::itemActivated, this, &FileDialog::itemActivated);

@@ -1,5 +1,7 @@
 #include "io/passworddialog.h"
 
+#include "io/okcancelrow.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -41,16 +43,8 @@ PasswordDialog::PasswordDialog(Mode mode, QWidget* parent)
     }
     layout->addLayout(form);
 
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton = addOkCancelRow(this, layout).ok;
     m_okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
-    buttonRow->addWidget(m_okButton);
-    buttonRow->addWidget(cancelButton);
-    layout->addLayout(buttonRow);
-    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     updateButtons();
 }
 
