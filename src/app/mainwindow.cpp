@@ -216,9 +216,8 @@ void MainWindow::updateCostBar()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     Parameter* store = Parameter::instance();
-    const bool unchanged =
-        std::memcmp(store->masterImage().data(), store->appliedImage().data(),
-                    ParameterLayout::DataAreaEnd) == 0;
+    const bool unchanged = std::memcmp(store->masterImage().data(), store->appliedImage().data(),
+                                       ParameterLayout::DataAreaEnd) == 0;
     if (unchanged) {
         QApplication::closeAllWindows();
         return;
@@ -230,21 +229,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
     box.addButton(tr("No"), QMessageBox::NoRole);
     box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     box.setIcon(QMessageBox::Warning);
-    box.setText(isOnline
-                    ? tr("Updated data for safety parameters exists. Do you want to write to Orbilux?")
-                    : tr("Updated data for safety parameters exists. Do you want to save it to a file?"));
+    box.setText(
+        isOnline
+            ? tr("Updated data for safety parameters exists. Do you want to write to Orbilux?")
+            : tr("Updated data for safety parameters exists. Do you want to save it to a file?"));
     box.exec();
-    const QMessageBox::ButtonRole role = box.clickedButton()
-                                             ? box.buttonRole(box.clickedButton())
-                                             : QMessageBox::RejectRole;
+    const QMessageBox::ButtonRole role =
+        box.clickedButton() ? box.buttonRole(box.clickedButton()) : QMessageBox::RejectRole;
     if (role == QMessageBox::RejectRole) {
         event->ignore();
         return;
     }
     if (box.clickedButton() == yes) {
         DataProvider* provider = DataProvider::instance();
-        const bool written = provider && (isOnline ? provider->writeSAFM(this)
-                                                   : provider->writeFile(this));
+        const bool written =
+            provider && (isOnline ? provider->writeSAFM(this) : provider->writeFile(this));
         // The data provider has shown why; the window stays so nothing is lost.
         if (!written) {
             event->ignore();

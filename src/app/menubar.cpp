@@ -86,16 +86,16 @@ void MenuBar::setupMenus()
     m_languageActions[2] = m_languageMenu->addAction(tr("Chinese(&C)"));
     m_languageActions[3] = m_languageMenu->addAction(tr("Korean(&K)"));
 
-    auto* window = static_cast<QWidget*>(
-        findAncestorInheriting(this, &MainWindow::staticMetaObject));
+    auto* window =
+        static_cast<QWidget*>(findAncestorInheriting(this, &MainWindow::staticMetaObject));
     DataProvider* provider = DataProvider::instance();
-    const auto connectOperation = [this, window, provider](QAction* action,
-                                                           bool (DataProvider::*operation)(QWidget*)) {
-        connect(action, &QAction::triggered, this, [window, provider, operation] {
-            if (provider)
-                (provider->*operation)(window);
-        });
-    };
+    const auto connectOperation =
+        [this, window, provider](QAction* action, bool (DataProvider::*operation)(QWidget*)) {
+            connect(action, &QAction::triggered, this, [window, provider, operation] {
+                if (provider)
+                    (provider->*operation)(window);
+            });
+        };
     connectOperation(m_openFile, &DataProvider::readFile);
     connectOperation(m_verifyFile, &DataProvider::verifyFile);
     connectOperation(m_outputFile, &DataProvider::writeFile);

@@ -114,7 +114,8 @@ private slots:
     void environmentAndSystemTexts()
     {
         qputenv("OBX_UTIL_TEST", "value");
-        QCOMPARE(expandEnvironment(QStringLiteral("a/%OBX_UTIL_TEST%/b")), QStringLiteral("a/value/b"));
+        QCOMPARE(expandEnvironment(QStringLiteral("a/%OBX_UTIL_TEST%/b")),
+                 QStringLiteral("a/value/b"));
         QCOMPARE(expandEnvironment(QStringLiteral("%OBX_UNSET_VARIABLE%/x")),
                  QStringLiteral("%OBX_UNSET_VARIABLE%/x"));
         QCOMPARE(expandEnvironment(QStringLiteral("100%")), QStringLiteral("100%"));

@@ -41,14 +41,22 @@ private slots:
     {
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<QString>("code");
-        QTest::newRow("name") << "Korean" << "ko";
-        QTest::newRow("code") << "ko" << "ko";
-        QTest::newRow("locale") << "ko_KR" << "ko";
-        QTest::newRow("lower-case name") << "korean" << "en";
-        QTest::newRow("british english") << "en_GB" << "en";
-        QTest::newRow("taiwan chinese") << "zh_TW" << "en";
-        QTest::newRow("chinese") << "zh_CN" << "zh";
-        QTest::newRow("empty") << "" << "en";
+        QTest::newRow("name") << "Korean"
+                              << "ko";
+        QTest::newRow("code") << "ko"
+                              << "ko";
+        QTest::newRow("locale") << "ko_KR"
+                                << "ko";
+        QTest::newRow("lower-case name") << "korean"
+                                         << "en";
+        QTest::newRow("british english") << "en_GB"
+                                         << "en";
+        QTest::newRow("taiwan chinese") << "zh_TW"
+                                        << "en";
+        QTest::newRow("chinese") << "zh_CN"
+                                 << "zh";
+        QTest::newRow("empty") << ""
+                               << "en";
     }
     void rowMatching()
     {
@@ -63,11 +71,26 @@ private slots:
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("systemLocale");
         QTest::addColumn<QString>("code");
-        QTest::newRow("registry code wins") << "zh" << "Japanese" << "en_US" << "zh";
-        QTest::newRow("registry name ignored") << "Japanese" << "Korean" << "en_US" << "ko";
-        QTest::newRow("setting") << "" << "ja" << "en_US" << "ja";
-        QTest::newRow("locale fallback") << "" << "" << "ja_JP" << "ja";
-        QTest::newRow("unknown locale") << "" << "" << "de_DE" << "en";
+        QTest::newRow("registry code wins") << "zh"
+                                            << "Japanese"
+                                            << "en_US"
+                                            << "zh";
+        QTest::newRow("registry name ignored") << "Japanese"
+                                               << "Korean"
+                                               << "en_US"
+                                               << "ko";
+        QTest::newRow("setting") << ""
+                                 << "ja"
+                                 << "en_US"
+                                 << "ja";
+        QTest::newRow("locale fallback") << ""
+                                         << ""
+                                         << "ja_JP"
+                                         << "ja";
+        QTest::newRow("unknown locale") << ""
+                                        << ""
+                                        << "de_DE"
+                                        << "en";
     }
     void choiceOrder()
     {
@@ -132,7 +155,8 @@ private slots:
         MessageCapture log;
         LanguageSetting::chooseLanguage(QStringLiteral("English"));
         QVERIFY(log.messagesOf(QtCriticalMsg)
-                    .contains(QStringLiteral("Error: font file not found: /nonexistent/NotoSans-Regular.ttf")));
+                    .contains(QStringLiteral(
+                        "Error: font file not found: /nonexistent/NotoSans-Regular.ttf")));
         QCOMPARE(QApplication::font(), before);
     }
 };

@@ -37,7 +37,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("debug") << int(QtDebugMsg) << QString();
         QTest::newRow("info") << int(QtInfoMsg) << "[2026-01-02T03:04:05.006] Info -- : text";
-        QTest::newRow("warning") << int(QtWarningMsg) << "[2026-01-02T03:04:05.006] Warning -- : text";
+        QTest::newRow("warning") << int(QtWarningMsg)
+                                 << "[2026-01-02T03:04:05.006] Warning -- : text";
         QTest::newRow("critical") << int(QtCriticalMsg)
                                   << "[2026-01-02T03:04:05.006] Critical -- : text";
         QTest::newRow("fatal") << int(QtFatalMsg) << "[2026-01-02T03:04:05.006] Fatal -- : text";
@@ -54,9 +55,9 @@ private slots:
     {
         QTemporaryDir dir;
         logDirectory = dir.path();
-        const QString expectedFile =
-            dir.path() + QLatin1Char('/') +
-            QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".log");
+        const QString expectedFile = dir.path() + QLatin1Char('/') +
+                                     QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+                                     QStringLiteral(".log");
         QCOMPARE(Logging::logFilePath(QDate::currentDate()), expectedFile);
 
         qInstallMessageHandler(LogMessageHandler);
@@ -88,9 +89,12 @@ private slots:
         QTest::addColumn<QString>("logPath");
         QTest::addColumn<QString>("expected");
         QTest::newRow("empty uses temporary folder") << QString() << "TMP";
-        QTest::newRow("two separators lose one") << "DIR/logs//" << "DIR/logs/";
-        QTest::newRow("backslash") << "DIR/logs\\" << "DIR/logs";
-        QTest::newRow("environment") << "%OBX_TEST_LOG_ROOT%/x" << "DIR/x";
+        QTest::newRow("two separators lose one") << "DIR/logs//"
+                                                 << "DIR/logs/";
+        QTest::newRow("backslash") << "DIR/logs\\"
+                                   << "DIR/logs";
+        QTest::newRow("environment") << "%OBX_TEST_LOG_ROOT%/x"
+                                     << "DIR/x";
     }
     void logDirectoryFromSetting()
     {
@@ -138,8 +142,7 @@ private slots:
                     .contains(QLatin1String("Fatal -- : fatal reason 42")));
         const QString file =
             dir.filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".log");
-        QVERIFY(readAll(file)
-                    .contains(QLatin1String("Fatal -- : fatal reason 42")));
+        QVERIFY(readAll(file).contains(QLatin1String("Fatal -- : fatal reason 42")));
     }
 };
 

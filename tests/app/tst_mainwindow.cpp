@@ -114,9 +114,12 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("name");
-        QTest::newRow("nothing enabled") << -1 << 1240 << "1240 / 1240" << "progress-bar-full";
-        QTest::newRow("at the budget") << 0 << 0 << "0 / 1240" << "progress-bar";
-        QTest::newRow("over the budget") << 1 << 0 << "-6 / 1240" << "progress-bar";
+        QTest::newRow("nothing enabled") << -1 << 1240 << "1240 / 1240"
+                                         << "progress-bar-full";
+        QTest::newRow("at the budget") << 0 << 0 << "0 / 1240"
+                                       << "progress-bar";
+        QTest::newRow("over the budget") << 1 << 0 << "-6 / 1240"
+                                         << "progress-bar";
     }
     void costBarFollowsTheBudget()
     {
@@ -144,7 +147,8 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("fileFault");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("offline yes, file written") << false << int(QMessageBox::YesRole) << "" << true;
+        QTest::newRow("offline yes, file written")
+            << false << int(QMessageBox::YesRole) << "" << true;
         QTest::newRow("offline yes, file not written")
             << false << int(QMessageBox::YesRole) << "write" << false;
         QTest::newRow("offline no") << false << int(QMessageBox::NoRole) << "" << true;
@@ -189,8 +193,8 @@ private slots:
             asked = true;
             return nullptr;
         });
-        store()->editImage().data()[100] ^= 1;           // unapplied edit: not looked at
-        store()->appliedImage().data()[65500] ^= 1;      // signature trailer only
+        store()->editImage().data()[100] ^= 1;      // unapplied edit: not looked at
+        store()->appliedImage().data()[65500] ^= 1; // signature trailer only
         m_window->show();
         QVERIFY(m_window->close());
         QVERIFY(!asked);
@@ -251,7 +255,8 @@ private slots:
 
     void languageEntryStoresTheChoiceForTheNextStart()
     {
-        QAction* korean = findAction(menu(QStringLiteral("Setting(&S)")), QStringLiteral("Korean(&K)"));
+        QAction* korean =
+            findAction(menu(QStringLiteral("Setting(&S)")), QStringLiteral("Korean(&K)"));
         QVERIFY(korean && !korean->isCheckable());
         QString shownText;
         QTimer::singleShot(0, [&shownText] {
@@ -262,7 +267,8 @@ private slots:
         });
         const QString before = QCoreApplication::translate("MsgBox", "Cancel");
         korean->trigger();
-        QCOMPARE(shownText, QStringLiteral("The language change will be reflected on the next startup."));
+        QCOMPARE(shownText,
+                 QStringLiteral("The language change will be reflected on the next startup."));
         QCOMPARE(LanguageSetting::registryLanguage(), QStringLiteral("ko"));
         QCOMPARE(QCoreApplication::translate("MsgBox", "Cancel"), before);
     }

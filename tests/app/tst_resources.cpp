@@ -26,9 +26,11 @@ private slots:
 
     void styleSheets()
     {
-        for (const char* name : {"progressbar", "monitoring", "logicaloperation", "paramtreewidget"})
-            QVERIFY2(QFile::exists(QStringLiteral(":/src/stylesheets/%1.qss").arg(QLatin1String(name))),
-                     name);
+        for (const char* name :
+             {"progressbar", "monitoring", "logicaloperation", "paramtreewidget"})
+            QVERIFY2(
+                QFile::exists(QStringLiteral(":/src/stylesheets/%1.qss").arg(QLatin1String(name))),
+                name);
     }
 };
 

@@ -29,7 +29,8 @@ private slots:
         MessageCapture log;
         const QString path = m_dir.filePath(QStringLiteral("absent.ini"));
         Setting::instance()->load(path);
-        QVERIFY(log.messagesOf(QtWarningMsg).contains(QStringLiteral("no such file. %1").arg(path)));
+        QVERIFY(
+            log.messagesOf(QtWarningMsg).contains(QStringLiteral("no such file. %1").arg(path)));
         QCOMPARE(value("VSFtoAFM_SWName"), QStringLiteral("ZVSF_VSF2AFM"));
         QCOMPARE(value("MirelIPAddress"), QStringLiteral("192.168.0.22"));
         QCOMPARE(value("FakeConnectionError"), QStringLiteral("false"));
@@ -46,16 +47,17 @@ private slots:
     void alwaysAndIfPresentKeys()
     {
         // No "Test" group, no folder keys, the address only in the first group.
-        Setting::instance()->load(writeIni("[ApplicationSettings]\nFps=true\nMirelIPAddress=10.0.0.5\n"
-                                           "[Network]\nFtpTimeout_ms=500\n"));
-        QCOMPARE(value("VSFtoAFM_SWName"), QString());   // always read: default lost
+        Setting::instance()->load(
+            writeIni("[ApplicationSettings]\nFps=true\nMirelIPAddress=10.0.0.5\n"
+                     "[Network]\nFtpTimeout_ms=500\n"));
+        QCOMPARE(value("VSFtoAFM_SWName"), QString()); // always read: default lost
         QCOMPARE(value("FakeConnectionError"), QString());
         QCOMPARE(value("LogFlangePosition"), QString());
-        QCOMPARE(value("TmpPath"), QStringLiteral("./tmp"));  // if present: default kept
+        QCOMPARE(value("TmpPath"), QStringLiteral("./tmp")); // if present: default kept
         QCOMPARE(value("LogPath"), QStringLiteral("./log"));
         QVERIFY(value("FontPath").endsWith(QLatin1String("/assets/font")));
         QCOMPARE(value("ParameterPath"), QString());
-        QCOMPARE(value("MirelIPAddress"), QString());    // "Network" read comes last
+        QCOMPARE(value("MirelIPAddress"), QString()); // "Network" read comes last
         QCOMPARE(value("FtpTimeout_ms"), QStringLiteral("500"));
     }
 
@@ -76,7 +78,8 @@ private slots:
     void lookupOfMissingKeyAddsItAndDumpIsSorted()
     {
         bool present = true;
-        QCOMPARE(Setting::instance()->value(QStringLiteral("LogFileBlockSize"), &present), QString());
+        QCOMPARE(Setting::instance()->value(QStringLiteral("LogFileBlockSize"), &present),
+                 QString());
         QVERIFY(!present);
         Setting::instance()->value(QStringLiteral("LogFileBlockSize"), &present);
         QVERIFY(present);

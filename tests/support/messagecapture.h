@@ -8,7 +8,11 @@
 class MessageCapture
 {
 public:
-    MessageCapture() { m_previous = qInstallMessageHandler(&MessageCapture::handler); current() = this; }
+    MessageCapture()
+    {
+        m_previous = qInstallMessageHandler(&MessageCapture::handler);
+        current() = this;
+    }
     ~MessageCapture()
     {
         qInstallMessageHandler(m_previous);

@@ -51,7 +51,8 @@ bool InitializeApp()
             }
             const QStringList args = QCoreApplication::arguments();
             qInfo().noquote() << (args.isEmpty() ? QString() : args.first()) +
-                                     QStringLiteral(" APP_VERSION:") + Constants::applicationVersion;
+                                     QStringLiteral(" APP_VERSION:") +
+                                     Constants::applicationVersion;
             dumpApplicationAttributes(true);
             Setting::instance()->dump();
             LanguageSetting::chooseLanguage(QString());

@@ -5,13 +5,13 @@
 // File names and prefixes shared by the exchange with the unit and the file
 // output. Defined once; every user reads the same values.
 namespace Constants {
-extern const QString transferFileLoad;        // "safm_load.tmp"
-extern const QString transferFileSave;        // "safm_save.tmp"
-extern const QString transferFileSaveRobot;   // "safm_save_r.tmp"
-extern const QString transferFileSaveUser;    // "safm_save_u.tmp"
-extern const QString localWorkFile;           // "safm.tmp"
-extern const QString parameterFilePrefix;     // "OBX_Safetyparam"
-extern const QString reportFilePrefix;        // "OBX_Safetyreport"
+extern const QString transferFileLoad;      // "safm_load.tmp"
+extern const QString transferFileSave;      // "safm_save.tmp"
+extern const QString transferFileSaveRobot; // "safm_save_r.tmp"
+extern const QString transferFileSaveUser;  // "safm_save_u.tmp"
+extern const QString localWorkFile;         // "safm.tmp"
+extern const QString parameterFilePrefix;   // "OBX_Safetyparam"
+extern const QString reportFilePrefix;      // "OBX_Safetyreport"
 
 // Short result words of log lines and status cells.
 extern const QString textOk;

@@ -26,9 +26,18 @@
 #include <cstdio>
 #include <cstring>
 
-const QString& okNgText(bool ok) { return ok ? Constants::textOk : Constants::textNg; }
-const QString& onOffText(bool on) { return on ? Constants::textOn : Constants::textOff; }
-const QString& tfText(bool value) { return value ? Constants::textTrue : Constants::textFalse; }
+const QString& okNgText(bool ok)
+{
+    return ok ? Constants::textOk : Constants::textNg;
+}
+const QString& onOffText(bool on)
+{
+    return on ? Constants::textOn : Constants::textOff;
+}
+const QString& tfText(bool value)
+{
+    return value ? Constants::textTrue : Constants::textFalse;
+}
 
 QString objectDescription(const QObject* object)
 {
@@ -111,13 +120,13 @@ void logFontInfo(const QFontInfo& fontInfo)
 
 void logFontMetrics(const QFontMetrics& fm)
 {
-    qInfo().noquote() << QStringLiteral(
-                             "FontMetrics[ascent:%1 descent:%2 height:%3 leading:%4 lineSpacing:%5]")
-                             .arg(fm.ascent())
-                             .arg(fm.descent())
-                             .arg(fm.height())
-                             .arg(fm.leading())
-                             .arg(fm.lineSpacing());
+    qInfo().noquote()
+        << QStringLiteral("FontMetrics[ascent:%1 descent:%2 height:%3 leading:%4 lineSpacing:%5]")
+               .arg(fm.ascent())
+               .arg(fm.descent())
+               .arg(fm.height())
+               .arg(fm.leading())
+               .arg(fm.lineSpacing());
 }
 
 QRect textBoundingRect(const QFont& font, const QString& text, int count, bool boldIfLight)
@@ -130,8 +139,8 @@ QRect textBoundingRect(const QFont& font, const QString& text, int count, bool b
 
 int setFixedWidthInChars(QWidget* widget, int count, char character)
 {
-    const int width = widget->fontMetrics().horizontalAdvance(
-        QString(qMax(count, 0), QLatin1Char(character)));
+    const int width =
+        widget->fontMetrics().horizontalAdvance(QString(qMax(count, 0), QLatin1Char(character)));
     widget->setFixedWidth(width);
     return width;
 }
@@ -192,8 +201,8 @@ int stepSliderValue(QSlider* slider, int delta)
     const int old = slider->value();
     if (delta == 0)
         return old;
-    const int next = delta > 0 ? qMin(old + delta, slider->maximum())
-                               : qMax(old + delta, slider->minimum());
+    const int next =
+        delta > 0 ? qMin(old + delta, slider->maximum()) : qMax(old + delta, slider->minimum());
     if (next != old)
         slider->setValue(next);
     return next;
@@ -232,7 +241,10 @@ int sumVisibleSections(QHeaderView* header, int count, int limit, int* first)
     return sum;
 }
 
-int frameOf(QTableView* table, bool withFrame) { return withFrame ? table->frameWidth() : 0; }
+int frameOf(QTableView* table, bool withFrame)
+{
+    return withFrame ? table->frameWidth() : 0;
+}
 
 } // namespace
 
@@ -242,9 +254,8 @@ int tableHeightForRows(QTableView* table, bool withHeader, bool withFrame, int r
     QHeaderView* header = table->horizontalHeader();
     const int head = withHeader && !header->isHidden() ? header->sizeHint().height() : 0;
     const int frame = frameOf(table, withFrame);
-    const int body = sumVisibleSections(table->verticalHeader(),
-                                        table->model() ? table->model()->rowCount() : 0, rows,
-                                        rowHeight);
+    const int body = sumVisibleSections(
+        table->verticalHeader(), table->model() ? table->model()->rowCount() : 0, rows, rowHeight);
     if (headerHeight)
         *headerHeight = head;
     if (frameWidth)
@@ -259,8 +270,8 @@ int tableWidthForColumns(QTableView* table, bool withHeader, bool withFrame, int
     const int head = withHeader && !header->isHidden() ? header->sizeHint().width() : 0;
     const int frame = frameOf(table, withFrame);
     const int body = sumVisibleSections(table->horizontalHeader(),
-                                        table->model() ? table->model()->columnCount() : 0,
-                                        columns, columnWidth);
+                                        table->model() ? table->model()->columnCount() : 0, columns,
+                                        columnWidth);
     if (headerWidth)
         *headerWidth = head;
     if (frameWidth)

@@ -37,9 +37,9 @@ State& state()
 
 QSettings& registryStore()
 {
-    static QSettings* store = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                            Constants::organizationName,
-                                            Constants::applicationRegistryName);
+    static QSettings* store =
+        new QSettings(QSettings::NativeFormat, QSettings::UserScope, Constants::organizationName,
+                      Constants::applicationRegistryName);
     return *store;
 }
 
@@ -120,15 +120,16 @@ void LanguageSetting::setLanguage(const LanguageRow* row)
                       << QLocale::languageToString(systemLocale.language()) + "/" +
                              QLocale::countryToString(systemLocale.country());
 
-    const QString fontFile = expandEnvironment(Setting::instance()->value(QStringLiteral("FontPath"))) +
-                             QLatin1Char('/') + QLatin1String(s.row->fontFile);
+    const QString fontFile =
+        expandEnvironment(Setting::instance()->value(QStringLiteral("FontPath"))) +
+        QLatin1Char('/') + QLatin1String(s.row->fontFile);
     qInfo().noquote() << "FontFile:" << fontFile;
     if (!QFileInfo::exists(fontFile)) {
         qCritical().noquote() << "Error: font file not found:" << fontFile;
     } else {
         const int id = QFontDatabase::addApplicationFont(fontFile);
-        const QStringList families = id < 0 ? QStringList()
-                                            : QFontDatabase::applicationFontFamilies(id);
+        const QStringList families =
+            id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty()) {
             qCritical().noquote() << QStringLiteral("addApplicationFont(%1) failed.").arg(fontFile);
         } else {
@@ -137,8 +138,9 @@ void LanguageSetting::setLanguage(const LanguageRow* row)
     }
     logFontInfo(QFontInfo(QApplication::font()));
 
-    const QString catalogue = QStringLiteral("%1/%2.qm").arg(QStringLiteral(":/config/i18n"),
-                                                             QLatin1String(s.row->langCode));
+    const QString catalogue =
+        QStringLiteral("%1/%2.qm")
+            .arg(QStringLiteral(":/config/i18n"), QLatin1String(s.row->langCode));
     qInfo().noquote() << "Loading" << catalogue;
     QCoreApplication::removeTranslator(&s.translator);
     if (s.translator.load(QLatin1String(s.row->langCode), QStringLiteral(":/config/i18n"))) {
@@ -176,9 +178,27 @@ void LanguageSetting::setDateTimeFormat()
     qInfo().noquote() << "LanguageSetting::setDateTimeFormat ->" << format;
 }
 
-QString LanguageSetting::dateTimeFormat() { return state().dateTimeFormat; }
-int LanguageSetting::languageNo() { return state().row->langNo; }
-quint16 LanguageSetting::winLangId() { return state().row->winLangId; }
-QLocale LanguageSetting::locale() { return state().locale; }
-QTranslator* LanguageSetting::translator() { return &state().translator; }
-const LanguageRow& LanguageSetting::current() { return *state().row; }
+QString LanguageSetting::dateTimeFormat()
+{
+    return state().dateTimeFormat;
+}
+int LanguageSetting::languageNo()
+{
+    return state().row->langNo;
+}
+quint16 LanguageSetting::winLangId()
+{
+    return state().row->winLangId;
+}
+QLocale LanguageSetting::locale()
+{
+    return state().locale;
+}
+QTranslator* LanguageSetting::translator()
+{
+    return &state().translator;
+}
+const LanguageRow& LanguageSetting::current()
+{
+    return *state().row;
+}

@@ -11,7 +11,11 @@
 
 namespace {
 
-enum class Read { Always, IfPresent };
+enum class Read
+{
+    Always,
+    IfPresent
+};
 
 struct KeyRule
 {
@@ -34,10 +38,14 @@ const KeyRule applicationKeys[] = {
 };
 
 const KeyRule networkKeys[] = {
-    {"MirelIPAddress", Read::Always},     {"MirelUser", Read::Always},
-    {"MirelMaxRetryCount", Read::Always}, {"MirelRetryWait_ms", Read::Always},
-    {"MirelExecServiceTimeout_ms", Read::Always}, {"FtpTimeout_ms", Read::Always},
-    {"FtpMaxRetryCount", Read::Always},   {"FtpRetryWait_ms", Read::Always},
+    {"MirelIPAddress", Read::Always},
+    {"MirelUser", Read::Always},
+    {"MirelMaxRetryCount", Read::Always},
+    {"MirelRetryWait_ms", Read::Always},
+    {"MirelExecServiceTimeout_ms", Read::Always},
+    {"FtpTimeout_ms", Read::Always},
+    {"FtpMaxRetryCount", Read::Always},
+    {"FtpRetryWait_ms", Read::Always},
 };
 
 const KeyRule testKeys[] = {
@@ -126,8 +134,8 @@ void Setting::resetToDefaults()
     for (const char* key : {"FakeInitialConnectionError", "FakeInitialReadError",
                             "FakeInitialReadCError", "FakeConnectionError"})
         m_values.insert(QLatin1String(key), off);
-    for (const char* key : {"FakeOBXReadError", "FakeOBXWriteError", "FakeSafetyReportWriteError",
-                            "FakeFileIOError"})
+    for (const char* key :
+         {"FakeOBXReadError", "FakeOBXWriteError", "FakeSafetyReportWriteError", "FakeFileIOError"})
         m_values.insert(QLatin1String(key), QString());
 }
 
@@ -169,10 +177,22 @@ void Setting::dump()
         qInfo().noquote() << QStringLiteral("  %1: \"%2\"").arg(key, m_values.value(key));
 }
 
-QString Setting::fakeOBXReadError() { return instance()->value(QStringLiteral("FakeOBXReadError")); }
-QString Setting::fakeOBXWriteError() { return instance()->value(QStringLiteral("FakeOBXWriteError")); }
-bool Setting::isFakeConnectionError() { return instance()->isTrue(QStringLiteral("FakeConnectionError")); }
-QString Setting::fakeFileIOError() { return instance()->value(QStringLiteral("FakeFileIOError")); }
+QString Setting::fakeOBXReadError()
+{
+    return instance()->value(QStringLiteral("FakeOBXReadError"));
+}
+QString Setting::fakeOBXWriteError()
+{
+    return instance()->value(QStringLiteral("FakeOBXWriteError"));
+}
+bool Setting::isFakeConnectionError()
+{
+    return instance()->isTrue(QStringLiteral("FakeConnectionError"));
+}
+QString Setting::fakeFileIOError()
+{
+    return instance()->value(QStringLiteral("FakeFileIOError"));
+}
 bool Setting::isFakeInitialConnectionError()
 {
     return instance()->isTrue(QStringLiteral("FakeInitialConnectionError"));

@@ -10,7 +10,8 @@ std::unique_ptr<QLockFile>& SingleInstance::lock()
 
 bool SingleInstance::acquire(const QString& directory, const QString& name)
 {
-    auto file = std::make_unique<QLockFile>(QDir(directory).filePath(name + QStringLiteral(".lock")));
+    auto file =
+        std::make_unique<QLockFile>(QDir(directory).filePath(name + QStringLiteral(".lock")));
     // Never stale by age: a long-running first instance keeps its lock.
     // A lock whose process no longer exists is still detected and removed.
     file->setStaleLockTime(0);

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -123,7 +124,8 @@ private slots:
     {
         Installation installation;
         install(installation);
-        QVERIFY(QFile::remove(installation.dir.filePath(QStringLiteral("config/parameter/default.txt"))));
+        QVERIFY(QFile::remove(
+            installation.dir.filePath(QStringLiteral("config/parameter/default.txt"))));
         QProcess program;
         start(installation, program);
         QVERIFY(program.waitForFinished(60000));
@@ -131,6 +133,25 @@ private slots:
         const QByteArray log = program.readAllStandardError();
         QVERIFY(log.contains("InitializeSAFM -> NG"));
         QVERIFY(!log.contains("MainWindow::show"));
+    }
+
+    void unusableTemporaryFolderEndsWithOneAndSaysWhy()
+    {
+        Installation installation;
+        install(installation);
+        // A folder below a plain file can never be made.
+        const QString blocker = installation.dir.filePath(QStringLiteral("blocker"));
+        QFile(blocker).open(QIODevice::WriteOnly);
+        QSettings ini(installation.dir.filePath(QStringLiteral("config/config.ini")),
+                      QSettings::IniFormat);
+        ini.setValue(QStringLiteral("ApplicationSettings/TmpPath"),
+                     blocker + QStringLiteral("/tmp"));
+        ini.sync();
+        QProcess program;
+        start(installation, program);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("Cannot create the temporary folder"));
     }
 
     void secondInstanceIsRefusedUntilTheFirstDies()

@@ -20,7 +20,8 @@ bool titleContains(Display* display, Window window, const char* text)
     return found;
 }
 
-int closeMatching(Display* display, Window parent, const char* text, Atom protocols, Atom deleteWindow)
+int closeMatching(Display* display, Window parent, const char* text, Atom protocols,
+                  Atom deleteWindow)
 {
     Window root = 0;
     Window parentOut = 0;
@@ -63,7 +64,8 @@ int main(int argc, char** argv)
     }
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
-    const int asked = closeMatching(display, DefaultRootWindow(display), argv[1], protocols, deleteWindow);
+    const int asked =
+        closeMatching(display, DefaultRootWindow(display), argv[1], protocols, deleteWindow);
     XFlush(display);
     XCloseDisplay(display);
     return asked > 0 ? 0 : 1;
