@@ -29,21 +29,13 @@ const FieldDef& field(const char* name)
 // file format has to refuse.
 QString randomText(QRandomGenerator& random)
 {
-    static const QStringList pieces = {"A",
-                                       "z",
-                                       "7",
-                                       "-",
-                                       "_",
-                                       "/",
-                                       ".",
-                                       "\xC3\xA9",
-                                       "\xE2\x82\xAC",
-                                       "\xE6\xBC\xA2",
-                                       "\xF0\x9F\x98\x80"};
+    static const QStringList pieces = QString::fromUtf8("A z 7 - _ / . \xC3\xA9 \xE2\x82\xAC "
+                                                        "\xE6\xBC\xA2 \xF0\x9F\x98\x80")
+                                          .split(QLatin1Char(' '));
     QString text;
     const int wanted = random.bounded(32);
     while (true) {
-        const QString piece = QString::fromUtf8(pieces.at(random.bounded(pieces.size())).toUtf8());
+        const QString piece = pieces.at(random.bounded(pieces.size()));
         if ((text + piece).toUtf8().size() > wanted)
             return text;
         text += piece;
@@ -55,31 +47,19 @@ ParameterImage randomImage(quint32 seed)
 {
     QRandomGenerator random(seed);
     ParameterImage image;
-    const FieldDef* fields = ParameterLayout::fields();
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
-        const FieldDef& f = fields[i];
+        const FieldDef& f = ParameterLayout::fields()[i];
         for (int r = 0; r < f.rows; ++r) {
             for (int c = 0; c < f.columns; ++c) {
                 const int offset = ParameterLayout::cellOffset(f, r, c);
-                switch (f.type) {
-                case ValueType::I16:
-                case ValueType::U16:
-                    image.setU16At(offset, quint16(random.generate()));
-                    break;
-                case ValueType::I32:
-                case ValueType::U32:
-                    image.setU32At(offset, random.generate());
-                    break;
-                case ValueType::F32: {
-                    quint32 bits = random.generate();
-                    float value;
-                    std::memcpy(&value, &bits, sizeof value);
-                    image.setF32At(offset, std::isnan(value) ? 12345678.0f : value);
-                    break;
-                }
-                case ValueType::Text:
+                if (f.type == ValueType::Text) {
                     image.setTextAt(offset, randomText(random));
-                    break;
+                } else if (f.type == ValueType::I16 || f.type == ValueType::U16) {
+                    image.setU16At(offset, quint16(random.generate()));
+                } else {
+                    image.setU32At(offset, random.generate());
+                    if (f.type == ValueType::F32 && std::isnan(image.f32At(offset)))
+                        image.setF32At(offset, 12345678.0f);
                 }
             }
         }
@@ -117,10 +97,6 @@ class TestParameterFile : public QObject
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(content);
         return f.fileName();
-    }
-    void setFakeFileIOError(const QByteArray& value)
-    {
-        Setting::instance()->load(writeFile("config.ini", "[Test]\nFakeFileIOError=" + value));
     }
     // The image written to the base file and its bytes.
     ParameterImage m_baseImage;
@@ -174,7 +150,6 @@ private slots:
         for (quint32 seed : {1u, 2u, 3u})
             QTest::addRow("seed %u", seed) << seed;
     }
-
     void roundTrip()
     {
         QFETCH(quint32, seed);
@@ -193,72 +168,74 @@ private slots:
         QCOMPARE(error.errorCode, 0);
     }
 
-    void malformedFiles_data()
+    void readFiles_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("fake");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("errorCode");
+        QTest::addColumn<QByteArray>("content"); // empty: no file
+        QTest::addColumn<QByteArray>("fake");    // FakeFileIOError
+        QTest::addColumn<QStringList>("lines");  // logged
+        QTest::addColumn<int>("errorCode");      // 0: read as the base image
 
         const QByteArray base = m_baseFile;
         const QByteArray first = "1-00-00,CommonSpec,1,\r\n";
         auto replaced = [&base](const char* from, const QByteArray& to) {
             return QByteArray(base).replace(from, to);
         };
-        const QStringList notFound = {"[Parser] format err (.OBXDATA ~ .END) not found",
-                                      "func :  parseText",
-                                      "parseText -> false ErrorCode:5",
-                                      "[Parser] parse text err",
-                                      "func :  extractToMap",
-                                      "IO::Parser::extractToMap -> NG ErrorCode:5"};
+        auto accepted = [](const char* tag, const QByteArray& content) {
+            QTest::newRow(tag) << content << QByteArray() << QStringList() << 0;
+        };
+        accepted("LF line ends", replaced("\r\n", "\n"));
+        accepted("leading zeros", replaced(first, "0001-00-00,CommonSpec,1,\r\n"));
+        accepted("single group as 01", replaced(first, "1-01-00,CommonSpec,1,\r\n"));
+        accepted("single line as 01", replaced(first, "1-00-01,CommonSpec,1,\r\n"));
+        accepted("text outside the block", "saved by hand\r\n" + base +
+                                               "comment .OBXDATA\r\n1-00-00,CommonSpec,7,\r\n"
+                                               ".END\r\n");
+        accepted("lines reordered",
+                 replaced(first, "").replace("9999-00-00", first + "9999-00-00"));
+
+        // What every refused text logs after its own line.
         const QStringList refused = {"func :  parseText", "parseText -> false ErrorCode:5",
                                      "[Parser] parse text err",
                                      "IO::Parser::extractToMap -> NG ErrorCode:5"};
+        const QStringList notFound =
+            QStringList{"[Parser] format err (.OBXDATA ~ .END) not found", "func :  extractToMap"} +
+            refused;
         const QStringList countWrong = {
             "\"ParamName, No : CommonSpec, 1\"", "[Parser] format err incorrect number of data",
             "func :  extractToMap", "IO::Parser::extractToMap -> NG ErrorCode:5"};
-
-        QTest::newRow("missing .END") << replaced(".END\r\n", "") << QByteArray() << notFound << 5;
-        QTest::newRow("missing .OBXDATA")
-            << replaced(".OBXDATA\r\n", "") << QByteArray() << notFound << 5;
-        QTest::newRow("blank in block")
-            << replaced("QR6-0700", "QR6 0700") << QByteArray() << notFound << 5;
-        QTest::newRow("unknown name")
-            << replaced(first, "1-00-00,CommonSpek,1,\r\n") << QByteArray()
-            << (QStringList{"[Parser] format err unknown parameter: \"CommonSpek\""} + refused)
-            << 5;
-        QTest::newRow("wrong number")
-            << replaced(first, "2-00-00,CommonSpec,1,\r\n") << QByteArray()
-            << (QStringList{"[Parser] format err incorrect parameter No: 2"} + refused) << 5;
-        QTest::newRow("too many values on a line")
-            << replaced(first, "1-00-00,CommonSpec,1,1,\r\n") << QByteArray()
-            << (QStringList{"[Parser] format err exceeded maximum per line",
-                            "param Name :  \"CommonSpec\""} +
-                refused)
-            << 5;
-        QTest::newRow("index outside the shape")
-            << replaced(first, "1-02-00,CommonSpec,1,\r\n") << QByteArray()
-            << (QStringList{"[Parser] format err incorrect index of data"} + refused) << 5;
-        QTest::newRow("empty line")
-            << replaced(first, first + "\r\n") << QByteArray()
-            << (QStringList{"[Parser] format err incorrect data"} + refused) << 5;
-        QTest::newRow("duplicated line")
-            << replaced(first, first + first) << QByteArray() << countWrong << 5;
-        QTest::newRow("value missing") << replaced(first, "") << QByteArray() << countWrong << 5;
+        auto malformed = [](const char* tag, const QByteArray& content, const QStringList& lines) {
+            QTest::newRow(tag) << content << QByteArray() << lines << 5;
+        };
+        auto refusedBy = [&](const char* tag, const QByteArray& line, const QStringList& lines) {
+            malformed(tag, replaced(first, line), lines + refused);
+        };
+        malformed("missing .END", replaced(".END\r\n", ""), notFound);
+        malformed("missing .OBXDATA", replaced(".OBXDATA\r\n", ""), notFound);
+        malformed("blank in block", replaced("QR6-0700", "QR6 0700"), notFound);
+        refusedBy("unknown name", "1-00-00,CommonSpek,1,\r\n",
+                  {"[Parser] format err unknown parameter: \"CommonSpek\""});
+        refusedBy("wrong number", "2-00-00,CommonSpec,1,\r\n",
+                  {"[Parser] format err incorrect parameter No: 2"});
+        refusedBy(
+            "too many values on a line", "1-00-00,CommonSpec,1,1,\r\n",
+            {"[Parser] format err exceeded maximum per line", "param Name :  \"CommonSpec\""});
+        refusedBy("index outside the shape", "1-02-00,CommonSpec,1,\r\n",
+                  {"[Parser] format err incorrect index of data"});
+        refusedBy("empty line", first + "\r\n", {"[Parser] format err incorrect data"});
+        malformed("duplicated line", replaced(first, first + first), countWrong);
+        malformed("value missing", replaced(first, ""), countWrong);
 
         ParameterImage edited = m_baseImage;
         edited.setI16(field("CommonSpec"), 0, 0, 2);
-        QTest::newRow("crc mismatch")
-            << replaced(first, "1-00-00,CommonSpec,2,\r\n") << QByteArray()
-            << QStringList{QStringLiteral("\"whole crc: file=%1 calculated=%2\"")
-                               .arg(m_baseImage.wholeCRC())
-                               .arg(Crc32c::imageSignature(edited).whole),
-                           "IO::Decoder::isCRCCorrect -> NG", "[Procedure] incorrect crc err",
-                           "func :  readAll"}
-            << 5;
+        malformed("crc mismatch", replaced(first, "1-00-00,CommonSpec,2,\r\n"),
+                  {QStringLiteral("\"whole crc: file=%1 calculated=%2\"")
+                       .arg(m_baseImage.wholeCRC())
+                       .arg(Crc32c::imageSignature(edited).whole),
+                   "IO::Decoder::isCRCCorrect -> NG", "[Procedure] incorrect crc err",
+                   "func :  readAll"});
         QTest::newRow("file missing")
             << QByteArray() << QByteArray()
-            << QStringList{QStringLiteral("[Parser] Open Error: %1: ").arg(path("malformed.txt")),
+            << QStringList{QStringLiteral("[Parser] Open Error: %1: ").arg(path("read.txt")),
                            "parseText -> false ErrorCode:3",
                            "IO::Parser::extractToMap -> NG ErrorCode:3"}
             << 3;
@@ -269,60 +246,34 @@ private slots:
             << base << QByteArray("FORMAT")
             << QStringList{"FakeFileIOError=FORMAT", "parseText -> false ErrorCode:5"} << 5;
     }
-
-    void malformedFiles()
+    void readFiles()
     {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, fake);
         QFETCH(QStringList, lines);
         QFETCH(int, errorCode);
-
-        QFile::remove(path("malformed.txt"));
+        QFile::remove(path("read.txt"));
         if (!content.isEmpty())
-            writeFile("malformed.txt", content);
+            writeFile("read.txt", content);
         if (!fake.isEmpty())
-            setFakeFileIOError(fake);
+            Setting::instance()->load(writeFile("config.ini", "[Test]\nFakeFileIOError=" + fake));
 
         const ParameterImage before = randomImage(9);
         ParameterImage image = before;
         DataProviderErrorRecord error;
         MessageCapture log;
-        QVERIFY(!m_procedure->readAll(image, path("malformed.txt"), error));
+        QCOMPARE(m_procedure->readAll(image, path("read.txt"), error), errorCode == 0);
+        if (errorCode == 0) {
+            QVERIFY(image == m_baseImage);
+            return;
+        }
         for (const QString& line : lines)
             QVERIFY2(logged(log, line), qPrintable(line + " in\n" + log.messages().join('\n')));
         QVERIFY(logged(
-            log,
-            QStringLiteral("IO::Procedure::readAll(\"%1\") -> false").arg(path("malformed.txt"))));
+            log, QStringLiteral("IO::Procedure::readAll(\"%1\") -> false").arg(path("read.txt"))));
         QCOMPARE(error.errorCode, errorCode);
         QCOMPARE(error.source, 4);
         QVERIFY(image == before);
-    }
-
-    void acceptedFiles_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        const QByteArray base = m_baseFile;
-        const QByteArray first = "1-00-00,CommonSpec,1,\r\n";
-        QTest::newRow("LF line ends") << QByteArray(base).replace("\r\n", "\n");
-        QTest::newRow("leading zeros")
-            << QByteArray(base).replace(first, "0001-00-00,CommonSpec,1,\r\n");
-        QTest::newRow("single group as 01")
-            << QByteArray(base).replace(first, "1-01-00,CommonSpec,1,\r\n");
-        QTest::newRow("single line as 01")
-            << QByteArray(base).replace(first, "1-00-01,CommonSpec,1,\r\n");
-        QTest::newRow("text outside the block")
-            << "saved by hand\r\n" + base + "comment .OBXDATA\r\n1-00-00,CommonSpec,7,\r\n.END\r\n";
-        QTest::newRow("lines reordered")
-            << QByteArray(base).replace(first, "").replace("9999-00-00", first + "9999-00-00");
-    }
-
-    void acceptedFiles()
-    {
-        QFETCH(QByteArray, content);
-        ParameterImage image;
-        DataProviderErrorRecord error;
-        QVERIFY(m_procedure->readAll(image, writeFile("accepted.txt", content), error));
-        QVERIFY(image == m_baseImage);
     }
 
     void partialReads_data()
@@ -331,7 +282,6 @@ private slots:
         QTest::newRow("isVSFtoAFM off") << false;
         QTest::newRow("isVSFtoAFM on") << true;
     }
-
     void partialReads()
     {
         QFETCH(bool, vsfToAfm);
@@ -369,19 +319,15 @@ private slots:
             QCOMPARE(cell(robot, "MoveAreaX", set, 7) == cell(file, "MoveAreaX", set, 7), robotSet);
             QCOMPARE(cell(user, "MoveAreaX", set, 7) == cell(file, "MoveAreaX", set, 7), !robotSet);
         }
-    }
 
-    void unknownReadModeFails()
-    {
-        const ParameterImage before = randomImage(5);
-        ParameterImage image = before;
-        DataProviderErrorRecord error;
+        // An unknown mode reads nothing.
+        ParameterImage untouched = target;
         MessageCapture log;
-        QVERIFY(!m_procedure->readData(image, path("base.txt"), 3, error));
+        QVERIFY(!m_procedure->readData(untouched, path("parts.txt"), 3, error));
         QVERIFY(log.messages().contains(QStringLiteral("[Procedure] unknown read mode: 3")));
         QCOMPARE(error.errorCode, 5);
         QCOMPARE(error.source, 4);
-        QVERIFY(image == before);
+        QVERIFY(untouched == target);
     }
 
     void refusedWrites_data()
@@ -393,12 +339,9 @@ private slots:
                                         "\"RobotTypeName group 1 value 1: text contains a comma\"";
         QTest::newRow("incomplete definitions")
             << 1 << "[Procedure] parameter definitions missing or incomplete";
-        QTest::newRow("no definitions")
-            << 2 << "[Procedure] parameter definitions missing or incomplete";
-        QTest::newRow("folder missing") << 3 << "[Parser] open file err";
-        QTest::newRow("simulated write error") << 4 << "FakeFileIOError=wRite";
+        QTest::newRow("folder missing") << 2 << "[Parser] open file err";
+        QTest::newRow("simulated write error") << 3 << "FakeFileIOError=wRite";
     }
-
     void refusedWrites()
     {
         QFETCH(int, fault);
@@ -406,20 +349,14 @@ private slots:
         IO::Procedure procedure;
         procedure.parser->loadInfo();
         ParameterImage image = randomImage(11);
-        QString target = path("refused.txt");
+        const QString target = path(fault == 2 ? "absent/refused.txt" : "refused.txt");
         QFile::remove(target);
         if (fault == 0)
             image.setText(field("RobotTypeName"), 0, 0, QStringLiteral("QR6,0700"));
         if (fault == 1)
             procedure.parser->parameterInfos.remove(QStringLiteral("AllDataCRC"));
-        if (fault == 2) {
-            procedure.parser->parameterInfos.clear();
-            procedure.parser->parameterNames.clear();
-        }
         if (fault == 3)
-            target = path("absent/refused.txt");
-        if (fault == 4)
-            setFakeFileIOError("wRite");
+            Setting::instance()->load(writeFile("config.ini", "[Test]\nFakeFileIOError=wRite"));
 
         const ParameterImage before = image;
         MessageCapture log;
@@ -429,13 +366,12 @@ private slots:
             QStringLiteral("IO::Procedure::outputFile(\"%1\") -> NG").arg(target)));
         QVERIFY(image == before);
         // Only the simulated fault writes the file (and still reports failure).
-        QCOMPARE(QFile::exists(target), fault == 4);
+        QCOMPARE(QFile::exists(target), fault == 3);
     }
 
     void reportUsesDisplayNames()
     {
-        ParameterImage image = m_baseImage;
-        QCOMPARE(m_procedure->outputReport(path("report.txt"), image), 1u);
+        QCOMPARE(m_procedure->outputReport(path("report.txt"), m_baseImage), 1u);
         const QString report = QString::fromUtf8(readFile(path("report.txt")));
         ParameterDefDB* db = ParameterDefDB::instance();
         const QString name = db->displayName(db->findParamByNo(106));
