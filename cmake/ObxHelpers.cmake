@@ -28,7 +28,16 @@ function(obx_add_qtest name)
         OBX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" OBX_BINARY_DIR="${CMAKE_BINARY_DIR}"
         OBX_RUNTIME_DIR="${OBX_RUNTIME_DIR}")
     if(ARG_GL)
-        add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1920x1080x24" $<TARGET_FILE:${name}>)
+        # Each GL test gets a display number of its own: parallel xvfb-run -a
+        # calls can race for the same free number.
+        get_property(_display GLOBAL PROPERTY OBX_NEXT_TEST_DISPLAY)
+        if(NOT _display)
+            set(_display 140)
+        endif()
+        math(EXPR _next "${_display} + 1")
+        set_property(GLOBAL PROPERTY OBX_NEXT_TEST_DISPLAY ${_next})
+        add_test(NAME ${name} COMMAND xvfb-run -n ${_display} -s "-screen 0 1920x1080x24 -nolisten tcp"
+                                      $<TARGET_FILE:${name}>)
     else()
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
