@@ -114,8 +114,13 @@ void MenuBar::setupMenus()
     for (int preset = 0; preset < 4; ++preset) {
         m_planeActions[preset]->setCheckable(true);
         connect(m_planeActions[preset], &QAction::triggered, this, [view, preset] {
-            if (view)
-                view->camera().setPreset(unsigned(preset));
+            if (!view)
+                return;
+            view->camera().setPreset(unsigned(preset));
+            // The camera does not repaint by itself and the view has no
+            // repaint timer: without this the plane would show only after
+            // the next resize.
+            view->update();
         });
     }
     connect(m_planeMenu, &QMenu::aboutToShow, this, [this, view] {

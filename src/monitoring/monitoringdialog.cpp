@@ -1,6 +1,7 @@
 #include "monitoring/monitoringdialog.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QState>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -41,4 +42,13 @@ void MonitoringDialog::closeEvent(QCloseEvent* event)
     if (Scene::SceneManager* manager = Scene::SceneManager::instance())
         manager->loadScene(manager->lastScene());
     QDialog::closeEvent(event);
+}
+
+void MonitoringDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -19,6 +19,9 @@ public:
 protected:
     // Returns to the page the dialog was opened from.
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes as the close button does; the toolkit's Escape would only
+    // hide the dialog and leave a monitoring scene active.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTabWidget* m_tabWidget = nullptr;

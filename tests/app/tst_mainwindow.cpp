@@ -56,6 +56,21 @@ QAction* findAction(QMenu* menu, const QString& text)
     return nullptr;
 }
 
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(int* count) : m_count(count) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++*m_count;
+        return false;
+    }
+
+private:
+    int* m_count;
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -251,6 +266,23 @@ private slots:
         emit projection->aboutToShow();
         QVERIFY(parallel->isChecked());
         QVERIFY(!findAction(view, QStringLiteral("PerspectiveProjection(&S)"))->isChecked());
+    }
+
+    // The view has no continuous repaint: a chosen plane must ask for one,
+    // or the view keeps showing the old camera.
+    void planeEntryRepaintsTheView()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        GLWidget* view = GLWidget::instance();
+        QCoreApplication::processEvents();
+        int paints = 0;
+        PaintCounter counter(&paints);
+        view->installEventFilter(&counter);
+        findAction(menu(QStringLiteral("View(&V)")), QStringLiteral("YZ(&3)"))->trigger();
+        QTRY_VERIFY(paints > 0);
+        view->removeEventFilter(&counter);
+        view->camera().setPreset(0);
     }
 
     void languageEntryStoresTheChoiceForTheNextStart()

@@ -45,8 +45,14 @@ bool InitializeApp()
             std::fprintf(stderr, "Cannot create the log folder %s\n", qUtf8Printable(logDirectory));
         } else {
             qInstallMessageHandler(LogMessageHandler);
-            if (!SingleInstance::acquire(localTmpDir, QCoreApplication::applicationName())) {
+            const SingleInstance::Result instance =
+                SingleInstance::acquire(localTmpDir, QCoreApplication::applicationName());
+            if (instance == SingleInstance::HeldByAnother) {
                 qWarning().noquote() << systemErrorText(1152, 0x0409);
+                return false;
+            }
+            if (instance == SingleInstance::Unavailable) {
+                qCritical().noquote() << "Cannot create the instance lock in" << localTmpDir;
                 return false;
             }
             const QStringList args = QCoreApplication::arguments();

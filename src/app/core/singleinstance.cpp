@@ -8,7 +8,7 @@ std::unique_ptr<QLockFile>& SingleInstance::lock()
     return held;
 }
 
-bool SingleInstance::acquire(const QString& directory, const QString& name)
+SingleInstance::Result SingleInstance::acquire(const QString& directory, const QString& name)
 {
     auto file =
         std::make_unique<QLockFile>(QDir(directory).filePath(name + QStringLiteral(".lock")));
@@ -16,9 +16,9 @@ bool SingleInstance::acquire(const QString& directory, const QString& name)
     // A lock whose process no longer exists is still detected and removed.
     file->setStaleLockTime(0);
     if (!file->tryLock(0))
-        return false;
+        return file->error() == QLockFile::LockFailedError ? HeldByAnother : Unavailable;
     lock() = std::move(file);
-    return true;
+    return Acquired;
 }
 
 void SingleInstance::release()

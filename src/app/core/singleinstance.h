@@ -11,8 +11,13 @@
 class SingleInstance
 {
 public:
-    // Returns false when another live process holds the lock.
-    static bool acquire(const QString& directory, const QString& name);
+    enum Result
+    {
+        Acquired,
+        HeldByAnother, // another live instance runs
+        Unavailable    // the lock file cannot be made (e.g. no write permission)
+    };
+    static Result acquire(const QString& directory, const QString& name);
     static void release();
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QState>
 #include <QVBoxLayout>
 
@@ -34,4 +35,13 @@ void LogicalOpDialog::closeEvent(QCloseEvent* event)
     if (Scene::SceneManager* manager = Scene::SceneManager::instance())
         manager->loadScene(manager->lastScene());
     QDialog::closeEvent(event);
+}
+
+void LogicalOpDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -19,6 +19,9 @@ protected:
     // Leaves the editor only when it agrees, then returns to the page the
     // dialog was opened from.
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes as the close button does; the toolkit's Escape would only
+    // hide the dialog and leave its scene active, so it could not be reopened.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     LogicalOp* m_logicalOp = nullptr;

@@ -141,6 +141,31 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QTRY_VERIFY(m_manager->state(24)->active());
     }
+
+    // Escape leaves a dialog the way its close button does, so the page it
+    // was opened from is active again and the next request reopens it.
+    void escapeClosesLikeTheCloseButton_data()
+    {
+        QTest::addColumn<int>("scene");
+        QTest::newRow("logical operation") << 36;
+        QTest::newRow("monitoring") << 2;
+    }
+    void escapeClosesLikeTheCloseButton()
+    {
+        QFETCH(int, scene);
+        LogicalOpDialog logicalOp(nullptr);
+        MonitoringDialog monitoring(nullptr);
+        QDialog* dialog = scene == 36 ? static_cast<QDialog*>(&logicalOp) : &monitoring;
+        m_manager->loadScene(25);
+        for (int round = 0; round < 2; ++round) {
+            m_manager->loadScene(scene);
+            QTRY_VERIFY(dialog->isVisible());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+            QTRY_VERIFY(m_manager->state(25)->active());
+            QCOMPARE(m_manager->currentScene(), 25);
+        }
+    }
 };
 
 QTEST_MAIN(TestRegistries)
