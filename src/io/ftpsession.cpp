@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <mutex>
 
 namespace IO {
@@ -137,7 +138,12 @@ bool FtpSession::prepare(const QString& path, bool directory, FtpResult* result)
     curl_easy_setopt(m_curl, CURLOPT_FTP_USE_EPSV, 0L);
     curl_easy_setopt(m_curl, CURLOPT_TRANSFERTEXT, 0L);
     curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT_MS, long(m_timeoutMs));
-    curl_easy_setopt(m_curl, CURLOPT_FTP_RESPONSE_TIMEOUT, long((m_timeoutMs + 999) / 1000));
+    // Whole seconds, rounded up in 64 bits (the setting may be as large as
+    // int holds); libcurl refuses more than INT_MAX / 1000 and would then
+    // fall back to its own two minutes.
+    const qint64 responseSeconds =
+        qMin<qint64>((qint64(m_timeoutMs) + 999) / 1000, std::numeric_limits<int>::max() / 1000);
+    curl_easy_setopt(m_curl, CURLOPT_FTP_RESPONSE_TIMEOUT, long(responseSeconds));
     curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, m_errorBuffer);
     curl_easy_setopt(m_curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(m_curl, CURLOPT_XFERINFOFUNCTION, &FtpSessionCallbacks::progress);

@@ -125,7 +125,11 @@ bool ParameterImage::setTextAt(int offset, const QString& text)
     if (!fits(offset, ParameterLayout::TextSize))
         return false;
     const QByteArray utf8 = text.toUtf8();
-    const int length = qMin(utf8.size(), ParameterLayout::TextMaxLength);
+    int length = qMin(utf8.size(), ParameterLayout::TextMaxLength);
+    // Never keep half a character: its bytes would read back as a replacement
+    // character, and the encoder refuses to write such a field to a file.
+    while (length < utf8.size() && length > 0 && (uchar(utf8.at(length)) & 0xC0) == 0x80)
+        --length;
     unsigned char* field = m_bytes.data() + offset;
     std::memset(field, 0, ParameterLayout::TextSize);
     std::memcpy(field, utf8.constData(), size_t(length));

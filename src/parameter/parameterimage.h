@@ -44,7 +44,8 @@ public:
     bool setU32At(int offset, quint32 value);
     bool setF32At(int offset, float value);
     // Zeroes the 32-byte field, then stores at most 31 bytes of the text's
-    // UTF-8 form so that a zero byte always follows it.
+    // UTF-8 form, cut at a character boundary, so that a zero byte always
+    // follows it.
     bool setTextAt(int offset, const QString& text);
 
     // Access to cell (row, column) of a field. Refused when the cell lies

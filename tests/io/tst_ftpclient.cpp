@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <limits>
 #include <memory>
 
 class TestFtpClient : public QObject
@@ -74,6 +75,9 @@ private slots:
         QTest::newRow("not numbers")
             << QByteArray("FtpTimeout_ms=abc\nFtpMaxRetryCount=-1\nFtpRetryWait_ms=0x10\n") << 30000
             << 2 << 100;
+        // Capped to what int holds; the client still works with it.
+        QTest::newRow("beyond int") << QByteArray("FtpTimeout_ms=99999999999\n")
+                                    << std::numeric_limits<int>::max() << 2 << 100;
     }
     void numericSettingsFallBackToDefaults()
     {
@@ -83,6 +87,8 @@ private slots:
         QTEST(client.timeoutMs(), "timeout");
         QTEST(client.maxRetryCount(), "retries");
         QTEST(client.retryWaitMs(), "wait");
+        QVERIFY(
+            client.login(m_server.host(), m_server.user(), m_server.password(), m_server.port()));
     }
 
     void loginChecksTheAccount_data()

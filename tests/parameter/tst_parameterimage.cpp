@@ -161,6 +161,11 @@ private slots:
         QCOMPARE(image.text(names, 0, 0), QString(31, QLatin1Char('A')));
         QCOMPARE(int(image.data()[4 + 31]), 0);
         QCOMPARE(image.text(names, 0, 1), QStringLiteral("NEXT"));
+        // A character that does not fit whole is left out, not cut in half.
+        const QString accented = QString(30, QLatin1Char('A')) + QChar(0xE9) + QLatin1Char('B');
+        QVERIFY(image.setText(names, 0, 0, accented));
+        QCOMPARE(image.text(names, 0, 0), QString(30, QLatin1Char('A')));
+        QCOMPARE(bytesAt(image, 4 + 30, 2), QByteArray(2, '\0'));
         // A shorter text clears what a longer one left behind.
         QVERIFY(image.setText(names, 0, 0, QStringLiteral("QW115T")));
         QCOMPARE(bytesAt(image, 4, 32), QByteArray("QW115T") + QByteArray(26, '\0'));
