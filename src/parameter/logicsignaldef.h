@@ -74,6 +74,7 @@ public:
     // is a QW115T (one joint less in two disabling ranges). The parameter
     // store registers it; null, the default, means no such robot.
     static void setMasterImage(const ParameterImage* image);
+    static const ParameterImage* masterImage() { return s_masterImage; }
 
     static SignalRangeDef inputSignals[];
     static SignalRangeDef internalSignals[];

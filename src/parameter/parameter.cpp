@@ -1,5 +1,7 @@
 #include "parameter/parameter.h"
 
+#include "parameter/logicsignaldef.h"
+
 #include "parameter/parameterlayout.h"
 #include "parameter/scenesection.h"
 
@@ -119,6 +121,8 @@ Parameter::~Parameter()
 {
     if (s_instance == this)
         s_instance = nullptr;
+    if (LogicSignalDef::masterImage() == &m_masterImage)
+        LogicSignalDef::setMasterImage(nullptr);
 }
 
 void Parameter::setMasterData(bool both)

@@ -90,6 +90,8 @@ private slots:
         QCOMPARE(lines.first(), QStringLiteral("Settings:"));
         QVERIFY(lines.contains(QStringLiteral("  LogFileBlockSize: \"\"")));
         QVERIFY(lines.contains(QStringLiteral("  Fps: \"true\"")));
+        // The user name doubles as the controller's password.
+        QVERIFY(lines.contains(QStringLiteral("  MirelUser: \"********\"")));
         const int connection = lines.indexOf(QStringLiteral("  FakeConnectionError: \"false\""));
         const int fileIo = lines.indexOf(QStringLiteral("  FakeFileIOError: \"\""));
         QVERIFY(connection > 0 && fileIo > connection);

@@ -173,8 +173,13 @@ void Setting::dump()
     qInfo().noquote() << "Settings:";
     QStringList keys = m_values.keys();
     std::sort(keys.begin(), keys.end());
-    for (const QString& key : qAsConst(keys))
-        qInfo().noquote() << QStringLiteral("  %1: \"%2\"").arg(key, m_values.value(key));
+    for (const QString& key : qAsConst(keys)) {
+        // The controller's password is the same text as its user name.
+        const QString value = key == QLatin1String("MirelUser") && !m_values.value(key).isEmpty()
+                                  ? QStringLiteral("********")
+                                  : m_values.value(key);
+        qInfo().noquote() << QStringLiteral("  %1: \"%2\"").arg(key, value);
+    }
 }
 
 QString Setting::fakeOBXReadError()
