@@ -1438,7 +1438,7 @@ The area monitoring settings have been disabled.</translation>
     </message>
     <message>
       <source>string19</source>
-      <translation>Specification</translation>
+      <translation>Configuration</translation>
     </message>
     <message>
       <source>string190</source>
@@ -1594,7 +1594,7 @@ The area monitoring settings have been disabled.</translation>
     </message>
     <message>
       <source>string32</source>
-      <translation>Tool ID Specification</translation>
+      <translation>Tool ID Configuration</translation>
     </message>
     <message>
       <source>string33</source>
