@@ -30,6 +30,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 QPointer<DataProvider> providerInstance;
@@ -103,12 +105,17 @@ private:
 
 } // namespace
 
-// Counts an operation busy for its whole run; the last one to end closes
-// the FTP connection, so none stays open between user operations.
+// One operation's run: it starts with a clear error record and counts busy
+// until it ends; the last one to end closes the FTP connection, so none
+// stays open between user operations.
 class DataProvider::BusyScope
 {
 public:
-    explicit BusyScope(DataProvider* provider) : m_provider(provider) { ++m_provider->m_busyCount; }
+    explicit BusyScope(DataProvider* provider) : m_provider(provider)
+    {
+        m_provider->m_error.clear();
+        ++m_provider->m_busyCount;
+    }
     ~BusyScope()
     {
         if (--m_provider->m_busyCount == 0 && m_provider->m_online)
@@ -194,7 +201,6 @@ bool DataProvider::createRemoteDirectories()
     if (m_onlineDecided)
         return m_online;
     m_onlineDecided = true;
-    m_error.clear();
     BusyScope busy(this);
     setFolders();
 
@@ -370,7 +376,6 @@ bool DataProvider::readUnitForUser(ParameterImage& image)
 
 bool DataProvider::readInitialSAFM(ParameterImage* image)
 {
-    m_error.clear();
     BusyScope busy(this);
     const QString fake = lowerSetting("FakeInitialReadRetryFail");
     // Read into a copy: the image takes both parts or nothing.
@@ -436,7 +441,6 @@ bool DataProvider::messageBox(const QString& title, const QString& text, QWidget
 
 bool DataProvider::readSAFM(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     bool ok = false;
     if (!m_online) {
@@ -475,7 +479,6 @@ QString DataProvider::reviewDifferences(const ParameterImage& other, const Param
 
 bool DataProvider::verifySAFM(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     bool ok = false;
     QString text;
@@ -497,7 +500,6 @@ bool DataProvider::verifySAFM(QWidget* parent)
 
 bool DataProvider::writeSAFM(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     QString text = tr("The safety parameters were written to Orbilux.");
     bool ok = false;
@@ -667,7 +669,6 @@ bool DataProvider::publishReport(QString* shownName)
 
 bool DataProvider::writeReport(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     QString name;
     bool ok;
@@ -739,7 +740,6 @@ int DataProvider::fileReadMode()
 
 bool DataProvider::readFile(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     Parameter* store = Parameter::instance();
     // The file merges into the present edit data; on failure nothing changes.
@@ -757,7 +757,6 @@ bool DataProvider::readFile(QWidget* parent)
 
 bool DataProvider::verifyFile(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     const ParameterImage& applied = Parameter::instance()->appliedImage();
     ParameterImage file = applied;
@@ -773,7 +772,6 @@ bool DataProvider::verifyFile(QWidget* parent)
 
 bool DataProvider::writeFile(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     int drive = IO::FileDialog::PcDisk;
     QString path;
@@ -798,7 +796,6 @@ bool DataProvider::writeFile(QWidget* parent)
 
 bool DataProvider::readRobotParam(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     Parameter* store = Parameter::instance();
     ParameterImage image = store->editImage();
@@ -809,16 +806,16 @@ bool DataProvider::readRobotParam(QWidget* parent)
         const FieldDef* typeName = ParameterLayout::findByNo(101); // RobotTypeName
         const bool otherRobot =
             typeName && image.text(*typeName) != store->editImage().text(*typeName);
+        // Another robot type brings another robot model, under a wait cursor.
+        std::optional<WaitCursor> wait;
         if (otherRobot) {
-            WaitCursor wait;
+            wait.emplace();
             emit robotModelUnloading();
-            store->editImage() = image;
-            store->setMasterData(true);
-            emit robotModelChanged();
-        } else {
-            store->editImage() = image;
-            store->setMasterData(true);
         }
+        store->editImage() = image;
+        store->setMasterData(true);
+        if (otherRobot)
+            emit robotModelChanged();
     }
     return finish(Operation::ReadRobotData, ok, parent,
                   tr("The robot data was read.\nFilename: %1").arg(name));
@@ -826,7 +823,6 @@ bool DataProvider::readRobotParam(QWidget* parent)
 
 bool DataProvider::setPass(QWidget* parent)
 {
-    m_error.clear();
     BusyScope busy(this);
     bool ok = false;
     if (!m_online) {

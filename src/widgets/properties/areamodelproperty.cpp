@@ -2,19 +2,8 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 23;
-} // namespace
-
-AreaModel::AreaModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent) {}
-
-void AreaModel::initialize()
+AreaModel::AreaModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 23, parent)
 {
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

@@ -11,8 +11,6 @@ class AreaModel : public PropertyWidget
 
 public:
     explicit AreaModel(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -11,8 +11,6 @@ class ArmSpeed : public PropertyWidget
 
 public:
     explicit ArmSpeed(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

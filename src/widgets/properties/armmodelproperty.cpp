@@ -2,19 +2,6 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 21;
-} // namespace
-
-ArmModel::ArmModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent) {}
-
-void ArmModel::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
-}
+ArmModel::ArmModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 21, parent) {}
 
 } // namespace Property

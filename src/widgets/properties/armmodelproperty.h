@@ -11,8 +11,6 @@ class ArmModel : public PropertyWidget
 
 public:
     explicit ArmModel(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

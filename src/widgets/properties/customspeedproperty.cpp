@@ -2,21 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 29;
-} // namespace
-
-CustomSpeed::CustomSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent)
+CustomSpeed::CustomSpeed(Parameter* parameter, QWidget* parent)
+    : PropertyWidget(parameter, 29, parent)
 {
-}
-
-void CustomSpeed::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

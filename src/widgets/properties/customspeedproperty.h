@@ -11,8 +11,6 @@ class CustomSpeed : public PropertyWidget
 
 public:
     explicit CustomSpeed(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

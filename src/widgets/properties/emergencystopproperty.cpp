@@ -2,22 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 34;
-} // namespace
-
 EmergencyStop::EmergencyStop(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, parent)
+    : PropertyWidget(parameter, 34, parent)
 {
-}
-
-void EmergencyStop::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

@@ -11,8 +11,6 @@ class EmergencyStop : public PropertyWidget
 
 public:
     explicit EmergencyStop(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -2,19 +2,6 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 25;
-} // namespace
-
-Joint::Joint(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent) {}
-
-void Joint::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
-}
+Joint::Joint(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 25, parent) {}
 
 } // namespace Property

@@ -11,8 +11,6 @@ class Joint : public PropertyWidget
 
 public:
     explicit Joint(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -2,19 +2,8 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 28;
-} // namespace
-
-ModeSpeed::ModeSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent) {}
-
-void ModeSpeed::initialize()
+ModeSpeed::ModeSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 28, parent)
 {
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

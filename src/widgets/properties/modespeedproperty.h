@@ -11,8 +11,6 @@ class ModeSpeed : public PropertyWidget
 
 public:
     explicit ModeSpeed(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -14,11 +14,20 @@ const char* const sectionTitleStyle = "\nQLabel {\n\tfont:bold;\n\tbackground: #
                                       "2px 2px 2px;\n}\n";
 } // namespace
 
-PropertyWidget::PropertyWidget(Parameter* parameter, QWidget* parent)
-    : QWidget(parent), m_parameter(parameter), m_layout(new QVBoxLayout(this))
+PropertyWidget::PropertyWidget(Parameter* parameter, int scene, QWidget* parent)
+    : QWidget(parent), m_parameter(parameter), m_scene(scene), m_layout(new QVBoxLayout(this))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
+}
+
+void PropertyWidget::initialize()
+{
+    addSceneHeading(m_scene);
+    addButtons();
+    setApplyEnabled(false);
+    setCancelEnabled(false);
+    initialized = true;
 }
 
 void PropertyWidget::setApplyEnabled(bool enabled)

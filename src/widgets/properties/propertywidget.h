@@ -16,10 +16,12 @@ class PropertyWidget : public QWidget
     Q_OBJECT
 
 public:
-    PropertyWidget(Parameter* parameter, QWidget* parent = nullptr);
+    // scene: the page the panel stands for, named in its heading.
+    explicit PropertyWidget(Parameter* parameter, int scene = 0, QWidget* parent = nullptr);
 
-    // Builds the panel's editors, sections, buttons and connections.
-    virtual void initialize() = 0;
+    // Builds the panel's editors, sections, buttons and connections once;
+    // by default the heading and an Apply/Cancel bar with nothing to apply.
+    virtual void initialize();
     // Refreshes the editors and their edit states from the edit image.
     virtual void updateUI() {}
     // Whether the panel may be left; a panel with unapplied edits asks the
@@ -39,6 +41,7 @@ protected:
     void addButtons();
 
     Parameter* m_parameter = nullptr;
+    int m_scene = 0;
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_buttonBar = nullptr;
     ButtonPrimary* m_applyButton = nullptr;

@@ -11,8 +11,6 @@ class ProtectiveStopSafetyFence : public PropertyWidget
 
 public:
     explicit ProtectiveStopSafetyFence(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -2,23 +2,10 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 33;
-} // namespace
-
 ProtectiveStopUserProtectiveStop::ProtectiveStopUserProtectiveStop(Parameter* parameter,
                                                                    QWidget* parent)
-    : PropertyWidget(parameter, parent)
+    : PropertyWidget(parameter, 33, parent)
 {
-}
-
-void ProtectiveStopUserProtectiveStop::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

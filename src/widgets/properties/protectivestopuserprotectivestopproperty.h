@@ -11,8 +11,6 @@ class ProtectiveStopUserProtectiveStop : public PropertyWidget
 
 public:
     explicit ProtectiveStopUserProtectiveStop(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

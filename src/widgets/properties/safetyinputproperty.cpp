@@ -2,21 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 35;
-} // namespace
-
-SafetyInput::SafetyInput(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent)
+SafetyInput::SafetyInput(Parameter* parameter, QWidget* parent)
+    : PropertyWidget(parameter, 35, parent)
 {
-}
-
-void SafetyInput::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

@@ -11,8 +11,6 @@ class SafetyInput : public PropertyWidget
 
 public:
     explicit SafetyInput(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

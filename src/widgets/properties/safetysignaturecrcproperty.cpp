@@ -2,22 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 18;
-} // namespace
-
 SafetySignatureCRC::SafetySignatureCRC(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, parent)
+    : PropertyWidget(parameter, 18, parent)
 {
-}
-
-void SafetySignatureCRC::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

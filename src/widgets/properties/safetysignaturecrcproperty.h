@@ -11,8 +11,6 @@ class SafetySignatureCRC : public PropertyWidget
 
 public:
     explicit SafetySignatureCRC(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

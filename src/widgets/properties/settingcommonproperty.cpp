@@ -2,22 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 20;
-} // namespace
-
 SettingCommon::SettingCommon(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, parent)
+    : PropertyWidget(parameter, 20, parent)
 {
-}
-
-void SettingCommon::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

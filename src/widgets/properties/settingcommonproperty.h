@@ -11,8 +11,6 @@ class SettingCommon : public PropertyWidget
 
 public:
     explicit SettingCommon(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -11,8 +11,6 @@ class StopDistanceEstimation : public PropertyWidget
 
 public:
     explicit StopDistanceEstimation(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

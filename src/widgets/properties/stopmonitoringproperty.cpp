@@ -2,22 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 31;
-} // namespace
-
 StopMonitoring::StopMonitoring(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, parent)
+    : PropertyWidget(parameter, 31, parent)
 {
-}
-
-void StopMonitoring::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

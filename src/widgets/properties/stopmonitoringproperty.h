@@ -11,8 +11,6 @@ class StopMonitoring : public PropertyWidget
 
 public:
     explicit StopMonitoring(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

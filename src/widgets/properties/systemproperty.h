@@ -11,8 +11,6 @@ class System : public PropertyWidget
 
 public:
     explicit System(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -2,19 +2,8 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 22;
-} // namespace
-
-ToolModel::ToolModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent) {}
-
-void ToolModel::initialize()
+ToolModel::ToolModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 22, parent)
 {
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

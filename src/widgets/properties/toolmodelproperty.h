@@ -11,8 +11,6 @@ class ToolModel : public PropertyWidget
 
 public:
     explicit ToolModel(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

@@ -2,22 +2,9 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 30;
-} // namespace
-
 ToolOrientation::ToolOrientation(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, parent)
+    : PropertyWidget(parameter, 30, parent)
 {
-}
-
-void ToolOrientation::initialize()
-{
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

@@ -11,8 +11,6 @@ class ToolOrientation : public PropertyWidget
 
 public:
     explicit ToolOrientation(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property

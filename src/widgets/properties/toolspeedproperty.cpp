@@ -2,19 +2,8 @@
 
 namespace Property {
 
-namespace {
-constexpr int scene = 27;
-} // namespace
-
-ToolSpeed::ToolSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, parent) {}
-
-void ToolSpeed::initialize()
+ToolSpeed::ToolSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 27, parent)
 {
-    addSceneHeading(scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
 }
 
 } // namespace Property

@@ -11,8 +11,6 @@ class ToolSpeed : public PropertyWidget
 
 public:
     explicit ToolSpeed(Parameter* parameter, QWidget* parent = nullptr);
-
-    void initialize() override;
 };
 
 } // namespace Property
