@@ -32,32 +32,28 @@ const FieldDef& field(const char* name)
     return *def;
 }
 
-void i16(ParameterImage& image, const char* name, int column, int value, int row = 0)
+void require(bool stored, const char* name)
 {
-    const FieldDef& def = field(name);
-    if (!image.setI16(def, row, column, qint16(value)) &&
-        !image.setU16(def, row, column, quint16(value))) {
+    if (!stored) {
         std::fprintf(stderr, "cannot set %s\n", name);
         std::exit(2);
     }
+}
+
+// The signed setters also serve the unsigned fields of their width.
+void i16(ParameterImage& image, const char* name, int column, int value, int row = 0)
+{
+    require(image.setI16(field(name), row, column, qint16(value)), name);
 }
 
 void i32(ParameterImage& image, const char* name, int column, qint64 value, int row = 0)
 {
-    const FieldDef& def = field(name);
-    if (!image.setI32(def, row, column, qint32(value)) &&
-        !image.setU32(def, row, column, quint32(value))) {
-        std::fprintf(stderr, "cannot set %s\n", name);
-        std::exit(2);
-    }
+    require(image.setI32(field(name), row, column, qint32(value)), name);
 }
 
 void f32(ParameterImage& image, const char* name, int column, float value, int row = 0)
 {
-    if (!image.setF32(field(name), row, column, value)) {
-        std::fprintf(stderr, "cannot set %s\n", name);
-        std::exit(2);
-    }
+    require(image.setF32(field(name), row, column, value), name);
 }
 
 // Denavit-Hartenberg rows of the arm. Row 1 is the robot base; the joints

@@ -27,15 +27,6 @@ namespace {
 const char* const translationContext = "FunctionMenuWidget";
 const char* const pageTreePath = ":/resources/json/scene.json";
 
-constexpr int homeScene = 0;
-constexpr int systemScene = 1;
-constexpr int monitoringScene = 2;
-constexpr int outputSafetyReportScene = 19;
-constexpr int toolModelScene = 22;
-constexpr int stopDistanceEstimationScene = 24;
-constexpr int logicalOperationScene = 36;
-constexpr int sceneCount = 37;
-
 const char* const menuStyleSheet =
     "QTreeWidget { background: #424242; color: white; border: none; }"
     "QTreeWidget::item:disabled { color: #707070; }"
@@ -105,9 +96,8 @@ void FunctionMenuWidget::buildTree()
     QFile file(QString::fromLatin1(pageTreePath));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qCritical().noquote() << "FunctionMenuWidget::buildTree" << pageTreePath << "NG";
-    const QString text = QString::fromUtf8(file.readAll());
     const QJsonArray nodes =
-        QJsonDocument::fromJson(text.toUtf8()).object().value(QLatin1String("node")).toArray();
+        QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("node")).toArray();
 
     m_menuItems.clear();
     m_menuItems.append(nullptr);
@@ -116,21 +106,20 @@ void FunctionMenuWidget::buildTree()
         auto* item = new QTreeWidgetItem(
             QStringList(nodeText(node.value(QLatin1String("nodeName")).toString())));
         m_tree->addTopLevelItem(item);
-        const QJsonArray children = node.value(QLatin1String("childNodes")).toArray();
-        if (!children.isEmpty())
-            addChildren(item, children);
+        addChildren(item, node.value(QLatin1String("childNodes")).toArray());
     }
-    if (m_menuItems.size() != sceneCount)
+    if (m_menuItems.size() != Scene::SceneSignals::sceneCount)
         qWarning().noquote() << "FunctionMenuWidget::buildTree" << m_menuItems.size()
-                             << "numbered items, expected" << sceneCount << "NG";
+                             << "numbered items, expected" << Scene::SceneSignals::sceneCount
+                             << "NG";
 
     qInfo().noquote() << "IsOnline:" << isOnline;
-    setItemDisabled(outputSafetyReportScene, !isOnline);
+    setItemDisabled(Scene::OutputSafetyReportScene, !isOnline);
     qInfo().noquote() << "isVSFtoAFM" << isVSFtoAFM;
-    setItemDisabled(toolModelScene, isVSFtoAFM);
+    setItemDisabled(Scene::ToolModelScene, isVSFtoAFM);
     // Stop distance estimation is not offered.
-    setItemDisabled(stopDistanceEstimationScene, true);
-    if (QTreeWidgetItem* item = menuItem(stopDistanceEstimationScene))
+    setItemDisabled(Scene::StopDistanceEstimationScene, true);
+    if (QTreeWidgetItem* item = menuItem(Scene::StopDistanceEstimationScene))
         item->setHidden(true);
 
     connect(m_tree, &QTreeWidget::itemClicked, this, &FunctionMenuWidget::menuClicked);
@@ -173,7 +162,7 @@ void FunctionMenuWidget::setItemDisabled(int scene, bool disable)
     item->setExpanded(false);
     if (m_sceneManager && m_sceneManager->currentScene() == scene) {
         m_tree->setCurrentItem(item->parent());
-        m_sceneManager->loadScene(homeScene);
+        m_sceneManager->loadScene(Scene::HomeScene);
     }
 }
 
@@ -188,7 +177,7 @@ PropertyWidget* FunctionMenuWidget::propertyWidget(int scene) const
 
 bool FunctionMenuWidget::mayLeave(int scene) const
 {
-    if (scene != logicalOperationScene) {
+    if (scene != Scene::LogicalOperationScene) {
         PropertyWidget* panel = propertyWidget(scene);
         return !panel || panel->requestClose();
     }
@@ -207,14 +196,14 @@ void FunctionMenuWidget::menuClicked(QTreeWidgetItem* item, int)
         return;
 
     const int index = m_menuItems.indexOf(item);
-    if (index == outputSafetyReportScene) {
+    if (index == Scene::OutputSafetyReportScene) {
         if (DataProvider* provider = DataProvider::instance())
             provider->writeReport(this);
         return;
     }
 
     // The monitoring dialog opens over the current panel, which stays.
-    if (index != monitoringScene) {
+    if (index != Scene::MonitoringScene) {
         const int current = m_sceneManager->currentScene();
         if (!mayLeave(current)) {
             m_sceneManager->loadScene(current);
@@ -222,7 +211,7 @@ void FunctionMenuWidget::menuClicked(QTreeWidgetItem* item, int)
             return;
         }
         if (index < 0) {
-            m_sceneManager->loadScene(homeScene);
+            m_sceneManager->loadScene(Scene::HomeScene);
             return;
         }
     }
@@ -234,9 +223,9 @@ void FunctionMenuWidget::loadedScene(int scene)
     Window* window = Window::instance();
     QWidget* monitoringDialog = window ? window->monitoringDialog : nullptr;
     QWidget* logicalOpDialog = window ? window->logicalOpDialog : nullptr;
-    if (scene != monitoringScene)
+    if (scene != Scene::MonitoringScene)
         hideUnlessHidden(monitoringDialog);
-    if (scene != logicalOperationScene)
+    if (scene != Scene::LogicalOperationScene)
         hideUnlessHidden(logicalOpDialog);
 
     m_tree->setCurrentItem(menuItem(scene));
@@ -247,7 +236,7 @@ void FunctionMenuWidget::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!s_firstShow)
         return;
-    if (QTreeWidgetItem* item = menuItem(systemScene)) {
+    if (QTreeWidgetItem* item = menuItem(Scene::SystemScene)) {
         expandItemAncestors(item);
         m_tree->setCurrentItem(item);
         emit m_tree->itemClicked(item, 0);

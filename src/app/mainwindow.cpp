@@ -10,7 +10,6 @@
 #include "io/dataprovider.h"
 #include "monitoring/monitoringdialog.h"
 #include "parameter/parameter.h"
-#include "parameter/parameterlayout.h"
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
 #include "widgets/properties/allproperties.h"
@@ -33,7 +32,7 @@
 #include <QWindow>
 #include <QtDebug>
 
-#include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -57,8 +56,7 @@ QMainWindow > QWidget {
 
 void startupStep(const QString& text)
 {
-    if (StartupWindow* window = StartupWindow::instance())
-        window->updateProgress(text);
+    StartupWindow::instance()->updateProgress(text);
 }
 
 } // namespace
@@ -95,25 +93,30 @@ MainWindow* MainWindow::instance()
 void MainWindow::createPropertyWidgets()
 {
     Parameter* store = Parameter::instance();
-    m_propertyWidgets.fill(nullptr, SceneCount);
-    m_propertyWidgets[1] = new Property::System(store);
-    m_propertyWidgets[18] = new Property::SafetySignatureCRC(store);
-    m_propertyWidgets[20] = new Property::SettingCommon(store);
-    m_propertyWidgets[22] = new Property::ToolModel(store);
-    m_propertyWidgets[21] = new Property::ArmModel(store);
-    m_propertyWidgets[23] = new Property::AreaModel(store);
-    m_propertyWidgets[24] = new Property::StopDistanceEstimation(store);
-    m_propertyWidgets[25] = new Property::Joint(store);
-    m_propertyWidgets[26] = new Property::ArmSpeed(store);
-    m_propertyWidgets[27] = new Property::ToolSpeed(store);
-    m_propertyWidgets[28] = new Property::ModeSpeed(store);
-    m_propertyWidgets[29] = new Property::CustomSpeed(store);
-    m_propertyWidgets[30] = new Property::ToolOrientation(store);
-    m_propertyWidgets[31] = new Property::StopMonitoring(store);
-    m_propertyWidgets[32] = new Property::ProtectiveStopSafetyFence(store);
-    m_propertyWidgets[33] = new Property::ProtectiveStopUserProtectiveStop(store);
-    m_propertyWidgets[34] = new Property::EmergencyStop(store);
-    m_propertyWidgets[35] = new Property::SafetyInput(store);
+    // Each panel knows its scene, so the table cannot put one in a wrong slot.
+    const std::initializer_list<PropertyWidget*> panels = {
+        new Property::System(store),
+        new Property::SafetySignatureCRC(store),
+        new Property::SettingCommon(store),
+        new Property::ToolModel(store),
+        new Property::ArmModel(store),
+        new Property::AreaModel(store),
+        new Property::StopDistanceEstimation(store),
+        new Property::Joint(store),
+        new Property::ArmSpeed(store),
+        new Property::ToolSpeed(store),
+        new Property::ModeSpeed(store),
+        new Property::CustomSpeed(store),
+        new Property::ToolOrientation(store),
+        new Property::StopMonitoring(store),
+        new Property::ProtectiveStopSafetyFence(store),
+        new Property::ProtectiveStopUserProtectiveStop(store),
+        new Property::EmergencyStop(store),
+        new Property::SafetyInput(store),
+    };
+    m_propertyWidgets.fill(nullptr, Scene::SceneSignals::sceneCount);
+    for (PropertyWidget* panel : panels)
+        m_propertyWidgets[panel->scene()] = panel;
 }
 
 void MainWindow::setupLayout()
@@ -215,10 +218,8 @@ void MainWindow::updateCostBar()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    Parameter* store = Parameter::instance();
-    const bool unchanged = std::memcmp(store->masterImage().data(), store->appliedImage().data(),
-                                       ParameterLayout::DataAreaEnd) == 0;
-    if (unchanged) {
+    const Parameter* store = Parameter::instance();
+    if (store->masterImage().areasEqual(store->appliedImage())) {
         QApplication::closeAllWindows();
         return;
     }
@@ -257,9 +258,8 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     qInfo().noquote() << "MainWindow::showEvent";
     // The desktop window manager attribute of the original platform has no
-    // counterpart here; the native window still exists for the screen signal.
-    nativeWindowId(this);
-    screenChanged(m_nativeWindow ? m_nativeWindow->screen() : nullptr);
+    // counterpart here; screenChanged makes sure the native window exists.
+    screenChanged();
     QMainWindow::showEvent(event);
 }
 

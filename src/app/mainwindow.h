@@ -25,8 +25,6 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int SceneCount = 37;
-
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 

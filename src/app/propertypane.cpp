@@ -20,9 +20,6 @@
 
 namespace {
 
-constexpr int areaModelScene = 23;
-constexpr int lastScene = 36;
-
 constexpr double onlineBaseWidth = 477.0;
 constexpr double offlineBaseWidth = 417.0;
 constexpr double referenceDpi = 96.0;
@@ -70,7 +67,7 @@ PropertyPane::PropertyPane(QWidget* parent, const QVector<PropertyWidget*>* prop
     m_pageStack->show();
 
     Scene::SceneManager* scenes = Scene::SceneManager::instance();
-    for (int n = 1; n <= lastScene; ++n) {
+    for (int n = Scene::SystemScene; n < Scene::SceneSignals::sceneCount; ++n) {
         PropertyWidget* panel = m_propertyWidgets.value(n, nullptr);
         if (!panel)
             continue;
@@ -141,8 +138,8 @@ void PropertyPane::showPage(int index, int scene)
         m_pageStack->setFixedSize(m_pageStack->sizeHint().width(), page->sizeHint().height());
     }
 
-    if (scene == areaModelScene && Parameter::instance()->checkAreaModelCost(true, this)) {
-        if (PropertyWidget* panel = m_propertyWidgets.value(areaModelScene, nullptr))
+    if (scene == Scene::AreaModelScene && Parameter::instance()->checkAreaModelCost(true, this)) {
+        if (PropertyWidget* panel = m_propertyWidgets.value(Scene::AreaModelScene, nullptr))
             panel->updateUI();
     }
 }

@@ -22,16 +22,10 @@
 
 namespace {
 
-void processEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
+// The progress step also repaints (user input excluded).
 void startupStep(const QString& text)
 {
-    if (StartupWindow* window = StartupWindow::instance())
-        window->updateProgress(text);
-    processEvents();
+    StartupWindow::instance()->updateProgress(text);
 }
 
 bool containsWord(const QString& reply, const char* word)
@@ -51,10 +45,7 @@ const char* boolText(bool value)
 void connectCostNotice(Parameter* store)
 {
     store->setCostOverNotice([](QWidget* parent, const QString& title, const QString& text) {
-        MsgBox box(QMessageBox::Ok, parent);
-        box.setIcon(QMessageBox::Warning);
-        box.setWindowTitle(title);
-        box.setText(text);
+        MsgBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
         box.exec();
     });
 }
@@ -76,8 +67,8 @@ bool InitializeSAFM(QObject* parent)
     DataProvider* provider = DataProvider::create(parent);
 
     Setting* setting = Setting::instance();
-    const bool connectFault = setting->isTrue(QStringLiteral("FakeInitialConnectionError"));
-    const bool readFault = setting->isTrue(QStringLiteral("FakeInitialReadError"));
+    const bool connectFault = Setting::isFakeInitialConnectionError();
+    const bool readFault = Setting::isFakeInitialReadError();
     qInfo().noquote() << QStringLiteral("FakeError[%1 Connect:%2 Read:%3]")
                              .arg(QLatin1String(boolText(connectFault || readFault)),
                                   QLatin1String(boolText(connectFault)),
@@ -142,7 +133,7 @@ int runApplication(int argc, char* argv[])
 
     StartupWindow* startup = StartupWindow::instance();
     startup->showMessage(QString());
-    processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     if (!InitializeSAFM()) {
         delete StartupWindow::instance();

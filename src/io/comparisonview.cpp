@@ -1,6 +1,7 @@
 #include "io/comparisonview.h"
 
 #include "app/core/interfaceutilities.h"
+#include "io/okcancelrow.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterimage.h"
 
@@ -97,26 +98,21 @@ ComparisonView::ComparisonView(const ParameterImage& left, const ParameterImage&
     }
     layout->addWidget(m_table);
 
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
     if (mode == Confirm) {
-        auto* ok = new QPushButton(tr("OK"), this);
-        auto* cancel = new QPushButton(tr("Cancel"), this);
+        QPushButton* cancel = addOkCancelRow(this, layout).cancel;
         // Writing needs a deliberate choice: Cancel has the focus first.
         cancel->setDefault(true);
-        buttonRow->addWidget(ok);
-        buttonRow->addWidget(cancel);
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
         cancel->setFocus();
     } else {
+        auto* buttonRow = new QHBoxLayout;
+        buttonRow->addStretch();
         auto* close = new QPushButton(tr("Close"), this);
         close->setDefault(true);
         buttonRow->addWidget(close);
         connect(close, &QPushButton::clicked, this, &QDialog::accept);
         close->setFocus();
+        layout->addLayout(buttonRow);
     }
-    layout->addLayout(buttonRow);
 
     auto* returnKey = new QShortcut(QKeySequence(Qt::Key_Return), this);
     connect(returnKey, &QShortcut::activated, this, [] { clickFocusedButton(); });
@@ -140,6 +136,7 @@ QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& l
         const int bytes = cellBytes(record);
         if (bytes <= 0)
             continue;
+        QString name; // made on the record's first difference
         for (int group = 1; group <= record.groupCount; ++group) {
             for (int element = 1; element <= record.elementCount; ++element) {
                 const quint32 offset = record.valueOffset(group, element);
@@ -149,7 +146,9 @@ QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& l
                     continue;
                 Row row;
                 row.no = record.no;
-                row.name = db->displayName(record);
+                if (name.isEmpty())
+                    name = db->displayName(record);
+                row.name = name;
                 const QString where = qualifier(record, group, element);
                 if (!where.isEmpty())
                     row.name += QStringLiteral(" (") + where + QLatin1Char(')');

@@ -13,6 +13,7 @@
 #include "io/mireltransport.h"
 #include "io/monitorcommandmask.h"
 #include "io/passworddialog.h"
+#include "io/waitwithoutinput.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterimage.h"
 #include "parameter/parameterlayout.h"
@@ -28,7 +29,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <optional>
 
@@ -69,13 +69,6 @@ QString timeStampedName(const QString& prefix)
 QString systemText(unsigned messageId)
 {
     return systemErrorText(messageId, LanguageSetting::winLangId());
-}
-
-void waitWithoutInput(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 // The wait cursor over one stretch of work without dialogs.
@@ -269,7 +262,7 @@ bool DataProvider::runCommand(const QString& command, QString* reply, int timeou
         qWarning().noquote()
             << name << shown << text
             << QStringLiteral("Retry %1 after %2ms wait").arg(attempt + 1).arg(waitMs);
-        waitWithoutInput(waitMs);
+        IO::waitWithoutInput(waitMs);
     }
     if (reply)
         *reply = text;

@@ -109,7 +109,7 @@ FileDialog::FileDialog(Type type, bool online, const QString& localFolder,
     m_drive = !online ? PcDisk : type == OpenRobotData ? Orbilux : CFast;
     if (m_driveRadios[m_drive])
         m_driveRadios[m_drive]->setChecked(true);
-    m_folder = m_drive == CFast ? m_remoteFolder : m_drive == PcDisk ? m_localFolder : QString();
+    m_folder = folderOf(m_drive);
 }
 
 int FileDialog::exec()
@@ -145,11 +145,16 @@ bool FileDialog::selectDrive(Drive drive)
     m_drive = drive;
     if (m_driveRadios[drive])
         m_driveRadios[drive]->setChecked(true);
-    m_folder = drive == CFast ? m_remoteFolder : drive == PcDisk ? m_localFolder : QString();
+    m_folder = folderOf(drive);
     if (mode() == OpenMode)
         m_nameEdit->clear();
     fill();
     return true;
+}
+
+QString FileDialog::folderOf(Drive drive) const
+{
+    return drive == CFast ? m_remoteFolder : drive == PcDisk ? m_localFolder : QString();
 }
 
 bool FileDialog::setLocalFolder(const QString& folder)
@@ -193,14 +198,16 @@ void FileDialog::fill()
 {
     m_tree->clear();
     m_files.clear();
+    // One icon for every folder row: each QIcon made from the path reads the file.
+    const QIcon folderIcon(folderIconPath);
     auto* top = new QTreeWidgetItem(m_tree, {driveLabels[m_drive]});
-    top->setIcon(0, QIcon(folderIconPath));
+    top->setIcon(0, folderIcon);
     top->setFlags(Qt::ItemIsEnabled);
     m_folderLabel->setText(m_drive == Orbilux ? tr("The robot data is read from Orbilux.")
                                               : m_folder);
     m_nameEdit->setEnabled(m_drive != Orbilux);
     if (m_drive == PcDisk)
-        fillLocal(top);
+        fillLocal(top, folderIcon);
     else if (m_drive == CFast && !fillRemote(top)) {
         m_listingFailed = true;
         // The caller reports the failure; nothing here can be chosen.
@@ -211,12 +218,12 @@ void FileDialog::fill()
     updateButtons();
 }
 
-void FileDialog::fillLocal(QTreeWidgetItem* top)
+void FileDialog::fillLocal(QTreeWidgetItem* top, const QIcon& folderIcon)
 {
     const QDir dir(m_folder);
     if (!dir.isRoot() && dir.exists()) {
         auto* up = new QTreeWidgetItem(top, {QStringLiteral("..")});
-        up->setIcon(0, QIcon(folderIconPath));
+        up->setIcon(0, folderIcon);
         up->setData(0, kindRole, UpItem);
         up->setData(0, pathRole, QFileInfo(m_folder).dir().absolutePath());
     }
@@ -224,7 +231,7 @@ void FileDialog::fillLocal(QTreeWidgetItem* top)
         dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : folders) {
         auto* item = new QTreeWidgetItem(top, {info.fileName()});
-        item->setIcon(0, QIcon(folderIconPath));
+        item->setIcon(0, folderIcon);
         item->setData(0, kindRole, FolderItem);
         item->setData(0, pathRole, info.absoluteFilePath());
     }

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -92,8 +93,10 @@ public:
     static void setAutoAnswer(AutoAnswer answer);
 
 private:
+    // Where a drive's listing starts; empty for the unit.
+    QString folderOf(Drive drive) const;
     void fill();
-    void fillLocal(QTreeWidgetItem* top);
+    void fillLocal(QTreeWidgetItem* top, const QIcon& folderIcon);
     bool fillRemote(QTreeWidgetItem* top);
     void itemClicked(QTreeWidgetItem* item);
     void itemActivated(QTreeWidgetItem* item);

@@ -2,10 +2,10 @@
 
 #include "app/core/interfaceutilities.h"
 #include "io/settingnumber.h"
+#include "io/waitwithoutinput.h"
 
 #include <QDebug>
 #include <QEventLoop>
-#include <QTimer>
 
 namespace {
 // Completion of one queued job, shared between the worker and the waiting
@@ -70,13 +70,6 @@ IO::FtpResult FtpClient::runOnWorker(const Command& command)
     return job->result;
 }
 
-void FtpClient::waitWithoutInput(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
 bool FtpClient::run(const QString& method, const QString& arguments, const Command& command)
 {
     const QString name = QStringLiteral("FtpClient::") + method;
@@ -94,7 +87,7 @@ bool FtpClient::run(const QString& method, const QString& arguments, const Comma
         qWarning().noquote()
             << name << arguments << result.errorText
             << QStringLiteral("Retry %1 after %2ms wait").arg(m_lastRetryCount).arg(m_retryWaitMs);
-        waitWithoutInput(m_retryWaitMs);
+        IO::waitWithoutInput(m_retryWaitMs);
         result = runOnWorker(command);
     }
     m_lastResult = result;

@@ -59,7 +59,6 @@ private:
     using Command = std::function<IO::FtpResult(IO::FtpSession&)>;
     bool run(const QString& method, const QString& arguments, const Command& command);
     IO::FtpResult runOnWorker(const Command& command);
-    void waitWithoutInput(int milliseconds);
 
     QThread m_thread;
     QObject m_worker; // lives in m_thread; runs the queued jobs

@@ -3,7 +3,6 @@
 #include "io/okcancelrow.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>

@@ -5,10 +5,7 @@
 #include "parameter/encoder.h"
 #include "parameter/parameterlayout.h"
 
-#include <QByteArray>
 #include <QtDebug>
-
-#include <cstring>
 
 namespace {
 
@@ -26,19 +23,6 @@ bool isAreaSetField(const FieldDef& field)
 QString quoted(const QString& text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// Longest prefix of at most maxBytes that does not end inside a character.
-int utf8Boundary(const QByteArray& utf8, int maxBytes)
-{
-    if (utf8.size() <= maxBytes)
-        return utf8.size();
-    int length = maxBytes;
-    // A continuation byte (10xxxxxx) right after the cut belongs to the
-    // character the cut would split; leave that character out.
-    while (length > 0 && (uchar(utf8.at(length)) & 0xC0) == 0x80)
-        --length;
-    return length;
 }
 
 } // namespace
@@ -126,16 +110,9 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
         // Not a number gives 0; out of range is what the toolkit makes of it.
         image.setF32At(offset, text.toFloat());
         break;
-    case ValueType::Text: {
-        if (offset > ParameterImage::Size - ParameterLayout::TextSize)
-            return;
-        const QByteArray utf8 = text.toUtf8();
-        const int length = utf8Boundary(utf8, ParameterLayout::TextMaxLength);
-        unsigned char* target = image.data() + offset;
-        std::memset(target, 0, ParameterLayout::TextSize);
-        std::memcpy(target, utf8.constData(), size_t(length));
+    case ValueType::Text:
+        image.setTextAt(offset, text);
         break;
-    }
     }
 }
 

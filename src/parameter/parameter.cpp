@@ -112,9 +112,7 @@ Parameter::Parameter(QObject* parent) : QObject(parent)
     // A store made without instance() still needs the names for its tables.
     if (deviceNames.size() != DeviceNameCount || jointLabels.size() != JointCount)
         rebuildNameLists();
-    setModelVisibility(0, 0, 0);
-    setArmToolModelFlags(0, 0);
-    std::memset(m_toolOrientationFlags, 0, sizeof m_toolOrientationFlags);
+    clearDisplayFlags();
 }
 
 Parameter::~Parameter()
@@ -387,33 +385,25 @@ void Parameter::showAllValidArmToolAreaModels(bool allVisible, qint8 toolNo)
                       << "allVisible" << allVisible << "toolNo" << int(toolNo) << "m_allVisible"
                       << m_allVisible;
     if (allVisible) {
-        if (!m_allVisible) {
+        if (!m_allVisible)
             markValidArmAndAreaModels(true);
-        } else if (toolNo != m_shownToolNo) {
-            std::memset(m_toolModelFlags, 0, sizeof m_toolModelFlags);
-            m_shownToolNo = -1;
-        }
+        else if (toolNo != m_shownToolNo)
+            markValidToolModels(false, -1);
         if (toolNo >= 0)
             markValidToolModels(true, toolNo);
     } else if (m_allVisible) {
-        markValidArmAndAreaModels(false);
-        std::memset(m_toolModelFlags, 0, sizeof m_toolModelFlags);
+        clearDisplayFlags();
         m_shownToolNo = -1;
-        setArmToolModelFlags(0, 0);
-        std::memset(m_toolOrientationFlags, 0, sizeof m_toolOrientationFlags);
     }
     m_allVisible = allVisible;
 }
 
 void Parameter::setAllVisible(bool on)
 {
-    if (on && !m_allOrientationsVisible) {
+    if (on && !m_allOrientationsVisible)
         markValidToolOrientations(true);
-    } else if (!on && m_allOrientationsVisible) {
-        std::memset(m_toolOrientationFlags, 0, sizeof m_toolOrientationFlags);
-        setModelVisibility(0, 0, 0);
-        setArmToolModelFlags(0, 0);
-    }
+    else if (!on && m_allOrientationsVisible)
+        clearDisplayFlags();
     m_allOrientationsVisible = on;
 }
 

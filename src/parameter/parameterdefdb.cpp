@@ -1,15 +1,13 @@
 #include "parameterdefdb.h"
 
 #include "app/core/startupstate.h"
+#include "parameter/parameterlayout.h"
 #include "parameterdeftable.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 
 namespace {
-
-constexpr quint16 ToolModelFirstNo = 3128;
-constexpr quint16 ToolModelLastNo = 3142;
 
 // Lookups tend to repeat one number (a parameter's values are shown one after
 // the other), so the last hit is kept.
@@ -36,7 +34,8 @@ ParameterDefDB::ParameterDefDB() : QObject(nullptr)
             record.elementStride = quint16(record.valueSize() * record.valueCount);
         if (record.groupStride == 0)
             record.groupStride = quint16(record.elementStride * record.elementCount);
-        if (isVSFtoAFM && record.no >= ToolModelFirstNo && record.no <= ToolModelLastNo)
+        if (isVSFtoAFM && record.no >= ParameterLayout::ToolModelFirstNo &&
+            record.no <= ParameterLayout::ToolModelLastNo)
             record.access = 'R';
     }
     buildTree();

@@ -290,7 +290,6 @@ int Parser::makeFile(const QString& path, const QString& text)
 ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
 {
     ParseResult result;
-    result.errorKind = ParseResult::NotOpened;
     bool readable = false;
     bool refused = false;
 

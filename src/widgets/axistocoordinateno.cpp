@@ -16,7 +16,6 @@
 namespace {
 
 constexpr quint32 coordinateSystemCount = 50;
-constexpr int jointCount = 18;
 
 // The dialog is light on the dark application: plain white lists.
 const char* const comboBoxStyleSheet = "background:white; color:black;";
@@ -123,7 +122,7 @@ void AxisToCoordinateNo::updateCoordinateList()
 
     if (m_axisComboBox->currentIndex() > 0) {
         const int joint = int(numberOf(m_axisComboBox->currentText()));
-        if (joint >= 1 && joint <= jointCount) {
+        if (joint >= 1 && joint <= Parameter::JointCount) {
             const QVector<quint16> systems =
                 Parameter::coordinateSystemsOfJoint(Parameter::instance()->editImage(), joint);
             for (quint16 n : systems)

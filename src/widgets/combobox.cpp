@@ -4,8 +4,6 @@
 #include "editstate.h"
 #include "widgetstylesheets.h"
 
-#include <QIcon>
-
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     setStyleSheet(WidgetStyleSheets::comboBox);
@@ -19,14 +17,7 @@ void ComboBox::setState(quint8 state)
 
 void ComboBox::setItemCheckIcon(int index, bool checked)
 {
-    // Made on first use (they need the application object) and kept for the
-    // whole process.
-    static const QIcon* const checkedIcon =
-        new QIcon(QString::fromLatin1(ComboBoxItems::checkedIconPath));
-    static const QIcon* const uncheckedIcon =
-        new QIcon(QString::fromLatin1(ComboBoxItems::uncheckedIconPath));
-    setItemIcon(index, checked ? *checkedIcon : *uncheckedIcon);
-    setIconSize(QSize(12, 12));
+    ComboBoxItems::setCheckIcon(this, index, checked);
 }
 
 void ComboBox::setItemEnabled(int index, bool enabled)

@@ -1,13 +1,11 @@
 #include "comboboxitems.h"
 
 #include <QComboBox>
+#include <QIcon>
 #include <QListView>
 #include <QStandardItemModel>
 
 namespace ComboBoxItems {
-
-const char* const checkedIconPath = ":/assets/image/combobox_checked_white.png";
-const char* const uncheckedIconPath = ":/assets/image/combobox_unchecked.png";
 
 void setEnabled(QComboBox* comboBox, int index, bool enabled)
 {
@@ -22,6 +20,18 @@ void setHidden(QComboBox* comboBox, int index, bool hidden)
 {
     if (auto* view = qobject_cast<QListView*>(comboBox->view()))
         view->setRowHidden(index, hidden);
+}
+
+void setCheckIcon(QComboBox* comboBox, int index, bool checked)
+{
+    // Made on first use (they need the application object) and kept for the
+    // whole process.
+    static const QIcon* const checkedIcon =
+        new QIcon(QStringLiteral(":/assets/image/combobox_checked_white.png"));
+    static const QIcon* const uncheckedIcon =
+        new QIcon(QStringLiteral(":/assets/image/combobox_unchecked.png"));
+    comboBox->setItemIcon(index, checked ? *checkedIcon : *uncheckedIcon);
+    comboBox->setIconSize(QSize(12, 12));
 }
 
 } // namespace ComboBoxItems

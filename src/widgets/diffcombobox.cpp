@@ -3,7 +3,6 @@
 #include "comboboxitems.h"
 #include "widgetstylesheets.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 
 DiffComboBox::DiffComboBox(QWidget* parent) : QComboBox(parent)
@@ -24,10 +23,7 @@ void DiffComboBox::setItemHidden(int index, bool hidden)
 
 void DiffComboBox::checkedDisable(int index, bool ComboCeck)
 {
-    const QIcon icon(QString::fromLatin1(ComboCeck ? ComboBoxItems::checkedIconPath
-                                                   : ComboBoxItems::uncheckedIconPath));
-    setItemIcon(index, icon);
-    setIconSize(QSize(12, 12));
+    ComboBoxItems::setCheckIcon(this, index, ComboCeck);
 }
 
 void DiffComboBox::keyPressEvent(QKeyEvent* event)

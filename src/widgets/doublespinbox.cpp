@@ -3,8 +3,8 @@
 #include "editstate.h"
 #include "widgetstylesheets.h"
 
+#include <QEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 namespace {
 // QDoubleSpinBox rounds every value it holds to its decimals. The base class

@@ -25,8 +25,10 @@ LongMessageBox::LongMessageBox(const QString& title, const QString& caption, con
     : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint), m_caption(caption), m_text(text)
 {
     // The logical operation editor's sheet gives the dark look and the two
-    // button styles by object name.
-    setStyleSheet(readTextFile(QStringLiteral(":/src/stylesheets/logicaloperation.qss")));
+    // button styles by object name. The resource never changes: read it once.
+    static const QString styleSheet =
+        readTextFile(QStringLiteral(":/src/stylesheets/logicaloperation.qss"));
+    setStyleSheet(styleSheet);
     setWindowTitle(title);
     if (parent)
         setFixedSize(parent->frameSize());

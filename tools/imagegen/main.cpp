@@ -214,7 +214,6 @@ Draw perspectiveCube(QColor colour)
     return [=](QPainter& p) {
         const QRectF front(2.5, 8.5, 12, 12);
         const QRectF back(11, 3.5, 8, 8); // smaller: farther away
-        p.setPen(roundPen(colour, 1.6));
         p.setBrush(Qt::NoBrush);
         QPen dashed = roundPen(colour, 1.1);
         dashed.setDashPattern({1.5, 1.5});
@@ -250,8 +249,6 @@ Draw sync(QColor colour)
     return [=](QPainter& p) {
         const QPointF centre(12, 12);
         const qreal radius = 7.5;
-        p.setPen(roundPen(colour, 2.2));
-        p.setBrush(Qt::NoBrush);
         const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
         for (int half = 0; half < 2; ++half) {
             const qreal start = 35 + 180 * half; // degrees, counter-clockwise

@@ -41,7 +41,7 @@ bool InitializeApp()
         if (!CreateTempDirectory()) {
             std::fprintf(stderr, "Cannot create the temporary folder %s\n",
                          qUtf8Printable(localTmpDir));
-        } else if (!CreateLogDirectory(Setting::instance()->value(QStringLiteral("LogPath")))) {
+        } else if (!CreateLogDirectory(QString())) { // the "LogPath" setting
             std::fprintf(stderr, "Cannot create the log folder %s\n", qUtf8Printable(logDirectory));
         } else {
             qInstallMessageHandler(LogMessageHandler);

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopWidget>
 #include <QEventLoop>
 #include <QFile>
 #include <QFontInfo>

@@ -43,6 +43,18 @@ QSettings& registryStore()
     return *store;
 }
 
+// A locale's date-time format without its time-zone element "t".
+QString withoutTimeZone(const QString& format)
+{
+    static const QRegularExpression zone(QStringLiteral("^(.*)\\bt\\b(.*)$"));
+    const auto match = zone.match(format);
+    if (!match.hasMatch())
+        return format;
+    const QString before = match.captured(1).trimmed();
+    const QString after = match.captured(2).trimmed();
+    return before + (before.isEmpty() || after.isEmpty() ? QString() : QStringLiteral(" ")) + after;
+}
+
 } // namespace
 
 const LanguageRow* LanguageSetting::rows(int* count)
@@ -154,21 +166,14 @@ void LanguageSetting::setLanguage(const LanguageRow* row)
 void LanguageSetting::setDateTimeFormat()
 {
     State& s = state();
-    QString format = s.locale.dateTimeFormat(QLocale::LongFormat);
-    static const QRegularExpression zone(QStringLiteral("^(.*)\\bt\\b(.*)$"));
-    const auto match = zone.match(format);
-    if (match.hasMatch()) {
-        const QString before = match.captured(1).trimmed();
-        const QString after = match.captured(2).trimmed();
-        format = before + (before.isEmpty() || after.isEmpty() ? QString() : QStringLiteral(" ")) +
-                 after;
-    }
+    QString format;
     switch (s.row->langNo) {
     case 0:
         format = QStringLiteral("yyyy/M/d(ddd) H:mm:ss");
         break;
     case 5:
     case 6:
+        format = withoutTimeZone(s.locale.dateTimeFormat(QLocale::LongFormat));
         break;
     default:
         format = QStringLiteral("ddd, MMM d, yyyy h:mm:ss AP");

@@ -49,11 +49,11 @@ QString logFilePath(const QDate& date)
 
 void LogMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
+    if (type == QtDebugMsg)
+        return;
     // One instant for both the time stamp and the file name, so a line
     // written at midnight lands in the file of its own date.
     const QDateTime now = QDateTime::currentDateTime();
-    if (type == QtDebugMsg)
-        return;
     const QString line = Logging::formatLine(type, now, message);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);

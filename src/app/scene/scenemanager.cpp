@@ -3,12 +3,56 @@
 #include <QState>
 #include <QtDebug>
 
+#include <iterator>
+
 namespace Scene {
 
 namespace {
-constexpr int homeScene = 0;
-constexpr int monitoringScene = 2;
-constexpr int logicalOperationScene = 36;
+
+using TransitionSignal = void (SceneSignals::*)();
+
+// The signal that enters each scene's state, by scene number.
+const TransitionSignal transitionSignals[] = {
+    &SceneSignals::home,
+    &SceneSignals::system,
+    &SceneSignals::monitoring,
+    &SceneSignals::monitoringJointPosition,
+    &SceneSignals::monitoringSafetyInput,
+    &SceneSignals::monitoringSafetyOutput,
+    &SceneSignals::monitoringLogicalOperation,
+    &SceneSignals::monitoringMotionArea,
+    &SceneSignals::monitoringJoint,
+    &SceneSignals::monitoringSpeed,
+    &SceneSignals::monitoringToolOrientation,
+    &SceneSignals::monitoringStop,
+    &SceneSignals::monitoringProtectiveStop,
+    &SceneSignals::monitoringEmergencyStop,
+    &SceneSignals::monitoringToolId,
+    &SceneSignals::networkSafetyStatus,
+    &SceneSignals::networkParameters,
+    &SceneSignals::networkStatus,
+    &SceneSignals::safetySignatureCRC,
+    &SceneSignals::outputSafetyReport,
+    &SceneSignals::settingCommon,
+    &SceneSignals::armModel,
+    &SceneSignals::toolModel,
+    &SceneSignals::areaModel,
+    &SceneSignals::stopDistanceEstimation,
+    &SceneSignals::joint,
+    &SceneSignals::armSpeed,
+    &SceneSignals::toolSpeed,
+    &SceneSignals::modeSpeed,
+    &SceneSignals::customSpeed,
+    &SceneSignals::toolOrientation,
+    &SceneSignals::stopMonitoring,
+    &SceneSignals::protectiveStopSafetyFence,
+    &SceneSignals::protectiveStopUserProtectiveStop,
+    &SceneSignals::emergencyStop,
+    &SceneSignals::safetyInput,
+    &SceneSignals::logicalOperation,
+};
+static_assert(std::size(transitionSignals) == SceneSignals::sceneCount, "one signal per scene");
+
 } // namespace
 
 SceneManager* SceneManager::s_instance = nullptr;
@@ -30,50 +74,9 @@ SceneManager::SceneManager(QObject* parent) : SceneSignals(parent)
     for (int n = 0; n < sceneCount; ++n)
         m_states.append(new QState());
 
-    m_transitionSignals = {
-        &SceneSignals::home,
-        &SceneSignals::system,
-        &SceneSignals::monitoring,
-        &SceneSignals::monitoringJointPosition,
-        &SceneSignals::monitoringSafetyInput,
-        &SceneSignals::monitoringSafetyOutput,
-        &SceneSignals::monitoringLogicalOperation,
-        &SceneSignals::monitoringMotionArea,
-        &SceneSignals::monitoringJoint,
-        &SceneSignals::monitoringSpeed,
-        &SceneSignals::monitoringToolOrientation,
-        &SceneSignals::monitoringStop,
-        &SceneSignals::monitoringProtectiveStop,
-        &SceneSignals::monitoringEmergencyStop,
-        &SceneSignals::monitoringToolId,
-        &SceneSignals::networkSafetyStatus,
-        &SceneSignals::networkParameters,
-        &SceneSignals::networkStatus,
-        &SceneSignals::safetySignatureCRC,
-        &SceneSignals::outputSafetyReport,
-        &SceneSignals::settingCommon,
-        &SceneSignals::armModel,
-        &SceneSignals::toolModel,
-        &SceneSignals::areaModel,
-        &SceneSignals::stopDistanceEstimation,
-        &SceneSignals::joint,
-        &SceneSignals::armSpeed,
-        &SceneSignals::toolSpeed,
-        &SceneSignals::modeSpeed,
-        &SceneSignals::customSpeed,
-        &SceneSignals::toolOrientation,
-        &SceneSignals::stopMonitoring,
-        &SceneSignals::protectiveStopSafetyFence,
-        &SceneSignals::protectiveStopUserProtectiveStop,
-        &SceneSignals::emergencyStop,
-        &SceneSignals::safetyInput,
-        &SceneSignals::logicalOperation,
-    };
-    Q_ASSERT(m_transitionSignals.size() == sceneCount);
-
-    QState* homeState = m_states[homeScene];
+    QState* homeState = m_states[HomeScene];
     for (int n = 0; n < sceneCount; ++n) {
-        homeState->addTransition(this, m_transitionSignals[n], m_states[n]);
+        homeState->addTransition(this, transitionSignals[n], m_states[n]);
         m_states[n]->addTransition(this, &SceneSignals::home, homeState);
     }
 
@@ -82,15 +85,6 @@ SceneManager::SceneManager(QObject* parent) : SceneSignals(parent)
         m_machine.addState(state);
     m_machine.setInitialState(homeState);
     m_machine.start();
-
-    m_sceneEmitters.reserve(sceneCount);
-    for (int n = 0; n < sceneCount; ++n) {
-        // The monitoring page has no state of its own: it opens on its
-        // first screen.
-        const TransitionSignal signal =
-            n == monitoringScene ? &SceneSignals::monitoringJointPosition : m_transitionSignals[n];
-        m_sceneEmitters.append([this, signal] { (this->*signal)(); });
-    }
 }
 
 SceneManager::~SceneManager()
@@ -115,10 +109,15 @@ void SceneManager::loadScene(int scene)
 
     if (!m_machine.configuration().contains(m_states[scene])) {
         emit home();
-        m_sceneEmitters[scene]();
-        if (scene > homeScene) {
+        // The monitoring page has no state of its own: it opens on its
+        // first screen.
+        const TransitionSignal enter = scene == MonitoringScene
+                                           ? &SceneSignals::monitoringJointPosition
+                                           : transitionSignals[scene];
+        (this->*enter)();
+        if (scene > HomeScene) {
             m_currentScene = scene;
-            if (scene != monitoringScene && scene != logicalOperationScene)
+            if (scene != MonitoringScene && scene != LogicalOperationScene)
                 m_lastScene = scene;
         }
     }

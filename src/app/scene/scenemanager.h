@@ -2,7 +2,6 @@
 
 #include <QStateMachine>
 #include <QVector>
-#include <functional>
 
 #include "app/scene/scenesignals.h"
 
@@ -39,14 +38,10 @@ signals:
     void loadedScene(int scene);
 
 private:
-    using TransitionSignal = void (SceneSignals::*)();
-
     explicit SceneManager(QObject* parent);
 
     QStateMachine m_machine;
     QVector<QState*> m_states;
-    QVector<TransitionSignal> m_transitionSignals;
-    QVector<std::function<void()>> m_sceneEmitters;
     int m_currentScene = 1;
     int m_lastScene = 1;
 

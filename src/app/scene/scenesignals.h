@@ -6,6 +6,22 @@
 
 namespace Scene {
 
+// The scene numbers the code refers to by name; the name list in
+// scenesignals.cpp is the whole table.
+enum Number : int
+{
+    HomeScene = 0,
+    SystemScene = 1,
+    MonitoringScene = 2,
+    FirstScreenScene = 3, // monitoring screens 3 to 14, network screens 15 to 17
+    LastScreenScene = 17,
+    OutputSafetyReportScene = 19,
+    ToolModelScene = 22,
+    AreaModelScene = 23,
+    StopDistanceEstimationScene = 24,
+    LogicalOperationScene = 36,
+};
+
 // One parameterless signal per page and the translated page names. The
 // scene number (0 to 36) binds a signal to its page only through the
 // manager's tables, never through the declaration order: toolModel is

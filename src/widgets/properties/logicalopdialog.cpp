@@ -9,10 +9,6 @@
 #include "app/scene/scenemanager.h"
 #include "widgets/properties/logicalop.h"
 
-namespace {
-constexpr int logicalOperationScene = 36;
-} // namespace
-
 LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp(new LogicalOp)
 {
     setObjectName(QStringLiteral("LogicalOpDialog"));
@@ -23,7 +19,8 @@ LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp
     setVisible(false);
 
     if (const Scene::SceneManager* manager = Scene::SceneManager::instance())
-        connect(manager->state(logicalOperationScene), &QState::entered, this, &QWidget::show);
+        connect(manager->state(Scene::LogicalOperationScene), &QState::entered, this,
+                &QWidget::show);
 }
 
 void LogicalOpDialog::closeEvent(QCloseEvent* event)

@@ -29,6 +29,7 @@ public:
     virtual bool requestClose() { return true; }
 
     bool isInitialized() const { return initialized; }
+    int scene() const { return m_scene; }
 
 public slots:
     // Without the buttons (before addButtons) these do nothing.

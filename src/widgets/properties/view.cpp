@@ -11,9 +11,6 @@
 #include "widgets/startupwindow.h"
 
 namespace {
-constexpr int firstScreenScene = 3;
-constexpr int lastScreenScene = 17;
-
 QString sceneName(int scene)
 {
     const Scene::SceneManager* manager = Scene::SceneManager::instance();
@@ -38,7 +35,7 @@ View::View(QObject* parent)
     : QObject(parent), m_parameter(Parameter::instance()),
       m_screens(Scene::SceneSignals::sceneCount)
 {
-    for (int scene = firstScreenScene; scene <= lastScreenScene; ++scene)
+    for (int scene = Scene::FirstScreenScene; scene <= Scene::LastScreenScene; ++scene)
         m_screens[scene] = createScreen(scene);
 }
 
