@@ -226,101 +226,6 @@ const FieldDef fieldTable[] = {
 static_assert(sizeof(fieldTable) / sizeof(fieldTable[0]) == ParameterLayout::FieldCount,
               "the image has 208 parameters");
 
-const RecordMember toolCentrePointMembers[] = {
-    {"TCP_X", 0}, {"TCP_Y", 4}, {"TCP_Z", 8}, {"TCP_O", 12}, {"TCP_A", 16}, {"TCP_T", 20},
-};
-
-const RecordMember toolModelMembers[] = {
-    {"ToolModelValid", 0},    {"ToolModelKind", 40},    {"ToolModelRadius", 80},
-    {"ToolModelWidthX", 160}, {"ToolModelWidthY", 240}, {"ToolModelWidthZ", 320},
-    {"ToolModelX1", 400},     {"ToolModelY1", 480},     {"ToolModelZ1", 560},
-    {"ToolModelX2", 640},     {"ToolModelY2", 720},     {"ToolModelZ2", 800},
-    {"ToolModelO", 880},      {"ToolModelA", 960},      {"ToolModelT", 1040},
-};
-
-const RecordMember moveAreaMembers[] = {
-    {"MoveAreaValid", 0},        {"MoveAreaMoveValid", 4},     {"MoveAreaZulimit", 8},
-    {"MoveAreaZllimit", 12},     {"MoveAreaVertexNum", 16},    {"MoveAreaX", 20},
-    {"MoveAreaY", 52},           {"MoveAreaTeachValid", 84},   {"MoveAreaCheakFastValid", 86},
-    {"MoveAreaRepeatValid", 88}, {"MoveAreaStopCategory", 90}, {"MoveAreaStopPosValid", 92},
-};
-
-const RecordMember selectAxisMembers[] = {
-    {"SelectAxisValid", 0},         {"SelectAxisTargetRobot", 2},
-    {"SelectAxisRngValid", 4},      {"SelectAxisRngMoveValid", 40},
-    {"SelectAxisRngUlimit", 76},    {"SelectAxisRngLlimit", 148},
-    {"SelectAxisTeachValid", 220},  {"SelectAxisCheckFastValid", 222},
-    {"SelectAxisRepeatValid", 224}, {"SelectAxisStopCategory", 226},
-};
-
-const RecordMember toolSpeedMembers[] = {
-    {"ToolSpeedMonValid", 0},
-    {"ToolSpeedMonX", 40},
-    {"ToolSpeedMonY", 120},
-    {"ToolSpeedMonZ", 200},
-};
-
-const RecordMember userSpeedMembers[] = {
-    {"UsrSpeedValid", 0},         {"UsrSpeedTargetRobot", 2},    {"UsrSpeedKind", 4},
-    {"UsrSpeedUlimit", 8},        {"UsrSpeedArmValid", 12},      {"UsrSpeedToolValid", 20},
-    {"UsrSpeedTargetAxis", 148},  {"UsrSpeedTeachValid", 184},   {"UsrSpeedCheckFastValid", 186},
-    {"UsrSpeedRepeatValid", 188}, {"UsrSpeedStopCategory", 190},
-};
-
-const RecordMember toolOrientMembers[] = {
-    {"ToolOrientValid", 0},           {"ToolOrientRngValid", 4},
-    {"ToolOrientRngHalftopAng", 16},  {"ToolOrientRngO", 36},
-    {"ToolOrientRngA", 56},           {"ToolOrientTeachValid", 76},
-    {"ToolOrientCheckFastValid", 78}, {"ToolOrientRepeatValid", 80},
-    {"ToolOrientStopCategory", 82},
-};
-
-const RecordMember stopMonitorMembers[] = {
-    {"StopMonValid", 0},       {"StopMonTeachValid", 2},  {"StopMonCheckFastValid", 4},
-    {"StopMonRepeatValid", 6}, {"StopMonTargetRobot", 8}, {"StopMonTargetAxis", 12},
-};
-
-const RecordMember protectiveStopMembers[] = {
-    {"ProtStopUsrValid", 0},       {"ProtStopUsrTeachValid", 2},   {"ProtStopUsrCheckFastValid", 4},
-    {"ProtStopUsrRepeatValid", 6}, {"ProtStopUsrStopCategory", 8}, {"ProtStopUsrTargetRobot", 10},
-};
-
-const RecordMember emergencyStopMembers[] = {
-    {"EmeStopUsrValid", 0},
-    {"EmeStopUsrStopCategory", 2},
-    {"EmeStopUsrStopTargetRobot", 4},
-};
-
-template <int N> constexpr int countOf(const RecordMember (&)[N])
-{
-    return N;
-}
-
-const RecordBlock blockTable[] = {
-    {"Tool centre points", 2796, 32, 24, toolCentrePointMembers, countOf(toolCentrePointMembers)},
-    {"Tool models", 5076, 32, 1120, toolModelMembers, countOf(toolModelMembers)},
-    {"Monitoring area sets", 40916, 16, 96, moveAreaMembers, countOf(moveAreaMembers)},
-    {"Selected axis ranges", 42636, 18, 228, selectAxisMembers, countOf(selectAxisMembers)},
-    {"Tool speed monitoring points", 47300, 32, 280, toolSpeedMembers, countOf(toolSpeedMembers)},
-    {"User speed limits", 56556, 18, 192, userSpeedMembers, countOf(userSpeedMembers)},
-    {"Tool orientation limits", 60012, 8, 84, toolOrientMembers, countOf(toolOrientMembers)},
-    {"Stop monitoring", 60684, 18, 48, stopMonitorMembers, countOf(stopMonitorMembers)},
-    {"User protective stops", 61556, 18, 12, protectiveStopMembers, countOf(protectiveStopMembers)},
-    {"User emergency stops", 61788, 18, 8, emergencyStopMembers, countOf(emergencyStopMembers)},
-};
-
-const SignatureRange rangeTable[] = {
-    {"whole", 0, ParameterLayout::DataAreaEnd, ParameterLayout::WholeCrcOffset,
-     ParameterLayout::WholeUpdateTimeOffset},
-    {"system", ParameterLayout::SystemAreaBegin, ParameterLayout::SystemAreaEnd,
-     ParameterLayout::SystemCrcOffset, ParameterLayout::SystemUpdateTimeOffset},
-    {"monitor", ParameterLayout::MonitorAreaBegin, ParameterLayout::MonitorAreaEnd,
-     ParameterLayout::MonitorCrcOffset, ParameterLayout::MonitorUpdateTimeOffset},
-    {"signal", ParameterLayout::SignalAreaBegin, ParameterLayout::SignalAreaEnd,
-     ParameterLayout::SignalCrcOffset, ParameterLayout::SignalUpdateTimeOffset},
-    {"all data", 0, ParameterLayout::AllDataEnd, ParameterLayout::AllDataCrcOffset, -1},
-};
-
 } // namespace
 
 namespace ParameterLayout {
@@ -380,26 +285,6 @@ int cellOffset(const FieldDef& field, int row, int column)
 int fieldEnd(const FieldDef& field)
 {
     return cellOffset(field, field.rows - 1, field.columns - 1) + valueSize(field.type);
-}
-
-const SignatureRange* signatureRanges()
-{
-    return rangeTable;
-}
-
-int signatureRangeCount()
-{
-    return int(sizeof(rangeTable) / sizeof(rangeTable[0]));
-}
-
-const RecordBlock* recordBlocks()
-{
-    return blockTable;
-}
-
-int recordBlockCount()
-{
-    return int(sizeof(blockTable) / sizeof(blockTable[0]));
 }
 
 } // namespace ParameterLayout

@@ -39,34 +39,6 @@ struct FieldDef
     ParamClass cls;
 };
 
-// A block of interleaved records: several parameters share one record per
-// group, so their strides equal the record size.
-struct RecordMember
-{
-    const char* name;
-    int offset; // relative to the record's first byte
-};
-
-struct RecordBlock
-{
-    const char* name;
-    int offset;
-    int records;
-    int recordSize;
-    const RecordMember* members;
-    int memberCount;
-};
-
-// A byte range covered by one signature value.
-struct SignatureRange
-{
-    const char* name; // as it appears in log messages
-    int begin;
-    int end;        // exclusive
-    int crcOffset;  // where the CRC-32C of the range is stored
-    int timeOffset; // where its update time is stored, -1 for none
-};
-
 namespace ParameterLayout {
 
 constexpr int ImageSize = 65516;
@@ -115,13 +87,5 @@ int valueSize(ValueType type);
 int cellOffset(const FieldDef& field, int row, int column);
 // One past the last byte of the field's last cell.
 int fieldEnd(const FieldDef& field);
-
-// Whole, system, monitor, signal, all data: the order in which the
-// signature is computed.
-const SignatureRange* signatureRanges();
-int signatureRangeCount();
-
-const RecordBlock* recordBlocks();
-int recordBlockCount();
 
 } // namespace ParameterLayout

@@ -25,45 +25,16 @@ public:
 
 // English texts of the page tree; the catalogue has none for scene 24, which
 // therefore shows its key.
-const char* const sceneTexts[37] = {
-    nullptr,
-    "System",
-    "Monitoring",
-    "Joint Position",
-    "Safety Input",
-    "Safety Output",
-    "Logical Operation",
-    "Motion Area",
-    "Joint",
-    "Speed",
-    "Tool Orientation",
-    "Stop",
-    "Protective Stop",
-    "Emergency Stop",
-    "Tool ID",
-    "Network Safety Status",
-    "Network Parameters",
-    "Network Status",
-    "CRC",
-    "Output SafetyReport",
-    "Common",
-    "Arm Monitoring Model",
-    "Tool Monitoring Model",
-    "Area Monitoring Model",
-    "MonitoringSettingStopDistanceEstimation",
-    "Joint",
-    "Speed Points on Arm/Device",
-    "Speed Points on Tool",
-    "Speed Monitoring Each Mode",
-    "Custom Speed Monitoring",
-    "Tool Orientation",
-    "Stop Monitoring",
-    "Safety Fence",
-    "User Protective Stop",
-    "Emergency Stop",
-    "Safety Input",
-    "Logical Operation",
-};
+const QStringList sceneTexts =
+    QString("|System|Monitoring|Joint Position|Safety Input|Safety Output|Logical Operation"
+            "|Motion Area|Joint|Speed|Tool Orientation|Stop|Protective Stop|Emergency Stop"
+            "|Tool ID|Network Safety Status|Network Parameters|Network Status|CRC"
+            "|Output SafetyReport|Common|Arm Monitoring Model|Tool Monitoring Model"
+            "|Area Monitoring Model|MonitoringSettingStopDistanceEstimation|Joint"
+            "|Speed Points on Arm/Device|Speed Points on Tool|Speed Monitoring Each Mode"
+            "|Custom Speed Monitoring|Tool Orientation|Stop Monitoring|Safety Fence"
+            "|User Protective Stop|Emergency Stop|Safety Input|Logical Operation")
+        .split('|');
 
 } // namespace
 
@@ -77,11 +48,6 @@ class TestFunctionMenu : public QObject
     FakePanel m_system;
     FakePanel m_common;
     FakePanel m_armModel;
-
-    void click(FunctionMenuWidget& menu, QTreeWidgetItem* item)
-    {
-        emit menu.tree()->itemClicked(item, 0);
-    }
 
 private slots:
     void initTestCase()
@@ -105,95 +71,68 @@ private slots:
         }
     }
 
-    void numbering_data()
-    {
-        QTest::addColumn<int>("scene");
-        for (int n = 1; n < 37; ++n)
-            QTest::addRow("%d", n) << n;
-    }
     void numbering()
     {
-        QFETCH(int, scene);
         FunctionMenuWidget menu(nullptr, &m_panels);
         QCOMPARE(menu.menuItems().size(), 37);
         QVERIFY(!menu.menuItem(0));
-        QTreeWidgetItem* item = menu.menuItem(scene);
-        QVERIFY(item);
-        QCOMPARE(item->text(0), QString(sceneTexts[scene]));
-        const bool monitoringScreen = scene >= 3 && scene <= 17;
-        QCOMPARE(item->isHidden(), monitoringScreen || scene == 24);
-        QCOMPARE(item->childCount() > 0, scene == 2);
-        QVERIFY(item->parent()); // top-level items carry no number
+        for (int scene = 1; scene < 37; ++scene) {
+            QTreeWidgetItem* item = menu.menuItem(scene);
+            QVERIFY(item && item->parent()); // top-level items carry no number
+            QCOMPARE(item->text(0), sceneTexts[scene]);
+            const bool monitoringScreen = scene >= 3 && scene <= 17;
+            QCOMPARE(item->isHidden(), monitoringScreen || scene == 24);
+            QCOMPARE(item->childCount() > 0, scene == 2);
+        }
     }
 
-    void disabledItems_data()
-    {
-        QTest::addColumn<bool>("online");
-        QTest::addColumn<bool>("vsfToAfm");
-        QTest::newRow("offline") << false << false;
-        QTest::newRow("online") << true << false;
-        QTest::newRow("switched") << true << true;
-    }
     void disabledItems()
     {
-        QFETCH(bool, online);
-        QFETCH(bool, vsfToAfm);
-        isOnline = online;
-        isVSFtoAFM = vsfToAfm;
-        FunctionMenuWidget menu(nullptr, &m_panels);
-        QCOMPARE(menu.menuItem(19)->isDisabled(), !online);
-        QCOMPARE(menu.menuItem(22)->isDisabled(), vsfToAfm);
-        QVERIFY(menu.menuItem(24)->isDisabled());
-        QVERIFY(menu.menuItem(24)->isHidden());
+        // Offline, online, online with the switched software.
+        for (const QPair<bool, bool>& mode :
+             {qMakePair(false, false), qMakePair(true, false), qMakePair(true, true)}) {
+            isOnline = mode.first;
+            isVSFtoAFM = mode.second;
+            FunctionMenuWidget menu(nullptr, &m_panels);
+            QCOMPARE(menu.menuItem(19)->isDisabled(), !isOnline);
+            QCOMPARE(menu.menuItem(22)->isDisabled(), isVSFtoAFM);
+            QVERIFY(menu.menuItem(24)->isDisabled() && menu.menuItem(24)->isHidden());
+        }
     }
 
-    void disabledReportItemDoesNothing()
+    // A panel that refuses to close keeps its page and its menu item.
+    void clicks_data()
     {
-        FunctionMenuWidget menu(nullptr, &m_panels);
-        m_scenes->loadScene(20);
-        click(menu, menu.menuItem(19));
-        QCOMPARE(m_scenes->currentScene(), 20);
-        QCOMPARE(m_common.asked, 0);
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("clicked"); // -1: the first group item
+        QTest::addColumn<bool>("agrees");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("selected"); // 0: home, no item
+        QTest::newRow("disabled report item") << 20 << 19 << false << 0 << 20 << 20;
+        QTest::newRow("refusing panel") << 20 << 21 << false << 1 << 20 << 20;
+        QTest::newRow("agreeing panel") << 20 << 21 << true << 1 << 21 << 21;
+        QTest::newRow("monitoring asks nothing") << 20 << 2 << false << 0 << 2 << 2;
+        QTest::newRow("group item goes home") << 21 << -1 << true << 1 << 21 << 0;
     }
-
-    void refusingPanelKeepsItsPage()
+    void clicks()
     {
+        QFETCH(int, from);
+        QFETCH(int, clicked);
+        QFETCH(int, selected);
+        FakePanel& leaving = from == 20 ? m_common : m_armModel;
+        QFETCH(bool, agrees);
+        leaving.agrees = agrees;
         FunctionMenuWidget menu(nullptr, &m_panels);
-        m_scenes->loadScene(20);
-        m_common.agrees = false;
-        menu.tree()->setCurrentItem(menu.menuItem(21));
-        click(menu, menu.menuItem(21));
-        QCOMPARE(m_common.asked, 1);
-        QCOMPARE(m_scenes->currentScene(), 20);
-        QVERIFY(m_scenes->state(20)->active());
-        QCOMPARE(menu.tree()->currentItem(), menu.menuItem(20));
-
-        m_common.agrees = true;
-        click(menu, menu.menuItem(21));
-        QCOMPARE(m_common.asked, 2);
-        QCOMPARE(m_scenes->currentScene(), 21);
-        QCOMPARE(menu.tree()->currentItem(), menu.menuItem(21));
-    }
-
-    void monitoringAsksNothing()
-    {
-        FunctionMenuWidget menu(nullptr, &m_panels);
-        m_scenes->loadScene(20);
-        m_common.agrees = false;
-        click(menu, menu.menuItem(2));
-        QCOMPARE(m_common.asked, 0);
-        QCOMPARE(m_scenes->currentScene(), 2);
-    }
-
-    void groupItemGoesHome()
-    {
-        FunctionMenuWidget menu(nullptr, &m_panels);
-        m_scenes->loadScene(21);
-        click(menu, menu.tree()->topLevelItem(0));
-        QCOMPARE(m_armModel.asked, 1);
-        QVERIFY(m_scenes->state(0)->active());
-        QCOMPARE(m_scenes->currentScene(), 21);
-        QVERIFY(!menu.tree()->currentItem());
+        m_scenes->loadScene(from);
+        QTreeWidgetItem* item = clicked < 0 ? menu.tree()->topLevelItem(0) : menu.menuItem(clicked);
+        if (!item->isDisabled())
+            menu.tree()->setCurrentItem(item); // as the tree does on a click
+        emit menu.tree()->itemClicked(item, 0);
+        QTEST(leaving.asked, "asked");
+        QTEST(m_scenes->currentScene(), "current");
+        QCOMPARE(menu.tree()->currentItem(), menu.menuItem(selected));
+        QCOMPARE(m_scenes->state(0)->active(), selected == 0);
     }
 
     // Runs last: the first show happens once per process.

@@ -10,6 +10,8 @@
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
 
+#include "areamodelbudget.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QProgressBar>
@@ -19,30 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-void setI16(ParameterImage& image, const char* name, int row, int column, int value)
-{
-    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
-    QVERIFY(field && image.setI16(*field, row, column, qint16(value)));
-}
-
-// One forbidding and one permitting area with 6 cuboids, 11 capsules and 3
-// spheres: a cost of exactly 1240; extra spheres weigh 6 each.
-void fillToBudget(ParameterImage& image, int extraSpheres)
-{
-    setI16(image, "MoveAreaValid", 0, 0, 1);
-    setI16(image, "MoveAreaValid", 0, 1, 1);
-    setI16(image, "MoveAreaMoveValid", 0, 1, 1);
-    const auto models = [&](bool tool, int first, int count, int kind) {
-        for (int k = first; k < first + count; ++k) {
-            setI16(image, tool ? "ToolModelValid" : "MkrArmModelCoordinateNo", 0, k, 1);
-            setI16(image, tool ? "ToolModelKind" : "MkrArmModelKind", 0, k, kind);
-        }
-    };
-    models(true, 0, 6, 2);
-    models(false, 0, 11, 1);
-    models(false, 11, 3 + extraSpheres, 0);
-}
 
 QAction* findAction(QMenu* menu, const QString& text)
 {
@@ -89,21 +67,6 @@ class TestMainWindow : public QObject
                 return action->menu();
         return nullptr;
     }
-    void answerCloseConfirmation(QMessageBox::ButtonRole role, QString* text = nullptr)
-    {
-        MsgBox::setAutoAnswer([role, text](QMessageBox& box) -> QAbstractButton* {
-            if (text && text->isEmpty()) // the close question, not a later result box
-                *text = box.text();
-            for (QAbstractButton* button : box.buttons())
-                if (box.buttonRole(button) == role)
-                    return button;
-            return nullptr;
-        });
-    }
-    void makeUnwritten()
-    {
-        store()->appliedImage().data()[2504] ^= 1; // a 32-bit value of the system area
-    }
 
 private slots:
     void initTestCase()
@@ -129,19 +92,17 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("name");
-        QTest::newRow("nothing enabled") << -1 << 1240 << "1240 / 1240"
-                                         << "progress-bar-full";
-        QTest::newRow("at the budget") << 0 << 0 << "0 / 1240"
-                                       << "progress-bar";
-        QTest::newRow("over the budget") << 1 << 0 << "-6 / 1240"
-                                         << "progress-bar";
+        const auto row = [](const char* tag, int spheres, int value, const char* text,
+                            const char* name) {
+            QTest::newRow(tag) << spheres << value << QString(text) << QString(name);
+        };
+        row("nothing enabled", -1, 1240, "1240 / 1240", "progress-bar-full");
+        row("at the budget", 0, 0, "0 / 1240", "progress-bar");
+        row("over the budget", 1, 0, "-6 / 1240", "progress-bar");
     }
     void costBarFollowsTheBudget()
     {
         QFETCH(int, extraSpheres);
-        QFETCH(int, value);
-        QFETCH(QString, text);
-        QFETCH(QString, name);
         ParameterImage& image = store()->editImage();
         const ParameterImage saved = image;
         image = ParameterImage();
@@ -149,9 +110,9 @@ private slots:
             fillToBudget(image, extraSpheres);
         store()->calculateCost();
         QProgressBar* bar = m_window->costBar();
-        QCOMPARE(bar->value(), value);
-        QCOMPARE(bar->text(), text);
-        QCOMPARE(bar->objectName(), name);
+        QTEST(bar->value(), "value");
+        QTEST(bar->text(), "text");
+        QTEST(bar->objectName(), "name");
         image = saved;
         store()->calculateCost();
     }
@@ -162,16 +123,17 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("fileFault");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("offline yes, file written")
-            << false << int(QMessageBox::YesRole) << "" << true;
-        QTest::newRow("offline yes, file not written")
-            << false << int(QMessageBox::YesRole) << "write" << false;
-        QTest::newRow("offline no") << false << int(QMessageBox::NoRole) << "" << true;
-        QTest::newRow("offline cancel") << false << int(QMessageBox::RejectRole) << "" << false;
-        QTest::newRow("online yes, unit not written")
-            << true << int(QMessageBox::YesRole) << "" << false;
-        QTest::newRow("online no") << true << int(QMessageBox::NoRole) << "" << true;
-        QTest::newRow("online cancel") << true << int(QMessageBox::RejectRole) << "" << false;
+        const auto row = [](const char* tag, bool online, QMessageBox::ButtonRole role,
+                            const char* fault, bool closes) {
+            QTest::newRow(tag) << online << int(role) << QString(fault) << closes;
+        };
+        row("offline yes, file written", false, QMessageBox::YesRole, "", true);
+        row("offline yes, file not written", false, QMessageBox::YesRole, "write", false);
+        row("offline no", false, QMessageBox::NoRole, "", true);
+        row("offline cancel", false, QMessageBox::RejectRole, "", false);
+        row("online yes, unit not written", true, QMessageBox::YesRole, "", false);
+        row("online no", true, QMessageBox::NoRole, "", true);
+        row("online cancel", true, QMessageBox::RejectRole, "", false);
     }
     void closeConfirmation()
     {
@@ -191,9 +153,16 @@ private slots:
             return true;
         });
         isOnline = online;
-        makeUnwritten();
-        QString text;
-        answerCloseConfirmation(QMessageBox::ButtonRole(role), &text);
+        store()->appliedImage().data()[2504] ^= 1; // a 32-bit value of the system area
+        QString text; // of the close question, not of a later result box
+        MsgBox::setAutoAnswer([role, &text](QMessageBox& box) -> QAbstractButton* {
+            if (text.isEmpty())
+                text = box.text();
+            for (QAbstractButton* button : box.buttons())
+                if (box.buttonRole(button) == role)
+                    return button;
+            return nullptr;
+        });
         m_window->show();
         QCOMPARE(m_window->close(), closes);
         QVERIFY(text.contains(online ? QLatin1String("write to Orbilux")
@@ -225,30 +194,35 @@ private slots:
                  QPoint(2240, 140));
     }
 
-    void controllerEntriesFollowTheOnlineState_data()
-    {
-        QTest::addColumn<bool>("online");
-        QTest::newRow("offline") << false;
-        QTest::newRow("online") << true;
-    }
     void controllerEntriesFollowTheOnlineState()
     {
-        QFETCH(bool, online);
-        isOnline = online;
         QMenu* unit = menu(QStringLiteral("Orbilux(&C)"));
         QVERIFY(unit);
-        emit unit->aboutToShow();
-        for (const char* entry : {"Read Orbilux(&R)", "Verify Orbilux(&V)", "Write Orbilux(&W)...",
-                                  "Change Password(&P)..."})
-            QCOMPARE(findAction(unit, QLatin1String(entry))->isEnabled(), online);
-        QVERIFY(findAction(unit, QStringLiteral("Read Robot Data(&B)"))->isEnabled());
+        for (const bool online : {false, true}) {
+            isOnline = online;
+            emit unit->aboutToShow();
+            for (const char* entry : {"Read Orbilux(&R)", "Verify Orbilux(&V)",
+                                      "Write Orbilux(&W)...", "Change Password(&P)..."})
+                QCOMPARE(findAction(unit, QLatin1String(entry))->isEnabled(), online);
+            QVERIFY(findAction(unit, QStringLiteral("Read Robot Data(&B)"))->isEnabled());
+        }
     }
 
-    void planeAndProjectionMarksFollowTheView()
+    // The view has no continuous repaint: a chosen plane must ask for one,
+    // or the view keeps showing the old camera.
+    void planeAndProjectionEntries()
     {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCoreApplication::processEvents();
+        int paints = 0;
+        PaintCounter counter(&paints);
+        GLWidget::instance()->installEventFilter(&counter);
         QMenu* view = menu(QStringLiteral("View(&V)"));
         QAction* xy = findAction(view, QStringLiteral("XY(&2)"));
         xy->trigger();
+        QTRY_VERIFY(paints > 0);
+        GLWidget::instance()->removeEventFilter(&counter);
         QMenu* plane = xy->parentWidget() ? qobject_cast<QMenu*>(xy->parentWidget()) : nullptr;
         QVERIFY(plane);
         emit plane->aboutToShow();
@@ -266,23 +240,6 @@ private slots:
         emit projection->aboutToShow();
         QVERIFY(parallel->isChecked());
         QVERIFY(!findAction(view, QStringLiteral("PerspectiveProjection(&S)"))->isChecked());
-    }
-
-    // The view has no continuous repaint: a chosen plane must ask for one,
-    // or the view keeps showing the old camera.
-    void planeEntryRepaintsTheView()
-    {
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        GLWidget* view = GLWidget::instance();
-        QCoreApplication::processEvents();
-        int paints = 0;
-        PaintCounter counter(&paints);
-        view->installEventFilter(&counter);
-        findAction(menu(QStringLiteral("View(&V)")), QStringLiteral("YZ(&3)"))->trigger();
-        QTRY_VERIFY(paints > 0);
-        view->removeEventFilter(&counter);
-        view->camera().setPreset(0);
     }
 
     void languageEntryStoresTheChoiceForTheNextStart()
@@ -305,19 +262,14 @@ private slots:
         QCOMPARE(QCoreApplication::translate("MsgBox", "Cancel"), before);
     }
 
-    void hideOptionLeavesOnlyTheMenuBar_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::newRow("short") << "-o";
-        QTest::newRow("long") << "--opengl";
-    }
     void hideOptionLeavesOnlyTheMenuBar()
     {
-        QFETCH(QString, option);
-        m_window->centralWidget()->setHidden(false);
-        m_window->parseCommandLine({QStringLiteral("obxsetting"), option});
-        QVERIFY(m_window->centralWidget()->isHidden());
-        QVERIFY(!m_window->menuBar()->isHidden());
+        for (const char* option : {"-o", "--opengl"}) {
+            m_window->centralWidget()->setHidden(false);
+            m_window->parseCommandLine({QStringLiteral("obxsetting"), QLatin1String(option)});
+            QVERIFY(m_window->centralWidget()->isHidden());
+            QVERIFY(!m_window->menuBar()->isHidden());
+        }
         m_window->centralWidget()->setHidden(false);
     }
 };

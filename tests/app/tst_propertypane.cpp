@@ -9,6 +9,8 @@
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
 
+#include "areamodelbudget.h"
+
 using Metrics = PropertyPane::SystemMetrics;
 Q_DECLARE_METATYPE(Metrics)
 
@@ -23,26 +25,6 @@ public:
     QSize sizeHint() const override { return {300, minimumHeight()}; }
     int updates = 0;
 };
-
-void setI16(ParameterImage& image, const char* name, int column, int value)
-{
-    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
-    QVERIFY(field && image.setI16(*field, 0, column, qint16(value)));
-}
-
-// A forbidding and a permitting area with seven cuboid tool models: 1246,
-// six over the budget.
-void overBudget(ParameterImage& image)
-{
-    setI16(image, "MoveAreaValid", 0, 1);
-    setI16(image, "MoveAreaMoveValid", 0, 0);
-    setI16(image, "MoveAreaValid", 1, 1);
-    setI16(image, "MoveAreaMoveValid", 1, 1);
-    for (int k = 0; k < 7; ++k) {
-        setI16(image, "ToolModelValid", k, 1);
-        setI16(image, "ToolModelKind", k, 2);
-    }
-}
 
 } // namespace
 
@@ -88,8 +70,7 @@ private slots:
     {
         QFETCH(Metrics, metrics);
         QFETCH(bool, online);
-        QFETCH(int, width);
-        QCOMPARE(PropertyPane::paneWidth(metrics, online), width);
+        QTEST(PropertyPane::paneWidth(metrics, online), "width");
     }
 
     void enteringAPageSizesTheColumn()
@@ -133,7 +114,7 @@ private slots:
         QCOMPARE(m_areaModel->updates, 0);
 
         m_scenes->loadScene(0);
-        overBudget(store->editImage());
+        fillToBudget(store->editImage(), 1);
         m_scenes->loadScene(23);
         QCOMPARE(notices, 1);
         QCOMPARE(m_areaModel->updates, 1);

@@ -32,14 +32,8 @@ private slots:
         QVERIFY(
             log.messagesOf(QtWarningMsg).contains(QStringLiteral("no such file. %1").arg(path)));
         QCOMPARE(value("VSFtoAFM_SWName"), QStringLiteral("ZVSF_VSF2AFM"));
-        QCOMPARE(value("MirelIPAddress"), QStringLiteral("192.168.0.22"));
-        QCOMPARE(value("FakeConnectionError"), QStringLiteral("false"));
         QCOMPARE(value("FakeOBXReadError"), QString());
         QVERIFY(!Setting::isFakeConnectionError());
-        QVERIFY(!Setting::isFakeInitialConnectionError());
-        QVERIFY(!Setting::isFakeInitialReadError());
-        QVERIFY(!Setting::isFakeInitialReadCError());
-        QVERIFY(Setting::fakeFileIOError().isEmpty());
         QVERIFY(value("ParameterPath").endsWith(QLatin1String("/config/parameter")));
         QVERIFY(!value("FontPath").contains(QLatin1String("//")));
     }

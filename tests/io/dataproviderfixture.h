@@ -12,6 +12,7 @@
 #include "io/passworddialog.h"
 #include "parameter/parameterimage.h"
 #include "parameter/procedure.h"
+#include "testfiles.h"
 #include "widgets/msgbox.h"
 
 #include <QAbstractButton>
@@ -90,28 +91,12 @@ inline bool installEnglish()
     return loaded && QCoreApplication::installTranslator(&english);
 }
 
-// Writes the settings file and loads it.
 inline void loadSettings(const QTemporaryDir& dir, const QByteArray& application,
                          const QByteArray& network, const QByteArray& test = QByteArray())
 {
-    const QString path = dir.filePath(QStringLiteral("config.ini"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write("[ApplicationSettings]\n" + application + "[Network]\n" + network + "[Test]\n" +
-               test);
-    file.close();
-    Setting::instance()->resetToDefaults();
-    Setting::instance()->load(path);
-}
-
-// The set shipped as default.txt.
-inline ParameterImage defaultImage()
-{
-    ParameterImage image;
-    IO::Procedure procedure;
-    DataProviderErrorRecord error;
-    procedure.readAll(image, QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"), error);
-    return image;
+    loadSettingsFile(dir.filePath(QStringLiteral("config.ini")), "[ApplicationSettings]\n" +
+                                                                     application + "[Network]\n" +
+                                                                     network + "[Test]\n" + test);
 }
 
 inline ParameterImage readImage(const QString& path)
@@ -121,6 +106,12 @@ inline ParameterImage readImage(const QString& path)
     DataProviderErrorRecord error;
     procedure.readAll(image, path, error);
     return image;
+}
+
+// The set shipped as default.txt.
+inline ParameterImage defaultImage()
+{
+    return readImage(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"));
 }
 
 inline ParameterImage changedImage(qint16 userValue, const QString& robotType = QString())
@@ -177,7 +168,6 @@ public:
     bool acceptPassword = true;
     bool acceptComparison = true;
     QVector<IO::ComparisonView::Row> comparedRows;
-    int comparisons = 0;
     // Chooses the file; returns false to cancel.
     std::function<bool(IO::FileDialog&)> chooseFile = [](IO::FileDialog&) { return false; };
     QStringList listedFiles;
@@ -190,7 +180,6 @@ public:
             return acceptPassword;
         });
         IO::ComparisonView::setAutoAnswer([this](IO::ComparisonView& view) {
-            ++comparisons;
             comparedRows = view.rows();
             return acceptComparison;
         });

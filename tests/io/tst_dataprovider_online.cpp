@@ -1,11 +1,13 @@
 // The online workflows against a real FTP server and a simulated controller.
 
+#include "app/core/interfaceutilities.h"
 #include "dataproviderfixture.h"
 #include "ftpserver.h"
 #include "messagecapture.h"
 #include "parameter/parameter.h"
 
-#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 class TestDataProviderOnline : public QObject
@@ -20,11 +22,12 @@ class TestDataProviderOnline : public QObject
 
     QString unitFile() const { return m_dir.filePath(QStringLiteral("unit.txt")); }
     QString serverPath(const char* path) const { return m_server.rootPath() + QLatin1String(path); }
-    void loadTestSettings(const QByteArray& test = QByteArray())
+    void loadTestSettings(const QByteArray& test = QByteArray(), int ftpTimeoutMs = 5000)
     {
         loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
                      "MirelIPAddress=127.0.0.1\nMirelUser=tester\nMirelMaxRetryCount=2\n"
-                     "MirelRetryWait_ms=10\nFtpTimeout_ms=5000\nFtpMaxRetryCount=0\n",
+                     "MirelRetryWait_ms=10\nFtpMaxRetryCount=0\nFtpTimeout_ms=" +
+                         QByteArray::number(ftpTimeoutMs) + "\n",
                      test);
     }
     // One parameter file in the controller's parameter folder, user value 4.
@@ -44,6 +47,19 @@ class TestDataProviderOnline : public QObject
     {
         dialog.setFileName(QStringLiteral("OBX_Safetyparam_20240101000000.txt"));
         return true;
+    }
+
+    // Runs an exchange operation by its name in the tables below.
+    bool run(const QString& op)
+    {
+        return op == "read"          ? m_provider->readSAFM(nullptr)
+               : op == "verify"      ? m_provider->verifySAFM(nullptr)
+               : op == "write"       ? m_provider->writeSAFM(nullptr)
+               : op == "password"    ? m_provider->setPass(nullptr)
+               : op == "report"      ? m_provider->writeReport(nullptr)
+               : op == "output file" ? m_provider->writeFile(nullptr)
+               : op == "open file"   ? m_provider->readFile(nullptr)
+                                     : m_provider->readRobotParam(nullptr);
     }
 
 private slots:
@@ -244,14 +260,7 @@ private slots:
             operation == QLatin1String("open file") ? chooseStoredFile : chooseCFast;
         MessageCapture log;
 
-        const bool ok = operation == QLatin1String("read")       ? m_provider->readSAFM(nullptr)
-                        : operation == QLatin1String("verify")   ? m_provider->verifySAFM(nullptr)
-                        : operation == QLatin1String("write")    ? m_provider->writeSAFM(nullptr)
-                        : operation == QLatin1String("password") ? m_provider->setPass(nullptr)
-                        : operation == QLatin1String("report")   ? m_provider->writeReport(nullptr)
-                        : operation == QLatin1String("output file") ? m_provider->writeFile(nullptr)
-                                                                    : m_provider->readFile(nullptr);
-        QVERIFY(!ok);
+        QVERIFY(!run(operation));
         QTEST(boxes.lastTitle(), "title");
         QVERIFY2(boxes.lastText().contains(bodyPart), qPrintable(boxes.lastText()));
         QVERIFY(m_store->masterImage() == master);
@@ -260,113 +269,128 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         if (test.contains("MTRON"))
             QCOMPARE(boxes.boxes.size(), 3); // asked twice to turn the motors off
-        for (const QString& line : log.messages())
-            QVERIFY2(!line.contains(QLatin1String("secret")) &&
-                         !line.contains(QLatin1String("wrong")),
-                     qPrintable(line));
+        QVERIFY(!log.contains(QStringLiteral("secret")) && !log.contains(QStringLiteral("wrong")));
     }
 
-    void readAndVerifyUnit()
+    // Every operation that goes through: the unit's commands, the values the
+    // user compared (unit, then store), the result box and the store after it
+    // (unit: user value 2 and robot type QR6-0900; store: 1, or 3 applied for
+    // writing; the controller's folder: 4).
+    void completedOperations_data()
     {
-        BoxRecorder boxes;
-        DialogAnswers dialogs;
-        QVERIFY(m_provider->verifySAFM(nullptr));
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Verify Orbilux completed"));
-        QCOMPARE(dialogs.comparedRows.size(), 1); // unit 2, store 1
-        QCOMPARE(dialogs.comparedRows.first().left, QStringLiteral("2"));
-        QCOMPARE(dialogs.comparedRows.first().right, QStringLiteral("1"));
-        QVERIFY(m_store->masterImage() == changedImage(1));
-
-        boxes.boxes.clear();
-        QVERIFY(m_provider->readSAFM(nullptr));
-        QCOMPARE(boxes.boxes.size(), 2); // the confirmation, then the result
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Read Orbilux completed"));
-        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(2));
-        QVERIFY(m_store->appliedImage() == m_store->masterImage() &&
-                m_store->editImage() == m_store->masterImage());
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QStringList>("compared");
+        QTest::addColumn<int>("boxCount");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("userValue");
+        QTest::addColumn<QString>("robotType");
+        auto row = [](const char* operation, const QStringList& requests,
+                      const QStringList& compared, int boxCount, const char* title, int userValue,
+                      const char* robotType = "QR6-0700") {
+            QTest::newRow(operation) << QString(operation) << requests << compared << boxCount
+                                     << QString(title) << userValue << QString(robotType);
+        };
+        const QString saveUser = QStringLiteral("ZSAFM_SAVE /SET_U safm_save_u.tmp");
+        const QString check = QStringLiteral("ZSAFM_PASS /CHK secret");
+        row("verify", {saveUser}, {"2", "1"}, 1, "Verify Orbilux completed", 1);
+        row("read", {saveUser}, {}, 2, "Read Orbilux completed", 2); // confirmation, result
+        row("write", {check, saveUser, "ZSAFM_LOAD /CHK safm_load.tmp", "ZSAFM_LOAD /FIX"},
+            {"2", "3"}, 1, "Write Orbilux completed", 3);
+        row("password", {check, "ZSAFM_PASS /CHG newsecret"}, {}, 1, "Change Password completed",
+            1);
+        row("report", {}, {}, 1, "Safety Report", 1);
+        row("output file", {}, {}, 1, "Output Parameter File completed", 1);
+        row("open file", {}, {}, 1, "Open File completed", 4);
+        row("robot data", {"ZSAFM_SAVE /SET_R safm_save_r.tmp"}, {}, 1, "Read Robot Data completed",
+            1, "QR6-0900");
     }
-
-    void writeUnitWithReadBack()
+    void completedOperations()
     {
-        m_store->editImage() = changedImage(3);
-        m_store->update(); // applied = 3, master = 1, unit = 2
-        BoxRecorder boxes;
-        DialogAnswers dialogs;
-        QVERIFY(m_provider->writeSAFM(nullptr));
-
-        QCOMPARE(m_unit->requests,
-                 (QStringList{"ZSAFM_PASS /CHK secret", "ZSAFM_SAVE /SET_U safm_save_u.tmp",
-                              "ZSAFM_LOAD /CHK safm_load.tmp", "ZSAFM_LOAD /FIX"}));
-        // The user confirmed the unit's present value against the read-back.
-        QCOMPARE(dialogs.comparedRows.size(), 1);
-        QCOMPARE(dialogs.comparedRows.first().left, QStringLiteral("2"));
-        QCOMPARE(dialogs.comparedRows.first().right, QStringLiteral("3"));
-        QCOMPARE(readImage(unitFile()).i16At(userValueOffset), qint16(3));
-        QVERIFY(m_store->masterImage() == readImage(unitFile()));
-        QVERIFY(m_store->appliedImage() == m_store->masterImage());
-        QCOMPARE(m_store->editImage().i16At(userValueOffset), qint16(3));
-
-        QCOMPARE(boxes.boxes.size(), 1);
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Write Orbilux completed"));
-        const QStringList reports = QDir(serverPath("/qordata/setting_app/save/Safetyreport"))
-                                        .entryList({QStringLiteral("OBX_Safetyreport_*.txt")});
-        QVERIFY(!reports.isEmpty());
-        QVERIFY(boxes.lastText().contains(reports.last()));
-    }
-
-    void changePasswordAndPublishReport()
-    {
-        BoxRecorder boxes;
-        DialogAnswers dialogs;
-        MessageCapture log;
-        QVERIFY(m_provider->setPass(nullptr));
-        QCOMPARE(m_unit->requests,
-                 (QStringList{"ZSAFM_PASS /CHK secret", "ZSAFM_PASS /CHG newsecret"}));
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Change Password completed"));
-        for (const QString& line : log.messages())
-            QVERIFY2(!line.contains(QLatin1String("secret")), qPrintable(line));
-
-        QVERIFY(m_provider->writeReport(nullptr));
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Safety Report"));
-        QVERIFY(boxes.lastText().contains(
-            QStringLiteral("/qordata/setting_app/save/Safetyreport/OBX_Safetyreport_")));
-    }
-
-    void filesInTheControllersFolder()
-    {
+        QFETCH(QString, operation);
+        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
+        if (operation == "write") {
+            m_store->editImage() = changedImage(3);
+            m_store->update();
+        }
         const QString folder = prepareControllerFolder();
         BoxRecorder boxes;
         DialogAnswers dialogs;
-        dialogs.chooseFile = chooseCFast;
-        QVERIFY(m_provider->writeFile(nullptr));
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Output Parameter File completed"));
-
-        dialogs.chooseFile = chooseStoredFile;
-        QVERIFY(m_provider->readFile(nullptr));
-        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(4));
-        QVERIFY(dialogs.listedFiles.contains(QStringLiteral("OBX_Safetyparam_20240101000000.txt")));
-    }
-
-    void robotDataFromTheUnit()
-    {
-        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
-        BoxRecorder boxes;
-        DialogAnswers dialogs;
-        dialogs.chooseFile = [](IO::FileDialog& dialog) {
-            return dialog.drive() == IO::FileDialog::Orbilux;
-        };
-        QStringList order;
-        auto note = [&] { order << m_store->editImage().textAt(robotTypeOffset); };
+        dialogs.chooseFile = operation == "open file" ? chooseStoredFile : chooseCFast;
+        if (operation == "robot data")
+            dialogs.chooseFile = [](IO::FileDialog& dialog) {
+                return dialog.drive() == IO::FileDialog::Orbilux;
+            };
+        QStringList robotTypes; // in the edit image when the 3D model goes and comes
+        auto note = [&] { robotTypes << m_store->editImage().textAt(robotTypeOffset); };
         connect(m_provider, &DataProvider::robotModelUnloading, this, note);
         connect(m_provider, &DataProvider::robotModelChanged, this, note);
-        QVERIFY(m_provider->readRobotParam(nullptr));
+        MessageCapture log;
+
+        const bool ok = run(operation);
         disconnect(m_provider, nullptr, this, nullptr);
-        QCOMPARE(order, (QStringList{"QR6-0700", "QR6-0900"}));
-        QCOMPARE(m_unit->requests, QStringList{"ZSAFM_SAVE /SET_R safm_save_r.tmp"});
-        QCOMPARE(m_store->masterImage().textAt(robotTypeOffset), QStringLiteral("QR6-0900"));
-        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(1)); // robot part only
-        QCOMPARE(boxes.lastTitle(), QStringLiteral("Read Robot Data completed"));
+        QVERIFY(ok);
+        QTEST(m_unit->requests, "requests");
+        QStringList compared;
+        for (const IO::ComparisonView::Row& row : qAsConst(dialogs.comparedRows))
+            compared << row.left << row.right;
+        QTEST(compared, "compared");
+        QTEST(int(boxes.boxes.size()), "boxCount");
+        QTEST(boxes.lastTitle(), "title");
+        QTEST(int(m_store->masterImage().i16At(userValueOffset)), "userValue");
+        QTEST(m_store->masterImage().textAt(robotTypeOffset), "robotType");
+        QVERIFY(m_store->appliedImage() == m_store->masterImage() &&
+                m_store->editImage().areasEqual(m_store->masterImage()));
+        QVERIFY(!log.contains(QStringLiteral("secret")));
+
+        if (operation == "write") { // the unit runs the read-back, and a report is published
+            QVERIFY(m_store->masterImage() == readImage(unitFile()));
+            const QStringList reports = QDir(serverPath("/qordata/setting_app/save/Safetyreport"))
+                                            .entryList({QStringLiteral("OBX_Safetyreport_*.txt")});
+            QVERIFY(!reports.isEmpty());
+            QVERIFY(boxes.lastText().contains(reports.last()));
+        }
+        if (operation == "report")
+            QVERIFY(boxes.lastText().contains(
+                QStringLiteral("/qordata/setting_app/save/Safetyreport/OBX_Safetyreport_")));
+        if (operation == "output file")
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+        if (operation == "open file")
+            QVERIFY(
+                dialogs.listedFiles.contains(QStringLiteral("OBX_Safetyparam_20240101000000.txt")));
+        if (operation == "robot data")
+            QCOMPARE(robotTypes, (QStringList{"QR6-0700", "QR6-0900"}));
+    }
+
+    // Last, as it stops the server: the controller's FTP service stops
+    // answering after the log-in.
+    void transferTimeOutEndsTheOperation()
+    {
+        DataProvider::destroyInstance();
+        loadTestSettings(QByteArray(), 300);
+        const quint16 port = m_server.port();
+        m_provider = DataProvider::create(nullptr, std::make_unique<SimulatedController>(), port);
+        QVERIFY(m_provider->createRemoteDirectories());
+
+        // The same port now accepts connections and never says a word.
+        m_server.stop();
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, port));
+        QList<QTcpSocket*> accepted;
+        connect(&silent, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket* socket = silent.nextPendingConnection())
+                accepted << socket;
+        });
+
+        BoxRecorder boxes;
+        QVERIFY(!m_provider->readSAFM(nullptr));
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Read Orbilux timed out"));
+        QCOMPARE(boxes.lastText(), QStringLiteral("The controller did not answer in time.\n") +
+                                       systemErrorText(1460, 0x409));
+        QCOMPARE(m_provider->errorRecord().errorCode, int(DataProvider::TimeoutError));
+        QCOMPARE(m_provider->errorRecord().source, int(DataProviderErrorRecord::FtpSource));
+        QVERIFY(m_store->masterImage() == changedImage(1));
+        QVERIFY(!accepted.isEmpty());
     }
 };
 

@@ -90,20 +90,6 @@ private slots:
         QVERIFY(image == before);
     }
 
-    void trailerOnlyChangesAllData()
-    {
-        ParameterImage image;
-        const Crc32c::ImageSignature a = Crc32c::imageSignature(image);
-        image.setMonitorUpdateTime(1700000000u);
-        image.setParameterVersion(QStringLiteral("V2.01"));
-        const Crc32c::ImageSignature b = Crc32c::imageSignature(image);
-        QCOMPARE(b.whole, a.whole);
-        QCOMPARE(b.system, a.system);
-        QCOMPARE(b.monitor, a.monitor);
-        QCOMPARE(b.signal, a.signal);
-        QVERIFY(b.allData != a.allData);
-    }
-
     void hardwareEqualsTable()
     {
         if (!Crc32c::hardwareAvailable())

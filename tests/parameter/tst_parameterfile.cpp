@@ -8,6 +8,7 @@
 #include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
 #include "parameter/procedure.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -85,19 +86,6 @@ class TestParameterFile : public QObject
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
-    QByteArray readFile(const QString& file)
-    {
-        QFile f(file);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-    QString writeFile(const char* name, const QByteArray& content)
-    {
-        QFile f(path(name));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(content);
-        return f.fileName();
-    }
     // The image written to the base file and its bytes.
     ParameterImage m_baseImage;
     QByteArray m_baseFile;
@@ -118,18 +106,107 @@ private slots:
         m_baseImage.setI16(field("CommonSpec"), 0, 0, 1);
         m_baseImage.setText(field("RobotTypeName"), 0, 0, QStringLiteral("QR6-0700"));
         QCOMPARE(m_procedure->outputFile(path("base.txt"), m_baseImage), 1u);
-        m_baseFile = readFile(path("base.txt"));
+        m_baseFile = readTestFile(path("base.txt"));
     }
 
     void init()
     {
         Setting::instance()->resetToDefaults();
-        if (isVSFtoAFM) {
-            isVSFtoAFM = false;
-            IO::Parser::resetLoadedFlag();
-        }
+        isVSFtoAFM = false;
+        IO::Parser::resetLoadedFlag(); // the parts of the tool models are fixed at loading
     }
 
+    // The definitions: read once, from the compiled-in list.
+    void readsTheResourceOnce()
+    {
+        // A parameter folder with its own (one-entry) list must not be read.
+        writeTestFile(m_dir.filePath(QStringLiteral("parameter.json")),
+                      R"({"parameters":[{"0_Name":"Other","1_No":1}]})");
+        loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
+                         "[ApplicationSettings]\nParameterPath=" + m_dir.path().toUtf8() + "\n");
+        QCOMPARE(IO::Parser::candidateFiles(), (QStringList{":/resources/json/parameter.json",
+                                                            ":/config/parameter/parameter.json",
+                                                            m_dir.path() + "/parameter.json"}));
+
+        MessageCapture log;
+        IO::Parser parser;
+        QVERIFY(parser.loadInfo());
+        QVERIFY(parser.loadInfo());
+        QVERIFY(parser.loadInfo());
+        QCOMPARE(log.messagesOf(QtInfoMsg).filter(QStringLiteral("IO::Parser::loadInfo")),
+                 QStringList{"IO::Parser::loadInfo \":/resources/json/parameter.json\""});
+        QCOMPARE(parser.parameterNames.size(), 208);
+        QCOMPARE(parser.definitionCount(), 208);
+        QVERIFY(parser.hasCompleteDefinitions());
+
+        // A parser made later gets the same definitions without a new read.
+        IO::Parser later;
+        QCOMPARE(later.definitionCount(), 0);
+        QVERIFY(later.loadInfo());
+        QCOMPARE(later.parameterNames, parser.parameterNames);
+        QCOMPARE(log.messagesOf(QtInfoMsg).filter(QStringLiteral("IO::Parser::loadInfo")).size(),
+                 1);
+    }
+
+    void noCandidateOpens()
+    {
+        const QString missing = m_dir.filePath(QStringLiteral("missing.json"));
+        MessageCapture log;
+        IO::Parser parser;
+        QVERIFY(!parser.loadInfoFrom({m_dir.filePath(QStringLiteral("none.json")), missing}));
+        const QStringList warnings = log.messagesOf(QtWarningMsg);
+        QCOMPARE(warnings.size(), 2);
+        QVERIFY(warnings[0].startsWith("[Parser] Open Error: " + missing + ": "));
+        QCOMPARE(warnings[1], QStringLiteral("func :  loadInfo"));
+        QCOMPARE(parser.definitionCount(), 0);
+        QVERIFY(!parser.hasCompleteDefinitions());
+        // The flag stays unset: the next call reads.
+        QVERIFY(parser.loadInfo());
+        QCOMPARE(parser.definitionCount(), 208);
+    }
+
+    void oddListsLoadAsGiven_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("not json") << QByteArray("{parameters:") << QStringList();
+        QTest::newRow("no list") << QByteArray(R"({"params":[]})") << QStringList();
+        QTest::newRow("empty list") << QByteArray(R"({"parameters":[]})") << QStringList();
+        QTest::newRow("twice and ill-typed")
+            << QByteArray(R"({"parameters":[{"0_Name":"A","1_No":"7","2_GroupNum":2.5},)"
+                          R"({"0_Name":"B","1_No":3128,"5_ParamClass":1,"6_Llimit":1},)"
+                          R"({"0_Name":"A","1_No":9,"4_DataPerRow":3}]})")
+            << QStringList{"A", "B", "A"};
+    }
+
+    void oddListsLoadAsGiven()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QStringList, names);
+        isVSFtoAFM = true;
+        const QString path = writeTestFile(m_dir.filePath(QStringLiteral("odd.json")), json);
+        IO::Parser parser;
+        QVERIFY(parser.loadInfoFrom({path}));
+        QCOMPARE(parser.parameterNames, names);
+        QVERIFY(!parser.hasCompleteDefinitions());
+        if (!names.isEmpty()) {
+            const ParameterInfo a = parser.parameterInfos.value(QStringLiteral("A"));
+            QCOMPARE(a.No, 9); // the later element wins
+            QCOMPARE(a.GroupNum, 0);
+            QCOMPARE(a.DataPerRow, 3);
+            const ParameterInfo b = parser.parameterInfos.value(QStringLiteral("B"));
+            QCOMPARE(b.ParamClass, 0); // tool model under the switch
+            QCOMPARE(b.Llimit, QString());
+            QCOMPARE(parser.definitionCount(), 2);
+        }
+        // Loaded all the same: the compiled-in list is not read afterwards.
+        MessageCapture log;
+        QVERIFY(parser.loadInfo());
+        QVERIFY(log.messages().isEmpty());
+        QCOMPARE(parser.parameterNames, names);
+    }
+
+    // The files.
     void writtenFormat()
     {
         QVERIFY(
@@ -254,9 +331,9 @@ private slots:
         QFETCH(int, errorCode);
         QFile::remove(path("read.txt"));
         if (!content.isEmpty())
-            writeFile("read.txt", content);
+            writeTestFile(path("read.txt"), content);
         if (!fake.isEmpty())
-            Setting::instance()->load(writeFile("config.ini", "[Test]\nFakeFileIOError=" + fake));
+            loadSettingsFile(path("config.ini"), "[Test]\nFakeFileIOError=" + fake);
 
         const ParameterImage before = randomImage(9);
         ParameterImage image = before;
@@ -286,7 +363,6 @@ private slots:
     {
         QFETCH(bool, vsfToAfm);
         isVSFtoAFM = vsfToAfm;
-        IO::Parser::resetLoadedFlag(); // the parts of the tool models are fixed at loading
 
         ParameterImage file = randomImage(21);
         QCOMPARE(m_procedure->outputFile(path("parts.txt"), file), 1u);
@@ -301,23 +377,28 @@ private slots:
         QVERIFY(m_procedure->readData(both, path("parts.txt"), IO::Procedure::UserPart, error));
         QVERIFY(both == file);
 
-        auto cell = [](const ParameterImage& image, const char* name, int r, int c) {
-            return image.u32At(ParameterLayout::cellOffset(field(name), r, c));
+        // Whether a cell of the image holds the file's value.
+        auto fromFile = [&file](const ParameterImage& image, const char* name, int r, int c) {
+            const FieldDef& f = field(name);
+            const int at = ParameterLayout::cellOffset(f, r, c);
+            return std::memcmp(image.data() + at, file.data() + at,
+                               size_t(ParameterLayout::valueSize(f.type))) == 0;
         };
         // Robot part: DH parameters; user part: logic; trailer with the user part.
-        QCOMPARE(cell(robot, "DHPrmA0", 0, 5), cell(file, "DHPrmA0", 0, 5));
-        QCOMPARE(cell(user, "DHPrmA0", 0, 5), cell(target, "DHPrmA0", 0, 5));
-        QCOMPARE(robot.wholeCRC(), target.wholeCRC());
-        QCOMPARE(user.wholeCRC(), file.wholeCRC());
-        QCOMPARE(cell(robot, "ToolModelX1", 31, 19) == cell(file, "ToolModelX1", 31, 19), vsfToAfm);
-        QCOMPARE(cell(user, "ToolModelX1", 31, 19) == cell(file, "ToolModelX1", 31, 19), !vsfToAfm);
+        QVERIFY(fromFile(robot, "DHPrmA0", 0, 5) && !fromFile(user, "DHPrmA0", 0, 5));
+        QVERIFY(!fromFile(robot, "WholeCRC", 0, 0) && fromFile(user, "WholeCRC", 0, 0));
+        QVERIFY(!fromFile(robot, "UsrArmModelZ2", 0, 19) && fromFile(user, "UsrArmModelZ2", 0, 19));
+        // The tool models, first to last field, follow the switch.
+        for (const char* name : {"ToolModelValid", "ToolModelX1", "ToolModelT"}) {
+            QCOMPARE(fromFile(robot, name, 31, 19), vsfToAfm);
+            QCOMPARE(fromFile(user, name, 31, 19), !vsfToAfm);
+        }
         for (int set = 0; set < 16; ++set) {
             const bool robotSet = vsfToAfm && set <= 8;
-            QCOMPARE(cell(robot, "MoveAreaZulimit", 0, set) ==
-                         cell(file, "MoveAreaZulimit", 0, set),
-                     robotSet);
-            QCOMPARE(cell(robot, "MoveAreaX", set, 7) == cell(file, "MoveAreaX", set, 7), robotSet);
-            QCOMPARE(cell(user, "MoveAreaX", set, 7) == cell(file, "MoveAreaX", set, 7), !robotSet);
+            QCOMPARE(fromFile(robot, "MoveAreaValid", 0, set), robotSet);
+            QCOMPARE(fromFile(robot, "MoveAreaZulimit", 0, set), robotSet);
+            QCOMPARE(fromFile(robot, "MoveAreaX", set, 7), robotSet);
+            QCOMPARE(fromFile(user, "MoveAreaX", set, 7), !robotSet);
         }
 
         // An unknown mode reads nothing.
@@ -356,7 +437,7 @@ private slots:
         if (fault == 1)
             procedure.parser->parameterInfos.remove(QStringLiteral("AllDataCRC"));
         if (fault == 3)
-            Setting::instance()->load(writeFile("config.ini", "[Test]\nFakeFileIOError=wRite"));
+            loadSettingsFile(path("config.ini"), "[Test]\nFakeFileIOError=wRite");
 
         const ParameterImage before = image;
         MessageCapture log;
@@ -372,7 +453,7 @@ private slots:
     void reportUsesDisplayNames()
     {
         QCOMPARE(m_procedure->outputReport(path("report.txt"), m_baseImage), 1u);
-        const QString report = QString::fromUtf8(readFile(path("report.txt")));
+        const QString report = QString::fromUtf8(readTestFile(path("report.txt")));
         ParameterDefDB* db = ParameterDefDB::instance();
         const QString name = db->displayName(db->findParamByNo(106));
         QVERIFY(report.contains(QStringLiteral("\r\n106-00-01,%1,").arg(name)));
@@ -396,9 +477,9 @@ private slots:
         QVERIFY(image.wholeUpdateTime() != 0);
         // Written by this writer: writing it again gives the same bytes.
         QCOMPARE(m_procedure->outputFile(path("default.txt"), image), 1u);
-        QCOMPARE(readFile(path("default.txt")), readFile(file));
-        QCOMPARE(readFile(QStringLiteral(OBX_RUNTIME_DIR "/config/parameter/default.txt")),
-                 readFile(file));
+        QCOMPARE(readTestFile(path("default.txt")), readTestFile(file));
+        QCOMPARE(readTestFile(QStringLiteral(OBX_RUNTIME_DIR "/config/parameter/default.txt")),
+                 readTestFile(file));
     }
 };
 

@@ -1,6 +1,7 @@
 // The field table is the one place that says where every safety setting lies
 // in the image. These checks hold it against itself, against the layout rules
-// of the image and against the compiled-in definition list.
+// of the image, against the definition database (a second hand-written
+// description of the same bytes) and against the compiled-in definition list.
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterlayout.h"
 
@@ -11,6 +12,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,84 +23,30 @@ const FieldDef& field(int i)
     return ParameterLayout::fields()[i];
 }
 
-// Owner of every byte of the image (field index, -1 uncovered); problem
-// names the first cell outside the image, misaligned or overlapping.
-std::vector<int> coverage(QString* problem)
+using Span = std::pair<int, int>; // first byte, size
+
+std::vector<Span> recordSpans(const ParamDefRecord& r)
 {
-    std::vector<int> owner(ParameterLayout::ImageSize, -1);
-    for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
-        const FieldDef& f = field(i);
-        const int size = ParameterLayout::valueSize(f.type);
-        for (int r = 0; r < f.rows; ++r)
-            for (int c = 0; c < f.columns; ++c) {
-                const int at = ParameterLayout::cellOffset(f, r, c);
-                const QString cell =
-                    QStringLiteral("%1 (%2, %3) at %4").arg(f.name).arg(r).arg(c).arg(at);
-                if (at < 0 || at + size > ParameterLayout::ImageSize) {
-                    *problem = cell + QStringLiteral(" outside the image");
-                    return owner;
-                }
-                if (at % qMin(size, 4) != 0) {
-                    *problem = cell + QStringLiteral(" not aligned");
-                    return owner;
-                }
-                for (int b = at; b < at + size; ++b) {
-                    if (owner[size_t(b)] >= 0) {
-                        *problem =
-                            cell + QStringLiteral(" overlaps ") + field(owner[size_t(b)]).name;
-                        return owner;
-                    }
-                    owner[size_t(b)] = i;
-                }
-            }
-    }
-    return owner;
+    std::vector<Span> spans;
+    const int size = r.isText() ? r.valueCount : r.valueSize();
+    const int values = r.isText() ? 1 : r.valueCount;
+    for (int g = 1; g <= r.groupCount; ++g)
+        for (int e = 1; e <= r.elementCount; ++e)
+            for (int v = 1; v <= values; ++v)
+                spans.emplace_back(int(r.valueOffset(g, e, v)), size);
+    std::sort(spans.begin(), spans.end());
+    return spans;
 }
 
-// The 2-byte fillers as the format describes them, written out independently
-// of the field table.
-QSet<int> expectedFillers()
+std::vector<Span> fieldSpans(const FieldDef& f)
 {
-    QSet<int> fillers;
-    const char* singleI16[] = {"CommonSpec",
-                               "I/OBoardSheets",
-                               "EtherNetIPValid",
-                               "OpeModeInputSet",
-                               "ToolIdSpec",
-                               "Decel/StopMonTarget",
-                               "StopPosPrdctSpec",
-                               "ArmModelSpec",
-                               "AlwaysAxisValid",
-                               "TeachSpeedValid",
-                               "TeachSpeedStopCategory",
-                               "CheckSpeedValid",
-                               "CheckSpeedStopCategory",
-                               "ProtStopFenceTargetRobot",
-                               "EmeStopTPStopCategory",
-                               "EmeStopPanelStopCategory",
-                               "EmeStopPnl/ExtTargetRobot"};
-    for (const char* name : singleI16) {
-        const FieldDef* f = ParameterLayout::findByName(QLatin1String(name));
-        if (!f)
-            qFatal("no field %s", name);
-        fillers.insert(f->offset + 2);
-    }
-    fillers.insert(65318); // after SignalAssigUserOut
-    struct InRecord
-    {
-        int first, records, size;
-        std::vector<int> at;
-    };
-    const InRecord inRecords[] = {{40916, 16, 96, {2, 6, 18, 94}},
-                                  {56556, 18, 192, {6}},
-                                  {60012, 8, 84, {2, 14}},
-                                  {60684, 18, 48, {10}},
-                                  {61788, 18, 8, {6}}};
-    for (const InRecord& block : inRecords)
-        for (int r = 0; r < block.records; ++r)
-            for (int at : block.at)
-                fillers.insert(block.first + r * block.size + at);
-    return fillers;
+    std::vector<Span> spans;
+    for (int row = 0; row < f.rows; ++row)
+        for (int col = 0; col < f.columns; ++col)
+            spans.emplace_back(ParameterLayout::cellOffset(f, row, col),
+                               ParameterLayout::valueSize(f.type));
+    std::sort(spans.begin(), spans.end());
+    return spans;
 }
 
 QJsonArray definitionList()
@@ -108,22 +57,12 @@ QJsonArray definitionList()
     return QJsonDocument::fromJson(file.readAll()).object().value("parameters").toArray();
 }
 
-int jsonDataType(ValueType type)
-{
-    switch (type) {
-    case ValueType::U16:
-    case ValueType::U32:
-        return 0;
-    case ValueType::I16:
-    case ValueType::I32:
-        return 1;
-    case ValueType::F32:
-        return 2;
-    case ValueType::Text:
-        return 3;
-    }
-    return -1;
-}
+// The value type of each definition type code, TypeInt16 to TypeText.
+const ValueType typeOfCode[] = {ValueType::I16, ValueType::U16, ValueType::I32,
+                                ValueType::U32, ValueType::F32, ValueType::Text};
+// "8_DataType" of the definition list by ValueType: 0 unsigned, 1 signed,
+// 2 float, 3 text.
+const int jsonTypeOf[] = {1, 0, 1, 0, 2, 3};
 
 } // namespace
 
@@ -136,6 +75,7 @@ private slots:
     {
         QCOMPARE(ParameterLayout::fieldCount(), 208);
         QSet<QString> names;
+        std::vector<int> dataFieldNos;
         int robot = 0, user = 0, trailer = 0;
         for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
             const FieldDef& f = field(i);
@@ -147,6 +87,8 @@ private slots:
             robot += f.cls == ParamClass::Robot;
             user += f.cls == ParamClass::User;
             trailer += f.cls == ParamClass::Trailer;
+            if (f.no < 9000)
+                dataFieldNos.push_back(f.no);
         }
         QCOMPARE(names.size(), 208);
         QCOMPARE(robot, 81);
@@ -155,42 +97,38 @@ private slots:
         QCOMPARE(ParameterLayout::findByNo(2), nullptr);
         QCOMPARE(ParameterLayout::findByNo(10000), nullptr);
         QCOMPARE(ParameterLayout::findByName(QStringLiteral("commonspec")), nullptr);
+        // The definition database lists the same parameters in the same order.
+        std::vector<int> recordNos;
+        for (const ParamDefRecord& r : ParameterDefDB::instance()->records)
+            recordNos.push_back(r.no);
+        QCOMPARE(recordNos, dataFieldNos);
     }
 
-    void stridesFitShapes()
-    {
-        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
-            const FieldDef& f = field(i);
-            const int size = ParameterLayout::valueSize(f.type);
-            QVERIFY2(f.rows >= 1 && f.columns >= 1, f.name);
-            QVERIFY2((f.rows == 1) == (f.rowStride == 0), f.name);
-            QVERIFY2((f.columns == 1) == (f.columnStride == 0), f.name);
-            if (f.columns > 1)
-                QVERIFY2(f.columnStride >= size, f.name);
-            if (f.rows > 1)
-                QVERIFY2(f.rowStride >= f.columns * f.columnStride, f.name);
-            // Trailer fields exactly where the signature expects them.
-            QCOMPARE(f.cls == ParamClass::Trailer, f.offset >= ParameterLayout::TrailerBegin);
-        }
-    }
-
+    // The cells neither overlap nor leave the image, each value is naturally
+    // aligned, and between them lie only the 2-byte fillers that align a
+    // 4-byte value after a 16-bit one.
     void fieldsTileTheImage()
     {
-        QString problem;
-        const std::vector<int> owner = coverage(&problem);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        const QSet<int> fillers = expectedFillers();
-        QCOMPARE(fillers.size(), 152);
-        int uncovered = 0;
-        for (int b = 0; b < ParameterLayout::ImageSize; ++b) {
-            if (owner[size_t(b)] >= 0)
-                continue;
-            ++uncovered;
-            const int filler = fillers.contains(b) ? b : b - 1;
-            QVERIFY2(fillers.contains(filler),
-                     qPrintable(QStringLiteral("byte %1 is neither field nor filler").arg(b)));
+        std::vector<Span> cells;
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const std::vector<Span> spans = fieldSpans(field(i));
+            cells.insert(cells.end(), spans.begin(), spans.end());
         }
-        QCOMPARE(uncovered, 304);
+        std::sort(cells.begin(), cells.end());
+        int covered = 0, end = 0, previousSize = 0;
+        for (const Span& cell : cells) {
+            const QByteArray at = QByteArray::number(cell.first);
+            QVERIFY2(cell.first % qMin(cell.second, 4) == 0, "not aligned at " + at);
+            QVERIFY2(cell.first >= end, "overlap at " + at);
+            QVERIFY2(cell.first == end ||
+                         (cell.first - end == 2 && end % 4 == 2 && previousSize == 2),
+                     "gap before " + at);
+            covered += cell.second;
+            end = cell.first + cell.second;
+            previousSize = cell.second;
+        }
+        QCOMPARE(end, ParameterLayout::ImageSize);
+        QCOMPARE(ParameterLayout::ImageSize - covered, 304);
     }
 
     void fieldsLieInTheirArea()
@@ -209,46 +147,45 @@ private slots:
                 end = ParameterLayout::SignalAreaEnd;
             }
             QVERIFY2(f.offset >= begin && ParameterLayout::fieldEnd(f) <= end, f.name);
+            // Trailer fields exactly where the signature expects them.
+            QCOMPARE(f.cls == ParamClass::Trailer, f.no >= 9000);
         }
         QCOMPARE(ParameterLayout::fieldEnd(*ParameterLayout::findByNo(9999)),
                  ParameterLayout::ImageSize);
     }
 
-    void recordBlocksAgreeWithFields()
+    // Every database record addresses exactly the cells of its field, with
+    // the same value type and part.
+    void recordMatchesField_data()
     {
-        for (int b = 0; b < ParameterLayout::recordBlockCount(); ++b) {
-            const RecordBlock& block = ParameterLayout::recordBlocks()[b];
-            for (int m = 0; m < block.memberCount; ++m) {
-                const FieldDef* f =
-                    ParameterLayout::findByName(QLatin1String(block.members[m].name));
-                QVERIFY2(f, block.members[m].name);
-                QCOMPARE(f->offset, block.offset + block.members[m].offset);
-                // The record index is the row where a field has several
-                // values per record, else the column.
-                const bool recordIsRow = f->rows > 1;
-                QCOMPARE(recordIsRow ? f->rowStride : f->columnStride, block.recordSize);
-                QCOMPARE(recordIsRow ? f->rows : f->columns, block.records);
-                QVERIFY(ParameterLayout::fieldEnd(*f) <=
-                        block.offset + block.records * block.recordSize);
-            }
+        QTest::addColumn<int>("index");
+        const auto& records = ParameterDefDB::instance()->records;
+        for (int i = 0; i < int(records.size()); ++i) {
+            const FieldDef* f = ParameterLayout::findByNo(records[size_t(i)].no);
+            QTest::addRow("%d %s", records[size_t(i)].no, f ? f->name : "?") << i;
         }
     }
 
-    void signatureRanges()
+    void recordMatchesField()
     {
-        QCOMPARE(ParameterLayout::signatureRangeCount(), 5);
-        const SignatureRange* r = ParameterLayout::signatureRanges();
-        const char* names[] = {"whole", "system", "monitor", "signal", "all data"};
-        const int crcNo[] = {9002, 9004, 9006, 9008, 9999};
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(r[i].name, names[i]);
-            QCOMPARE(r[i].crcOffset, ParameterLayout::findByNo(crcNo[i])->offset);
-            QCOMPARE(r[i].timeOffset, i < 4 ? ParameterLayout::findByNo(crcNo[i] - 1)->offset : -1);
-        }
-        QCOMPARE(r[1].end, r[2].begin);
-        QCOMPARE(r[2].end, r[3].begin);
-        QCOMPARE(r[0].end, r[3].end);
-        QCOMPARE(r[4].end, r[4].crcOffset);
+        QFETCH(int, index);
+        const ParamDefRecord& r = ParameterDefDB::instance()->records[size_t(index)];
+        const FieldDef* f = ParameterLayout::findByNo(r.no);
+        QVERIFY(f);
+        QVERIFY(r.type >= ParamDefRecord::TypeInt16 && r.type <= ParamDefRecord::TypeText);
+        QCOMPARE(typeOfCode[r.type - ParamDefRecord::TypeInt16], f->type);
+        QVERIFY(r.access == 'R' || r.access == 'C');
+        QCOMPARE(r.access == 'R' ? ParamClass::Robot : ParamClass::User, f->cls);
+        QCOMPARE(int(r.offset), f->offset);
+        const std::vector<Span> fromRecord = recordSpans(r);
+        const std::vector<Span> fromField = fieldSpans(*f);
+        QCOMPARE(fromRecord.size(), fromField.size());
+        for (size_t i = 0; i < fromRecord.size(); ++i)
+            QVERIFY2(fromRecord[i] == fromField[i],
+                     qPrintable(QStringLiteral("value at %1 (%2 bytes), field cell at %3")
+                                    .arg(fromRecord[i].first)
+                                    .arg(fromRecord[i].second)
+                                    .arg(fromField[i].first)));
     }
 
     void definitionListMatchesTable()
@@ -264,20 +201,18 @@ private slots:
             QCOMPARE(o.value("2_GroupNum").toInt(), f.rows);
             QCOMPARE(o.value("3_DataNum").toInt(), f.columns);
             QCOMPARE(o.value("5_ParamClass").toInt(), int(f.cls));
-            QCOMPARE(o.value("8_DataType").toInt(), jsonDataType(f.type));
+            QCOMPARE(o.value("8_DataType").toInt(), jsonTypeOf[int(f.type)]);
         }
     }
 
     void definitionListLinesAndLimits()
     {
         const QJsonArray list = definitionList();
-        QMap<int, int> perLine;
         for (const QJsonValue& v : list) {
             const QJsonObject o = v.toObject();
             const QString name = o.value("0_Name").toString();
             const int values = o.value("3_DataNum").toInt();
             const int dataPerRow = o.value("4_DataPerRow").toInt();
-            ++perLine[dataPerRow];
             QVERIFY2(dataPerRow >= 1, qPrintable(name));
             // The reader numbers lines of a group with two digits.
             QVERIFY2((values + dataPerRow - 1) / dataPerRow <= 40, qPrintable(name));
@@ -300,10 +235,6 @@ private slots:
             QCOMPARE(lower.toDouble(), record->min);
             QCOMPARE(upper.toDouble(), record->max);
         }
-        const QMap<int, int> expected{{10, 139}, {1, 46}, {4, 11}, {8, 5}, {5, 4}, {2, 3}};
-        QCOMPARE(perLine, expected);
-        QCOMPARE(list[1].toObject().value("0_Name").toString(), QStringLiteral("RobotTypeName"));
-        QCOMPARE(list[1].toObject().value("4_DataPerRow").toInt(), 1);
     }
 };
 

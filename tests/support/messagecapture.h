@@ -27,18 +27,8 @@ public:
                 out << m_messages[i];
         return out;
     }
-    bool contains(const QString& text) const
-    {
-        for (const QString& m : m_messages)
-            if (m.contains(text))
-                return true;
-        return false;
-    }
-    void clear()
-    {
-        m_messages.clear();
-        m_types.clear();
-    }
+    // Whether any message holds the text.
+    bool contains(const QString& text) const { return !m_messages.filter(text).isEmpty(); }
 
 private:
     static MessageCapture*& current()

@@ -20,18 +20,10 @@ private slots:
         QCoreApplication::installTranslator(&m_english);
     }
 
-    void drawsBackgroundAndGrid_data()
-    {
-        QTest::addColumn<bool>("perspective");
-        QTest::newRow("perspective") << true;
-        QTest::newRow("parallel") << false;
-    }
-
     void drawsBackgroundAndGrid()
     {
-        QFETCH(bool, perspective);
-        QVERIFY(!GLWidget::instance());
-        {
+        for (const bool perspective : {true, false}) {
+            QVERIFY(!GLWidget::instance());
             GLWidget view;
             QCOMPARE(GLWidget::instance(), &view);
             view.setPerspective(perspective, false);
@@ -57,10 +49,8 @@ private slots:
     {
         QTest::addColumn<unsigned>("asked");
         QTest::addColumn<unsigned>("taken");
-        QTest::newRow("XY") << 2u << 2u;
-        QTest::newRow("YZ") << 3u << 3u;
-        QTest::newRow("four") << 4u << 0u;
-        QTest::newRow("large") << 4000000000u << 0u;
+        for (const unsigned asked : {2u, 3u, 4u, 4000000000u})
+            QTest::addRow("%u", asked) << asked << (asked < 4 ? asked : 0u);
     }
 
     void presetsClamp()
@@ -81,11 +71,8 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("supported");
-        QTest::newRow("-1") << -1 << true;
-        QTest::newRow("0") << 0 << true;
-        QTest::newRow("1") << 1 << true;
-        QTest::newRow("2") << 2 << false;
-        QTest::newRow("-2") << -2 << false;
+        for (const int mode : {-2, -1, 0, 1, 2})
+            QTest::addRow("%d", mode) << mode << (mode >= -1 && mode <= 1);
     }
 
     void unsupportedModelStopsTheStart()

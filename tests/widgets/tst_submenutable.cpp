@@ -38,9 +38,13 @@ class TestSubMenuTable : public QObject
 
     // Every signal in the order of emission.
     QStringList m_log;
+    QStringList taken() { return std::exchange(m_log, {}); }
 
-    void record(SubMenuTable& table)
+    // Shows the table and writes down its signals from then on.
+    void showAndRecord(SubMenuTable& table)
     {
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
         m_log.clear();
         connect(&table, &SubMenuTable::currentIndexChanged, this,
                 [this](int i) { m_log << QString("current %1").arg(i); });
@@ -72,29 +76,21 @@ private slots:
     void clicksEmitInOrder()
     {
         SubMenuTable table("%1", 6, 6, true, true, false, false);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        record(table);
-
+        showAndRecord(table);
         clickCell(table, 3, 1);
-        QCOMPARE(m_log, QStringList({"current 3", "enabled 2 3"}));
+        QCOMPARE(taken(), QStringList({"current 3", "enabled 2 3"}));
         QVERIFY(table.isEnabledChecked(3));
         QVERIFY(cellBox(table, 3, 2)->isEnabled());
         QCOMPARE(table.table()->currentColumn(), 0);
-
-        m_log.clear();
         clickCell(table, 1, 2);
-        QCOMPARE(m_log, QStringList({"current 1", "visible 2 1"}));
+        QCOMPARE(taken(), QStringList({"current 1", "visible 2 1"}));
 
         // Programmatic changes behave like clicks.
-        m_log.clear();
         table.setEnabledChecked(3, false);
-        QCOMPARE(m_log, QStringList({"current 3", "enabled 0 3"}));
+        QCOMPARE(taken(), QStringList({"current 3", "enabled 0 3"}));
         QVERIFY(!cellBox(table, 3, 2)->isEnabled());
-        m_log.clear();
         table.setVisibleChecked(5, true);
-        QCOMPARE(m_log, QStringList({"current 5", "visible 2 5"}));
-        m_log.clear();
+        QCOMPARE(taken(), QStringList({"current 5", "visible 2 5"}));
         table.setCurrentRow(5, true); // already current: no signal
         QVERIFY(m_log.isEmpty());
     }
@@ -102,14 +98,12 @@ private slots:
     void firstNineRowsLocked()
     {
         SubMenuTable table("%1", 11, 11, true, false, false, true);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        record(table);
-        for (int r = 0; r < 9; ++r)
+        showAndRecord(table);
+        for (int r = 0; r < 9; ++r) {
             clickCell(table, r, 1);
-        QVERIFY(m_log.filter("enabled").isEmpty());
-        for (int r = 0; r < 9; ++r)
             QVERIFY(!table.isEnabledChecked(r));
+        }
+        QVERIFY(m_log.filter("enabled").isEmpty());
         clickCell(table, 9, 1);
         QVERIFY(table.isEnabledChecked(9));
         QCOMPARE(m_log.last(), QString("enabled 2 9"));
@@ -139,15 +133,14 @@ private slots:
         QCOMPARE(t->currentColumn(), 0);
     }
 
+    // Without box columns every row counts as checked; rows and columns out
+    // of range are ignored.
     void missingColumnsAndBadArguments()
     {
         SubMenuTable table("%1", 4, 2, false, false, true, false);
-        QVERIFY(table.table()->isColumnHidden(1));
-        QVERIFY(table.table()->isColumnHidden(2));
-        for (int row : {0, 3, -1, 99}) {
-            QVERIFY(table.isEnabledChecked(row));
-            QVERIFY(table.isVisibleChecked(row));
-        }
+        QVERIFY(table.table()->isColumnHidden(1) && table.table()->isColumnHidden(2));
+        for (int row : {0, 3, -1, 99})
+            QVERIFY(table.isEnabledChecked(row) && table.isVisibleChecked(row));
         table.setRowForeground(99, Qt::red);
         table.setRowDisabledLook(-1, true);
         table.setRowHidden(99, true);
@@ -156,20 +149,16 @@ private slots:
         QCOMPARE(table.table()->currentRow(), 0);
         QCOMPARE(table.table()->columnCount(), 3);
 
-        SubMenuTable boxes("%1", 2, 2, true, true, false, false);
-        QVERIFY(!boxes.isEnabledChecked(5));
-        QVERIFY(!boxes.isVisibleChecked(-1));
-    }
-
-    void disabledLookIcons()
-    {
-        SubMenuTable table("%1", 2, 2, false, true, true, false);
+        // The disabled look shows the box state as an icon.
         const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
         table.setRowDisabledLook(1, true);
         QCOMPARE(image(table.table()->item(1, 0)->icon()),
                  image(QIcon(":/assets/image/checkbox_checked_disable.png")));
         QCOMPARE(image(table.table()->item(0, 0)->icon()),
                  image(QIcon(":/assets/image/checkbox_unchecked_disable.png")));
+
+        SubMenuTable boxes("%1", 2, 2, true, true, false, false);
+        QVERIFY(!boxes.isEnabledChecked(5) && !boxes.isVisibleChecked(-1));
     }
 
     void headerTextFitsOnLayoutRequest()

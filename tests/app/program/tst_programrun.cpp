@@ -1,5 +1,4 @@
 #include <QDate>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
@@ -14,43 +13,24 @@ class TestProgramRun : public QObject
 {
     Q_OBJECT
 
+    // A copy of the program and its config folder; the large asset folder is
+    // shared through a link.
     struct Installation
     {
         QTemporaryDir dir;
+        Installation()
+        {
+            const QString root = QStringLiteral(OBX_RUNTIME_DIR);
+            QVERIFY(QFile::copy(root + "/obxsetting", program()));
+            QCOMPARE(QProcess::execute("cp", {"-r", root + "/config", dir.path()}), 0);
+            QVERIFY(QFile::link(root + "/assets", dir.filePath("assets")));
+        }
         QString program() const { return dir.filePath(QStringLiteral("obxsetting")); }
         QString logFile() const
         {
-            return dir.filePath(QStringLiteral("log/") +
-                                QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
-                                QStringLiteral(".log"));
+            return dir.filePath(QDate::currentDate().toString("'log/'yyyyMMdd'.log'"));
         }
     };
-
-    static bool copyTree(const QString& from, const QString& to)
-    {
-        QDir().mkpath(to);
-        const QDir source(from);
-        for (const QFileInfo& entry :
-             source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = to + QLatin1Char('/') + entry.fileName();
-            if (entry.isDir() ? !copyTree(entry.filePath(), target)
-                              : !QFile::copy(entry.filePath(), target))
-                return false;
-        }
-        return true;
-    }
-
-    // The program and its config folder are copied; the large asset folder
-    // is shared through a link.
-    static void install(Installation& installation)
-    {
-        const QString root = QStringLiteral(OBX_RUNTIME_DIR);
-        QVERIFY(QFile::copy(root + QStringLiteral("/obxsetting"), installation.program()));
-        QVERIFY(copyTree(root + QStringLiteral("/config"),
-                         installation.dir.filePath(QStringLiteral("config"))));
-        QVERIFY(QFile::link(root + QStringLiteral("/assets"),
-                            installation.dir.filePath(QStringLiteral("assets"))));
-    }
 
     static void start(const Installation& installation, QProcess& process)
     {
@@ -63,41 +43,36 @@ class TestProgramRun : public QObject
         QVERIFY(process.waitForStarted());
     }
 
+    // Reads the program's log until a line holds the text or the program ends.
     static bool waitForLine(QProcess& process, const QByteArray& text, QByteArray& seen)
     {
-        QDeadlineTimer deadline(90000);
-        while (!deadline.hasExpired()) {
+        const QDeadlineTimer deadline(90000);
+        do {
             process.waitForReadyRead(200);
             seen += process.readAllStandardError();
-            if (seen.contains(text))
-                return true;
-            if (process.state() == QProcess::NotRunning) {
-                seen += process.readAllStandardError();
-                return seen.contains(text);
-            }
-        }
-        return false;
+        } while (!seen.contains(text) && process.state() != QProcess::NotRunning &&
+                 !deadline.hasExpired());
+        return (seen += process.readAllStandardError()).contains(text);
     }
 
     // Asks until the window exists; the test's event loop keeps reading the
     // program's output meanwhile.
     static bool closeWindow()
     {
-        QDeadlineTimer deadline(20000);
-        while (!deadline.hasExpired()) {
-            if (QProcess::execute(QStringLiteral(OBX_BINARY_DIR "/tests/obx-test-closewindow"),
-                                  {QStringLiteral("OXS Setting soft")}) == 0)
-                return true;
+        const QDeadlineTimer deadline(20000);
+        while (QProcess::execute(QStringLiteral(OBX_BINARY_DIR "/tests/obx-test-closewindow"),
+                                 {QStringLiteral("OXS Setting soft")}) != 0) {
+            if (deadline.hasExpired())
+                return false;
             QTest::qWait(200);
         }
-        return false;
+        return true;
     }
 
 private slots:
     void closingAnUnchangedWindowEndsWithZeroAndTheLogTellsTheStartUp()
     {
         Installation installation;
-        install(installation);
         QProcess program;
         start(installation, program);
         QByteArray log;
@@ -120,44 +95,40 @@ private slots:
         }
     }
 
-    void missingDefaultSetEndsWithOneAndNoWindow()
+    void brokenInstallationEndsWithOneAndNoWindow_data()
     {
+        QTest::addColumn<bool>("noDefaultSet"); // else: an unusable temporary folder
+        QTest::addColumn<QByteArray>("logged");
+        QTest::newRow("missing default set") << true << QByteArray("InitializeSAFM -> NG");
+        QTest::newRow("unusable temporary folder")
+            << false << QByteArray("Cannot create the temporary folder");
+    }
+    void brokenInstallationEndsWithOneAndNoWindow()
+    {
+        QFETCH(bool, noDefaultSet);
+        QFETCH(QByteArray, logged);
         Installation installation;
-        install(installation);
-        QVERIFY(QFile::remove(
-            installation.dir.filePath(QStringLiteral("config/parameter/default.txt"))));
+        if (noDefaultSet) {
+            QVERIFY(QFile::remove(installation.dir.filePath("config/parameter/default.txt")));
+        } else {
+            // A folder below a plain file can never be made.
+            const QString blocker = installation.dir.filePath("blocker");
+            QFile(blocker).open(QIODevice::WriteOnly);
+            QSettings ini(installation.dir.filePath("config/config.ini"), QSettings::IniFormat);
+            ini.setValue("ApplicationSettings/TmpPath", blocker + "/tmp");
+        }
         QProcess program;
         start(installation, program);
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 1);
         const QByteArray log = program.readAllStandardError();
-        QVERIFY(log.contains("InitializeSAFM -> NG"));
+        QVERIFY2(log.contains(logged), log.constData());
         QVERIFY(!log.contains("MainWindow::show"));
-    }
-
-    void unusableTemporaryFolderEndsWithOneAndSaysWhy()
-    {
-        Installation installation;
-        install(installation);
-        // A folder below a plain file can never be made.
-        const QString blocker = installation.dir.filePath(QStringLiteral("blocker"));
-        QFile(blocker).open(QIODevice::WriteOnly);
-        QSettings ini(installation.dir.filePath(QStringLiteral("config/config.ini")),
-                      QSettings::IniFormat);
-        ini.setValue(QStringLiteral("ApplicationSettings/TmpPath"),
-                     blocker + QStringLiteral("/tmp"));
-        ini.sync();
-        QProcess program;
-        start(installation, program);
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitCode(), 1);
-        QVERIFY(program.readAllStandardError().contains("Cannot create the temporary folder"));
     }
 
     void secondInstanceIsRefusedUntilTheFirstDies()
     {
         Installation installation;
-        install(installation);
         QProcess first;
         start(installation, first);
         QByteArray firstLog;

@@ -51,11 +51,9 @@ private slots:
     void secondCreateKeepsTheFirstRegistries()
     {
         View* view = View::instance();
-        QVector<QWidget*> screens;
-        for (int scene = 0; scene < Scene::SceneSignals::sceneCount; ++scene) {
-            screens << view->screen(scene);
-            QCOMPARE(screens.last() != nullptr, scene >= 3 && scene <= 17);
-        }
+        for (int scene = 0; scene < Scene::SceneSignals::sceneCount; ++scene)
+            QCOMPARE(view->screen(scene) != nullptr, scene >= 3 && scene <= 17);
+        QWidget* firstScreen = view->screen(3);
         Window* window = Window::instance();
         LogicalOpDialog dialog(nullptr);
         window->logicalOpDialog = &dialog;
@@ -65,8 +63,7 @@ private slots:
         Window::create(&otherParent);
         QCOMPARE(View::instance(), view);
         QCOMPARE(view->parent(), m_owner);
-        for (int scene = 0; scene < screens.size(); ++scene)
-            QCOMPARE(view->screen(scene), screens[scene]);
+        QCOMPARE(view->screen(3), firstScreen);
         QCOMPARE(Window::instance(), window);
         QCOMPARE(window->logicalOpDialog, &dialog);
         QVERIFY(!window->monitoringDialog);
@@ -94,76 +91,47 @@ private slots:
         QCOMPARE(log.messages().filter("initialize"), expected);
     }
 
-    void monitoringDialogFollowsItsScenes_data()
+    // The dialogs open on their scenes and closing them, by the close button
+    // or by Escape, returns to the page they were opened from; the next
+    // request opens them again.
+    void dialogsOpenAndReturn_data()
     {
         QTest::addColumn<int>("scene");
-        QTest::addColumn<int>("tab");
-        // Scene 2 is not a page to return to; a screen's own scene is.
-        QTest::addColumn<int>("back");
-        QTest::newRow("safety output") << 5 << 2 << 5;
-        QTest::newRow("monitoring opens the first screen") << 2 << 0 << 20;
-        QTest::newRow("last network screen") << 17 << 14 << 17;
+        QTest::addColumn<int>("tab");  // -1: the logical operation dialog
+        QTest::addColumn<int>("back"); // a screen's own scene is a page to return to
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("monitoring opens the first screen") << 2 << 0 << 25 << true;
+        QTest::newRow("safety output") << 5 << 2 << 5 << false;
+        QTest::newRow("last network screen") << 17 << 14 << 17 << true;
+        QTest::newRow("logical operation") << 36 << -1 << 25 << false;
+        QTest::newRow("logical operation, Escape") << 36 << -1 << 25 << true;
     }
-
-    void monitoringDialogFollowsItsScenes()
+    void dialogsOpenAndReturn()
     {
         QFETCH(int, scene);
         QFETCH(int, tab);
         QFETCH(int, back);
-        MonitoringDialog dialog(nullptr);
-        QCOMPARE(dialog.objectName(), QStringLiteral("MonitoringDialog"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Monitoring"));
-        QTabWidget* tabs = dialog.tabWidget();
-        QCOMPARE(tabs->count(), 15);
-        QCOMPARE(tabs->tabText(tab), m_manager->sceneName(tab + 3));
-        QVERIFY(!dialog.isVisible());
-
-        m_manager->loadScene(20);
-        m_manager->loadScene(scene);
-        QTRY_VERIFY(dialog.isVisible());
-        QCOMPARE(tabs->currentIndex(), tab);
-
-        dialog.close();
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(m_manager->lastScene(), back);
-        QTRY_VERIFY(m_manager->state(back)->active());
-        QCOMPARE(m_manager->currentScene(), back);
-    }
-
-    void logicalOpDialogOpensOnItsSceneAndReturns()
-    {
-        LogicalOpDialog dialog(nullptr);
-        QVERIFY(dialog.logicalOp());
-        m_manager->loadScene(24);
-        m_manager->loadScene(36);
-        QTRY_VERIFY(dialog.isVisible());
-        dialog.close();
-        QVERIFY(!dialog.isVisible());
-        QTRY_VERIFY(m_manager->state(24)->active());
-    }
-
-    // Escape leaves a dialog the way its close button does, so the page it
-    // was opened from is active again and the next request reopens it.
-    void escapeClosesLikeTheCloseButton_data()
-    {
-        QTest::addColumn<int>("scene");
-        QTest::newRow("logical operation") << 36;
-        QTest::newRow("monitoring") << 2;
-    }
-    void escapeClosesLikeTheCloseButton()
-    {
-        QFETCH(int, scene);
+        QFETCH(bool, escape);
         LogicalOpDialog logicalOp(nullptr);
         MonitoringDialog monitoring(nullptr);
-        QDialog* dialog = scene == 36 ? static_cast<QDialog*>(&logicalOp) : &monitoring;
-        m_manager->loadScene(25);
+        QTabWidget* tabs = monitoring.tabWidget();
+        QCOMPARE(tabs->count(), 15); // the screens of scenes 3 to 17
+        QCOMPARE(tabs->tabText(qMax(tab, 0)), m_manager->sceneName(qMax(tab, 0) + 3));
+        QDialog* dialog = tab < 0 ? static_cast<QDialog*>(&logicalOp) : &monitoring;
+        QVERIFY(!dialog->isVisible());
         for (int round = 0; round < 2; ++round) {
+            m_manager->loadScene(25);
             m_manager->loadScene(scene);
             QTRY_VERIFY(dialog->isVisible());
-            QTest::keyClick(dialog, Qt::Key_Escape);
+            if (tab >= 0)
+                QCOMPARE(tabs->currentIndex(), tab);
+            if (escape)
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                dialog->close();
             QVERIFY(!dialog->isVisible());
-            QTRY_VERIFY(m_manager->state(25)->active());
-            QCOMPARE(m_manager->currentScene(), 25);
+            QTRY_VERIFY(m_manager->state(back)->active());
+            QCOMPARE(m_manager->currentScene(), back);
         }
     }
 };
