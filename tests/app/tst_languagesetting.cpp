@@ -1,6 +1,7 @@
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "messagecapture.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -18,15 +19,9 @@ class TestLanguageSetting : public QObject
     void setSetting(const QString& language,
                     const QString& fontPath = QStringLiteral(OBX_RUNTIME_DIR "/assets/font"))
     {
-        const QString path = m_registry.filePath(QStringLiteral("config.ini"));
-        QFile::remove(path);
-        {
-            QSettings ini(path, QSettings::IniFormat);
-            ini.setValue(QStringLiteral("ApplicationSettings/Language"), language);
-            ini.setValue(QStringLiteral("ApplicationSettings/FontPath"), fontPath);
-        }
-        Setting::instance()->resetToDefaults();
-        Setting::instance()->load(path);
+        loadSettingsFile(m_registry.filePath(QStringLiteral("config.ini")),
+                         "[ApplicationSettings]\nLanguage=" + language.toUtf8() +
+                             "\nFontPath=" + fontPath.toUtf8() + "\n");
     }
 
 private slots:

@@ -11,6 +11,7 @@
 #include "widgets/msgbox.h"
 
 #include "areamodelbudget.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QMenu>
@@ -141,12 +142,8 @@ private slots:
         QFETCH(int, role);
         QFETCH(QString, fileFault);
         QFETCH(bool, closes);
-        const QString iniPath = m_dir.filePath(QStringLiteral("fault.ini"));
-        {
-            QSettings ini(iniPath, QSettings::IniFormat);
-            ini.setValue(QStringLiteral("Test/FakeFileIOError"), fileFault);
-        }
-        Setting::instance()->load(iniPath);
+        loadSettingsFile(m_dir.filePath(QStringLiteral("fault.ini")),
+                         "[Test]\nFakeFileIOError=" + fileFault.toUtf8() + "\n");
         IO::FileDialog::setAutoAnswer([this](IO::FileDialog& dialog) {
             dialog.setLocalFolder(m_dir.path());
             dialog.setFileName(QStringLiteral("closing.txt"));

@@ -1,7 +1,7 @@
 #include "app/core/setting.h"
 #include "messagecapture.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,11 +13,7 @@ class TestSetting : public QObject
 
     QString writeIni(const QByteArray& content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("config.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
-        return path;
+        return writeTestFile(m_dir.filePath(QStringLiteral("config.ini")), content);
     }
     static QString value(const char* key) { return Setting::instance()->value(QLatin1String(key)); }
 

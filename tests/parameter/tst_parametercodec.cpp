@@ -1,3 +1,4 @@
+#include "imagecells.h"
 #include "messagecapture.h"
 #include "parameter/crc32c.h"
 #include "parameter/decoder.h"
@@ -12,11 +13,6 @@
 #include <limits>
 
 namespace {
-
-const FieldDef& field(const char* name)
-{
-    return *ParameterLayout::findByName(QLatin1String(name));
-}
 
 float fromBits(quint32 bits)
 {
@@ -154,9 +150,9 @@ private slots:
         QFETCH(QString, problem);
 
         ParameterImage image;
-        std::memcpy(image.data() + field("RobotTypeName").offset, textBytes.constData(),
+        std::memcpy(image.data() + fieldNamed("RobotTypeName").offset, textBytes.constData(),
                     size_t(qMin(textBytes.size(), 32)));
-        image.setF32(field("DHPrmD0"), 0, 3, fromBits(floatBits));
+        image.setF32(fieldNamed("DHPrmD0"), 0, 3, fromBits(floatBits));
         ParameterTextTable table = tableOf(ParameterImage());
         QStringList problems;
         QVERIFY(!IO::Encoder::encode(table, image, &problems));
@@ -173,7 +169,7 @@ private slots:
         QTest::addColumn<QStringList>("lines");
 
         ParameterImage image;
-        image.setI16(field("CommonSpec"), 0, 0, 1);
+        image.setI16(fieldNamed("CommonSpec"), 0, 0, 1);
         Crc32c::signImage(image);
         const QString allData = QString::number(image.allDataCRC());
 
@@ -208,7 +204,7 @@ private slots:
         QFETCH(QStringList, lines);
 
         ParameterImage image;
-        image.setI16(field("CommonSpec"), 0, 0, 1);
+        image.setI16(fieldNamed("CommonSpec"), 0, 0, 1);
         Crc32c::signImage(image);
         ParameterTextTable table = tableOf(image);
         for (const QString& edit : trailerEdits) {

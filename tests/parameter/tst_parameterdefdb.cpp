@@ -131,9 +131,6 @@ private slots:
     {
         const ParameterDefDB* db = ParameterDefDB::instance();
         QCOMPARE(db->displayName(db->findParamByNo(106)), QStringLiteral("DH Parameters - Theta"));
-        QCOMPARE(db->displayName(db->findParamByNo(3112)),
-                 QStringLiteral("Motion Area Monitoring Function - Arm Monitoring Sphere/Capsule"
-                                " - Maker Settings - Radius"));
         QCOMPARE(db->displayName(nullptr), QString());
     }
 

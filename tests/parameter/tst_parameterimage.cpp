@@ -1,3 +1,4 @@
+#include "imagecells.h"
 #include "parameter/parameterimage.h"
 
 #include <QtTest>
@@ -6,14 +7,6 @@
 #include <cstring>
 
 namespace {
-
-const FieldDef& fieldNamed(const char* name)
-{
-    const FieldDef* f = ParameterLayout::findByName(QLatin1String(name));
-    if (!f)
-        qFatal("no field %s", name);
-    return *f;
-}
 
 QByteArray bytesAt(const ParameterImage& image, int offset, int size)
 {

@@ -1,3 +1,4 @@
+#include "imagecells.h"
 #include "parameter/parameter.h"
 
 #include <QSignalSpy>
@@ -27,12 +28,6 @@ void copyRanges(ParameterImage& to, const ParameterImage& from, const QList<int>
 {
     for (int i = 0; i + 1 < ranges.size(); i += 2)
         std::copy(from.data() + ranges[i], from.data() + ranges[i + 1], to.data() + ranges[i]);
-}
-
-void setI16(ParameterImage& image, const char* name, int row, int column, int value)
-{
-    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
-    QVERIFY(field && image.setI16(*field, row, column, qint16(value)));
 }
 
 template <typename Flags> bool allZero(const Flags& flags)

@@ -1,6 +1,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "imagecells.h"
 #include "parameter/parameter.h"
 #include "widgets/axistocoordinateno.h"
 #include "widgets/buttonprimary.h"
@@ -13,11 +14,8 @@ namespace {
 
 void setJoints(const JointOfSystem& joints)
 {
-    ParameterImage& image = Parameter::instance()->editImage();
-    const FieldDef* axisNo = ParameterLayout::findByName("DHPrmAxisNo");
-    QVERIFY(axisNo);
     for (int n = 1; n <= 50; ++n)
-        QVERIFY(image.setI16(*axisNo, 0, n - 1, qint16(joints.value(n, 0))));
+        setI16(Parameter::instance()->editImage(), "DHPrmAxisNo", 0, n - 1, joints.value(n, 0));
 }
 
 QStringList itemTexts(const QComboBox* box)
@@ -66,20 +64,6 @@ private slots:
         QTEST(itemTexts(dialog.coordinateComboBox()), "coordinates");
         QTEST(int(dialog.coordinateNo), "coordinateNo");
         QCOMPARE(dialog.axisNo, quint32(axis.toUInt()));
-    }
-
-    void axisChoiceRefillsCoordinates()
-    {
-        setJoints({{3, 3}, {4, 3}, {7, 5}});
-        AxisToCoordinateNo dialog(4);
-        dialog.axisComboBox()->setCurrentText("5");
-        QCOMPARE(itemTexts(dialog.coordinateComboBox()), QStringList{"7"});
-        QCOMPARE(dialog.axisNo, 5u);
-        QCOMPARE(dialog.coordinateNo, 7u);
-        dialog.axisComboBox()->setCurrentIndex(0);
-        QCOMPARE(dialog.coordinateComboBox()->count(), 1);
-        QCOMPARE(dialog.axisNo, 0u);
-        QCOMPARE(dialog.coordinateNo, 0u);
     }
 
     // OK and Cancel end the dialog with its own signals; closing the window

@@ -109,30 +109,6 @@ private slots:
         QCOMPARE(m_log.last(), QString("enabled 2 9"));
     }
 
-    void keysKeepSelectionInColumnZero()
-    {
-        SubMenuTable table("%1", 3, 3, true, true, false, false);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QTableWidget* t = table.table();
-        t->setFocus();
-        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Tab}) {
-            QTest::keyClick(t, key);
-            QCOMPARE(t->currentRow(), 0);
-            QCOMPARE(t->currentColumn(), 0);
-        }
-        QTest::keyClick(t, Qt::Key_Down);
-        QTest::keyClick(t, Qt::Key_Down);
-        QCOMPARE(table.currentIndex(), 2);
-        QTest::keyClick(t, Qt::Key_Down);
-        QCOMPARE(t->currentRow(), 2);
-        // A cell widget click leaves column 0 current; a stray column is
-        // pulled back by the next key.
-        t->setCurrentCell(2, 2);
-        QTest::keyClick(t, Qt::Key_A);
-        QCOMPARE(t->currentColumn(), 0);
-    }
-
     // Without box columns every row counts as checked; rows and columns out
     // of range are ignored.
     void missingColumnsAndBadArguments()
@@ -148,14 +124,6 @@ private slots:
         table.setHeaderText(3, "x");
         QCOMPARE(table.table()->currentRow(), 0);
         QCOMPARE(table.table()->columnCount(), 3);
-
-        // The disabled look shows the box state as an icon.
-        const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
-        table.setRowDisabledLook(1, true);
-        QCOMPARE(image(table.table()->item(1, 0)->icon()),
-                 image(QIcon(":/assets/image/checkbox_checked_disable.png")));
-        QCOMPARE(image(table.table()->item(0, 0)->icon()),
-                 image(QIcon(":/assets/image/checkbox_unchecked_disable.png")));
 
         SubMenuTable boxes("%1", 2, 2, true, true, false, false);
         QVERIFY(!boxes.isEnabledChecked(5) && !boxes.isVisibleChecked(-1));
