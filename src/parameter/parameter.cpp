@@ -317,12 +317,14 @@ void Parameter::setModelVisibility(quint8 arm, quint8 tool, quint8 area)
     std::memset(m_armModelFlags, arm, sizeof m_armModelFlags);
     std::memset(m_toolModelFlags, tool, sizeof m_toolModelFlags);
     std::memset(m_areaModelFlags, area, sizeof m_areaModelFlags);
+    emit selectionChanged();
 }
 
 void Parameter::setArmToolModelFlags(quint8 arm, quint8 tool)
 {
     std::memset(m_armSpeedPointFlags, arm, sizeof m_armSpeedPointFlags);
     std::memset(m_toolSpeedPointFlags, tool, sizeof m_toolSpeedPointFlags);
+    emit selectionChanged();
 }
 
 void Parameter::markValidArmAndAreaModels(bool on)
@@ -330,6 +332,7 @@ void Parameter::markValidArmAndAreaModels(bool on)
     if (!on) {
         std::memset(m_armModelFlags, 0, sizeof m_armModelFlags);
         std::memset(m_areaModelFlags, 0, sizeof m_areaModelFlags);
+        emit selectionChanged();
         return;
     }
     const qint16 set = m_editImage.i16(field(ArmModelSpec));
@@ -343,6 +346,7 @@ void Parameter::markValidArmAndAreaModels(bool on)
     for (int a = 0; a < AreaCount; ++a)
         if (m_editImage.i16(field(MoveAreaValid), 0, a) == 1)
             m_areaModelFlags[a] = 1;
+    emit selectionChanged();
 }
 
 void Parameter::markValidToolModels(bool on, qint8 toolNo)
@@ -350,24 +354,28 @@ void Parameter::markValidToolModels(bool on, qint8 toolNo)
     if (!on) {
         std::memset(m_toolModelFlags, 0, sizeof m_toolModelFlags);
         m_shownToolNo = -1;
+        emit selectionChanged();
         return;
     }
     // The tool number comes from the live record; one the table cannot
     // hold shows nothing.
     if (toolNo < 0 || toolNo >= ToolCount) {
         m_shownToolNo = -1;
+        emit selectionChanged();
         return;
     }
     for (int k = 0; k < ModelsPerSet; ++k)
         if (m_editImage.i16(field(ToolModelValid), toolNo, k) == 1)
             m_toolModelFlags[toolNo][k] = 1;
     m_shownToolNo = toolNo;
+    emit selectionChanged();
 }
 
 void Parameter::markValidToolOrientations(bool on)
 {
     if (!on) {
         std::memset(m_toolOrientationFlags, 0, sizeof m_toolOrientationFlags);
+        emit selectionChanged();
         return;
     }
     for (int s = 0; s < OrientationSetCount; ++s) {
@@ -377,6 +385,7 @@ void Parameter::markValidToolOrientations(bool on)
             if (m_editImage.i16(field(ToolOrientRngValid), s, r) == 1)
                 m_toolOrientationFlags[s][r] = 1;
     }
+    emit selectionChanged();
 }
 
 void Parameter::showAllValidArmToolAreaModels(bool allVisible, qint8 toolNo)
@@ -396,6 +405,7 @@ void Parameter::showAllValidArmToolAreaModels(bool allVisible, qint8 toolNo)
         m_shownToolNo = -1;
     }
     m_allVisible = allVisible;
+    emit selectionChanged();
 }
 
 void Parameter::setAllVisible(bool on)
@@ -405,6 +415,7 @@ void Parameter::setAllVisible(bool on)
     else if (!on && m_allOrientationsVisible)
         clearDisplayFlags();
     m_allOrientationsVisible = on;
+    emit selectionChanged();
 }
 
 bool Parameter::calculateCost()

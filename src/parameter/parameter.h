@@ -91,6 +91,8 @@ public:
     const QMap<QString, QString>& unitSuffixes() const { return m_unitSuffixes; }
     void updateJointTables();
 
+    void selectionWritten() { emit selectionChanged(); }
+
     // Display flags for the 3D view.
     void setModelVisibility(quint8 arm, quint8 tool, quint8 area);
     void setArmToolModelFlags(quint8 arm, quint8 tool);
@@ -122,6 +124,10 @@ public slots:
 
 signals:
     void parameterChanged(Parameter::DataType type);
+    // The selection fields or display flags changed; the 3D view repaints.
+    // The flag operations emit it themselves; code that writes the plain
+    // selection members calls selectionWritten().
+    void selectionChanged();
 
 public:
     // Written by the 3D view; kept first so it is built before anything else.

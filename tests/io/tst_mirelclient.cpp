@@ -3,6 +3,7 @@
 #include "io/controllerlogin.h"
 #include "io/mirelclient.h"
 #include "io/monitorcommandmask.h"
+#include "io/monitorfeeduse.h"
 #include "messagecapture.h"
 #include "testfiles.h"
 
@@ -73,6 +74,28 @@ private slots:
         client->startUpdate();
         QVERIFY(spy.wait());
         QCOMPARE(jointPos[0], 7.0f);
+    }
+
+    void feedUseMovesTheCountByOneAtMost()
+    {
+        QScopedPointer<IO::MirelClient> client(connectedClient());
+        IO::MonitorFeedUse view;
+        {
+            IO::MonitorFeedUse screen;
+            screen.take();
+            screen.take(); // shown twice
+            view.take();
+            QCOMPARE(client->updateUseCount(), 2);
+            view.release();
+            view.release(); // hidden twice: the screen keeps its count
+            QCOMPARE(client->updateUseCount(), 1);
+            QVERIFY(client->isUpdating());
+        } // the screen's destruction releases its hold
+        QCOMPARE(client->updateUseCount(), 0);
+        view.take();
+        client.reset(); // a client that goes first leaves nothing to release
+        QVERIFY(!view.isTaken());
+        view.release();
     }
 
     void connectionUsesTheControllerLogin_data()
