@@ -8,10 +8,16 @@
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+# The first display number from 97 on that no other X server holds.
 DISPLAY_NO=${DISPLAY_NO:-97}
+while [ -e "/tmp/.X$DISPLAY_NO-lock" ]; do DISPLAY_NO=$((DISPLAY_NO + 1)); done
 Xvfb ":$DISPLAY_NO" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
-trap 'kill $XVFB 2>/dev/null || true' EXIT
+# A runtime folder of its own, so that the program's single-instance lock
+# does not meet a copy that the user runs.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'kill $XVFB 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 sleep 1
 export DISPLAY=":$DISPLAY_NO"
 

@@ -1438,7 +1438,7 @@ The area monitoring settings have been disabled.</translation>
     </message>
     <message>
       <source>string19</source>
-      <translation>Configuration</translation>
+      <translation>Specification</translation>
     </message>
     <message>
       <source>string190</source>
@@ -1594,7 +1594,7 @@ The area monitoring settings have been disabled.</translation>
     </message>
     <message>
       <source>string32</source>
-      <translation>Tool ID Configuration</translation>
+      <translation>Tool ID Specification</translation>
     </message>
     <message>
       <source>string33</source>

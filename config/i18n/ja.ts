@@ -1438,7 +1438,7 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
     <message>
       <source>string19</source>
-      <translation>構成</translation>
+      <translation>仕様</translation>
     </message>
     <message>
       <source>string190</source>
@@ -1594,7 +1594,7 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
     <message>
       <source>string32</source>
-      <translation>ツールID構成</translation>
+      <translation>ツールID仕様</translation>
     </message>
     <message>
       <source>string33</source>

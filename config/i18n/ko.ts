@@ -1438,7 +1438,7 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
     <message>
       <source>string19</source>
-      <translation>구성</translation>
+      <translation>사양</translation>
     </message>
     <message>
       <source>string190</source>
@@ -1594,7 +1594,7 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
     <message>
       <source>string32</source>
-      <translation>툴 ID 구성</translation>
+      <translation>툴 ID 사양</translation>
     </message>
     <message>
       <source>string33</source>

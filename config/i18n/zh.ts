@@ -1438,7 +1438,7 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
     <message>
       <source>string19</source>
-      <translation>配置</translation>
+      <translation>规格</translation>
     </message>
     <message>
       <source>string190</source>
@@ -1594,7 +1594,7 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
     <message>
       <source>string32</source>
-      <translation>工具ID配置</translation>
+      <translation>工具ID规格</translation>
     </message>
     <message>
       <source>string33</source>

@@ -180,9 +180,10 @@ void DataProvider::setFolders()
 {
     m_folders.cfastDataDir = workFolder;
     m_folders.saveDir = workFolder + QStringLiteral("/save");
-    m_folders.saveParamDir = m_folders.saveDir + QStringLiteral("/Safetyparam");
-    m_folders.saveReportDir = m_folders.saveDir + QStringLiteral("/Safetyreport");
-    m_folders.saveLogDir = m_folders.saveDir + QStringLiteral("/Log");
+    // All four sit side by side in the work folder.
+    m_folders.saveParamDir = workFolder + QStringLiteral("/Safetyparam");
+    m_folders.saveReportDir = workFolder + QStringLiteral("/Safetyreport");
+    m_folders.saveLogDir = workFolder + QStringLiteral("/Log");
     m_folders.contTmpDir = controllerTmpFolder;
     m_folders.localTmpFile = localTmpDir + Constants::localWorkFile;
     m_folders.localReportFile = localTmpDir + localReportFileName;
@@ -205,6 +206,8 @@ bool DataProvider::createRemoteDirectories()
     m_online = connected &&
                m_ftp->login(IO::controllerAddress, IO::ftpUserName, IO::ftpPassword, m_ftpPort);
     if (m_online) {
+        // Parents first: FTP makes one folder level at a time. The log folder
+        // is named but nothing of ours stores files there.
         for (const QString& dir : {m_folders.cfastDataDir, m_folders.saveDir,
                                    m_folders.saveParamDir, m_folders.saveReportDir}) {
             const bool made = m_ftp->mkdir(dir);

@@ -18,9 +18,28 @@ static int runFatalChild(const QByteArray& dir)
     return 0;
 }
 
+// Logs three lines into a folder that cannot hold files.
+static int runUnwritableChild(const QByteArray& dir)
+{
+    logDirectory = QString::fromLocal8Bit(dir);
+    qInstallMessageHandler(LogMessageHandler);
+    for (int i = 0; i < 3; ++i)
+        qInfo("line %d", i);
+    return 0;
+}
+
 class TestLogging : public QObject
 {
     Q_OBJECT
+
+    static void runChild(QProcess& child, const char* variable, const QString& dir)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QLatin1String(variable), dir);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+    }
 
 private slots:
     // The other kinds are read back from the file below and from the fatal run.
@@ -98,15 +117,26 @@ private slots:
         QDir(logDirectory).removeRecursively();
     }
 
+    void unwritableLogFolderIsToldOnceAndLinesStillReachTheConsole()
+    {
+        QTemporaryDir dir;
+        // A "folder" that is a plain file: no file can be made in it, even
+        // by root.
+        const QString blocker = dir.filePath(QStringLiteral("blocker"));
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        QProcess child;
+        runChild(child, "OBX_UNWRITABLE_LOG_DIR", blocker);
+        QCOMPARE(child.exitCode(), 0);
+        const QString err = QString::fromLocal8Bit(child.readAllStandardError());
+        QCOMPARE(err.count(QLatin1String("Cannot write the log file")), 1);
+        QVERIFY(err.contains(QLatin1String("Info -- : line 2")));
+    }
+
     void fatalMessageReachesTheFileAndEndsTheProcess()
     {
         QTemporaryDir dir;
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("OBX_FATAL_LOG_DIR"), dir.path());
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(30000));
+        runChild(child, "OBX_FATAL_LOG_DIR", dir.path());
         QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
         QVERIFY(QString::fromLocal8Bit(child.readAllStandardError())
                     .contains(QLatin1String("Fatal -- : fatal reason 42")));
@@ -121,6 +151,9 @@ int main(int argc, char** argv)
     const QByteArray fatalDir = qgetenv("OBX_FATAL_LOG_DIR");
     if (!fatalDir.isEmpty())
         return runFatalChild(fatalDir);
+    const QByteArray unwritableDir = qgetenv("OBX_UNWRITABLE_LOG_DIR");
+    if (!unwritableDir.isEmpty())
+        return runUnwritableChild(unwritableDir);
     QCoreApplication app(argc, argv);
     TestLogging test;
     return QTest::qExec(&test, argc, argv);

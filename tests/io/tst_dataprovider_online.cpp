@@ -33,7 +33,7 @@ class TestDataProviderOnline : public QObject
     // One parameter file in the controller's parameter folder, user value 4.
     QString prepareControllerFolder()
     {
-        const QString folder = serverPath("/qordata/setting_app/save/Safetyparam");
+        const QString folder = serverPath("/qordata/setting_app/Safetyparam");
         for (const QString& name : QDir(folder).entryList(QDir::Files))
             QFile::remove(folder + QLatin1Char('/') + name);
         writeImage(folder + QStringLiteral("/OBX_Safetyparam_20240101000000.txt"), changedImage(4));
@@ -89,8 +89,10 @@ private slots:
         MessageCapture log;
         QVERIFY(m_provider->createRemoteDirectories());
         QVERIFY(isOnline && m_provider->online());
-        QVERIFY(QDir(serverPath("/qordata/setting_app/save/Safetyparam")).exists());
-        QVERIFY(QDir(serverPath("/qordata/setting_app/save/Safetyreport")).exists());
+        QVERIFY(QDir(serverPath("/qordata/setting_app/Safetyparam")).exists());
+        QVERIFY(QDir(serverPath("/qordata/setting_app/Safetyreport")).exists());
+        QVERIFY(QDir(serverPath("/qordata/setting_app/save")).exists());
+        QVERIFY(!QDir(serverPath("/qordata/setting_app/save/Safetyparam")).exists());
         QVERIFY(log.contains(QStringLiteral("FtpClient::close")));
     }
     void init()
@@ -345,14 +347,14 @@ private slots:
 
         if (operation == "write") { // the unit runs the read-back, and a report is published
             QVERIFY(m_store->masterImage() == readImage(unitFile()));
-            const QStringList reports = QDir(serverPath("/qordata/setting_app/save/Safetyreport"))
+            const QStringList reports = QDir(serverPath("/qordata/setting_app/Safetyreport"))
                                             .entryList({QStringLiteral("OBX_Safetyreport_*.txt")});
             QVERIFY(!reports.isEmpty());
             QVERIFY(boxes.lastText().contains(reports.last()));
         }
         if (operation == "report")
             QVERIFY(boxes.lastText().contains(
-                QStringLiteral("/qordata/setting_app/save/Safetyreport/OBX_Safetyreport_")));
+                QStringLiteral("/qordata/setting_app/Safetyreport/OBX_Safetyreport_")));
         if (operation == "output file")
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
         if (operation == "open file")

@@ -131,6 +131,10 @@ private slots:
     {
         const ParameterDefDB* db = ParameterDefDB::instance();
         QCOMPARE(db->displayName(db->findParamByNo(106)), QStringLiteral("DH Parameters - Theta"));
+        // Reports and the comparison view name these two by their labels.
+        QCOMPARE(db->displayName(db->findParamByNo(1)), QStringLiteral("Specification"));
+        QCOMPARE(db->displayName(db->findParamByNo(3001)),
+                 QStringLiteral("Tool Setting - Tool ID Specification"));
         QCOMPARE(db->displayName(nullptr), QString());
     }
 

@@ -46,13 +46,14 @@ bool InitializeApp()
         } else {
             qInstallMessageHandler(LogMessageHandler);
             const SingleInstance::Result instance =
-                SingleInstance::acquire(localTmpDir, QCoreApplication::applicationName());
+                SingleInstance::acquire(QCoreApplication::applicationName());
             if (instance == SingleInstance::HeldByAnother) {
                 qWarning().noquote() << systemErrorText(1152, 0x0409);
                 return false;
             }
             if (instance == SingleInstance::Unavailable) {
-                qCritical().noquote() << "Cannot create the instance lock in" << localTmpDir;
+                qCritical().noquote()
+                    << "Cannot create the instance lock in" << SingleInstance::lockDirectory();
                 return false;
             }
             const QStringList args = QCoreApplication::arguments();

@@ -64,6 +64,18 @@ void LogMessageHandler(QtMsgType type, const QMessageLogContext&, const QString&
             QTextStream stream(&file);
             stream.setCodec("UTF-8");
             stream << line << '\n';
+        } else {
+            // Said once, so that a folder without write access does not cost
+            // the log silently, nor flood the console.
+            static bool told = false;
+            if (!told) {
+                told = true;
+                std::fprintf(stderr,
+                             "Cannot write the log file %s (%s); log lines go to standard error "
+                             "only.\n",
+                             qUtf8Printable(file.fileName()), qUtf8Printable(file.errorString()));
+                std::fflush(stderr);
+            }
         }
     }
     // A fatal message is kept in the log file too, so the reason for the

@@ -1,6 +1,7 @@
 #include "singleinstance.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 std::unique_ptr<QLockFile>& SingleInstance::lock()
 {
@@ -8,10 +9,16 @@ std::unique_ptr<QLockFile>& SingleInstance::lock()
     return held;
 }
 
-SingleInstance::Result SingleInstance::acquire(const QString& directory, const QString& name)
+QString SingleInstance::lockDirectory()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+SingleInstance::Result SingleInstance::acquire(const QString& name)
 {
     auto file =
-        std::make_unique<QLockFile>(QDir(directory).filePath(name + QStringLiteral(".lock")));
+        std::make_unique<QLockFile>(QDir(lockDirectory()).filePath(name + QStringLiteral(".lock")));
     // Never stale by age: a long-running first instance keeps its lock.
     // A lock whose process no longer exists is still detected and removed.
     file->setStaleLockTime(0);

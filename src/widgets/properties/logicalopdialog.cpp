@@ -8,12 +8,14 @@
 
 #include "app/scene/scenemanager.h"
 #include "widgets/properties/logicalop.h"
+#include "widgets/widgetstylesheets.h"
 
 LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp(new LogicalOp)
 {
     setObjectName(QStringLiteral("LogicalOpDialog"));
     setWindowTitle(tr("LogicalOperation"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    setStyleSheet(WidgetStyleSheets::logicalOpDialog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_logicalOp);
     setVisible(false);

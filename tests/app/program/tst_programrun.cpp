@@ -24,19 +24,30 @@ class TestProgramRun : public QObject
             QVERIFY(QFile::copy(root + "/obxsetting", program()));
             QCOMPARE(QProcess::execute("cp", {"-r", root + "/config", dir.path()}), 0);
             QVERIFY(QFile::link(root + "/assets", dir.filePath("assets")));
+            QVERIFY(QDir().mkdir(runtimeDir()));
+            QFile::setPermissions(runtimeDir(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner);
         }
         QString program() const { return dir.filePath(QStringLiteral("obxsetting")); }
+        QString runtimeDir() const { return dir.filePath(QStringLiteral("runtime")); }
         QString logFile() const
         {
             return dir.filePath(QDate::currentDate().toString("'log/'yyyyMMdd'.log'"));
         }
     };
 
-    static void start(const Installation& installation, QProcess& process)
+    // runtimeDir: where the instance lock lives, the installation's own by
+    // default.
+    static void start(const Installation& installation, QProcess& process,
+                      const QString& runtimeDir = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"),
                    installation.dir.filePath(QStringLiteral("home")));
+        // The instance lock lives in the runtime folder; each test run gets
+        // its own so that parallel tests and a running copy do not meet.
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                   runtimeDir.isEmpty() ? installation.runtimeDir() : runtimeDir);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process.setProcessEnvironment(env);
         process.start(installation.program(), {});
@@ -134,8 +145,10 @@ private slots:
         QByteArray firstLog;
         QVERIFY2(waitForLine(first, "InitializeApp -> OK", firstLog), firstLog.constData());
 
+        // A copy installed in another folder is the same program.
+        Installation otherCopy;
         QProcess second;
-        start(installation, second);
+        start(otherCopy, second, installation.runtimeDir());
         QVERIFY(second.waitForFinished(60000));
         QCOMPARE(second.exitCode(), 1);
         const QByteArray secondLog = second.readAllStandardError();
