@@ -6,6 +6,7 @@
 #include "app/core/setting.h"
 #include "app/core/startupstate.h"
 #include "fakemirelcontroller.h"
+#include "ftpserver.h"
 #include "io/comparisonview.h"
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
@@ -23,6 +24,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QtTest>
 
 #include <functional>
 
@@ -127,6 +129,21 @@ inline bool writeImage(const QString& path, ParameterImage image)
 {
     IO::Procedure procedure;
     return procedure.outputFile(path, image) == 1;
+}
+
+// The FTP server with the controller's own folders, and the local temporary
+// folder inside dir. No proxy may stand between the tests and the server.
+inline void startControllerServer(FtpServer& server, const QTemporaryDir& dir)
+{
+    for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
+        qunsetenv(name);
+    QVERIFY(installEnglish());
+    QString error;
+    QVERIFY2(server.start(&error), qPrintable(error));
+    QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("tmp")));
+    QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("qordata")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("local")));
+    localTmpDir = dir.filePath(QStringLiteral("local/"));
 }
 
 // Every MsgBox shown while it lives, answered without a person: questions

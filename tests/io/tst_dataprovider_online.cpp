@@ -65,18 +65,9 @@ class TestDataProviderOnline : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(name);
-        QVERIFY(installEnglish());
-        QString error;
-        QVERIFY2(m_server.start(&error), qPrintable(error));
-        // The controller's own folders.
-        QVERIFY(QDir(m_server.rootPath()).mkpath(QStringLiteral("tmp")));
-        QVERIFY(QDir(m_server.rootPath()).mkpath(QStringLiteral("qordata")));
+        startControllerServer(m_server, m_dir);
         QVERIFY(QFile::copy(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
                             m_dir.filePath(QStringLiteral("default.txt"))));
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("local")));
-        localTmpDir = m_dir.filePath(QStringLiteral("local/"));
         loadTestSettings();
 
         auto unit = std::make_unique<SimulatedController>();

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 
@@ -219,6 +220,74 @@ private slots:
         QVERIFY(!suffixes.contains("4") && suffixes.contains("18"));
         QCOMPARE(Parameter::unitSuffix(image, 3, true), QString());
         QCOMPARE(Parameter::assignedDeviceNumbers(image), QVector<quint8>({1, 2, 3}));
+    }
+
+    // The flags follow the edit image's enable words; out-of-table tool
+    // numbers flag nothing; every operation announces itself.
+    void displayFlags()
+    {
+        ParameterImage& image = m_store->editImage();
+        image.clear();
+        setI16(image, "ArmModelSpec", 0, 0, 1); // the user set
+        setI16(image, "UsrArmModelCoordinateNo", 0, 4, 7);
+        setI16(image, "MkrArmModelCoordinateNo", 0, 5, 7); // other set: not flagged
+        setI16(image, "MoveAreaValid", 0, 15, 1);
+        setI16(image, "MoveAreaValid", 0, 2, 2); // only 1 counts
+        setI16(image, "ToolModelValid", 31, 19, 1);
+        setI16(image, "ToolModelValid", 3, 0, 1);
+        setI16(image, "ToolOrientValid", 0, 7, 1);
+        setI16(image, "ToolOrientRngValid", 7, 4, 1);
+        setI16(image, "ToolOrientRngValid", 6, 0, 1); // its set is not valid
+        QSignalSpy announced(m_store.get(), &Parameter::selectionChanged);
+
+        m_store->markValidArmAndAreaModels(true);
+        QVERIFY(m_store->m_armModelFlags[1][4] == 1 && m_store->m_areaModelFlags[15] == 1);
+        const quint8* armFlags = &m_store->m_armModelFlags[0][0];
+        QCOMPARE(std::count(armFlags, armFlags + sizeof m_store->m_armModelFlags, 1), 1L);
+        QCOMPARE(std::count(std::begin(m_store->m_areaModelFlags),
+                            std::end(m_store->m_areaModelFlags), 1),
+                 1L);
+        m_store->markValidArmAndAreaModels(false);
+        QVERIFY(allZero(m_store->m_armModelFlags) && allZero(m_store->m_areaModelFlags));
+
+        for (qint8 outside : {qint8(32), qint8(127), qint8(-1)}) {
+            m_store->markValidToolModels(true, outside);
+            QVERIFY(allZero(m_store->m_toolModelFlags));
+            QCOMPARE(m_store->m_shownToolNo, qint8(-1));
+        }
+        m_store->markValidToolModels(true, 31);
+        QCOMPARE(m_store->m_toolModelFlags[31][19], quint8(1));
+        QCOMPARE(m_store->m_toolModelFlags[3][0], quint8(0)); // another tool
+        QCOMPARE(m_store->m_shownToolNo, qint8(31));
+
+        m_store->markValidToolOrientations(true);
+        QCOMPARE(m_store->m_toolOrientationFlags[7][4], quint8(1));
+        QCOMPARE(m_store->m_toolOrientationFlags[6][0], quint8(0));
+        QVERIFY(announced.count() >= 7);
+
+        // The live area screen: all valid models of the current tool, then of
+        // the next tool alone, then nothing.
+        m_store->markValidToolModels(false, -1);
+        m_store->markValidToolOrientations(false);
+        m_store->showAllValidArmToolAreaModels(true, 3);
+        QVERIFY(m_store->m_allVisible && m_store->m_areaModelFlags[15] == 1);
+        QCOMPARE(m_store->m_toolModelFlags[3][0], quint8(1));
+        m_store->showAllValidArmToolAreaModels(true, 31);
+        QCOMPARE(m_store->m_toolModelFlags[3][0], quint8(0));
+        QCOMPARE(m_store->m_toolModelFlags[31][19], quint8(1));
+        m_store->showAllValidArmToolAreaModels(false, 31);
+        QVERIFY(!m_store->m_allVisible && allZero(m_store->m_toolModelFlags) &&
+                allZero(m_store->m_areaModelFlags));
+
+        // The orientation switch marks once and clears on its way off.
+        m_store->setAllVisible(true);
+        QCOMPARE(m_store->m_toolOrientationFlags[7][4], quint8(1));
+        m_store->m_toolOrientationFlags[7][4] = 0; // a panel's own choice since
+        m_store->setAllVisible(true);
+        QCOMPARE(m_store->m_toolOrientationFlags[7][4], quint8(0));
+        m_store->setArmToolModelFlags(1, 1);
+        m_store->setAllVisible(false);
+        QVERIFY(allZero(m_store->m_toolOrientationFlags) && allZero(m_store->m_armSpeedPointFlags));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "widgets/buttonsuccess.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
+#include "widgets/diffcombobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/spinbox.h"
 #include "widgets/spinboxlighttheme.h"
@@ -165,6 +166,38 @@ private slots:
             QTest::keyClick(button, key);
             QCOMPARE(spy.count(), clicks);
         }
+    }
+
+    // Plain Up and Down walk the focus chain and leave the choice alone; with
+    // Shift they choose as a combo box does.
+    void diffComboBoxArrowsMoveTheFocus()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* before = new QLineEdit;
+        auto* combo = new DiffComboBox;
+        auto* after = new QLineEdit;
+        for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(combo),
+                           static_cast<QWidget*>(after)})
+            layout->addWidget(w);
+        combo->addItems({"a", "b", "c"});
+        combo->setCurrentIndex(1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::setActiveWindow(&window);
+
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QVERIFY(after->hasFocus());
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Up);
+        QVERIFY(before->hasFocus());
+        QCOMPARE(combo->currentIndex(), 1);
+
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(combo->currentIndex(), 2);
+        QVERIFY(combo->hasFocus());
     }
 
     // Item indexes outside the list, and models the switches do not know,

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -93,6 +94,34 @@ private slots:
         QCOMPARE(taken(), QStringList({"current 5", "visible 2 5"}));
         table.setCurrentRow(5, true); // already current: no signal
         QVERIFY(m_log.isEmpty());
+    }
+
+    // Only Up and Down move, within the table; the cell stays in column 0.
+    void keysMoveOnlyUpAndDownInsideTheTable()
+    {
+        QWidget window;
+        auto* table = new SubMenuTable("%1", 3, 3, true, true, false, false, &window);
+        auto* after = new QLineEdit(&window); // where a Tab would go
+        window.show();
+        showAndRecord(*table);
+        QTableWidget* t = table->table();
+        t->setFocus();
+        QTest::keyClick(t, Qt::Key_Up);
+        QCOMPARE(t->currentRow(), 0);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(t, key);
+        QCOMPARE(taken(), QStringList({"current 1", "current 2"})); // the last Down is swallowed
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right})
+            QTest::keyClick(t, key);
+        QCOMPARE(t->currentRow(), 2);
+        QCOMPARE(t->currentColumn(), 0);
+        QVERIFY(t->hasFocus() && !after->hasFocus());
+        QVERIFY(m_log.isEmpty());
+
+        t->setCurrentCell(1, 2);
+        QTest::keyClick(t, Qt::Key_A);
+        QCOMPARE(t->currentColumn(), 0);
+        QCOMPARE(t->currentRow(), 1);
     }
 
     void firstNineRowsLocked()
