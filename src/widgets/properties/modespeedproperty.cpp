@@ -2,7 +2,8 @@
 
 namespace Property {
 
-ModeSpeed::ModeSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 28, parent)
+ModeSpeed::ModeSpeed(Parameter* parameter, QWidget* parent)
+    : PlaceholderProperty(parameter, 28, parent)
 {
 }
 

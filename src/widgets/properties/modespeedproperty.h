@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the speed limits of the operation modes (scene 28).
-class ModeSpeed : public PropertyWidget
+class ModeSpeed : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 namespace Property {
 
 SafetyInput::SafetyInput(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 35, parent)
+    : PlaceholderProperty(parameter, 35, parent)
 {
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the user safety inputs (scene 35).
-class SafetyInput : public PropertyWidget
+class SafetyInput : public PlaceholderProperty
 {
     Q_OBJECT
 

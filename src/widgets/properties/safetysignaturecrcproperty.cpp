@@ -3,7 +3,7 @@
 namespace Property {
 
 SafetySignatureCRC::SafetySignatureCRC(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 18, parent)
+    : PlaceholderProperty(parameter, 18, parent)
 {
 }
 

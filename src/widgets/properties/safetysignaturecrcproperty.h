@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the safety signature of the unit's parameter set (scene 18).
-class SafetySignatureCRC : public PropertyWidget
+class SafetySignatureCRC : public PlaceholderProperty
 {
     Q_OBJECT
 

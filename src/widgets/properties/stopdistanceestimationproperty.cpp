@@ -3,7 +3,7 @@
 namespace Property {
 
 StopDistanceEstimation::StopDistanceEstimation(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 24, parent)
+    : PlaceholderProperty(parameter, 24, parent)
 {
 }
 

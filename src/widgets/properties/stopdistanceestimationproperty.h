@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the stop distance estimation (scene 24).
-class StopDistanceEstimation : public PropertyWidget
+class StopDistanceEstimation : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 namespace Property {
 
 StopMonitoring::StopMonitoring(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 31, parent)
+    : PlaceholderProperty(parameter, 31, parent)
 {
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the stop monitoring (scene 31).
-class StopMonitoring : public PropertyWidget
+class StopMonitoring : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -2,6 +2,6 @@
 
 namespace Property {
 
-System::System(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 1, parent) {}
+System::System(Parameter* parameter, QWidget* parent) : PlaceholderProperty(parameter, 1, parent) {}
 
 } // namespace Property

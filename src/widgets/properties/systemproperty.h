@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the system settings (controller address, boards, versions) (scene 1).
-class System : public PropertyWidget
+class System : public PlaceholderProperty
 {
     Q_OBJECT
 
