@@ -9,6 +9,7 @@
 #include "parameter/parameter.h"
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
+#include "widgets/msgbox.h"
 
 namespace {
 const char* const sectionTitleStyle = "\nQLabel {\n\tfont:bold;\n\tbackground: #707070;\n\tborder: "
@@ -121,4 +122,16 @@ void PropertyWidget::hideEvent(QHideEvent* event)
     while (!m_connections.isEmpty())
         disconnect(m_connections.takeLast());
     QWidget::hideEvent(event);
+}
+
+bool PropertyWidget::confirmDiscard()
+{
+    return MsgBox::confirmClearInput(this) != QMessageBox::NoRole;
+}
+
+QString PropertyWidget::rangeToolTip(double lower, double upper)
+{
+    return tr("ToolTipRangeUpper") + QStringLiteral(" : ") + QString::number(upper, 'g', 7) +
+           QLatin1Char(' ') + tr("ToolTipRangeLower") + QStringLiteral(" : ") +
+           QString::number(lower, 'g', 7);
 }

@@ -39,6 +39,9 @@ public:
     virtual bool requestClose() { return true; }
 
     bool isInitialized() const { return initialized; }
+    // "Upper : <upper> Lower : <lower>" in the user's language, the limits
+    // with up to 7 significant digits; the tool tip of ranged editors.
+    static QString rangeToolTip(double lower, double upper);
     int scene() const { return m_scene; }
 
 public slots:
@@ -65,6 +68,9 @@ protected:
     void requestUpdate();
     // For cancel(): the result only matters to the function menu.
     void cancelRequested() { requestClose(); }
+    // Asks whether the unapplied edits may be thrown away; false keeps them
+    // and the page.
+    bool confirmDiscard();
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,0 +1,225 @@
+#include "widgets/properties/fieldbinding.h"
+
+#include <QSignalBlocker>
+
+#include <cmath>
+#include <limits>
+
+#include "parameter/parameter.h"
+#include "parameter/parameterdefdb.h"
+#include "widgets/checkbox.h"
+#include "widgets/combobox.h"
+#include "widgets/comboboxitems.h"
+#include "widgets/doublespinbox.h"
+#include "widgets/spinbox.h"
+#include "widgets/toggleswitch.h"
+
+namespace {
+
+const FieldDef noField = {0, "", ValueType::I16, 0, 0, 0, 0, 0, ParamClass::User};
+
+bool isIndex(double value, int count)
+{
+    return value >= 0 && value < count && value == std::floor(value);
+}
+
+// Check state of a stored switch word.
+Qt::CheckState checkState(double value)
+{
+    if (value == 0)
+        return Qt::Unchecked;
+    return value == 1 ? Qt::Checked : Qt::PartiallyChecked;
+}
+
+template <class Box> FieldBinding::Show showCheck(Box* box)
+{
+    return [box](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        box->setTristate(checkState(value) == Qt::PartiallyChecked);
+        box->setCheckState(checkState(value));
+        box->setState(state);
+    };
+}
+
+// A range that holds the value as well as the limits.
+template <class Box, class Limit> void showInRange(Box* box, double value, Limit lower, Limit upper)
+{
+    if (std::isnan(value))
+        return;
+    box->setRange(value < lower ? Limit(value) : lower, value > upper ? Limit(value) : upper);
+    box->setValue(Limit(value));
+}
+
+} // namespace
+
+FieldBinding::FieldBinding(Parameter* store, int parameterNo, Show show)
+    : m_store(store), m_field(&fieldOf(parameterNo)),
+      m_lower(-std::numeric_limits<double>::infinity()),
+      m_upper(std::numeric_limits<double>::infinity()), m_show(std::move(show))
+{
+    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
+    if (record && record->min <= record->max) {
+        m_lower = record->min;
+        m_upper = record->max;
+    }
+}
+
+FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* box)
+{
+    const int validCount = box->count();
+    return FieldBinding(store, parameterNo, [box, validCount](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        while (box->count() > validCount)
+            box->removeItem(box->count() - 1);
+        if (isIndex(value, validCount)) {
+            box->setCurrentIndex(int(value));
+        } else {
+            box->addItem(QString::number(value, 'g', 7));
+            ComboBoxItems::setEnabled(box, validCount, false);
+            box->setCurrentIndex(validCount);
+        }
+        box->setState(state);
+    });
+}
+
+FieldBinding FieldBinding::spin(Parameter* store, int parameterNo, SpinBox* box)
+{
+    const int lower = box->minimum();
+    const int upper = box->maximum();
+    return FieldBinding(store, parameterNo, [box, lower, upper](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        showInRange(box, value, lower, upper);
+        box->setState(state);
+    });
+}
+
+FieldBinding FieldBinding::doubleSpin(Parameter* store, int parameterNo, DoubleSpinBox* box)
+{
+    const double lower = box->minimum();
+    const double upper = box->maximum();
+    return FieldBinding(store, parameterNo, [box, lower, upper](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        showInRange(box, value, lower, upper);
+        box->setState(state);
+    });
+}
+
+FieldBinding FieldBinding::check(Parameter* store, int parameterNo, CheckBox* box)
+{
+    return FieldBinding(store, parameterNo, showCheck(box));
+}
+
+FieldBinding FieldBinding::toggle(Parameter* store, int parameterNo, ToggleSwitch* box)
+{
+    return FieldBinding(store, parameterNo, showCheck(box));
+}
+
+void FieldBinding::setCell(int row, int column)
+{
+    m_row = row;
+    m_column = column;
+}
+
+double FieldBinding::editValue() const
+{
+    return value(m_store->editImage(), *m_field, m_row, m_column);
+}
+
+bool FieldBinding::isChanged() const
+{
+    return differs(editValue(), value(m_store->appliedImage(), *m_field, m_row, m_column));
+}
+
+quint8 FieldBinding::state() const
+{
+    return cellState(m_store, *m_field, m_row, m_column);
+}
+
+void FieldBinding::fill() const
+{
+    if (m_show)
+        m_show(editValue(), state());
+}
+
+bool FieldBinding::write(double value) const
+{
+    if (std::isnan(value) && m_field->type != ValueType::F32)
+        return false;
+    value = qBound(m_lower, value, m_upper);
+    ParameterImage& image = m_store->editImage();
+    switch (m_field->type) {
+    case ValueType::I16:
+        return image.setI16(*m_field, m_row, m_column, qint16(std::lround(value)));
+    case ValueType::U16:
+        return image.setU16(*m_field, m_row, m_column, quint16(std::lround(value)));
+    case ValueType::I32:
+        return image.setI32(*m_field, m_row, m_column, qint32(std::llround(value)));
+    case ValueType::U32:
+        return image.setU32(*m_field, m_row, m_column, quint32(std::llround(value)));
+    case ValueType::F32:
+        return image.setF32(*m_field, m_row, m_column, float(value));
+    case ValueType::Text:
+        break;
+    }
+    return false;
+}
+
+void FieldBinding::revert() const
+{
+    const int offset = ParameterLayout::cellOffset(*m_field, m_row, m_column);
+    const int size = ParameterLayout::valueSize(m_field->type);
+    if (offset < 0 || offset + size > ParameterImage::Size)
+        return;
+    std::copy_n(m_store->appliedImage().data() + offset, size,
+                m_store->editImage().data() + offset);
+}
+
+double FieldBinding::value(const ParameterImage& image, const FieldDef& field, int row, int column)
+{
+    switch (field.type) {
+    case ValueType::I16:
+        return image.i16(field, row, column);
+    case ValueType::U16:
+        return image.u16(field, row, column);
+    case ValueType::I32:
+        return image.i32(field, row, column);
+    case ValueType::U32:
+        return image.u32(field, row, column);
+    case ValueType::F32:
+        return double(image.f32(field, row, column));
+    case ValueType::Text:
+        break;
+    }
+    return 0;
+}
+
+quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, int row, int column)
+{
+    const double applied = value(store->appliedImage(), field, row, column);
+    if (differs(value(store->editImage(), field, row, column), applied))
+        return 1;
+    return differs(applied, value(store->masterImage(), field, row, column)) ? 2 : 0;
+}
+
+quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
+{
+    if (a == 1 || b == 1)
+        return 1;
+    return a == 2 || b == 2 ? 2 : 0;
+}
+
+bool FieldBinding::fieldChanged(const Parameter* store, const FieldDef& field)
+{
+    for (int row = 0; row < field.rows; ++row)
+        for (int column = 0; column < field.columns; ++column)
+            if (differs(value(store->editImage(), field, row, column),
+                        value(store->appliedImage(), field, row, column)))
+                return true;
+    return false;
+}
+
+const FieldDef& FieldBinding::fieldOf(int parameterNo)
+{
+    const FieldDef* field = ParameterLayout::findByNo(parameterNo);
+    return field ? *field : noField;
+}
