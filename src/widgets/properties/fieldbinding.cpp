@@ -41,13 +41,22 @@ template <class Box> FieldBinding::Show showCheck(Box* box)
     };
 }
 
-// A range that holds the value as well as the limits.
-template <class Box, class Limit> void showInRange(Box* box, double value, Limit lower, Limit upper)
+// The box's range widens to hold a stored value outside its limits and
+// narrows back once the value lies inside them.
+template <class Box> FieldBinding::Show showRanged(Box* box)
 {
-    if (std::isnan(value))
-        return;
-    box->setRange(value < lower ? Limit(value) : lower, value > upper ? Limit(value) : upper);
-    box->setValue(Limit(value));
+    using Limit = decltype(box->minimum());
+    const Limit lower = box->minimum();
+    const Limit upper = box->maximum();
+    return [box, lower, upper](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        if (!std::isnan(value)) {
+            box->setRange(value < lower ? Limit(value) : lower,
+                          value > upper ? Limit(value) : upper);
+            box->setValue(Limit(value));
+        }
+        box->setState(state);
+    };
 }
 
 } // namespace
@@ -84,24 +93,12 @@ FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* bo
 
 FieldBinding FieldBinding::spin(Parameter* store, int parameterNo, SpinBox* box)
 {
-    const int lower = box->minimum();
-    const int upper = box->maximum();
-    return FieldBinding(store, parameterNo, [box, lower, upper](double value, quint8 state) {
-        const QSignalBlocker block(box);
-        showInRange(box, value, lower, upper);
-        box->setState(state);
-    });
+    return FieldBinding(store, parameterNo, showRanged(box));
 }
 
 FieldBinding FieldBinding::doubleSpin(Parameter* store, int parameterNo, DoubleSpinBox* box)
 {
-    const double lower = box->minimum();
-    const double upper = box->maximum();
-    return FieldBinding(store, parameterNo, [box, lower, upper](double value, quint8 state) {
-        const QSignalBlocker block(box);
-        showInRange(box, value, lower, upper);
-        box->setState(state);
-    });
+    return FieldBinding(store, parameterNo, showRanged(box));
 }
 
 FieldBinding FieldBinding::check(Parameter* store, int parameterNo, CheckBox* box)
