@@ -158,9 +158,7 @@ void ModeSpeed::updateUI()
     updating = true;
     m_teachCategoryField.fill();
     m_checkCategoryField.fill();
-    const bool modified = changed();
-    setApplyEnabled(modified);
-    setCancelEnabled(modified);
+    showModified(changed());
     updating = false;
 }
 
@@ -171,12 +169,7 @@ bool ModeSpeed::changed() const
 
 bool ModeSpeed::requestClose()
 {
-    if (!changed())
-        return true;
-    if (!confirmDiscard())
-        return false;
-    parameterRestore();
-    return true;
+    return closeDiscarding(changed(), [this] { parameterRestore(); });
 }
 
 } // namespace Property

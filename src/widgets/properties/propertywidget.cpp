@@ -124,9 +124,14 @@ void PropertyWidget::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
-bool PropertyWidget::confirmDiscard()
+bool PropertyWidget::closeDiscarding(bool changed, const std::function<void()>& restore)
 {
-    return MsgBox::confirmClearInput(this) != QMessageBox::NoRole;
+    if (!changed)
+        return true;
+    if (MsgBox::confirmClearInput(this) == QMessageBox::NoRole)
+        return false;
+    restore();
+    return true;
 }
 
 QString PropertyWidget::rangeToolTip(double lower, double upper)

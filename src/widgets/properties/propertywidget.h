@@ -4,6 +4,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 class ButtonPrimary;
 class ButtonSecondary;
 class Parameter;
@@ -68,9 +70,16 @@ protected:
     void requestUpdate();
     // For cancel(): the result only matters to the function menu.
     void cancelRequested() { requestClose(); }
-    // Asks whether the unapplied edits may be thrown away; false keeps them
-    // and the page.
-    bool confirmDiscard();
+    // The common requestClose(): true at once without unapplied edits;
+    // otherwise asks whether to throw them away: No keeps them and the page
+    // (false), Yes runs restore and gives true.
+    bool closeDiscarding(bool changed, const std::function<void()>& restore);
+    // Apply and Cancel are enabled exactly while the panel has unapplied edits.
+    void showModified(bool modified)
+    {
+        setCancelEnabled(modified);
+        setApplyEnabled(modified);
+    }
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -158,8 +158,7 @@ void SafetyInput::setAllowTime(float value)
         return;
     m_allowTimeField.write(double(value));
     m_allowTime->setState(m_allowTimeField.state());
-    setCancelEnabled(changed());
-    setApplyEnabled(changed());
+    showModified(changed());
 }
 
 void SafetyInput::setCurrentIndex(int itemIndex)
@@ -197,9 +196,7 @@ void SafetyInput::updateUI()
         field->fill();
     }
     showRowStates();
-    const bool modified = changed();
-    setCancelEnabled(modified);
-    setApplyEnabled(modified);
+    showModified(changed());
     updating = false;
 }
 
@@ -237,12 +234,7 @@ void SafetyInput::parameterSave()
 
 bool SafetyInput::requestClose()
 {
-    if (!changed())
-        return true;
-    if (!confirmDiscard())
-        return false;
-    m_parameter->restore(m_scene);
-    return true;
+    return closeDiscarding(changed(), [this] { m_parameter->restore(m_scene); });
 }
 
 } // namespace Property

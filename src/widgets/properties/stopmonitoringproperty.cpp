@@ -292,9 +292,7 @@ void StopMonitoring::updateUI()
         m_jointSwitch->setEnabled(enabled && currentJoint() > 0);
 
     showRowStates();
-    const bool modified = changed();
-    setCancelEnabled(modified);
-    setApplyEnabled(modified);
+    showModified(changed());
     updating = false;
 }
 
@@ -395,13 +393,10 @@ void StopMonitoring::parameterSave()
 
 bool StopMonitoring::requestClose()
 {
-    if (!changed())
-        return true;
-    if (!confirmDiscard())
-        return false;
-    m_jointIndex = 0;
-    m_parameter->restore(m_scene);
-    return true;
+    return closeDiscarding(changed(), [this] {
+        m_jointIndex = 0;
+        m_parameter->restore(m_scene);
+    });
 }
 
 } // namespace Property
