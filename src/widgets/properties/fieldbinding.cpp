@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "parameter/parameter.h"
@@ -17,6 +18,14 @@
 namespace {
 
 const FieldDef noField = {0, "", ValueType::I16, 0, 0, 0, 0, 0, ParamClass::User};
+
+// Offset of a cell that lies wholly inside the image, or -1.
+int cellBytes(const FieldDef& field, int row, int column)
+{
+    const int offset = ParameterLayout::cellOffset(field, row, column);
+    const int size = ParameterLayout::valueSize(field.type);
+    return offset >= 0 && offset + size <= ParameterImage::Size ? offset : -1;
+}
 
 bool isIndex(double value, int count)
 {
@@ -124,7 +133,7 @@ double FieldBinding::editValue() const
 
 bool FieldBinding::isChanged() const
 {
-    return differs(editValue(), value(m_store->appliedImage(), *m_field, m_row, m_column));
+    return differs(m_store->editImage(), m_store->appliedImage(), *m_field, m_row, m_column);
 }
 
 quint8 FieldBinding::state() const
@@ -163,12 +172,19 @@ bool FieldBinding::write(double value) const
 
 void FieldBinding::revert() const
 {
-    const int offset = ParameterLayout::cellOffset(*m_field, m_row, m_column);
-    const int size = ParameterLayout::valueSize(m_field->type);
-    if (offset < 0 || offset + size > ParameterImage::Size)
-        return;
-    std::copy_n(m_store->appliedImage().data() + offset, size,
-                m_store->editImage().data() + offset);
+    const int offset = cellBytes(*m_field, m_row, m_column);
+    if (offset >= 0)
+        std::copy_n(m_store->appliedImage().data() + offset,
+                    ParameterLayout::valueSize(m_field->type),
+                    m_store->editImage().data() + offset);
+}
+
+bool FieldBinding::differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
+                           int row, int column)
+{
+    const int offset = cellBytes(field, row, column);
+    return offset >= 0 && std::memcmp(a.data() + offset, b.data() + offset,
+                                      std::size_t(ParameterLayout::valueSize(field.type))) != 0;
 }
 
 double FieldBinding::value(const ParameterImage& image, const FieldDef& field, int row, int column)
@@ -192,10 +208,9 @@ double FieldBinding::value(const ParameterImage& image, const FieldDef& field, i
 
 quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, int row, int column)
 {
-    const double applied = value(store->appliedImage(), field, row, column);
-    if (differs(value(store->editImage(), field, row, column), applied))
+    if (differs(store->editImage(), store->appliedImage(), field, row, column))
         return 1;
-    return differs(applied, value(store->masterImage(), field, row, column)) ? 2 : 0;
+    return differs(store->appliedImage(), store->masterImage(), field, row, column) ? 2 : 0;
 }
 
 quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
@@ -209,8 +224,7 @@ bool FieldBinding::fieldChanged(const Parameter* store, const FieldDef& field)
 {
     for (int row = 0; row < field.rows; ++row)
         for (int column = 0; column < field.columns; ++column)
-            if (differs(value(store->editImage(), field, row, column),
-                        value(store->appliedImage(), field, row, column)))
+            if (differs(store->editImage(), store->appliedImage(), field, row, column))
                 return true;
     return false;
 }

@@ -65,8 +65,11 @@ public:
 
     // Whole-field and cell questions, for tables and the Apply/Cancel bar.
     static double value(const ParameterImage& image, const FieldDef& field, int row, int column);
-    // Numbers differ; NaN differs from everything.
-    static bool differs(double a, double b) { return !(a == b); }
+    // The cell's bytes differ between two images. Stored bytes, not numbers,
+    // are compared, so a stored NaN equals itself and a loaded set never
+    // shows as edited.
+    static bool differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
+                        int row, int column);
     // 1 edit differs from applied, else 2 applied differs from master, else 0.
     static quint8 cellState(const Parameter* store, const FieldDef& field, int row, int column);
     // Changed (1) wins over updated (2), updated over equal (0).
