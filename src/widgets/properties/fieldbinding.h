@@ -60,6 +60,12 @@ public:
     void fill() const;
     // Returns false when nothing could be stored.
     bool write(double value) const;
+    // The same for another cell, which becomes the bound one.
+    bool writeCell(int row, int column, double value)
+    {
+        setCell(row, column);
+        return write(value);
+    }
     // The applied value back into the edit image, for this cell only.
     void revert() const;
 

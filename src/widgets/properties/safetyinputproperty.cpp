@@ -174,8 +174,7 @@ void SafetyInput::setEnabled(int state, int itemIndex)
     if (updating || itemIndex < 0 || itemIndex >= InputCount)
         return;
     m_currentIndex = itemIndex;
-    m_pulseField.setCell(0, itemIndex);
-    m_pulseField.write(state != 0 ? 1 : 0);
+    m_pulseField.writeCell(0, itemIndex, state != 0 ? 1 : 0);
     updateUI();
 }
 

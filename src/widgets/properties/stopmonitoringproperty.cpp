@@ -173,38 +173,32 @@ void StopMonitoring::parameterLoad()
 // the refresh to their caller; a cell outside the field writes nothing.
 void StopMonitoring::setEnableFunc(int itemIndex, int value)
 {
-    m_validField.setCell(0, itemIndex);
-    m_validField.write(value);
+    m_validField.writeCell(0, itemIndex, value);
 }
 
 void StopMonitoring::setEnableTeachMode(int value)
 {
-    m_teachField.setCell(0, m_currentIndex);
-    m_teachField.write(value);
+    m_teachField.writeCell(0, m_currentIndex, value);
 }
 
 void StopMonitoring::setEnableCheckMode(int value)
 {
-    m_checkField.setCell(0, m_currentIndex);
-    m_checkField.write(value);
+    m_checkField.writeCell(0, m_currentIndex, value);
 }
 
 void StopMonitoring::setEnableRepeatMode(int value)
 {
-    m_repeatField.setCell(0, m_currentIndex);
-    m_repeatField.write(value);
+    m_repeatField.writeCell(0, m_currentIndex, value);
 }
 
 void StopMonitoring::setTargetDevice(int value)
 {
-    m_targetField.setCell(0, m_currentIndex);
-    m_targetField.write(value);
+    m_targetField.writeCell(0, m_currentIndex, value);
 }
 
 void StopMonitoring::setEnableJoint(int jointIndex, int value)
 {
-    m_axisField.setCell(m_currentIndex, jointIndex);
-    m_axisField.write(value);
+    m_axisField.writeCell(m_currentIndex, jointIndex, value);
 }
 
 void StopMonitoring::setCurrentIndex(int itemIndex)

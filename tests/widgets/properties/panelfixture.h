@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QPair>
+#include <QPushButton>
 #include <QTranslator>
 #include <QVector>
 
@@ -33,6 +34,12 @@ inline ParameterImage defaultImage()
         return read;
     }();
     return image;
+}
+
+// Apply (0) or Cancel (1) of a panel's bar.
+inline QPushButton* barButton(const QWidget* panel, int index)
+{
+    return panel->findChildren<QPushButton*>().value(index);
 }
 
 // Makes the image the master, applied and edit data, as a read does.

@@ -30,8 +30,6 @@ class TestModeSpeedPanel : public QObject
     QList<DoubleSpinBox*> m_limits;
     QList<ComboBox*> m_combos;
 
-    QPushButton* button(int index) const { return m_panel->findChildren<QPushButton*>()[index]; }
-
 private slots:
     void initTestCase()
     {
@@ -75,10 +73,10 @@ private slots:
         const ParameterImage appliedBefore = m_store->appliedImage();
         m_combos[0]->setCurrentIndex(0); // as chosen
         QCOMPARE(m_combos[0]->objectName(), QStringLiteral("form-select-changed"));
-        QVERIFY(button(0)->isEnabled() && button(1)->isEnabled());
-        button(0)->click();
+        QVERIFY(barButton(m_panel, 0)->isEnabled() && barButton(m_panel, 1)->isEnabled());
+        barButton(m_panel, 0)->click();
         QCOMPARE(m_combos[0]->objectName(), QStringLiteral("form-select-updated"));
-        QVERIFY(!button(0)->isEnabled());
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
         QVERIFY(
             differsOnlyIn(appliedBefore, m_store->appliedImage(),
                           {{teachCategory, teachCategory + 2}, {65448, 65452}, {65464, 65468}}));
@@ -91,7 +89,7 @@ private slots:
         const ParameterImage edited = m_store->editImage();
         BoxAnswers boxes;
         boxes.answers = {false};
-        button(1)->click();
+        barButton(m_panel, 1)->click();
         QVERIFY(m_store->editImage() == edited);
         QVERIFY(m_panel->requestClose()); // Yes
         QCOMPARE(boxes.titles.size(), 2);

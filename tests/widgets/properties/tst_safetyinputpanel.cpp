@@ -33,7 +33,6 @@ class TestSafetyInputPanel : public QObject
     DoubleSpinBox* m_allow = nullptr;
     SubMenuTable* m_table = nullptr;
 
-    QPushButton* button(int index) const { return m_panel->findChildren<QPushButton*>()[index]; }
     QColor rowColour(int row) const { return m_table->table()->item(row, 0)->foreground().color(); }
 
 private slots:
@@ -77,7 +76,7 @@ private slots:
         QCOMPARE(m_allow->text(), QStringLiteral("12.5 ms"));
         QVERIFY(m_table->isEnabledChecked(2));
         QVERIFY(!m_table->isEnabledChecked(3));
-        QVERIFY(!button(0)->isEnabled() && !button(1)->isEnabled());
+        QVERIFY(!barButton(m_panel, 0)->isEnabled() && !barButton(m_panel, 1)->isEnabled());
     }
 
     void editMarksAndApplyChangesOnlyTheSection()
@@ -88,17 +87,17 @@ private slots:
         QCOMPARE(m_filter->objectName(), QStringLiteral("form-changed"));
         QCOMPARE(rowColour(2), QColor(30, 144, 255));
         QCOMPARE(rowColour(1), QColor(228, 228, 228));
-        QVERIFY(button(0)->isEnabled() && button(1)->isEnabled());
+        QVERIFY(barButton(m_panel, 0)->isEnabled() && barButton(m_panel, 1)->isEnabled());
         QCOMPARE(m_store->editImage().i16At(filterTime + 4), qint16(30));
 
         // A typed discrepancy time marks at once, without a refill.
         m_allow->setValue(99.5);
         QCOMPARE(m_allow->objectName(), QStringLiteral("form-changed"));
 
-        button(0)->click();
+        barButton(m_panel, 0)->click();
         QCOMPARE(m_filter->objectName(), QStringLiteral("form-updated"));
         QCOMPARE(rowColour(2), QColor(255, 165, 0));
-        QVERIFY(!button(0)->isEnabled());
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
         const ByteRanges allowed = {{filterTime + 4, filterTime + 6},
                                     {allowTime + 8, allowTime + 12},
                                     {65448, 65452},
@@ -119,7 +118,7 @@ private slots:
         QVERIFY(m_store->editImage() == edited);
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("Cancel")});
 
-        button(1)->click(); // Cancel, answered Yes
+        barButton(m_panel, 1)->click(); // Cancel, answered Yes
         QCOMPARE(boxes.titles.size(), 2);
         QVERIFY(m_store->editImage() == m_store->appliedImage());
         QCOMPARE(m_duplex->currentText(), QStringLiteral("Complementary"));

@@ -35,7 +35,6 @@ class TestStopMonitoringPanel : public QObject
     ToggleSwitch* m_switch = nullptr;
     Label* m_threshold = nullptr;
 
-    QPushButton* button(int index) const { return m_panel->findChildren<QPushButton*>()[index]; }
     QStringList jointTexts() const
     {
         QStringList texts;
@@ -123,8 +122,8 @@ private slots:
         QCOMPARE(m_store->editImage().i16(fieldNamed("StopMonTargetAxis"), 0, 2), qint16(1));
         QCOMPARE(m_switch->objectName(), QStringLiteral("form-changed"));
         QCOMPARE(m_table->table()->item(0, 0)->foreground().color(), QColor(30, 144, 255));
-        QVERIFY(button(0)->isEnabled());
-        button(0)->click();
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+        barButton(m_panel, 0)->click();
         QCOMPARE(m_switch->objectName(), QStringLiteral("form-updated"));
         QCOMPARE(m_joint->currentIndex(), 2); // the remembered joint
         QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
@@ -171,7 +170,7 @@ private slots:
         m_panel->setEnableFunc(18, 1);
         QVERIFY(m_store->editImage() == before);
         QCOMPARE(m_store->editImage().i16At(reservedWord), qint16(77));
-        QVERIFY(!button(0)->isEnabled());
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 };
 

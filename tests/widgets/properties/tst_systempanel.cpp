@@ -42,7 +42,6 @@ class TestSystemPanel : public QObject
     QList<Label*> m_labels;
     QList<SpinBox*> m_ip;
 
-    QPushButton* button(int index) const { return m_panel->findChildren<QPushButton*>()[index]; }
     QString settingsPath() const { return m_dir.filePath(QStringLiteral("config.ini")); }
     void loadAddress(const QByteArray& address)
     {
@@ -95,7 +94,7 @@ private slots:
         QCOMPARE(m_ip.size(), 4);
         QCOMPARE(m_ip[0]->value(), 192);
         QCOMPARE(m_ip[3]->value(), 22);
-        QVERIFY(!button(0)->isEnabled());
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 
     void boardsAskAndApplyChangesOnlyTheSection()
@@ -110,8 +109,8 @@ private slots:
         m_combos[0]->setCurrentIndex(2); // the applied count again: no box
         QCOMPARE(boxes.titles.size(), 2);
         m_combos[0]->setCurrentIndex(4);
-        QVERIFY(button(0)->isEnabled());
-        button(0)->click();
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+        barButton(m_panel, 0)->click();
         QCOMPARE(m_combos[0]->objectName(), QStringLiteral("form-select-updated"));
         QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
                               {{ioBoards, ioBoards + 2}, {65448, 65452}, {65456, 65460}}));
@@ -156,9 +155,9 @@ private slots:
         BoxAnswers boxes;
         m_ip[3]->setValue(23);
         QCOMPARE(m_ip[3]->objectName(), QStringLiteral("form-changed"));
-        QVERIFY(button(0)->isEnabled());
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
         const ParameterImage appliedBefore = m_store->appliedImage();
-        button(0)->click();
+        barButton(m_panel, 0)->click();
         QCOMPARE(readTestFile(settingsPath()),
                  QByteArray(before).replace("=192.168.0.22", "=192.168.0.23"));
         QCOMPARE(boxes.texts, QStringList{QStringLiteral(
@@ -180,22 +179,22 @@ private slots:
         System::setSettingsFilePath(longName);
         BoxAnswers boxes;
         m_ip[0]->setValue(10);
-        button(0)->click();
+        barButton(m_panel, 0)->click();
         QCOMPARE(readTestFile(longName), content);
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("IP address not saved")});
         QCOMPARE(m_ip[0]->objectName(), QStringLiteral("form-changed"));
-        QVERIFY(button(0)->isEnabled());
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
 
         // An unreadable source: nothing written, no box.
         System::setSettingsFilePath(m_dir.filePath(QStringLiteral("absent.ini")));
-        button(0)->click();
+        barButton(m_panel, 0)->click();
         QCOMPARE(boxes.titles.size(), 1);
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("absent.ini"))));
 
         // All zero is refused; Cancel puts the applied octets back.
         for (SpinBox* box : m_ip)
             box->setValue(0);
-        button(0)->click();
+        barButton(m_panel, 0)->click();
         QCOMPARE(boxes.titles.last(), QStringLiteral("IP address outside range"));
         QVERIFY(m_panel->requestClose());
         QCOMPARE(m_ip[0]->value(), 192);
