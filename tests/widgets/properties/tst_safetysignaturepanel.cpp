@@ -77,6 +77,15 @@ private slots:
         QCOMPARE(labelTexts(panel)[1], QStringLiteral("4660 (0x00001234)"));
         QTest::keyClick(&panel, Qt::Key_Escape);
     }
+
+    // Last: it switches the program's language.
+    void timesInTheJapaneseFormat()
+    {
+        LanguageSetting::setLanguage(&LanguageSetting::findRow(QStringLiteral("ja")));
+        QCOMPARE(SafetySignatureCRC::updateTimeText(0), QStringLiteral("1970/1/1(木) 0:00:00"));
+        QCOMPARE(SafetySignatureCRC::updateTimeText(86399 + 3600),
+                 QStringLiteral("1970/1/2(金) 0:59:59"));
+    }
 };
 
 QTEST_MAIN(TestSafetySignaturePanel)
