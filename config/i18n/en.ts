@@ -1890,10 +1890,319 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::ModeSpeed</name>
+    <message>
+      <source>FunctionDisabled</source>
+      <translation>FunctionDisabled</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Enabled</source>
+      <translation>Fast Check Mode Enabled</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Speed Limit</source>
+      <translation>Speed Upper Limit</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Stop Category</source>
+      <translation>Stop Category</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Enabled</source>
+      <translation>Teach Mode Enabled</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Speed Limit</source>
+      <translation>Speed Upper Limit</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Stop Category</source>
+      <translation>Stop Category</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>Speed Monitoring Each Mode</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetyInput</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>DiscrepancyAllowTime</source>
+      <translation>DiscrepancyAllowTime</translation>
+    </message>
+    <message>
+      <source>DuplexLogic</source>
+      <translation>DuplexLogic</translation>
+    </message>
+    <message>
+      <source>FilterTime</source>
+      <translation>FilterTime</translation>
+    </message>
+    <message>
+      <source>PulseDiagnosisEnabled</source>
+      <translation>Pulse Diagnostics Enabled</translation>
+    </message>
+    <message>
+      <source>Safety Input Setting</source>
+      <translation>User Safety Input</translation>
+    </message>
+    <message>
+      <source>UserSafetyInput</source>
+      <translation>User Safety Input</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetySignatureCRC</name>
+    <message>
+      <source>MonitorCRC</source>
+      <translation>Monitor Settings CRC</translation>
+    </message>
+    <message>
+      <source>MonitorUpdateTime</source>
+      <translation>Monitor Settings Update Time</translation>
+    </message>
+    <message>
+      <source>Safety Signature CRC</source>
+      <translation>Safety Signature</translation>
+    </message>
+    <message>
+      <source>SignalCRC</source>
+      <translation>Signal Settings CRC</translation>
+    </message>
+    <message>
+      <source>SignalUpdateTime</source>
+      <translation>Signal Settings Update Time</translation>
+    </message>
+    <message>
+      <source>SystemCRC</source>
+      <translation>System Settings CRC</translation>
+    </message>
+    <message>
+      <source>SystemUpdateTime</source>
+      <translation>System Settings Update Time</translation>
+    </message>
+    <message>
+      <source>WholeCRC</source>
+      <translation>Whole Settings CRC</translation>
+    </message>
+    <message>
+      <source>WholeUpdateTime</source>
+      <translation>Whole Settings Update Time</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopDistanceEstimation</name>
+    <message>
+      <source>Maker</source>
+      <translation>Maker</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>Spec</translation>
+    </message>
+    <message>
+      <source>Stop Distance Estimation</source>
+      <translation>Stop Distance Estimation</translation>
+    </message>
+    <message>
+      <source>StopDistanceEstimation Maker</source>
+      <translation>StopDistanceEstimation Maker</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopMonitoring</name>
+    <message>
+      <source>CheckBox disableJoint</source>
+      <translation>CheckBox disableJoint</translation>
+    </message>
+    <message>
+      <source>CheckBox enableCheckMode</source>
+      <translation>Enabled Check Fast Forward Mode</translation>
+    </message>
+    <message>
+      <source>CheckBox enableRepeatMode</source>
+      <translation>Enabled Repeat Mode</translation>
+    </message>
+    <message>
+      <source>CheckBox enableTeachMode</source>
+      <translation>Enabled Teach Mode</translation>
+    </message>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
+    </message>
+    <message>
+      <source>Label threshold for stop monitoring:</source>
+      <translation>Label threshold for stop monitoring:</translation>
+    </message>
+    <message>
+      <source>Set%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Stop Monitoring</source>
+      <translation>Stop Monitoring</translation>
+    </message>
+    <message>
+      <source>enableJoint</source>
+      <translation>Enabled</translation>
+    </message>
+    <message>
+      <source>targetDevice</source>
+      <translation>targetDevice</translation>
+    </message>
+    <message>
+      <source>targetJoint</source>
+      <translation>targetJoint</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::System</name>
+    <message>
+      <source>CpuA</source>
+      <translation>CpuA</translation>
+    </message>
+    <message>
+      <source>CpuB</source>
+      <translation>CpuB</translation>
+    </message>
+    <message>
+      <source>CpuC</source>
+      <translation>CpuC</translation>
+    </message>
+    <message>
+      <source>Disabled</source>
+      <translation>Disabled</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>Enabled</translation>
+    </message>
+    <message>
+      <source>IP address is incorrect</source>
+      <translation>IP address is incorrect</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>Destination IPAddress</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Error</source>
+      <translation>IP address outside range</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Message</source>
+      <translation>change confirmation</translation>
+    </message>
+    <message>
+      <source>IPAddress Save Error</source>
+      <translation>IP address not saved</translation>
+    </message>
+    <message>
+      <source>IoBoards</source>
+      <translation>IoBoards</translation>
+    </message>
+    <message>
+      <source>Label safetyNetwork</source>
+      <translation>Safety Network</translation>
+    </message>
+    <message>
+      <source>OpeMode</source>
+      <translation>OpeMode</translation>
+    </message>
+    <message>
+      <source>ParamVer</source>
+      <translation>ParamVer</translation>
+    </message>
+    <message>
+      <source>Please app restart</source>
+      <translation>The IP address has changed.
+Restart the application.</translation>
+    </message>
+    <message>
+      <source>Please check config file</source>
+      <translation>The IP address could not be written to the settings file.
+The previous address stays in use.</translation>
+    </message>
+    <message>
+      <source>Please check your Safety input/output signal</source>
+      <translation>The number of I/O boards is changed.
+Check safety input/output signals.</translation>
+    </message>
+    <message>
+      <source>Safety IO Change Message</source>
+      <translation>change confirmation</translation>
+    </message>
+    <message>
+      <source>SoftVer</source>
+      <translation>SoftVer</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>Spec</translation>
+    </message>
+    <message>
+      <source>Spec Automaker</source>
+      <translation>Automaker</translation>
+    </message>
+    <message>
+      <source>Spec Clean</source>
+      <translation>Clean</translation>
+    </message>
+    <message>
+      <source>Spec Standard</source>
+      <translation>Standard</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>System Setting</translation>
+    </message>
+    <message>
+      <source>item Operation Panel</source>
+      <translation>Operation Panel</translation>
+    </message>
+    <message>
+      <source>item User</source>
+      <translation>User</translation>
+    </message>
+  </context>
+  <context>
     <name>PropertyWidget</name>
     <message>
       <source>Cancel</source>
       <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeLower</source>
+      <translation>Lower</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeUpper</source>
+      <translation>Upper</translation>
     </message>
   </context>
   <context>

@@ -1890,10 +1890,319 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ModeSpeed</name>
+    <message>
+      <source>FunctionDisabled</source>
+      <translation>機能無効</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Enabled</source>
+      <translation>高速確認モード有効</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Speed Limit</source>
+      <translation>速度上限</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Stop Category</source>
+      <translation>停止カテゴリ</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Enabled</source>
+      <translation>教示モード有効</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Speed Limit</source>
+      <translation>速度上限</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Stop Category</source>
+      <translation>停止カテゴリ</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>モード別速度監視</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止カテゴリ0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止カテゴリ1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetyInput</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>DiscrepancyAllowTime</source>
+      <translation>不一致許容時間</translation>
+    </message>
+    <message>
+      <source>DuplexLogic</source>
+      <translation>二重化論理</translation>
+    </message>
+    <message>
+      <source>FilterTime</source>
+      <translation>フィルタ時間</translation>
+    </message>
+    <message>
+      <source>PulseDiagnosisEnabled</source>
+      <translation>パルス診断有効</translation>
+    </message>
+    <message>
+      <source>Safety Input Setting</source>
+      <translation>ユーザ安全入力</translation>
+    </message>
+    <message>
+      <source>UserSafetyInput</source>
+      <translation>ユーザ安全入力</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetySignatureCRC</name>
+    <message>
+      <source>MonitorCRC</source>
+      <translation>監視設定CRC</translation>
+    </message>
+    <message>
+      <source>MonitorUpdateTime</source>
+      <translation>監視設定更新日時</translation>
+    </message>
+    <message>
+      <source>Safety Signature CRC</source>
+      <translation>安全署名</translation>
+    </message>
+    <message>
+      <source>SignalCRC</source>
+      <translation>信号設定CRC</translation>
+    </message>
+    <message>
+      <source>SignalUpdateTime</source>
+      <translation>信号設定更新日時</translation>
+    </message>
+    <message>
+      <source>SystemCRC</source>
+      <translation>システム設定CRC</translation>
+    </message>
+    <message>
+      <source>SystemUpdateTime</source>
+      <translation>システム設定更新日時</translation>
+    </message>
+    <message>
+      <source>WholeCRC</source>
+      <translation>全体設定CRC</translation>
+    </message>
+    <message>
+      <source>WholeUpdateTime</source>
+      <translation>全体設定更新日時</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopDistanceEstimation</name>
+    <message>
+      <source>Maker</source>
+      <translation>メーカ</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>仕様</translation>
+    </message>
+    <message>
+      <source>Stop Distance Estimation</source>
+      <translation>停止距離推定</translation>
+    </message>
+    <message>
+      <source>StopDistanceEstimation Maker</source>
+      <translation>メーカ設定値</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>ユーザ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopMonitoring</name>
+    <message>
+      <source>CheckBox disableJoint</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>CheckBox enableCheckMode</source>
+      <translation>高速確認モードで有効</translation>
+    </message>
+    <message>
+      <source>CheckBox enableRepeatMode</source>
+      <translation>再生モードで有効</translation>
+    </message>
+    <message>
+      <source>CheckBox enableTeachMode</source>
+      <translation>教示モードで有効</translation>
+    </message>
+    <message>
+      <source>Function</source>
+      <translation>機能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
+    </message>
+    <message>
+      <source>Label threshold for stop monitoring:</source>
+      <translation>停止判定しきい値:</translation>
+    </message>
+    <message>
+      <source>Set%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Stop Monitoring</source>
+      <translation>停止監視</translation>
+    </message>
+    <message>
+      <source>enableJoint</source>
+      <translation>有効</translation>
+    </message>
+    <message>
+      <source>targetDevice</source>
+      <translation>対象デバイス</translation>
+    </message>
+    <message>
+      <source>targetJoint</source>
+      <translation>対象軸</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::System</name>
+    <message>
+      <source>CpuA</source>
+      <translation>CPU A</translation>
+    </message>
+    <message>
+      <source>CpuB</source>
+      <translation>CPU B</translation>
+    </message>
+    <message>
+      <source>CpuC</source>
+      <translation>CPU C</translation>
+    </message>
+    <message>
+      <source>Disabled</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有効</translation>
+    </message>
+    <message>
+      <source>IP address is incorrect</source>
+      <translation>IPアドレスが正しくありません</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>接続先IPアドレス</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Error</source>
+      <translation>IPアドレス範囲外</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Message</source>
+      <translation>変更確認</translation>
+    </message>
+    <message>
+      <source>IPAddress Save Error</source>
+      <translation>IPアドレス保存エラー</translation>
+    </message>
+    <message>
+      <source>IoBoards</source>
+      <translation>I/Oボード枚数</translation>
+    </message>
+    <message>
+      <source>Label safetyNetwork</source>
+      <translation>安全ネットワーク</translation>
+    </message>
+    <message>
+      <source>OpeMode</source>
+      <translation>運転モード入力</translation>
+    </message>
+    <message>
+      <source>ParamVer</source>
+      <translation>パラメータバージョン</translation>
+    </message>
+    <message>
+      <source>Please app restart</source>
+      <translation>IPアドレスが変更されました。
+アプリケーションを再起動してください。</translation>
+    </message>
+    <message>
+      <source>Please check config file</source>
+      <translation>IPアドレスを設定ファイルに書き込めませんでした。
+以前のアドレスが引き続き使用されます。</translation>
+    </message>
+    <message>
+      <source>Please check your Safety input/output signal</source>
+      <translation>I/Oボード枚数が変更されました。
+安全入出力信号を確認してください。</translation>
+    </message>
+    <message>
+      <source>Safety IO Change Message</source>
+      <translation>変更確認</translation>
+    </message>
+    <message>
+      <source>SoftVer</source>
+      <translation>ソフトウェアバージョン</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>仕様</translation>
+    </message>
+    <message>
+      <source>Spec Automaker</source>
+      <translation>自動車メーカ</translation>
+    </message>
+    <message>
+      <source>Spec Clean</source>
+      <translation>クリーン</translation>
+    </message>
+    <message>
+      <source>Spec Standard</source>
+      <translation>標準</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>システム設定</translation>
+    </message>
+    <message>
+      <source>item Operation Panel</source>
+      <translation>操作パネル</translation>
+    </message>
+    <message>
+      <source>item User</source>
+      <translation>ユーザ</translation>
+    </message>
+  </context>
+  <context>
     <name>PropertyWidget</name>
     <message>
       <source>Cancel</source>
       <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeLower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeUpper</source>
+      <translation>上限</translation>
     </message>
   </context>
   <context>

@@ -1890,10 +1890,319 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ModeSpeed</name>
+    <message>
+      <source>FunctionDisabled</source>
+      <translation>기능 무효</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Enabled</source>
+      <translation>고속 확인 모드 유효</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Speed Limit</source>
+      <translation>속도 상한</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Stop Category</source>
+      <translation>정지 카테고리</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Enabled</source>
+      <translation>교시 모드 유효</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Speed Limit</source>
+      <translation>속도 상한</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Stop Category</source>
+      <translation>정지 카테고리</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>모드별 속도 감시</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetyInput</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>DiscrepancyAllowTime</source>
+      <translation>불일치 허용 시간</translation>
+    </message>
+    <message>
+      <source>DuplexLogic</source>
+      <translation>이중화 논리</translation>
+    </message>
+    <message>
+      <source>FilterTime</source>
+      <translation>필터 시간</translation>
+    </message>
+    <message>
+      <source>PulseDiagnosisEnabled</source>
+      <translation>펄스 진단 유효</translation>
+    </message>
+    <message>
+      <source>Safety Input Setting</source>
+      <translation>사용자 안전 입력</translation>
+    </message>
+    <message>
+      <source>UserSafetyInput</source>
+      <translation>사용자 안전 입력</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetySignatureCRC</name>
+    <message>
+      <source>MonitorCRC</source>
+      <translation>감시 설정 CRC</translation>
+    </message>
+    <message>
+      <source>MonitorUpdateTime</source>
+      <translation>감시 설정 갱신 일시</translation>
+    </message>
+    <message>
+      <source>Safety Signature CRC</source>
+      <translation>안전 서명</translation>
+    </message>
+    <message>
+      <source>SignalCRC</source>
+      <translation>신호 설정 CRC</translation>
+    </message>
+    <message>
+      <source>SignalUpdateTime</source>
+      <translation>신호 설정 갱신 일시</translation>
+    </message>
+    <message>
+      <source>SystemCRC</source>
+      <translation>시스템 설정 CRC</translation>
+    </message>
+    <message>
+      <source>SystemUpdateTime</source>
+      <translation>시스템 설정 갱신 일시</translation>
+    </message>
+    <message>
+      <source>WholeCRC</source>
+      <translation>전체 설정 CRC</translation>
+    </message>
+    <message>
+      <source>WholeUpdateTime</source>
+      <translation>전체 설정 갱신 일시</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopDistanceEstimation</name>
+    <message>
+      <source>Maker</source>
+      <translation>제조사</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>사양</translation>
+    </message>
+    <message>
+      <source>Stop Distance Estimation</source>
+      <translation>정지 거리 추정</translation>
+    </message>
+    <message>
+      <source>StopDistanceEstimation Maker</source>
+      <translation>제조사 설정값</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopMonitoring</name>
+    <message>
+      <source>CheckBox disableJoint</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>CheckBox enableCheckMode</source>
+      <translation>고속 확인 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>CheckBox enableRepeatMode</source>
+      <translation>재생 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>CheckBox enableTeachMode</source>
+      <translation>교시 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>Function</source>
+      <translation>기능</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
+    </message>
+    <message>
+      <source>Label threshold for stop monitoring:</source>
+      <translation>정지 판정 임계값:</translation>
+    </message>
+    <message>
+      <source>Set%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Stop Monitoring</source>
+      <translation>정지 감시</translation>
+    </message>
+    <message>
+      <source>enableJoint</source>
+      <translation>유효</translation>
+    </message>
+    <message>
+      <source>targetDevice</source>
+      <translation>대상 디바이스</translation>
+    </message>
+    <message>
+      <source>targetJoint</source>
+      <translation>대상 축</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::System</name>
+    <message>
+      <source>CpuA</source>
+      <translation>CPU A</translation>
+    </message>
+    <message>
+      <source>CpuB</source>
+      <translation>CPU B</translation>
+    </message>
+    <message>
+      <source>CpuC</source>
+      <translation>CPU C</translation>
+    </message>
+    <message>
+      <source>Disabled</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>유효</translation>
+    </message>
+    <message>
+      <source>IP address is incorrect</source>
+      <translation>IP 주소가 올바르지 않습니다</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>접속처 IP 주소</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Error</source>
+      <translation>IP 주소 범위 외</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Message</source>
+      <translation>변경 확인</translation>
+    </message>
+    <message>
+      <source>IPAddress Save Error</source>
+      <translation>IP 주소 저장 오류</translation>
+    </message>
+    <message>
+      <source>IoBoards</source>
+      <translation>I/O 보드 수</translation>
+    </message>
+    <message>
+      <source>Label safetyNetwork</source>
+      <translation>안전 네트워크</translation>
+    </message>
+    <message>
+      <source>OpeMode</source>
+      <translation>운전 모드 입력</translation>
+    </message>
+    <message>
+      <source>ParamVer</source>
+      <translation>파라미터 버전</translation>
+    </message>
+    <message>
+      <source>Please app restart</source>
+      <translation>IP 주소가 변경되었습니다.
+애플리케이션을 다시 시작하십시오.</translation>
+    </message>
+    <message>
+      <source>Please check config file</source>
+      <translation>IP 주소를 설정 파일에 쓸 수 없었습니다.
+이전 주소가 계속 사용됩니다.</translation>
+    </message>
+    <message>
+      <source>Please check your Safety input/output signal</source>
+      <translation>I/O 보드 수가 변경되었습니다.
+안전 입출력 신호를 확인하십시오.</translation>
+    </message>
+    <message>
+      <source>Safety IO Change Message</source>
+      <translation>변경 확인</translation>
+    </message>
+    <message>
+      <source>SoftVer</source>
+      <translation>소프트웨어 버전</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>사양</translation>
+    </message>
+    <message>
+      <source>Spec Automaker</source>
+      <translation>자동차 제조사</translation>
+    </message>
+    <message>
+      <source>Spec Clean</source>
+      <translation>클린</translation>
+    </message>
+    <message>
+      <source>Spec Standard</source>
+      <translation>표준</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>시스템 설정</translation>
+    </message>
+    <message>
+      <source>item Operation Panel</source>
+      <translation>조작 패널</translation>
+    </message>
+    <message>
+      <source>item User</source>
+      <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
     <name>PropertyWidget</name>
     <message>
       <source>Cancel</source>
       <translation>취소</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeLower</source>
+      <translation>하한</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeUpper</source>
+      <translation>상한</translation>
     </message>
   </context>
   <context>

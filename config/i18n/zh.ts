@@ -1890,10 +1890,319 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ModeSpeed</name>
+    <message>
+      <source>FunctionDisabled</source>
+      <translation>功能无效</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Enabled</source>
+      <translation>高速确认模式有效</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Speed Limit</source>
+      <translation>速度上限</translation>
+    </message>
+    <message>
+      <source>Label Check Fast Mode Stop Category</source>
+      <translation>停止类别</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Enabled</source>
+      <translation>示教模式有效</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Speed Limit</source>
+      <translation>速度上限</translation>
+    </message>
+    <message>
+      <source>Label Teach Mode Stop Category</source>
+      <translation>停止类别</translation>
+    </message>
+    <message>
+      <source>ModeSpeed</source>
+      <translation>各模式速度监视</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止类别0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止类别1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetyInput</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>DiscrepancyAllowTime</source>
+      <translation>不一致允许时间</translation>
+    </message>
+    <message>
+      <source>DuplexLogic</source>
+      <translation>双重化逻辑</translation>
+    </message>
+    <message>
+      <source>FilterTime</source>
+      <translation>滤波时间</translation>
+    </message>
+    <message>
+      <source>PulseDiagnosisEnabled</source>
+      <translation>脉冲诊断有效</translation>
+    </message>
+    <message>
+      <source>Safety Input Setting</source>
+      <translation>用户安全输入</translation>
+    </message>
+    <message>
+      <source>UserSafetyInput</source>
+      <translation>用户安全输入</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SafetySignatureCRC</name>
+    <message>
+      <source>MonitorCRC</source>
+      <translation>监视设置CRC</translation>
+    </message>
+    <message>
+      <source>MonitorUpdateTime</source>
+      <translation>监视设置更新时间</translation>
+    </message>
+    <message>
+      <source>Safety Signature CRC</source>
+      <translation>安全签名</translation>
+    </message>
+    <message>
+      <source>SignalCRC</source>
+      <translation>信号设置CRC</translation>
+    </message>
+    <message>
+      <source>SignalUpdateTime</source>
+      <translation>信号设置更新时间</translation>
+    </message>
+    <message>
+      <source>SystemCRC</source>
+      <translation>系统设置CRC</translation>
+    </message>
+    <message>
+      <source>SystemUpdateTime</source>
+      <translation>系统设置更新时间</translation>
+    </message>
+    <message>
+      <source>WholeCRC</source>
+      <translation>全部设置CRC</translation>
+    </message>
+    <message>
+      <source>WholeUpdateTime</source>
+      <translation>全部设置更新时间</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopDistanceEstimation</name>
+    <message>
+      <source>Maker</source>
+      <translation>厂商</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>规格</translation>
+    </message>
+    <message>
+      <source>Stop Distance Estimation</source>
+      <translation>停止距离估算</translation>
+    </message>
+    <message>
+      <source>StopDistanceEstimation Maker</source>
+      <translation>厂商设定值</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopMonitoring</name>
+    <message>
+      <source>CheckBox disableJoint</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>CheckBox enableCheckMode</source>
+      <translation>高速确认模式下有效</translation>
+    </message>
+    <message>
+      <source>CheckBox enableRepeatMode</source>
+      <translation>再现模式下有效</translation>
+    </message>
+    <message>
+      <source>CheckBox enableTeachMode</source>
+      <translation>示教模式下有效</translation>
+    </message>
+    <message>
+      <source>Function</source>
+      <translation>功能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
+    </message>
+    <message>
+      <source>Label threshold for stop monitoring:</source>
+      <translation>停止判定阈值:</translation>
+    </message>
+    <message>
+      <source>Set%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Stop Monitoring</source>
+      <translation>停止监视</translation>
+    </message>
+    <message>
+      <source>enableJoint</source>
+      <translation>有效</translation>
+    </message>
+    <message>
+      <source>targetDevice</source>
+      <translation>对象设备</translation>
+    </message>
+    <message>
+      <source>targetJoint</source>
+      <translation>对象轴</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::System</name>
+    <message>
+      <source>CpuA</source>
+      <translation>CPU A</translation>
+    </message>
+    <message>
+      <source>CpuB</source>
+      <translation>CPU B</translation>
+    </message>
+    <message>
+      <source>CpuC</source>
+      <translation>CPU C</translation>
+    </message>
+    <message>
+      <source>Disabled</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有效</translation>
+    </message>
+    <message>
+      <source>IP address is incorrect</source>
+      <translation>IP地址不正确</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>连接目标IP地址</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Error</source>
+      <translation>IP地址超出范围</translation>
+    </message>
+    <message>
+      <source>IPAddress Change Message</source>
+      <translation>变更确认</translation>
+    </message>
+    <message>
+      <source>IPAddress Save Error</source>
+      <translation>IP地址保存错误</translation>
+    </message>
+    <message>
+      <source>IoBoards</source>
+      <translation>I/O板数量</translation>
+    </message>
+    <message>
+      <source>Label safetyNetwork</source>
+      <translation>安全网络</translation>
+    </message>
+    <message>
+      <source>OpeMode</source>
+      <translation>运行模式输入</translation>
+    </message>
+    <message>
+      <source>ParamVer</source>
+      <translation>参数版本</translation>
+    </message>
+    <message>
+      <source>Please app restart</source>
+      <translation>IP地址已变更。
+请重新启动应用程序。</translation>
+    </message>
+    <message>
+      <source>Please check config file</source>
+      <translation>无法将IP地址写入设置文件。
+继续使用以前的地址。</translation>
+    </message>
+    <message>
+      <source>Please check your Safety input/output signal</source>
+      <translation>I/O板数量已变更。
+请确认安全输入输出信号。</translation>
+    </message>
+    <message>
+      <source>Safety IO Change Message</source>
+      <translation>变更确认</translation>
+    </message>
+    <message>
+      <source>SoftVer</source>
+      <translation>软件版本</translation>
+    </message>
+    <message>
+      <source>Spec</source>
+      <translation>规格</translation>
+    </message>
+    <message>
+      <source>Spec Automaker</source>
+      <translation>汽车制造商</translation>
+    </message>
+    <message>
+      <source>Spec Clean</source>
+      <translation>洁净</translation>
+    </message>
+    <message>
+      <source>Spec Standard</source>
+      <translation>标准</translation>
+    </message>
+    <message>
+      <source>System</source>
+      <translation>系统设置</translation>
+    </message>
+    <message>
+      <source>item Operation Panel</source>
+      <translation>操作面板</translation>
+    </message>
+    <message>
+      <source>item User</source>
+      <translation>用户</translation>
+    </message>
+  </context>
+  <context>
     <name>PropertyWidget</name>
     <message>
       <source>Cancel</source>
       <translation>取消</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeLower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>ToolTipRangeUpper</source>
+      <translation>上限</translation>
     </message>
   </context>
   <context>

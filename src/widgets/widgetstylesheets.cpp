@@ -282,6 +282,11 @@ const QString monitoringDialog =
         "MonitoringJointPosition QLabel { background-color: #e0e0e0; border: none; "
         "color: black; }\n");
 
+const QString lineEdit = QStringLiteral(
+    "QLineEdit { border: 1px solid #595959; border-radius: 5px; background: #595959; }\n"
+    "QLineEdit:disabled { border: 1px solid #404040; background: #404040; color: #808080; }\n"
+    "QLineEdit:focus { border-color: #86b7fe; border-width: 1px; }\n");
+
 const QString msgBox = QStringLiteral(
     "QMessageBox { background-color: white; border: 1px solid white; padding-left: 10px; "
     "padding-right: 10px; color: black; }\n"

@@ -21,6 +21,8 @@ extern const QString spinBox;
 extern const QString doubleSpinBox;
 extern const QString spinBoxLightTheme;
 extern const QString label;
+// Read-only and plain text fields of the panels.
+extern const QString lineEdit;
 
 // Windows of the editors and of the monitoring screens.
 extern const QString logicalOpDialog;

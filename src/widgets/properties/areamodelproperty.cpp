@@ -2,7 +2,8 @@
 
 namespace Property {
 
-AreaModel::AreaModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 23, parent)
+AreaModel::AreaModel(Parameter* parameter, QWidget* parent)
+    : PlaceholderProperty(parameter, 23, parent)
 {
 }
 

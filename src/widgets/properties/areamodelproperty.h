@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the motion area models (scene 23).
-class AreaModel : public PropertyWidget
+class AreaModel : public PlaceholderProperty
 {
     Q_OBJECT
 

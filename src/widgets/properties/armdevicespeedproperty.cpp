@@ -2,6 +2,9 @@
 
 namespace Property {
 
-ArmSpeed::ArmSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 26, parent) {}
+ArmSpeed::ArmSpeed(Parameter* parameter, QWidget* parent)
+    : PlaceholderProperty(parameter, 26, parent)
+{
+}
 
 } // namespace Property

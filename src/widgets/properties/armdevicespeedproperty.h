@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the speed monitoring points on the arm and devices (scene 26).
-class ArmSpeed : public PropertyWidget
+class ArmSpeed : public PlaceholderProperty
 {
     Q_OBJECT
 

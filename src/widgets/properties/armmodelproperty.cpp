@@ -2,6 +2,9 @@
 
 namespace Property {
 
-ArmModel::ArmModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 21, parent) {}
+ArmModel::ArmModel(Parameter* parameter, QWidget* parent)
+    : PlaceholderProperty(parameter, 21, parent)
+{
+}
 
 } // namespace Property

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the arm monitoring models (scene 21).
-class ArmModel : public PropertyWidget
+class ArmModel : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 namespace Property {
 
 CustomSpeed::CustomSpeed(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 29, parent)
+    : PlaceholderProperty(parameter, 29, parent)
 {
 }
 

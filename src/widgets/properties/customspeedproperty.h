@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the user speed monitoring (scene 29).
-class CustomSpeed : public PropertyWidget
+class CustomSpeed : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 namespace Property {
 
 EmergencyStop::EmergencyStop(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 34, parent)
+    : PlaceholderProperty(parameter, 34, parent)
 {
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the emergency stops (scene 34).
-class EmergencyStop : public PropertyWidget
+class EmergencyStop : public PlaceholderProperty
 {
     Q_OBJECT
 

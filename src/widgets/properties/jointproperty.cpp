@@ -2,6 +2,6 @@
 
 namespace Property {
 
-Joint::Joint(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 25, parent) {}
+Joint::Joint(Parameter* parameter, QWidget* parent) : PlaceholderProperty(parameter, 25, parent) {}
 
 } // namespace Property

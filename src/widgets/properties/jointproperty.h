@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the joint range monitoring (scene 25).
-class Joint : public PropertyWidget
+class Joint : public PlaceholderProperty
 {
     Q_OBJECT
 

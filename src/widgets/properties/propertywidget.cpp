@@ -1,12 +1,15 @@
 #include "widgets/properties/propertywidget.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/scene/scenemanager.h"
+#include "parameter/parameter.h"
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
+#include "widgets/msgbox.h"
 
 namespace {
 const char* const sectionTitleStyle = "\nQLabel {\n\tfont:bold;\n\tbackground: #707070;\n\tborder: "
@@ -21,14 +24,9 @@ PropertyWidget::PropertyWidget(Parameter* parameter, int scene, QWidget* parent)
     m_layout->setSpacing(0);
 }
 
-void PropertyWidget::initialize()
-{
-    addSceneHeading(m_scene);
-    addButtons();
-    setApplyEnabled(false);
-    setCancelEnabled(false);
-    initialized = true;
-}
+// The stored connections end with their senders or with the panel itself;
+// only the handles are dropped here.
+PropertyWidget::~PropertyWidget() = default;
 
 void PropertyWidget::setApplyEnabled(bool enabled)
 {
@@ -42,15 +40,27 @@ void PropertyWidget::setCancelEnabled(bool enabled)
         m_cancelButton->setEnabled(enabled);
 }
 
-void PropertyWidget::addSceneHeading(int scene)
+void PropertyWidget::setApplyVisible(bool visible)
 {
-    const Scene::SceneManager* manager = Scene::SceneManager::instance();
-    auto* title = new QLabel(manager ? manager->sceneName(scene) : QString());
-    title->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
-    title->setStyleSheet(QString::fromLatin1(sectionTitleStyle));
+    if (m_applyButton)
+        m_applyButton->setVisible(visible);
+}
+
+void PropertyWidget::setCancelVisible(bool visible)
+{
+    if (m_cancelButton)
+        m_cancelButton->setVisible(visible);
+}
+
+void PropertyWidget::addSection(const QString& title, QWidget* section)
+{
+    auto* label = new QLabel(title);
+    label->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
+    label->setStyleSheet(QString::fromLatin1(sectionTitleStyle));
     auto* row = new QHBoxLayout;
-    row->addWidget(title);
+    row->addWidget(label);
     m_layout->addLayout(row, 0);
+    m_layout->addWidget(section, 0, Qt::AlignLeft);
 }
 
 void PropertyWidget::addButtons()
@@ -64,4 +74,69 @@ void PropertyWidget::addButtons()
     bar->addWidget(m_applyButton, 1);
     bar->addWidget(m_cancelButton, 1);
     m_layout->addWidget(m_buttonBar, 1, Qt::AlignTop);
+
+    connect(m_applyButton, &QPushButton::clicked, this, &PropertyWidget::apply);
+    connect(m_cancelButton, &QPushButton::clicked, this, &PropertyWidget::cancel);
+    connect(this, &PropertyWidget::apply, this, &PropertyWidget::propertyApply);
+    connect(this, &PropertyWidget::cancel, this, &PropertyWidget::propertyRestore);
+}
+
+void PropertyWidget::setTabOrder(QWidget* lastEditor)
+{
+    if (!m_applyButton || !lastEditor)
+        return;
+    QWidget::setTabOrder(lastEditor, m_applyButton);
+    QWidget::setTabOrder(m_applyButton, m_cancelButton);
+}
+
+void PropertyWidget::requestUpdate()
+{
+    QCoreApplication::postEvent(this, new QEvent(QEvent::Type(UpdateEventType)),
+                                Qt::HighEventPriority);
+}
+
+bool PropertyWidget::event(QEvent* event)
+{
+    if (event->type() == UpdateEventType) {
+        updateUI();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void PropertyWidget::keyPressEvent(QKeyEvent* event)
+{
+    // A disabled button ignores the click.
+    if (event->key() == Qt::Key_Escape && m_cancelButton)
+        m_cancelButton->click();
+    // Keys never travel on to the property pane or the main window.
+    event->accept();
+}
+
+void PropertyWidget::hideEvent(QHideEvent* event)
+{
+    if (m_parameter && m_parameter->m_marker != 0) {
+        m_parameter->m_marker = 0;
+        m_parameter->selectionWritten();
+    }
+    while (!m_connections.isEmpty())
+        disconnect(m_connections.takeLast());
+    QWidget::hideEvent(event);
+}
+
+bool PropertyWidget::closeDiscarding(bool changed, const std::function<void()>& restore)
+{
+    if (!changed)
+        return true;
+    if (MsgBox::confirmClearInput(this) == QMessageBox::NoRole)
+        return false;
+    restore();
+    return true;
+}
+
+QString PropertyWidget::rangeToolTip(double lower, double upper)
+{
+    return tr("ToolTipRangeUpper") + QStringLiteral(" : ") + QString::number(upper, 'g', 7) +
+           QLatin1Char(' ') + tr("ToolTipRangeLower") + QStringLiteral(" : ") +
+           QString::number(lower, 'g', 7);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QMetaObject>
+#include <QVector>
 #include <QWidget>
+
+#include <functional>
 
 class ButtonPrimary;
 class ButtonSecondary;
@@ -11,17 +15,25 @@ class QVBoxLayout;
 // Apply/Cancel bar, working on the edit image of the parameter store. The
 // main window constructs the panels; View::load builds each one once
 // through initialize().
+//
+// The edit cycle: editors write the edit image only; Apply (apply()) commits
+// the panel's section to the applied image and stamps its update time;
+// Cancel (cancel(), also Escape) asks requestClose(), which offers to throw
+// the unapplied edits away.
 class PropertyWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    // scene: the page the panel stands for, named in its heading.
-    explicit PropertyWidget(Parameter* parameter, int scene = 0, QWidget* parent = nullptr);
+    // The user event a panel posts to itself to refresh later.
+    static constexpr int UpdateEventType = 1000;
 
-    // Builds the panel's editors, sections, buttons and connections once;
-    // by default the heading and an Apply/Cancel bar with nothing to apply.
-    virtual void initialize();
+    // scene: the page the panel stands for (its section in the store).
+    explicit PropertyWidget(Parameter* parameter, int scene = 0, QWidget* parent = nullptr);
+    ~PropertyWidget() override;
+
+    // Builds the panel's editors, sections, buttons and connections once.
+    virtual void initialize() = 0;
     // Refreshes the editors and their edit states from the edit image.
     virtual void updateUI() {}
     // Whether the panel may be left; a panel with unapplied edits asks the
@@ -29,17 +41,49 @@ public:
     virtual bool requestClose() { return true; }
 
     bool isInitialized() const { return initialized; }
+    // "Upper : <upper> Lower : <lower>" in the user's language, the limits
+    // with up to 7 significant digits; the tool tip of ranged editors.
+    static QString rangeToolTip(double lower, double upper);
     int scene() const { return m_scene; }
 
 public slots:
-    // Without the buttons (before addButtons) these do nothing.
+    virtual void propertyApply() {}
+    virtual void propertyRestore() {}
+    // Without the buttons (before addButtons) these four do nothing.
     virtual void setApplyEnabled(bool enabled);
     virtual void setCancelEnabled(bool enabled);
+    virtual void setApplyVisible(bool visible);
+    virtual void setCancelVisible(bool visible);
+
+signals:
+    void apply();
+    void cancel();
 
 protected:
-    // A title row carrying the name of the panel's scene.
-    void addSceneHeading(int scene);
+    // Appends a title row and the section widget below it.
+    void addSection(const QString& title, QWidget* section);
+    // The Apply/Cancel bar: Apply emits apply(), Cancel emits cancel().
     void addButtons();
+    // Tab order: the panel's last editor, then Apply, then Cancel.
+    void setTabOrder(QWidget* lastEditor);
+    // The refresh runs later in the event loop, once per request.
+    void requestUpdate();
+    // For cancel(): the result only matters to the function menu.
+    void cancelRequested() { requestClose(); }
+    // The common requestClose(): true at once without unapplied edits;
+    // otherwise asks whether to throw them away: No keeps them and the page
+    // (false), Yes runs restore and gives true.
+    bool closeDiscarding(bool changed, const std::function<void()>& restore);
+    // Apply and Cancel are enabled exactly while the panel has unapplied edits.
+    void showModified(bool modified)
+    {
+        setCancelEnabled(modified);
+        setApplyEnabled(modified);
+    }
+
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     Parameter* m_parameter = nullptr;
     int m_scene = 0;
@@ -47,5 +91,10 @@ protected:
     QWidget* m_buttonBar = nullptr;
     ButtonPrimary* m_applyButton = nullptr;
     ButtonSecondary* m_cancelButton = nullptr;
+    // Connections that live only while the panel is shown; hiding drops them.
+    QVector<QMetaObject::Connection> m_connections;
     bool initialized = false;
+    // True while updateUI() fills the editors, so that their change signals
+    // are not taken for user input.
+    bool updating = false;
 };

@@ -3,7 +3,7 @@
 namespace Property {
 
 ProtectiveStopSafetyFence::ProtectiveStopSafetyFence(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 32, parent)
+    : PlaceholderProperty(parameter, 32, parent)
 {
 }
 

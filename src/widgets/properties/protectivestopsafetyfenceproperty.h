@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the safety fence protective stop (scene 32).
-class ProtectiveStopSafetyFence : public PropertyWidget
+class ProtectiveStopSafetyFence : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -4,7 +4,7 @@ namespace Property {
 
 ProtectiveStopUserProtectiveStop::ProtectiveStopUserProtectiveStop(Parameter* parameter,
                                                                    QWidget* parent)
-    : PropertyWidget(parameter, 33, parent)
+    : PlaceholderProperty(parameter, 33, parent)
 {
 }
 

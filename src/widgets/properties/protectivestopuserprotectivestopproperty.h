@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the user protective stop (scene 33).
-class ProtectiveStopUserProtectiveStop : public PropertyWidget
+class ProtectiveStopUserProtectiveStop : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -1,10 +1,93 @@
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
+#include <QDateTime>
+#include <QFormLayout>
+
+#include "app/core/languagesetting.h"
+#include "parameter/parameter.h"
+#include "widgets/label.h"
+
 namespace Property {
+
+namespace {
+
+struct Row
+{
+    const char* key;
+    int offset;
+    bool isTime;
+};
+
+const Row rows[] = {
+    {QT_TR_NOOP("WholeUpdateTime"), ParameterLayout::WholeUpdateTimeOffset, true},
+    {QT_TR_NOOP("WholeCRC"), ParameterLayout::WholeCrcOffset, false},
+    {QT_TR_NOOP("SystemUpdateTime"), ParameterLayout::SystemUpdateTimeOffset, true},
+    {QT_TR_NOOP("SystemCRC"), ParameterLayout::SystemCrcOffset, false},
+    {QT_TR_NOOP("MonitorUpdateTime"), ParameterLayout::MonitorUpdateTimeOffset, true},
+    {QT_TR_NOOP("MonitorCRC"), ParameterLayout::MonitorCrcOffset, false},
+    {QT_TR_NOOP("SignalUpdateTime"), ParameterLayout::SignalUpdateTimeOffset, true},
+    {QT_TR_NOOP("SignalCRC"), ParameterLayout::SignalCrcOffset, false},
+};
+
+} // namespace
 
 SafetySignatureCRC::SafetySignatureCRC(Parameter* parameter, QWidget* parent)
     : PropertyWidget(parameter, 18, parent)
 {
+}
+
+void SafetySignatureCRC::initialize()
+{
+    if (initialized)
+        return;
+    connect(m_parameter, &Parameter::parameterChanged, this, &SafetySignatureCRC::refresh);
+
+    auto* section = new QWidget;
+    section->setStyleSheet(QStringLiteral("background: #404040; color: white;"));
+    auto* form = new QFormLayout(section);
+    form->setFormAlignment(Qt::AlignRight);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setLabelAlignment(Qt::AlignRight);
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        m_labels[i] = new Label;
+        form->addRow(tr(rows[i].key), m_labels[i]);
+    }
+    addSection(tr("Safety Signature CRC"), section);
+    addButtons();
+    initialized = true;
+    refresh();
+}
+
+QString SafetySignatureCRC::crcText(quint32 crc)
+{
+    return QStringLiteral("%1 (0x%2)").arg(crc).arg(crc, 8, 16, QLatin1Char('0'));
+}
+
+QString SafetySignatureCRC::updateTimeText(quint32 seconds)
+{
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(qint64(seconds), Qt::UTC);
+    return LanguageSetting::locale().toString(time, LanguageSetting::dateTimeFormat());
+}
+
+void SafetySignatureCRC::showEvent(QShowEvent* event)
+{
+    refresh();
+    PropertyWidget::showEvent(event);
+}
+
+void SafetySignatureCRC::refresh()
+{
+    if (!initialized)
+        return;
+    const ParameterImage& master = m_parameter->masterImage();
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        const quint32 value = master.u32At(rows[i].offset);
+        m_labels[i]->setText(rows[i].isTime ? updateTimeText(value) : crcText(value));
+    }
+    setApplyEnabled(false);
+    setCancelEnabled(false);
+    setApplyVisible(false);
+    setCancelVisible(false);
 }
 
 } // namespace Property

@@ -2,15 +2,39 @@
 
 #include "widgets/properties/propertywidget.h"
 
+#include <array>
+
+class Label;
+
 namespace Property {
 
-// Panel of the safety signature of the unit's parameter set (scene 18).
+// Read-only page of the master image's signature: the update time and the
+// CRC-32C of the whole set and of the system, monitor and signal areas
+// (scene 18).
 class SafetySignatureCRC : public PropertyWidget
 {
     Q_OBJECT
 
 public:
     explicit SafetySignatureCRC(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
+
+    // "%1 (0x%2)": the CRC in decimal and in eight hexadecimal digits.
+    static QString crcText(quint32 crc);
+    // Seconds since 1970 taken as UTC, in the application's language and format.
+    static QString updateTimeText(quint32 seconds);
+
+protected:
+    // A write to the unit replaces the master image without a signal, so
+    // the page reads the trailer again whenever it is shown.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void refresh();
+
+    // Whole time, whole CRC, system time, system CRC, monitor ..., signal ...
+    std::array<Label*, 8> m_labels{};
 };
 
 } // namespace Property

@@ -5,13 +5,15 @@
 namespace Property {
 
 SettingCommon::SettingCommon(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 20, parent)
+    : PlaceholderProperty(parameter, 20, parent)
 {
 }
 
 void SettingCommon::initialize()
 {
-    PropertyWidget::initialize();
+    if (initialized)
+        return;
+    PlaceholderProperty::initialize();
     m_lastToolIdSpec = toolIdSpec();
     if (m_parameter)
         connect(m_parameter, &Parameter::parameterChanged, this, &SettingCommon::checkToolIdSpec);

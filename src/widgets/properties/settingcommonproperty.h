@@ -1,12 +1,12 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the common settings (scene 20). It has no editors yet; it tells
 // the tool ID screen which tool identification the edit image holds.
-class SettingCommon : public PropertyWidget
+class SettingCommon : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -4,13 +4,16 @@
 
 namespace Property {
 
-// Panel of the stop distance estimation (scene 24).
+// Fixed form of the stop distance estimation (scene 24): a maker/user
+// choice and two values that are bound to no parameter and stored nowhere.
 class StopDistanceEstimation : public PropertyWidget
 {
     Q_OBJECT
 
 public:
     explicit StopDistanceEstimation(Parameter* parameter, QWidget* parent = nullptr);
+
+    void initialize() override;
 };
 
 } // namespace Property

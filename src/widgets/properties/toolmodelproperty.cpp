@@ -2,7 +2,8 @@
 
 namespace Property {
 
-ToolModel::ToolModel(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 22, parent)
+ToolModel::ToolModel(Parameter* parameter, QWidget* parent)
+    : PlaceholderProperty(parameter, 22, parent)
 {
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the tool monitoring models (scene 22).
-class ToolModel : public PropertyWidget
+class ToolModel : public PlaceholderProperty
 {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 namespace Property {
 
 ToolOrientation::ToolOrientation(Parameter* parameter, QWidget* parent)
-    : PropertyWidget(parameter, 30, parent)
+    : PlaceholderProperty(parameter, 30, parent)
 {
 }
 

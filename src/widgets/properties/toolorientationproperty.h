@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the tool orientation monitoring (scene 30).
-class ToolOrientation : public PropertyWidget
+class ToolOrientation : public PlaceholderProperty
 {
     Q_OBJECT
 

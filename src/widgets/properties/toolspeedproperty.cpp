@@ -2,7 +2,8 @@
 
 namespace Property {
 
-ToolSpeed::ToolSpeed(Parameter* parameter, QWidget* parent) : PropertyWidget(parameter, 27, parent)
+ToolSpeed::ToolSpeed(Parameter* parameter, QWidget* parent)
+    : PlaceholderProperty(parameter, 27, parent)
 {
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/properties/propertywidget.h"
+#include "widgets/properties/placeholderproperty.h"
 
 namespace Property {
 
 // Panel of the speed monitoring points on the tools (scene 27).
-class ToolSpeed : public PropertyWidget
+class ToolSpeed : public PlaceholderProperty
 {
     Q_OBJECT
 

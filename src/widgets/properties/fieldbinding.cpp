@@ -1,0 +1,236 @@
+#include "widgets/properties/fieldbinding.h"
+
+#include <QSignalBlocker>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "parameter/parameter.h"
+#include "parameter/parameterdefdb.h"
+#include "widgets/checkbox.h"
+#include "widgets/combobox.h"
+#include "widgets/comboboxitems.h"
+#include "widgets/doublespinbox.h"
+#include "widgets/spinbox.h"
+#include "widgets/toggleswitch.h"
+
+namespace {
+
+const FieldDef noField = {0, "", ValueType::I16, 0, 0, 0, 0, 0, ParamClass::User};
+
+// Offset of a cell that lies wholly inside the image, or -1.
+int cellBytes(const FieldDef& field, int row, int column)
+{
+    const int offset = ParameterLayout::cellOffset(field, row, column);
+    const int size = ParameterLayout::valueSize(field.type);
+    return offset >= 0 && offset + size <= ParameterImage::Size ? offset : -1;
+}
+
+bool isIndex(double value, int count)
+{
+    return value >= 0 && value < count && value == std::floor(value);
+}
+
+// Check state of a stored switch word.
+Qt::CheckState checkState(double value)
+{
+    if (value == 0)
+        return Qt::Unchecked;
+    return value == 1 ? Qt::Checked : Qt::PartiallyChecked;
+}
+
+template <class Box> FieldBinding::Show showCheck(Box* box)
+{
+    return [box](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        box->setTristate(checkState(value) == Qt::PartiallyChecked);
+        box->setCheckState(checkState(value));
+        box->setState(state);
+    };
+}
+
+// The box's range widens to hold a stored value outside its limits and
+// narrows back once the value lies inside them.
+template <class Box> FieldBinding::Show showRanged(Box* box)
+{
+    using Limit = decltype(box->minimum());
+    const Limit lower = box->minimum();
+    const Limit upper = box->maximum();
+    return [box, lower, upper](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        if (!std::isnan(value)) {
+            box->setRange(value < lower ? Limit(value) : lower,
+                          value > upper ? Limit(value) : upper);
+            box->setValue(Limit(value));
+        }
+        box->setState(state);
+    };
+}
+
+} // namespace
+
+FieldBinding::FieldBinding(Parameter* store, int parameterNo, Show show)
+    : m_store(store), m_field(&fieldOf(parameterNo)),
+      m_lower(-std::numeric_limits<double>::infinity()),
+      m_upper(std::numeric_limits<double>::infinity()), m_show(std::move(show))
+{
+    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
+    if (record && record->min <= record->max) {
+        m_lower = record->min;
+        m_upper = record->max;
+    }
+}
+
+FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* box)
+{
+    const int validCount = box->count();
+    return FieldBinding(store, parameterNo, [box, validCount](double value, quint8 state) {
+        const QSignalBlocker block(box);
+        while (box->count() > validCount)
+            box->removeItem(box->count() - 1);
+        if (isIndex(value, validCount)) {
+            box->setCurrentIndex(int(value));
+        } else {
+            box->addItem(QString::number(value, 'g', 7));
+            ComboBoxItems::setEnabled(box, validCount, false);
+            box->setCurrentIndex(validCount);
+        }
+        box->setState(state);
+    });
+}
+
+FieldBinding FieldBinding::spin(Parameter* store, int parameterNo, SpinBox* box)
+{
+    return FieldBinding(store, parameterNo, showRanged(box));
+}
+
+FieldBinding FieldBinding::doubleSpin(Parameter* store, int parameterNo, DoubleSpinBox* box)
+{
+    return FieldBinding(store, parameterNo, showRanged(box));
+}
+
+FieldBinding FieldBinding::check(Parameter* store, int parameterNo, CheckBox* box)
+{
+    return FieldBinding(store, parameterNo, showCheck(box));
+}
+
+FieldBinding FieldBinding::toggle(Parameter* store, int parameterNo, ToggleSwitch* box)
+{
+    return FieldBinding(store, parameterNo, showCheck(box));
+}
+
+void FieldBinding::setCell(int row, int column)
+{
+    m_row = row;
+    m_column = column;
+}
+
+double FieldBinding::editValue() const
+{
+    return value(m_store->editImage(), *m_field, m_row, m_column);
+}
+
+bool FieldBinding::isChanged() const
+{
+    return differs(m_store->editImage(), m_store->appliedImage(), *m_field, m_row, m_column);
+}
+
+quint8 FieldBinding::state() const
+{
+    return cellState(m_store, *m_field, m_row, m_column);
+}
+
+void FieldBinding::fill() const
+{
+    if (m_show)
+        m_show(editValue(), state());
+}
+
+bool FieldBinding::write(double value) const
+{
+    if (std::isnan(value) && m_field->type != ValueType::F32)
+        return false;
+    value = qBound(m_lower, value, m_upper);
+    ParameterImage& image = m_store->editImage();
+    switch (m_field->type) {
+    case ValueType::I16:
+        return image.setI16(*m_field, m_row, m_column, qint16(std::lround(value)));
+    case ValueType::U16:
+        return image.setU16(*m_field, m_row, m_column, quint16(std::lround(value)));
+    case ValueType::I32:
+        return image.setI32(*m_field, m_row, m_column, qint32(std::llround(value)));
+    case ValueType::U32:
+        return image.setU32(*m_field, m_row, m_column, quint32(std::llround(value)));
+    case ValueType::F32:
+        return image.setF32(*m_field, m_row, m_column, float(value));
+    case ValueType::Text:
+        break;
+    }
+    return false;
+}
+
+void FieldBinding::revert() const
+{
+    const int offset = cellBytes(*m_field, m_row, m_column);
+    if (offset >= 0)
+        std::copy_n(m_store->appliedImage().data() + offset,
+                    ParameterLayout::valueSize(m_field->type),
+                    m_store->editImage().data() + offset);
+}
+
+bool FieldBinding::differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
+                           int row, int column)
+{
+    const int offset = cellBytes(field, row, column);
+    return offset >= 0 && std::memcmp(a.data() + offset, b.data() + offset,
+                                      std::size_t(ParameterLayout::valueSize(field.type))) != 0;
+}
+
+double FieldBinding::value(const ParameterImage& image, const FieldDef& field, int row, int column)
+{
+    switch (field.type) {
+    case ValueType::I16:
+        return image.i16(field, row, column);
+    case ValueType::U16:
+        return image.u16(field, row, column);
+    case ValueType::I32:
+        return image.i32(field, row, column);
+    case ValueType::U32:
+        return image.u32(field, row, column);
+    case ValueType::F32:
+        return double(image.f32(field, row, column));
+    case ValueType::Text:
+        break;
+    }
+    return 0;
+}
+
+quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, int row, int column)
+{
+    if (differs(store->editImage(), store->appliedImage(), field, row, column))
+        return 1;
+    return differs(store->appliedImage(), store->masterImage(), field, row, column) ? 2 : 0;
+}
+
+quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
+{
+    if (a == 1 || b == 1)
+        return 1;
+    return a == 2 || b == 2 ? 2 : 0;
+}
+
+bool FieldBinding::fieldChanged(const Parameter* store, const FieldDef& field)
+{
+    for (int row = 0; row < field.rows; ++row)
+        for (int column = 0; column < field.columns; ++column)
+            if (differs(store->editImage(), store->appliedImage(), field, row, column))
+                return true;
+    return false;
+}
+
+const FieldDef& FieldBinding::fieldOf(int parameterNo)
+{
+    const FieldDef* field = ParameterLayout::findByNo(parameterNo);
+    return field ? *field : noField;
+}

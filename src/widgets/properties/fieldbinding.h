@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+
+class CheckBox;
+class ComboBox;
+class DoubleSpinBox;
+class Parameter;
+class ParameterImage;
+class QAbstractButton;
+class SpinBox;
+class ToggleSwitch;
+struct FieldDef;
+
+// One editor bound to one cell (row, column) of a parameter image field.
+//
+// fill() shows the edit image's value in the editor with its edit state and
+// never writes: the editor's signals are blocked while it is filled, and a
+// stored value the editor cannot hold (a combo index past its items, a
+// number outside the spin box's limits, a switch word other than 0 and 1)
+// is shown as it is instead of being corrected. write() is for user edits
+// only: it clamps the value to the parameter's limits and stores it into
+// the edit image through the bounds-checked accessors, so a bad cell writes
+// nothing.
+//
+// A panel keeps one binding per editor, points per-item bindings at the
+// current item with setCell(), and asks the static helpers about whole
+// fields (Apply/Cancel enabling, row colours).
+class FieldBinding
+{
+public:
+    // Shows a value (NaN never arrives as a valid number) and an edit state.
+    using Show = std::function<void(double value, quint8 state)>;
+
+    // A field that is not in the layout binds to nothing: it reads 0 and
+    // writes nothing.
+    FieldBinding(Parameter* store, int parameterNo, Show show = Show());
+
+    // Index = value; other values appear as an extra, disabled entry with
+    // the number as its text.
+    static FieldBinding combo(Parameter* store, int parameterNo, ComboBox* box);
+    // The box's range widens to show a stored value outside it.
+    static FieldBinding spin(Parameter* store, int parameterNo, SpinBox* box);
+    static FieldBinding doubleSpin(Parameter* store, int parameterNo, DoubleSpinBox* box);
+    // Checked for 1, unchecked for 0, partly checked for any other value.
+    static FieldBinding check(Parameter* store, int parameterNo, CheckBox* box);
+    static FieldBinding toggle(Parameter* store, int parameterNo, ToggleSwitch* box);
+
+    void setCell(int row, int column);
+    int row() const { return m_row; }
+    int column() const { return m_column; }
+    const FieldDef& field() const { return *m_field; }
+
+    double editValue() const;
+    // Edit differs from applied in the bound cell.
+    bool isChanged() const;
+    quint8 state() const;
+    void fill() const;
+    // Returns false when nothing could be stored.
+    bool write(double value) const;
+    // The same for another cell, which becomes the bound one.
+    bool writeCell(int row, int column, double value)
+    {
+        setCell(row, column);
+        return write(value);
+    }
+    // The applied value back into the edit image, for this cell only.
+    void revert() const;
+
+    // Whole-field and cell questions, for tables and the Apply/Cancel bar.
+    static double value(const ParameterImage& image, const FieldDef& field, int row, int column);
+    // The cell's bytes differ between two images. Stored bytes, not numbers,
+    // are compared, so a stored NaN equals itself and a loaded set never
+    // shows as edited.
+    static bool differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
+                        int row, int column);
+    // 1 edit differs from applied, else 2 applied differs from master, else 0.
+    static quint8 cellState(const Parameter* store, const FieldDef& field, int row, int column);
+    // Changed (1) wins over updated (2), updated over equal (0).
+    static quint8 mergeStates(quint8 a, quint8 b);
+    // Any cell of the field differs between the edit and the applied image.
+    static bool fieldChanged(const Parameter* store, const FieldDef& field);
+    // The layout's field of a parameter number; an empty shape when absent.
+    static const FieldDef& fieldOf(int parameterNo);
+
+private:
+    Parameter* m_store;
+    const FieldDef* m_field;
+    int m_row = 0;
+    int m_column = 0;
+    double m_lower;
+    double m_upper;
+    Show m_show;
+};

@@ -1,0 +1,151 @@
+// The safety input page: values and texts, marks, Apply, Cancel, the table.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "imagecells.h"
+#include "panelfixture.h"
+#include "widgets/checkbox.h"
+#include "widgets/combobox.h"
+#include "widgets/doublespinbox.h"
+#include "widgets/properties/safetyinputproperty.h"
+#include "widgets/spinbox.h"
+#include "widgets/submenutable.h"
+
+using Property::SafetyInput;
+
+namespace {
+constexpr int filterTime = 61996;  // + 2 i
+constexpr int duplexLogic = 62060; // + 2 i
+constexpr int allowTime = 62124;   // + 4 i
+} // namespace
+
+class TestSafetyInputPanel : public QObject
+{
+    Q_OBJECT
+
+    Parameter* m_store = nullptr;
+    SafetyInput* m_panel = nullptr;
+    SpinBox* m_filter = nullptr;
+    ComboBox* m_duplex = nullptr;
+    DoubleSpinBox* m_allow = nullptr;
+    SubMenuTable* m_table = nullptr;
+
+    QColor rowColour(int row) const { return m_table->table()->item(row, 0)->foreground().color(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(installEnglish());
+        m_store = Parameter::instance();
+    }
+    void init()
+    {
+        ParameterImage image = defaultImage();
+        image.setI16At(filterTime + 2 * 2, 20);
+        image.setI16At(duplexLogic + 2 * 2, 1);
+        image.setF32At(allowTime + 4 * 2, 12.5f);
+        setI16(image, "UsrSafetyPulseDiagno", 0, 2, 1);
+        setI16(image, "UsrSafetyPulseDiagno", 0, 3, 0);
+        loadMaster(m_store, image);
+        m_panel = new SafetyInput(m_store);
+        m_panel->initialize();
+        m_filter = m_panel->findChild<SpinBox*>();
+        m_duplex = m_panel->findChild<ComboBox*>();
+        m_allow = m_panel->findChild<DoubleSpinBox*>();
+        m_table = m_panel->findChild<SubMenuTable*>();
+    }
+    void cleanup() { delete m_panel; }
+
+    void valuesTextsAndUnits()
+    {
+        QCOMPARE(m_table->table()->horizontalHeaderItem(0)->text(),
+                 QStringLiteral("User Safety Input"));
+        QCOMPARE(m_table->table()->horizontalHeaderItem(1)->text(),
+                 QStringLiteral("Pulse Diagnostics Enabled"));
+        QCOMPARE(m_table->table()->item(31, 0)->text(), QStringLiteral("32"));
+        QCOMPARE(m_filter->toolTip(), QStringLiteral("Upper : 127 Lower : 1"));
+        QCOMPARE(m_allow->toolTip(), QStringLiteral("Upper : 10000 Lower : 0"));
+        QCOMPARE(m_duplex->itemText(1), QStringLiteral("Complementary"));
+
+        m_table->setCurrentRow(2, false);
+        QCOMPARE(m_filter->text(), QStringLiteral("20 ms"));
+        QCOMPARE(m_duplex->currentText(), QStringLiteral("Complementary"));
+        QCOMPARE(m_allow->text(), QStringLiteral("12.5 ms"));
+        QVERIFY(m_table->isEnabledChecked(2));
+        QVERIFY(!m_table->isEnabledChecked(3));
+        QVERIFY(!barButton(m_panel, 0)->isEnabled() && !barButton(m_panel, 1)->isEnabled());
+    }
+
+    void editMarksAndApplyChangesOnlyTheSection()
+    {
+        m_table->setCurrentRow(2, false);
+        const ParameterImage appliedBefore = m_store->appliedImage();
+        m_filter->setValue(30); // as typed
+        QCOMPARE(m_filter->objectName(), QStringLiteral("form-changed"));
+        QCOMPARE(rowColour(2), QColor(30, 144, 255));
+        QCOMPARE(rowColour(1), QColor(228, 228, 228));
+        QVERIFY(barButton(m_panel, 0)->isEnabled() && barButton(m_panel, 1)->isEnabled());
+        QCOMPARE(m_store->editImage().i16At(filterTime + 4), qint16(30));
+
+        // A typed discrepancy time marks at once, without a refill.
+        m_allow->setValue(99.5);
+        QCOMPARE(m_allow->objectName(), QStringLiteral("form-changed"));
+
+        barButton(m_panel, 0)->click();
+        QCOMPARE(m_filter->objectName(), QStringLiteral("form-updated"));
+        QCOMPARE(rowColour(2), QColor(255, 165, 0));
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+        const ByteRanges allowed = {{filterTime + 4, filterTime + 6},
+                                    {allowTime + 8, allowTime + 12},
+                                    {65448, 65452},
+                                    {65472, 65476}};
+        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(), allowed));
+        QCOMPARE(differingRanges(appliedBefore, m_store->appliedImage()).size(), 4);
+        QVERIFY(m_store->editImage().areasEqual(m_store->appliedImage()));
+    }
+
+    void cancelAsksAndRestoresTheSection()
+    {
+        m_table->setCurrentRow(2, false);
+        m_duplex->setCurrentIndex(0);
+        const ParameterImage edited = m_store->editImage();
+        BoxAnswers boxes;
+        boxes.answers = {false, true};
+        QVERIFY(!m_panel->requestClose());
+        QVERIFY(m_store->editImage() == edited);
+        QCOMPARE(boxes.titles, QStringList{QStringLiteral("Cancel")});
+
+        barButton(m_panel, 1)->click(); // Cancel, answered Yes
+        QCOMPARE(boxes.titles.size(), 2);
+        QVERIFY(m_store->editImage() == m_store->appliedImage());
+        QCOMPARE(m_duplex->currentText(), QStringLiteral("Complementary"));
+        QCOMPARE(m_duplex->objectName(), QStringLiteral("form-select"));
+        QVERIFY(m_panel->requestClose()); // nothing to discard: no box
+        QCOMPARE(boxes.titles.size(), 2);
+    }
+
+    void checkBoxOfAnotherRowSelectsItAndSetsItsFlag()
+    {
+        m_table->setCurrentRow(2, false);
+        auto* box = m_table->table()->cellWidget(3, 1)->findChild<CheckBox*>();
+        box->click();
+        QCOMPARE(m_table->currentIndex(), 3);
+        QCOMPARE(m_store->editImage().i16At(61932 + 6), qint16(1));
+        QCOMPARE(m_store->editImage().i16At(61932 + 4), qint16(1));
+        QCOMPARE(rowColour(3), QColor(30, 144, 255));
+
+        // New master data returns to the first input; Apply keeps the row.
+        m_table->setCurrentRow(5, false);
+        loadMaster(m_store, m_store->editImage());
+        QCOMPARE(m_table->currentIndex(), 0);
+        m_table->setCurrentRow(5, false);
+        m_store->update(35);
+        QCOMPARE(m_table->currentIndex(), 5);
+    }
+};
+
+QTEST_MAIN(TestSafetyInputPanel)
+#include "tst_safetyinputpanel.moc"

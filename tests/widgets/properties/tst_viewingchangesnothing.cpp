@@ -1,0 +1,127 @@
+// Looking at the pages changes no data: every panel is built, loaded and
+// walked item by item over a set full of values that its editors cannot
+// hold, and the edit image stays the same byte for byte, with no box shown.
+
+#include <QComboBox>
+#include <QtTest>
+
+#include <cmath>
+
+#include "imagecells.h"
+#include "panelfixture.h"
+#include "widgets/properties/allproperties.h"
+#include "widgets/submenutable.h"
+
+class TestViewingChangesNothing : public QObject
+{
+    Q_OBJECT
+
+    static ParameterImage outOfRangeImage()
+    {
+        ParameterImage image = defaultImage();
+        image.setI16At(0, 9);        // CommonSpec
+        image.setI16At(2492, 7);     // I/O boards
+        image.setI16At(2496, 3);     // safety network
+        image.setI16At(2500, -1);    // operation mode input
+        image.setI16At(56404, 2);    // teach stop category
+        image.setI16At(56552, -4);   // fast check stop category
+        image.setF32At(56264, 2e6f); // teach speed limit
+        for (int input = 0; input < 32; ++input) {
+            setI16(image, "UsrSafetyPulseDiagno", 0, input, 2);
+            setI16(image, "UsrSafetyFilterTime", 0, input, input % 2 ? 0 : 300);
+            setI16(image, "UsrSafetyDuplexLogic", 0, input, 2);
+            image.setF32(fieldNamed("UsrSafetyDiscrpAllowTime"), 0, input,
+                         input == 3  ? std::nanf("")
+                         : input % 2 ? 12.34f
+                                     : 20000.f);
+        }
+        for (int item = 0; item < 18; ++item) {
+            setI16(image, "StopMonValid", 0, item, item % 3 == 0 ? 5 : 1);
+            setI16(image, "StopMonTeachValid", 0, item, 2);
+            setI16(image, "StopMonCheckFastValid", 0, item, -1);
+            setI16(image, "StopMonTargetRobot", 0, item, item % 2 ? 0 : 25 - item);
+            for (int joint = 0; joint < 18; ++joint)
+                setI16(image, "StopMonTargetAxis", item, joint, 2);
+            image.setI16At(60684 + 48 * item + 10, 77); // reserved word
+        }
+        for (int joint = 0; joint < 18; ++joint) {
+            setI16(image, "Assignment", 0, joint, joint % 4);
+            setI16(image, "AxisType", 0, joint, joint % 3 + 1);
+        }
+        return image;
+    }
+
+    // Selects every row of every item table and every entry of every
+    // combo box, as a user looking through the page does, without editing.
+    static void walk(PropertyWidget* panel)
+    {
+        for (SubMenuTable* table : panel->findChildren<SubMenuTable*>())
+            for (int row = 0; row < table->rowCount(); ++row) {
+                table->setCurrentRow(row, true);
+                panel->updateUI();
+            }
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(installEnglish()); }
+
+    void everyPageLeavesTheSetAlone()
+    {
+        Parameter* store = Parameter::instance();
+        loadMaster(store, outOfRangeImage());
+        const ParameterImage loaded = store->editImage();
+        BoxAnswers boxes;
+
+        const std::vector<std::unique_ptr<PropertyWidget>> panels = [store] {
+            std::vector<std::unique_ptr<PropertyWidget>> made;
+            made.emplace_back(new Property::System(store));
+            made.emplace_back(new Property::SafetySignatureCRC(store));
+            made.emplace_back(new Property::SettingCommon(store));
+            made.emplace_back(new Property::ArmModel(store));
+            made.emplace_back(new Property::ToolModel(store));
+            made.emplace_back(new Property::AreaModel(store));
+            made.emplace_back(new Property::StopDistanceEstimation(store));
+            made.emplace_back(new Property::Joint(store));
+            made.emplace_back(new Property::ArmSpeed(store));
+            made.emplace_back(new Property::ToolSpeed(store));
+            made.emplace_back(new Property::ModeSpeed(store));
+            made.emplace_back(new Property::CustomSpeed(store));
+            made.emplace_back(new Property::ToolOrientation(store));
+            made.emplace_back(new Property::StopMonitoring(store));
+            made.emplace_back(new Property::ProtectiveStopSafetyFence(store));
+            made.emplace_back(new Property::ProtectiveStopUserProtectiveStop(store));
+            made.emplace_back(new Property::EmergencyStop(store));
+            made.emplace_back(new Property::SafetyInput(store));
+            return made;
+        }();
+        for (const auto& panel : panels)
+            panel->initialize();
+        emit store->parameterChanged(Parameter::MasterData);
+
+        for (const auto& panel : panels) {
+            panel->show();
+            walk(panel.get());
+            QCoreApplication::processEvents();
+            QVERIFY2(store->editImage() == loaded, qPrintable(panel->metaObject()->className()));
+            QVERIFY(panel->requestClose()); // nothing to discard, so no box
+            panel->hide();
+        }
+        QVERIFY(store->appliedImage() == loaded);
+        QVERIFY(store->masterImage() == loaded);
+        QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
+
+        // The odd values are shown as they are.
+        auto* system = panels[0].get();
+        QStringList comboTexts;
+        for (QComboBox* box : system->findChildren<QComboBox*>())
+            comboTexts << box->currentText();
+        QCOMPARE(comboTexts, QStringList({"7", "3", "-1"}));
+        QStringList modeTexts;
+        for (QComboBox* box : panels[10]->findChildren<QComboBox*>())
+            modeTexts << box->currentText();
+        QCOMPARE(modeTexts, QStringList({"2", "-4"}));
+    }
+};
+
+QTEST_MAIN(TestViewingChangesNothing)
+#include "tst_viewingchangesnothing.moc"
