@@ -45,19 +45,6 @@ private slots:
         QVERIFY(!GLWidget::instance());
     }
 
-    void presetsClamp()
-    {
-        for (const unsigned asked : {2u, 3u, 4u, 4000000000u}) {
-            const unsigned taken = asked < 4 ? asked : 0u;
-            Camera camera, reference;
-            camera.setPreset(1);
-            camera.setPreset(asked);
-            reference.setPreset(taken);
-            QCOMPARE(camera.preset(), taken);
-            QCOMPARE(camera.viewMatrix(), reference.viewMatrix());
-        }
-    }
-
     void unsupportedModelStopsTheStart_data()
     {
         QTest::addColumn<int>("mode");
