@@ -421,6 +421,17 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>GLWidget</name>
+    <message>
+      <source>ParallelProjection</source>
+      <translation>Parallel projection</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection</source>
+      <translation>Perspective projection</translation>
+    </message>
+  </context>
+  <context>
     <name>IO::ComparisonView</name>
     <message>
       <source>Cancel</source>
@@ -1901,6 +1912,10 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>%1: Invalid signal number.</source>
       <translation>%1: Invalid signal number.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>Reset</translation>
     </message>
   </context>
   <context>

@@ -1,10 +1,9 @@
 #include <QtTest>
 
+#include "defaultimage.h"
 #include "matrixcompare.h"
 
-#include "parameter/dataprovidererrorrecord.h"
 #include "parameter/parameterimage.h"
-#include "parameter/procedure.h"
 #include "parameter/robotframes.h"
 
 // Forward kinematics of the coordinate-system rows, checked against frames
@@ -44,13 +43,7 @@ class TestRobotFrames : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        IO::Procedure procedure;
-        DataProviderErrorRecord error;
-        QVERIFY(procedure.readAll(
-            m_default, QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"), error));
-    }
+    void initTestCase() { QVERIFY(readDefaultImage(m_default)); }
 
     void defaultRobotFlangeAndTools()
     {
