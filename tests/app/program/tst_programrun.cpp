@@ -32,14 +32,15 @@ class TestProgramRun : public QObject
         }
     };
 
-    static void start(const Installation& installation, QProcess& process)
+    static void start(const Installation& installation, QProcess& process,
+                      const QStringList& arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"),
                    installation.dir.filePath(QStringLiteral("home")));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process.setProcessEnvironment(env);
-        process.start(installation.program(), {});
+        process.start(installation.program(), arguments);
         QVERIFY(process.waitForStarted());
     }
 
@@ -70,11 +71,21 @@ class TestProgramRun : public QObject
     }
 
 private slots:
+    // Also with the 3D view hidden ("-o"): the robot then loads while the
+    // view has no GL context.
+    void closingAnUnchangedWindowEndsWithZeroAndTheLogTellsTheStartUp_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addRow("plain") << QStringList();
+        QTest::addRow("-o") << QStringList{"-o"};
+    }
+
     void closingAnUnchangedWindowEndsWithZeroAndTheLogTellsTheStartUp()
     {
+        QFETCH(QStringList, arguments);
         Installation installation;
         QProcess program;
-        start(installation, program);
+        start(installation, program, arguments);
         QByteArray log;
         QVERIFY2(waitForLine(program, "MainWindow::showNormal", log), log.constData());
         QVERIFY(closeWindow());
@@ -86,9 +97,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         int position = 0;
-        for (const char* line : {"InitializeApp -> OK", "MIREL connected: false",
-                                 "DataProvider::initializeForTest -> OK", "InitializeSAFM -> OK",
-                                 "MainWindow::showNormal"}) {
+        for (const char* line :
+             {"InitializeApp -> OK", "MIREL connected: false",
+              "DataProvider::initializeForTest -> OK", "InitializeSAFM -> OK",
+              "GLWidget::loadRobot", "Robot 3D model: QR6-0700", "MainWindow::showNormal"}) {
             const int found = text.indexOf(QLatin1String(line), position);
             QVERIFY2(found >= 0, line);
             position = found;
