@@ -5,6 +5,7 @@
 //
 // Usage: gen_default_parameter <output file>
 
+#include "defaultrobotrows.h"
 #include "parameter/defaultparameterset.h"
 #include "parameter/parameterimage.h"
 #include "parameter/parameterlayout.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int JointCount = 6;
+constexpr int JointCount = DefaultRobotRows::jointCount;
 constexpr int MaxJoints = 18;
 
 const FieldDef& field(const char* name)
@@ -56,25 +57,6 @@ void f32(ParameterImage& image, const char* name, int column, float value, int r
     require(image.setF32(field(name), row, column, value), name);
 }
 
-// Denavit-Hartenberg rows of the arm. Row 1 is the robot base; the joints
-// use rows 11 to 16, where the 3D view starts its link chain.
-struct DhRow
-{
-    int row; // 1-based coordinate system number
-    int joint;
-    float theta, d, a, alpha;
-};
-
-const DhRow dhRows[] = {
-    {1, 0, 0.0f, 0.0f, 0.0f, 0.0f},       // base
-    {11, 1, 0.0f, 320.0f, 30.0f, -90.0f}, // shoulder height and offset
-    {12, 2, -90.0f, 0.0f, 300.0f, 0.0f},  // upper arm
-    {13, 3, 0.0f, 0.0f, 25.0f, -90.0f},   // elbow offset
-    {14, 4, 0.0f, 320.0f, 0.0f, 90.0f},   // forearm
-    {15, 5, 0.0f, 0.0f, 0.0f, -90.0f},    // wrist
-    {16, 6, 0.0f, 75.0f, 0.0f, 0.0f},     // flange
-};
-
 struct JointData
 {
     float upper, lower; // degrees
@@ -93,7 +75,7 @@ void setRobot(ParameterImage& image)
                   QString::fromLatin1(DefaultParameterSet::RobotTypeName));
     i32(image, "RobotNo", 0, 1);
 
-    for (const DhRow& row : dhRows) {
+    for (const DefaultRobotRows::DhRow& row : DefaultRobotRows::rows) {
         const int e = row.row - 1;
         i16(image, "DHPrmCoordinateType", e, 1);
         i16(image, "DHPrmAxisNo", e, row.joint);

@@ -421,6 +421,17 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>GLWidget</name>
+    <message>
+      <source>ParallelProjection</source>
+      <translation>Parallel projection</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection</source>
+      <translation>Perspective projection</translation>
+    </message>
+  </context>
+  <context>
     <name>IO::ComparisonView</name>
     <message>
       <source>Cancel</source>
@@ -2210,6 +2221,10 @@ Check safety input/output signals.</translation>
     <message>
       <source>%1: Invalid signal number.</source>
       <translation>%1: Invalid signal number.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>Reset</translation>
     </message>
   </context>
   <context>

@@ -421,6 +421,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>GLWidget</name>
+    <message>
+      <source>ParallelProjection</source>
+      <translation>평행 투영</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection</source>
+      <translation>원근 투영</translation>
+    </message>
+  </context>
+  <context>
     <name>IO::ComparisonView</name>
     <message>
       <source>Cancel</source>
@@ -2210,6 +2221,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>%1: Invalid signal number.</source>
       <translation>%1: 잘못된 신호 번호입니다.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>재설정</translation>
     </message>
   </context>
   <context>

@@ -421,6 +421,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>GLWidget</name>
+    <message>
+      <source>ParallelProjection</source>
+      <translation>平行投影</translation>
+    </message>
+    <message>
+      <source>PerspectiveProjection</source>
+      <translation>透视投影</translation>
+    </message>
+  </context>
+  <context>
     <name>IO::ComparisonView</name>
     <message>
       <source>Cancel</source>
@@ -2210,6 +2221,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>%1: Invalid signal number.</source>
       <translation>%1: 无效的信号编号。</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>重置</translation>
     </message>
   </context>
   <context>

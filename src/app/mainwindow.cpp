@@ -144,8 +144,10 @@ void MainWindow::setupLayout()
     m_glWidget = new GLWidget;
     m_middleColumn->addWidget(m_glWidget, 1);
     // A robot part of another robot type brings another robot model.
-    if (DataProvider* provider = DataProvider::instance())
+    if (DataProvider* provider = DataProvider::instance()) {
+        connect(provider, &DataProvider::robotModelUnloading, m_glWidget, &GLWidget::unloadRobot);
         connect(provider, &DataProvider::robotModelChanged, m_glWidget, &GLWidget::loadRobot);
+    }
 
     m_costBarStyle = readTextFile(QStringLiteral(":/src/stylesheets/progressbar.qss"));
     m_costLabel = new QLabel(tr("Label CostBar"));

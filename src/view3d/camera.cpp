@@ -1,5 +1,7 @@
 #include "view3d/camera.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -66,6 +68,55 @@ void Camera::setPreset(unsigned preset)
 {
     m_preset = static_cast<unsigned char>(preset < presetCount ? preset : 0);
     applyPreset();
+}
+
+void Camera::nextPreset()
+{
+    m_preset = static_cast<unsigned char>((m_preset + 1) % presetCount);
+    applyPreset();
+}
+
+QString Camera::presetName(unsigned preset)
+{
+    static const QString names[presetCount] = {QCoreApplication::translate("QObject", "Reset"),
+                                               QStringLiteral("XZ"), QStringLiteral("XY"),
+                                               QStringLiteral("YZ")};
+    return preset < presetCount ? names[preset] : QString();
+}
+
+QString Camera::nextPresetName() const
+{
+    return presetName((m_preset + 1) % presetCount);
+}
+
+void Camera::setAngles(float yaw, float pitch)
+{
+    m_yaw = yaw;
+    m_pitch = pitch;
+    if (m_yaw > m_yawMax)
+        m_yaw -= 360.0f;
+    else if (m_yaw < m_yawMin)
+        m_yaw += 360.0f;
+    if (m_pitch < m_pitchMin)
+        m_pitch = m_pitchMin;
+    else if (m_pitch > m_pitchMax)
+        m_pitch = m_pitchMax;
+}
+
+void Camera::setDistance(float distance)
+{
+    m_distance = distance < m_minDistance   ? m_minDistance
+                 : distance > m_maxDistance ? m_maxDistance
+                                            : distance;
+}
+
+void Camera::pan(float x, float y, float z)
+{
+    for (auto* offset : {&m_eyeOffset, &m_centerOffset}) {
+        (*offset)[0] += x;
+        (*offset)[1] += y;
+        (*offset)[2] += z;
+    }
 }
 
 void Camera::applyPreset()

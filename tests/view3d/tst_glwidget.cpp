@@ -1,61 +1,301 @@
 #include <QAbstractButton>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 
+#include "defaultimage.h"
+#include "messagecapture.h"
+#include "testfiles.h"
+
 #include "app/core/startupstate.h"
+#include "io/mirelclient.h"
+#include "parameter/parameter.h"
 #include "view3d/camera.h"
 #include "view3d/glwidget.h"
+#include "view3d/robot.h"
+#include "view3d/robotmodel.h"
 #include "widgets/msgbox.h"
 
+// The GL view under Xvfb with Mesa: what it draws, its keys and mouse, the
+// live feed it holds, and robots that cannot be loaded.
 class TestGLWidget : public QObject
 {
     Q_OBJECT
 
     QTranslator m_english;
+    QTemporaryDir m_dir;
+    const QRgb m_background = qRgb(60, 60, 60);
+
+    void useModelFolder(const QString& folder)
+    {
+        loadSettingsFile(m_dir.filePath("config.ini"),
+                         "[ApplicationSettings]\nRobotModelPath=" + folder.toUtf8() + "\n");
+    }
+
+    // Shows a view of 640 x 480 with the shipped robot, 3 m from the origin.
+    static void showWithRobot(GLWidget& view)
+    {
+        view.resize(640, 480);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.loadRobot();
+        QVERIFY(view.robot() && !view.robot()->links().empty());
+        view.camera().setDistance(3000);
+    }
+
+    // Where a world point lands in a picture of the view.
+    static QPoint pixelOf(GLWidget& view, const Matrix4::Vector& p)
+    {
+        Camera& camera = view.camera();
+        const Matrix4::Matrix m =
+            Matrix4::multiply(view.isPerspective() ? camera.perspective() : camera.orthographic(),
+                              camera.viewMatrix());
+        const float x = m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12];
+        const float y = m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13];
+        const float w = m[3] * p[0] + m[7] * p[1] + m[11] * p[2] + m[15];
+        return QPoint(int((x / w * 0.5f + 0.5f) * view.width()),
+                      int((0.5f - y / w * 0.5f) * view.height()));
+    }
+
+    static bool isRobotGrey(QRgb pixel)
+    {
+        return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel) && qRed(pixel) > 90;
+    }
+
+    // Whether a pixel within one of the point has the colour.
+    static bool near(const QImage& image, QPoint at, QRgb colour)
+    {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.pixel(at + QPoint(dx, dy)) == colour)
+                    return true;
+        return false;
+    }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_english.load(":/config/i18n/en.qm"));
         QCoreApplication::installTranslator(&m_english);
+        QVERIFY(readDefaultImage(Parameter::instance()->editImage()));
     }
 
-    void drawsBackgroundAndGrid()
+    void init()
+    {
+        dhOriginMode = 1;
+        isOnline = false;
+        isRunnable = true;
+        std::fill(std::begin(jointPos), std::end(jointPos), 0.0f);
+        useModelFolder(QStringLiteral(OBX_RUNTIME_DIR "/assets/obj"));
+    }
+
+    void drawsTheRobotOnTheGridAndHidesIt()
     {
         for (const bool perspective : {true, false}) {
             QVERIFY(!GLWidget::instance());
             GLWidget view;
             QCOMPARE(GLWidget::instance(), &view);
             view.setPerspective(perspective, false);
-            QCOMPARE(view.isPerspective(), perspective);
-            view.resize(320, 240);
-            view.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            showWithRobot(view);
 
             const QImage frame = view.grabFramebuffer();
-            QCOMPARE(frame.size(), QSize(320, 240));
-            const QRgb background = qRgb(60, 60, 60);
-            int backgroundPixels = 0;
-            for (int y = 0; y < frame.height(); ++y)
-                for (int x = 0; x < frame.width(); ++x)
-                    backgroundPixels += frame.pixel(x, y) == background;
-            QVERIFY(backgroundPixels > 100);
-            QVERIFY(frame.width() * frame.height() - backgroundPixels > 100);
+            QCOMPARE(frame.size(), QSize(640, 480));
+            QCOMPARE(frame.pixel(2, 2), m_background);
+            const QPoint onBase = pixelOf(view, {0, 0, 120});
+            const QRgb robot = frame.pixel(onBase);
+            QVERIFY2(isRobotGrey(robot), qPrintable(QString::number(robot, 16)));
+            const QPoint onForearm = pixelOf(view, {200, 0, 645});
+            QVERIFY(isRobotGrey(frame.pixel(onForearm)));
+
+            QTest::keyClick(&view, Qt::Key_H);
+            const QImage hidden = view.grabFramebuffer();
+            QVERIFY(!isRobotGrey(hidden.pixel(onBase)));
+            QCOMPARE(hidden.pixel(onForearm), m_background);
+            // On the X axis, away from the origin, the grid's X colour.
+            QVERIFY(near(hidden, pixelOf(view, {-700, 0, 0}), qRgb(167, 68, 83)));
+            QVERIFY(near(hidden, pixelOf(view, {0, 600, 0}), qRgb(109, 150, 45)));
+
+            QTest::keyClick(&view, Qt::Key_S);
+            QCOMPARE(view.grabFramebuffer().pixel(onBase), robot);
         }
         QVERIFY(!GLWidget::instance());
     }
 
-    void presetsClamp()
+    void functionKeysJogOfflineOnly()
     {
-        for (const unsigned asked : {2u, 3u, 4u, 4000000000u}) {
-            const unsigned taken = asked < 4 ? asked : 0u;
-            Camera camera, reference;
-            camera.setPreset(1);
-            camera.setPreset(asked);
-            reference.setPreset(taken);
-            QCOMPARE(camera.preset(), taken);
-            QCOMPARE(camera.viewMatrix(), reference.viewMatrix());
+        GLWidget view;
+        showWithRobot(view);
+        const QPoint onForearm = pixelOf(view, {200, 0, 645});
+        QVERIFY(isRobotGrey(view.grabFramebuffer().pixel(onForearm)));
+
+        MessageCapture capture;
+        QTest::keyClick(&view, Qt::Key_F3);
+        QCOMPARE(jointPos[2], 1.0f);
+        QVERIFY(capture.contains("jointPos[2]: 1"));
+        QTest::keyClick(&view, Qt::Key_F3, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key_F3, Qt::ControlModifier);
+        QCOMPARE(jointPos[2], -1.0f);
+        QTest::keyClick(&view, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(jointPos[2], 0.0f);
+        QTest::keyClick(&view, Qt::Key_F9);
+        QTest::keyClick(&view, Qt::Key_F8);
+        QCOMPARE(jointPos[7], 1.0f);
+        QCOMPARE(jointPos[8], 0.0f);
+
+        // Joint 2 by 60 degrees tips the arm forward: the forearm moves away.
+        for (int i = 0; i < 60; ++i)
+            QTest::keyClick(&view, Qt::Key_F2);
+        QCOMPARE(jointPos[1], 60.0f);
+        QCOMPARE(view.grabFramebuffer().pixel(onForearm), m_background);
+
+        isOnline = true;
+        QTest::keyClick(&view, Qt::Key_F1);
+        QTest::keyClick(&view, Qt::Key_F2, Qt::ControlModifier);
+        QCOMPARE(jointPos[0], 0.0f);
+        QCOMPARE(jointPos[1], 60.0f);
+    }
+
+    void cameraKeysWheelAndMouse()
+    {
+        GLWidget view;
+        Camera& camera = view.camera();
+        // Before a robot is loaded H and S change nothing.
+        QTest::keyClick(&view, Qt::Key_H);
+        QVERIFY(!view.robot());
+
+        QTest::keyClick(&view, Qt::Key_7);
+        QCOMPARE(camera.pitch(), 90.0f);
+        QTest::keyClick(&view, Qt::Key_3);
+        QCOMPARE(camera.yaw(), 90.0f);
+        QTest::keyClick(&view, Qt::Key_Minus);
+        QCOMPARE(camera.distance(), 16500.0f);
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(camera.distance(), 15000.0f);
+        QCOMPARE(camera.pitch(), 45.0f);
+
+        const auto wheel = [&view](QPoint delta) {
+            QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), delta, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(&view, &event);
+            QVERIFY(event.isAccepted());
+        };
+        wheel(QPoint(0, -120));
+        QCOMPARE(camera.distance(), 16500.0f);
+        wheel(QPoint(120, 0)); // horizontal: no zoom
+        QCOMPARE(camera.distance(), 16500.0f);
+        wheel(QPoint(0, 0)); // zero counts as zooming in
+        QCOMPARE(camera.distance(), 14850.0f);
+        camera.setDistance(30000);
+        wheel(QPoint(0, -120));
+        QCOMPARE(camera.distance(), 30000.0f);
+
+        // Dragging right by 10 pixels lowers yaw by 10, wrapping below 0.
+        camera.setAngles(5, 0);
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+        QMouseEvent move(QEvent::MouseMove, QPointF(110, 95), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &move);
+        QCOMPARE(camera.yaw(), 355.0f);
+        QCOMPARE(camera.pitch(), -5.0f);
+    }
+
+    void overlayToolTips()
+    {
+        GLWidget view;
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto* projection = view.findChild<QPushButton*>("ProjModeButton");
+        auto* camera = view.findChild<QPushButton*>("SelectCameraButton");
+        QVERIFY(projection && camera);
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(projection, &enter);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Parallel projection"));
+        projection->click();
+        QVERIFY(!view.isPerspective());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Perspective projection"));
+        view.camera().setPreset(3);
+        QCoreApplication::sendEvent(camera, &enter);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Reset"));
+        camera->click();
+        QCOMPARE(view.camera().preset(), 0u);
+        QCOMPARE(QToolTip::text(), QStringLiteral("XZ"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(camera, &leave);
+    }
+
+    void holdsTheFeedOnlyWhileShown()
+    {
+        IO::MirelClient client;
+        client.startUpdate(); // another consumer
+        {
+            QWidget window;
+            auto* view = new GLWidget(&window);
+            window.resize(300, 200);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(client.updateUseCount(), 2);
+            view->hide();
+            view->hide();
+            QCOMPARE(client.updateUseCount(), 1);
+            view->show();
+            QCOMPARE(client.updateUseCount(), 2);
+            // A tick repaints and shows the online state.
+            emit client.monitorDataUpdated(IO::MirelClient::monitorRecord());
+            QVERIFY(GLWidget::updateLinkState());
         }
+        QCOMPARE(client.updateUseCount(), 1);
+
+        // Shown while its window is minimized: no feed; the later hide takes
+        // no other consumer's count.
+        QWidget window;
+        auto* view = new GLWidget(&window);
+        window.showMinimized();
+        QTest::qWait(50);
+        view->hide();
+        QCOMPARE(client.updateUseCount(), 1);
+        client.stopUpdate();
+    }
+
+    void loadingWithoutContextOrWithBadMeshes()
+    {
+        // Never shown (the "-o" start): the robot loads without a context.
+        {
+            GLWidget view;
+            view.loadRobot();
+            QVERIFY(view.robot() && view.robot()->links().size() == 7);
+            QCOMPARE(view.objects().at(1), static_cast<Object3D*>(view.robot()));
+            QVERIFY(!GLWidget::updateLinkState());
+            view.loadRobot(); // replaced, not added
+            QCOMPARE(std::count(view.objects().begin(), view.objects().end(), nullptr), 0L);
+        }
+
+        // A broken mesh and a missing one: nothing drawn, no crash.
+        const QString root = m_dir.filePath("bad");
+        QVERIFY(QDir().mkpath(root + "/QR6/setting") && QDir().mkpath(root + "/QR6/mesh"));
+        QVERIFY(QFile::copy(OBX_RUNTIME_DIR "/assets/obj/QR6/setting/QR6-0700.xml",
+                            root + "/QR6/setting/QR6-0700.xml"));
+        const QStringList meshes =
+            QDir(OBX_RUNTIME_DIR "/assets/obj/QR6/mesh").entryList(QDir::Files);
+        for (const QString& mesh : meshes)
+            writeTestFile(root + "/QR6/mesh/" + mesh, "f 1//1 2//2 3//3\nv nonsense\n\xff\xfe");
+        useModelFolder(root);
+        GLWidget view;
+        view.resize(320, 240);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage gridOnly = view.grabFramebuffer();
+        view.loadRobot();
+        QCOMPARE(view.robot()->links().size(), std::size_t(7));
+        QCOMPARE(view.grabFramebuffer(), gridOnly);
+
+        QFile::remove(root + "/QR6/mesh/" + meshes.first());
+        view.loadRobot();
+        QVERIFY(view.robot()->links().empty());
+        QCOMPARE(view.grabFramebuffer(), gridOnly);
     }
 
     void unsupportedModelStopsTheStart_data()
@@ -73,17 +313,17 @@ private slots:
         GLWidget view;
         view.camera().setPreset(2);
         dhOriginMode = mode;
-        isRunnable = true;
         QStringList titles;
-        MsgBox::setAutoAnswer([&titles](QMessageBox& box) {
-            titles << box.windowTitle();
+        MsgBox::setAutoAnswer([&titles, &view](QMessageBox& box) {
+            // The box comes once the robot is built.
+            titles << box.windowTitle() + (view.robot() ? " built" : "");
             return box.buttons().value(0);
         });
         view.loadRobot();
         MsgBox::setAutoAnswer({});
 
         QCOMPARE(isRunnable, supported);
-        QCOMPARE(titles, supported ? QStringList() : QStringList{"Model unsupported error"});
+        QCOMPARE(titles, supported ? QStringList() : QStringList{"Model unsupported error built"});
         QCOMPARE(view.camera().preset(), 0u);
     }
 };

@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
+#include "view3d/glwidget.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,6 +42,9 @@ int main(int argc, char* argv[])
     MainWindow window;
     window.parseCommandLine({arguments[0]});
     window.show();
+    // As the start-up does: the robot is loaded once the window exists.
+    if (GLWidget* view = GLWidget::instance())
+        view->loadRobot();
     settle(1500);
     for (const QString& scene : arguments.mid(2)) {
         Scene::SceneManager::instance()->loadScene(scene.toInt());

@@ -39,7 +39,7 @@ class TestProgramRun : public QObject
     // runtimeDir: where the instance lock lives, the installation's own by
     // default.
     static void start(const Installation& installation, QProcess& process,
-                      const QString& runtimeDir = QString())
+                      const QStringList& arguments = {}, const QString& runtimeDir = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"),
@@ -50,7 +50,7 @@ class TestProgramRun : public QObject
                    runtimeDir.isEmpty() ? installation.runtimeDir() : runtimeDir);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process.setProcessEnvironment(env);
-        process.start(installation.program(), {});
+        process.start(installation.program(), arguments);
         QVERIFY(process.waitForStarted());
     }
 
@@ -81,11 +81,21 @@ class TestProgramRun : public QObject
     }
 
 private slots:
+    // Also with the 3D view hidden ("-o"): the robot then loads while the
+    // view has no GL context.
+    void closingAnUnchangedWindowEndsWithZeroAndTheLogTellsTheStartUp_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addRow("plain") << QStringList();
+        QTest::addRow("-o") << QStringList{"-o"};
+    }
+
     void closingAnUnchangedWindowEndsWithZeroAndTheLogTellsTheStartUp()
     {
+        QFETCH(QStringList, arguments);
         Installation installation;
         QProcess program;
-        start(installation, program);
+        start(installation, program, arguments);
         QByteArray log;
         QVERIFY2(waitForLine(program, "MainWindow::showNormal", log), log.constData());
         QVERIFY(closeWindow());
@@ -97,9 +107,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         int position = 0;
-        for (const char* line : {"InitializeApp -> OK", "MIREL connected: false",
-                                 "DataProvider::initializeForTest -> OK", "InitializeSAFM -> OK",
-                                 "MainWindow::showNormal"}) {
+        for (const char* line :
+             {"InitializeApp -> OK", "MIREL connected: false",
+              "DataProvider::initializeForTest -> OK", "InitializeSAFM -> OK",
+              "GLWidget::loadRobot", "Robot 3D model: QR6-0700", "MainWindow::showNormal"}) {
             const int found = text.indexOf(QLatin1String(line), position);
             QVERIFY2(found >= 0, line);
             position = found;
@@ -148,7 +159,7 @@ private slots:
         // A copy installed in another folder is the same program.
         Installation otherCopy;
         QProcess second;
-        start(otherCopy, second, installation.runtimeDir());
+        start(otherCopy, second, {}, installation.runtimeDir());
         QVERIFY(second.waitForFinished(60000));
         QCOMPARE(second.exitCode(), 1);
         const QByteArray secondLog = second.readAllStandardError();

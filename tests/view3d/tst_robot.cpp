@@ -1,0 +1,320 @@
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "defaultimage.h"
+#include "matrixcompare.h"
+#include "messagecapture.h"
+#include "testfiles.h"
+
+#include "app/core/startupstate.h"
+#include "parameter/parameterimage.h"
+#include "parameter/robotframes.h"
+#include "view3d/robot.h"
+#include "view3d/robotmodel.h"
+#include "view3d/robotseries.h"
+
+// Loading and posing the robot without a GL context: the shipped model
+// against the kinematic frames, and small descriptions written here.
+class TestRobot : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    ParameterImage m_default;
+    RobotFrames m_frames;
+    float m_joints[18] = {};
+
+    void useModelFolder(const QString& folder, const QByteArray& typeName = QByteArray())
+    {
+        loadSettingsFile(m_dir.filePath("config.ini"),
+                         "[ApplicationSettings]\nRobotModelPath=" + folder.toUtf8() +
+                             "\n[Test]\nRobotTypeName=" + typeName + "\n");
+    }
+
+    // A series folder with a description of the given items and a small
+    // closed mesh for each model name in `meshes`.
+    QString writeSeries(const QString& series, const QString& name, const QByteArray& items,
+                        const QStringList& meshes, bool withOrigin = true)
+    {
+        const QString root = m_dir.filePath("models");
+        QDir().mkpath(root + "/" + series + "/setting");
+        QDir().mkpath(root + "/" + series + "/mesh");
+        writeTestFile(
+            root + "/" + series + "/setting/" + name + ".xml",
+            "<robot><rzrobot_type value=\"" + series.toUtf8() + "\"/>" +
+                (withOrigin ? QByteArray("<dh_origin x=\"0\" y=\"0\" z=\"0\"/>") : QByteArray()) +
+                "<link>" + items + "</link></robot>");
+        for (const QString& mesh : meshes)
+            writeTestFile(root + "/" + series + "/mesh/" + mesh,
+                          "v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\n");
+        return root;
+    }
+
+    static QByteArray item(const char* model, const char* zvec = "0 0 1")
+    {
+        const QList<QByteArray> z = QByteArray(zvec).split(' ');
+        return QByteArray("<item><model value=\"") + model +
+               "\"/><origin><position x=\"0\" y=\"0\" z=\"100\"/><rotaxis><xvec x=\"1\"/>"
+               "<yvec y=\"1\"/><zvec x=\"" +
+               z[0] + "\" y=\"" + z[1] + "\" z=\"" + z[2] + "\"/></rotaxis></origin></item>";
+    }
+
+    static ParameterImage imageNamed(const char* typeName)
+    {
+        ParameterImage image;
+        image.setTextAt(4, QString::fromLatin1(typeName));
+        return image;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(readDefaultImage(m_default)); }
+
+    void init()
+    {
+        dhOriginMode = 1;
+        std::fill(std::begin(m_joints), std::end(m_joints), 0.0f);
+        useModelFolder(QStringLiteral(OBX_RUNTIME_DIR "/assets/obj"));
+    }
+
+    void cleanupTestCase() { Setting::instance()->resetToDefaults(); }
+
+    void loadsTheShippedModel()
+    {
+        MessageCapture capture;
+        Robot robot(m_default, m_frames, m_joints);
+        QVERIFY(capture.contains("Robot 3D model: QR6-0700"));
+        QVERIFY(capture.contains("RobotName: QR6-0700"));
+        QVERIFY(robot.availableModels().contains("QR6-0700"));
+        QCOMPARE(robot.seriesName(), QStringLiteral("QR6"));
+        QVERIFY(!robot.isUnsupported());
+        QCOMPARE(int(robot.nodes().size()), 10);
+        QCOMPARE(int(robot.links().size()), 7);
+        // Node chain, link 0 under node 9, then a chain of links.
+        for (int k = 0; k < 9; ++k)
+            QCOMPARE(robot.nodes()[k]->children, std::vector<Model*>{robot.nodes()[k + 1]});
+        QCOMPARE(robot.nodes()[9]->children, std::vector<Model*>{robot.links()[0]});
+        for (int i = 0; i < 7; ++i) {
+            const RobotModel* link = robot.links()[i];
+            QCOMPARE(link->jointIndex, i);
+            QCOMPARE(link->kind, int(RobotModel::Arm));
+            QVERIFY(link->vertices.size() > 100);
+            QCOMPARE(int(link->children.size()), i < 6 ? 1 : 0);
+            QVERIFY(!robot.nodes()[i]->visible);
+        }
+        robot.setVisible(false);
+        QVERIFY(!robot.links()[3]->visible);
+        robot.setVisible(true);
+        QVERIFY(robot.links()[3]->visible);
+        QVERIFY(!robot.nodes()[3]->visible);
+    }
+
+    // The posed model and the kinematic frames are the same robot: over many
+    // random joint vectors the last link and the flange frame agree.
+    void posedModelAgreesWithTheFrames()
+    {
+        Robot robot(m_default, m_frames, m_joints);
+        QRandomGenerator random(14);
+        const float limits[6] = {170, 135, 160, 190, 120, 360};
+        double worst = 0;
+        for (int run = 0; run < 2000; ++run) {
+            for (int j = 0; j < 6; ++j)
+                m_joints[j] = float((random.generateDouble() * 2 - 1) * limits[j]);
+            m_frames.update(m_default, m_joints);
+            robot.update();
+            robot.draw(Matrix4::identity()); // composes the world matrices
+            const Matrix4::Matrix& link = robot.links().back()->modelMatrix;
+            const Matrix4::Matrix& flange = *m_frames.lastLinkFrame();
+            // The origin and a point 100 mm along each axis.
+            for (const Matrix4::Vector& p :
+                 {Matrix4::Vector{0, 0, 0}, Matrix4::Vector{100, 0, 0}, Matrix4::Vector{0, 100, 0},
+                  Matrix4::Vector{0, 0, 100}}) {
+                const Matrix4::Vector a = Matrix4::transformPoint(link, p);
+                const Matrix4::Vector b = Matrix4::transformPoint(flange, p);
+                worst = std::max(worst, std::sqrt(double(a[0] - b[0]) * (a[0] - b[0]) +
+                                                  double(a[1] - b[1]) * (a[1] - b[1]) +
+                                                  double(a[2] - b[2]) * (a[2] - b[2])));
+            }
+        }
+        QVERIFY2(worst < 0.05, qPrintable(QString::number(worst)));
+    }
+
+    void modelNameMatching()
+    {
+        const QString root = writeSeries("XY9", "XY9", item("XY9-a.obj"), {"XY9-a.obj"});
+        useModelFolder(root);
+        {
+            // A version part after '-' falls back to the series' own file.
+            MessageCapture capture;
+            Robot robot(imageNamed("XY9-0100"), m_frames, m_joints);
+            QVERIFY(capture.contains("Exact match to XY9-0100 not found."));
+            QCOMPARE(robot.modelName(), QStringLiteral("XY9"));
+            QCOMPARE(int(robot.links().size()), 1);
+        }
+        {
+            MessageCapture capture;
+            Robot robot(imageNamed("XY8-0100"), m_frames, m_joints);
+            QVERIFY(capture.contains("No matching 3D model to XY8"));
+            QCOMPARE(robot.modelName(), QString());
+            QVERIFY(capture.contains("erro-open-not-xml: File " + root + "//setting/.xml"));
+            QVERIFY(robot.links().empty());
+            QVERIFY(robot.nodes().empty());
+        }
+        {
+            MessageCapture capture;
+            Robot robot(imageNamed("XY8"), m_frames, m_joints);
+            QVERIFY(
+                capture.contains("XY8 does not contain version number.  No matching 3D model."));
+        }
+        {
+            // The setting replaces the image's name; '/' is removed.
+            useModelFolder(root, "X/Y9");
+            MessageCapture capture;
+            Robot robot(imageNamed("QR6-0700"), m_frames, m_joints);
+            QVERIFY(capture.contains("typeName(config.ini): X/Y9"));
+            QCOMPARE(robot.modelName(), QStringLiteral("XY9"));
+        }
+        // No model folder at all: nothing found, nothing loaded.
+        useModelFolder(m_dir.filePath("nowhere"));
+        Robot robot(imageNamed("XY9"), m_frames, m_joints);
+        QVERIFY(robot.availableModels().isEmpty());
+        QVERIFY(robot.links().empty());
+    }
+
+    void missingBrokenAndEscapingMeshes()
+    {
+        {
+            // A missing mesh: one line per missing file, no robot.
+            const QString root =
+                writeSeries("MM1", "MM1", item("MM1-a.obj") + item("MM1-b.obj"), {"MM1-a.obj"});
+            useModelFolder(root);
+            MessageCapture capture;
+            Robot robot(imageNamed("MM1"), m_frames, m_joints);
+            QVERIFY(capture.contains("erro-open-not-obj: File " + root + "/MM1/mesh/MM1-b.obj"));
+            QVERIFY(robot.links().empty());
+            robot.update();
+            robot.draw(Matrix4::identity());
+        }
+        {
+            // A name that would leave the mesh folder counts as missing.
+            const QString root = writeSeries("MM2", "MM2", item("../setting/MM2.xml"), {});
+            useModelFolder(root);
+            MessageCapture capture;
+            Robot robot(imageNamed("MM2"), m_frames, m_joints);
+            QVERIFY(capture.contains("erro-open-not-obj: File ../setting/MM2.xml"));
+            QVERIFY(robot.links().empty());
+        }
+        {
+            // A broken mesh loads as a link that draws nothing.
+            const QString root =
+                writeSeries("MM3", "MM3", item("MM3-a.obj") + item("MM3-b.obj"), {"MM3-a.obj"});
+            writeTestFile(root + "/MM3/mesh/MM3-b.obj", "f 5//9 -1//0 1\nv 1\n\x01\x02garbage");
+            useModelFolder(root);
+            Robot robot(imageNamed("MM3"), m_frames, m_joints);
+            QCOMPARE(int(robot.links().size()), 2);
+            QVERIFY(robot.links()[1]->vertices.empty());
+            QCOMPARE(int(robot.links()[0]->vertices.size()), 3);
+        }
+    }
+
+    void originAndUnsupportedModel()
+    {
+        const QString root = writeSeries("NO1", "NO1", item("NO1-a.obj"), {"NO1-a.obj"}, false);
+        useModelFolder(root);
+        for (const int mode : {-1, 0, 1}) {
+            dhOriginMode = mode;
+            Robot robot(imageNamed("NO1"), m_frames, m_joints);
+            QVERIFY(robot.isUnsupported());
+            QCOMPARE(int(robot.links().size()), 1); // the load goes on
+        }
+        // The shipped model has a DH origin: only modes outside -1..1 refuse it.
+        useModelFolder(QStringLiteral(OBX_RUNTIME_DIR "/assets/obj"));
+        for (const int mode : {-2, -1, 0, 1, 2}) {
+            dhOriginMode = mode;
+            Robot robot(m_default, m_frames, m_joints);
+            QCOMPARE(robot.isUnsupported(), mode < -1 || mode > 1);
+        }
+    }
+
+    void subLinksAndDefaultPosing()
+    {
+        // Arm, "subarm" (case ignored), arm: joint indices 0, 0, 1; the
+        // default rule still turns link i by joint i, whatever its kind.
+        const QString root = writeSeries("SB1", "SB1",
+                                         item("SB1-base.obj") + item("SB1-subarm.obj", "0 0 2") +
+                                             item("SB1-c.obj", "0 0 0"),
+                                         {"SB1-base.obj", "SB1-subarm.obj", "SB1-c.obj"});
+        useModelFolder(root);
+        Robot robot(imageNamed("SB1"), m_frames, m_joints);
+        QCOMPARE(int(robot.links().size()), 3);
+        QCOMPARE(robot.links()[1]->kind, int(RobotModel::SubArm));
+        QCOMPARE(robot.links()[1]->jointIndex, 0);
+        QCOMPARE(robot.links()[2]->jointIndex, 1);
+
+        m_joints[0] = 30;
+        m_joints[1] = 45;
+        m_frames.update(imageNamed("SB1"), m_joints);
+        robot.update();
+        // Link 0 never turns; (0, 0, 2) turns like (0, 0, 1); a zero axis
+        // does not turn.
+        compareMatrix(robot.links()[0]->components[2], Matrix4::identity(), 0);
+        compareMatrix(robot.links()[1]->components[2], Matrix4::rotationZ(30), 1e-6f);
+        compareMatrix(robot.links()[2]->components[2], Matrix4::identity(), 0);
+        compareMatrix(robot.links()[1]->modelMatrix,
+                      Matrix4::multiply(Matrix4::translation(0, 0, 100), Matrix4::rotationZ(30)),
+                      1e-4f);
+    }
+
+    void linearJointSlidesItsLink()
+    {
+        ParameterImage image = m_default;
+        image.setI16At(2276 + 2 * 2, 1); // joint 3 linear
+        Robot robot(image, m_frames, m_joints);
+        m_joints[2] = 50;
+        robot.update();
+        const Matrix4::Matrix turn = robot.links()[3]->components[2];
+        QCOMPARE(turn[14], 50.0f);
+        QCOMPARE(turn[0], 1.0f);
+    }
+
+    void seriesRulesReadOnlyTheJointTable()
+    {
+        float joints[18];
+        for (int j = 0; j < 18; ++j)
+            joints[j] = float(j + 1) * 10;
+        std::vector<RobotModel> models(20);
+        std::vector<RobotModel*> links;
+        for (RobotModel& model : models)
+            links.push_back(&model);
+        // Default: link i follows joint i; links past joint 18 read 0.
+        QCOMPARE(RobotSeries::linkAngle(0, 0, links, joints), 0.0f);
+        QCOMPARE(RobotSeries::linkAngle(0, 3, links, joints), 30.0f);
+        QCOMPARE(RobotSeries::linkAngle(0, 19, links, joints), 0.0f);
+        // List 5: link 1 by joint 7, link 8 by joint 8, others by i - 1.
+        QCOMPARE(RobotSeries::linkAngle(5, 1, links, joints), 70.0f);
+        QCOMPARE(RobotSeries::linkAngle(5, 8, links, joints), 80.0f);
+        QCOMPARE(RobotSeries::linkAngle(5, 4, links, joints), 30.0f);
+        // List 8: joint index 3 adds joint 2, 5 subtracts joint 3; an arm
+        // link with joint index 0 (or beyond 18) reads nothing outside.
+        links[2]->jointIndex = 3;
+        QCOMPARE(RobotSeries::linkAngle(8, 2, links, joints), 50.0f);
+        links[2]->jointIndex = 5;
+        QCOMPARE(RobotSeries::linkAngle(8, 2, links, joints), 20.0f);
+        links[2]->jointIndex = 0;
+        QCOMPARE(RobotSeries::linkAngle(8, 2, links, joints), 0.0f);
+        links[2]->jointIndex = 40;
+        QCOMPARE(RobotSeries::linkAngle(2, 2, links, joints), 0.0f);
+        // Trees attach only links that exist.
+        QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeA, 12).size()), 9);
+        QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeB, 8).size()), 7);
+        QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeC, 4).size()), 3);
+        QVERIFY(RobotSeries::treePairs(RobotSeries::Chain, 0).empty());
+        // Our series is in no list.
+        QCOMPARE(RobotSeries::treeList("QR6"), 0);
+        QCOMPARE(RobotSeries::poseList("QR6"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRobot)
+#include "tst_robot.moc"
