@@ -941,10 +941,74 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>Signal Name</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>Monitoring</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>Display</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>Override Function</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>Safety Software %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>Arm</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>Signal Name</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>Inside Motion
+Permission Area %1</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>Tool Orientation Range %1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>Signal Name - Motion Permission</translation>
     </message>
   </context>
   <context>

@@ -941,10 +941,73 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>モニタリング</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>表示</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>オーバーライド機能</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>安全ソフトウェア%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>アーム</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>動作許可エリア%1内</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>ツール</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>ツール姿勢範囲%1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>信号名 - 動作許可</translation>
     </message>
   </context>
   <context>

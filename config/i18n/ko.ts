@@ -941,10 +941,73 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>모니터링</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>표시</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>오버라이드 기능</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>안전 소프트웨어 %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>암</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>동작 허가 영역 %1 내부</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>툴 자세 범위 %1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>신호 이름 - 동작 허가</translation>
     </message>
   </context>
   <context>

@@ -6,6 +6,13 @@
 #include <QtDebug>
 
 #include "app/scene/scenemanager.h"
+#include "monitoring/monitoringemergencystop.h"
+#include "monitoring/monitoringjoint.h"
+#include "monitoring/monitoringmotionarea.h"
+#include "monitoring/monitoringprotectivestop.h"
+#include "monitoring/monitoringspeed.h"
+#include "monitoring/monitoringstop.h"
+#include "monitoring/monitoringtoolorientation.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
 #include "widgets/startupwindow.h"
@@ -51,6 +58,24 @@ View::~View()
 
 QWidget* View::createScreen(int scene)
 {
+    switch (scene) {
+    case 7:
+        return new MonitoringMotionArea;
+    case 8:
+        return new MonitoringJoint;
+    case 9:
+        return new MonitoringSpeed;
+    case 10:
+        return new MonitoringToolOrientation;
+    case 11:
+        return new MonitoringStop;
+    case 12:
+        return new MonitoringProtectiveStop;
+    case 13:
+        return new MonitoringEmergencyStop;
+    default:
+        break;
+    }
     auto* screen = new QWidget;
     auto* layout = new QVBoxLayout(screen);
     layout->addWidget(new QLabel(sceneName(scene)), 0, Qt::AlignCenter);
