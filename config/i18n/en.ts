@@ -977,6 +977,60 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>Current Position (Flange Point)</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>Pres. Val</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>Set Val</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unit</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>... and %1 more assignments</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>IN1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>IN2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>OP</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>Assign</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>ResultNo</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringMotionArea</name>
     <message>
       <source>Arm</source>
@@ -998,6 +1052,60 @@ Permission Area %1</translation>
     <message>
       <source>Tool</source>
       <translation>Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>Fixed</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>Internal</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>Network</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>Signal Name</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>Signal No</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>Security softwareA:Tool number specified by the robot (RZ)</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>Security softwareB:Tool number currently being monitored by the security software</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>Tool Number</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>Value</translation>
     </message>
   </context>
   <context>

@@ -977,6 +977,60 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>現在位置（フランジ点）</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>軸</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>現在値</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>指令値</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>単位</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…ほか%1件の割付</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>入力1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>入力2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>演算</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>割付</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>結果番号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringMotionArea</name>
     <message>
       <source>Arm</source>
@@ -997,6 +1051,60 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Tool</source>
       <translation>ツール</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>固定</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>内部</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>ネットワーク</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>信号番号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>ユーザー</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>名称</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>安全ソフトウェアA：ロボット（RZ）が指定したツール番号</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>安全ソフトウェアB：安全ソフトウェアが現在監視しているツール番号</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>ツール番号</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>値</translation>
     </message>
   </context>
   <context>

@@ -977,6 +977,60 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>현재 위치(플랜지 점)</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>현재값</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>지령값</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>단위</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…외 %1개의 할당</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>입력1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>입력2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>연산</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>할당</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>결과 번호</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringMotionArea</name>
     <message>
       <source>Arm</source>
@@ -997,6 +1051,60 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Tool</source>
       <translation>툴</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>고정</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>내부</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>네트워크</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>신호 번호</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>안전 소프트웨어A: 로봇(RZ)이 지정한 툴 번호</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>안전 소프트웨어B: 안전 소프트웨어가 현재 감시 중인 툴 번호</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>툴 번호</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>값</translation>
     </message>
   </context>
   <context>

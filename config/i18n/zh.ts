@@ -977,6 +977,60 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>当前位置（法兰点）</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>当前值</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>指令值</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>单位</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…另有%1个分配</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>输入1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>输入2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>运算</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>分配</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>结果编号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringMotionArea</name>
     <message>
       <source>Arm</source>
@@ -997,6 +1051,60 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Tool</source>
       <translation>工具</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>固定</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>内部</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>网络</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>信号编号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>名称</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>安全软件A：机器人（RZ）指定的工具编号</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>安全软件B：安全软件当前监视的工具编号</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>工具编号</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>值</translation>
     </message>
   </context>
   <context>

@@ -4,10 +4,12 @@
 // by hand, a messaging adapter on a fake controller for the feed, and the
 // screens by scene number.
 
+#include "app/core/setting.h"
 #include "fakemirelcontroller.h"
 #include "imagecells.h"
 #include "io/mirelclient.h"
 #include "monitoring/monitoringbase.h"
+#include "monitoring/monitoringheader.h"
 #include "monitoring/monitoringmotionarea.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameter.h"
@@ -97,4 +99,19 @@ inline std::unique_ptr<IO::MirelClient> feedingClient(FakeMirelController** fake
 inline void tick(IO::MirelClient* client)
 {
     QVERIFY(QMetaObject::invokeMethod(client, "updateMonitorData"));
+}
+
+// The English texts, default settings and a feeding adapter for a test
+// program; every test then starts from an empty record and applied image.
+inline std::unique_ptr<IO::MirelClient> prepareScreenTests()
+{
+    prepareMonitoringTexts();
+    Setting::instance()->resetToDefaults();
+    return feedingClient();
+}
+
+inline void clearScreenData()
+{
+    clearRecord();
+    Parameter::instance()->appliedImage().clear();
 }

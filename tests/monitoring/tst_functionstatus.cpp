@@ -25,16 +25,10 @@ class TestFunctionStatus : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareMonitoringTexts();
-        Setting::instance()->resetToDefaults();
-        m_client = feedingClient();
-    }
+    void initTestCase() { m_client = prepareScreenTests(); }
     void init()
     {
-        clearRecord();
-        Parameter::instance()->appliedImage().clear();
+        clearScreenData();
         enableAllFunctions();
     }
 

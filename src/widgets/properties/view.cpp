@@ -8,16 +8,24 @@
 #include "app/scene/scenemanager.h"
 #include "monitoring/monitoringemergencystop.h"
 #include "monitoring/monitoringjoint.h"
+#include "monitoring/monitoringjointposition.h"
+#include "monitoring/monitoringlogicaloperation.h"
 #include "monitoring/monitoringmotionarea.h"
 #include "monitoring/monitoringprotectivestop.h"
+#include "monitoring/monitoringsafetyinput.h"
+#include "monitoring/monitoringsafetyoutput.h"
 #include "monitoring/monitoringspeed.h"
 #include "monitoring/monitoringstop.h"
+#include "monitoring/monitoringtoolid.h"
 #include "monitoring/monitoringtoolorientation.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
+#include "widgets/properties/settingcommonproperty.h"
 #include "widgets/startupwindow.h"
 
 namespace {
+constexpr int toolIdScene = 14;
+
 QString sceneName(int scene)
 {
     const Scene::SceneManager* manager = Scene::SceneManager::instance();
@@ -59,6 +67,14 @@ View::~View()
 QWidget* View::createScreen(int scene)
 {
     switch (scene) {
+    case 3:
+        return new MonitoringJointPosition;
+    case 4:
+        return new MonitoringSafetyInput;
+    case 5:
+        return new MonitoringSafetyOutput;
+    case 6:
+        return new MonitoringLogicalOperation;
     case 7:
         return new MonitoringMotionArea;
     case 8:
@@ -73,6 +89,8 @@ QWidget* View::createScreen(int scene)
         return new MonitoringProtectiveStop;
     case 13:
         return new MonitoringEmergencyStop;
+    case 14:
+        return new MonitoringToolId;
     default:
         break;
     }
@@ -101,4 +119,17 @@ void View::load()
         panel->initialize();
         StartupWindow::instance()->updateProgress(QString());
     }
+    connectToolIdScreen(panels);
+}
+
+void View::connectToolIdScreen(const QVector<PropertyWidget*>& panels)
+{
+    auto* screen = qobject_cast<MonitoringToolId*>(m_screens.value(toolIdScene));
+    if (!screen)
+        return;
+    for (PropertyWidget* panel : panels)
+        if (auto* common = qobject_cast<Property::SettingCommon*>(panel)) {
+            screen->connectSettingCommon(common);
+            return;
+        }
 }

@@ -42,6 +42,8 @@ public slots:
 
 private:
     explicit View(QObject* parent);
+    // The tool ID screen follows the first common settings panel.
+    void connectToolIdScreen(const QVector<PropertyWidget*>& panels);
 
     Parameter* m_parameter = nullptr;
     // Guarded: the monitoring dialog takes the screens as its pages and may
