@@ -1166,6 +1166,141 @@ The robot or device before change is no longer monitored.</translation>
     </message>
   </context>
   <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NW Parameter Reset</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID (Owner UNID)</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>The parameters were not reset.
+The unit is not connected or did not accept the command.</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>Parameters reset.  
+Turn controller power OFF and ON.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>Reset</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID (Safety Configuration Identifier)</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID (Target UNID)</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>time-date</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>Connected</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>Connection Status</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>Disconnected</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP Address</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC Address</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>Module Status</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>Network Status</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>Port</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>Configuration Assembly Instance</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>Input Assembly Instance</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>Major Version</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>Minor Version</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>Output Assembly Instance</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>Safety Output</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>Size</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
+    </message>
+  </context>
+  <context>
     <name>Parameter</name>
     <message>
       <source>Device</source>

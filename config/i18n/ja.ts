@@ -1165,6 +1165,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NWパラメータリセット</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID（オーナーUNID）</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>パラメータはリセットされていません。
+ユニットが接続されていないか、コマンドを受け付けませんでした。</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>パラメータをリセットしました。
+コントローラの電源を入れ直してください。</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>リセット</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID（安全コンフィグレーション識別子）</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID（ターゲットUNID）</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>時刻-日付</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>接続</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>接続状態</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>未接続</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IPアドレス</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MACアドレス</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>モジュールステータス</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>ネットワークステータス</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>ポート</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>コンフィグレーションアセンブリインスタンス</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>入力アセンブリインスタンス</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>メジャーバージョン</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>マイナーバージョン</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>出力アセンブリインスタンス</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>安全入力</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>安全出力</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>サイズ</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
+    </message>
+  </context>
+  <context>
     <name>Parameter</name>
     <message>
       <source>Device</source>

@@ -1165,6 +1165,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NW 파라미터 리셋</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID(오너 UNID)</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>파라미터가 리셋되지 않았습니다.
+유닛이 연결되어 있지 않거나 명령을 받아들이지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>파라미터를 리셋했습니다.
+컨트롤러 전원을 껐다가 다시 켜 주십시오.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>리셋</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID(안전 구성 식별자)</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID(타깃 UNID)</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>시각-날짜</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>연결됨</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>연결 상태</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>연결 안 됨</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP 주소</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC 주소</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>모듈 상태</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>네트워크 상태</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>포트</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>구성 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>입력 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>메이저 버전</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>마이너 버전</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>출력 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>안전 출력</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>크기</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
+    </message>
+  </context>
+  <context>
     <name>Parameter</name>
     <message>
       <source>Device</source>

@@ -1165,6 +1165,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>网络参数复位</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID（所有者UNID）</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>参数未复位。
+单元未连接或未接受该命令。</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>参数已复位。
+请重新接通控制器电源。</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>复位</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID（安全配置标识符）</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID（目标UNID）</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>时间-日期</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>已连接</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>连接状态</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>未连接</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP地址</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC地址</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>模块状态</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>网络状态</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>端口</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>配置组件实例</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>输入组件实例</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>主版本</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>次版本</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>输出组件实例</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>安全输入</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>安全输出</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>大小</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
+    </message>
+  </context>
+  <context>
     <name>Parameter</name>
     <message>
       <source>Device</source>

@@ -1,7 +1,5 @@
 #include "widgets/properties/view.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <QtDebug>
 
@@ -18,6 +16,9 @@
 #include "monitoring/monitoringstop.h"
 #include "monitoring/monitoringtoolid.h"
 #include "monitoring/monitoringtoolorientation.h"
+#include "monitoring/networkparameters.h"
+#include "monitoring/networksafetystatus.h"
+#include "monitoring/networkstatus.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
 #include "widgets/properties/settingcommonproperty.h"
@@ -91,13 +92,15 @@ QWidget* View::createScreen(int scene)
         return new MonitoringEmergencyStop;
     case 14:
         return new MonitoringToolId;
+    case 15:
+        return new NetworkSafetyStatus;
+    case 16:
+        return new NetworkParameters;
+    case 17:
+        return new NetworkStatus;
     default:
-        break;
+        return nullptr;
     }
-    auto* screen = new QWidget;
-    auto* layout = new QVBoxLayout(screen);
-    layout->addWidget(new QLabel(sceneName(scene)), 0, Qt::AlignCenter);
-    return screen;
 }
 
 QWidget* View::screen(int scene) const
