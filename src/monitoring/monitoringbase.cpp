@@ -261,6 +261,19 @@ void MonitoringBase::ensureMeasured()
     m_measured = true;
     measureContent();
     adjustTableSize();
+    for (QTableWidget* table : findChildren<QTableWidget*>())
+        freezeContentColumns(table);
+}
+
+void MonitoringBase::freezeContentColumns(QTableWidget* table)
+{
+    QHeaderView* header = table->horizontalHeader();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        if (header->sectionResizeMode(column) != QHeaderView::ResizeToContents)
+            continue;
+        table->resizeColumnToContents(column);
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+    }
 }
 
 void MonitoringBase::measureContent()

@@ -76,6 +76,10 @@ protected:
     QTableWidget* createTable(const QStringList& headers);
     int addRow(QTableWidget* table, const QString& name, bool enabled);
     void ensureMeasured();
+    // Fixes the columns that size to their contents at their present width:
+    // measuring them again on every cell change costs a text layout of
+    // every row.
+    static void freezeContentColumns(QTableWidget* table);
     void stopUpdate();
     // Item flags of every row from rowEnabled; columns listed in
     // alwaysEnabledColumns stay enabled.

@@ -67,6 +67,10 @@ void MonitoringLogicalOperation::reloadParameters()
     table()->setRowCount(0);
     resultIndices.clear();
     updateTable();
+    // The columns were fixed to the old rows' widths.
+    for (int column = 0; column < table()->columnCount(); ++column)
+        if (column != 4)
+            table()->resizeColumnToContents(column);
     forceAll = true;
 }
 
