@@ -8,42 +8,7 @@
 
 #include "app/scene/scenemanager.h"
 #include "widgets/properties/view.h"
-
-namespace {
-const char* const dialogStyle = R"(
-QDialog {
-    border: 1px solid #333334;
-    color: white;
-    background-color: #424242;
-}
-QDialog::title {
-    text-align: left;
-    background-color: #333334;
-}
-QDialog *, QDialog QStackedWidget, QDialog QTabWidget, QDialog QTabWidget::pane, QDialog QTabBar {
-    background-color: #424242;
-    color: white;
-}
-QDialog QTabBar::tab {
-    background-color: #707070;
-    margin-right: 2px;
-    padding: 5px 10px;
-    top: -1px;
-}
-QDialog QTabBar::tab:selected {
-    background-color: #595959;
-}
-QDialog QTabBar::tab:disabled {
-    background-color: #909090;
-    color: #B6B6B6;
-}
-MonitoringJointPosition QLabel {
-    background-color: #e0e0e0;
-    border: none;
-    color: black;
-}
-)";
-} // namespace
+#include "widgets/widgetstylesheets.h"
 
 MonitoringDialog::MonitoringDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
@@ -53,7 +18,7 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
     setObjectName(QStringLiteral("MonitoringDialog"));
     setWindowTitle(tr("Monitoring"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
-    setStyleSheet(QLatin1String(dialogStyle));
+    setStyleSheet(WidgetStyleSheets::monitoringDialog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabWidget);
     setVisible(false);
