@@ -29,7 +29,7 @@ fi
 if [ "${1:-}" = "--monitoring" ]; then
     OUT_DIR=${2:?output folder}
     mkdir -p "$OUT_DIR"
-    "$BUILD_DIR/bin/obx-monitorshots" "$OUT_DIR" 2>/dev/null
+    "$BUILD_DIR/bin/obx-pageshots" "$OUT_DIR" monitoring 2>/dev/null
     exit 0
 fi
 

@@ -1,22 +1,13 @@
-// Starts the program as usual (offline, on its default set), writes a fixed
-// monitor record into the shared record, then opens every monitoring and
-// network tab in turn (and every tab of the safety I/O screens) and saves a
-// picture of the screen for each. For reviewing the live screens without a
-// unit; the program itself never gets such a record.
-//   obx-monitorshots <output folder>
-#include "app/core/applicationinit.h"
-#include "app/mainwindow.h"
+#include "monitoringshots.h"
+
 #include "app/scene/scenemanager.h"
-#include "app/startupsequence.h"
 #include "io/mirelclient.h"
 #include "monitoring/monitoringdialog.h"
 #include "monitoring/monitoringsafetyio.h"
 #include "widgets/properties/view.h"
 #include "widgets/properties/window.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -25,14 +16,6 @@
 #include <cstring>
 
 namespace {
-
-void settle(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 // A record with a few signals of each kind set, different per channel.
 void writeFixedRecord()
@@ -82,22 +65,8 @@ bool save(const QString& path)
 
 } // namespace
 
-int main(int argc, char* argv[])
+bool takeMonitoringShots(const QString& folder, const std::function<void(int)>& settle)
 {
-    QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QString folder = QDir(arguments[1]).absolutePath();
-    QDir().mkpath(folder);
-    if (!InitializeApp() || !InitializeSAFM())
-        return 1;
-    MainWindow window;
-    window.parseCommandLine({arguments[0]});
-    window.show();
-    settle(1500);
     writeFixedRecord();
     // The monitoring page opens the dialog; its tabs are then chosen as a
     // user would click them.
@@ -118,8 +87,8 @@ int main(int argc, char* argv[])
                 io ? QStringLiteral("%1/tab-%2-%3.png").arg(folder).arg(scene).arg(tab)
                    : QStringLiteral("%1/tab-%2.png").arg(folder).arg(scene);
             if (!save(name))
-                return 1;
+                return false;
         }
     }
-    return 0;
+    return true;
 }
