@@ -111,7 +111,8 @@ void MonitoringMotionArea::currentCellChanged(int currentRow, int currentColumn,
 void MonitoringMotionArea::cellEntered(int row, int column)
 {
     table()->setCurrentCell(row, column);
-    showCellToolTip(table()->currentRow(), table()->currentColumn());
+    // The hovered cell's own tip: none over the name and Status columns.
+    showCellToolTip(row, column);
 }
 
 void MonitoringMotionArea::showCellToolTip(int row, int column)

@@ -7,6 +7,7 @@
 #include "widgets/toggleswitch.h"
 
 #include <QHeaderView>
+#include <QToolTip>
 #include <QtTest>
 
 class TestFunctionStatus : public QObject
@@ -233,6 +234,11 @@ private slots:
         QCOMPARE(table->currentColumn(), 2);
         table->setCurrentCell(4, 0);
         QCOMPARE(table->currentColumn(), 1);
+        // Hovering a Status cell leaves the Tool cell current and no tip.
+        area->cellEntered(0, 3);
+        QCOMPARE(table->currentRow(), 0);
+        QCOMPARE(table->currentColumn(), 2);
+        QVERIFY(!QToolTip::isVisible());
     }
 
     void areaShowSwitchesTheDisplayOn()
