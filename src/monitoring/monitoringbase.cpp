@@ -2,7 +2,6 @@
 
 #include "app/core/interfaceutilities.h"
 #include "app/scene/scenemanager.h"
-#include "io/dataprovider.h"
 #include "io/mirelclient.h"
 #include "monitoring/monitoringfooter.h"
 #include "monitoring/monitoringheader.h"
@@ -24,7 +23,6 @@ MonitoringBase::MonitoringBase(bool selectable) : QWidget(nullptr), m_selectable
 {
     Parameter* store = Parameter::instance();
     parameterImage = &store->appliedImage();
-    dataProvider = DataProvider::instance();
     monitorRecord = IO::MirelClient::monitorRecord();
     columnHeaders = QStringList{tr("SignalName"), tr("Status")};
     columnAlignment = {Qt::AlignLeft};

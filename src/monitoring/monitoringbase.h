@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <memory>
 
-class DataProvider;
 class MonitoringFooter;
 class MonitoringHeader;
 class ParameterImage;
@@ -96,7 +95,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
     const ParameterImage* parameterImage = nullptr;
-    DataProvider* dataProvider = nullptr;
     const MirelRzShmRz2IfSafmMon* monitorRecord = nullptr;
     QStringList columnHeaders;
     QVector<int> columnAlignment;

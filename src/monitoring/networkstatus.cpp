@@ -11,13 +11,13 @@
 
 namespace {
 
-// "name:value,name:value,...": the values of the pieces that have exactly
+// "name:value,name:value,...": the values of the items that have exactly
 // one ":"; empty unless there are exactly `count` of them.
 QStringList pairValues(const QString& value, int count)
 {
     QStringList values;
-    for (const QString& piece : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QStringList parts = piece.split(QLatin1Char(':'));
+    for (const QString& item : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(QLatin1Char(':'));
         if (parts.size() == 2)
             values << parts[1];
     }

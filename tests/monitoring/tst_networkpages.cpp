@@ -121,7 +121,7 @@ private slots:
                                           << ""
                                           << ""
                                           << "" << false;
-        QTest::newRow("a piece with two colons") << "SafeI->a:1,b:2:3,c:3,d:4"
+        QTest::newRow("an item with two colons") << "SafeI->a:1,b:2:3,c:3,d:4"
                                                  << ""
                                                  << "4 byte"
                                                  << "" << false;

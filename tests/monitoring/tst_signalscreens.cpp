@@ -233,15 +233,15 @@ private slots:
     void toolNotesFollowTheCommonSettings()
     {
         Parameter* store = Parameter::instance();
-        const FieldDef& spec = fieldNamed("ToolIdSpec");
-        store->editImage().setI16(spec, 0, 0, 0);
+        const FieldDef& toolIdField = fieldNamed("ToolIdSpec");
+        store->editImage().setI16(toolIdField, 0, 0, 0);
         Property::SettingCommon panel(store);
         panel.initialize();
         QScopedPointer<MonitoringToolId> screen(shown<MonitoringToolId>());
         QVERIFY(screen->note(0)->isHidden() && screen->note(1)->isHidden());
         screen->connectSettingCommon(&panel);
         QVERIFY(!screen->note(0)->isHidden() && !screen->note(1)->isHidden());
-        store->editImage().setI16(spec, 0, 0, 1);
+        store->editImage().setI16(toolIdField, 0, 0, 1);
         emit store->parameterChanged(Parameter::AppliedData);
         QVERIFY(screen->note(0)->isHidden() && screen->note(1)->isHidden());
         screen->connectSettingCommon(nullptr); // changes nothing
