@@ -952,10 +952,181 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>모니터링</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>표시</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>오버라이드 기능</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>안전 소프트웨어 %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>현재 위치(플랜지 점)</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>현재값</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>지령값</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>단위</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…외 %1개의 할당</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>입력1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>입력2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>연산</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>할당</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>결과 번호</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>암</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>동작 허가 영역 %1 내부</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>고정</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>내부</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>네트워크</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>신호 번호</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>안전 소프트웨어A: 로봇(RZ)이 지정한 툴 번호</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>안전 소프트웨어B: 안전 소프트웨어가 현재 감시 중인 툴 번호</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>툴 번호</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>값</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>툴 자세 범위 %1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>신호 이름 - 동작 허가</translation>
     </message>
   </context>
   <context>
@@ -1002,6 +1173,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Yes</source>
       <translation>예</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NW 파라미터 리셋</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID(오너 UNID)</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>파라미터가 리셋되지 않았습니다.
+유닛이 연결되어 있지 않거나 명령을 받아들이지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>파라미터를 리셋했습니다.
+컨트롤러 전원을 껐다가 다시 켜 주십시오.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>리셋</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID(안전 구성 식별자)</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID(타깃 UNID)</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>시각-날짜</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>연결됨</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>연결 상태</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>연결 안 됨</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP 주소</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC 주소</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>모듈 상태</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>네트워크 상태</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>포트</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>구성 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>입력 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>메이저 버전</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>마이너 버전</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>출력 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>안전 출력</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>크기</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
     </message>
   </context>
   <context>

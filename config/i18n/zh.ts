@@ -952,10 +952,181 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>监视</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>显示</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>超控功能</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>安全软件%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>当前位置（法兰点）</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>当前值</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>指令值</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>单位</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…另有%1个分配</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>输入1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>输入2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>运算</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>分配</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>结果编号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>手臂</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>动作许可区域%1内</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>工具</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>固定</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>内部</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>网络</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>信号编号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>名称</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>安全软件A：机器人（RZ）指定的工具编号</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>安全软件B：安全软件当前监视的工具编号</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>工具编号</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>值</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>工具姿态范围%1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>信号名称 - 动作许可</translation>
     </message>
   </context>
   <context>
@@ -1002,6 +1173,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Yes</source>
       <translation>是</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>网络参数复位</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID（所有者UNID）</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>参数未复位。
+单元未连接或未接受该命令。</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>参数已复位。
+请重新接通控制器电源。</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>复位</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID（安全配置标识符）</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID（目标UNID）</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>时间-日期</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>已连接</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>连接状态</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>未连接</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP地址</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC地址</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>模块状态</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>网络状态</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>端口</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>配置组件实例</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>输入组件实例</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>主版本</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>次版本</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>输出组件实例</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>安全输入</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>安全输出</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>大小</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
     </message>
   </context>
   <context>

@@ -2,11 +2,15 @@
 // given pages one after the other and saves a picture of the main window for
 // each (the whole screen): scripts/screenshot.sh uses it to review the pages under Xvfb.
 //   obx-pageshots <output folder> <scene number>...
+//   obx-pageshots <output folder> monitoring
+// The second form shows every monitoring and network tab with a fixed
+// monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
 #include "view3d/glwidget.h"
+#include "monitoringshots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +50,10 @@ int main(int argc, char* argv[])
     if (GLWidget* view = GLWidget::instance())
         view->loadRobot();
     settle(1500);
+    if (arguments[2] == QLatin1String("monitoring")) {
+        QDir().mkpath(folder);
+        return takeMonitoringShots(folder, settle) ? 0 : 1;
+    }
     for (const QString& scene : arguments.mid(2)) {
         Scene::SceneManager::instance()->loadScene(scene.toInt());
         settle(800);
