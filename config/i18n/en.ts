@@ -2191,6 +2191,97 @@ Check safety input/output signals.</translation>
     </message>
   </context>
   <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Kind</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Model No</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>Radius</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>Tool Monitoring Model</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>capsule</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>cuboid</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>sphere</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>Width</translation>
+    </message>
+  </context>
+  <context>
     <name>PropertyWidget</name>
     <message>
       <source>Cancel</source>

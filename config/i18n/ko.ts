@@ -2191,6 +2191,97 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>종류</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>모델 번호</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>반경</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>툴 감시 모델</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>캡슐</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>직육면체</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>구</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>폭</translation>
+    </message>
+  </context>
+  <context>
     <name>PropertyWidget</name>
     <message>
       <source>Cancel</source>
