@@ -1890,6 +1890,61 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>Speed Points on Arm/Device</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>Coordinate No</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>Item Category Maker</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>Item Category User</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>Spec</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>Monitoring Point</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>Speed Points Setting</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2279,6 +2334,37 @@ Check safety input/output signals.</translation>
     <message>
       <source>width</source>
       <translation>Width</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Monitoring Point</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>Speed Points Setting</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points On Tool</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>Tool Number</translation>
     </message>
   </context>
   <context>

@@ -1890,6 +1890,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>アーム/デバイス上の速度監視点</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>座標番号</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>メーカー</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>ユーザー</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>軸番号</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>仕様</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>監視点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度監視点設定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>座標番号設定</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2279,6 +2334,37 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>width</source>
       <translation>幅</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>監視点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度監視点設定</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>ツール上の速度監視点</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>ツール番号</translation>
     </message>
   </context>
   <context>

@@ -1890,6 +1890,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>암/디바이스 위의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>좌표 번호</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>메이커</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>사용자</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>사양</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>감시점</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>속도 감시점 설정</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2279,6 +2334,37 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>width</source>
       <translation>폭</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>감시점</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>속도 감시점 설정</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>툴 위의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>툴 번호</translation>
     </message>
   </context>
   <context>

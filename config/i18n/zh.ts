@@ -1890,6 +1890,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>手臂/设备上的速度监视点</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>坐标编号</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>制造商</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>用户</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>轴编号</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>规格</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>监视点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度监视点设定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>坐标编号设定</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2279,6 +2334,37 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>width</source>
       <translation>宽度</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>监视点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度监视点设定</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>工具上的速度监视点</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>工具编号</translation>
     </message>
   </context>
   <context>

@@ -190,11 +190,11 @@ bool FieldBinding::writeWithCostCheck(int value, QWidget* parent) const
     return setWithCostCheck(m_store, cell, quint16(value), parent);
 }
 
-bool FieldBinding::copyCell(int fromRow, int fromColumn) const
+bool FieldBinding::copyCell(const FieldDef& field, int fromRow, int fromColumn) const
 {
-    const int from = cellBytes(*m_field, fromRow, fromColumn);
+    const int from = cellBytes(field, fromRow, fromColumn);
     const int to = cellBytes(*m_field, m_row, m_column);
-    if (from < 0 || to < 0)
+    if (from < 0 || to < 0 || field.type != m_field->type)
         return false;
     unsigned char* data = m_store->editImage().data();
     std::memmove(data + to, data + from, std::size_t(ParameterLayout::valueSize(m_field->type)));

@@ -74,8 +74,9 @@ public:
     // parent and the cell keeps its value. Returns whether the cell holds
     // the value afterwards.
     bool writeWithCostCheck(int value, QWidget* parent) const;
-    // Copies the cell's stored bytes from another cell of the same field.
-    bool copyCell(int fromRow, int fromColumn) const;
+    // Copies into the bound cell the stored bytes of a cell of the same
+    // field or of another field of the same value type.
+    bool copyCell(const FieldDef& from, int fromRow, int fromColumn) const;
 
     // Whole-field and cell questions, for tables and the Apply/Cancel bar.
     static double value(const ParameterImage& image, const FieldDef& field, int row, int column);

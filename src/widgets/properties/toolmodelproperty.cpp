@@ -17,6 +17,7 @@
 #include "widgets/doublespinbox.h"
 #include "widgets/label.h"
 #include "widgets/properties/rowcolours.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
 
 namespace Property {
@@ -166,10 +167,12 @@ void ToolModel::initialize()
     connect(m_copy, &QPushButton::clicked, this, &ToolModel::copy);
     connect(m_paste, &QPushButton::clicked, this, &ToolModel::paste);
     connect(m_parameter, &Parameter::parameterChanged, this, &ToolModel::parameterLoad);
+    refreshOnPageLoad();
 
     initialized = true;
     m_copyTool = m_copyModel = -1;
     parameterLoad();
+    selectCurrent();
 }
 
 // Only the model under the selection changes; the cost does not depend on
@@ -196,6 +199,7 @@ void ToolModel::setEnabled(int state, int index)
     if (updating || index < 0 || index >= ModelCount)
         return;
     m_model = index;
+    selectCurrent();
     m_validField.setCell(m_tool, index);
     m_validField.writeWithCostCheck(state != 0 ? 1 : 0, this);
     requestUpdate();
@@ -206,6 +210,7 @@ void ToolModel::setVisibility(int state, int index)
     if (updating || index < 0 || index >= ModelCount)
         return;
     m_model = index;
+    selectCurrent();
     m_validField.setCell(m_tool, index);
     setDisplayFlag(index, state != 0 && m_validField.editValue() != 0);
     updateUI();
@@ -216,6 +221,7 @@ void ToolModel::setCurrentToolId(int toolId)
     if (updating || toolId < 0 || toolId >= ToolCount)
         return;
     m_tool = toolId;
+    selectCurrent();
     updateUI();
 }
 
@@ -224,6 +230,7 @@ void ToolModel::setCurrentModelIndex(int modelIndex)
     if (updating || modelIndex < 0 || modelIndex >= ModelCount)
         return;
     m_model = modelIndex;
+    selectCurrent();
     updateUI();
 }
 
@@ -245,7 +252,7 @@ void ToolModel::paste()
     if (m_kindField.writeWithCostCheck(kind, this)) {
         for (FieldBinding& field : m_shapeFields) {
             field.setCell(m_tool, m_model);
-            field.copyCell(m_copyTool, m_copyModel);
+            field.copyCell(field.field(), m_copyTool, m_copyModel);
         }
     }
     updateUI();
@@ -270,6 +277,7 @@ void ToolModel::showEvent(QShowEvent* event)
             }
         });
     PropertyWidget::showEvent(event);
+    selectCurrent();
     updateUI();
 }
 
@@ -331,8 +339,6 @@ void ToolModel::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    selectCurrent();
-
     m_kindField.setCell(m_tool, m_model);
     m_kindField.fill();
     for (FieldBinding& field : m_shapeFields) {
@@ -347,7 +353,8 @@ void ToolModel::updateUI()
         box->setEnabled(editable);
 
     showModelRows();
-    showToolRows();
+    showToolRows(m_toolTable, m_parameter, m_validField.field(), m_tool,
+                 [this](int tool, int item) { return modelState(tool, item); });
     m_copy->setEnabled(true);
     m_paste->setEnabled(m_copyTool >= 0 && m_copyModel >= 0 &&
                         !(m_copyTool == m_tool && m_copyModel == m_model));
@@ -381,23 +388,6 @@ void ToolModel::showModelRows()
         m_modelTable->setRowForeground(model, RowColours::of(modelState(m_tool, model)));
     }
     m_modelTable->setCurrentRow(m_model, true);
-}
-
-void ToolModel::showToolRows()
-{
-    const QSignalBlocker block(m_toolTable);
-    for (int tool = 0; tool < ToolCount; ++tool) {
-        bool anyValid = false;
-        quint8 state = 0;
-        for (int model = 0; model < ModelCount; ++model) {
-            anyValid = anyValid || FieldBinding::value(m_parameter->editImage(),
-                                                       m_validField.field(), tool, model) != 0;
-            state = FieldBinding::mergeStates(state, modelState(tool, model));
-        }
-        m_toolTable->setRowDisabledLook(tool, anyValid);
-        m_toolTable->setRowForeground(tool, RowColours::of(state));
-    }
-    m_toolTable->setCurrentRow(m_tool, true);
 }
 
 quint8 ToolModel::modelState(int tool, int model) const

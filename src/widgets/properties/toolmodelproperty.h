@@ -54,7 +54,6 @@ private:
     void selectCurrent();
     void showKind(int kind);
     void showModelRows();
-    void showToolRows();
     quint8 modelState(int tool, int model) const;
     bool changed() const;
     // The display flag of the current tool's model m, announced when it changes.

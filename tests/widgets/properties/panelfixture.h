@@ -47,6 +47,15 @@ inline QPushButton* barButton(const QWidget* panel, int index)
     return index == 1 ? panel->findChild<ButtonSecondary*>() : nullptr;
 }
 
+// A button of a panel by its text.
+inline QPushButton* buttonWithText(const QWidget* panel, const QString& text)
+{
+    for (QPushButton* button : panel->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
 // Makes the image the master, applied and edit data, as a read does.
 inline void loadMaster(Parameter* store, const ParameterImage& image)
 {

@@ -49,13 +49,7 @@ class TestToolModelPanel : public QObject
     {
         return m_store->editImage().i16(fieldNamed(name), tool, model);
     }
-    QPushButton* button(const QString& text) const
-    {
-        for (QPushButton* b : m_panel->findChildren<QPushButton*>())
-            if (b->text() == text)
-                return b;
-        return nullptr;
-    }
+    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
     void select(int tool, int model)
     {
         m_tools->setCurrentRow(tool, false);
@@ -218,7 +212,7 @@ private slots:
         const ParameterImage appliedBefore = m_store->appliedImage();
         select(2, 4);
         m_boxes[Point2X]->setValue(40.04); // below the shown precision
-        m_panel->updateUI();                // as leaving the box does
+        m_panel->updateUI();               // as leaving the box does
         QVERIFY(barButton(m_panel, 0)->isEnabled());
         QCOMPARE(rowColour(m_models, 4), blue);
         barButton(m_panel, 0)->click();
