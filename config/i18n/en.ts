@@ -2337,6 +2337,81 @@ Check safety input/output signals.</translation>
     </message>
   </context>
   <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>Change Confirmation</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>EulerAngleA</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>EulerAngleO</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>HalfTopAngle</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>Tool orientation range</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>Tool orientation range setting</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>Tool orientation monitoring set</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>Tool orientation monitoring set setting</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>Enabled Check Fast Forward Mode</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>Enabled Repeat Mode</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>Enabled Teach Mode</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>Stop Category</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ToolSpeed</name>
     <message>
       <source>%1</source>

@@ -2337,6 +2337,81 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>変更確認</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>オイラー角A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>オイラー角O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>半頂角</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>範囲1-%1がすべて無効のため、ツール姿勢監視セット%2を無効にします。</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止カテゴリ0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止カテゴリ1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>ツール姿勢範囲</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>ツール姿勢範囲設定</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>ツール姿勢監視セット</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>ツール姿勢監視セット設定</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>チェック早送りモードで有効</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>再生モードで有効</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>教示モードで有効</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>停止カテゴリ</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ToolSpeed</name>
     <message>
       <source>%1</source>

@@ -2337,6 +2337,81 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>변경 확인</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>오일러 각 A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>오일러 각 O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>반정각</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>범위 1-%1이 모두 무효이므로 툴 자세 감시 세트 %2를 무효로 합니다.</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>툴 자세 범위</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>툴 자세 범위 설정</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>툴 자세 감시 세트</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>툴 자세 감시 세트 설정</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>체크 빨리 감기 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>재생 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>티치 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>정지 카테고리</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ToolSpeed</name>
     <message>
       <source>%1</source>

@@ -2337,6 +2337,81 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>更改确认</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>欧拉角A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>欧拉角O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>半顶角</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>由于范围1-%1全部无效，工具姿态监视组%2将被禁用。</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止类别0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止类别1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>工具姿态范围</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>工具姿态范围设定</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>工具姿态监视组</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>工具姿态监视组设定</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>检查快进模式下有效</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>再现模式下有效</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>示教模式下有效</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>停止类别</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ToolSpeed</name>
     <message>
       <source>%1</source>
