@@ -187,7 +187,21 @@ bool FieldBinding::writeWithCostCheck(int value, QWidget* parent) const
         return false;
     // The images are aligned members and 16-bit cells lie at even offsets.
     auto* cell = reinterpret_cast<quint16*>(m_store->editImage().data() + offset);
-    return setWithCostCheck(m_store, cell, quint16(value), parent);
+    // Only a change that raises the cost meets the check; one that keeps or
+    // lowers it is always taken, so that a set loaded over the budget can
+    // be brought back within it.
+    const quint16 old = *cell;
+    m_store->calculateCost();
+    const int before = m_store->cost();
+    *cell = quint16(value);
+    m_store->calculateCost();
+    const bool raises = m_store->cost() > before;
+    *cell = old;
+    if (raises)
+        return setWithCostCheck(m_store, cell, quint16(value), parent);
+    *cell = quint16(value);
+    m_store->calculateCost();
+    return true;
 }
 
 bool FieldBinding::copyCell(const FieldDef& field, int fromRow, int fromColumn) const

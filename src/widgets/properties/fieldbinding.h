@@ -69,10 +69,10 @@ public:
     }
     // The applied value back into the edit image, for this cell only.
     void revert() const;
-    // A 16-bit switch or kind that weighs on the area model cost: stored only
-    // while the cost stays within the budget; otherwise the user is told on
-    // parent and the cell keeps its value. Returns whether the cell holds
-    // the value afterwards.
+    // A 16-bit switch or kind that weighs on the area model cost: a change
+    // that raises the cost is stored only while the cost stays within the
+    // budget; otherwise the user is told on parent and the cell keeps its
+    // value. Returns whether the cell holds the value afterwards.
     bool writeWithCostCheck(int value, QWidget* parent) const;
     // Copies into the bound cell the stored bytes of a cell of the same
     // field or of another field of the same value type.

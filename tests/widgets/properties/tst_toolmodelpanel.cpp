@@ -168,6 +168,16 @@ private slots:
         QVERIFY(m_store->editImage() == before);
         QVERIFY(m_store->costLeft() >= 0);
         QVERIFY(!barButton(m_panel, 0)->isEnabled());
+
+        // Over the budget as loaded: a change that lowers the cost is taken.
+        setI16(m_store->editImage(), "ToolModelKind", 0, 5, 2);
+        setI16(m_store->editImage(), "ToolModelValid", 0, 6, 1); // still over without one
+        loadMaster(m_store, m_store->editImage());
+        QVERIFY(m_store->costLeft() < 0);
+        m_models->table()->cellClicked(0, 1); // disable a cuboid
+        settle();
+        QCOMPARE(cell("ToolModelValid", 0, 0), qint16(0));
+        QCOMPARE(boxes.titles.size(), 3);
     }
 
     void pasteKeepsTheTargetsValid()
