@@ -134,6 +134,11 @@ void ArmSpeed::reset(Parameter::DataType type)
         for (auto& set : m_visible)
             std::fill(std::begin(set), std::end(set), false);
         rebuildAxisList();
+        // The maker set is shown again, in the 3D view too.
+        if (m_parameter->m_speedPointSet != Maker) {
+            m_parameter->m_speedPointSet = Maker;
+            m_parameter->selectionWritten();
+        }
     }
     updateUI();
 }
