@@ -2208,6 +2208,61 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>Speed Points on Arm/Device</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>Coordinate No</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>Item Category Maker</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>Item Category User</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>Spec</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>Monitoring Point</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>Speed Points Setting</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2506,6 +2561,203 @@ Check safety input/output signals.</translation>
     <message>
       <source>item User</source>
       <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Kind</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Model No</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>Radius</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>Tool Monitoring Model</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>capsule</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>cuboid</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>sphere</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>Width</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>Change Confirmation</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>EulerAngleA</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>EulerAngleO</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>HalfTopAngle</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>Tool orientation range</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>Tool orientation range setting</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>Tool orientation monitoring set</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>Tool orientation monitoring set setting</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>Enabled Check Fast Forward Mode</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>Enabled Repeat Mode</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>Enabled Teach Mode</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>Stop Category</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Monitoring Point</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>Speed Points Setting</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points On Tool</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>Tool Number</translation>
     </message>
   </context>
   <context>

@@ -2207,6 +2207,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>アーム/デバイス上の速度監視点</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>座標番号</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>メーカー</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>ユーザー</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>軸番号</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>仕様</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>監視点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度監視点設定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>座標番号設定</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2505,6 +2560,203 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>item User</source>
       <translation>ユーザ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>種類</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>モデル番号</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>半径</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>ツール</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>ツール監視モデル</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>カプセル</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>直方体</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>幅</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>変更確認</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>オイラー角A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>オイラー角O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>半頂角</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>範囲1-%1がすべて無効のため、ツール姿勢監視セット%2を無効にします。</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止カテゴリ0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止カテゴリ1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>ツール姿勢範囲</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>ツール姿勢範囲設定</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>ツール姿勢監視セット</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>ツール姿勢監視セット設定</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>チェック早送りモードで有効</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>再生モードで有効</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>教示モードで有効</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>停止カテゴリ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>監視点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度監視点設定</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>ツール上の速度監視点</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>ツール番号</translation>
     </message>
   </context>
   <context>

@@ -2207,6 +2207,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>암/디바이스 위의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>좌표 번호</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>메이커</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>사용자</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>사양</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>감시점</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>속도 감시점 설정</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2505,6 +2560,203 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>item User</source>
       <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>종류</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>모델 번호</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>반경</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>툴 감시 모델</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>캡슐</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>직육면체</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>구</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>폭</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>변경 확인</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>오일러 각 A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>오일러 각 O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>반정각</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>범위 1-%1이 모두 무효이므로 툴 자세 감시 세트 %2를 무효로 합니다.</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>툴 자세 범위</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>툴 자세 범위 설정</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>툴 자세 감시 세트</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>툴 자세 감시 세트 설정</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>체크 빨리 감기 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>재생 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>티치 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>정지 카테고리</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>감시점</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>속도 감시점 설정</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>툴 위의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>툴 번호</translation>
     </message>
   </context>
   <context>

@@ -2207,6 +2207,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>手臂/设备上的速度监视点</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>坐标编号</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>制造商</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>用户</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>轴编号</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>规格</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>监视点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度监视点设定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>坐标编号设定</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2505,6 +2560,203 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>item User</source>
       <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>种类</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>模型编号</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>半径</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>工具</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>工具监视模型</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>胶囊</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>长方体</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球体</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>宽度</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>更改确认</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>欧拉角A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>欧拉角O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>半顶角</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>由于范围1-%1全部无效，工具姿态监视组%2将被禁用。</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止类别0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止类别1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>工具姿态范围</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>工具姿态范围设定</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>工具姿态监视组</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>工具姿态监视组设定</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>检查快进模式下有效</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>再现模式下有效</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>示教模式下有效</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>停止类别</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>监视点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度监视点设定</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>工具上的速度监视点</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>工具编号</translation>
     </message>
   </context>
   <context>
