@@ -46,6 +46,14 @@ QString twoDigits(int number)
 // Numbers of groups and of lines within a group are written in two digits.
 constexpr int MaxLineNumber = 99;
 
+// Parameter files are about 100 KB; larger files are refused before reading.
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
+QString tooLarge()
+{
+    return QStringLiteral("File too large");
+}
+
 int linesPerGroup(const ParameterInfo& info)
 {
     return (info.DataNum + info.DataPerRow - 1) / info.DataPerRow;
@@ -294,18 +302,30 @@ ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
     bool refused = false;
 
     QFile file(path);
+    QString content;
+    QString openError;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        result.errorKind = ParseResult::OpenError;
-        qWarning().noquote()
-            << QStringLiteral("[Parser] Open Error: %1: %2").arg(path, file.errorString());
-        logFunction("parseText");
+        openError = file.errorString();
+    } else if (!file.isSequential() && file.size() > MaxFileSize) {
+        // Parameter files are about 100 KB; a huge one is refused unread.
+        openError = tooLarge();
     } else {
         // The writer writes UTF-8, so that is what is read (a byte order mark
         // of another Unicode encoding still takes precedence).
         QTextStream stream(&file);
         stream.setCodec("UTF-8");
-        const QString content = stream.readAll();
-        file.close();
+        content = stream.read(MaxFileSize);
+        if (!stream.atEnd()) {
+            openError = tooLarge();
+            content.clear();
+        }
+    }
+    file.close();
+    if (!openError.isEmpty()) {
+        result.errorKind = ParseResult::OpenError;
+        qWarning().noquote() << QStringLiteral("[Parser] Open Error: %1: %2").arg(path, openError);
+        logFunction("parseText");
+    } else {
         result.errorKind = ParseResult::FormatError;
 
         static const QRegularExpression blockPattern(

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 #include <cmath>
@@ -39,11 +40,12 @@ QString randomText(QRandomGenerator& random)
     }
 }
 
-// Every field over its whole range; the gaps between fields stay zero.
-ParameterImage randomImage(quint32 seed)
+// Every field over its whole range; the gaps between fields hold gapByte.
+ParameterImage randomImage(quint32 seed, unsigned char gapByte = 0)
 {
     QRandomGenerator random(seed);
     ParameterImage image;
+    std::memset(image.data(), gapByte, ParameterImage::Size);
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& f = ParameterLayout::fields()[i];
         for (int r = 0; r < f.rows; ++r) {
@@ -229,7 +231,8 @@ private slots:
         QCOMPARE(image.allDataCRC(), signature.allData);
 
         MessageCapture log;
-        ParameterImage back = randomImage(seed + 100);
+        // readAll replaces the whole image, the gaps between fields included.
+        ParameterImage back = randomImage(seed + 100, 0x5A);
         DataProviderErrorRecord error;
         QVERIFY(m_procedure->readAll(back, path("random.txt"), error));
         QVERIFY(log.messages().contains(QStringLiteral("IO::Decoder::isCRCCorrect -> OK")));
@@ -327,7 +330,7 @@ private slots:
         if (!fake.isEmpty())
             loadSettingsFile(path("config.ini"), "[Test]\nFakeFileIOError=" + fake);
 
-        const ParameterImage before = randomImage(9);
+        const ParameterImage before = randomImage(9, 0xA5);
         ParameterImage image = before;
         DataProviderErrorRecord error;
         MessageCapture log;
@@ -343,6 +346,47 @@ private slots:
         QCOMPARE(error.errorCode, errorCode);
         QCOMPARE(error.source, 4);
         QVERIFY(image == before);
+    }
+
+    void refusesHugeFileUnread()
+    {
+        // A valid file padded far past any parameter file (sparse: cheap).
+        const QString huge = writeTestFile(path("huge.txt"), m_baseFile);
+        QVERIFY(QFile::resize(huge, 50 * 1024 * 1024));
+        ParameterImage image = randomImage(5);
+        const ParameterImage before = image;
+        DataProviderErrorRecord error;
+        MessageCapture log;
+        QVERIFY(!m_procedure->readAll(image, huge, error));
+        QCOMPARE(error.errorCode, 3);
+        QCOMPARE(error.source, 4);
+        QVERIFY(image == before);
+        QVERIFY(log.messages().contains(
+            QStringLiteral("[Parser] Open Error: %1: File too large").arg(huge)));
+        QVERIFY(log.messages().contains(QStringLiteral("parseText -> false ErrorCode:3")));
+
+        // Padded only up to the limit, the same file is read.
+        QVERIFY(QFile::resize(huge, 16 * 1024 * 1024));
+        QVERIFY(m_procedure->readAll(image, huge, error));
+        QVERIFY(image == m_baseImage);
+    }
+
+    // Files are UTF-8 whatever the locale's code page.
+    void readsUtf8UnderAnyLocale()
+    {
+        ParameterImage image;
+        image.setText(fieldNamed("RobotTypeName"), 0, 3,
+                      QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                                        "e-\xE2\x82\xAC"));
+        QCOMPARE(m_procedure->outputFile(path("utf8.txt"), image), 1u);
+        QTextCodec* const previous = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        ParameterImage back;
+        DataProviderErrorRecord error;
+        const bool read = m_procedure->readAll(back, path("utf8.txt"), error);
+        QTextCodec::setCodecForLocale(previous);
+        QVERIFY(read);
+        QVERIFY(back == image);
     }
 
     void partialReads_data()
