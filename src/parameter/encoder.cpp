@@ -1,8 +1,12 @@
 #include "encoder.h"
 
+#include "parameter/decoder.h"
+
 #include <QByteArray>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -33,6 +37,67 @@ QString describe(QChar c)
     return QStringLiteral("a control character");
 }
 
+template <typename Number> void appendNumber(QByteArray& out, Number value)
+{
+    char text[16];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    out.append(text, int(result.ptr - text));
+}
+
+// Whether the toolkit, which rounds a value exactly halfway between two
+// texts of this precision away from zero, differs here from to_chars, which
+// rounds such a value to even.
+bool isHalfway(double value, int precision)
+{
+    // A float widened to double has at most 112 significant decimal digits.
+    char digits[160];
+    auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
+                                std::chars_format::scientific, precision);
+    if (*(std::find(digits, result.ptr, 'e') - 1) != '5')
+        return false;
+    result = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
+                           std::chars_format::scientific, 120);
+    // digits: d.ddd...e+xx; significant digit k (k >= 1) stands at k + 1.
+    char* exponent = std::find(digits, result.ptr, 'e');
+    if (digits[precision + 1] != '5')
+        return false;
+    return std::all_of(digits + precision + 2, exponent, [](char c) { return c == '0'; });
+}
+
+// QString::number(value, 'g', precision) for finite values.
+int formatG(double value, int precision, char* text, int size)
+{
+    if (isHalfway(value, precision))
+        value = std::nextafter(value, std::copysign(HUGE_VAL, value));
+    const auto result =
+        std::to_chars(text, text + size, value, std::chars_format::general, precision);
+    return int(result.ptr - text);
+}
+
+// formatFloat's text where seven or nine digits read back, found without
+// making a string; false where formatFloat has to decide.
+bool appendPlainFloat(QByteArray& out, float value)
+{
+    if (value == 0.0f && !std::signbit(value)) {
+        out += '0';
+        return true;
+    }
+    if (!std::isnormal(value))
+        return false;
+    for (int precision : {7, 9}) {
+        char text[40];
+        const int size = formatG(double(value), precision, text, sizeof text);
+        float back = 0;
+        if (!IO::Decoder::plainFloat(std::string_view(text, std::size_t(size)), &back))
+            return false;
+        if (floatBits(back) == floatBits(value)) {
+            out.append(text, size);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 namespace IO {
@@ -54,16 +119,48 @@ bool Encoder::encode(ParameterTextTable& table, const ParameterImage& image, QSt
                 if (!problem.isEmpty()) {
                     exact = false;
                     if (problems)
-                        problems->append(QStringLiteral("%1 group %2 value %3: %4")
-                                             .arg(QLatin1String(field.name))
-                                             .arg(r + 1)
-                                             .arg(c + 1)
-                                             .arg(problem));
+                        problems->append(describeProblem(field, r, c, problem));
                 }
             }
         }
     }
     return exact;
+}
+
+QString Encoder::describeProblem(const FieldDef& field, int row, int column, const QString& problem)
+{
+    return QStringLiteral("%1 group %2 value %3: %4")
+        .arg(QLatin1String(field.name))
+        .arg(row + 1)
+        .arg(column + 1)
+        .arg(problem);
+}
+
+void Encoder::appendCell(QByteArray& out, const ParameterImage& image, const FieldDef& field,
+                         int row, int column, QString* problem)
+{
+    const int offset = ParameterLayout::cellOffset(field, row, column);
+    switch (field.type) {
+    case ValueType::I16:
+        appendNumber(out, image.i16At(offset));
+        return;
+    case ValueType::U16:
+        appendNumber(out, image.u16At(offset));
+        return;
+    case ValueType::I32:
+        appendNumber(out, image.i32At(offset));
+        return;
+    case ValueType::U32:
+        appendNumber(out, image.u32At(offset));
+        return;
+    case ValueType::F32:
+        if (appendPlainFloat(out, image.f32At(offset)))
+            return;
+        break;
+    case ValueType::Text:
+        break;
+    }
+    out += formatCell(image, field, row, column, problem).toUtf8();
 }
 
 QString Encoder::formatCell(const ParameterImage& image, const FieldDef& field, int row, int column,

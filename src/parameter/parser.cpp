@@ -2,17 +2,18 @@
 
 #include "app/core/setting.h"
 #include "app/core/startupstate.h"
+#include "parameter/decoder.h"
+#include "parameter/encodedcells.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterlayout.h"
+#include "parameter/utf8text.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QTextStream>
 #include <QtDebug>
 
 namespace {
@@ -38,21 +39,72 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString twoDigits(int number)
+// Group and line numbers: at least two digits.
+void appendTwoDigits(QByteArray& text, int number)
 {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+    if (number >= 0 && number < 10)
+        text += '0';
+    text += QByteArray::number(number);
 }
+
+// Keeps the cell texts of accepted lines in a text table.
+class TableSink : public IO::ParameterFileScanner::CellSink
+{
+public:
+    TableSink(ParameterTextTable& table, const IO::ParameterNameIndex& index)
+        : m_table(table), m_index(index), m_rows(index.size(), nullptr)
+    {
+    }
+
+    bool store(int entry, int row, qint64 cell, std::string_view text) override
+    {
+        // A name the table lacks gets an empty entry, into which nothing fits.
+        QVector<QVector<QString>>*& rows = m_rows[entry];
+        if (!rows)
+            rows = &m_table[m_index.entry(entry).name];
+        if (row >= rows->size() || cell >= (*rows)[row].size())
+            return false;
+        (*rows)[row][int(cell)] = utf8Text(text);
+        return true;
+    }
+
+private:
+    ParameterTextTable& m_table;
+    const IO::ParameterNameIndex& m_index;
+    QVector<QVector<QVector<QString>>*> m_rows; // per definition, once looked up
+};
+
+// Converts the cell texts of accepted lines straight into an image, cell by
+// cell as IO::Decoder::decode would from a table made by makeTable: a cell
+// outside that table is refused, one outside the image field ignored.
+class ImageSink : public IO::ParameterFileScanner::CellSink
+{
+public:
+    ImageSink(ParameterImage& image, const IO::ParameterNameIndex& index)
+        : m_image(image), m_index(index)
+    {
+    }
+
+    bool store(int entry, int row, qint64 cell, std::string_view text) override
+    {
+        const IO::ParameterNameIndex::Entry& definition = m_index.entry(entry);
+        if (row >= definition.tableRows || cell >= definition.tableCells)
+            return false;
+        if (definition.fieldIndex >= 0) {
+            const FieldDef& field = ParameterLayout::fields()[definition.fieldIndex];
+            if (row < field.rows && cell < field.columns)
+                IO::Decoder::storeCell(m_image, field, row, int(cell), text);
+        }
+        return true;
+    }
+
+private:
+    ParameterImage& m_image;
+    const IO::ParameterNameIndex& m_index;
+};
 
 // Numbers of groups and of lines within a group are written in two digits.
 constexpr int MaxLineNumber = 99;
-
-// Parameter files are about 100 KB; larger files are refused before reading.
-constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
-
-QString tooLarge()
-{
-    return QStringLiteral("File too large");
-}
 
 int linesPerGroup(const ParameterInfo& info)
 {
@@ -174,47 +226,84 @@ void Parser::makeTable(ParameterTextTable& table)
     }
 }
 
-int Parser::extractToText(const QString& path, const ParameterTextTable& table, bool reportMode)
+QString Parser::unfitForWriting(const ParameterTextTable* table) const
 {
-    const auto summary = [&path] {
-        qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
-    };
-
     // Refuse what would give a file that lacks parameters or that the reader
     // refuses: no definitions, a shape the line numbering cannot carry, or a
     // table that is not shaped by the definitions.
-    QString unfit;
     if (parameterNames.isEmpty())
-        unfit = QStringLiteral("no parameter definitions");
+        return QStringLiteral("no parameter definitions");
     for (const QString& name : qAsConst(parameterNames)) {
-        if (!unfit.isEmpty())
-            break;
         const ParameterInfo info = parameterInfos.value(name);
         if (info.No < 0 || info.GroupNum < 1 || info.GroupNum > MaxLineNumber || info.DataNum < 1 ||
-            info.DataPerRow < 1 || linesPerGroup(info) > MaxLineNumber) {
-            unfit = QStringLiteral("definition of %1 cannot be written").arg(name);
-            break;
-        }
-        const auto entry = table.constFind(name);
-        bool shaped = entry != table.constEnd() && entry->size() == info.GroupNum;
+            info.DataPerRow < 1 || linesPerGroup(info) > MaxLineNumber)
+            return QStringLiteral("definition of %1 cannot be written").arg(name);
+        if (!table)
+            continue;
+        const auto entry = table->constFind(name);
+        bool shaped = entry != table->constEnd() && entry->size() == info.GroupNum;
         for (int g = 0; shaped && g < info.GroupNum; ++g)
             shaped = entry->at(g).size() == info.DataNum;
         if (!shaped)
-            unfit = QStringLiteral("%1 is not shaped as defined").arg(name);
+            return QStringLiteral("%1 is not shaped as defined").arg(name);
     }
-    if (!unfit.isEmpty()) {
-        qWarning().noquote() << "[Parser] table not writable:" << quoted(unfit);
-        logFunction("extractToText");
-        summary();
+    return QString();
+}
+
+bool Parser::writable(const QString& path, const ParameterTextTable* table) const
+{
+    const QString unfit = unfitForWriting(table);
+    if (unfit.isEmpty())
+        return true;
+    qWarning().noquote() << "[Parser] table not writable:" << quoted(unfit);
+    logFunction("extractToText");
+    qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
+    return false;
+}
+
+int Parser::extractToText(const QString& path, const ParameterTextTable& table, bool reportMode)
+{
+    if (!writable(path, &table))
         return 0;
-    }
+    return writeParameters(path, reportMode, [&table](QByteArray& out, const QString& name) {
+        const auto rows = table.value(name);
+        return
+            [rows, &out](int group, int index) { out += rows.value(group).value(index).toUtf8(); };
+    });
+}
 
-    QString text = QStringLiteral(".OBXDATA\r\n");
+int Parser::extractToText(const QString& path, const EncodedCells& cells, bool reportMode)
+{
+    if (!writable(path, nullptr))
+        return 0;
+    const ParameterNameIndex& index = nameIndex();
+    return writeParameters(
+        path, reportMode, [&index, &cells](QByteArray& out, const QString& name) {
+            const int entry = index.find(name);
+            const int field = entry < 0 ? -1 : index.entry(entry).fieldIndex;
+            return [field, &cells, &out](int group, int index) {
+                if (field >= 0) {
+                    const std::string_view text = cells.text(field, group, index);
+                    out.append(text.data(), int(text.size()));
+                }
+            };
+        });
+}
+
+template <typename AppendCell>
+int Parser::writeParameters(const QString& path, bool reportMode, AppendCell appendCell)
+{
+    QByteArray text;
+    text.reserve(256 * 1024);
+    text += ".OBXDATA\r\n";
     for (const QString& name : qAsConst(parameterNames))
-        formatParameter(text, name, table, reportMode);
-    text += QStringLiteral(".END\r\n");
+        appendParameter(text, name, reportMode, appendCell(text, name));
+    text += ".END\r\n";
 
-    if (!makeFile(path, text)) {
+    const auto summary = [&path] {
+        qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
+    };
+    if (!writeFile(path, text)) {
         qWarning().noquote() << "[Parser] make file err";
         logFunction("extractToText");
         summary();
@@ -230,8 +319,9 @@ int Parser::extractToText(const QString& path, const ParameterTextTable& table, 
     return 1;
 }
 
-void Parser::formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
-                             bool reportMode)
+template <typename AppendCell>
+void Parser::appendParameter(QByteArray& text, const QString& name, bool reportMode,
+                             AppendCell appendCell)
 {
     const ParameterInfo info = parameterInfos.value(name);
     QString shownName = name;
@@ -240,32 +330,54 @@ void Parser::formatParameter(QString& text, const QString& name, const Parameter
         if (const ParamDefRecord* record = db->findParamByNo(quint32(info.No)))
             shownName = db->displayName(*record);
     }
-    const QString number = QString::number(info.No);
-    const auto head = [&](int gg, int rr) {
-        return number + QLatin1Char('-') + twoDigits(gg) + QLatin1Char('-') + twoDigits(rr) +
-               QLatin1Char(',') + shownName + QLatin1Char(',');
+    const QByteArray number = QByteArray::number(info.No);
+    const QByteArray shown = shownName.toUtf8();
+    const auto appendHead = [&](int gg, int rr) {
+        text += number;
+        text += '-';
+        appendTwoDigits(text, gg);
+        text += '-';
+        appendTwoDigits(text, rr);
+        text += ',';
+        text += shown;
+        text += ',';
     };
 
-    const auto rows = table.value(name);
     int gg = info.GroupNum > 1 ? 1 : 0;
     const int firstLine = info.DataNum > info.DataPerRow ? 1 : 0;
     for (int g = 0; g < info.GroupNum; ++g) {
-        const QVector<QString> cells = rows.value(g);
         int rr = firstLine;
-        QString line = head(gg, rr);
+        appendHead(gg, rr);
         for (int j = 0; j < info.DataNum; ++j) {
-            line += cells.value(j) + QLatin1Char(',');
+            appendCell(g, j);
+            text += ',';
             if (j + 1 < info.DataNum && (j + 1) % info.DataPerRow == 0) {
-                text += line + QStringLiteral("\r\n");
-                line = head(gg, ++rr);
+                text += "\r\n";
+                appendHead(gg, ++rr);
             }
         }
-        text += line + QStringLiteral("\r\n");
+        text += "\r\n";
         ++gg;
     }
 }
 
+void Parser::formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
+                             bool reportMode)
+{
+    QByteArray bytes;
+    const auto rows = table.value(name);
+    appendParameter(bytes, name, reportMode, [&rows, &bytes](int group, int index) {
+        bytes += rows.value(group).value(index).toUtf8();
+    });
+    text += QString::fromUtf8(bytes);
+}
+
 int Parser::makeFile(const QString& path, const QString& text)
+{
+    return writeFile(path, text.toUtf8());
+}
+
+int Parser::writeFile(const QString& path, const QByteArray& bytes)
 {
     // Written beside the target and renamed over it when complete, so a
     // failed write never leaves half a parameter file.
@@ -275,12 +387,7 @@ int Parser::makeFile(const QString& path, const QString& text)
         logFunction("makeFile");
         return 0;
     }
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(false);
-    stream << text;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok) {
+    if (file.write(bytes) != bytes.size()) {
         qWarning().noquote() << "[Parser] check data stream status err";
         logFunction("makeFile");
         file.cancelWriting();
@@ -297,52 +404,34 @@ int Parser::makeFile(const QString& path, const QString& text)
 
 ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
 {
+    TableSink sink(table, nameIndex());
+    return parse(path, sink);
+}
+
+ParseResult Parser::parse(const QString& path, ParameterFileScanner::CellSink& sink)
+{
     ParseResult result;
     bool readable = false;
     bool refused = false;
 
-    QFile file(path);
-    QString content;
+    QByteArray content;
     QString openError;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        openError = file.errorString();
-    } else if (!file.isSequential() && file.size() > MaxFileSize) {
-        // Parameter files are about 100 KB; a huge one is refused unread.
-        openError = tooLarge();
-    } else {
-        // The writer writes UTF-8, so that is what is read (a byte order mark
-        // of another Unicode encoding still takes precedence).
-        QTextStream stream(&file);
-        stream.setCodec("UTF-8");
-        content = stream.read(MaxFileSize);
-        if (!stream.atEnd()) {
-            openError = tooLarge();
-            content.clear();
-        }
-    }
-    file.close();
-    if (!openError.isEmpty()) {
+    if (!ParameterFileScanner::readText(path, &content, &openError)) {
         result.errorKind = ParseResult::OpenError;
         qWarning().noquote() << QStringLiteral("[Parser] Open Error: %1: %2").arg(path, openError);
         logFunction("parseText");
     } else {
         result.errorKind = ParseResult::FormatError;
-
-        static const QRegularExpression blockPattern(
-            QStringLiteral("\\.OBXDATA[\\S\\r\\n]*\\.END"));
-        const QLatin1String startMarker(".OBXDATA\n");
-        const int start = content.indexOf(startMarker);
-        const int end =
-            start < 0 ? -1 : content.indexOf(QLatin1String(".END"), start + startMarker.size());
-        if (!blockPattern.match(content).hasMatch() || end < 0) {
+        std::string_view block;
+        if (!ParameterFileScanner::findBlock(
+                std::string_view(content.constData(), std::size_t(content.size())), &block)) {
             qWarning().noquote() << "[Parser] format err (.OBXDATA ~ .END) not found";
             logFunction("parseText");
         } else {
             readable = true;
-            const int blockStart = start + startMarker.size();
-            QStringList lines = content.mid(blockStart, end - blockStart).split(QLatin1Char('\n'));
-            lines.removeLast(); // the start of the ".END" line
-            refused = parseLines(table, lines, result.valueCounts);
+            ParameterFileScanner scanner(nameIndex());
+            refused = scanner.scanBlock(block, sink);
+            result.valueCounts = scanner.valueCounts();
         }
     }
 
@@ -367,69 +456,21 @@ ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
     return result;
 }
 
-bool Parser::parseLines(ParameterTextTable& table, const QStringList& lines,
-                        QMap<QString, int>& valueCounts)
-{
-    static const QRegularExpression linePattern(
-        QStringLiteral("^[0-9]*-[0-9]{2}-[0-9]{2},[\\S^,]*,[\\S^,]*,"));
-    bool refused = false;
-    for (const QString& line : lines) {
-        if (!linePattern.match(line).hasMatch()) {
-            qWarning().noquote() << "[Parser] format err incorrect data";
-            logFunction("parseText");
-            return true; // the rest of the block is not read
-        }
-        const QStringList fields = line.split(QLatin1Char(','));
-        const QString& name = fields.at(1);
-        const QStringList id = fields.at(0).split(QLatin1Char('-'));
-
-        const auto info = parameterInfos.constFind(name);
-        if (info == parameterInfos.constEnd()) {
-            qWarning().noquote() << "[Parser] format err unknown parameter:" << quoted(name);
-            logFunction("parseText");
-            refused = true;
-            continue;
-        }
-        const int number = id.at(0).toInt();
-        if (number != info->No) {
-            qWarning().noquote() << "[Parser] format err incorrect parameter No:" << number;
-            logFunction("parseText");
-            refused = true;
-            continue;
-        }
-        const int valueCount = fields.size() - 3;
-        if (valueCount > info->DataPerRow) {
-            qWarning().noquote() << "[Parser] format err exceeded maximum per line";
-            qWarning().noquote() << "param Name : " << quoted(name);
-            logFunction("parseText");
-            refused = true;
-            continue;
-        }
-
-        // 00 and 01 both address the first group and the first line.
-        const int row = qMax(id.at(1).toInt(), 1) - 1;
-        const int block = qMax(id.at(2).toInt(), 1) - 1;
-        auto& rows = table[name];
-        int& count = valueCounts[name];
-        for (int j = 0; j < valueCount; ++j) {
-            const int cell = block * info->DataPerRow + j;
-            if (row < rows.size() && cell < rows.at(row).size()) {
-                rows[row][cell] = fields.at(2 + j);
-                ++count;
-            } else {
-                qWarning().noquote() << "[Parser] format err incorrect index of data";
-                logFunction("parseText");
-                refused = true;
-            }
-        }
-    }
-    return refused;
-}
-
 bool Parser::extractToMap(ParameterTextTable& table, const QString& path,
                           DataProviderErrorRecord& error)
 {
-    const ParseResult result = parseText(table, path);
+    return checkParsed(parseText(table, path), error);
+}
+
+bool Parser::extractToImage(ParameterImage& fileImage, const QString& path,
+                            DataProviderErrorRecord& error)
+{
+    ImageSink sink(fileImage, nameIndex());
+    return checkParsed(parse(path, sink), error);
+}
+
+bool Parser::checkParsed(const ParseResult& result, DataProviderErrorRecord& error)
+{
     int code;
     if (result.ok) {
         if (checkDataCount(result.valueCounts))
@@ -447,6 +488,17 @@ bool Parser::extractToMap(ParameterTextTable& table, const QString& path,
     }
     qWarning().noquote() << QStringLiteral("IO::Parser::extractToMap -> NG ErrorCode:%1").arg(code);
     return false;
+}
+
+const ParameterNameIndex& Parser::nameIndex()
+{
+    if (!parameterInfos.isSharedWith(m_indexedInfos) ||
+        !parameterNames.isSharedWith(m_indexedNames)) {
+        m_indexedInfos = parameterInfos;
+        m_indexedNames = parameterNames;
+        m_nameIndex = ParameterNameIndex(parameterInfos, parameterNames);
+    }
+    return m_nameIndex;
 }
 
 bool Parser::checkDataCount(const QMap<QString, int>& valueCounts)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "parameter/dataprovidererrorrecord.h"
+#include "parameter/parameterfilescanner.h"
+#include "parameter/parameterimage.h"
 #include "parameter/parameterinfo.h"
+#include "parameter/parameternameindex.h"
 #include "parameter/parametertexttable.h"
 
 #include <QMap>
@@ -10,6 +13,8 @@
 #include <QStringList>
 
 namespace IO {
+
+class EncodedCells;
 
 // Outcome of reading a parameter text file.
 struct ParseResult
@@ -61,6 +66,8 @@ public:
     // Writes the table as a parameter text file (report mode: display names
     // in the name field). Returns 1 when written, 0 otherwise.
     int extractToText(const QString& path, const ParameterTextTable& table, bool reportMode);
+    // The same for the cell texts of an image (IO::EncodedCells).
+    int extractToText(const QString& path, const EncodedCells& cells, bool reportMode);
     // Appends the lines of one parameter.
     void formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
                          bool reportMode);
@@ -73,6 +80,11 @@ public:
     bool extractToMap(ParameterTextTable& table, const QString& path,
                       DataProviderErrorRecord& error);
     ParseResult parseText(ParameterTextTable& table, const QString& path);
+    // Reads a parameter file straight into a zeroed image, with the checks,
+    // messages and error record of extractToMap: the image then holds what
+    // IO::Decoder::decode without definitions stores from that table.
+    bool extractToImage(ParameterImage& fileImage, const QString& path,
+                        DataProviderErrorRecord& error);
     bool checkDataCount(const QMap<QString, int>& valueCounts);
 
     // Forgets the process-wide load so the next loadInfo reads again (tests).
@@ -81,14 +93,32 @@ public:
     QMap<QString, ParameterInfo> parameterInfos;
     QStringList parameterNames; // in file order, one entry per list element
 
+    // The lookup of the definitions above, made again whenever they change.
+    const ParameterNameIndex& nameIndex();
+
 private:
     static void logFunction(const char* function);
-    // Reads the lines of the block into the table; true when one was refused.
-    bool parseLines(ParameterTextTable& table, const QStringList& lines,
-                    QMap<QString, int>& valueCounts);
+    ParseResult parse(const QString& path, ParameterFileScanner::CellSink& sink);
+    bool checkParsed(const ParseResult& result, DataProviderErrorRecord& error);
+    // Why the definitions (and the table, when given) cannot be written;
+    // empty when they can.
+    QString unfitForWriting(const ParameterTextTable* table) const;
+    // Logs the refusal when unfit.
+    bool writable(const QString& path, const ParameterTextTable* table) const;
+    // appendCell(text, name) gives the function that appends the text of a
+    // cell (group, index) of that parameter.
+    template <typename AppendCell>
+    int writeParameters(const QString& path, bool reportMode, AppendCell appendCell);
+    template <typename AppendCell>
+    void appendParameter(QByteArray& text, const QString& name, bool reportMode,
+                         AppendCell appendCell);
+    int writeFile(const QString& path, const QByteArray& bytes);
     void takeSharedDefinitions();
 
     int m_generation = 0; // load whose definitions this parser holds, 0 none
+    QMap<QString, ParameterInfo> m_indexedInfos;
+    QStringList m_indexedNames;
+    ParameterNameIndex m_nameIndex;
 };
 
 } // namespace IO
