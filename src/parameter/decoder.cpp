@@ -44,18 +44,17 @@ bool Decoder::encode(ParameterTextTable& table, const ParameterImage& image,
     return Encoder::encode(table, image, problems);
 }
 
-template <typename Visit>
-void Decoder::forEachSelectedField(const QMap<QString, ParameterInfo>* infos, bool robotPart,
+template <typename ClassOf, typename Visit>
+void Decoder::forEachSelectedField(bool withDefinitions, ClassOf classOf, bool robotPart,
                                    bool userPart, bool trailer, Visit visit)
 {
-    const bool splitAreaSets = infos && isVSFtoAFM;
+    const bool splitAreaSets = withDefinitions && isVSFtoAFM;
     const FieldDef* fields = ParameterLayout::fields();
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& field = fields[i];
         const bool bySet = splitAreaSets && isAreaSetField(field);
-        if (infos && !bySet) {
-            // A name without definition counts as robot part.
-            const int cls = infos->value(QString::fromLatin1(field.name)).ParamClass;
+        if (withDefinitions && !bySet) {
+            const int cls = classOf(i);
             const bool selected = cls == 0 ? robotPart : cls == 1 ? userPart : trailer;
             if (!selected)
                 continue;
@@ -75,7 +74,11 @@ void Decoder::decode(ParameterImage& image, const ParameterTextTable& table,
                      const QMap<QString, ParameterInfo>* infos, bool robotPart, bool userPart,
                      bool trailer) const
 {
-    forEachSelectedField(infos, robotPart, userPart, trailer,
+    // A name without definition counts as robot part.
+    const auto classOf = [infos](int i) {
+        return infos->value(QString::fromLatin1(ParameterLayout::fields()[i].name)).ParamClass;
+    };
+    forEachSelectedField(infos != nullptr, classOf, robotPart, userPart, trailer,
                          [&](int, const FieldDef& field, const auto& wanted) {
                              const auto entry = table.constFind(QString::fromLatin1(field.name));
                              if (entry == table.constEnd())
@@ -96,7 +99,11 @@ void Decoder::decode(ParameterImage& image, const ParameterImage& fileImage,
                      const ParameterNameIndex& index, const QMap<QString, ParameterInfo>* infos,
                      bool robotPart, bool userPart, bool trailer) const
 {
-    forEachSelectedField(infos, robotPart, userPart, trailer,
+    const auto classOf = [&index](int i) {
+        const int entry = index.entryOfField(i);
+        return entry < 0 ? 0 : index.entry(entry).info.ParamClass;
+    };
+    forEachSelectedField(infos != nullptr, classOf, robotPart, userPart, trailer,
                          [&](int fieldIndex, const FieldDef& field, const auto& wanted) {
                              const int entry = index.entryOfField(fieldIndex);
                              if (entry < 0)
@@ -221,39 +228,72 @@ bool Decoder::plainFloat(std::string_view text, float* value)
         *value = 0.0f;
         return true;
     }
-    // -?digits(.digits)?([eE][+-]?digits)?, as the writer writes them.
-    std::size_t at = 0;
-    const auto digits = [&] {
-        const std::size_t first = at;
-        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
-            ++at;
-        return at > first;
-    };
     if (text.size() > 40)
         return false;
-    if (at < text.size() && text[at] == '-')
-        ++at;
-    if (!digits())
+    // -?digits(.digits)?([eE][+-]?digits)?, as the writer writes them. The
+    // digits are gathered on the way for the exact conversion below.
+    std::size_t at = 0;
+    quint64 mantissa = 0;
+    int significant = 0;
+    int exponent = 0;
+    const auto digits = [&](bool fraction) {
+        const std::size_t first = at;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+            if (mantissa == 0 && text[at] == '0') {
+                exponent -= fraction;
+                continue;
+            }
+            if (++significant <= 19) {
+                mantissa = mantissa * 10 + quint64(text[at] - '0');
+                exponent -= fraction;
+            } else {
+                exponent += !fraction;
+            }
+        }
+        return at > first;
+    };
+    const bool negative = text[at] == '-';
+    at += negative;
+    if (!digits(false))
         return false;
     if (at < text.size() && text[at] == '.') {
         ++at;
-        if (!digits())
+        if (!digits(true))
             return false;
     }
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         ++at;
+        const bool negativeExponent = at < text.size() && text[at] == '-';
         if (at < text.size() && (text[at] == '+' || text[at] == '-'))
             ++at;
-        if (!digits())
+        const std::size_t first = at;
+        int written = 0;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+            written = qMin(written * 10 + (text[at] - '0'), 100000);
+        if (at == first)
             return false;
+        exponent += negativeExponent ? -written : written;
     }
     if (at != text.size())
         return false;
 
+    // Up to 15 digits and a power of ten that a double holds exactly: the one
+    // rounding of the product or quotient is the correct one. Otherwise the
+    // standard library's correctly rounded conversion.
+    static const double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     double number = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-        return false;
+    if (significant <= 15 && exponent >= -22 && exponent <= 22) {
+        number = double(mantissa);
+        number = exponent < 0 ? number / powers[-exponent] : number * powers[exponent];
+        if (negative)
+            number = -number;
+    } else {
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+            return false;
+    }
     // Zero, subnormal and out-of-range results follow the toolkit's own rules.
     const double magnitude = std::fabs(number);
     if (!(magnitude >= double(std::numeric_limits<float>::min()) &&

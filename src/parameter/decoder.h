@@ -41,7 +41,8 @@ public:
 
     // decode() for a file that IO::Parser::extractToImage has already read
     // into an image: stores the cells that decode() would store from the
-    // text table extractToMap fills from the same file (index gives its shape).
+    // text table extractToMap fills from the same file. The index, made from
+    // the definitions infos, gives the table's shape and the parts.
     void decode(ParameterImage& image, const ParameterImage& fileImage,
                 const ParameterNameIndex& index, const QMap<QString, ParameterInfo>* infos,
                 bool robotPart, bool userPart, bool trailer) const;
@@ -78,8 +79,9 @@ public:
 private:
     // Calls visit(field index, field, wanted(row, column)) for every field
     // that the selection takes, in field-table order.
-    template <typename Visit>
-    static void forEachSelectedField(const QMap<QString, ParameterInfo>* infos, bool robotPart,
+    // Fields are selected by classOf(field index) when withDefinitions.
+    template <typename ClassOf, typename Visit>
+    static void forEachSelectedField(bool withDefinitions, ClassOf classOf, bool robotPart,
                                      bool userPart, bool trailer, Visit visit);
 };
 

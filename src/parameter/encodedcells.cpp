@@ -3,24 +3,37 @@
 #include "parameter/encoder.h"
 #include "parameter/parameterlayout.h"
 
+#include <algorithm>
+
 namespace IO {
 
 bool EncodedCells::encode(const ParameterImage& image, QStringList* problems)
 {
     m_texts.clear();
-    m_texts.reserve(ParameterImage::Size * 2);
     m_ends.clear();
+    m_ends.reserve(ParameterImage::Size / 2);
     m_firstCell.clear();
     bool exact = true;
     const FieldDef* fields = ParameterLayout::fields();
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& field = fields[i];
-        m_firstCell.append(m_ends.size());
+        const int size = ParameterLayout::valueSize(field.type);
+        m_firstCell.push_back(int(m_ends.size()));
         for (int r = 0; r < field.rows; ++r) {
             for (int c = 0; c < field.columns; ++c) {
+                // Most cells are zero, which every number type writes as "0"
+                // (a float only when positive zero: all bits zero).
+                const unsigned char* value =
+                    image.data() + ParameterLayout::cellOffset(field, r, c);
+                if (field.type != ValueType::Text &&
+                    std::all_of(value, value + size, [](unsigned char b) { return b == 0; })) {
+                    m_texts.append('0');
+                    m_ends.push_back(int(m_texts.size()));
+                    continue;
+                }
                 QString problem;
                 Encoder::appendCell(m_texts, image, field, r, c, &problem);
-                m_ends.append(m_texts.size());
+                m_ends.push_back(int(m_texts.size()));
                 if (!problem.isEmpty()) {
                     exact = false;
                     if (problems)
@@ -30,16 +43,6 @@ bool EncodedCells::encode(const ParameterImage& image, QStringList* problems)
         }
     }
     return exact;
-}
-
-std::string_view EncodedCells::text(int fieldIndex, int row, int column) const
-{
-    const FieldDef& field = ParameterLayout::fields()[fieldIndex];
-    if (row < 0 || row >= field.rows || column < 0 || column >= field.columns)
-        return std::string_view();
-    const int cell = m_firstCell.at(fieldIndex) + row * field.columns + column;
-    const int begin = cell == 0 ? 0 : m_ends.at(cell - 1);
-    return std::string_view(m_texts.constData() + begin, std::size_t(m_ends.at(cell) - begin));
 }
 
 } // namespace IO

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "parameter/parameterimage.h"
+#include "parameter/textbuffer.h"
 
-#include <QByteArray>
 #include <QStringList>
-#include <QVector>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace IO {
 
 // The cell texts of a whole parameter image in UTF-8, exactly as
 // IO::Encoder writes them, kept in one buffer for the file writer instead of
-// one string per cell.
+// one string per cell. Kept between writes, so its buffers are reused.
 class EncodedCells
 {
 public:
@@ -21,13 +22,21 @@ public:
     // IO::Encoder::encode does, in the same order.
     bool encode(const ParameterImage& image, QStringList* problems = nullptr);
 
-    // The text of cell (row, column) of the field, empty outside its shape.
-    std::string_view text(int fieldIndex, int row, int column) const;
+    // The cells of a field follow one another row by row from here.
+    int firstCell(int fieldIndex) const { return m_firstCell[std::size_t(fieldIndex)]; }
+    std::string_view text(int cell) const
+    {
+        const int begin = cell == 0 ? 0 : m_ends[std::size_t(cell) - 1];
+        return m_texts.view().substr(std::size_t(begin),
+                                     std::size_t(m_ends[std::size_t(cell)] - begin));
+    }
+    // All texts together, for an estimate of the file's size.
+    std::size_t textSize() const { return m_texts.size(); }
 
 private:
-    QByteArray m_texts;
-    QVector<int> m_ends;      // where each cell's text ends, all cells of all fields in order
-    QVector<int> m_firstCell; // per field, its first cell in m_ends
+    TextBuffer m_texts{ParameterImage::Size * 2};
+    std::vector<int> m_ends;      // where each cell's text ends, all cells of all fields in order
+    std::vector<int> m_firstCell; // per field, its first cell
 };
 
 } // namespace IO

@@ -37,11 +37,10 @@ QString describe(QChar c)
     return QStringLiteral("a control character");
 }
 
-template <typename Number> void appendNumber(QByteArray& out, Number value)
+template <typename Number> void appendNumber(TextBuffer& out, Number value)
 {
-    char text[16];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, int(result.ptr - text));
+    char* text = out.room(16);
+    out.commit(std::size_t(std::to_chars(text, text + 16, value).ptr - text));
 }
 
 // Whether the toolkit, which rounds a value exactly halfway between two
@@ -76,10 +75,10 @@ int formatG(double value, int precision, char* text, int size)
 
 // formatFloat's text where seven or nine digits read back, found without
 // making a string; false where formatFloat has to decide.
-bool appendPlainFloat(QByteArray& out, float value)
+bool appendPlainFloat(TextBuffer& out, float value)
 {
     if (value == 0.0f && !std::signbit(value)) {
-        out += '0';
+        out.append('0');
         return true;
     }
     if (!std::isnormal(value))
@@ -91,7 +90,7 @@ bool appendPlainFloat(QByteArray& out, float value)
         if (!IO::Decoder::plainFloat(std::string_view(text, std::size_t(size)), &back))
             return false;
         if (floatBits(back) == floatBits(value)) {
-            out.append(text, size);
+            out.append(std::string_view(text, std::size_t(size)));
             return true;
         }
     }
@@ -136,7 +135,7 @@ QString Encoder::describeProblem(const FieldDef& field, int row, int column, con
         .arg(problem);
 }
 
-void Encoder::appendCell(QByteArray& out, const ParameterImage& image, const FieldDef& field,
+void Encoder::appendCell(TextBuffer& out, const ParameterImage& image, const FieldDef& field,
                          int row, int column, QString* problem)
 {
     const int offset = ParameterLayout::cellOffset(field, row, column);
@@ -160,7 +159,8 @@ void Encoder::appendCell(QByteArray& out, const ParameterImage& image, const Fie
     case ValueType::Text:
         break;
     }
-    out += formatCell(image, field, row, column, problem).toUtf8();
+    const QByteArray text = formatCell(image, field, row, column, problem).toUtf8();
+    out.append(std::string_view(text.constData(), std::size_t(text.size())));
 }
 
 QString Encoder::formatCell(const ParameterImage& image, const FieldDef& field, int row, int column,

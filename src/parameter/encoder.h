@@ -3,6 +3,7 @@
 #include "parameter/parameterimage.h"
 #include "parameter/parameterlayout.h"
 #include "parameter/parametertexttable.h"
+#include "parameter/textbuffer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,7 +33,7 @@ public:
 
     // The same text appended to a UTF-8 buffer; plain numbers are formatted
     // without making a string.
-    static void appendCell(QByteArray& out, const ParameterImage& image, const FieldDef& field,
+    static void appendCell(TextBuffer& out, const ParameterImage& image, const FieldDef& field,
                            int row, int column, QString* problem = nullptr);
 
     // How encode names a cell that cannot be carried.

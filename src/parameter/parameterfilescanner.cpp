@@ -7,12 +7,15 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
 
 constexpr std::string_view StartMarker = ".OBXDATA";
 constexpr std::string_view EndMarker = ".END";
+constexpr std::size_t StartPivot = 3; // 'X'
+constexpr std::size_t EndPivot = 1;   // 'E'
 
 bool isDigit(char c)
 {
@@ -55,20 +58,48 @@ int numberOf(std::string_view digits)
     return int(value);
 }
 
+// Where the marker first stands from there on (npos when nowhere). The
+// search stops only at its pivot character, one that values never hold
+// ('E' of ".END", 'X' of ".OBXDATA"), not at every '.' of the values.
+std::size_t find(std::string_view text, std::string_view marker, std::size_t pivot,
+                 std::size_t from)
+{
+    for (std::size_t at = from + pivot; at < text.size(); ++at) {
+        const void* found = std::memchr(text.data() + at, marker[pivot], text.size() - at);
+        if (!found)
+            break;
+        at = std::size_t(static_cast<const char*>(found) - text.data());
+        if (at - pivot >= from && text.substr(at - pivot, marker.size()) == marker)
+            return at - pivot;
+    }
+    return std::string_view::npos;
+}
+
+// Where the first blank, tab, vertical tab or form feed from there stands
+// (the end when there is none).
+std::size_t firstBlank(std::string_view text, std::size_t from)
+{
+    std::size_t first = text.size();
+    for (char blank : {' ', '\t', '\v', '\f'}) {
+        const void* found = std::memchr(text.data() + from, blank, first - from);
+        if (found)
+            first = std::size_t(static_cast<const char*>(found) - text.data());
+    }
+    return first;
+}
+
 // Somewhere in the text, ".OBXDATA" followed by ".END" with no blank, tab,
 // vertical tab or form feed between them.
 bool hasBlockPattern(std::string_view text)
 {
     std::size_t from = 0;
     while (true) {
-        const std::size_t start = text.find(StartMarker, from);
+        const std::size_t start = find(text, StartMarker, StartPivot, from);
         if (start == std::string_view::npos)
             return false;
         const std::size_t afterStart = start + StartMarker.size();
-        std::size_t blank = text.find_first_of(" \t\v\f", afterStart);
-        if (blank == std::string_view::npos)
-            blank = text.size();
-        if (text.substr(afterStart, blank - afterStart).find(EndMarker) != std::string_view::npos)
+        const std::size_t blank = firstBlank(text, afterStart);
+        if (find(text.substr(0, blank), EndMarker, EndPivot, afterStart) != std::string_view::npos)
             return true;
         // A later start before that blank ends at the same blank.
         from = blank;
@@ -81,10 +112,21 @@ bool hasBlockPattern(std::string_view text)
 // did, so that broken or other-encoded bytes come out alike.
 void decodeAsTextStream(QByteArray& bytes)
 {
-    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
-        bytes.resize(int(std::remove(bytes.begin(), bytes.end(), '\r') - bytes.begin()));
+    unsigned char high = 0;
+    for (const char c : qAsConst(bytes))
+        high |= static_cast<unsigned char>(c);
+    if (high < 0x80) {
+        char* out = bytes.data();
+        const char* from = out;
+        const char* const end = from + bytes.size();
+        while (const void* found = std::memchr(from, '\r', std::size_t(end - from))) {
+            const char* cr = static_cast<const char*>(found);
+            std::memmove(out, from, std::size_t(cr - from));
+            out += cr - from;
+            from = cr + 1;
+        }
+        std::memmove(out, from, std::size_t(end - from));
+        bytes.resize(int(out - bytes.constData() + (end - from)));
         return;
     }
     QTextCodec* codec = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForMib(106));
@@ -172,11 +214,11 @@ bool ParameterFileScanner::findBlock(std::string_view text, std::string_view* bl
 {
     if (!hasBlockPattern(text))
         return false;
-    const std::size_t start = text.find(".OBXDATA\n");
+    const std::size_t start = find(text, ".OBXDATA\n", StartPivot, 0);
     if (start == std::string_view::npos)
         return false;
     const std::size_t begin = start + StartMarker.size() + 1;
-    const std::size_t end = text.find(EndMarker, begin);
+    const std::size_t end = find(text, EndMarker, EndPivot, begin);
     if (end == std::string_view::npos)
         return false;
     *block = text.substr(begin, end - begin);
@@ -237,17 +279,20 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
     int& count = m_counts[entry];
     count = qMax(count, 0);
     bool stored = true;
-    std::size_t from = 0;
+    const char* value = line.values.data();
     for (qint64 j = 0; j < valueCount; ++j) {
-        const std::size_t comma = line.values.find(',', from);
-        if (sink.store(entry, row, firstCell + j, line.values.substr(from, comma - from))) {
+        const char* comma = value;
+        while (*comma != ',') // valueCount commas are there
+            ++comma;
+        if (sink.store(entry, row, firstCell + j,
+                       std::string_view(value, std::size_t(comma - value)))) {
             ++count;
         } else {
             qWarning().noquote() << "[Parser] format err incorrect index of data";
             logFunction();
             stored = false;
         }
-        from = comma + 1;
+        value = comma + 1;
     }
     return stored;
 }

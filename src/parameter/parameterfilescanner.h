@@ -44,6 +44,8 @@ public:
     // Reads every line of the block; true when a line or value was refused.
     bool scanBlock(std::string_view block, CellSink& sink);
 
+    // Values stored for the definition entry (0 when no line named it).
+    int valueCount(int entry) const { return qMax(m_counts.at(entry), 0); }
     // Values stored per parameter name, with an entry for every parameter a
     // read line named.
     QMap<QString, int> valueCounts() const;

@@ -36,8 +36,10 @@ ParameterNameIndex::ParameterNameIndex(const QMap<QString, ParameterInfo>& infos
         if (isAscii(utf8.constData(), utf8.size()))
             m_byAsciiName.insert(utf8, index);
     }
+    m_entryOfName.reserve(names.size());
     for (const QString& name : names) {
         const int index = m_byName.value(name, -1);
+        m_entryOfName.append(index);
         if (index < 0)
             continue;
         Entry& entry = m_entries[index];

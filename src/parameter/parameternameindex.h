@@ -38,6 +38,9 @@ public:
     const Entry& entry(int index) const { return m_entries.at(index); }
     int size() const { return m_entries.size(); }
 
+    // The definition of the name at this position of the list of names, -1
+    // when none.
+    int entryOfName(int position) const { return m_entryOfName.at(position); }
     // The definition of the image field, -1 when none.
     int entryOfField(int fieldIndex) const { return m_entryOfField.at(fieldIndex); }
 
@@ -46,6 +49,7 @@ private:
     QHash<QByteArray, int> m_byAsciiName;
     QHash<QString, int> m_byName;
     QVector<int> m_entryOfField;
+    QVector<int> m_entryOfName;
 };
 
 } // namespace IO

@@ -40,11 +40,14 @@ QString quoted(const QString& text)
 }
 
 // Group and line numbers: at least two digits.
-void appendTwoDigits(QByteArray& text, int number)
+void appendTwoDigits(TextBuffer& text, int number)
 {
-    if (number >= 0 && number < 10)
-        text += '0';
-    text += QByteArray::number(number);
+    if (number >= 0 && number < 100) {
+        text.append(char('0' + number / 10));
+        text.append(char('0' + number % 10));
+    } else {
+        text.append(std::to_string(number));
+    }
 }
 
 // Keeps the cell texts of accepted lines in a text table.
@@ -265,10 +268,12 @@ int Parser::extractToText(const QString& path, const ParameterTextTable& table, 
 {
     if (!writable(path, &table))
         return 0;
-    return writeParameters(path, reportMode, [&table](QByteArray& out, const QString& name) {
+    return writeParameters(path, reportMode, [&table](TextBuffer& out, const QString& name) {
         const auto rows = table.value(name);
-        return
-            [rows, &out](int group, int index) { out += rows.value(group).value(index).toUtf8(); };
+        return [rows, &out](int group, int index) {
+            const QByteArray text = rows.value(group).value(index).toUtf8();
+            out.append(std::string_view(text.constData(), std::size_t(text.size())));
+        };
     });
 }
 
@@ -278,14 +283,15 @@ int Parser::extractToText(const QString& path, const EncodedCells& cells, bool r
         return 0;
     const ParameterNameIndex& index = nameIndex();
     return writeParameters(
-        path, reportMode, [&index, &cells](QByteArray& out, const QString& name) {
+        path, reportMode, [&index, &cells](TextBuffer& out, const QString& name) {
+            // The definitions are complete: every parameter has the shape of its field.
             const int entry = index.find(name);
             const int field = entry < 0 ? -1 : index.entry(entry).fieldIndex;
-            return [field, &cells, &out](int group, int index) {
-                if (field >= 0) {
-                    const std::string_view text = cells.text(field, group, index);
-                    out.append(text.data(), int(text.size()));
-                }
+            const int first = field < 0 ? -1 : cells.firstCell(field);
+            const int columns = field < 0 ? 0 : ParameterLayout::fields()[field].columns;
+            return [first, columns, &cells, &out](int group, int index) {
+                if (first >= 0)
+                    out.append(cells.text(first + group * columns + index));
             };
         });
 }
@@ -293,17 +299,17 @@ int Parser::extractToText(const QString& path, const EncodedCells& cells, bool r
 template <typename AppendCell>
 int Parser::writeParameters(const QString& path, bool reportMode, AppendCell appendCell)
 {
-    QByteArray text;
-    text.reserve(256 * 1024);
-    text += ".OBXDATA\r\n";
+    TextBuffer& text = m_fileText;
+    text.clear();
+    text.append(".OBXDATA\r\n");
     for (const QString& name : qAsConst(parameterNames))
         appendParameter(text, name, reportMode, appendCell(text, name));
-    text += ".END\r\n";
+    text.append(".END\r\n");
 
     const auto summary = [&path] {
         qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
     };
-    if (!writeFile(path, text)) {
+    if (!writeFile(path, text.view())) {
         qWarning().noquote() << "[Parser] make file err";
         logFunction("extractToText");
         summary();
@@ -320,7 +326,7 @@ int Parser::writeParameters(const QString& path, bool reportMode, AppendCell app
 }
 
 template <typename AppendCell>
-void Parser::appendParameter(QByteArray& text, const QString& name, bool reportMode,
+void Parser::appendParameter(TextBuffer& text, const QString& name, bool reportMode,
                              AppendCell appendCell)
 {
     const ParameterInfo info = parameterInfos.value(name);
@@ -330,17 +336,15 @@ void Parser::appendParameter(QByteArray& text, const QString& name, bool reportM
         if (const ParamDefRecord* record = db->findParamByNo(quint32(info.No)))
             shownName = db->displayName(*record);
     }
-    const QByteArray number = QByteArray::number(info.No);
-    const QByteArray shown = shownName.toUtf8();
+    // Line head: No, "-", GG, "-", RR, ",", name, ",".
+    const std::string number = std::to_string(info.No) + '-';
+    const std::string shown = ',' + shownName.toUtf8().toStdString() + ',';
     const auto appendHead = [&](int gg, int rr) {
-        text += number;
-        text += '-';
+        text.append(number);
         appendTwoDigits(text, gg);
-        text += '-';
+        text.append('-');
         appendTwoDigits(text, rr);
-        text += ',';
-        text += shown;
-        text += ',';
+        text.append(shown);
     };
 
     int gg = info.GroupNum > 1 ? 1 : 0;
@@ -348,15 +352,17 @@ void Parser::appendParameter(QByteArray& text, const QString& name, bool reportM
     for (int g = 0; g < info.GroupNum; ++g) {
         int rr = firstLine;
         appendHead(gg, rr);
+        int onLine = 0; // values on the current line
         for (int j = 0; j < info.DataNum; ++j) {
             appendCell(g, j);
-            text += ',';
-            if (j + 1 < info.DataNum && (j + 1) % info.DataPerRow == 0) {
-                text += "\r\n";
+            text.append(',');
+            if (++onLine == info.DataPerRow && j + 1 < info.DataNum) {
+                text.append("\r\n");
                 appendHead(gg, ++rr);
+                onLine = 0;
             }
         }
-        text += "\r\n";
+        text.append("\r\n");
         ++gg;
     }
 }
@@ -364,20 +370,22 @@ void Parser::appendParameter(QByteArray& text, const QString& name, bool reportM
 void Parser::formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
                              bool reportMode)
 {
-    QByteArray bytes;
+    TextBuffer bytes;
     const auto rows = table.value(name);
     appendParameter(bytes, name, reportMode, [&rows, &bytes](int group, int index) {
-        bytes += rows.value(group).value(index).toUtf8();
+        const QByteArray cell = rows.value(group).value(index).toUtf8();
+        bytes.append(std::string_view(cell.constData(), std::size_t(cell.size())));
     });
-    text += QString::fromUtf8(bytes);
+    text += QString::fromUtf8(bytes.view().data(), int(bytes.size()));
 }
 
 int Parser::makeFile(const QString& path, const QString& text)
 {
-    return writeFile(path, text.toUtf8());
+    const QByteArray bytes = text.toUtf8();
+    return writeFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
-int Parser::writeFile(const QString& path, const QByteArray& bytes)
+int Parser::writeFile(const QString& path, std::string_view bytes)
 {
     // Written beside the target and renamed over it when complete, so a
     // failed write never leaves half a parameter file.
@@ -387,7 +395,7 @@ int Parser::writeFile(const QString& path, const QByteArray& bytes)
         logFunction("makeFile");
         return 0;
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
         qWarning().noquote() << "[Parser] check data stream status err";
         logFunction("makeFile");
         file.cancelWriting();
@@ -404,11 +412,15 @@ int Parser::writeFile(const QString& path, const QByteArray& bytes)
 
 ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
 {
+    ParameterFileScanner scanner(nameIndex());
     TableSink sink(table, nameIndex());
-    return parse(path, sink);
+    ParseResult result = parse(path, scanner, sink);
+    result.valueCounts = scanner.valueCounts();
+    return result;
 }
 
-ParseResult Parser::parse(const QString& path, ParameterFileScanner::CellSink& sink)
+ParseResult Parser::parse(const QString& path, ParameterFileScanner& scanner,
+                          ParameterFileScanner::CellSink& sink)
 {
     ParseResult result;
     bool readable = false;
@@ -429,9 +441,7 @@ ParseResult Parser::parse(const QString& path, ParameterFileScanner::CellSink& s
             logFunction("parseText");
         } else {
             readable = true;
-            ParameterFileScanner scanner(nameIndex());
             refused = scanner.scanBlock(block, sink);
-            result.valueCounts = scanner.valueCounts();
         }
     }
 
@@ -459,21 +469,35 @@ ParseResult Parser::parse(const QString& path, ParameterFileScanner::CellSink& s
 bool Parser::extractToMap(ParameterTextTable& table, const QString& path,
                           DataProviderErrorRecord& error)
 {
-    return checkParsed(parseText(table, path), error);
+    const ParseResult result = parseText(table, path);
+    return checkParsed(
+        result, [&] { return checkDataCount(result.valueCounts); }, error);
 }
 
 bool Parser::extractToImage(ParameterImage& fileImage, const QString& path,
                             DataProviderErrorRecord& error)
 {
-    ImageSink sink(fileImage, nameIndex());
-    return checkParsed(parse(path, sink), error);
+    const ParameterNameIndex& index = nameIndex();
+    ParameterFileScanner scanner(index);
+    ImageSink sink(fileImage, index);
+    const ParseResult result = parse(path, scanner, sink);
+    return checkParsed(
+        result,
+        [&] {
+            return countsAgree([&scanner](int entry, const QString&) {
+                return entry < 0 ? 0 : scanner.valueCount(entry);
+            });
+        },
+        error);
 }
 
-bool Parser::checkParsed(const ParseResult& result, DataProviderErrorRecord& error)
+template <typename CountsAgree>
+bool Parser::checkParsed(const ParseResult& result, CountsAgree countsAgree,
+                         DataProviderErrorRecord& error)
 {
     int code;
     if (result.ok) {
-        if (checkDataCount(result.valueCounts))
+        if (countsAgree())
             return true;
         qWarning().noquote() << "[Parser] format err incorrect number of data";
         logFunction("extractToMap");
@@ -503,9 +527,18 @@ const ParameterNameIndex& Parser::nameIndex()
 
 bool Parser::checkDataCount(const QMap<QString, int>& valueCounts)
 {
-    for (const QString& name : qAsConst(parameterNames)) {
-        const ParameterInfo info = parameterInfos.value(name);
-        if (valueCounts.value(name, 0) != info.GroupNum * info.DataNum) {
+    return countsAgree(
+        [&valueCounts](int, const QString& name) { return valueCounts.value(name, 0); });
+}
+
+template <typename CountOf> bool Parser::countsAgree(CountOf countOf)
+{
+    const ParameterNameIndex& index = nameIndex();
+    for (int i = 0; i < parameterNames.size(); ++i) {
+        const QString& name = parameterNames.at(i);
+        const int entry = index.entryOfName(i);
+        const ParameterInfo info = entry < 0 ? ParameterInfo() : index.entry(entry).info;
+        if (countOf(entry, name) != info.GroupNum * info.DataNum) {
             qWarning().noquote() << quoted(
                 QStringLiteral("ParamName, No : %1, %2").arg(name).arg(info.No));
             return false;

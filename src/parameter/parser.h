@@ -6,11 +6,14 @@
 #include "parameter/parameterinfo.h"
 #include "parameter/parameternameindex.h"
 #include "parameter/parametertexttable.h"
+#include "parameter/textbuffer.h"
 
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <string_view>
 
 namespace IO {
 
@@ -98,8 +101,17 @@ public:
 
 private:
     static void logFunction(const char* function);
-    ParseResult parse(const QString& path, ParameterFileScanner::CellSink& sink);
-    bool checkParsed(const ParseResult& result, DataProviderErrorRecord& error);
+    // Reads the file's block through the scanner into the sink.
+    ParseResult parse(const QString& path, ParameterFileScanner& scanner,
+                      ParameterFileScanner::CellSink& sink);
+    // Turns a failed read, or value counts that do not agree, into the error
+    // record.
+    template <typename CountsAgree>
+    bool checkParsed(const ParseResult& result, CountsAgree countsAgree,
+                     DataProviderErrorRecord& error);
+    // countOf(definition entry or -1, name) gives the values read for each
+    // name of the list; logs the first that differs from the definition.
+    template <typename CountOf> bool countsAgree(CountOf countOf);
     // Why the definitions (and the table, when given) cannot be written;
     // empty when they can.
     QString unfitForWriting(const ParameterTextTable* table) const;
@@ -110,15 +122,16 @@ private:
     template <typename AppendCell>
     int writeParameters(const QString& path, bool reportMode, AppendCell appendCell);
     template <typename AppendCell>
-    void appendParameter(QByteArray& text, const QString& name, bool reportMode,
+    void appendParameter(TextBuffer& text, const QString& name, bool reportMode,
                          AppendCell appendCell);
-    int writeFile(const QString& path, const QByteArray& bytes);
+    int writeFile(const QString& path, std::string_view bytes);
     void takeSharedDefinitions();
 
     int m_generation = 0; // load whose definitions this parser holds, 0 none
     QMap<QString, ParameterInfo> m_indexedInfos;
     QStringList m_indexedNames;
     ParameterNameIndex m_nameIndex;
+    TextBuffer m_fileText{256 * 1024}; // the file being written; reused by every write
 };
 
 } // namespace IO

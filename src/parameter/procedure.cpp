@@ -48,9 +48,12 @@ bool flagsOfMode(int mode, PartFlags* flags)
 namespace IO {
 
 Procedure::Procedure(QObject* parent)
-    : QObject(parent), decoder(new Decoder(this)), parser(new Parser(this))
+    : QObject(parent), decoder(new Decoder(this)), parser(new Parser(this)),
+      m_cells(new EncodedCells)
 {
 }
+
+Procedure::~Procedure() = default;
 
 quint32 Procedure::outputFile(const QString& path, ParameterImage& image)
 {
@@ -77,13 +80,12 @@ quint32 Procedure::output(const QString& path, ParameterImage& image, bool repor
         logFunction(function);
     } else {
         decoder->computeCRC(signedImage);
-        EncodedCells cells;
-        if (!cells.encode(signedImage, &problems)) {
+        if (!m_cells->encode(signedImage, &problems)) {
             for (const QString& problem : qAsConst(problems))
                 qWarning().noquote() << "[Procedure] value can not be written:" << quoted(problem);
             logFunction(function);
         } else {
-            result = quint32(parser->extractToText(path, cells, reportMode));
+            result = quint32(parser->extractToText(path, *m_cells, reportMode));
         }
     }
 

@@ -208,7 +208,8 @@ private slots:
                 const FieldDef& f = ParameterLayout::fields()[i];
                 for (int r = 0; r < f.rows; ++r)
                     for (int c = 0; c < f.columns; ++c) {
-                        const std::string_view text = cells.text(i, r, c);
+                        const std::string_view text =
+                            cells.text(cells.firstCell(i) + r * f.columns + c);
                         QCOMPARE(QByteArray(text.data(), int(text.size())),
                                  IO::Encoder::formatCell(image, f, r, c).toUtf8());
                     }
