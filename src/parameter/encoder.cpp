@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -45,17 +46,14 @@ template <typename Number> void appendNumber(TextBuffer& out, Number value)
 
 // Whether the toolkit, which rounds a value exactly halfway between two
 // texts of this precision away from zero, differs here from to_chars, which
-// rounds such a value to even.
-bool isHalfway(double value, int precision)
+// rounds such a value to even. Halfway means the exact decimal expansion has
+// precision + 1 significant digits and ends in 5.
+bool isHalfwayByDigits(double value, int precision)
 {
     // A float widened to double has at most 112 significant decimal digits.
     char digits[160];
-    auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
-                                std::chars_format::scientific, precision);
-    if (*(std::find(digits, result.ptr, 'e') - 1) != '5')
-        return false;
-    result = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
-                           std::chars_format::scientific, 120);
+    const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
+                                      std::chars_format::scientific, 120);
     // digits: d.ddd...e+xx; significant digit k (k >= 1) stands at k + 1.
     char* exponent = std::find(digits, result.ptr, 'e');
     if (digits[precision + 1] != '5')
@@ -63,10 +61,52 @@ bool isHalfway(double value, int precision)
     return std::all_of(digits + precision + 2, exponent, [](char c) { return c == '0'; });
 }
 
-// QString::number(value, 'g', precision) for finite values.
-int formatG(double value, int precision, char* text, int size)
+// The same for a normal float in integer arithmetic: |value| = odd M * 2^e
+// has the decimal digits of M * 5^-e when e < 0, of M * 2^e otherwise.
+bool isHalfway(float value, int precision)
 {
-    if (isHalfway(value, precision))
+    static constexpr auto powersOf5 = [] {
+        std::array<quint64, 18> powers{};
+        quint64 power = 1;
+        for (quint64& p : powers) {
+            p = power;
+            power *= 5;
+        }
+        return powers;
+    }();
+    int e = 0;
+    const float fraction = std::frexp(std::fabs(value), &e);
+    quint64 m = quint64(std::ldexp(fraction, 24));
+    const int zeros = __builtin_ctzll(m);
+    m >>= zeros;
+    e += zeros - 24;
+    quint64 n = m;
+    if (e < 0) {
+        // 5^18 has 13 digits already: too many for any precision used here.
+        if (-e >= 18)
+            return false;
+        n *= powersOf5[std::size_t(-e)];
+    } else {
+        if (e > 38) // beyond 64 bits
+            return isHalfwayByDigits(double(value), precision);
+        n <<= e;
+        while (n % 10 == 0)
+            n /= 10;
+    }
+    if (n % 10 != 5)
+        return false;
+    // Exactly precision + 1 digits.
+    quint64 low = 1;
+    for (int i = 0; i < precision; ++i)
+        low *= 10;
+    return n >= low && n < low * 10;
+}
+
+// QString::number(value, 'g', precision) for finite values.
+int formatG(float single, int precision, char* text, int size)
+{
+    double value = double(single);
+    if (isHalfway(single, precision))
         value = std::nextafter(value, std::copysign(HUGE_VAL, value));
     const auto result =
         std::to_chars(text, text + size, value, std::chars_format::general, precision);
@@ -85,7 +125,7 @@ bool appendPlainFloat(TextBuffer& out, float value)
         return false;
     for (int precision : {7, 9}) {
         char text[40];
-        const int size = formatG(double(value), precision, text, sizeof text);
+        const int size = formatG(value, precision, text, sizeof text);
         float back = 0;
         if (!IO::Decoder::plainFloat(std::string_view(text, std::size_t(size)), &back))
             return false;
