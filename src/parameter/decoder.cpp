@@ -8,6 +8,7 @@
 #include "parameter/utf8text.h"
 
 #include <QtDebug>
+#include <QtEndian>
 
 #include <charconv>
 #include <cmath>
@@ -164,9 +165,13 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
 void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                         std::string_view text)
 {
-    const int offset = ParameterLayout::cellOffset(field, row, column);
-    if (offset < 0)
+    if (row < 0 || row >= field.rows || column < 0 || column >= field.columns)
         return;
+    const int offset = field.offset + row * field.rowStride + column * field.columnStride;
+    const auto store = [&image, offset](auto value) {
+        if (offset >= 0 && offset <= ParameterImage::Size - int(sizeof value))
+            qToLittleEndian(value, image.data() + offset);
+    };
     qint64 integer = 0;
     float real = 0;
     switch (field.type) {
@@ -178,9 +183,9 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
             integer > std::numeric_limits<qint32>::max())
             integer = 0; // as the toolkit refuses it
         if (field.type == ValueType::I16)
-            image.setU16At(offset, quint16(integer)); // the low 16 bits
+            store(quint16(integer)); // the low 16 bits
         else
-            image.setI32At(offset, qint32(integer));
+            store(qint32(integer));
         return;
     case ValueType::U16:
     case ValueType::U32:
@@ -189,14 +194,16 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
         if (integer < 0 || integer > std::numeric_limits<quint32>::max())
             integer = 0;
         if (field.type == ValueType::U16)
-            image.setU16At(offset, quint16(integer));
+            store(quint16(integer));
         else
-            image.setU32At(offset, quint32(integer));
+            store(quint32(integer));
         return;
     case ValueType::F32:
         if (!plainFloat(text, &real))
             break;
-        image.setF32At(offset, real);
+        quint32 bits;
+        std::memcpy(&bits, &real, sizeof bits);
+        store(bits);
         return;
     case ValueType::Text:
         break;

@@ -251,7 +251,12 @@ bool ParameterFileScanner::scanBlock(std::string_view block, CellSink& sink)
 
 bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
 {
-    const int entry = m_index.find(line.name.data(), int(line.name.size()));
+    // The lines of a parameter mostly follow one another.
+    if (m_lastEntry < 0 || line.name != m_lastName) {
+        m_lastEntry = m_index.find(line.name.data(), int(line.name.size()));
+        m_lastName = line.name;
+    }
+    const int entry = m_lastEntry;
     if (entry < 0) {
         qWarning().noquote() << "[Parser] format err unknown parameter:"
                              << quoted(toString(line.name));

@@ -55,7 +55,9 @@ private:
     bool scanLine(const Line& line, CellSink& sink);
 
     const ParameterNameIndex& m_index;
-    QVector<int> m_counts; // per definition entry, -1 while no line named it
+    QVector<int> m_counts;       // per definition entry, -1 while no line named it
+    std::string_view m_lastName; // the name of the line before and its entry
+    int m_lastEntry = -1;
 };
 
 } // namespace IO

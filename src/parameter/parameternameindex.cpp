@@ -28,7 +28,7 @@ ParameterNameIndex::ParameterNameIndex(const QMap<QString, ParameterInfo>& infos
     for (auto it = infos.constBegin(); it != infos.constEnd(); ++it) {
         const int index = m_entries.size();
         const int field = fieldByName.value(it.key(), -1);
-        m_entries.append({it.key(), it.value(), field, 0, 0});
+        m_entries.append({it.key(), it.value(), field, field < 0 ? nullptr : &fields[field], 0, 0});
         if (field >= 0)
             m_entryOfField[field] = index;
         m_byName.insert(it.key(), index);

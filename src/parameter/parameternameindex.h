@@ -22,7 +22,8 @@ public:
     {
         QString name;
         ParameterInfo info;
-        int fieldIndex; // in ParameterLayout::fields(), -1 when no image field has the name
+        int fieldIndex;        // in ParameterLayout::fields(), -1 when no image field has the name
+        const FieldDef* field; // that field, or null
         // The rows and cells that IO::Parser::makeTable gives the parameter;
         // no rows when it is not in the list of names.
         int tableRows;

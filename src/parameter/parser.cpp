@@ -93,11 +93,8 @@ public:
         const IO::ParameterNameIndex::Entry& definition = m_index.entry(entry);
         if (row >= definition.tableRows || cell >= definition.tableCells)
             return false;
-        if (definition.fieldIndex >= 0) {
-            const FieldDef& field = ParameterLayout::fields()[definition.fieldIndex];
-            if (row < field.rows && cell < field.columns)
-                IO::Decoder::storeCell(m_image, field, row, int(cell), text);
-        }
+        if (definition.field && row < definition.field->rows && cell < definition.field->columns)
+            IO::Decoder::storeCell(m_image, *definition.field, row, int(cell), text);
         return true;
     }
 
