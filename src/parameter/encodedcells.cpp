@@ -3,7 +3,23 @@
 #include "parameter/encoder.h"
 #include "parameter/parameterlayout.h"
 
-#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool isZero(const unsigned char* value, int size)
+{
+    if (size == 2) {
+        quint16 bits;
+        std::memcpy(&bits, value, sizeof bits);
+        return bits == 0;
+    }
+    quint32 bits;
+    std::memcpy(&bits, value, sizeof bits);
+    return bits == 0;
+}
+
+} // namespace
 
 namespace IO {
 
@@ -24,15 +40,16 @@ bool EncodedCells::encode(const ParameterImage& image, QStringList* problems)
                 // Most cells are zero, which every number type writes as "0"
                 // (a float only when positive zero: all bits zero).
                 const unsigned char* value =
-                    image.data() + ParameterLayout::cellOffset(field, r, c);
-                if (field.type != ValueType::Text &&
-                    std::all_of(value, value + size, [](unsigned char b) { return b == 0; })) {
+                    image.data() + field.offset + r * field.rowStride + c * field.columnStride;
+                if (field.type != ValueType::Text && isZero(value, size)) {
                     m_texts.append('0');
+                    m_texts.append(',');
                     m_ends.push_back(int(m_texts.size()));
                     continue;
                 }
                 QString problem;
                 Encoder::appendCell(m_texts, image, field, r, c, &problem);
+                m_texts.append(',');
                 m_ends.push_back(int(m_texts.size()));
                 if (!problem.isEmpty()) {
                     exact = false;

@@ -24,11 +24,20 @@ public:
 
     // The cells of a field follow one another row by row from here.
     int firstCell(int fieldIndex) const { return m_firstCell[std::size_t(fieldIndex)]; }
+    // Each text is kept followed by its comma, so the cells of one file line
+    // are one piece.
     std::string_view text(int cell) const
     {
-        const int begin = cell == 0 ? 0 : m_ends[std::size_t(cell) - 1];
-        return m_texts.view().substr(std::size_t(begin),
-                                     std::size_t(m_ends[std::size_t(cell)] - begin));
+        const std::string_view withComma = textsWithCommas(cell, 1);
+        return withComma.substr(0, withComma.size() - 1);
+    }
+    std::string_view textsWithCommas(int firstCell, int count) const
+    {
+        if (count <= 0)
+            return std::string_view();
+        const int begin = firstCell == 0 ? 0 : m_ends[std::size_t(firstCell) - 1];
+        const int end = m_ends[std::size_t(firstCell + count) - 1];
+        return m_texts.view().substr(std::size_t(begin), std::size_t(end - begin));
     }
     // All texts together, for an estimate of the file's size.
     std::size_t textSize() const { return m_texts.size(); }

@@ -39,6 +39,24 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+// Cells first to first + count - 1 of a table row, each followed by a comma.
+void appendTableCells(TextBuffer& out, const QVector<QString>& row, int first, int count)
+{
+    for (int j = first; j < first + count; ++j) {
+        const QByteArray text = row.value(j).toUtf8();
+        out.append(std::string_view(text.constData(), std::size_t(text.size())));
+        out.append(',');
+    }
+}
+
+// The definition of the name at this position of the list (an empty one
+// when the name has none), as parameterInfos.value(name) gives it.
+ParameterInfo infoOfName(const IO::ParameterNameIndex& index, int position)
+{
+    const int entry = index.entryOfName(position);
+    return entry < 0 ? ParameterInfo() : index.entry(entry).info;
+}
+
 // Group and line numbers: at least two digits.
 void appendTwoDigits(TextBuffer& text, int number)
 {
@@ -205,12 +223,16 @@ bool Parser::loadInfoFrom(const QStringList& candidates)
 
 bool Parser::hasCompleteDefinitions() const
 {
+    const ParameterNameIndex& index = nameIndex();
     const FieldDef* fields = ParameterLayout::fields();
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& field = fields[i];
-        const auto it = parameterInfos.constFind(QString::fromLatin1(field.name));
-        if (it == parameterInfos.constEnd() || it->No != field.no || it->GroupNum != field.rows ||
-            it->DataNum != field.columns || it->DataPerRow < 1)
+        const int entry = index.entryOfField(i);
+        if (entry < 0)
+            return false;
+        const ParameterInfo& info = index.entry(entry).info;
+        if (info.No != field.no || info.GroupNum != field.rows || info.DataNum != field.columns ||
+            info.DataPerRow < 1)
             return false;
     }
     return true;
@@ -233,8 +255,10 @@ QString Parser::unfitForWriting(const ParameterTextTable* table) const
     // table that is not shaped by the definitions.
     if (parameterNames.isEmpty())
         return QStringLiteral("no parameter definitions");
-    for (const QString& name : qAsConst(parameterNames)) {
-        const ParameterInfo info = parameterInfos.value(name);
+    const ParameterNameIndex& index = nameIndex();
+    for (int i = 0; i < parameterNames.size(); ++i) {
+        const QString& name = parameterNames.at(i);
+        const ParameterInfo info = infoOfName(index, i);
         if (info.No < 0 || info.GroupNum < 1 || info.GroupNum > MaxLineNumber || info.DataNum < 1 ||
             info.DataPerRow < 1 || linesPerGroup(info) > MaxLineNumber)
             return QStringLiteral("definition of %1 cannot be written").arg(name);
@@ -265,11 +289,9 @@ int Parser::extractToText(const QString& path, const ParameterTextTable& table, 
 {
     if (!writable(path, &table))
         return 0;
-    return writeParameters(path, reportMode, [&table](TextBuffer& out, const QString& name) {
-        const auto rows = table.value(name);
-        return [rows, &out](int group, int index) {
-            const QByteArray text = rows.value(group).value(index).toUtf8();
-            out.append(std::string_view(text.constData(), std::size_t(text.size())));
+    return writeParameters(path, reportMode, [&table](TextBuffer& out, const QString& name, int) {
+        return [rows = table.value(name), &out](int group, int first, int count) {
+            appendTableCells(out, rows.value(group), first, count);
         };
     });
 }
@@ -280,27 +302,30 @@ int Parser::extractToText(const QString& path, const EncodedCells& cells, bool r
         return 0;
     const ParameterNameIndex& index = nameIndex();
     return writeParameters(
-        path, reportMode, [&index, &cells](TextBuffer& out, const QString& name) {
+        path, reportMode, [&index, &cells](TextBuffer& out, const QString&, int entry) {
             // The definitions are complete: every parameter has the shape of its field.
-            const int entry = index.find(name);
-            const int field = entry < 0 ? -1 : index.entry(entry).fieldIndex;
-            const int first = field < 0 ? -1 : cells.firstCell(field);
-            const int columns = field < 0 ? 0 : ParameterLayout::fields()[field].columns;
-            return [first, columns, &cells, &out](int group, int index) {
-                if (first >= 0)
-                    out.append(cells.text(first + group * columns + index));
+            const FieldDef* field = entry < 0 ? nullptr : index.entry(entry).field;
+            const int firstCell = field ? cells.firstCell(index.entry(entry).fieldIndex) : 0;
+            return [field, firstCell, &cells, &out](int group, int first, int count) {
+                if (field)
+                    out.append(
+                        cells.textsWithCommas(firstCell + group * field->columns + first, count));
             };
         });
 }
 
-template <typename AppendCell>
-int Parser::writeParameters(const QString& path, bool reportMode, AppendCell appendCell)
+template <typename AppendCells>
+int Parser::writeParameters(const QString& path, bool reportMode, AppendCells appendCells)
 {
     TextBuffer& text = m_fileText;
     text.clear();
     text.append(".OBXDATA\r\n");
-    for (const QString& name : qAsConst(parameterNames))
-        appendParameter(text, name, reportMode, appendCell(text, name));
+    const ParameterNameIndex& index = nameIndex();
+    for (int i = 0; i < parameterNames.size(); ++i) {
+        const QString& name = parameterNames.at(i);
+        appendParameter(text, name, infoOfName(index, i), reportMode,
+                        appendCells(text, name, index.entryOfName(i)));
+    }
     text.append(".END\r\n");
 
     const auto summary = [&path] {
@@ -322,11 +347,10 @@ int Parser::writeParameters(const QString& path, bool reportMode, AppendCell app
     return 1;
 }
 
-template <typename AppendCell>
-void Parser::appendParameter(TextBuffer& text, const QString& name, bool reportMode,
-                             AppendCell appendCell)
+template <typename AppendCells>
+void Parser::appendParameter(TextBuffer& text, const QString& name, const ParameterInfo& info,
+                             bool reportMode, AppendCells appendCells)
 {
-    const ParameterInfo info = parameterInfos.value(name);
     QString shownName = name;
     if (reportMode) {
         ParameterDefDB* db = ParameterDefDB::instance();
@@ -344,23 +368,20 @@ void Parser::appendParameter(TextBuffer& text, const QString& name, bool reportM
         text.append(shown);
     };
 
+    // DataPerRow values on every line of a group but its last; a group
+    // without values still has its line.
+    const int perLine = info.DataPerRow > 0 ? info.DataPerRow : qMax(info.DataNum, 1);
     int gg = info.GroupNum > 1 ? 1 : 0;
     const int firstLine = info.DataNum > info.DataPerRow ? 1 : 0;
-    for (int g = 0; g < info.GroupNum; ++g) {
+    for (int g = 0; g < info.GroupNum; ++g, ++gg) {
         int rr = firstLine;
-        appendHead(gg, rr);
-        int onLine = 0; // values on the current line
-        for (int j = 0; j < info.DataNum; ++j) {
-            appendCell(g, j);
-            text.append(',');
-            if (++onLine == info.DataPerRow && j + 1 < info.DataNum) {
-                text.append("\r\n");
-                appendHead(gg, ++rr);
-                onLine = 0;
-            }
-        }
-        text.append("\r\n");
-        ++gg;
+        int first = 0;
+        do {
+            appendHead(gg, rr++);
+            appendCells(g, first, qMax(qMin(perLine, info.DataNum - first), 0));
+            text.append("\r\n");
+            first += perLine;
+        } while (first < info.DataNum);
     }
 }
 
@@ -369,10 +390,10 @@ void Parser::formatParameter(QString& text, const QString& name, const Parameter
 {
     TextBuffer bytes;
     const auto rows = table.value(name);
-    appendParameter(bytes, name, reportMode, [&rows, &bytes](int group, int index) {
-        const QByteArray cell = rows.value(group).value(index).toUtf8();
-        bytes.append(std::string_view(cell.constData(), std::size_t(cell.size())));
-    });
+    appendParameter(bytes, name, parameterInfos.value(name), reportMode,
+                    [&rows, &bytes](int group, int first, int count) {
+                        appendTableCells(bytes, rows.value(group), first, count);
+                    });
     text += QString::fromUtf8(bytes.view().data(), int(bytes.size()));
 }
 
@@ -511,7 +532,7 @@ bool Parser::checkParsed(const ParseResult& result, CountsAgree countsAgree,
     return false;
 }
 
-const ParameterNameIndex& Parser::nameIndex()
+const ParameterNameIndex& Parser::nameIndex() const
 {
     if (!parameterInfos.isSharedWith(m_indexedInfos) ||
         !parameterNames.isSharedWith(m_indexedNames)) {

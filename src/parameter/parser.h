@@ -97,7 +97,7 @@ public:
     QStringList parameterNames; // in file order, one entry per list element
 
     // The lookup of the definitions above, made again whenever they change.
-    const ParameterNameIndex& nameIndex();
+    const ParameterNameIndex& nameIndex() const;
 
 private:
     static void logFunction(const char* function);
@@ -117,20 +117,22 @@ private:
     QString unfitForWriting(const ParameterTextTable* table) const;
     // Logs the refusal when unfit.
     bool writable(const QString& path, const ParameterTextTable* table) const;
-    // appendCell(text, name) gives the function that appends the text of a
-    // cell (group, index) of that parameter.
-    template <typename AppendCell>
-    int writeParameters(const QString& path, bool reportMode, AppendCell appendCell);
-    template <typename AppendCell>
-    void appendParameter(TextBuffer& text, const QString& name, bool reportMode,
-                         AppendCell appendCell);
+    // appendCells(text, name, definition entry) gives the function that
+    // appends, each followed by a comma, the texts of count cells of that
+    // parameter from cell first of a group: appendCells(group, first, count).
+    template <typename AppendCells>
+    int writeParameters(const QString& path, bool reportMode, AppendCells appendCells);
+    template <typename AppendCells>
+    void appendParameter(TextBuffer& text, const QString& name, const ParameterInfo& info,
+                         bool reportMode, AppendCells appendCells);
     int writeFile(const QString& path, std::string_view bytes);
     void takeSharedDefinitions();
 
     int m_generation = 0; // load whose definitions this parser holds, 0 none
-    QMap<QString, ParameterInfo> m_indexedInfos;
-    QStringList m_indexedNames;
-    ParameterNameIndex m_nameIndex;
+    // nameIndex() made from these (a cache of the public members).
+    mutable QMap<QString, ParameterInfo> m_indexedInfos;
+    mutable QStringList m_indexedNames;
+    mutable ParameterNameIndex m_nameIndex;
     TextBuffer m_fileText{256 * 1024}; // the file being written; reused by every write
 };
 
