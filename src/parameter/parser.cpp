@@ -307,9 +307,13 @@ int Parser::extractToText(const QString& path, const EncodedCells& cells, bool r
             const FieldDef* field = entry < 0 ? nullptr : index.entry(entry).field;
             const int firstCell = field ? cells.firstCell(index.entry(entry).fieldIndex) : 0;
             return [field, firstCell, &cells, &out](int group, int first, int count) {
-                if (field)
+                if (field) {
                     out.append(
                         cells.textsWithCommas(firstCell + group * field->columns + first, count));
+                    return;
+                }
+                for (int j = 0; j < count; ++j) // a definition without field: empty cells
+                    out.append(',');
             };
         });
 }

@@ -433,6 +433,49 @@ private slots:
         QCOMPARE(QFile::exists(target), fault == 3);
     }
 
+    // The writer formats the image straight into the file; the text table
+    // writer gives the very same bytes, for files and reports, and with a
+    // definition that no image field has (written with empty cells).
+    void imageWriterAsTableWriter_data()
+    {
+        QTest::addColumn<bool>("report");
+        QTest::addColumn<bool>("extraDefinition");
+        QTest::newRow("file") << false << false;
+        QTest::newRow("report") << true << false;
+        QTest::newRow("definition without field") << false << true;
+    }
+    void imageWriterAsTableWriter()
+    {
+        QFETCH(bool, report);
+        QFETCH(bool, extraDefinition);
+        IO::Procedure procedure;
+        IO::Parser* parser = procedure.parser;
+        parser->loadInfo();
+        if (extraDefinition) {
+            ParameterInfo extra;
+            extra.No = 9500;
+            extra.GroupNum = 2;
+            extra.DataNum = 3;
+            extra.DataPerRow = 2;
+            parser->parameterInfos.insert(QStringLiteral("Extra"), extra);
+            parser->parameterNames.insert(1, QStringLiteral("Extra"));
+        }
+        for (quint32 seed : {31u, 32u}) {
+            ParameterImage image = randomImage(seed);
+            QCOMPARE(report ? procedure.outputReport(path("image.txt"), image)
+                            : procedure.outputFile(path("image.txt"), image),
+                     1u);
+            ParameterTextTable table;
+            parser->makeTable(table);
+            QVERIFY(procedure.decoder->encode(table, image));
+            QCOMPARE(parser->extractToText(path("table.txt"), table, report), 1);
+            QCOMPARE(readTestFile(path("image.txt")), readTestFile(path("table.txt")));
+        }
+        if (extraDefinition)
+            QVERIFY(readTestFile(path("image.txt"))
+                        .contains("\r\n9500-01-01,Extra,,,\r\n9500-01-02,Extra,,\r\n"));
+    }
+
     void reportUsesDisplayNames()
     {
         QCOMPARE(m_procedure->outputReport(path("report.txt"), m_baseImage), 1u);
