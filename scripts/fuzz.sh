@@ -1,8 +1,10 @@
 #!/bin/sh
 # Builds the libFuzzer target with clang in a build directory of its own and
-# runs it for a few seconds over the seed corpus. Exits non-zero only when the
-# fuzzer found a crash (it then leaves the input in $FUZZ_DIR/artifacts);
-# a missing compiler or a failed build is reported and skipped.
+# runs it for a few seconds over the seed corpus, with the dictionary of the
+# file format's tokens, and prints the inputs run per second. Exits non-zero
+# only when the fuzzer found a crash (it then leaves the input in
+# $FUZZ_DIR/artifacts); a missing compiler or a failed build is reported and
+# skipped.
 #   FUZZ_DIR    build directory (default: build-fuzz beside the sources)
 #   FUZZ_TIME   seconds to run (default: 5)
 set -u
@@ -41,6 +43,7 @@ rm -f "$ARTIFACTS"/crash-* "$ARTIFACTS"/leak-* "$ARTIFACTS"/timeout-* "$ARTIFACT
 
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$BIN" \
     -max_total_time="$FUZZ_TIME" -timeout=20 -rss_limit_mb=4096 -max_len=262144 \
+    -dict="$ROOT/fuzz/parameterfile.dict" \
     -artifact_prefix="$ARTIFACTS/" -print_final_stats=1 \
     "$CORPUS" "$ROOT/fuzz/corpus" "$ROOT/config/parameter" >"$FUZZ_DIR/run.log" 2>&1
 STATUS=$?
@@ -57,5 +60,6 @@ if [ "$STATUS" -ne 0 ]; then
     exit 0
 fi
 grep -E '^(#[0-9]+|Done)' "$FUZZ_DIR/run.log" | tail -n 1
+grep -E '^stat::(number_of_executed_units|average_exec_per_sec):' "$FUZZ_DIR/run.log"
 echo "fuzz.sh: no crash in ${FUZZ_TIME}s"
 exit 0

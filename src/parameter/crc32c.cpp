@@ -57,33 +57,105 @@ quint32 tableCrc(const unsigned char* p, std::size_t size, quint32 crc)
     return crc;
 }
 
-#ifdef OBX_CRC32C_X86
-// The crc32 instruction implements exactly this register update (no
-// inversion of its own), so no adjustment is needed around it.
+#if defined(OBX_CRC32C_X86) && defined(__x86_64__)
+// The register is linear in its start value: the CRC of A then B equals the
+// CRC of A moved past |B| zero bytes, XOR the CRC of B started from zero.
+// Moving a register past n zero bytes multiplies it by x^(8n) modulo the
+// polynomial, which these tables do for one fixed n in four lookups.
+constexpr quint32 multiplyModulo(quint32 a, quint32 b)
+{
+    // Bit-reflected polynomial product a * b modulo the polynomial.
+    quint32 product = 0;
+    for (quint32 mask = 0x80000000u; mask != 0; mask >>= 1) {
+        if (a & mask)
+            product ^= b;
+        b = (b & 1u) ? (b >> 1) ^ Crc32c::Polynomial : b >> 1;
+    }
+    return product;
+}
+
+constexpr quint32 powerOfX(quint64 exponent)
+{
+    quint32 result = 0x80000000u; // x^0
+    quint32 square = 0x40000000u; // x^1, then x^2, x^4, ...
+    for (; exponent != 0; exponent >>= 1) {
+        if (exponent & 1u)
+            result = multiplyModulo(square, result);
+        square = multiplyModulo(square, square);
+    }
+    return result;
+}
+
+struct ShiftTable
+{
+    quint32 t[4][256];
+};
+
+constexpr ShiftTable makeShiftTable(std::size_t bytes)
+{
+    const quint32 factor = powerOfX(quint64(bytes) * 8);
+    ShiftTable table{};
+    for (int k = 0; k < 4; ++k)
+        for (quint32 i = 0; i < 256; ++i)
+            table.t[k][i] = multiplyModulo(factor, i << (8 * k));
+    return table;
+}
+
+quint32 shift(const ShiftTable& table, quint32 crc)
+{
+    return table.t[0][crc & 0xFFu] ^ table.t[1][(crc >> 8) & 0xFFu] ^
+           table.t[2][(crc >> 16) & 0xFFu] ^ table.t[3][crc >> 24];
+}
+
+// One crc32 instruction takes three cycles but a new one can start every
+// cycle, so three independent streams keep it busy; their registers are
+// joined with the shift tables. Long blocks where there is much to do, short
+// ones for the rest.
+constexpr std::size_t LongBlock = 8192;
+constexpr std::size_t ShortBlock = 256;
+constexpr ShiftTable longShift = makeShiftTable(LongBlock);
+constexpr ShiftTable shortShift = makeShiftTable(ShortBlock);
+
+quint64 load64(const unsigned char* p)
+{
+    quint64 word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+__attribute__((target("sse4.2"))) quint32 threeStreams(const unsigned char*& p, std::size_t& size,
+                                                       std::size_t block, const ShiftTable& table,
+                                                       quint32 crc)
+{
+    while (size >= 3 * block) {
+        quint64 a = crc, b = 0, c = 0;
+        for (std::size_t i = 0; i < block; i += 8) {
+            a = _mm_crc32_u64(a, load64(p + i));
+            b = _mm_crc32_u64(b, load64(p + block + i));
+            c = _mm_crc32_u64(c, load64(p + 2 * block + i));
+        }
+        crc = shift(table, shift(table, quint32(a)) ^ quint32(b)) ^ quint32(c);
+        p += 3 * block;
+        size -= 3 * block;
+    }
+    return crc;
+}
+
 __attribute__((target("sse4.2"))) quint32 hardwareCrc(const unsigned char* p, std::size_t size,
                                                       quint32 crc)
 {
-    while (size && (reinterpret_cast<std::uintptr_t>(p) & 7u)) {
-        crc = _mm_crc32_u8(crc, *p++);
-        --size;
-    }
 #if defined(__x86_64__)
+    crc = threeStreams(p, size, LongBlock, longShift, crc);
+    crc = threeStreams(p, size, ShortBlock, shortShift, crc);
     quint64 wide = crc;
-    while (size >= 8) {
-        quint64 word;
-        std::memcpy(&word, p, sizeof word);
-        wide = _mm_crc32_u64(wide, word);
-        p += 8;
-        size -= 8;
-    }
+    for (; size >= 8; p += 8, size -= 8)
+        wide = _mm_crc32_u64(wide, load64(p));
     crc = quint32(wide);
 #endif
-    while (size >= 4) {
+    for (; size >= 4; p += 4, size -= 4) {
         quint32 word;
         std::memcpy(&word, p, sizeof word);
         crc = _mm_crc32_u32(crc, word);
-        p += 4;
-        size -= 4;
     }
     while (size--)
         crc = _mm_crc32_u8(crc, *p++);

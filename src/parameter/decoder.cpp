@@ -4,8 +4,16 @@
 #include "parameter/crc32c.h"
 #include "parameter/encoder.h"
 #include "parameter/parameterlayout.h"
+#include "parameter/parameternameindex.h"
+#include "parameter/utf8text.h"
 
 #include <QtDebug>
+#include <QtEndian>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -37,45 +45,83 @@ bool Decoder::encode(ParameterTextTable& table, const ParameterImage& image,
     return Encoder::encode(table, image, problems);
 }
 
-void Decoder::decode(ParameterImage& image, const ParameterTextTable& table,
-                     const QMap<QString, ParameterInfo>* infos, bool robotPart, bool userPart,
-                     bool trailer) const
+template <typename ClassOf, typename Visit>
+void Decoder::forEachSelectedField(bool withDefinitions, ClassOf classOf, bool robotPart,
+                                   bool userPart, bool trailer, Visit visit)
 {
-    const bool splitAreaSets = infos && isVSFtoAFM;
+    const bool splitAreaSets = withDefinitions && isVSFtoAFM;
     const FieldDef* fields = ParameterLayout::fields();
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& field = fields[i];
-        const QString name = QString::fromLatin1(field.name);
-        const auto entry = table.constFind(name);
-        if (entry == table.constEnd())
-            continue;
-
         const bool bySet = splitAreaSets && isAreaSetField(field);
-        if (infos && !bySet) {
-            // A name without definition counts as robot part.
-            const int cls = infos->value(name).ParamClass;
+        if (withDefinitions && !bySet) {
+            const int cls = classOf(i);
             const bool selected = cls == 0 ? robotPart : cls == 1 ? userPart : trailer;
             if (!selected)
                 continue;
         }
-
-        const auto& rows = entry.value();
-        const int rowCount = qMin(rows.size(), field.rows);
-        for (int r = 0; r < rowCount; ++r) {
-            const auto& cells = rows.at(r);
-            const int cellCount = qMin(cells.size(), field.columns);
-            for (int c = 0; c < cellCount; ++c) {
-                if (bySet) {
-                    // One-row members are indexed by set; MoveAreaX/Y by row.
-                    const int set = field.rows > 1 ? r : c;
-                    const bool wanted = set <= LastRobotAreaSet ? robotPart : userPart;
-                    if (!wanted)
-                        continue;
-                }
-                storeCell(image, field, r, c, cells.at(c));
-            }
-        }
+        // One-row members are indexed by set; MoveAreaX/Y by row.
+        const auto wanted = [&field, bySet, robotPart, userPart](int row, int column) {
+            if (!bySet)
+                return true;
+            const int set = field.rows > 1 ? row : column;
+            return set <= LastRobotAreaSet ? robotPart : userPart;
+        };
+        visit(i, field, wanted);
     }
+}
+
+void Decoder::decode(ParameterImage& image, const ParameterTextTable& table,
+                     const QMap<QString, ParameterInfo>* infos, bool robotPart, bool userPart,
+                     bool trailer) const
+{
+    // A name without definition counts as robot part.
+    const auto classOf = [infos](int i) {
+        return infos->value(QString::fromLatin1(ParameterLayout::fields()[i].name)).ParamClass;
+    };
+    forEachSelectedField(infos != nullptr, classOf, robotPart, userPart, trailer,
+                         [&](int, const FieldDef& field, const auto& wanted) {
+                             const auto entry = table.constFind(QString::fromLatin1(field.name));
+                             if (entry == table.constEnd())
+                                 return;
+                             const auto& rows = entry.value();
+                             const int rowCount = qMin(rows.size(), field.rows);
+                             for (int r = 0; r < rowCount; ++r) {
+                                 const auto& cells = rows.at(r);
+                                 const int cellCount = qMin(cells.size(), field.columns);
+                                 for (int c = 0; c < cellCount; ++c)
+                                     if (wanted(r, c))
+                                         storeCell(image, field, r, c, cells.at(c));
+                             }
+                         });
+}
+
+void Decoder::decode(ParameterImage& image, const ParameterImage& fileImage,
+                     const ParameterNameIndex& index, const QMap<QString, ParameterInfo>* infos,
+                     bool robotPart, bool userPart, bool trailer) const
+{
+    const auto classOf = [&index](int i) {
+        const int entry = index.entryOfField(i);
+        return entry < 0 ? 0 : index.entry(entry).info.ParamClass;
+    };
+    forEachSelectedField(infos != nullptr, classOf, robotPart, userPart, trailer,
+                         [&](int fieldIndex, const FieldDef& field, const auto& wanted) {
+                             const int entry = index.entryOfField(fieldIndex);
+                             if (entry < 0)
+                                 return;
+                             const int rowCount = qMin(index.entry(entry).tableRows, field.rows);
+                             const int cellCount =
+                                 qMin(index.entry(entry).tableCells, field.columns);
+                             const int size = ParameterLayout::valueSize(field.type);
+                             for (int r = 0; r < rowCount; ++r) {
+                                 for (int c = 0; c < cellCount; ++c) {
+                                     const int offset = ParameterLayout::cellOffset(field, r, c);
+                                     if (offset >= 0 && wanted(r, c))
+                                         std::memcpy(image.data() + offset,
+                                                     fileImage.data() + offset, std::size_t(size));
+                                 }
+                             }
+                         });
 }
 
 void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
@@ -116,6 +162,154 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
     }
 }
 
+void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
+                        std::string_view text)
+{
+    if (row < 0 || row >= field.rows || column < 0 || column >= field.columns)
+        return;
+    const int offset = field.offset + row * field.rowStride + column * field.columnStride;
+    const auto store = [&image, offset](auto value) {
+        if (offset >= 0 && offset <= ParameterImage::Size - int(sizeof value))
+            qToLittleEndian(value, image.data() + offset);
+    };
+    qint64 integer = 0;
+    float real = 0;
+    switch (field.type) {
+    case ValueType::I16:
+    case ValueType::I32:
+        if (!plainInteger(text, &integer))
+            break;
+        if (integer < std::numeric_limits<qint32>::min() ||
+            integer > std::numeric_limits<qint32>::max())
+            integer = 0; // as the toolkit refuses it
+        if (field.type == ValueType::I16)
+            store(quint16(integer)); // the low 16 bits
+        else
+            store(qint32(integer));
+        return;
+    case ValueType::U16:
+    case ValueType::U32:
+        if (!plainInteger(text, &integer))
+            break;
+        if (integer < 0 || integer > std::numeric_limits<quint32>::max())
+            integer = 0;
+        if (field.type == ValueType::U16)
+            store(quint16(integer));
+        else
+            store(quint32(integer));
+        return;
+    case ValueType::F32:
+        if (!plainFloat(text, &real))
+            break;
+        quint32 bits;
+        std::memcpy(&bits, &real, sizeof bits);
+        store(bits);
+        return;
+    case ValueType::Text:
+        break;
+    }
+    // Everything else as the toolkit reads it.
+    storeCell(image, field, row, column, utf8Text(text));
+}
+
+bool Decoder::plainInteger(std::string_view text, qint64* value)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > 10)
+        return false;
+    qint64 number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + (c - '0');
+    }
+    *value = negative ? -number : number;
+    return true;
+}
+
+bool Decoder::plainFloat(std::string_view text, float* value)
+{
+    if (text == "0") {
+        *value = 0.0f;
+        return true;
+    }
+    if (text.size() > 40)
+        return false;
+    // -?digits(.digits)?([eE][+-]?digits)?, as the writer writes them. The
+    // digits are gathered on the way for the exact conversion below.
+    std::size_t at = 0;
+    quint64 mantissa = 0;
+    int significant = 0;
+    int exponent = 0;
+    const auto digits = [&](bool fraction) {
+        const std::size_t first = at;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+            if (mantissa == 0 && text[at] == '0') {
+                exponent -= fraction;
+                continue;
+            }
+            if (++significant <= 19) {
+                mantissa = mantissa * 10 + quint64(text[at] - '0');
+                exponent -= fraction;
+            } else {
+                exponent += !fraction;
+            }
+        }
+        return at > first;
+    };
+    const bool negative = text[at] == '-';
+    at += negative;
+    if (!digits(false))
+        return false;
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        if (!digits(true))
+            return false;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        const bool negativeExponent = at < text.size() && text[at] == '-';
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        const std::size_t first = at;
+        int written = 0;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+            written = qMin(written * 10 + (text[at] - '0'), 100000);
+        if (at == first)
+            return false;
+        exponent += negativeExponent ? -written : written;
+    }
+    if (at != text.size())
+        return false;
+
+    // Up to 15 digits and a power of ten that a double holds exactly: the one
+    // rounding of the product or quotient is the correct one. Otherwise the
+    // standard library's correctly rounded conversion.
+    static const double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    double number = 0;
+    if (significant <= 15 && exponent >= -22 && exponent <= 22) {
+        number = double(mantissa);
+        number = exponent < 0 ? number / powers[-exponent] : number * powers[exponent];
+        if (negative)
+            number = -number;
+    } else {
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+            return false;
+    }
+    // Zero, subnormal and out-of-range results follow the toolkit's own rules.
+    const double magnitude = std::fabs(number);
+    if (!(magnitude >= double(std::numeric_limits<float>::min()) &&
+          magnitude <= double(std::numeric_limits<float>::max())))
+        return false;
+    *value = float(number);
+    return true;
+}
+
 void Decoder::computeCRC(ParameterImage& image) const
 {
     Crc32c::signImage(image);
@@ -125,6 +319,11 @@ bool Decoder::isCRCCorrect(const ParameterTextTable& table) const
 {
     ParameterImage scratch;
     decode(scratch, table, nullptr, true, true, true);
+    return isCRCCorrect(scratch);
+}
+
+bool Decoder::isCRCCorrect(const ParameterImage& scratch) const
+{
     const Crc32c::ImageSignature computed = Crc32c::imageSignature(scratch);
 
     struct Check

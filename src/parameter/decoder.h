@@ -9,7 +9,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 namespace IO {
+
+class ParameterNameIndex;
 
 // The parameter image codec: converts between a parameter image and the
 // parameter text table of a file, and computes and checks the image's
@@ -35,21 +39,50 @@ public:
                 const QMap<QString, ParameterInfo>* infos, bool robotPart, bool userPart,
                 bool trailer) const;
 
+    // decode() for a file that IO::Parser::extractToImage has already read
+    // into an image: stores the cells that decode() would store from the
+    // text table extractToMap fills from the same file. The index, made from
+    // the definitions infos, gives the table's shape and the parts.
+    void decode(ParameterImage& image, const ParameterImage& fileImage,
+                const ParameterNameIndex& index, const QMap<QString, ParameterInfo>* infos,
+                bool robotPart, bool userPart, bool trailer) const;
+
     // Stores the five CRC-32C values into the image's trailer.
     void computeCRC(ParameterImage& image) const;
 
     // True when the signature values in the table agree with the table's own
     // data. A stored value of 9894 skips its range.
     bool isCRCCorrect(const ParameterTextTable& table) const;
+    // The same for the image a file decodes to without definitions.
+    bool isCRCCorrect(const ParameterImage& fileImage) const;
 
     // Stores one cell text into the image as the field's type reads it:
     // integers in base 10 (0 when not a number), floats by QString::toFloat,
     // texts cut to 31 bytes at a character boundary.
     static void storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                           const QString& text);
+    // The same for the UTF-8 bytes of a cell text; plain numbers are
+    // converted without making a string.
+    static void storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
+                          std::string_view text);
 
     // The stored CRC value that tells the check to skip a range.
     static constexpr quint32 IgnoredCRC = 9894;
+
+    // Plain number texts converted from the bytes: an optional minus sign and
+    // up to ten digits; and floats in the writer's forms, converted only
+    // where the result is a normal float (elsewhere the toolkit's rules for
+    // zero, subnormals and overflow apply). False when not plain.
+    static bool plainInteger(std::string_view text, qint64* value);
+    static bool plainFloat(std::string_view text, float* value);
+
+private:
+    // Calls visit(field index, field, wanted(row, column)) for every field
+    // that the selection takes, in field-table order.
+    // Fields are selected by classOf(field index) when withDefinitions.
+    template <typename ClassOf, typename Visit>
+    static void forEachSelectedField(bool withDefinitions, ClassOf classOf, bool robotPart,
+                                     bool userPart, bool trailer, Visit visit);
 };
 
 } // namespace IO

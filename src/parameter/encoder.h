@@ -3,7 +3,9 @@
 #include "parameter/parameterimage.h"
 #include "parameter/parameterlayout.h"
 #include "parameter/parametertexttable.h"
+#include "parameter/textbuffer.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,15 @@ public:
     // value cannot be carried, and left alone otherwise.
     static QString formatCell(const ParameterImage& image, const FieldDef& field, int row,
                               int column, QString* problem = nullptr);
+
+    // The same text appended to a UTF-8 buffer; plain numbers are formatted
+    // without making a string.
+    static void appendCell(TextBuffer& out, const ParameterImage& image, const FieldDef& field,
+                           int row, int column, QString* problem = nullptr);
+
+    // How encode names a cell that cannot be carried.
+    static QString describeProblem(const FieldDef& field, int row, int column,
+                                   const QString& problem);
 
     // Seven significant digits where they read back to the same float, more
     // only where they would not. exact (when given) is false for the one

@@ -2,17 +2,18 @@
 
 #include "app/core/setting.h"
 #include "app/core/startupstate.h"
+#include "parameter/decoder.h"
+#include "parameter/encodedcells.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterlayout.h"
+#include "parameter/utf8text.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QTextStream>
 #include <QtDebug>
 
 namespace {
@@ -38,10 +39,87 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString twoDigits(int number)
+// Cells first to first + count - 1 of a table row, each followed by a comma.
+void appendTableCells(TextBuffer& out, const QVector<QString>& row, int first, int count)
 {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+    for (int j = first; j < first + count; ++j) {
+        const QByteArray text = row.value(j).toUtf8();
+        out.append(std::string_view(text.constData(), std::size_t(text.size())));
+        out.append(',');
+    }
 }
+
+// The definition of the name at this position of the list (an empty one
+// when the name has none), as parameterInfos.value(name) gives it.
+ParameterInfo infoOfName(const IO::ParameterNameIndex& index, int position)
+{
+    const int entry = index.entryOfName(position);
+    return entry < 0 ? ParameterInfo() : index.entry(entry).info;
+}
+
+// Group and line numbers: at least two digits.
+void appendTwoDigits(TextBuffer& text, int number)
+{
+    if (number >= 0 && number < 100) {
+        text.append(char('0' + number / 10));
+        text.append(char('0' + number % 10));
+    } else {
+        text.append(std::to_string(number));
+    }
+}
+
+// Keeps the cell texts of accepted lines in a text table.
+class TableSink : public IO::ParameterFileScanner::CellSink
+{
+public:
+    TableSink(ParameterTextTable& table, const IO::ParameterNameIndex& index)
+        : m_table(table), m_index(index), m_rows(index.size(), nullptr)
+    {
+    }
+
+    bool store(int entry, int row, qint64 cell, std::string_view text) override
+    {
+        // A name the table lacks gets an empty entry, into which nothing fits.
+        QVector<QVector<QString>>*& rows = m_rows[entry];
+        if (!rows)
+            rows = &m_table[m_index.entry(entry).name];
+        if (row >= rows->size() || cell >= (*rows)[row].size())
+            return false;
+        (*rows)[row][int(cell)] = utf8Text(text);
+        return true;
+    }
+
+private:
+    ParameterTextTable& m_table;
+    const IO::ParameterNameIndex& m_index;
+    QVector<QVector<QVector<QString>>*> m_rows; // per definition, once looked up
+};
+
+// Converts the cell texts of accepted lines straight into an image, cell by
+// cell as IO::Decoder::decode would from a table made by makeTable: a cell
+// outside that table is refused, one outside the image field ignored.
+class ImageSink : public IO::ParameterFileScanner::CellSink
+{
+public:
+    ImageSink(ParameterImage& image, const IO::ParameterNameIndex& index)
+        : m_image(image), m_index(index)
+    {
+    }
+
+    bool store(int entry, int row, qint64 cell, std::string_view text) override
+    {
+        const IO::ParameterNameIndex::Entry& definition = m_index.entry(entry);
+        if (row >= definition.tableRows || cell >= definition.tableCells)
+            return false;
+        if (definition.field && row < definition.field->rows && cell < definition.field->columns)
+            IO::Decoder::storeCell(m_image, *definition.field, row, int(cell), text);
+        return true;
+    }
+
+private:
+    ParameterImage& m_image;
+    const IO::ParameterNameIndex& m_index;
+};
 
 // Numbers of groups and of lines within a group are written in two digits.
 constexpr int MaxLineNumber = 99;
@@ -145,12 +223,16 @@ bool Parser::loadInfoFrom(const QStringList& candidates)
 
 bool Parser::hasCompleteDefinitions() const
 {
+    const ParameterNameIndex& index = nameIndex();
     const FieldDef* fields = ParameterLayout::fields();
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& field = fields[i];
-        const auto it = parameterInfos.constFind(QString::fromLatin1(field.name));
-        if (it == parameterInfos.constEnd() || it->No != field.no || it->GroupNum != field.rows ||
-            it->DataNum != field.columns || it->DataPerRow < 1)
+        const int entry = index.entryOfField(i);
+        if (entry < 0)
+            return false;
+        const ParameterInfo& info = index.entry(entry).info;
+        if (info.No != field.no || info.GroupNum != field.rows || info.DataNum != field.columns ||
+            info.DataPerRow < 1)
             return false;
     }
     return true;
@@ -166,47 +248,94 @@ void Parser::makeTable(ParameterTextTable& table)
     }
 }
 
-int Parser::extractToText(const QString& path, const ParameterTextTable& table, bool reportMode)
+QString Parser::unfitForWriting(const ParameterTextTable* table) const
 {
-    const auto summary = [&path] {
-        qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
-    };
-
     // Refuse what would give a file that lacks parameters or that the reader
     // refuses: no definitions, a shape the line numbering cannot carry, or a
     // table that is not shaped by the definitions.
-    QString unfit;
     if (parameterNames.isEmpty())
-        unfit = QStringLiteral("no parameter definitions");
-    for (const QString& name : qAsConst(parameterNames)) {
-        if (!unfit.isEmpty())
-            break;
-        const ParameterInfo info = parameterInfos.value(name);
+        return QStringLiteral("no parameter definitions");
+    const ParameterNameIndex& index = nameIndex();
+    for (int i = 0; i < parameterNames.size(); ++i) {
+        const QString& name = parameterNames.at(i);
+        const ParameterInfo info = infoOfName(index, i);
         if (info.No < 0 || info.GroupNum < 1 || info.GroupNum > MaxLineNumber || info.DataNum < 1 ||
-            info.DataPerRow < 1 || linesPerGroup(info) > MaxLineNumber) {
-            unfit = QStringLiteral("definition of %1 cannot be written").arg(name);
-            break;
-        }
-        const auto entry = table.constFind(name);
-        bool shaped = entry != table.constEnd() && entry->size() == info.GroupNum;
+            info.DataPerRow < 1 || linesPerGroup(info) > MaxLineNumber)
+            return QStringLiteral("definition of %1 cannot be written").arg(name);
+        if (!table)
+            continue;
+        const auto entry = table->constFind(name);
+        bool shaped = entry != table->constEnd() && entry->size() == info.GroupNum;
         for (int g = 0; shaped && g < info.GroupNum; ++g)
             shaped = entry->at(g).size() == info.DataNum;
         if (!shaped)
-            unfit = QStringLiteral("%1 is not shaped as defined").arg(name);
+            return QStringLiteral("%1 is not shaped as defined").arg(name);
     }
-    if (!unfit.isEmpty()) {
-        qWarning().noquote() << "[Parser] table not writable:" << quoted(unfit);
-        logFunction("extractToText");
-        summary();
+    return QString();
+}
+
+bool Parser::writable(const QString& path, const ParameterTextTable* table) const
+{
+    const QString unfit = unfitForWriting(table);
+    if (unfit.isEmpty())
+        return true;
+    qWarning().noquote() << "[Parser] table not writable:" << quoted(unfit);
+    logFunction("extractToText");
+    qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
+    return false;
+}
+
+int Parser::extractToText(const QString& path, const ParameterTextTable& table, bool reportMode)
+{
+    if (!writable(path, &table))
         return 0;
+    return writeParameters(path, reportMode, [&table](TextBuffer& out, const QString& name, int) {
+        return [rows = table.value(name), &out](int group, int first, int count) {
+            appendTableCells(out, rows.value(group), first, count);
+        };
+    });
+}
+
+int Parser::extractToText(const QString& path, const EncodedCells& cells, bool reportMode)
+{
+    if (!writable(path, nullptr))
+        return 0;
+    const ParameterNameIndex& index = nameIndex();
+    return writeParameters(
+        path, reportMode, [&index, &cells](TextBuffer& out, const QString&, int entry) {
+            // The definitions are complete: every parameter has the shape of its field.
+            const FieldDef* field = entry < 0 ? nullptr : index.entry(entry).field;
+            const int firstCell = field ? cells.firstCell(index.entry(entry).fieldIndex) : 0;
+            return [field, firstCell, &cells, &out](int group, int first, int count) {
+                if (field) {
+                    out.append(
+                        cells.textsWithCommas(firstCell + group * field->columns + first, count));
+                    return;
+                }
+                for (int j = 0; j < count; ++j) // a definition without field: empty cells
+                    out.append(',');
+            };
+        });
+}
+
+template <typename AppendCells>
+int Parser::writeParameters(const QString& path, bool reportMode, AppendCells appendCells)
+{
+    TextBuffer& text = m_fileText;
+    text.clear();
+    text.append(".OBXDATA\r\n");
+    const ParameterNameIndex& index = nameIndex();
+    for (int i = 0; i < parameterNames.size(); ++i) {
+        const QString& name = parameterNames.at(i);
+        appendParameter(text, name, infoOfName(index, i), reportMode,
+                        appendCells(text, name, index.entryOfName(i)));
     }
+    text.append(".END\r\n");
 
-    QString text = QStringLiteral(".OBXDATA\r\n");
-    for (const QString& name : qAsConst(parameterNames))
-        formatParameter(text, name, table, reportMode);
-    text += QStringLiteral(".END\r\n");
-
-    if (!makeFile(path, text)) {
+    const auto summary = [&path] {
+        qInfo().noquote() << QStringLiteral("IO::Parser::extractToText(\"%1\") -> NG").arg(path);
+    };
+    if (!writeFile(path, text.view())) {
         qWarning().noquote() << "[Parser] make file err";
         logFunction("extractToText");
         summary();
@@ -222,42 +351,63 @@ int Parser::extractToText(const QString& path, const ParameterTextTable& table, 
     return 1;
 }
 
-void Parser::formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
-                             bool reportMode)
+template <typename AppendCells>
+void Parser::appendParameter(TextBuffer& text, const QString& name, const ParameterInfo& info,
+                             bool reportMode, AppendCells appendCells)
 {
-    const ParameterInfo info = parameterInfos.value(name);
     QString shownName = name;
     if (reportMode) {
         ParameterDefDB* db = ParameterDefDB::instance();
         if (const ParamDefRecord* record = db->findParamByNo(quint32(info.No)))
             shownName = db->displayName(*record);
     }
-    const QString number = QString::number(info.No);
-    const auto head = [&](int gg, int rr) {
-        return number + QLatin1Char('-') + twoDigits(gg) + QLatin1Char('-') + twoDigits(rr) +
-               QLatin1Char(',') + shownName + QLatin1Char(',');
+    // Line head: No, "-", GG, "-", RR, ",", name, ",".
+    const std::string number = std::to_string(info.No) + '-';
+    const std::string shown = ',' + shownName.toUtf8().toStdString() + ',';
+    const auto appendHead = [&](int gg, int rr) {
+        text.append(number);
+        appendTwoDigits(text, gg);
+        text.append('-');
+        appendTwoDigits(text, rr);
+        text.append(shown);
     };
 
-    const auto rows = table.value(name);
+    // DataPerRow values on every line of a group but its last; a group
+    // without values still has its line.
+    const int perLine = info.DataPerRow > 0 ? info.DataPerRow : qMax(info.DataNum, 1);
     int gg = info.GroupNum > 1 ? 1 : 0;
     const int firstLine = info.DataNum > info.DataPerRow ? 1 : 0;
-    for (int g = 0; g < info.GroupNum; ++g) {
-        const QVector<QString> cells = rows.value(g);
+    for (int g = 0; g < info.GroupNum; ++g, ++gg) {
         int rr = firstLine;
-        QString line = head(gg, rr);
-        for (int j = 0; j < info.DataNum; ++j) {
-            line += cells.value(j) + QLatin1Char(',');
-            if (j + 1 < info.DataNum && (j + 1) % info.DataPerRow == 0) {
-                text += line + QStringLiteral("\r\n");
-                line = head(gg, ++rr);
-            }
-        }
-        text += line + QStringLiteral("\r\n");
-        ++gg;
+        int first = 0;
+        do {
+            appendHead(gg, rr++);
+            appendCells(g, first, qMax(qMin(perLine, info.DataNum - first), 0));
+            text.append("\r\n");
+            first += perLine;
+        } while (first < info.DataNum);
     }
 }
 
+void Parser::formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
+                             bool reportMode)
+{
+    TextBuffer bytes;
+    const auto rows = table.value(name);
+    appendParameter(bytes, name, parameterInfos.value(name), reportMode,
+                    [&rows, &bytes](int group, int first, int count) {
+                        appendTableCells(bytes, rows.value(group), first, count);
+                    });
+    text += QString::fromUtf8(bytes.view().data(), int(bytes.size()));
+}
+
 int Parser::makeFile(const QString& path, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return writeFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+int Parser::writeFile(const QString& path, std::string_view bytes)
 {
     // Written beside the target and renamed over it when complete, so a
     // failed write never leaves half a parameter file.
@@ -267,12 +417,7 @@ int Parser::makeFile(const QString& path, const QString& text)
         logFunction("makeFile");
         return 0;
     }
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(false);
-    stream << text;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok) {
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
         qWarning().noquote() << "[Parser] check data stream status err";
         logFunction("makeFile");
         file.cancelWriting();
@@ -289,40 +434,36 @@ int Parser::makeFile(const QString& path, const QString& text)
 
 ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
 {
+    ParameterFileScanner scanner(nameIndex());
+    TableSink sink(table, nameIndex());
+    ParseResult result = parse(path, scanner, sink);
+    result.valueCounts = scanner.valueCounts();
+    return result;
+}
+
+ParseResult Parser::parse(const QString& path, ParameterFileScanner& scanner,
+                          ParameterFileScanner::CellSink& sink)
+{
     ParseResult result;
     bool readable = false;
     bool refused = false;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray content;
+    QString openError;
+    if (!ParameterFileScanner::readText(path, &content, &openError)) {
         result.errorKind = ParseResult::OpenError;
-        qWarning().noquote()
-            << QStringLiteral("[Parser] Open Error: %1: %2").arg(path, file.errorString());
+        qWarning().noquote() << QStringLiteral("[Parser] Open Error: %1: %2").arg(path, openError);
         logFunction("parseText");
     } else {
-        // The writer writes UTF-8, so that is what is read (a byte order mark
-        // of another Unicode encoding still takes precedence).
-        QTextStream stream(&file);
-        stream.setCodec("UTF-8");
-        const QString content = stream.readAll();
-        file.close();
         result.errorKind = ParseResult::FormatError;
-
-        static const QRegularExpression blockPattern(
-            QStringLiteral("\\.OBXDATA[\\S\\r\\n]*\\.END"));
-        const QLatin1String startMarker(".OBXDATA\n");
-        const int start = content.indexOf(startMarker);
-        const int end =
-            start < 0 ? -1 : content.indexOf(QLatin1String(".END"), start + startMarker.size());
-        if (!blockPattern.match(content).hasMatch() || end < 0) {
+        std::string_view block;
+        if (!ParameterFileScanner::findBlock(
+                std::string_view(content.constData(), std::size_t(content.size())), &block)) {
             qWarning().noquote() << "[Parser] format err (.OBXDATA ~ .END) not found";
             logFunction("parseText");
         } else {
             readable = true;
-            const int blockStart = start + startMarker.size();
-            QStringList lines = content.mid(blockStart, end - blockStart).split(QLatin1Char('\n'));
-            lines.removeLast(); // the start of the ".END" line
-            refused = parseLines(table, lines, result.valueCounts);
+            refused = scanner.scanBlock(block, sink);
         }
     }
 
@@ -347,72 +488,38 @@ ParseResult Parser::parseText(ParameterTextTable& table, const QString& path)
     return result;
 }
 
-bool Parser::parseLines(ParameterTextTable& table, const QStringList& lines,
-                        QMap<QString, int>& valueCounts)
-{
-    static const QRegularExpression linePattern(
-        QStringLiteral("^[0-9]*-[0-9]{2}-[0-9]{2},[\\S^,]*,[\\S^,]*,"));
-    bool refused = false;
-    for (const QString& line : lines) {
-        if (!linePattern.match(line).hasMatch()) {
-            qWarning().noquote() << "[Parser] format err incorrect data";
-            logFunction("parseText");
-            return true; // the rest of the block is not read
-        }
-        const QStringList fields = line.split(QLatin1Char(','));
-        const QString& name = fields.at(1);
-        const QStringList id = fields.at(0).split(QLatin1Char('-'));
-
-        const auto info = parameterInfos.constFind(name);
-        if (info == parameterInfos.constEnd()) {
-            qWarning().noquote() << "[Parser] format err unknown parameter:" << quoted(name);
-            logFunction("parseText");
-            refused = true;
-            continue;
-        }
-        const int number = id.at(0).toInt();
-        if (number != info->No) {
-            qWarning().noquote() << "[Parser] format err incorrect parameter No:" << number;
-            logFunction("parseText");
-            refused = true;
-            continue;
-        }
-        const int valueCount = fields.size() - 3;
-        if (valueCount > info->DataPerRow) {
-            qWarning().noquote() << "[Parser] format err exceeded maximum per line";
-            qWarning().noquote() << "param Name : " << quoted(name);
-            logFunction("parseText");
-            refused = true;
-            continue;
-        }
-
-        // 00 and 01 both address the first group and the first line.
-        const int row = qMax(id.at(1).toInt(), 1) - 1;
-        const int block = qMax(id.at(2).toInt(), 1) - 1;
-        auto& rows = table[name];
-        int& count = valueCounts[name];
-        for (int j = 0; j < valueCount; ++j) {
-            const int cell = block * info->DataPerRow + j;
-            if (row < rows.size() && cell < rows.at(row).size()) {
-                rows[row][cell] = fields.at(2 + j);
-                ++count;
-            } else {
-                qWarning().noquote() << "[Parser] format err incorrect index of data";
-                logFunction("parseText");
-                refused = true;
-            }
-        }
-    }
-    return refused;
-}
-
 bool Parser::extractToMap(ParameterTextTable& table, const QString& path,
                           DataProviderErrorRecord& error)
 {
     const ParseResult result = parseText(table, path);
+    return checkParsed(
+        result, [&] { return checkDataCount(result.valueCounts); }, error);
+}
+
+bool Parser::extractToImage(ParameterImage& fileImage, const QString& path,
+                            DataProviderErrorRecord& error)
+{
+    const ParameterNameIndex& index = nameIndex();
+    ParameterFileScanner scanner(index);
+    ImageSink sink(fileImage, index);
+    const ParseResult result = parse(path, scanner, sink);
+    return checkParsed(
+        result,
+        [&] {
+            return countsAgree([&scanner](int entry, const QString&) {
+                return entry < 0 ? 0 : scanner.valueCount(entry);
+            });
+        },
+        error);
+}
+
+template <typename CountsAgree>
+bool Parser::checkParsed(const ParseResult& result, CountsAgree countsAgree,
+                         DataProviderErrorRecord& error)
+{
     int code;
     if (result.ok) {
-        if (checkDataCount(result.valueCounts))
+        if (countsAgree())
             return true;
         qWarning().noquote() << "[Parser] format err incorrect number of data";
         logFunction("extractToMap");
@@ -429,11 +536,31 @@ bool Parser::extractToMap(ParameterTextTable& table, const QString& path,
     return false;
 }
 
+const ParameterNameIndex& Parser::nameIndex() const
+{
+    if (!parameterInfos.isSharedWith(m_indexedInfos) ||
+        !parameterNames.isSharedWith(m_indexedNames)) {
+        m_indexedInfos = parameterInfos;
+        m_indexedNames = parameterNames;
+        m_nameIndex = ParameterNameIndex(parameterInfos, parameterNames);
+    }
+    return m_nameIndex;
+}
+
 bool Parser::checkDataCount(const QMap<QString, int>& valueCounts)
 {
-    for (const QString& name : qAsConst(parameterNames)) {
-        const ParameterInfo info = parameterInfos.value(name);
-        if (valueCounts.value(name, 0) != info.GroupNum * info.DataNum) {
+    return countsAgree(
+        [&valueCounts](int, const QString& name) { return valueCounts.value(name, 0); });
+}
+
+template <typename CountOf> bool Parser::countsAgree(CountOf countOf)
+{
+    const ParameterNameIndex& index = nameIndex();
+    for (int i = 0; i < parameterNames.size(); ++i) {
+        const QString& name = parameterNames.at(i);
+        const int entry = index.entryOfName(i);
+        const ParameterInfo info = entry < 0 ? ParameterInfo() : index.entry(entry).info;
+        if (countOf(entry, name) != info.GroupNum * info.DataNum) {
             qWarning().noquote() << quoted(
                 QStringLiteral("ParamName, No : %1, %2").arg(name).arg(info.No));
             return false;

@@ -1,15 +1,23 @@
 #pragma once
 
 #include "parameter/dataprovidererrorrecord.h"
+#include "parameter/parameterfilescanner.h"
+#include "parameter/parameterimage.h"
 #include "parameter/parameterinfo.h"
+#include "parameter/parameternameindex.h"
 #include "parameter/parametertexttable.h"
+#include "parameter/textbuffer.h"
 
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 namespace IO {
+
+class EncodedCells;
 
 // Outcome of reading a parameter text file.
 struct ParseResult
@@ -61,6 +69,8 @@ public:
     // Writes the table as a parameter text file (report mode: display names
     // in the name field). Returns 1 when written, 0 otherwise.
     int extractToText(const QString& path, const ParameterTextTable& table, bool reportMode);
+    // The same for the cell texts of an image (IO::EncodedCells).
+    int extractToText(const QString& path, const EncodedCells& cells, bool reportMode);
     // Appends the lines of one parameter.
     void formatParameter(QString& text, const QString& name, const ParameterTextTable& table,
                          bool reportMode);
@@ -73,6 +83,11 @@ public:
     bool extractToMap(ParameterTextTable& table, const QString& path,
                       DataProviderErrorRecord& error);
     ParseResult parseText(ParameterTextTable& table, const QString& path);
+    // Reads a parameter file straight into a zeroed image, with the checks,
+    // messages and error record of extractToMap: the image then holds what
+    // IO::Decoder::decode without definitions stores from that table.
+    bool extractToImage(ParameterImage& fileImage, const QString& path,
+                        DataProviderErrorRecord& error);
     bool checkDataCount(const QMap<QString, int>& valueCounts);
 
     // Forgets the process-wide load so the next loadInfo reads again (tests).
@@ -81,14 +96,44 @@ public:
     QMap<QString, ParameterInfo> parameterInfos;
     QStringList parameterNames; // in file order, one entry per list element
 
+    // The lookup of the definitions above, made again whenever they change.
+    const ParameterNameIndex& nameIndex() const;
+
 private:
     static void logFunction(const char* function);
-    // Reads the lines of the block into the table; true when one was refused.
-    bool parseLines(ParameterTextTable& table, const QStringList& lines,
-                    QMap<QString, int>& valueCounts);
+    // Reads the file's block through the scanner into the sink.
+    ParseResult parse(const QString& path, ParameterFileScanner& scanner,
+                      ParameterFileScanner::CellSink& sink);
+    // Turns a failed read, or value counts that do not agree, into the error
+    // record.
+    template <typename CountsAgree>
+    bool checkParsed(const ParseResult& result, CountsAgree countsAgree,
+                     DataProviderErrorRecord& error);
+    // countOf(definition entry or -1, name) gives the values read for each
+    // name of the list; logs the first that differs from the definition.
+    template <typename CountOf> bool countsAgree(CountOf countOf);
+    // Why the definitions (and the table, when given) cannot be written;
+    // empty when they can.
+    QString unfitForWriting(const ParameterTextTable* table) const;
+    // Logs the refusal when unfit.
+    bool writable(const QString& path, const ParameterTextTable* table) const;
+    // appendCells(text, name, definition entry) gives the function that
+    // appends, each followed by a comma, the texts of count cells of that
+    // parameter from cell first of a group: appendCells(group, first, count).
+    template <typename AppendCells>
+    int writeParameters(const QString& path, bool reportMode, AppendCells appendCells);
+    template <typename AppendCells>
+    void appendParameter(TextBuffer& text, const QString& name, const ParameterInfo& info,
+                         bool reportMode, AppendCells appendCells);
+    int writeFile(const QString& path, std::string_view bytes);
     void takeSharedDefinitions();
 
     int m_generation = 0; // load whose definitions this parser holds, 0 none
+    // nameIndex() made from these (a cache of the public members).
+    mutable QMap<QString, ParameterInfo> m_indexedInfos;
+    mutable QStringList m_indexedNames;
+    mutable ParameterNameIndex m_nameIndex;
+    TextBuffer m_fileText{256 * 1024}; // the file being written; reused by every write
 };
 
 } // namespace IO

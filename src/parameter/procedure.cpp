@@ -1,6 +1,7 @@
 #include "procedure.h"
 
 #include "parameter/decoder.h"
+#include "parameter/encodedcells.h"
 #include "parameter/parser.h"
 
 #include <QStringList>
@@ -47,9 +48,12 @@ bool flagsOfMode(int mode, PartFlags* flags)
 namespace IO {
 
 Procedure::Procedure(QObject* parent)
-    : QObject(parent), decoder(new Decoder(this)), parser(new Parser(this))
+    : QObject(parent), decoder(new Decoder(this)), parser(new Parser(this)),
+      m_cells(new EncodedCells)
 {
 }
+
+Procedure::~Procedure() = default;
 
 quint32 Procedure::outputFile(const QString& path, ParameterImage& image)
 {
@@ -64,8 +68,7 @@ quint32 Procedure::outputReport(const QString& path, ParameterImage& image)
 quint32 Procedure::output(const QString& path, ParameterImage& image, bool reportMode,
                           const char* function)
 {
-    ParameterTextTable table;
-    parser->makeTable(table);
+    parser->loadInfo();
 
     quint32 result = 0;
     // The caller's image only takes the new signature once the file exists.
@@ -77,12 +80,12 @@ quint32 Procedure::output(const QString& path, ParameterImage& image, bool repor
         logFunction(function);
     } else {
         decoder->computeCRC(signedImage);
-        if (!decoder->encode(table, signedImage, &problems)) {
+        if (!m_cells->encode(signedImage, &problems)) {
             for (const QString& problem : qAsConst(problems))
                 qWarning().noquote() << "[Procedure] value can not be written:" << quoted(problem);
             logFunction(function);
         } else {
-            result = quint32(parser->extractToText(path, table, reportMode));
+            result = quint32(parser->extractToText(path, *m_cells, reportMode));
         }
     }
 
@@ -110,7 +113,6 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
                      DataProviderErrorRecord& error, const char* function)
 {
     PartFlags flags;
-    ParameterTextTable table;
     if (!flagsOfMode(mode, &flags)) {
         // A mode that selects nothing would report a read that did not happen.
         error.set(DataProviderErrorRecord::FileFormatError,
@@ -118,11 +120,13 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
         qWarning().noquote() << "[Procedure] unknown read mode:" << mode;
         logFunction(function);
     } else {
-        parser->makeTable(table);
-        if (!parser->extractToMap(table, path, error)) {
+        parser->loadInfo();
+        // The file's own image, as decoding its whole table would give it.
+        ParameterImage fileImage;
+        if (!parser->extractToImage(fileImage, path, error)) {
             qWarning().noquote() << "[Procedure] extract text to map err";
             logFunction(function);
-        } else if (!decoder->isCRCCorrect(table)) {
+        } else if (!decoder->isCRCCorrect(fileImage)) {
             error.set(DataProviderErrorRecord::FileFormatError,
                       DataProviderErrorRecord::FileProcedureSource);
             qWarning().noquote() << "[Procedure] incorrect crc err";
@@ -130,8 +134,8 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
         } else {
             if (replaceAll)
                 image.clear();
-            decoder->decode(image, table, &parser->parameterInfos, flags.robot, flags.user,
-                            flags.trailer);
+            decoder->decode(image, fileImage, parser->nameIndex(), &parser->parameterInfos,
+                            flags.robot, flags.user, flags.trailer);
             return true;
         }
     }

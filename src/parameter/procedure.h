@@ -6,9 +6,12 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace IO {
 
 class Decoder;
+class EncodedCells;
 class Parser;
 
 // The one way between parameter images and parameter files: writes an image
@@ -29,6 +32,7 @@ public:
     };
 
     explicit Procedure(QObject* parent = nullptr);
+    ~Procedure() override;
 
     // Signs the image and writes it as a parameter file. Returns 1 when the
     // file was written; the image then carries the signature written. On 0
@@ -52,6 +56,9 @@ private:
                    const char* function);
     bool read(ParameterImage& image, const QString& path, int mode, bool replaceAll,
               DataProviderErrorRecord& error, const char* function);
+
+    // The cell texts of the last file written; its buffers serve every write.
+    std::unique_ptr<EncodedCells> m_cells;
 };
 
 } // namespace IO

@@ -2,6 +2,7 @@
 #include "messagecapture.h"
 #include "parameter/crc32c.h"
 #include "parameter/decoder.h"
+#include "parameter/encodedcells.h"
 #include "parameter/encoder.h"
 #include "parameter/parameterlayout.h"
 
@@ -120,6 +121,99 @@ private slots:
             const QString seven = QString::number(double(value), 'g', 7);
             if (bitsOf(seven.toFloat()) == bitsOf(value))
                 QCOMPARE(text, seven);
+        }
+    }
+
+    // The byte-level conversions stand in for the toolkit's: every text,
+    // plain or not, stores the same bytes as the string conversion.
+    void cellBytesDecodeAsStrings()
+    {
+        QRandomGenerator random(11);
+        const QStringList odd = {"",
+                                 "-",
+                                 "+5",
+                                 "007",
+                                 "-0",
+                                 " 1",
+                                 "1 ",
+                                 "1e5",
+                                 "1E+05",
+                                 ".5",
+                                 "5.",
+                                 "2147483648",
+                                 "-2147483649",
+                                 "4294967296",
+                                 "99999999999",
+                                 "0x1F",
+                                 "\xE2\x88\x92"
+                                 "5",
+                                 "\xEF\xBC\x95",
+                                 "inf",
+                                 "-nan",
+                                 "3.4028235e+38",
+                                 "3.4028236e+38",
+                                 "1e-38",
+                                 "1.17549435e-38",
+                                 "1e-45",
+                                 "7e-46",
+                                 "-0.0",
+                                 "1,5",
+                                 "1e",
+                                 "1e+",
+                                 "--1"};
+        QStringList texts = odd;
+        for (int i = 0; i < 20000; ++i) {
+            const float value = fromBits(random.generate());
+            texts << QString::number(double(value), 'g', 1 + random.bounded(17))
+                  << QString::number(qint64(random.generate64()) >> random.bounded(64))
+                  << QString::number(random.bounded(2000000) - 1000000)
+                  << QString::number(random.bounded(20000.0) - 10000.0, 'f', random.bounded(6));
+        }
+        const char* names[] = {"CommonSpec",   "RotateOffset", "RobotNo",
+                               "ZeroingValue", "DHPrmD0",      "RobotTypeName"};
+        for (const char* name : names) {
+            const FieldDef& field = fieldNamed(name);
+            for (const QString& text : qAsConst(texts)) {
+                const QByteArray bytes = text.toUtf8();
+                ParameterImage fromString, fromBytes;
+                IO::Decoder::storeCell(fromString, field, 0, 0, text);
+                IO::Decoder::storeCell(fromBytes, field, 0, 0,
+                                       std::string_view(bytes.constData(), size_t(bytes.size())));
+                QVERIFY2(fromBytes == fromString, qPrintable(QString(name) + ": " + text));
+            }
+        }
+    }
+
+    // The file writer's texts are those of formatCell, problems included.
+    void encodedCellsAsFormatted()
+    {
+        QRandomGenerator random(3);
+        for (int round = 0; round < 4; ++round) {
+            ParameterImage image;
+            for (int i = 0; i < ParameterImage::Size; ++i)
+                image.data()[i] = uchar(round == 0 ? random.generate() : random.bounded(4) * 64);
+            for (int i = 0; i < ParameterLayout::fieldCount() && round > 1; ++i) {
+                const FieldDef& f = ParameterLayout::fields()[i];
+                for (int r = 0; r < f.rows; ++r)
+                    for (int c = 0; c < f.columns && f.type == ValueType::F32; ++c)
+                        image.setF32(f, r, c, float(random.bounded(20000.0) - 10000.0));
+            }
+            IO::EncodedCells cells;
+            QStringList problems, expectedProblems;
+            ParameterTextTable table = tableOf(ParameterImage());
+            QCOMPARE(cells.encode(image, &problems),
+                     IO::Encoder::encode(table, image, &expectedProblems));
+            QCOMPARE(problems, expectedProblems);
+            for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+                const FieldDef& f = ParameterLayout::fields()[i];
+                for (int r = 0; r < f.rows; ++r)
+                    for (int c = 0; c < f.columns; ++c) {
+                        const std::string_view text =
+                            cells.text(cells.firstCell(i) + r * f.columns + c);
+                        QCOMPARE(QByteArray(text.data(), int(text.size())),
+                                 IO::Encoder::formatCell(image, f, r, c).toUtf8());
+                    }
+            }
         }
     }
 

@@ -9,69 +9,18 @@
 #include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
 #include "parameter/procedure.h"
+#include "randomimage.h"
 #include "testfiles.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
-
-namespace {
-
-// Texts of up to 31 bytes of one- to four-byte characters, none of which the
-// file format has to refuse.
-QString randomText(QRandomGenerator& random)
-{
-    static const QStringList pieces = QString::fromUtf8("A z 7 - _ / . \xC3\xA9 \xE2\x82\xAC "
-                                                        "\xE6\xBC\xA2 \xF0\x9F\x98\x80")
-                                          .split(QLatin1Char(' '));
-    QString text;
-    const int wanted = random.bounded(32);
-    while (true) {
-        const QString piece = pieces.at(random.bounded(pieces.size()));
-        if ((text + piece).toUtf8().size() > wanted)
-            return text;
-        text += piece;
-    }
-}
-
-// Every field over its whole range; the gaps between fields stay zero.
-ParameterImage randomImage(quint32 seed)
-{
-    QRandomGenerator random(seed);
-    ParameterImage image;
-    for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
-        const FieldDef& f = ParameterLayout::fields()[i];
-        for (int r = 0; r < f.rows; ++r) {
-            for (int c = 0; c < f.columns; ++c) {
-                const int offset = ParameterLayout::cellOffset(f, r, c);
-                if (f.type == ValueType::Text) {
-                    image.setTextAt(offset, randomText(random));
-                } else if (f.type == ValueType::I16 || f.type == ValueType::U16) {
-                    image.setU16At(offset, quint16(random.generate()));
-                } else {
-                    image.setU32At(offset, random.generate());
-                    if (f.type == ValueType::F32 && std::isnan(image.f32At(offset)))
-                        image.setF32At(offset, 12345678.0f);
-                }
-            }
-        }
-    }
-    // Values that seven digits cannot carry, at known places.
-    const FieldDef& d0 = fieldNamed("DHPrmD0");
-    image.setF32(d0, 0, 0, 12345678.0f);
-    image.setF32(d0, 0, 1, std::numeric_limits<float>::max());
-    image.setF32(d0, 0, 2, -0.0f);
-    image.setF32(d0, 0, 3, std::numeric_limits<float>::denorm_min());
-    image.setF32(d0, 0, 4, std::numeric_limits<float>::quiet_NaN());
-    return image;
-}
-
-} // namespace
 
 class TestParameterFile : public QObject
 {
@@ -229,7 +178,8 @@ private slots:
         QCOMPARE(image.allDataCRC(), signature.allData);
 
         MessageCapture log;
-        ParameterImage back = randomImage(seed + 100);
+        // readAll replaces the whole image, the gaps between fields included.
+        ParameterImage back = randomImage(seed + 100, 0x5A);
         DataProviderErrorRecord error;
         QVERIFY(m_procedure->readAll(back, path("random.txt"), error));
         QVERIFY(log.messages().contains(QStringLiteral("IO::Decoder::isCRCCorrect -> OK")));
@@ -327,7 +277,7 @@ private slots:
         if (!fake.isEmpty())
             loadSettingsFile(path("config.ini"), "[Test]\nFakeFileIOError=" + fake);
 
-        const ParameterImage before = randomImage(9);
+        const ParameterImage before = randomImage(9, 0xA5);
         ParameterImage image = before;
         DataProviderErrorRecord error;
         MessageCapture log;
@@ -343,6 +293,47 @@ private slots:
         QCOMPARE(error.errorCode, errorCode);
         QCOMPARE(error.source, 4);
         QVERIFY(image == before);
+    }
+
+    void refusesHugeFileUnread()
+    {
+        // A valid file padded far past any parameter file (sparse: cheap).
+        const QString huge = writeTestFile(path("huge.txt"), m_baseFile);
+        QVERIFY(QFile::resize(huge, 50 * 1024 * 1024));
+        ParameterImage image = randomImage(5);
+        const ParameterImage before = image;
+        DataProviderErrorRecord error;
+        MessageCapture log;
+        QVERIFY(!m_procedure->readAll(image, huge, error));
+        QCOMPARE(error.errorCode, 3);
+        QCOMPARE(error.source, 4);
+        QVERIFY(image == before);
+        QVERIFY(log.messages().contains(
+            QStringLiteral("[Parser] Open Error: %1: File too large").arg(huge)));
+        QVERIFY(log.messages().contains(QStringLiteral("parseText -> false ErrorCode:3")));
+
+        // Padded only up to the limit, the same file is read.
+        QVERIFY(QFile::resize(huge, 16 * 1024 * 1024));
+        QVERIFY(m_procedure->readAll(image, huge, error));
+        QVERIFY(image == m_baseImage);
+    }
+
+    // Files are UTF-8 whatever the locale's code page.
+    void readsUtf8UnderAnyLocale()
+    {
+        ParameterImage image;
+        image.setText(fieldNamed("RobotTypeName"), 0, 3,
+                      QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                                        "e-\xE2\x82\xAC"));
+        QCOMPARE(m_procedure->outputFile(path("utf8.txt"), image), 1u);
+        QTextCodec* const previous = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        ParameterImage back;
+        DataProviderErrorRecord error;
+        const bool read = m_procedure->readAll(back, path("utf8.txt"), error);
+        QTextCodec::setCodecForLocale(previous);
+        QVERIFY(read);
+        QVERIFY(back == image);
     }
 
     void partialReads_data()
@@ -440,6 +431,49 @@ private slots:
         QVERIFY(image == before);
         // Only the simulated fault writes the file (and still reports failure).
         QCOMPARE(QFile::exists(target), fault == 3);
+    }
+
+    // The writer formats the image straight into the file; the text table
+    // writer gives the very same bytes, for files and reports, and with a
+    // definition that no image field has (written with empty cells).
+    void imageWriterAsTableWriter_data()
+    {
+        QTest::addColumn<bool>("report");
+        QTest::addColumn<bool>("extraDefinition");
+        QTest::newRow("file") << false << false;
+        QTest::newRow("report") << true << false;
+        QTest::newRow("definition without field") << false << true;
+    }
+    void imageWriterAsTableWriter()
+    {
+        QFETCH(bool, report);
+        QFETCH(bool, extraDefinition);
+        IO::Procedure procedure;
+        IO::Parser* parser = procedure.parser;
+        parser->loadInfo();
+        if (extraDefinition) {
+            ParameterInfo extra;
+            extra.No = 9500;
+            extra.GroupNum = 2;
+            extra.DataNum = 3;
+            extra.DataPerRow = 2;
+            parser->parameterInfos.insert(QStringLiteral("Extra"), extra);
+            parser->parameterNames.insert(1, QStringLiteral("Extra"));
+        }
+        for (quint32 seed : {31u, 32u}) {
+            ParameterImage image = randomImage(seed);
+            QCOMPARE(report ? procedure.outputReport(path("image.txt"), image)
+                            : procedure.outputFile(path("image.txt"), image),
+                     1u);
+            ParameterTextTable table;
+            parser->makeTable(table);
+            QVERIFY(procedure.decoder->encode(table, image));
+            QCOMPARE(parser->extractToText(path("table.txt"), table, report), 1);
+            QCOMPARE(readTestFile(path("image.txt")), readTestFile(path("table.txt")));
+        }
+        if (extraDefinition)
+            QVERIFY(readTestFile(path("image.txt"))
+                        .contains("\r\n9500-01-01,Extra,,,\r\n9500-01-02,Extra,,\r\n"));
     }
 
     void reportUsesDisplayNames()
