@@ -8,13 +8,26 @@
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
 #include "widgets/msgbox.h"
+#include "widgets/submenutable.h"
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QCoreApplication>
 #include <QPair>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTranslator>
 #include <QVector>
+
+// Text colours of an item table's rows: edited, applied but not written, equal.
+const QColor changedColour(30, 144, 255);
+const QColor updatedColour(255, 165, 0);
+const QColor plainColour(228, 228, 228);
+
+inline QColor rowColour(const SubMenuTable* table, int row)
+{
+    return table->table()->item(row, 0)->foreground().color();
+}
 
 // The English texts, so that the tests read what a user reads.
 inline bool installEnglish()

@@ -124,7 +124,7 @@ private slots:
                                {47140 + 24, 47140 + 28},
                                {47220 + 24, 47220 + 28}}));
         QCOMPARE(m_coordinate->objectName(), QStringLiteral("form-select-changed"));
-        QCOMPARE(m_table->table()->item(6, 0)->foreground().color(), QColor(30, 144, 255));
+        QCOMPARE(rowColour(m_table, 6), changedColour);
 
         button("Copy")->click();
         QVERIFY(!button("Paste")->isEnabled()); // onto itself

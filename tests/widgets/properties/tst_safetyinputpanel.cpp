@@ -33,8 +33,6 @@ class TestSafetyInputPanel : public QObject
     DoubleSpinBox* m_allow = nullptr;
     SubMenuTable* m_table = nullptr;
 
-    QColor rowColour(int row) const { return m_table->table()->item(row, 0)->foreground().color(); }
-
 private slots:
     void initTestCase()
     {
@@ -85,8 +83,8 @@ private slots:
         const ParameterImage appliedBefore = m_store->appliedImage();
         m_filter->setValue(30); // as typed
         QCOMPARE(m_filter->objectName(), QStringLiteral("form-changed"));
-        QCOMPARE(rowColour(2), QColor(30, 144, 255));
-        QCOMPARE(rowColour(1), QColor(228, 228, 228));
+        QCOMPARE(rowColour(m_table, 2), changedColour);
+        QCOMPARE(rowColour(m_table, 1), plainColour);
         QVERIFY(barButton(m_panel, 0)->isEnabled() && barButton(m_panel, 1)->isEnabled());
         QCOMPARE(m_store->editImage().i16At(filterTime + 4), qint16(30));
 
@@ -96,7 +94,7 @@ private slots:
 
         barButton(m_panel, 0)->click();
         QCOMPARE(m_filter->objectName(), QStringLiteral("form-updated"));
-        QCOMPARE(rowColour(2), QColor(255, 165, 0));
+        QCOMPARE(rowColour(m_table, 2), updatedColour);
         QVERIFY(!barButton(m_panel, 0)->isEnabled());
         const ByteRanges allowed = {{filterTime + 4, filterTime + 6},
                                     {allowTime + 8, allowTime + 12},
@@ -135,7 +133,7 @@ private slots:
         QCOMPARE(m_table->currentIndex(), 3);
         QCOMPARE(m_store->editImage().i16At(61932 + 6), qint16(1));
         QCOMPARE(m_store->editImage().i16At(61932 + 4), qint16(1));
-        QCOMPARE(rowColour(3), QColor(30, 144, 255));
+        QCOMPARE(rowColour(m_table, 3), changedColour);
 
         // New master data returns to the first input; Apply keeps the row.
         m_table->setCurrentRow(5, false);

@@ -121,7 +121,7 @@ private slots:
         m_switch->click(); // joint 3 of item 1 on
         QCOMPARE(m_store->editImage().i16(fieldNamed("StopMonTargetAxis"), 0, 2), qint16(1));
         QCOMPARE(m_switch->objectName(), QStringLiteral("form-changed"));
-        QCOMPARE(m_table->table()->item(0, 0)->foreground().color(), QColor(30, 144, 255));
+        QCOMPARE(rowColour(m_table, 0), changedColour);
         QVERIFY(barButton(m_panel, 0)->isEnabled());
         barButton(m_panel, 0)->click();
         QCOMPARE(m_switch->objectName(), QStringLiteral("form-updated"));

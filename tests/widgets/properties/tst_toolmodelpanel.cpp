@@ -16,8 +16,6 @@ using Property::ToolModel;
 namespace {
 constexpr int section = 5076; // 32 tools of 1120 bytes
 constexpr int sectionEnd = 40916;
-const QColor blue(30, 144, 255);
-const QColor orange(255, 165, 0);
 
 // Boxes in grid order: radius, point 1, point 2, widths, O, A, T.
 enum Box
@@ -41,10 +39,6 @@ class TestToolModelPanel : public QObject
     ComboBox* m_kind = nullptr;
     QList<DoubleSpinBox*> m_boxes;
 
-    QColor rowColour(SubMenuTable* table, int row) const
-    {
-        return table->table()->item(row, 0)->foreground().color();
-    }
     qint16 cell(const char* name, int tool, int model) const
     {
         return m_store->editImage().i16(fieldNamed(name), tool, model);
@@ -133,9 +127,9 @@ private slots:
         QVERIFY(m_boxes[Radius]->isHidden() && m_boxes[Point2X]->isHidden() &&
                 !m_boxes[WidthX]->isHidden() && !m_boxes[AngleO]->isHidden());
         QCOMPARE(m_kind->objectName(), QStringLiteral("form-select-changed"));
-        QCOMPARE(rowColour(m_models, 4), blue);
-        QCOMPARE(rowColour(m_tools, 2), blue);
-        QCOMPARE(rowColour(m_tools, 0), QColor(228, 228, 228));
+        QCOMPARE(rowColour(m_models, 4), changedColour);
+        QCOMPARE(rowColour(m_tools, 2), changedColour);
+        QCOMPARE(rowColour(m_tools, 0), plainColour);
 
         // A disabled model greys out its editors.
         m_models->setCurrentRow(7, false);
@@ -224,10 +218,10 @@ private slots:
         m_boxes[Point2X]->setValue(40.04); // below the shown precision
         m_panel->updateUI();               // as leaving the box does
         QVERIFY(barButton(m_panel, 0)->isEnabled());
-        QCOMPARE(rowColour(m_models, 4), blue);
+        QCOMPARE(rowColour(m_models, 4), changedColour);
         barButton(m_panel, 0)->click();
-        QCOMPARE(rowColour(m_models, 4), orange);
-        QCOMPARE(rowColour(m_tools, 2), orange);
+        QCOMPARE(rowColour(m_models, 4), updatedColour);
+        QCOMPARE(rowColour(m_tools, 2), updatedColour);
         QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
                               {{section, sectionEnd}, {65448, 65452}, {65464, 65468}}));
         QVERIFY(!barButton(m_panel, 0)->isEnabled());

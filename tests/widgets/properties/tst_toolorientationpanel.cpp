@@ -122,7 +122,7 @@ private slots:
         m_angles[0]->setValue(30.26); // below the shown precision
         m_panel->updateUI();
         QCOMPARE(m_angles[0]->objectName(), QStringLiteral("form-changed"));
-        QCOMPARE(m_sets->table()->item(0, 0)->foreground().color(), QColor(30, 144, 255));
+        QCOMPARE(rowColour(m_sets, 0), changedColour);
         QVERIFY(barButton(m_panel, 0)->isEnabled());
         BoxAnswers boxes;
         barButton(m_panel, 0)->click();

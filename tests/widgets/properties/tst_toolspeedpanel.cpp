@@ -15,8 +15,6 @@ using Property::ToolSpeed;
 namespace {
 constexpr int section = 47300; // 32 tools of 280 bytes
 constexpr int sectionEnd = 56260;
-const QColor blue(30, 144, 255);
-const QColor orange(255, 165, 0);
 } // namespace
 
 class TestToolSpeedPanel : public QObject
@@ -30,10 +28,6 @@ class TestToolSpeedPanel : public QObject
     QList<DoubleSpinBox*> m_boxes;
 
     QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
-    QColor rowColour(SubMenuTable* table, int row) const
-    {
-        return table->table()->item(row, 0)->foreground().color();
-    }
     void select(int tool, int point)
     {
         m_tools->setCurrentRow(tool, false);
@@ -87,8 +81,8 @@ private slots:
         QVERIFY(!m_points->isVisibleChecked(2));
         QCOMPARE(m_store->m_toolSpeedPointFlags[4][2], quint8(0));
         QVERIFY(!m_boxes[0]->isEnabled());
-        QCOMPARE(rowColour(m_points, 2), blue);
-        QCOMPARE(rowColour(m_tools, 4), blue);
+        QCOMPARE(rowColour(m_points, 2), changedColour);
+        QCOMPARE(rowColour(m_tools, 4), changedColour);
     }
 
     void pasteCopiesThePositionOnly()
@@ -116,7 +110,7 @@ private slots:
         QCOMPARE(m_boxes[1]->objectName(), QStringLiteral("form-changed"));
         QVERIFY(barButton(m_panel, 0)->isEnabled());
         barButton(m_panel, 0)->click();
-        QCOMPARE(rowColour(m_tools, 4), orange);
+        QCOMPARE(rowColour(m_tools, 4), updatedColour);
         QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
                               {{section, sectionEnd}, {65448, 65452}, {65464, 65468}}));
 
