@@ -16,6 +16,7 @@
 #include "io/mirelclient.h"
 #include "parameter/parameter.h"
 #include "view3d/gridline.h"
+#include "view3d/hitbox.h"
 #include "view3d/robot.h"
 #include "widgets/msgbox.h"
 
@@ -60,6 +61,7 @@ GLWidget::GLWidget(QWidget* parent)
     m_grid = new GridLine;
     m_objects.push_back(m_grid);
     m_objects.push_back(nullptr);
+    m_objects.push_back(new HitBox);
 
     buildOverlay();
     connect(&m_store, &Parameter::selectionChanged, this, &GLWidget::update);
