@@ -4,6 +4,7 @@
 #include "parameter/parameter.h"
 #include "parameter/robotframes.h"
 #include "view3d/areamonitorview.h"
+#include "view3d/shapelayout.h"
 #include "view3d/shapeplacement.h"
 
 #include <cmath>
@@ -15,43 +16,8 @@ using Matrix = Matrix4::Matrix;
 constexpr int MonitoringScene = 2;
 constexpr int ModelCount = Parameter::ModelsPerSet;
 
-// Arm models of the maker set; the user set's fields lie 640 bytes further.
-constexpr int ArmCoordinateNo = 3796;
-constexpr int ArmKind = 3836;
-constexpr int ArmRadius = 3876;
-constexpr int ArmPoint1 = 3956; // X1, Y1, Z1, X2, Y2, Z2 each 80 bytes apart
-constexpr int UserArmShift = 640;
-constexpr int CapsuleKind = 1;
-constexpr int CuboidKind = 2;
+using namespace ShapeLayout;
 
-// Tool models: one block per tool.
-constexpr int ToolBlock = 5076;
-constexpr int ToolBlockSize = 1120;
-constexpr int ToolValid = 0;
-constexpr int ToolKind = 40;
-constexpr int ToolRadius = 80;
-constexpr int ToolWidth = 160; // X, Y, Z each 80 bytes apart
-constexpr int ToolPoint1 = 400;
-constexpr int ToolAngles = 880; // O, A, T each 80 bytes apart
-constexpr int FloatRow = 80;    // 20 floats
-
-// Motion areas.
-constexpr int AreaRecord = 40920;
-constexpr int AreaRecordSize = 96;
-constexpr int AreaMoveValid = 0;
-constexpr int AreaUpperZ = 4;
-constexpr int AreaLowerZ = 8;
-constexpr int AreaVertexNum = 12;
-constexpr int AreaX = 16;
-constexpr int AreaY = 48;
-
-// Tool orientation sets.
-constexpr int OrientationSet = 60012;
-constexpr int OrientationSetSize = 84;
-constexpr int OrientationValid = 0;
-constexpr int OrientationAngle = 16;
-constexpr int OrientationO = 36;
-constexpr int OrientationA = 56;
 constexpr int Frame7 = 7;
 constexpr int FirstToolFrame = 51;
 
@@ -61,12 +27,6 @@ bool finite(std::initializer_list<float> values)
         if (!std::isfinite(v))
             return false;
     return true;
-}
-
-Matrix4::Vector pointAt(const ParameterImage& image, int offset)
-{
-    return {image.f32At(offset), image.f32At(offset + FloatRow),
-            image.f32At(offset + 2 * FloatRow)};
 }
 
 Matrix translated(const Matrix& frame, const Matrix4::Vector& p)
@@ -169,11 +129,11 @@ void SafetyShapePlan::addArmModels(const Parameter& store, const RobotFrames& fr
         if (store.m_armModelFlags[set][k] == 0)
             continue;
         const int n = image.i16At(ArmCoordinateNo + shift + 2 * k);
-        if (n <= 0 || n > MaxCoordinateNo)
+        if (n <= 0 || n > ShapeLayout::MaxCoordinateNo)
             continue;
         const float radius = image.f32At(ArmRadius + shift + 4 * k);
         const Matrix4::Vector p1 = pointAt(image, ArmPoint1 + shift + 4 * k);
-        const Matrix4::Vector p2 = pointAt(image, ArmPoint1 + shift + 3 * FloatRow + 4 * k);
+        const Matrix4::Vector p2 = pointAt(image, ArmPoint2 + shift + 4 * k);
         if (!finite({radius, p1[0], p1[1], p1[2], p2[0], p2[1], p2[2]}))
             continue;
         const Colour colour = m_armHighlightMask & (1u << k) ? Colour::Yellow
@@ -202,7 +162,7 @@ void SafetyShapePlan::addToolModels(const Parameter& store, const Matrix& flange
             continue;
         const float radius = image.f32At(block + ToolRadius + 4 * m);
         const Matrix4::Vector p1 = pointAt(image, block + ToolPoint1 + 4 * m);
-        const Matrix4::Vector p2 = pointAt(image, block + ToolPoint1 + 3 * FloatRow + 4 * m);
+        const Matrix4::Vector p2 = pointAt(image, block + ToolPoint2 + 4 * m);
         const Matrix4::Vector width = pointAt(image, block + ToolWidth + 4 * m);
         const Matrix4::Vector angles = pointAt(image, block + ToolAngles + 4 * m);
         const int kind = image.i16At(block + ToolKind + 2 * m);
@@ -244,7 +204,7 @@ void SafetyShapePlan::addAreas(const Parameter& store)
         const int record = AreaRecord + AreaRecordSize * i;
         // The image allows up to 32767 corners; only 8 are stored.
         const int n = image.i16At(record + AreaVertexNum);
-        if (n < PrismGeometry::MinCorners || n > MaxAreaVertices)
+        if (n < PrismGeometry::MinCorners || n > AreaVertices)
             continue;
         const float upper = image.f32At(record + AreaUpperZ);
         const float lower = image.f32At(record + AreaLowerZ);

@@ -66,9 +66,6 @@ public:
         float angle;
     };
 
-    static constexpr int MaxCoordinateNo = 50;
-    static constexpr int MaxAreaVertices = 8;
-
     SafetyShapePlan();
 
     // scene: the scene manager's current scene.
