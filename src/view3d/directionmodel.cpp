@@ -39,6 +39,7 @@ void DirectionModel::buildIndexed(float degrees)
     // Beyond 180 the rings would start past the -Y pole.
     const float theta = degrees > FullAngle ? FullAngle : degrees;
     angle = theta;
+    m_expanded = false;
     meshVertices.clear();
     meshNormals.clear();
     meshIndices.clear();
@@ -63,6 +64,8 @@ void DirectionModel::buildIndexed(float degrees)
 
 void DirectionModel::setAngle(float degrees)
 {
+    if (m_expanded && (degrees > FullAngle ? FullAngle : degrees) == angle)
+        return;
     buildIndexed(degrees);
     // One vertex per index; the indexed arrays are kept for the next call.
     vertices.clear();
@@ -74,6 +77,7 @@ void DirectionModel::setAngle(float degrees)
         normals.push_back(meshNormals[i]);
     }
     meshIndices.clear();
+    m_expanded = true;
 }
 
 void DirectionModel::buildCone()

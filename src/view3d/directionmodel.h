@@ -20,7 +20,8 @@ public:
 
     // Generates the indexed mesh, then expands it into vertices and normals.
     // An angle of 0 or below (or not a number) gives one triangle of no
-    // area; an angle above 180 is taken as 180.
+    // area; an angle above 180 is taken as 180. The same angle again keeps
+    // the mesh it gave (many ranges share their angle).
     void setAngle(float degrees);
     // The indexed mesh alone (meshVertices, meshNormals, meshIndices), as
     // setAngle() has it before the expansion.
@@ -36,6 +37,8 @@ public:
     std::vector<std::uint32_t> meshIndices;
 
 private:
+    bool m_expanded = false; // vertices and normals hold the mesh of angle
+
     void buildCone();
     void buildCap();
     void push(const Point& vertex, const Point& normal);
