@@ -5,6 +5,8 @@
 #       the whole screen a few seconds after the program started
 #   scripts/screenshot.sh --pages <output folder> <scene number>...
 #       the main window on each given page (page-<scene>.png), e.g. 20 23 36
+#   scripts/screenshot.sh --monitoring <output folder>
+#       every monitoring and network tab with a fixed monitor record
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -27,6 +29,13 @@ if [ "${1:-}" = "--pages" ]; then
     shift
     mkdir -p "$OUT_DIR"
     "$BUILD_DIR/bin/obx-pageshots" "$OUT_DIR" "$@" 2>/dev/null
+    exit 0
+fi
+
+if [ "${1:-}" = "--monitoring" ]; then
+    OUT_DIR=${2:?output folder}
+    mkdir -p "$OUT_DIR"
+    "$BUILD_DIR/bin/obx-pageshots" "$OUT_DIR" monitoring 2>/dev/null
     exit 0
 fi
 

@@ -952,10 +952,182 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>Signal Name</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>Monitoring</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>Display</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>Override Function</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>Safety Software %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>Current Position (Flange Point)</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>Pres. Val</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>Set Val</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unit</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>... and %1 more assignments</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>IN1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>IN2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>OP</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>Assign</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>ResultNo</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>Arm</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>Signal Name</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>Inside Motion
+Permission Area %1</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>Fixed</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>Internal</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>Network</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>Signal Name</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>Signal No</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>Status</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>Security softwareA:Tool number specified by the robot (RZ)</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>Security softwareB:Tool number currently being monitored by the security software</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>Tool Number</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>Value</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>Tool Orientation Range %1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>Signal Name - Motion Permission</translation>
     </message>
   </context>
   <context>
@@ -1002,6 +1174,141 @@ The robot or device before change is no longer monitored.</translation>
     <message>
       <source>Yes</source>
       <translation>Yes</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NW Parameter Reset</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID (Owner UNID)</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>The parameters were not reset.
+The unit is not connected or did not accept the command.</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>Parameters reset.  
+Turn controller power OFF and ON.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>Reset</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID (Safety Configuration Identifier)</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID (Target UNID)</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>time-date</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>Connected</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>Connection Status</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>Disconnected</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP Address</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC Address</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>Module Status</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>Network Status</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>Port</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>Configuration Assembly Instance</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>Input Assembly Instance</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>Major Version</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>Minor Version</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>Output Assembly Instance</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>Safety Input</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>Safety Output</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>Size</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
     </message>
   </context>
   <context>
@@ -1901,6 +2208,61 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>Speed Points on Arm/Device</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>Coordinate No</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>Item Category Maker</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>Item Category User</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>Spec</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>Monitoring Point</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>Speed Points Setting</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2199,6 +2561,203 @@ Check safety input/output signals.</translation>
     <message>
       <source>item User</source>
       <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Kind</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Model No</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>Radius</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>Tool Monitoring Model</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>capsule</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>cuboid</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>sphere</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>Width</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>Change Confirmation</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>EulerAngleA</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>EulerAngleO</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>HalfTopAngle</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>Tool orientation range</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>Tool orientation range setting</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>Tool orientation monitoring set</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>Tool orientation monitoring set setting</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>Enabled Check Fast Forward Mode</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>Enabled Repeat Mode</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>Enabled Teach Mode</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>Stop Category</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Monitoring Point</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>Speed Points Setting</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points On Tool</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>Tool Number</translation>
     </message>
   </context>
   <context>

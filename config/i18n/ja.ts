@@ -952,10 +952,181 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>モニタリング</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>表示</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>オーバーライド機能</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>安全ソフトウェア%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>現在位置（フランジ点）</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>軸</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>現在値</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>指令値</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>単位</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…ほか%1件の割付</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>入力1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>入力2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>演算</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>割付</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>結果番号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>アーム</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>動作許可エリア%1内</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>ツール</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>固定</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>内部</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>ネットワーク</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>信号番号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状態</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>ユーザー</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>名称</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>安全ソフトウェアA：ロボット（RZ）が指定したツール番号</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>安全ソフトウェアB：安全ソフトウェアが現在監視しているツール番号</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>ツール番号</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>値</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>ツール姿勢範囲%1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>信号名 - 動作許可</translation>
     </message>
   </context>
   <context>
@@ -1002,6 +1173,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Yes</source>
       <translation>はい</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NWパラメータリセット</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID（オーナーUNID）</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>パラメータはリセットされていません。
+ユニットが接続されていないか、コマンドを受け付けませんでした。</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>パラメータをリセットしました。
+コントローラの電源を入れ直してください。</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>リセット</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID（安全コンフィグレーション識別子）</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID（ターゲットUNID）</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>時刻-日付</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>接続</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>接続状態</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>未接続</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IPアドレス</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MACアドレス</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>モジュールステータス</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>ネットワークステータス</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>ポート</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>コンフィグレーションアセンブリインスタンス</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>入力アセンブリインスタンス</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>メジャーバージョン</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>マイナーバージョン</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>出力アセンブリインスタンス</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>安全入力</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>安全出力</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>サイズ</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
     </message>
   </context>
   <context>
@@ -1901,6 +2207,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>アーム/デバイス上の速度監視点</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>座標番号</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>メーカー</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>ユーザー</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>軸番号</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>仕様</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>監視点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度監視点設定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>座標番号設定</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2199,6 +2560,203 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>item User</source>
       <translation>ユーザ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>種類</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>モデル番号</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>半径</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>ツール</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>ツール監視モデル</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>カプセル</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>直方体</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>幅</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>変更確認</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>オイラー角A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>オイラー角O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>半頂角</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>範囲1-%1がすべて無効のため、ツール姿勢監視セット%2を無効にします。</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止カテゴリ0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止カテゴリ1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>ツール姿勢範囲</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>ツール姿勢範囲設定</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>ツール姿勢監視セット</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>ツール姿勢監視セット設定</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>チェック早送りモードで有効</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>再生モードで有効</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>教示モードで有効</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>停止カテゴリ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>監視点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度監視点設定</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>ツール上の速度監視点</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>ツール番号</translation>
     </message>
   </context>
   <context>

@@ -952,10 +952,181 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>모니터링</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>표시</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>오버라이드 기능</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>안전 소프트웨어 %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>현재 위치(플랜지 점)</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>현재값</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>지령값</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>단위</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…외 %1개의 할당</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>입력1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>입력2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>연산</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>할당</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>결과 번호</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>암</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>동작 허가 영역 %1 내부</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>고정</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>내부</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>네트워크</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>신호 이름</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>신호 번호</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>상태</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>안전 소프트웨어A: 로봇(RZ)이 지정한 툴 번호</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>안전 소프트웨어B: 안전 소프트웨어가 현재 감시 중인 툴 번호</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>툴 번호</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>값</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>툴 자세 범위 %1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>신호 이름 - 동작 허가</translation>
     </message>
   </context>
   <context>
@@ -1002,6 +1173,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Yes</source>
       <translation>예</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>NW 파라미터 리셋</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID(오너 UNID)</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>파라미터가 리셋되지 않았습니다.
+유닛이 연결되어 있지 않거나 명령을 받아들이지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>파라미터를 리셋했습니다.
+컨트롤러 전원을 껐다가 다시 켜 주십시오.</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>리셋</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID(안전 구성 식별자)</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID(타깃 UNID)</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>시각-날짜</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>연결됨</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>연결 상태</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>연결 안 됨</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP 주소</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC 주소</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>모듈 상태</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>네트워크 상태</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>포트</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>구성 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>입력 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>메이저 버전</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>마이너 버전</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>출력 어셈블리 인스턴스</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>안전 입력</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>안전 출력</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>크기</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
     </message>
   </context>
   <context>
@@ -1901,6 +2207,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>암/디바이스 위의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>좌표 번호</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>메이커</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>사용자</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>사양</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>감시점</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>속도 감시점 설정</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2199,6 +2560,203 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>item User</source>
       <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>종류</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>모델 번호</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>반경</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>툴 감시 모델</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>캡슐</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>직육면체</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>구</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>폭</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>변경 확인</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>오일러 각 A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>오일러 각 O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>반정각</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>범위 1-%1이 모두 무효이므로 툴 자세 감시 세트 %2를 무효로 합니다.</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>툴 자세 범위</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>툴 자세 범위 설정</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>툴 자세 감시 세트</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>툴 자세 감시 세트 설정</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>체크 빨리 감기 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>재생 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>티치 모드에서 유효</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>정지 카테고리</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>감시점</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>속도 감시점 설정</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>툴 위의 속도 감시점</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>툴 번호</translation>
     </message>
   </context>
   <context>

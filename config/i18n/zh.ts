@@ -952,10 +952,181 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>MonitoringBase</name>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+  </context>
+  <context>
     <name>MonitoringDialog</name>
     <message>
       <source>Monitoring</source>
       <translation>监视</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringFooter</name>
+    <message>
+      <source>Display</source>
+      <translation>显示</translation>
+    </message>
+    <message>
+      <source>OverrideFunction</source>
+      <translation>超控功能</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringHeader</name>
+    <message>
+      <source>Button%1</source>
+      <translation>安全软件%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringJointPosition</name>
+    <message>
+      <source>CurrentFlangePosition</source>
+      <translation>当前位置（法兰点）</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>PV</source>
+      <translation>当前值</translation>
+    </message>
+    <message>
+      <source>SV</source>
+      <translation>指令值</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>单位</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringLogicalOperation</name>
+    <message>
+      <source>... and %1 more assignments</source>
+      <translation>…另有%1个分配</translation>
+    </message>
+    <message>
+      <source>IN1</source>
+      <translation>输入1</translation>
+    </message>
+    <message>
+      <source>IN2</source>
+      <translation>输入2</translation>
+    </message>
+    <message>
+      <source>OP</source>
+      <translation>运算</translation>
+    </message>
+    <message>
+      <source>OUT</source>
+      <translation>分配</translation>
+    </message>
+    <message>
+      <source>ResultNo</source>
+      <translation>结果编号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringMotionArea</name>
+    <message>
+      <source>Arm</source>
+      <translation>手臂</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>动作许可区域%1内</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>工具</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringSafetyIO</name>
+    <message>
+      <source>Fixed</source>
+      <translation>固定</translation>
+    </message>
+    <message>
+      <source>Internal</source>
+      <translation>内部</translation>
+    </message>
+    <message>
+      <source>Network</source>
+      <translation>网络</translation>
+    </message>
+    <message>
+      <source>SignalName</source>
+      <translation>信号名称</translation>
+    </message>
+    <message>
+      <source>SignalNo</source>
+      <translation>信号编号</translation>
+    </message>
+    <message>
+      <source>Status</source>
+      <translation>状态</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolId</name>
+    <message>
+      <source>Name</source>
+      <translation>名称</translation>
+    </message>
+    <message>
+      <source>Security softwareA</source>
+      <translation>安全软件A：机器人（RZ）指定的工具编号</translation>
+    </message>
+    <message>
+      <source>Security softwareB</source>
+      <translation>安全软件B：安全软件当前监视的工具编号</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>工具编号</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>值</translation>
+    </message>
+  </context>
+  <context>
+    <name>MonitoringToolOrientation</name>
+    <message>
+      <source>SignalName%1_en</source>
+      <translation>工具姿态范围%1</translation>
+    </message>
+    <message>
+      <source>SignalNameColumnLabel_en</source>
+      <translation>信号名称 - 动作许可</translation>
     </message>
   </context>
   <context>
@@ -1002,6 +1173,141 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Yes</source>
       <translation>是</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkParameters</name>
+    <message>
+      <source>CRC</source>
+      <translation>CRC</translation>
+    </message>
+    <message>
+      <source>NWParameterReset</source>
+      <translation>网络参数复位</translation>
+    </message>
+    <message>
+      <source>OCPUNID (Owner UNID)</source>
+      <translation>OCPUNID（所有者UNID）</translation>
+    </message>
+    <message>
+      <source>Parameters not reset.</source>
+      <translation>参数未复位。
+单元未连接或未接受该命令。</translation>
+    </message>
+    <message>
+      <source>Parameters reset. Reboot.</source>
+      <translation>参数已复位。
+请重新接通控制器电源。</translation>
+    </message>
+    <message>
+      <source>Reset</source>
+      <translation>复位</translation>
+    </message>
+    <message>
+      <source>SCID (Safety Configuration Identifier)</source>
+      <translation>SCID（安全配置标识符）</translation>
+    </message>
+    <message>
+      <source>SNN</source>
+      <translation>SNN</translation>
+    </message>
+    <message>
+      <source>TUNID (Target UNID)</source>
+      <translation>TUNID（目标UNID）</translation>
+    </message>
+    <message>
+      <source>nodeId</source>
+      <translation>nodeId</translation>
+    </message>
+    <message>
+      <source>time-date</source>
+      <translation>时间-日期</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkSafetyStatus</name>
+    <message>
+      <source>Connected</source>
+      <translation>已连接</translation>
+    </message>
+    <message>
+      <source>ConnectionStatus</source>
+      <translation>连接状态</translation>
+    </message>
+    <message>
+      <source>Disconnected</source>
+      <translation>未连接</translation>
+    </message>
+    <message>
+      <source>IPAddress</source>
+      <translation>IP地址</translation>
+    </message>
+    <message>
+      <source>MacAddress</source>
+      <translation>MAC地址</translation>
+    </message>
+    <message>
+      <source>ModuleStatusLED</source>
+      <translation>模块状态</translation>
+    </message>
+    <message>
+      <source>NetworkStatusLED</source>
+      <translation>网络状态</translation>
+    </message>
+    <message>
+      <source>PortInfo</source>
+      <translation>端口</translation>
+    </message>
+    <message>
+      <source>port</source>
+      <translation>port</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkStatus</name>
+    <message>
+      <source>Configuration Assembly Instance</source>
+      <translation>配置组件实例</translation>
+    </message>
+    <message>
+      <source>DeviceType</source>
+      <translation>DeviceType</translation>
+    </message>
+    <message>
+      <source>Input Assembly Instance</source>
+      <translation>输入组件实例</translation>
+    </message>
+    <message>
+      <source>Major Version</source>
+      <translation>主版本</translation>
+    </message>
+    <message>
+      <source>Minor Version</source>
+      <translation>次版本</translation>
+    </message>
+    <message>
+      <source>Output Assembly Instance</source>
+      <translation>输出组件实例</translation>
+    </message>
+    <message>
+      <source>ProductCode</source>
+      <translation>ProductCode</translation>
+    </message>
+    <message>
+      <source>Safety Input</source>
+      <translation>安全输入</translation>
+    </message>
+    <message>
+      <source>Safety Output</source>
+      <translation>安全输出</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>大小</translation>
+    </message>
+    <message>
+      <source>VenderID</source>
+      <translation>VenderID</translation>
     </message>
   </context>
   <context>
@@ -1901,6 +2207,61 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::ArmSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmSpeed</source>
+      <translation>手臂/设备上的速度监视点</translation>
+    </message>
+    <message>
+      <source>Coordinate No</source>
+      <translation>坐标编号</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>制造商</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>用户</translation>
+    </message>
+    <message>
+      <source>Item Invalid</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>轴编号</translation>
+    </message>
+    <message>
+      <source>Label Category</source>
+      <translation>规格</translation>
+    </message>
+    <message>
+      <source>MonitoringPoint</source>
+      <translation>监视点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度监视点设定</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>坐标编号设定</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2199,6 +2560,203 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>item User</source>
       <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>A</source>
+      <translation>A</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>种类</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>模型编号</translation>
+    </message>
+    <message>
+      <source>O</source>
+      <translation>O</translation>
+    </message>
+    <message>
+      <source>OAT</source>
+      <translation>OAT</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Radius</source>
+      <translation>半径</translation>
+    </message>
+    <message>
+      <source>T</source>
+      <translation>T</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>工具</translation>
+    </message>
+    <message>
+      <source>ToolModelSetting</source>
+      <translation>工具监视模型</translation>
+    </message>
+    <message>
+      <source>X</source>
+      <translation>X</translation>
+    </message>
+    <message>
+      <source>Y</source>
+      <translation>Y</translation>
+    </message>
+    <message>
+      <source>Z</source>
+      <translation>Z</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>胶囊</translation>
+    </message>
+    <message>
+      <source>cuboid</source>
+      <translation>长方体</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球体</translation>
+    </message>
+    <message>
+      <source>width</source>
+      <translation>宽度</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolOrientation</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Change Confirmation</source>
+      <translation>更改确认</translation>
+    </message>
+    <message>
+      <source>EulerAngleA</source>
+      <translation>欧拉角A</translation>
+    </message>
+    <message>
+      <source>EulerAngleO</source>
+      <translation>欧拉角O</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
+    </message>
+    <message>
+      <source>HalfTopAngle</source>
+      <translation>半顶角</translation>
+    </message>
+    <message>
+      <source>Since all the ranges 1-%1 are invalid, the tool orientation monitoring set %2 is disabled.</source>
+      <translation>由于范围1-%1全部无效，工具姿态监视组%2将被禁用。</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止类别0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止类别1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRange</source>
+      <translation>工具姿态范围</translation>
+    </message>
+    <message>
+      <source>ToolOrientationRangeSetting</source>
+      <translation>工具姿态范围设定</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSet</source>
+      <translation>工具姿态监视组</translation>
+    </message>
+    <message>
+      <source>ToolOrientationSetSetting</source>
+      <translation>工具姿态监视组设定</translation>
+    </message>
+    <message>
+      <source>enableCheckMode</source>
+      <translation>检查快进模式下有效</translation>
+    </message>
+    <message>
+      <source>enableRepeatMode</source>
+      <translation>再现模式下有效</translation>
+    </message>
+    <message>
+      <source>enableTeachMode</source>
+      <translation>示教模式下有效</translation>
+    </message>
+    <message>
+      <source>label Stop Cat</source>
+      <translation>停止类别</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ToolSpeed</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>监视点</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Speed Points Setting</source>
+      <translation>速度监视点设定</translation>
+    </message>
+    <message>
+      <source>Tool Speed Monitoring Points</source>
+      <translation>工具上的速度监视点</translation>
+    </message>
+    <message>
+      <source>ToolNo</source>
+      <translation>工具编号</translation>
     </message>
   </context>
   <context>

@@ -8,6 +8,7 @@
 
 #include "app/scene/scenemanager.h"
 #include "widgets/properties/view.h"
+#include "widgets/widgetstylesheets.h"
 
 MonitoringDialog::MonitoringDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
@@ -17,6 +18,7 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
     setObjectName(QStringLiteral("MonitoringDialog"));
     setWindowTitle(tr("Monitoring"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
+    setStyleSheet(WidgetStyleSheets::monitoringDialog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabWidget);
     setVisible(false);
@@ -30,6 +32,10 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
         if (!screen)
             continue;
         const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
+        // The network pages ask to leave with Esc; here that closes the
+        // dialog, as Esc does on the other tabs.
+        if (screen->metaObject()->indexOfSignal("exitRequest()") >= 0)
+            connect(screen, SIGNAL(exitRequest()), this, SLOT(close()));
         connect(manager->state(scene), &QState::entered, this, [this, index] {
             setVisible(true);
             m_tabWidget->setCurrentIndex(index);

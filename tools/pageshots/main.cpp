@@ -1,18 +1,30 @@
 // Starts the program as usual (offline, on its default set), then opens the
 // given pages one after the other and saves a picture of the main window for
 // each (the whole screen): scripts/screenshot.sh uses it to review the pages under Xvfb.
-//   obx-pageshots <output folder> <scene number>...
+//   obx-pageshots <output folder> <scene number>[:<choice>,...]...
+//   obx-pageshots <output folder> monitoring
+// A choice acts on the page as a user would, in order: a number selects that
+// row (from 0) in the page's next item table, "e" after it also clicks the
+// row's Enabled box, "c<n>" chooses entry n of the page's first combo box;
+// e.g. 22:2,4e or 26:c1,0.
+// The second form shows every monitoring and network tab with a fixed
+// monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
+#include "monitoringshots.h"
 #include "view3d/glwidget.h"
+#include "widgets/properties/propertywidget.h"
+#include "widgets/submenutable.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QScreen>
+#include <QTableWidget>
 
 #include <cstdio>
 
@@ -24,6 +36,30 @@ void settle(int milliseconds)
     timer.start();
     while (timer.elapsed() < milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void choose(const MainWindow& window, int scene, const QStringList& choices)
+{
+    PropertyWidget* page = nullptr;
+    for (PropertyWidget* panel : window.findChildren<PropertyWidget*>())
+        if (panel->scene() == scene)
+            page = panel;
+    if (!page)
+        return;
+    const QList<SubMenuTable*> tables = page->findChildren<SubMenuTable*>();
+    int next = 0;
+    for (const QString& choice : choices) {
+        if (choice.startsWith(QLatin1Char('c'))) {
+            if (QComboBox* box = page->findChild<QComboBox*>())
+                box->setCurrentIndex(choice.midRef(1).toInt());
+        } else if (SubMenuTable* table = tables.value(next++)) {
+            const int row = QString(choice).remove(QLatin1Char('e')).toInt();
+            table->setCurrentRow(row, true);
+            if (choice.endsWith(QLatin1Char('e')))
+                emit table->table()->cellClicked(row, 1);
+        }
+        settle(100);
+    }
 }
 
 } // namespace
@@ -46,9 +82,17 @@ int main(int argc, char* argv[])
     if (GLWidget* view = GLWidget::instance())
         view->loadRobot();
     settle(1500);
-    for (const QString& scene : arguments.mid(2)) {
+    if (arguments[2] == QLatin1String("monitoring")) {
+        QDir().mkpath(folder);
+        return takeMonitoringShots(folder, settle) ? 0 : 1;
+    }
+    for (const QString& argument : arguments.mid(2)) {
+        const QString scene = argument.section(QLatin1Char(':'), 0, 0);
         Scene::SceneManager::instance()->loadScene(scene.toInt());
         settle(800);
+        choose(window, scene.toInt(),
+               argument.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts));
+        settle(300);
         const QString path = QStringLiteral("%1/page-%2.png").arg(folder, scene);
         // The whole screen, so the monitoring and logic dialogs are seen too.
         if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path)) {

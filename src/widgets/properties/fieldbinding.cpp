@@ -179,6 +179,65 @@ void FieldBinding::revert() const
                     m_store->editImage().data() + offset);
 }
 
+bool FieldBinding::writeWithCostCheck(int value, QWidget* parent) const
+{
+    const int offset = cellBytes(*m_field, m_row, m_column);
+    if (offset < 0 || ParameterLayout::valueSize(m_field->type) != int(sizeof(quint16)) ||
+        value < 0 || value > 0xffff)
+        return false;
+    // The images are aligned members and 16-bit cells lie at even offsets.
+    auto* cell = reinterpret_cast<quint16*>(m_store->editImage().data() + offset);
+    // Only a change that raises the cost meets the check; one that keeps or
+    // lowers it is always taken, so that a set loaded over the budget can
+    // be brought back within it.
+    const quint16 old = *cell;
+    m_store->calculateCost();
+    const int before = m_store->cost();
+    *cell = quint16(value);
+    m_store->calculateCost();
+    const bool raises = m_store->cost() > before;
+    *cell = old;
+    if (raises)
+        return setWithCostCheck(m_store, cell, quint16(value), parent);
+    *cell = quint16(value);
+    m_store->calculateCost();
+    return true;
+}
+
+bool FieldBinding::copyCell(const FieldDef& field, int fromRow, int fromColumn) const
+{
+    const int from = cellBytes(field, fromRow, fromColumn);
+    const int to = cellBytes(*m_field, m_row, m_column);
+    if (from < 0 || to < 0 || field.type != m_field->type)
+        return false;
+    unsigned char* data = m_store->editImage().data();
+    std::memmove(data + to, data + from, std::size_t(ParameterLayout::valueSize(m_field->type)));
+    return true;
+}
+
+namespace {
+void copyField(const ParameterImage& from, ParameterImage& to, const FieldDef& field)
+{
+    const int size = ParameterLayout::valueSize(field.type);
+    for (int row = 0; row < field.rows; ++row)
+        for (int column = 0; column < field.columns; ++column) {
+            const int offset = cellBytes(field, row, column);
+            if (offset >= 0)
+                std::copy_n(from.data() + offset, size, to.data() + offset);
+        }
+}
+} // namespace
+
+void FieldBinding::applyField(Parameter* store, const FieldDef& field)
+{
+    copyField(store->editImage(), store->appliedImage(), field);
+}
+
+void FieldBinding::revertField(Parameter* store, const FieldDef& field)
+{
+    copyField(store->appliedImage(), store->editImage(), field);
+}
+
 bool FieldBinding::differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
                            int row, int column)
 {

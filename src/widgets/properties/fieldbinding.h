@@ -12,6 +12,7 @@ class ParameterImage;
 class QAbstractButton;
 class SpinBox;
 class ToggleSwitch;
+class QWidget;
 struct FieldDef;
 
 // One editor bound to one cell (row, column) of a parameter image field.
@@ -68,6 +69,14 @@ public:
     }
     // The applied value back into the edit image, for this cell only.
     void revert() const;
+    // A 16-bit switch or kind that weighs on the area model cost: a change
+    // that raises the cost is stored only while the cost stays within the
+    // budget; otherwise the user is told on parent and the cell keeps its
+    // value. Returns whether the cell holds the value afterwards.
+    bool writeWithCostCheck(int value, QWidget* parent) const;
+    // Copies into the bound cell the stored bytes of a cell of the same
+    // field or of another field of the same value type.
+    bool copyCell(const FieldDef& from, int fromRow, int fromColumn) const;
 
     // Whole-field and cell questions, for tables and the Apply/Cancel bar.
     static double value(const ParameterImage& image, const FieldDef& field, int row, int column);
@@ -82,6 +91,10 @@ public:
     static quint8 mergeStates(quint8 a, quint8 b);
     // Any cell of the field differs between the edit and the applied image.
     static bool fieldChanged(const Parameter* store, const FieldDef& field);
+    // Whole-field copies between the edit and the applied image, for the
+    // pages whose cells lie in no section of the store.
+    static void applyField(Parameter* store, const FieldDef& field);
+    static void revertField(Parameter* store, const FieldDef& field);
     // The layout's field of a parameter number; an empty shape when absent.
     static const FieldDef& fieldOf(int parameterNo);
 

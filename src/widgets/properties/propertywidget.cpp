@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/scene/scenemanager.h"
 #include "parameter/parameter.h"
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
@@ -93,6 +94,15 @@ void PropertyWidget::requestUpdate()
 {
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(UpdateEventType)),
                                 Qt::HighEventPriority);
+}
+
+void PropertyWidget::refreshOnPageLoad()
+{
+    if (Scene::SceneManager* scenes = Scene::SceneManager::instance())
+        connect(scenes, &Scene::SceneManager::loadedScene, this, [this](int scene) {
+            if (scene == m_scene)
+                updateUI();
+        });
 }
 
 bool PropertyWidget::event(QEvent* event)

@@ -68,6 +68,8 @@ protected:
     void setTabOrder(QWidget* lastEditor);
     // The refresh runs later in the event loop, once per request.
     void requestUpdate();
+    // Refreshes every time the page of the panel's scene has been loaded.
+    void refreshOnPageLoad();
     // For cancel(): the result only matters to the function menu.
     void cancelRequested() { requestClose(); }
     // The common requestClose(): true at once without unapplied edits;

@@ -1,16 +1,32 @@
 #include "widgets/properties/view.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <QtDebug>
 
 #include "app/scene/scenemanager.h"
+#include "monitoring/monitoringemergencystop.h"
+#include "monitoring/monitoringjoint.h"
+#include "monitoring/monitoringjointposition.h"
+#include "monitoring/monitoringlogicaloperation.h"
+#include "monitoring/monitoringmotionarea.h"
+#include "monitoring/monitoringprotectivestop.h"
+#include "monitoring/monitoringsafetyinput.h"
+#include "monitoring/monitoringsafetyoutput.h"
+#include "monitoring/monitoringspeed.h"
+#include "monitoring/monitoringstop.h"
+#include "monitoring/monitoringtoolid.h"
+#include "monitoring/monitoringtoolorientation.h"
+#include "monitoring/networkparameters.h"
+#include "monitoring/networksafetystatus.h"
+#include "monitoring/networkstatus.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
+#include "widgets/properties/settingcommonproperty.h"
 #include "widgets/startupwindow.h"
 
 namespace {
+constexpr int toolIdScene = 14;
+
 QString sceneName(int scene)
 {
     const Scene::SceneManager* manager = Scene::SceneManager::instance();
@@ -51,10 +67,40 @@ View::~View()
 
 QWidget* View::createScreen(int scene)
 {
-    auto* screen = new QWidget;
-    auto* layout = new QVBoxLayout(screen);
-    layout->addWidget(new QLabel(sceneName(scene)), 0, Qt::AlignCenter);
-    return screen;
+    switch (scene) {
+    case 3:
+        return new MonitoringJointPosition;
+    case 4:
+        return new MonitoringSafetyInput;
+    case 5:
+        return new MonitoringSafetyOutput;
+    case 6:
+        return new MonitoringLogicalOperation;
+    case 7:
+        return new MonitoringMotionArea;
+    case 8:
+        return new MonitoringJoint;
+    case 9:
+        return new MonitoringSpeed;
+    case 10:
+        return new MonitoringToolOrientation;
+    case 11:
+        return new MonitoringStop;
+    case 12:
+        return new MonitoringProtectiveStop;
+    case 13:
+        return new MonitoringEmergencyStop;
+    case 14:
+        return new MonitoringToolId;
+    case 15:
+        return new NetworkSafetyStatus;
+    case 16:
+        return new NetworkParameters;
+    case 17:
+        return new NetworkStatus;
+    default:
+        return nullptr;
+    }
 }
 
 QWidget* View::screen(int scene) const
@@ -76,4 +122,17 @@ void View::load()
         panel->initialize();
         StartupWindow::instance()->updateProgress(QString());
     }
+    connectToolIdScreen(panels);
+}
+
+void View::connectToolIdScreen(const QVector<PropertyWidget*>& panels)
+{
+    auto* screen = qobject_cast<MonitoringToolId*>(m_screens.value(toolIdScene));
+    if (!screen)
+        return;
+    for (PropertyWidget* panel : panels)
+        if (auto* common = qobject_cast<Property::SettingCommon*>(panel)) {
+            screen->connectSettingCommon(common);
+            return;
+        }
 }

@@ -33,12 +33,17 @@ public:
 
     void setPanelSource(PanelSource source) { m_panelSource = std::move(source); }
 
+    // A new screen of a scene (3 to 17), without parent; null for another
+    // scene.
+    static QWidget* createScreen(int scene);
+
 public slots:
     void load();
 
 private:
     explicit View(QObject* parent);
-    static QWidget* createScreen(int scene);
+    // The tool ID screen follows the first common settings panel.
+    void connectToolIdScreen(const QVector<PropertyWidget*>& panels);
 
     Parameter* m_parameter = nullptr;
     // Guarded: the monitoring dialog takes the screens as its pages and may

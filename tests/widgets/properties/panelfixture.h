@@ -5,6 +5,8 @@
 
 #include "parameter/parameter.h"
 #include "parameter/procedure.h"
+#include "widgets/buttonprimary.h"
+#include "widgets/buttonsecondary.h"
 #include "widgets/msgbox.h"
 
 #include <QAbstractButton>
@@ -36,10 +38,22 @@ inline ParameterImage defaultImage()
     return image;
 }
 
-// Apply (0) or Cancel (1) of a panel's bar.
+// Apply (0) or Cancel (1) of a panel's bar; panels may have buttons of
+// their own before it.
 inline QPushButton* barButton(const QWidget* panel, int index)
 {
-    return panel->findChildren<QPushButton*>().value(index);
+    if (index == 0)
+        return panel->findChild<ButtonPrimary*>();
+    return index == 1 ? panel->findChild<ButtonSecondary*>() : nullptr;
+}
+
+// A button of a panel by its text.
+inline QPushButton* buttonWithText(const QWidget* panel, const QString& text)
+{
+    for (QPushButton* button : panel->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
 }
 
 // Makes the image the master, applied and edit data, as a read does.

@@ -44,6 +44,39 @@ class TestViewingChangesNothing : public QObject
                 setI16(image, "StopMonTargetAxis", item, joint, 2);
             image.setI16At(60684 + 48 * item + 10, 77); // reserved word
         }
+        const float odd[] = {std::nanf(""), 20000.f, 12.345f, -0.04f, 500.f};
+        for (int tool = 0; tool < 32; ++tool)
+            for (int item = 0; item < 20; ++item) {
+                const int k = tool + item;
+                setI16(image, "ToolModelValid", tool, item, k % 3 == 0 ? 5 : k % 3 - 1);
+                setI16(image, "ToolModelKind", tool, item, k % 4 == 3 ? 7 : k % 4 - 1);
+                for (const char* name : {"ToolModelRadius", "ToolModelWidthX", "ToolModelX1",
+                                         "ToolModelY2", "ToolModelO", "ToolModelT"})
+                    image.setF32(fieldNamed(name), tool, item, odd[k % 5]);
+                setI16(image, "ToolSpeedMonValid", tool, item, k % 3 == 0 ? 3 : k % 3 - 1);
+                for (const char* name : {"ToolSpeedMonX", "ToolSpeedMonZ"})
+                    image.setF32(fieldNamed(name), tool, item, odd[(k + 1) % 5]);
+            }
+        for (int c = 0; c < 50; ++c)
+            setI16(image, "DHPrmAxisNo", 0, c, c < 6 ? c + 1 : c == 6 ? 25 : c == 7 ? -1 : 0);
+        for (int p = 0; p < 20; ++p) {
+            const int coordinates[] = {60, -2, 7, 8, 9, 3, 0};
+            setI16(image, "ArmSpeedMkrCoordiNo", 0, p, coordinates[(p + 3) % 7]);
+            setI16(image, "ArmSpeedCoordiNo", 0, p, coordinates[p % 7]);
+            image.setF32(fieldNamed("ArmSpeedUsrX"), 0, p, odd[p % 5]);
+            image.setF32(fieldNamed("ArmSpeedMkrY"), 0, p, odd[(p + 2) % 5]);
+        }
+        for (int set = 0; set < 8; ++set) {
+            setI16(image, "ToolOrientValid", 0, set, set % 3 == 0 ? 2 : 1); // none has a range
+            setI16(image, "ToolOrientTeachValid", 0, set, 3);
+            setI16(image, "ToolOrientStopCategory", 0, set, set == 1 ? 5 : -1);
+            for (int range = 0; range < 5; ++range) {
+                setI16(image, "ToolOrientRngValid", set, range, set < 4 ? 0 : 7);
+                for (const char* name :
+                     {"ToolOrientRngHalftopAng", "ToolOrientRngO", "ToolOrientRngA"})
+                    image.setF32(fieldNamed(name), set, range, odd[(set + range) % 5]);
+            }
+        }
         for (int joint = 0; joint < 18; ++joint) {
             setI16(image, "Assignment", 0, joint, joint % 4);
             setI16(image, "AxisType", 0, joint, joint % 3 + 1);
@@ -101,6 +134,11 @@ private slots:
         for (const auto& panel : panels) {
             panel->show();
             walk(panel.get());
+            // The arm speed page's user set as well.
+            if (qobject_cast<Property::ArmSpeed*>(panel.get())) {
+                panel->findChild<QComboBox*>()->setCurrentIndex(1);
+                walk(panel.get());
+            }
             QCoreApplication::processEvents();
             QVERIFY2(store->editImage() == loaded, qPrintable(panel->metaObject()->className()));
             QVERIFY(panel->requestClose()); // nothing to discard, so no box
@@ -120,6 +158,16 @@ private slots:
         for (QComboBox* box : panels[10]->findChildren<QComboBox*>())
             modeTexts << box->currentText();
         QCOMPARE(modeTexts, QStringList({"2", "-4"}));
+        // Tool 1's model 4 of kind 7, the user point 2's coordinate number
+        // -2 and set 8's stop category -1.
+        panels[4]->findChildren<SubMenuTable*>().value(0)->setCurrentRow(0, false);
+        panels[4]->findChildren<SubMenuTable*>().value(1)->setCurrentRow(3, false);
+        QCOMPARE(panels[4]->findChild<QComboBox*>()->currentText(), QStringLiteral("7"));
+        panels[8]->findChild<SubMenuTable*>()->setCurrentRow(1, false);
+        QCOMPARE(panels[8]->findChildren<QComboBox*>().value(2)->currentText(),
+                 QStringLiteral("-2"));
+        QVERIFY(store->editImage() == loaded);
+        QCOMPARE(panels[12]->findChild<QComboBox*>()->currentText(), QStringLiteral("-1"));
     }
 };
 

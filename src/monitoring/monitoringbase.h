@@ -1,0 +1,133 @@
+#pragma once
+
+#include "io/mirelrzshmrz2ifsafmmon.h"
+#include "io/monitorfeeduse.h"
+
+#include <QRect>
+
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+#include <memory>
+
+class MonitoringFooter;
+class MonitoringHeader;
+class ParameterImage;
+class StatusBitRows;
+class QShortcut;
+class QTableWidget;
+class QTableWidgetItem;
+class QVBoxLayout;
+
+// Base of the live monitoring screens: the channel header, the status table
+// (or a screen's own content), the keyboard shortcuts and the live feed. A
+// screen is fed only while it is visible; each refresh writes only the
+// cells whose value changed, except the first one after a show.
+class MonitoringBase : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MonitoringBase(bool selectable);
+    ~MonitoringBase() override;
+
+    const QString& monitoringStyleSheet() const { return m_styleSheet; }
+    MonitoringHeader* header() const { return m_header; }
+    MonitoringFooter* footer() const { return m_footer; }
+    QTableWidget* table() const { return m_table; }
+    // 0 channel A, 1 channel B.
+    int channelIndex() const;
+    const MirelRzShmRz2IfSafmMonChannel& channelBlock() const;
+    const MirelRzShmRz2IfSafmMon& record() const { return *monitorRecord; }
+    bool isFed() const { return m_updating; }
+    // The status rows of a function status screen; null on other screens.
+    const StatusBitRows* statusBits() const { return m_statusRows.get(); }
+
+    // Sends one monitor command through the data provider; the reply is
+    // dropped. False without a provider.
+    static bool sendCommand(const QString& command);
+
+public slots:
+    // Refreshes the cells from the record; the base refreshes the status
+    // rows, when the screen has them.
+    virtual void updateMonitoringData();
+    void cpuChanged();
+
+protected:
+    virtual void scrollTableTo(int step);
+    // Appends one row per entry of rowSignals; runs once, from
+    // setupDefaultTable().
+    virtual void updateTable();
+    virtual void adjustTableSize();
+    // The enable flag of every row as the applied image has it now; empty
+    // when every row counts as enabled.
+    virtual QVector<bool> readRowEnabled() const { return {}; }
+    // Brings what the rows take from the applied image up to date after the
+    // image changed. The base re-reads the enable flags.
+    virtual void reloadParameters();
+
+    void setupDefaultTable();
+    // Makes every row (rowSignals: internal output signals) a status row
+    // whose state shows in the given column.
+    void useStatusRows(int column);
+    void setContentWidget(QWidget* widget);
+    void insertFooter(MonitoringFooter* footer);
+    QTableWidget* createTable(const QStringList& headers);
+    int addRow(QTableWidget* table, const QString& name, bool enabled);
+    void ensureMeasured();
+    // Fixes the columns that size to their contents at their present width:
+    // measuring them again on every cell change costs a text layout of
+    // every row.
+    static void freezeContentColumns(QTableWidget* table);
+    void stopUpdate();
+    // Item flags of every row from rowEnabled; columns listed in
+    // alwaysEnabledColumns stay enabled.
+    void applyRowEnabled();
+    QVBoxLayout* mainLayout() const { return m_layout; }
+    QSize computeTableSize(QTableWidget* table, int availableHeight) const;
+    // A non-zero 16-bit enable word of the applied image: element index of
+    // the named field. A field the layout does not know counts as enabled.
+    bool enableWord(const char* name, int index = 0) const;
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    const ParameterImage* parameterImage = nullptr;
+    const MirelRzShmRz2IfSafmMon* monitorRecord = nullptr;
+    QStringList columnHeaders;
+    QVector<int> columnAlignment;
+    QVector<int> alwaysEnabledColumns;
+    QRect contentRect;
+    bool forceAll = true;
+    bool fitWidth = false;
+    bool shrinkToRows = false;
+    QVector<quint16> rowSignals;
+    QVector<bool> rowEnabled;
+
+private slots:
+    void onMonitorDataUpdated();
+    void parametersChanged();
+
+private:
+    void buildLayout(QWidget* content);
+    void measureContent();
+    void scrollShortcut(QShortcut* shortcut, int step);
+
+    bool m_measured = false;
+    bool m_selectable;
+    bool m_updating = false;
+    bool m_parametersStale = false;
+    QString m_styleSheet;
+    QVBoxLayout* m_layout = nullptr;
+    QWidget* m_contentWidget = nullptr;
+    MonitoringHeader* m_header = nullptr;
+    MonitoringFooter* m_footer = nullptr;
+    QTableWidget* m_table = nullptr;
+    QShortcut* m_downShortcut = nullptr;
+    QShortcut* m_upShortcut = nullptr;
+    IO::MonitorFeedUse m_feed;
+    std::unique_ptr<StatusBitRows> m_statusRows;
+    int m_statusColumn = 1;
+};

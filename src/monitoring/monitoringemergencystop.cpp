@@ -1,0 +1,27 @@
+#include "monitoring/monitoringemergencystop.h"
+
+#include "parameter/logicsignaldef.h"
+
+MonitoringEmergencyStop::MonitoringEmergencyStop() : MonitoringBase(false)
+{
+    setObjectName(QStringLiteral("EmergencyStopStatusWidget"));
+    rowSignals << 2139;
+    const SignalRangeDef* range = LogicSignalDef::findSignal(2140);
+    // The range table decides the count; never past the stream's last signal.
+    const int count = range ? qBound(0, int(range->count), 2162 - 2140 + 1) : 0;
+    for (int i = 0; i < count; ++i)
+        rowSignals << quint16(2140 + i);
+    rowEnabled = readRowEnabled();
+    setupDefaultTable();
+    useStatusRows(1);
+    ensureMeasured();
+}
+
+QVector<bool> MonitoringEmergencyStop::readRowEnabled() const
+{
+    QVector<bool> enabled;
+    enabled << enableWord("EmeStopExternalValid");
+    for (int i = 1; i < rowSignals.size(); ++i)
+        enabled << enableWord("EmeStopUsrValid", i - 1);
+    return enabled;
+}

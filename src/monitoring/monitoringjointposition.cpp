@@ -1,0 +1,123 @@
+#include "monitoring/monitoringjointposition.h"
+
+#include "app/core/interfaceutilities.h"
+#include "app/core/setting.h"
+#include "parameter/parameterimage.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtDebug>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+constexpr int jointCount = 18;
+
+// Bitwise, so that a NaN that stays NaN is not written again on every tick.
+bool sameFloat(float a, float b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+} // namespace
+
+MonitoringJointPosition::MonitoringJointPosition()
+    : MonitoringBase(false),
+      m_logFlange(Setting::instance()->isTrue(QStringLiteral("LogFlangePosition")))
+{
+    setObjectName(QStringLiteral("MonitoringJointPosition"));
+    // The smallest positive normal float, which no real joint value is, so
+    // that the first refresh writes every cell.
+    for (int i = 0; i < jointCount; ++i)
+        m_shownSV[i] = m_shownPV[i] = std::numeric_limits<float>::min();
+    columnHeaders = QStringList{tr("Joint"), tr("SV"), tr("PV"), tr("Unit")};
+    columnAlignment = {Qt::AlignRight, Qt::AlignRight, Qt::AlignRight, Qt::AlignHCenter};
+    QTableWidget* table = createTable(columnHeaders);
+    QHeaderView* columns = table->horizontalHeader();
+    columns->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    columns->setSectionResizeMode(1, QHeaderView::Stretch);
+    columns->setSectionResizeMode(2, QHeaderView::Stretch);
+    columns->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    rowEnabled = readRowEnabled();
+    for (int i = 0; i < jointCount; ++i) {
+        const int row = addRow(table, QString(), rowEnabled[i]);
+        table->item(row, 0)->setText(QString::number(i + 1));
+        table->item(row, 3)->setText(unitText(i));
+    }
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    table->setFixedHeight(tableHeightForRows(table, true, true));
+
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(table, 1, Qt::AlignHCenter | Qt::AlignTop);
+    m_jointTable = table;
+    setContentWidget(content);
+
+    m_flangeLabel = new QLabel(this);
+    m_flangeLabel->setContentsMargins(0, 0, 0, 5);
+    m_flangeLabel->setAlignment(Qt::AlignCenter);
+    mainLayout()->addWidget(m_flangeLabel);
+    ensureMeasured();
+}
+
+QVector<bool> MonitoringJointPosition::readRowEnabled() const
+{
+    QVector<bool> enabled;
+    for (int i = 0; i < jointCount; ++i)
+        enabled << enableWord("Assignment", i);
+    return enabled;
+}
+
+QString MonitoringJointPosition::unitText(int joint) const
+{
+    const FieldDef* field = ParameterLayout::findByName(QStringLiteral("AxisType"));
+    const qint16 type = field ? parameterImage->i16(*field, 0, joint) : qint16(0);
+    return type == 1   ? QStringLiteral("mm")
+           : type == 2 ? QStringLiteral("deg")
+                       : QStringLiteral("-");
+}
+
+void MonitoringJointPosition::reloadParameters()
+{
+    rowEnabled = readRowEnabled();
+    for (int i = 0; i < jointCount; ++i) {
+        const Qt::ItemFlags flags =
+            rowEnabled[i] ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::ItemIsSelectable;
+        for (int column = 0; column < m_jointTable->columnCount(); ++column)
+            m_jointTable->item(i, column)->setFlags(flags);
+        m_jointTable->item(i, 3)->setText(unitText(i));
+    }
+}
+
+QString MonitoringJointPosition::valueText(float value)
+{
+    return QString::number(double(value), 'f', 1);
+}
+
+void MonitoringJointPosition::updateMonitoringData()
+{
+    const MirelRzShmRz2IfSafmMon& record = this->record();
+    m_jointTable->setUpdatesEnabled(false);
+    for (int i = 0; i < jointCount; ++i) {
+        if (!sameFloat(record.jointSv[i], m_shownSV[i])) {
+            m_jointTable->item(i, 1)->setText(valueText(record.jointSv[i]));
+            m_shownSV[i] = record.jointSv[i];
+        }
+        if (!sameFloat(record.jointPv[i], m_shownPV[i])) {
+            m_jointTable->item(i, 2)->setText(valueText(record.jointPv[i]));
+            m_shownPV[i] = record.jointPv[i];
+        }
+    }
+    m_jointTable->setUpdatesEnabled(true);
+    const float* flange = channelBlock().flangePosition;
+    const QString text = QStringLiteral("    X:%1 mm    Y:%2 mm    Z:%3 mm")
+                             .arg(valueText(flange[0]), valueText(flange[1]), valueText(flange[2]));
+    if (m_logFlange)
+        qInfo().noquote() << "strlen(buf):" << text.size();
+    m_flangeLabel->setText(tr("CurrentFlangePosition") + text);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "monitoring/monitoringbase.h"
+
+// A monitoring screen with the override bar below its table.
+class MonitoringOverridable : public MonitoringBase
+{
+    Q_OBJECT
+
+public:
+    MonitoringOverridable(bool withDisplay, bool selectable);
+
+protected:
+    void setupOverridableTable();
+
+    bool withDisplay;
+};

@@ -1,0 +1,125 @@
+#include "monitoring/monitoringsafetyio.h"
+
+#include "app/core/interfaceutilities.h"
+#include "parameter/logicsignaldef.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+MonitoringSafetyIO::MonitoringSafetyIO()
+    : MonitoringBase(false), m_tabTitles{tr("Fixed"), tr("User"), tr("Network"), tr("Internal")}
+{
+}
+
+void MonitoringSafetyIO::setupTabs(int wordCount)
+{
+    currentWords.fill(0, wordCount);
+    shownWords.fill(0, wordCount);
+    m_tabWidget = new QTabWidget;
+    m_tabWidget->setDocumentMode(true);
+    setContentWidget(m_tabWidget);
+}
+
+void MonitoringSafetyIO::addSignalTab(int tab, int firstId, int secondId, WordRange words)
+{
+    m_wordRanges[tab] = words;
+    m_tabTables[tab] = buildSignalTable(firstId, secondId);
+    m_tabWidget->addTab(m_tabTables[tab], m_tabTitles[tab]);
+}
+
+QTableWidget* MonitoringSafetyIO::buildSignalTable(int firstId, int secondId)
+{
+    const bool numbered = firstId < 60001;
+    QStringList headers{tr("SignalName")};
+    if (numbered)
+        headers << tr("SignalNo");
+    headers << tr("Status");
+    QTableWidget* table = createTable(headers);
+    const int statusColumn = headers.size() - 1;
+    for (const int id : {firstId, secondId}) {
+        const SignalRangeDef* range = id ? LogicSignalDef::findRow(id) : nullptr;
+        if (!range)
+            continue;
+        for (int s = range->first; s < range->first + range->count; ++s) {
+            const int row = addRow(table, LogicSignalDef::signalText(s), true);
+            if (numbered)
+                table->item(row, 1)->setText(QString::number(s));
+            table->item(row, statusColumn)->setText(onOffText(false));
+        }
+    }
+    return table;
+}
+
+void MonitoringSafetyIO::copyWords(int tab, const MirelRzShmRz2IfSafmMonChannel& block)
+{
+    const quint32* words = sourceWords(block);
+    const WordRange range = m_wordRanges[tab];
+    for (int w = range.first; w < range.first + range.count && w < currentWords.size(); ++w)
+        currentWords[w] = words[w];
+}
+
+void MonitoringSafetyIO::updateMonitoringData()
+{
+    const int tab = m_tabWidget ? m_tabWidget->currentIndex() : -1;
+    if (tab < 0 || tab >= TabCount || !m_tabTables[tab])
+        return;
+    copyWords(tab, channelBlock());
+    QTableWidget* table = m_tabTables[tab];
+    const WordRange range = wordRange(tab);
+    const int statusColumn = table->columnCount() - 1;
+    table->setUpdatesEnabled(false);
+    for (int w = 0; w < range.count; ++w) {
+        const int index = range.first + w;
+        const quint32 current = currentWords.value(index);
+        const quint32 changed = current ^ shownWords.value(index);
+        if (index < shownWords.size())
+            shownWords[index] = current;
+        for (int bit = 0; bit < 32 && (changed >> bit); ++bit) {
+            const int row = 32 * w + bit;
+            if (row >= table->rowCount())
+                break;
+            if ((changed >> bit) & 1u)
+                table->item(row, statusColumn)->setText(onOffText((current >> bit) & 1u));
+        }
+    }
+    table->setUpdatesEnabled(true);
+}
+
+void MonitoringSafetyIO::scrollTableTo(int step)
+{
+    if (!m_tabWidget)
+        return;
+    if (auto* table = qobject_cast<QTableWidget*>(m_tabWidget->currentWidget())) {
+        QScrollBar* bar = table->verticalScrollBar();
+        bar->setValue(qBound(bar->minimum(), bar->value() + step, bar->maximum()));
+    }
+}
+
+void MonitoringSafetyIO::adjustTableSize()
+{
+    if (!m_tabWidget)
+        return;
+    const int height = contentRect.height() - m_tabWidget->tabBar()->sizeHint().height();
+    int width = m_tabWidget->tabBar()->sizeHint().width();
+    QSize sizes[TabCount];
+    for (int tab = 0; tab < TabCount; ++tab) {
+        QTableWidget* table = m_tabTables[tab];
+        if (!table)
+            continue;
+        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        sizes[tab] = computeTableSize(table, height);
+        width = qMax(width, sizes[tab].width());
+    }
+    for (int tab = 0; tab < TabCount; ++tab) {
+        QTableWidget* table = m_tabTables[tab];
+        if (!table)
+            continue;
+        if (sizes[tab].width() < width)
+            table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        table->setFixedSize(width, sizes[tab].height());
+    }
+    m_tabWidget->setFixedWidth(width);
+}

@@ -1,0 +1,22 @@
+#include "monitoring/monitoringspeed.h"
+
+MonitoringSpeed::MonitoringSpeed() : MonitoringBase(false)
+{
+    setObjectName(QStringLiteral("SpeedMonitoringStatusWidget"));
+    rowSignals << 2038 << 2039;
+    for (int i = 0; i < 18; ++i)
+        rowSignals << quint16(2040 + i);
+    rowEnabled = readRowEnabled();
+    setupDefaultTable();
+    useStatusRows(1);
+    ensureMeasured();
+}
+
+QVector<bool> MonitoringSpeed::readRowEnabled() const
+{
+    QVector<bool> enabled;
+    enabled << enableWord("TeachSpeedValid") << enableWord("CheckSpeedValid");
+    for (int i = 0; i < 18; ++i)
+        enabled << enableWord("UsrSpeedValid", i);
+    return enabled;
+}

@@ -1,0 +1,236 @@
+// The arm speed page: the maker set read-only, the axis and coordinate
+// choice, copy and paste of points, display flags, Apply and Cancel.
+
+#include <QApplication>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "imagecells.h"
+#include "panelfixture.h"
+#include "widgets/axistocoordinateno.h"
+#include "widgets/buttonprimary.h"
+#include "widgets/combobox.h"
+#include "widgets/diffcombobox.h"
+#include "widgets/doublespinbox.h"
+#include "widgets/properties/armdevicespeedproperty.h"
+#include "widgets/submenutable.h"
+
+using Property::ArmSpeed;
+
+namespace {
+constexpr int userBegin = 47020; // ArmSpeedCoordiNo .. ArmSpeedUsrZ
+constexpr int userEnd = 47300;
+} // namespace
+
+class TestArmSpeedPanel : public QObject
+{
+    Q_OBJECT
+
+    Parameter* m_store = nullptr;
+    ArmSpeed* m_panel = nullptr;
+    SubMenuTable* m_table = nullptr;
+    ComboBox* m_set = nullptr;
+    ComboBox* m_axis = nullptr;
+    ComboBox* m_coordinate = nullptr;
+    QList<DoubleSpinBox*> m_boxes;
+
+    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
+    QStringList items(QComboBox* box) const
+    {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    }
+    qint16 userCoordinate(int point) const
+    {
+        return m_store->editImage().i16(fieldNamed("ArmSpeedCoordiNo"), 0, point);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(installEnglish());
+        m_store = Parameter::instance();
+    }
+    void init()
+    {
+        ParameterImage image = defaultImage();
+        // Systems 1..6 on axes 1..6, systems 7 and 8 on axis 3, the rest none.
+        for (int c = 0; c < 50; ++c)
+            setI16(image, "DHPrmAxisNo", 0, c, c < 6 ? c + 1 : c < 8 ? 3 : 0);
+        for (int p = 0; p < 20; ++p) {
+            setI16(image, "ArmSpeedMkrCoordiNo", 0, p, 0);
+            setI16(image, "ArmSpeedCoordiNo", 0, p, 0);
+        }
+        setI16(image, "ArmSpeedMkrCoordiNo", 0, 2, 4);
+        image.setF32(fieldNamed("ArmSpeedMkrX"), 0, 2, 1.5f);
+        image.setF32(fieldNamed("ArmSpeedMkrZ"), 0, 2, -30.f);
+        setI16(image, "ArmSpeedCoordiNo", 0, 6, 7);
+        image.setF32(fieldNamed("ArmSpeedUsrX"), 0, 6, 12.f);
+        loadMaster(m_store, image);
+
+        m_panel = new ArmSpeed(m_store);
+        m_panel->initialize();
+        m_table = m_panel->findChild<SubMenuTable*>();
+        const QList<ComboBox*> combos = m_panel->findChildren<ComboBox*>();
+        m_set = combos.value(0);
+        m_axis = combos.value(1);
+        m_coordinate = combos.value(2);
+        m_boxes = m_panel->findChildren<DoubleSpinBox*>();
+    }
+    void cleanup() { delete m_panel; }
+
+    void makerSetIsReadOnly()
+    {
+        QCOMPARE(items(m_set), QStringList({"Item Category Maker", "Item Category User"}));
+        QCOMPARE(items(m_axis), QStringList({"Invalid", "1", "2", "3", "4", "5", "6"}));
+        m_table->setCurrentRow(2, false);
+        QCOMPARE(m_store->m_selectedElement, 2);
+        QCOMPARE(m_axis->currentText(), QStringLiteral("4"));
+        QCOMPARE(m_coordinate->currentText(), QStringLiteral("4"));
+        QCOMPARE(m_boxes[0]->value(), 1.5);
+        QCOMPARE(m_boxes[2]->value(), -30.0);
+        QVERIFY(!m_axis->isEnabled() && !m_coordinate->isEnabled());
+        for (DoubleSpinBox* box : m_boxes)
+            QVERIFY(!box->isEnabled());
+        QVERIFY(button("Copy")->isEnabled());
+        button("Copy")->click();
+        QVERIFY(!button("Paste")->isEnabled());
+        // Nothing reaches the maker set, even when asked directly.
+        const ParameterImage before = m_store->editImage();
+        m_panel->setPoint(0, 99.0);
+        m_panel->paste();
+        QVERIFY(m_store->editImage() == before);
+    }
+
+    void copyingAPointChangesExactlyTheTarget()
+    {
+        m_table->setCurrentRow(2, false);
+        button("Copy")->click();
+        m_set->setCurrentIndex(1);
+        QCOMPARE(m_store->m_speedPointSet, 1);
+        m_table->setCurrentRow(6, false);
+        QVERIFY(button("Paste")->isEnabled());
+        button("Paste")->click();
+        QCOMPARE(userCoordinate(6), qint16(4));
+        QCOMPARE(m_boxes[0]->value(), 1.5);
+        QCOMPARE(m_store->editImage().f32(fieldNamed("ArmSpeedUsrZ"), 0, 6), -30.f);
+        // Nothing but the target point's four cells.
+        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
+                              {{userBegin + 12, userBegin + 14},
+                               {47060 + 24, 47060 + 28},
+                               {47140 + 24, 47140 + 28},
+                               {47220 + 24, 47220 + 28}}));
+        QCOMPARE(m_coordinate->objectName(), QStringLiteral("form-select-changed"));
+        QCOMPARE(m_table->table()->item(6, 0)->foreground().color(), QColor(30, 144, 255));
+
+        button("Copy")->click();
+        QVERIFY(!button("Paste")->isEnabled()); // onto itself
+    }
+
+    void axisAndCoordinateChoice()
+    {
+        m_set->setCurrentIndex(1);
+        m_table->setCurrentRow(6, false);
+        QCOMPARE(m_axis->currentText(), QStringLiteral("3"));
+        QCOMPARE(items(m_coordinate), QStringList({"3", "7", "8"}));
+        QCOMPARE(m_coordinate->currentText(), QStringLiteral("7"));
+        QVERIFY(m_boxes[0]->isEnabled());
+
+        m_coordinate->setCurrentIndex(2);
+        QCOMPARE(userCoordinate(6), qint16(8));
+        m_axis->setCurrentIndex(0); // "Invalid"
+        QCOMPARE(userCoordinate(6), qint16(0));
+        QCOMPARE(items(m_coordinate), QStringList({"Invalid"}));
+        QVERIFY(!m_boxes[0]->isEnabled());
+        m_axis->setCurrentIndex(3); // axis 3: its first system
+        QCOMPARE(userCoordinate(6), qint16(3));
+    }
+
+    void coordinateDialog()
+    {
+        m_set->setCurrentIndex(1);
+        m_table->setCurrentRow(6, false);
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<AxisToCoordinateNo*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->coordinateComboBox()->currentText(), QStringLiteral("7"));
+            dialog->coordinateComboBox()->setCurrentIndex(2);
+            dialog->okButton()->click();
+        });
+        m_panel->coordinateNoSettingClicked();
+        QCOMPARE(userCoordinate(6), qint16(8));
+        QCOMPARE(m_coordinate->currentText(), QStringLiteral("8"));
+    }
+
+    // Numbers the lists do not hold are shown and kept.
+    void oddCoordinatesAreKept()
+    {
+        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 1, 60);
+        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 2, 9); // a system without an axis
+        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 3, -2);
+        loadMaster(m_store, m_store->editImage());
+        const ParameterImage loaded = m_store->editImage();
+        m_set->setCurrentIndex(1);
+        for (int p : {1, 2, 3}) {
+            m_table->setCurrentRow(p, false);
+            QCOMPARE(m_axis->currentText(), QStringLiteral("Invalid"));
+        }
+        m_table->setCurrentRow(1, false);
+        QCOMPARE(m_coordinate->currentText(), QStringLiteral("60"));
+        m_table->setCurrentRow(2, false);
+        QCOMPARE(m_coordinate->currentText(), QStringLiteral("9"));
+        QVERIFY(m_store->editImage() == loaded);
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+    }
+
+    void visibleBoxesPerSetAndFlags()
+    {
+        m_set->setCurrentIndex(1);
+        m_table->setVisibleChecked(6, true);
+        m_table->setVisibleChecked(0, true); // no coordinate system: never drawn
+        QCOMPARE(m_store->m_armSpeedPointFlags[1][6], quint8(1));
+        QCOMPARE(m_store->m_armSpeedPointFlags[1][0], quint8(0));
+        m_set->setCurrentIndex(0);
+        QVERIFY(!m_table->isVisibleChecked(6));
+        QCOMPARE(m_store->m_armSpeedPointFlags[1][6], quint8(0));
+        m_table->setVisibleChecked(2, true);
+        QCOMPARE(m_store->m_armSpeedPointFlags[0][2], quint8(1));
+        m_set->setCurrentIndex(1);
+        QVERIFY(m_table->isVisibleChecked(6) && !m_table->isVisibleChecked(2));
+        QCOMPARE(m_store->m_armSpeedPointFlags[0][2], quint8(0));
+        QCOMPARE(m_store->m_armSpeedPointFlags[1][6], quint8(1));
+    }
+
+    void applyAndCancel()
+    {
+        const ParameterImage appliedBefore = m_store->appliedImage();
+        m_set->setCurrentIndex(1);
+        m_table->setCurrentRow(6, false);
+        m_boxes[1]->setValue(0.004); // below the shown precision
+        m_panel->updateUI();
+        QCOMPARE(m_boxes[1]->objectName(), QStringLiteral("form-changed"));
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+        barButton(m_panel, 0)->click();
+        QCOMPARE(m_boxes[1]->objectName(), QStringLiteral("form-updated"));
+        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
+                              {{userBegin, userEnd}, {65448, 65452}, {65464, 65468}}));
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+
+        m_boxes[2]->setValue(5);
+        m_panel->updateUI();
+        m_store->editImage().setI16At(56404, 1); // another page's edit stays
+        BoxAnswers boxes;
+        boxes.answers = {false, true};
+        QVERIFY(!m_panel->requestClose());
+        QCOMPARE(m_store->editImage().f32(fieldNamed("ArmSpeedUsrZ"), 0, 6), 5.f);
+        QVERIFY(m_panel->requestClose());
+        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
+                              {{56404, 56406}, {65448, 65452}, {65464, 65468}}));
+    }
+};
+
+QTEST_MAIN(TestArmSpeedPanel)
+#include "tst_armspeedpanel.moc"
