@@ -16,6 +16,7 @@
 #include "parameter/parameter.h"
 #include "parameter/procedure.h"
 #include "view3d/glwidget.h"
+#include "view3d/object3d.h"
 #include "view3d/robot.h"
 
 #include <QApplication>
@@ -197,6 +198,36 @@ void showEverything()
     Scene::SceneManager::create(nullptr);
     Scene::SceneManager::instance()->loadScene(21);
 }
+
+// The shapes' and markers' own work per frame in the worst case, without a
+// context (they compose but draw nothing): no heap allocation once warm.
+void BM_ShapesAndMarkersWorstCase(benchmark::State& state)
+{
+    BenchView* v = view();
+    showEverything();
+    v->doneCurrent();
+    const auto frame = [v] {
+        for (Object3D* object : v->objects()) {
+            if (object && object != v->robot()) {
+                object->update();
+                object->draw(Matrix4::identity());
+            }
+        }
+    };
+    // The first frame grows the shared arrays to their largest size.
+    frame();
+    long perFrame = 0;
+    for (auto _ : state) {
+        const long before = allocations.load();
+        frame();
+        perFrame += allocations.load() - before;
+    }
+    state.counters["allocations_per_frame"] =
+        benchmark::Counter(double(perFrame) / double(state.iterations()));
+    if (perFrame != 0)
+        state.SkipWithError("the shapes allocated on the heap every frame");
+}
+BENCHMARK(BM_ShapesAndMarkersWorstCase)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeFrameWorstCase(benchmark::State& state)
 {
