@@ -359,6 +359,21 @@ private slots:
         QVERIFY(build(plan, 21).empty());
     }
 
+    // The main window installs what the area screen answers; without it
+    // the screen counts as not shown.
+    void probeOfTheAreaScreen()
+    {
+        QVERIFY(!AreaMonitorView::ask().current && !AreaMonitorView::ask().channel);
+        AreaMonitorView::setProbe([this] {
+            return AreaMonitorView{true, true, &m_record.channel[1]};
+        });
+        const AreaMonitorView asked = AreaMonitorView::ask();
+        QVERIFY(asked.current && asked.atAreaTab);
+        QCOMPARE(asked.channel, &m_record.channel[1]);
+        AreaMonitorView::setProbe({});
+        QVERIFY(!AreaMonitorView::ask().current);
+    }
+
     void materials()
     {
         const Material& blue = Plan::material(Plan::Colour::Blue);
