@@ -15,8 +15,11 @@
 #include "io/dataprovider.h"
 #include "io/mirelclient.h"
 #include "parameter/parameter.h"
+#include "view3d/gizmo.h"
 #include "view3d/gridline.h"
+#include "view3d/hitbox.h"
 #include "view3d/robot.h"
+#include "view3d/vertexpoint.h"
 #include "widgets/msgbox.h"
 
 namespace {
@@ -60,6 +63,9 @@ GLWidget::GLWidget(QWidget* parent)
     m_grid = new GridLine;
     m_objects.push_back(m_grid);
     m_objects.push_back(nullptr);
+    m_objects.push_back(new HitBox);
+    m_objects.push_back(new VertexPoint);
+    m_objects.push_back(new Gizmo(*m_camera));
 
     buildOverlay();
     connect(&m_store, &Parameter::selectionChanged, this, &GLWidget::update);

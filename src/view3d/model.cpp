@@ -74,6 +74,14 @@ void Model::restoreState(QOpenGLFunctions_1_1& gl)
     gl.glDepthMask(GL_TRUE);
 }
 
+void Model::applyMaterial(QOpenGLFunctions_1_1& gl, const Material& material)
+{
+    gl.glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient.data());
+    gl.glMaterialfv(GL_FRONT, GL_DIFFUSE, material.diffuse.data());
+    gl.glMaterialfv(GL_FRONT, GL_SPECULAR, material.specular.data());
+    gl.glMaterialf(GL_FRONT, GL_SHININESS, material.shininess);
+}
+
 void Model::drawMesh(const Matrix& view)
 {
     QOpenGLFunctions_1_1* gl = currentFunctions();
@@ -85,10 +93,7 @@ void Model::drawMesh(const Matrix& view)
     gl->glLoadMatrixf(m.data());
     gl->glEnableClientState(GL_VERTEX_ARRAY);
     gl->glEnableClientState(GL_NORMAL_ARRAY);
-    gl->glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient.data());
-    gl->glMaterialfv(GL_FRONT, GL_DIFFUSE, material.diffuse.data());
-    gl->glMaterialfv(GL_FRONT, GL_SPECULAR, material.specular.data());
-    gl->glMaterialf(GL_FRONT, GL_SHININESS, material.shininess);
+    applyMaterial(*gl, material);
     // A mesh with fewer normals than vertices draws nothing rather than
     // reading past the normal array.
     const GLsizei count = normals.size() >= vertices.size() ? GLsizei(vertices.size()) : GLsizei(0);

@@ -69,5 +69,7 @@ protected:
     // Lighting, blending and depth test off, depth writes on: the state
     // every mesh draw leaves behind.
     static void restoreState(QOpenGLFunctions_1_1& gl);
+    // The four front-face material calls.
+    static void applyMaterial(QOpenGLFunctions_1_1& gl, const Material& material);
     void drawMesh(const Matrix& view);
 };

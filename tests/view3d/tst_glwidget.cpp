@@ -11,6 +11,7 @@
 #include "testfiles.h"
 
 #include "app/core/startupstate.h"
+#include "app/scene/scenemanager.h"
 #include "io/mirelclient.h"
 #include "parameter/parameter.h"
 #include "view3d/camera.h"
@@ -19,8 +20,9 @@
 #include "view3d/robotmodel.h"
 #include "widgets/msgbox.h"
 
-// The GL view under Xvfb with Mesa: what it draws, its keys and mouse, the
-// live feed it holds, and robots that cannot be loaded.
+// The GL view under Xvfb with Mesa: what it draws (robot, grid, safety
+// shapes and markers), its keys and mouse, the live feed it holds, and
+// robots that cannot be loaded.
 class TestGLWidget : public QObject
 {
     Q_OBJECT
@@ -83,6 +85,15 @@ private slots:
         QVERIFY(readDefaultImage(Parameter::instance()->editImage()));
     }
 
+    void cleanup()
+    {
+        Parameter* store = Parameter::instance();
+        store->setModelVisibility(0, 0, 0);
+        store->setArmToolModelFlags(0, 0);
+        store->m_marker = 0;
+        QVERIFY(readDefaultImage(store->editImage()));
+    }
+
     void init()
     {
         dhOriginMode = 1;
@@ -122,6 +133,76 @@ private slots:
             QCOMPARE(view.grabFramebuffer().pixel(onBase), robot);
         }
         QVERIFY(!GLWidget::instance());
+    }
+
+    // An area in the material its move-valid word selects (1 blue, else
+    // red), translucent over the background; hidden, it draws nothing.
+    void areasInTheirMaterial()
+    {
+        Parameter* store = Parameter::instance();
+        ParameterImage& image = store->editImage();
+        const int record = 40920 + 96 * 3;
+        image.setI16At(record + 12, 4);
+        image.setF32At(record + 4, 300);
+        image.setF32At(record + 8, 100);
+        const float xs[] = {600, 1000, 1000, 600}, ys[] = {-200, -200, 200, 200};
+        for (int v = 0; v < 4; ++v) {
+            image.setF32At(record + 16 + 4 * v, xs[v]);
+            image.setF32At(record + 48 + 4 * v, ys[v]);
+        }
+        GLWidget view;
+        showWithRobot(view);
+        const QPoint inside = pixelOf(view, {800, 0, 200});
+        const QRgb empty = view.grabFramebuffer().pixel(inside);
+        store->m_areaModelFlags[3] = 1;
+        for (const quint16 moveValid : {1, 0, 2}) {
+            image.setU16At(record, moveValid);
+            const QRgb pixel = view.grabFramebuffer().pixel(inside);
+            const bool blue = qBlue(pixel) > qRed(pixel) + 60;
+            const bool red = qRed(pixel) > qBlue(pixel) + 60;
+            QVERIFY2(moveValid == 1 ? blue : red, qPrintable(QString::number(pixel, 16)));
+            // Translucent: the background shows through.
+            QVERIFY(qGreen(pixel) > 0 || qBlue(pixel) > 0);
+        }
+        store->m_areaModelFlags[3] = 0;
+        QCOMPARE(view.grabFramebuffer().pixel(inside), empty);
+    }
+
+    // The gizmo at an arm shape's point inside the robot's base shows
+    // through the robot; a speed point is drawn where it stands.
+    void gizmoThroughTheRobotAndSpeedPoints()
+    {
+        Scene::SceneManager::create(nullptr);
+        Scene::SceneManager::instance()->loadScene(21);
+        Parameter* store = Parameter::instance();
+        ParameterImage& image = store->editImage();
+        image.setI16At(3796, 1); // maker arm model 1 in coordinate system 1
+        for (int i = 0; i < 6; ++i)
+            image.setF32At(3956 + 80 * i, i == 2 ? 120.0f : 0.0f);
+        store->m_armModelSet = 0;
+        store->m_selectedElement = 0;
+        store->m_armModelFlags[0][0] = 0;
+        store->m_marker = 1;
+        image.setI16At(46740 + 2 * 5, 1); // maker speed point 6
+        for (int i = 0; i < 3; ++i)
+            image.setF32At(46780 + 80 * i + 4 * 5, i == 0 ? -900.0f : i == 2 ? 700.0f : 0.0f);
+
+        GLWidget view;
+        showWithRobot(view);
+        // The X axis line runs from the base's centre out through its wall.
+        const QPoint onLine = pixelOf(view, {60, 0, 120});
+        QVERIFY(isRobotGrey(view.grabFramebuffer().pixel(onLine)));
+        store->m_armModelFlags[0][0] = 1;
+        QVERIFY(near(view.grabFramebuffer(), onLine, qRgb(167, 68, 83)));
+        Scene::SceneManager::instance()->loadScene(25);
+        QVERIFY(isRobotGrey(view.grabFramebuffer().pixel(onLine)));
+
+        const QPoint point = pixelOf(view, {-900, 0, 700});
+        QCOMPARE(view.grabFramebuffer().pixel(point), m_background);
+        store->m_armSpeedPointFlags[0][5] = 1;
+        const QRgb lit = view.grabFramebuffer().pixel(point);
+        QVERIFY2(qGreen(lit) > 150 && qRed(lit) < 100, qPrintable(QString::number(lit, 16)));
+        Scene::SceneManager::instance()->loadScene(1);
     }
 
     void functionKeysJogOfflineOnly()

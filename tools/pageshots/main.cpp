@@ -5,8 +5,10 @@
 //   obx-pageshots <output folder> monitoring
 // A choice acts on the page as a user would, in order: a number selects that
 // row (from 0) in the page's next item table, "e" after it also clicks the
-// row's Enabled box, "c<n>" chooses entry n of the page's first combo box;
-// e.g. 22:2,4e or 26:c1,0.
+// row's Enabled box and "v" its Visible box, "c<n>" chooses entry n of the
+// page's first combo box and "c<i>=<n>" that of its i-th (from 0), "s<n>=<value>" types a value
+// into its n-th number box (from 0) and "f<n>" puts the focus there, "z<mm>" moves the 3D view's
+// camera to that distance; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1.
 // The second form shows every monitoring and network tab with a fixed
 // monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
@@ -15,6 +17,7 @@
 #include "app/startupsequence.h"
 #include "monitoringshots.h"
 #include "view3d/glwidget.h"
+#include "widgets/doublespinbox.h"
 #include "widgets/properties/propertywidget.h"
 #include "widgets/submenutable.h"
 
@@ -23,6 +26,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
 
@@ -49,14 +53,32 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
     const QList<SubMenuTable*> tables = page->findChildren<SubMenuTable*>();
     int next = 0;
     for (const QString& choice : choices) {
+        const QList<DoubleSpinBox*> boxes = page->findChildren<DoubleSpinBox*>();
         if (choice.startsWith(QLatin1Char('c'))) {
-            if (QComboBox* box = page->findChild<QComboBox*>())
-                box->setCurrentIndex(choice.midRef(1).toInt());
+            const bool nth = choice.contains(QLatin1Char('='));
+            const int which = nth ? choice.section('=', 0, 0).midRef(1).toInt() : 0;
+            if (QComboBox* box = page->findChildren<QComboBox*>().value(which))
+                box->setCurrentIndex((nth ? choice.section('=', 1) : choice.mid(1)).toInt());
+        } else if (choice.startsWith(QLatin1Char('s'))) {
+            if (DoubleSpinBox* box = boxes.value(choice.section('=', 0, 0).midRef(1).toInt())) {
+                box->setValue(choice.section('=', 1).toDouble());
+                emit box->editingFinished();
+            }
+        } else if (choice.startsWith(QLatin1Char('f'))) {
+            if (DoubleSpinBox* box = boxes.value(choice.midRef(1).toInt())) {
+                box->window()->activateWindow();
+                box->setFocus(Qt::OtherFocusReason);
+            }
+        } else if (choice.startsWith(QLatin1Char('z'))) {
+            if (GLWidget* view = GLWidget::instance())
+                view->camera().setDistance(choice.midRef(1).toFloat());
         } else if (SubMenuTable* table = tables.value(next++)) {
-            const int row = QString(choice).remove(QLatin1Char('e')).toInt();
+            const int row = QString(choice).remove(QRegularExpression("[ev]")).toInt();
             table->setCurrentRow(row, true);
-            if (choice.endsWith(QLatin1Char('e')))
+            if (choice.contains(QLatin1Char('e')))
                 emit table->table()->cellClicked(row, 1);
+            if (choice.contains(QLatin1Char('v')))
+                emit table->table()->cellClicked(row, 2);
         }
         settle(100);
     }

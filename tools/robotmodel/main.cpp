@@ -13,10 +13,14 @@
 // and Z, and turns about its Z. The last link is then exactly the flange
 // frame when the last row has no a, k or alpha.
 //
+// It also writes the unit solids of the monitoring shapes into the same
+// folder, which is the default monitoring model folder too.
+//
 // Usage: gen_robot_model <robot model folder>
 
 #include "../defaultrobotrows.h"
 #include "meshbuilder.h"
+#include "shapemeshes.h"
 
 #include <array>
 #include <cmath>
@@ -207,5 +211,6 @@ int main(int argc, char** argv)
                                                               link.name + ", millimetres, Z up")) &&
             ok;
     }
+    ok = writeShapeMeshes(argv[1]) && ok;
     return ok ? 0 : 1;
 }

@@ -30,20 +30,20 @@ Vec normalized(const Vec& a)
     return scale(a, 1.0 / length);
 }
 
-// Four decimals; no "-0.0000", so the text does not depend on rounding noise.
-std::string number(double value)
+// No negative zero, so the text does not depend on rounding noise.
+std::string number(double value, int decimals)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", value);
+    char text[40];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     std::string out(text);
-    if (out == "-0.0000")
-        out = "0.0000";
+    if (out.find_first_not_of("-0.") == std::string::npos && out[0] == '-')
+        out.erase(0, 1);
     return out;
 }
 
-std::string vecText(const Vec& v)
+std::string vecText(const Vec& v, int decimals)
 {
-    return number(v[0]) + " " + number(v[1]) + " " + number(v[2]);
+    return number(v[0], decimals) + " " + number(v[1], decimals) + " " + number(v[2], decimals);
 }
 
 } // namespace
@@ -72,19 +72,47 @@ void MeshBuilder::addBox(const Vec& lo, const Vec& hi)
     addQuad({x0, y0, z0}, {x1, y0, z0}, {x1, y0, z1}, {x0, y0, z1}); // -y
 }
 
-void MeshBuilder::addCylinder(const Vec& from, const Vec& to, double radius, int segments)
+namespace {
+
+// Unit vectors u, v across the axis w, right-handed (u, v, w). For an axis
+// along X, u is +Y and v is +Z.
+void across(const Vec& w, Vec& u, Vec& v)
 {
-    const Vec w = normalized(sub(to, from));
-    // u, v, w right-handed, u perpendicular to w.
     const Vec helper = std::fabs(w[2]) < 0.9 ? Vec{0, 0, 1} : Vec{1, 0, 0};
-    const Vec u = normalized(cross(helper, w));
-    const Vec v = cross(w, u);
+    u = normalized(cross(helper, w));
+    v = cross(w, u);
+}
+
+// Unit directions around an axis, the first repeated at the end.
+std::vector<Vec> ring(const Vec& u, const Vec& v, int segments)
+{
     const double pi = std::acos(-1.0);
     std::vector<Vec> rim(segments + 1);
     for (int i = 0; i <= segments; ++i) {
         const double t = 2.0 * pi * (i % segments) / segments;
         rim[i] = add(scale(u, std::cos(t)), scale(v, std::sin(t)));
     }
+    return rim;
+}
+
+} // namespace
+
+void MeshBuilder::addCylinder(const Vec& from, const Vec& to, double radius, int segments)
+{
+    addSide(from, to, radius, segments, true);
+}
+
+void MeshBuilder::addOpenCylinder(const Vec& from, const Vec& to, double radius, int segments)
+{
+    addSide(from, to, radius, segments, false);
+}
+
+void MeshBuilder::addSide(const Vec& from, const Vec& to, double radius, int segments, bool caps)
+{
+    const Vec w = normalized(sub(to, from));
+    Vec u, v;
+    across(w, u, v);
+    const std::vector<Vec> rim = ring(u, v, segments);
     const Vec down = scale(w, -1.0);
     for (int i = 0; i < segments; ++i) {
         const Vec b0 = add(from, scale(rim[i], radius)), b1 = add(from, scale(rim[i + 1], radius));
@@ -92,18 +120,74 @@ void MeshBuilder::addCylinder(const Vec& from, const Vec& to, double radius, int
         // Smooth side: the normal of each corner points straight out.
         addTriangle({b0, rim[i]}, {b1, rim[i + 1]}, {t1, rim[i + 1]});
         addTriangle({b0, rim[i]}, {t1, rim[i + 1]}, {t0, rim[i]});
+        if (!caps)
+            continue;
         addTriangle({to, w}, {t0, w}, {t1, w});
         addTriangle({from, down}, {b1, down}, {b0, down});
     }
 }
 
-std::string MeshBuilder::objText(const std::string& comment) const
+void MeshBuilder::addCone(const Vec& baseCentre, const Vec& apex, double radius, int segments)
+{
+    const Vec axis = sub(apex, baseCentre);
+    const double height = std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
+    const Vec w = scale(axis, 1.0 / height);
+    Vec u, v;
+    across(w, u, v);
+    const std::vector<Vec> rim = ring(u, v, segments);
+    // The side's normal leans towards the tip by the cone's half angle.
+    const auto sideNormal = [&](const Vec& out) {
+        return normalized(add(scale(out, height), scale(w, radius)));
+    };
+    const Vec down = scale(w, -1.0);
+    for (int i = 0; i < segments; ++i) {
+        const Vec b0 = add(baseCentre, scale(rim[i], radius));
+        const Vec b1 = add(baseCentre, scale(rim[i + 1], radius));
+        const Vec tipNormal = sideNormal(normalized(add(rim[i], rim[i + 1])));
+        addTriangle({b0, sideNormal(rim[i])}, {b1, sideNormal(rim[i + 1])}, {apex, tipNormal});
+        addTriangle({baseCentre, down}, {b1, down}, {b0, down});
+    }
+}
+
+void MeshBuilder::addUnitHemisphereX(int side, int rings, int segments)
+{
+    const double pi = std::acos(-1.0);
+    const Vec pole{double(side), 0, 0};
+    // The rim directions are the same for both sides, so their edges meet.
+    const std::vector<Vec> rim = ring({0, 1, 0}, {0, 0, 1}, segments);
+    // Ring k at polar angle 90 k / rings from the pole: k = rings is the rim.
+    const auto point = [&](int k, int i) -> Vec {
+        if (k == 0)
+            return pole;
+        const double polar = 0.5 * pi * k / rings;
+        return add(scale(pole, std::cos(polar)), scale(rim[i], std::sin(polar)));
+    };
+    for (int k = 0; k < rings; ++k) {
+        for (int i = 0; i < segments; ++i) {
+            const Vec a = point(k, i), b = point(k, i + 1);
+            const Vec c = point(k + 1, i), d = point(k + 1, i + 1);
+            // Positions on the unit sphere are their own normals. The winding
+            // flips with the side so that both face outward.
+            if (side < 0) {
+                if (k > 0)
+                    addTriangle({a, a}, {b, b}, {d, d});
+                addTriangle({a, a}, {d, d}, {c, c});
+            } else {
+                if (k > 0)
+                    addTriangle({a, a}, {d, d}, {b, b});
+                addTriangle({a, a}, {c, c}, {d, d});
+            }
+        }
+    }
+}
+
+std::string MeshBuilder::objText(const std::string& comment, int decimals) const
 {
     std::map<std::string, int> positionIndex, normalIndex;
     std::string vertices, normals, faces;
-    const auto indexOf = [](std::map<std::string, int>& index, std::string& lines,
-                            const char* keyword, const Vec& value) {
-        const std::string text = vecText(value);
+    const auto indexOf = [decimals](std::map<std::string, int>& index, std::string& lines,
+                                    const char* keyword, const Vec& value) {
+        const std::string text = vecText(value, decimals);
         const auto found = index.find(text);
         if (found != index.end())
             return found->second;
