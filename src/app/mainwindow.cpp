@@ -9,7 +9,9 @@
 #include "app/scene/scenemanager.h"
 #include "io/dataprovider.h"
 #include "monitoring/monitoringdialog.h"
+#include "monitoring/monitoringmotionarea.h"
 #include "parameter/parameter.h"
+#include "view3d/areamonitorview.h"
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
 #include "widgets/properties/allproperties.h"
@@ -25,9 +27,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <QtDebug>
@@ -80,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
+    AreaMonitorView::setProbe(nullptr);
     if (Parameter* store = Parameter::instance())
         store->setCostDisplay(nullptr);
     s_mainWindow = nullptr;
@@ -175,6 +180,7 @@ void MainWindow::setupLayout()
 
     Window::instance()->logicalOpDialog = new LogicalOpDialog(this);
     Window::instance()->monitoringDialog = new MonitoringDialog(this);
+    connectAreaScreenToView(Window::instance()->monitoringDialog);
 
     setMenuBar(new MenuBar(this));
 
@@ -187,6 +193,33 @@ void MainWindow::setupLayout()
     if (m_nativeWindow)
         connect(m_nativeWindow, &QWindow::screenChanged, this,
                 qOverload<QScreen*>(&MainWindow::screenChanged));
+}
+
+// The 3D view marks the models that the unit finds inside the areas while
+// the area monitoring screen is the dialog's current tab. Neither library
+// knows the other: the view asks through this probe at every frame, and the
+// screen asks for a repaint through its hook.
+void MainWindow::connectAreaScreenToView(MonitoringDialog* dialog)
+{
+    const QPointer<MonitoringDialog> guarded(dialog);
+    AreaMonitorView::setProbe([guarded]() {
+        AreaMonitorView view;
+        QTabWidget* tabs = guarded ? guarded->tabWidget() : nullptr;
+        const auto* screen =
+            tabs ? qobject_cast<const MonitoringMotionArea*>(tabs->currentWidget()) : nullptr;
+        if (!screen)
+            return view;
+        view.current = true;
+        view.atAreaTab = tabs->currentIndex() == 4;
+        view.channel = &screen->channelBlock();
+        return view;
+    });
+    if (View* registry = View::instance())
+        if (auto* screen = qobject_cast<MonitoringMotionArea*>(registry->screen(7)))
+            screen->setViewHook([] {
+                if (GLWidget* view = GLWidget::instance())
+                    view->update();
+            });
 }
 
 void MainWindow::parseCommandLine(const QStringList& arguments)

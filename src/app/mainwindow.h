@@ -6,6 +6,7 @@
 
 class FunctionMenuWidget;
 class GLWidget;
+class MonitoringDialog;
 class PropertyPane;
 class PropertyWidget;
 class QCloseEvent;
@@ -57,6 +58,7 @@ protected:
 
 private:
     void createPropertyWidgets();
+    void connectAreaScreenToView(MonitoringDialog* dialog);
     void setupLayout();
 
     QWindow* m_nativeWindow = nullptr;

@@ -6,9 +6,15 @@
 #include "app/startupsequence.h"
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
+#include "io/mirelclient.h"
+#include "monitoring/monitoringdialog.h"
+#include "monitoring/monitoringheader.h"
+#include "monitoring/monitoringmotionarea.h"
 #include "parameter/parameter.h"
+#include "view3d/areamonitorview.h"
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
+#include "widgets/properties/window.h"
 
 #include "areamodelbudget.h"
 #include "testfiles.h"
@@ -17,6 +23,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -268,6 +275,26 @@ private slots:
             QVERIFY(!m_window->menuBar()->isHidden());
         }
         m_window->centralWidget()->setHidden(false);
+    }
+
+    // The 3D view learns through the probe which channel block of the area
+    // screen to mark, and only while that screen is the current tab.
+    void areaScreenReachesTheView()
+    {
+        QTabWidget* tabs = Window::instance()->monitoringDialog->tabWidget();
+        auto* area = qobject_cast<MonitoringMotionArea*>(tabs->widget(4));
+        QVERIFY(area);
+        tabs->setCurrentIndex(4);
+        AreaMonitorView view = AreaMonitorView::ask();
+        QVERIFY(view.current && view.atAreaTab);
+        const MirelRzShmRz2IfSafmMon* record = IO::MirelClient::monitorRecord();
+        QCOMPARE(view.channel, &record->channel[0]);
+        area->header()->selectCpuButton(1);
+        QCOMPARE(AreaMonitorView::ask().channel, &record->channel[1]);
+        area->header()->selectCpuButton(0);
+        tabs->setCurrentIndex(0);
+        view = AreaMonitorView::ask();
+        QVERIFY(!view.current && !view.channel);
     }
 };
 
