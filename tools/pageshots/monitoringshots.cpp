@@ -4,6 +4,8 @@
 #include "io/mirelclient.h"
 #include "monitoring/monitoringdialog.h"
 #include "monitoring/monitoringsafetyio.h"
+#include "parameter/parameter.h"
+#include "view3d/glwidget.h"
 #include "widgets/properties/view.h"
 #include "widgets/properties/window.h"
 
@@ -53,6 +55,42 @@ void writeFixedRecord()
     }
 }
 
+void setCell(const char* name, int row, int column, double value)
+{
+    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
+    ParameterImage& image = Parameter::instance()->editImage();
+    if (field && field->type == ValueType::F32)
+        image.setF32(*field, row, column, float(value));
+    else if (field)
+        image.setI16(*field, row, column, qint16(value));
+}
+
+// Two areas (area 1 permitted, area 3 forbidden) and a sphere on the tool
+// that channel A reports, so that the 3D view has models to mark; taken
+// as new master data, so nothing shows as edited.
+void addAreasAndToolModel()
+{
+    const double square[4][2] = {{-900, -900}, {900, -900}, {900, 900}, {-900, 900}};
+    const double block[4][2] = {{600, -1100}, {1100, -1100}, {1100, -600}, {600, -600}};
+    for (int area : {0, 2}) {
+        const auto& corners = area == 0 ? square : block;
+        setCell("MoveAreaValid", 0, area, 1);
+        setCell("MoveAreaMoveValid", 0, area, area == 0 ? 1 : 0);
+        setCell("MoveAreaZulimit", 0, area, area == 0 ? 1600 : 700);
+        setCell("MoveAreaZllimit", 0, area, 0);
+        setCell("MoveAreaVertexNum", 0, area, 4);
+        for (int k = 0; k < 4; ++k) {
+            setCell("MoveAreaX", area, k, corners[k][0]);
+            setCell("MoveAreaY", area, k, corners[k][1]);
+        }
+    }
+    setCell("ToolModelValid", 2, 0, 1);
+    setCell("ToolModelKind", 2, 0, 0);
+    setCell("ToolModelRadius", 2, 0, 90);
+    setCell("ToolModelZ1", 2, 0, 60);
+    Parameter::instance()->setMasterData(true);
+}
+
 bool save(const QString& path)
 {
     if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path)) {
@@ -68,6 +106,7 @@ bool save(const QString& path)
 bool takeMonitoringShots(const QString& folder, const std::function<void(int)>& settle)
 {
     writeFixedRecord();
+    addAreasAndToolModel();
     // The monitoring page opens the dialog; its tabs are then chosen as a
     // user would click them.
     Scene::SceneManager::instance()->loadScene(Scene::MonitoringScene);
@@ -90,5 +129,14 @@ bool takeMonitoringShots(const QString& folder, const std::function<void(int)>& 
                 return false;
         }
     }
-    return true;
+    // The area screen beside the main window, so that the 3D view shows
+    // what its Display switch and the record mark.
+    QWidget* dialog = Window::instance()->monitoringDialog;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    dialog->move(screen.right() - dialog->frameGeometry().width(), 100);
+    if (GLWidget* view = GLWidget::instance())
+        view->camera().setDistance(6000);
+    dialogTabs->setCurrentWidget(View::instance()->screen(Scene::FirstScreenScene + 4));
+    settle(1000);
+    return save(QStringLiteral("%1/area-display.png").arg(folder));
 }
