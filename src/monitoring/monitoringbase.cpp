@@ -6,7 +6,6 @@
 #include "monitoring/monitoringfooter.h"
 #include "monitoring/monitoringheader.h"
 #include "monitoring/statusbitrows.h"
-#include "monitoring/unitcommand.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameter.h"
 
@@ -78,11 +77,6 @@ int MonitoringBase::channelIndex() const
 const MirelRzShmRz2IfSafmMonChannel& MonitoringBase::channelBlock() const
 {
     return monitorRecord->channel[channelIndex()];
-}
-
-bool MonitoringBase::sendCommand(const QString& command)
-{
-    return Monitoring::sendUnitCommand(command);
 }
 
 void MonitoringBase::useStatusRows(int column)

@@ -39,13 +39,6 @@ public:
     int channelIndex() const;
     const MirelRzShmRz2IfSafmMonChannel& channelBlock() const;
     const MirelRzShmRz2IfSafmMon& record() const { return *monitorRecord; }
-    bool isFed() const { return m_updating; }
-    // The status rows of a function status screen; null on other screens.
-    const StatusBitRows* statusBits() const { return m_statusRows.get(); }
-
-    // Sends one monitor command through the data provider; the reply is
-    // dropped. False without a provider.
-    static bool sendCommand(const QString& command);
 
 public slots:
     // Refreshes the cells from the record; the base refreshes the status

@@ -16,10 +16,6 @@ public:
     // streamBits: the stream bit of each row, in row order.
     explicit StatusBitRows(QVector<int> streamBits);
 
-    int rowCount() const { return m_streamBits.size(); }
-    quint64 shown() const { return m_shown; }
-    // The rows' bits of a channel block: bit i is row i.
-    quint64 read(const MirelRzShmRz2IfSafmMonChannel& block) const;
     // Writes "ON" or "OFF" into the status column of the rows whose bit
     // changed since the last call (every row with force); returns whether
     // anything was written.
@@ -28,9 +24,12 @@ public:
 
     // Rows of internal output signals: signal 2001 + n is stream bit n.
     static QVector<int> forSignals(const QVector<quint16>& signalNumbers);
-    static bool streamBit(const MirelRzShmRz2IfSafmMonChannel& block, int bit);
 
 private:
+    static bool streamBit(const MirelRzShmRz2IfSafmMonChannel& block, int bit);
+    // The rows' bits of a channel block: bit i is row i.
+    quint64 read(const MirelRzShmRz2IfSafmMonChannel& block) const;
+
     QVector<int> m_streamBits;
     quint64 m_shown = 0;
 };
