@@ -98,9 +98,13 @@ void MonitoringBase::cpuChanged()
 
 void MonitoringBase::scrollTableTo(int step)
 {
-    if (!m_table)
-        return;
-    QScrollBar* bar = m_table->verticalScrollBar();
+    if (m_table)
+        scrollTable(m_table, step);
+}
+
+void MonitoringBase::scrollTable(QTableWidget* table, int step)
+{
+    QScrollBar* bar = table->verticalScrollBar();
     bar->setValue(qBound(bar->minimum(), bar->value() + step, bar->maximum()));
 }
 
@@ -234,6 +238,15 @@ bool MonitoringBase::enableWord(const char* name, int index) const
     const qint16 value =
         field && parameterImage ? parameterImage->i16(*field, 0, index, &ok) : qint16(0);
     return !ok || value != 0;
+}
+
+QVector<bool> MonitoringBase::enableWords(const char* name, int count) const
+{
+    QVector<bool> enabled;
+    enabled.reserve(count);
+    for (int i = 0; i < count; ++i)
+        enabled << enableWord(name, i);
+    return enabled;
 }
 
 void MonitoringBase::parametersChanged()

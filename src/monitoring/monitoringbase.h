@@ -72,6 +72,7 @@ protected:
     // measuring them again on every cell change costs a text layout of
     // every row.
     static void freezeContentColumns(QTableWidget* table);
+    static void scrollTable(QTableWidget* table, int step);
     void stopUpdate();
     // Item flags of every row from rowEnabled; columns listed in
     // alwaysEnabledColumns stay enabled.
@@ -81,6 +82,8 @@ protected:
     // A non-zero 16-bit enable word of the applied image: element index of
     // the named field. A field the layout does not know counts as enabled.
     bool enableWord(const char* name, int index = 0) const;
+    // enableWord() of the elements 0 to count - 1.
+    QVector<bool> enableWords(const char* name, int count) const;
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -19,9 +19,6 @@ MonitoringEmergencyStop::MonitoringEmergencyStop() : MonitoringBase(false)
 
 QVector<bool> MonitoringEmergencyStop::readRowEnabled() const
 {
-    QVector<bool> enabled;
-    enabled << enableWord("EmeStopExternalValid");
-    for (int i = 1; i < rowSignals.size(); ++i)
-        enabled << enableWord("EmeStopUsrValid", i - 1);
-    return enabled;
+    return QVector<bool>{enableWord("EmeStopExternalValid")} +
+           enableWords("EmeStopUsrValid", rowSignals.size() - 1);
 }

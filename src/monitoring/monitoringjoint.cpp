@@ -14,9 +14,5 @@ MonitoringJoint::MonitoringJoint() : MonitoringOverridable(false, false)
 
 QVector<bool> MonitoringJoint::readRowEnabled() const
 {
-    QVector<bool> enabled;
-    enabled << enableWord("AlwaysAxisValid");
-    for (int i = 0; i < 18; ++i)
-        enabled << enableWord("SelectAxisValid", i);
-    return enabled;
+    return QVector<bool>{enableWord("AlwaysAxisValid")} + enableWords("SelectAxisValid", 18);
 }

@@ -67,10 +67,7 @@ MonitoringJointPosition::MonitoringJointPosition()
 
 QVector<bool> MonitoringJointPosition::readRowEnabled() const
 {
-    QVector<bool> enabled;
-    for (int i = 0; i < jointCount; ++i)
-        enabled << enableWord("Assignment", i);
-    return enabled;
+    return enableWords("Assignment", jointCount);
 }
 
 QString MonitoringJointPosition::unitText(int joint) const

@@ -55,10 +55,7 @@ MonitoringMotionArea::MonitoringMotionArea() : MonitoringOverridable(true, true)
 
 QVector<bool> MonitoringMotionArea::readRowEnabled() const
 {
-    QVector<bool> enabled;
-    for (int i = 0; i < areaCount; ++i)
-        enabled << enableWord("MoveAreaValid", i);
-    return enabled;
+    return enableWords("MoveAreaValid", areaCount);
 }
 
 QString MonitoringMotionArea::maskText(quint32 mask)

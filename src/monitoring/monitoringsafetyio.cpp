@@ -4,7 +4,6 @@
 #include "parameter/logicsignaldef.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -92,10 +91,8 @@ void MonitoringSafetyIO::scrollTableTo(int step)
 {
     if (!m_tabWidget)
         return;
-    if (auto* table = qobject_cast<QTableWidget*>(m_tabWidget->currentWidget())) {
-        QScrollBar* bar = table->verticalScrollBar();
-        bar->setValue(qBound(bar->minimum(), bar->value() + step, bar->maximum()));
-    }
+    if (auto* table = qobject_cast<QTableWidget*>(m_tabWidget->currentWidget()))
+        scrollTable(table, step);
 }
 
 void MonitoringSafetyIO::adjustTableSize()

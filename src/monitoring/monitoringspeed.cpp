@@ -14,9 +14,6 @@ MonitoringSpeed::MonitoringSpeed() : MonitoringBase(false)
 
 QVector<bool> MonitoringSpeed::readRowEnabled() const
 {
-    QVector<bool> enabled;
-    enabled << enableWord("TeachSpeedValid") << enableWord("CheckSpeedValid");
-    for (int i = 0; i < 18; ++i)
-        enabled << enableWord("UsrSpeedValid", i);
-    return enabled;
+    return QVector<bool>{enableWord("TeachSpeedValid"), enableWord("CheckSpeedValid")} +
+           enableWords("UsrSpeedValid", 18);
 }

@@ -28,10 +28,7 @@ MonitoringToolOrientation::MonitoringToolOrientation() : MonitoringOverridable(t
 
 QVector<bool> MonitoringToolOrientation::readRowEnabled() const
 {
-    QVector<bool> enabled;
-    for (int i = 0; i < 8; ++i)
-        enabled << enableWord("ToolOrientValid", i);
-    return enabled;
+    return enableWords("ToolOrientValid", 8);
 }
 
 void MonitoringToolOrientation::showEvent(QShowEvent* event)
