@@ -25,9 +25,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPixmap>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTableWidget>
 
 #include <cstdio>
@@ -117,11 +115,8 @@ int main(int argc, char* argv[])
         settle(300);
         const QString path = QStringLiteral("%1/page-%2.png").arg(folder, scene);
         // The whole screen, so the monitoring and logic dialogs are seen too.
-        if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qUtf8Printable(path));
+        if (!saveScreenPicture(path))
             return 1;
-        }
-        std::printf("%s\n", qUtf8Printable(path));
     }
     return 0;
 }

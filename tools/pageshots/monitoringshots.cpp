@@ -91,7 +91,9 @@ void addAreasAndToolModel()
     Parameter::instance()->setMasterData(true);
 }
 
-bool save(const QString& path)
+} // namespace
+
+bool saveScreenPicture(const QString& path)
 {
     if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qUtf8Printable(path));
@@ -100,8 +102,6 @@ bool save(const QString& path)
     std::printf("%s\n", qUtf8Printable(path));
     return true;
 }
-
-} // namespace
 
 bool takeMonitoringShots(const QString& folder, const std::function<void(int)>& settle)
 {
@@ -125,7 +125,7 @@ bool takeMonitoringShots(const QString& folder, const std::function<void(int)>& 
             const QString name =
                 io ? QStringLiteral("%1/tab-%2-%3.png").arg(folder).arg(scene).arg(tab)
                    : QStringLiteral("%1/tab-%2.png").arg(folder).arg(scene);
-            if (!save(name))
+            if (!saveScreenPicture(name))
                 return false;
         }
     }
@@ -138,5 +138,5 @@ bool takeMonitoringShots(const QString& folder, const std::function<void(int)>& 
         view->camera().setDistance(6000);
     dialogTabs->setCurrentWidget(View::instance()->screen(Scene::FirstScreenScene + 4));
     settle(1000);
-    return save(QStringLiteral("%1/area-display.png").arg(folder));
+    return saveScreenPicture(QStringLiteral("%1/area-display.png").arg(folder));
 }
