@@ -5,6 +5,7 @@
 #include "io/mirelclient.h"
 #include "monitoring/monitoringfooter.h"
 #include "monitoring/monitoringheader.h"
+#include "monitoring/monitoringstylesheet.h"
 #include "monitoring/statusbitrows.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameter.h"
@@ -26,8 +27,7 @@ MonitoringBase::MonitoringBase(bool selectable) : QWidget(nullptr), m_selectable
     columnHeaders = QStringList{tr("SignalName"), tr("Status")};
     columnAlignment = {Qt::AlignLeft};
     setObjectName(QStringLiteral("monitoringBase"));
-    m_styleSheet = readTextFile(QStringLiteral(":/src/stylesheets/monitoring.qss"));
-    setStyleSheet(m_styleSheet);
+    setStyleSheet(monitoringStyleSheetText());
     m_header = new MonitoringHeader(this);
     connect(store, &Parameter::parameterChanged, this, &MonitoringBase::parametersChanged);
 
@@ -179,8 +179,8 @@ QTableWidget* MonitoringBase::createTable(const QStringList& headers)
         });
         table->setFocusPolicy(Qt::NoFocus);
     }
-    table->setStyleSheet(m_styleSheet);
-    table->horizontalHeader()->setStyleSheet(m_styleSheet);
+    table->setStyleSheet(monitoringStyleSheetText());
+    table->horizontalHeader()->setStyleSheet(monitoringStyleSheetText());
     return table;
 }
 

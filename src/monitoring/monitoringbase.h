@@ -31,7 +31,6 @@ public:
     explicit MonitoringBase(bool selectable);
     ~MonitoringBase() override;
 
-    const QString& monitoringStyleSheet() const { return m_styleSheet; }
     MonitoringHeader* header() const { return m_header; }
     MonitoringFooter* footer() const { return m_footer; }
     QTableWidget* table() const { return m_table; }
@@ -115,7 +114,6 @@ private:
     bool m_selectable;
     bool m_updating = false;
     bool m_parametersStale = false;
-    QString m_styleSheet;
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_contentWidget = nullptr;
     MonitoringHeader* m_header = nullptr;

@@ -3,6 +3,7 @@
 #include "app/core/interfaceutilities.h"
 #include "io/dataprovider.h"
 #include "monitoring/monitoringbase.h"
+#include "monitoring/monitoringstylesheet.h"
 #include "monitoring/unitcommand.h"
 #include "widgets/toggleswitch.h"
 
@@ -13,7 +14,7 @@ MonitoringFooter::MonitoringFooter(MonitoringBase* owner, bool withDisplay)
     : QWidget(owner), m_owner(owner), m_layout(new QGridLayout(this)), m_withDisplay(withDisplay)
 {
     setObjectName(QStringLiteral("monitoringFooter"));
-    setStyleSheet(owner->monitoringStyleSheet());
+    setStyleSheet(monitoringStyleSheetText());
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setHorizontalSpacing(10);
     m_layout->setVerticalSpacing(0);

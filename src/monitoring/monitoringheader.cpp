@@ -1,12 +1,12 @@
 #include "monitoring/monitoringheader.h"
 
 #include "monitoring/monitoringbase.h"
+#include "monitoring/monitoringstylesheet.h"
 #include "monitoring/smhbutton.h"
 
 #include <QHBoxLayout>
 
-MonitoringHeader::MonitoringHeader(MonitoringBase* owner)
-    : QWidget(owner), m_styleSheet(owner->monitoringStyleSheet())
+MonitoringHeader::MonitoringHeader(MonitoringBase* owner) : QWidget(owner)
 {
     setObjectName(QStringLiteral("monitoringHeader"));
     auto* layout = new QHBoxLayout(this);
@@ -35,7 +35,7 @@ void MonitoringHeader::markButtons(int index)
     m_buttonA->setOnOff(index == 0);
     m_buttonB->setOnOff(index == 1);
     // Property selectors are only matched again when the sheet is set again.
-    setStyleSheet(m_styleSheet);
+    setStyleSheet(monitoringStyleSheetText());
 }
 
 void MonitoringHeader::select(int index)

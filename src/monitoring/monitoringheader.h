@@ -29,7 +29,6 @@ private:
     void markButtons(int index);
     void select(int index);
 
-    QString m_styleSheet;
     SMH_Button* m_buttonA = nullptr;
     SMH_Button* m_buttonB = nullptr;
     qint8 m_selected = -1;

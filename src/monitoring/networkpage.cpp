@@ -1,6 +1,7 @@
 #include "monitoring/networkpage.h"
 
 #include "app/core/interfaceutilities.h"
+#include "monitoring/monitoringstylesheet.h"
 
 #include <QGridLayout>
 #include <QKeySequence>
@@ -11,7 +12,7 @@
 void setupNetworkPage(QWidget* page, const char* objectName)
 {
     page->setObjectName(QLatin1String(objectName));
-    page->setStyleSheet(readTextFile(QStringLiteral(":/src/stylesheets/monitoring.qss")));
+    page->setStyleSheet(monitoringStyleSheetText());
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), page, nullptr, nullptr,
                                  Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, SIGNAL(activated()), page, SIGNAL(exitRequest()));
