@@ -94,14 +94,13 @@ void NetworkSafetyStatus::setLedStates(int networkState, int moduleState)
         m_blinkTimer.stop();
     else if (!m_blinkTimer.isActive() && blinking)
         m_blinkTimer.start();
-    m_running = blinking;
     m_connection->setText(m_states[0] == 1 ? tr("Connected") : tr("Disconnected"));
     colorIndicators();
 }
 
 void NetworkSafetyStatus::timeout()
 {
-    if (!m_running)
+    if (!m_blinkTimer.isActive())
         return;
     for (int i = 0; i < 2; ++i) {
         const int ticks = indicatorState(m_states[i]).blinkTicks;

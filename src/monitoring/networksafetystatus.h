@@ -33,7 +33,7 @@ public:
     QColor indicatorColor(int index) const { return m_shownColors[index]; }
     int ledState(int index) const { return m_states[index]; }
     int blinkPhase(int index) const { return m_phases[index]; }
-    bool isBlinking() const { return m_running; }
+    bool isBlinking() const { return m_blinkTimer.isActive(); }
     QLineEdit* connectionField() const { return m_connection; }
     QLineEdit* portField() const { return m_port; }
     QLineEdit* ipField() const { return m_ip; }
@@ -66,7 +66,6 @@ private:
     int m_states[2] = {};
     int m_phases[2] = {};
     int m_ticks[2] = {};
-    bool m_running = false;
     QTimer m_blinkTimer;
     IO::MonitorFeedUse m_feed;
 };
