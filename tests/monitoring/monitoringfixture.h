@@ -5,7 +5,7 @@
 // screens by scene number.
 
 #include "app/core/setting.h"
-#include "fakemirelcontroller.h"
+#include "dataproviderfixture.h"
 #include "imagecells.h"
 #include "io/mirelclient.h"
 #include "monitoring/monitoringbase.h"
@@ -16,7 +16,6 @@
 #include "widgets/properties/view.h"
 
 #include <QTableWidget>
-#include <QTranslator>
 
 #include <cstring>
 #include <memory>
@@ -24,11 +23,6 @@
 inline MirelRzShmRz2IfSafmMon& sharedRecord()
 {
     return *const_cast<MirelRzShmRz2IfSafmMon*>(IO::MirelClient::monitorRecord());
-}
-
-inline void clearRecord()
-{
-    std::memset(&sharedRecord(), 0, sizeof(MirelRzShmRz2IfSafmMon));
 }
 
 // Sets internal output signal 2001 + n (stream bit n) of a channel.
@@ -42,11 +36,7 @@ inline void setStreamSignal(int channel, int signal, bool on = true)
 // The English texts and the signal names, once per test program.
 inline void prepareMonitoringTexts()
 {
-    static QTranslator english;
-    if (english.isEmpty()) {
-        QVERIFY(english.load(QStringLiteral(":/config/i18n/en.qm")));
-        QCoreApplication::installTranslator(&english);
-    }
+    QVERIFY(installEnglish());
     LogicSignalDef::initialize();
 }
 
@@ -78,6 +68,15 @@ inline int statusColumnOf(int scene)
     return scene == 7 ? MonitoringMotionArea::StatusColumn : 1;
 }
 
+// "ON" in the listed rows, "OFF" in the others.
+inline QStringList expectedOn(int rows, const QList<int>& onRows)
+{
+    QStringList texts;
+    for (int row = 0; row < rows; ++row)
+        texts << (onRows.contains(row) ? "ON" : "OFF");
+    return texts;
+}
+
 inline QStringList columnTexts(const QTableWidget* table, int column)
 {
     QStringList texts;
@@ -88,12 +87,9 @@ inline QStringList columnTexts(const QTableWidget* table, int column)
 
 // The adapter that feeds the screens: its tick copies nothing new from the
 // fake controller unless a test publishes, so the hand-written record stays.
-inline std::unique_ptr<IO::MirelClient> feedingClient(FakeMirelController** fake = nullptr)
+inline std::unique_ptr<IO::MirelClient> feedingClient()
 {
-    auto controller = std::make_unique<FakeMirelController>();
-    if (fake)
-        *fake = controller.get();
-    return std::make_unique<IO::MirelClient>(std::move(controller));
+    return std::make_unique<IO::MirelClient>(std::make_unique<FakeMirelController>());
 }
 
 inline void tick(IO::MirelClient* client)
@@ -112,6 +108,6 @@ inline std::unique_ptr<IO::MirelClient> prepareScreenTests()
 
 inline void clearScreenData()
 {
-    clearRecord();
+    std::memset(&sharedRecord(), 0, sizeof(MirelRzShmRz2IfSafmMon));
     Parameter::instance()->appliedImage().clear();
 }

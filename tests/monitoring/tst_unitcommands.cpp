@@ -2,25 +2,16 @@
 // switch and the identifier resets, against scripted replies.
 
 #include "app/core/languagesetting.h"
-#include "ftpserver.h"
-#include "io/dataprovider.h"
 #include "monitoring/monitoringfooter.h"
 #include "monitoring/networkparameters.h"
 #include "monitoring/networksafetystatus.h"
 #include "monitoring/networkstatus.h"
 #include "monitoringfixture.h"
-#include "testfiles.h"
-#include "widgets/msgbox.h"
 #include "widgets/toggleswitch.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <functional>
 
 namespace {
 const QString overrideOn = QStringLiteral("ZSAFM_OVERRIDE ON");
@@ -52,7 +43,7 @@ class TestUnitCommands : public QObject
     QTemporaryDir m_dir;
     FtpServer m_server{QStringLiteral("tester"), QStringLiteral("tester")};
     WaitingController* m_unit = nullptr;
-    QStringList m_boxes;
+    BoxRecorder m_boxes;
 
     QStringList overrideRequests() const
     {
@@ -67,32 +58,24 @@ class TestUnitCommands : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(name);
+        startControllerServer(m_server, m_dir);
         prepareMonitoringTexts();
         LanguageSetting::setDateTimeFormat();
-        QString error;
-        QVERIFY2(m_server.start(&error), qPrintable(error));
-        loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
-                         "[Network]\nMirelIPAddress=127.0.0.1\nMirelUser=tester\n"
-                         "MirelMaxRetryCount=0\nFtpMaxRetryCount=0\n");
+        loadSettings(m_dir, "",
+                     "MirelIPAddress=127.0.0.1\nMirelUser=tester\nMirelMaxRetryCount=0\n"
+                     "FtpMaxRetryCount=0\n");
         auto unit = std::make_unique<WaitingController>();
         m_unit = unit.get();
         DataProvider* provider = DataProvider::create(nullptr, std::move(unit), m_server.port());
         QVERIFY(provider->createRemoteDirectories());
         QVERIFY(provider->online());
-        MsgBox::setAutoAnswer([this](QMessageBox& box) -> QAbstractButton* {
-            m_boxes << box.windowTitle() + '|' + box.text();
-            return box.button(QMessageBox::Ok);
-        });
     }
-    void cleanupTestCase() { MsgBox::setAutoAnswer(MsgBox::AutoAnswer()); }
     void init()
     {
         clearScreenData();
         m_unit->requests.clear();
         m_unit->answers.clear();
-        m_boxes.clear();
+        m_boxes.boxes.clear();
     }
 
     void overrideFollowsTheUnit()
@@ -166,15 +149,12 @@ private slots:
         QTest::addColumn<bool>("ocpunid");
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("box");
-        QTest::newRow("TUNID accepted") << false << "OK"
-                                        << "NW Parameter Reset|Parameters reset.  \nTurn "
-                                           "controller power OFF and ON.";
-        QTest::newRow("OCPUNID accepted") << true << "OK"
-                                          << "NW Parameter Reset|Parameters reset.  \nTurn "
-                                             "controller power OFF and ON.";
+        const QString reboot("Parameters reset.  \nTurn controller power OFF and ON.");
+        QTest::newRow("TUNID accepted") << false << "OK" << reboot;
+        QTest::newRow("OCPUNID accepted") << true << "OK" << reboot;
         QTest::newRow("NG") << true << "NG:STATE"
-                            << "NW Parameter Reset|The parameters were not reset.\nThe unit is "
-                               "not connected or did not accept the command.";
+                            << "The parameters were not reset.\nThe unit is not connected or did "
+                               "not accept the command.";
     }
     void resetReportsWhatTheUnitDid()
     {
@@ -196,7 +176,9 @@ private slots:
         m_unit->requests.clear();
         page.resetButton(ocpunid)->click();
         QCOMPARE(m_unit->requests, QStringList({command, QStringLiteral("ZSAFM_EIPS_CONF_DISP")}));
-        QCOMPARE(m_boxes, QStringList{box});
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QCOMPARE(m_boxes.lastTitle(), QStringLiteral("NW Parameter Reset"));
+        QCOMPARE(m_boxes.lastText(), box);
     }
 
     void pagesShowTheReply()
