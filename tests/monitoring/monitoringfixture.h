@@ -97,6 +97,14 @@ inline void tick(IO::MirelClient* client)
     QVERIFY(QMetaObject::invokeMethod(client, "updateMonitorData"));
 }
 
+// A screen shown and given its first refresh.
+template <class Screen> Screen* shownAndFed(Screen* screen)
+{
+    screen->show();
+    tick(IO::MirelClient::instance());
+    return screen;
+}
+
 // The English texts, default settings and a feeding adapter for a test
 // program; every test then starts from an empty record and applied image.
 inline std::unique_ptr<IO::MirelClient> prepareScreenTests()

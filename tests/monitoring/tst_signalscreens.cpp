@@ -22,13 +22,6 @@ class TestSignalScreens : public QObject
 
     std::unique_ptr<IO::MirelClient> m_client;
 
-    template <class Screen> Screen* shown()
-    {
-        auto* screen = new Screen;
-        screen->show();
-        tick(m_client.get());
-        return screen;
-    }
     static QStringList statusTexts(QTableWidget* table)
     {
         return columnTexts(table, table->columnCount() - 1);
@@ -99,7 +92,7 @@ private slots:
 
     void ioColumnsAndOtherTabsWait()
     {
-        QScopedPointer<MonitoringSafetyOutput> screen(shown<MonitoringSafetyOutput>());
+        QScopedPointer<MonitoringSafetyOutput> screen(shownAndFed(new MonitoringSafetyOutput));
         // Only Fixed and Internal show the signal number.
         const int columns[] = {3, 2, 2, 3};
         for (int tab = 0; tab < 4; ++tab)
@@ -128,7 +121,8 @@ private slots:
         setI16(image, "LogicalOperatDetails", 0, 399, 1);
         sharedRecord().channel[1].logicResults[0] = 0x4;   // result 3
         sharedRecord().channel[1].logicResults[49] = 0x80; // result 400
-        QScopedPointer<MonitoringLogicalOperation> screen(shown<MonitoringLogicalOperation>());
+        QScopedPointer<MonitoringLogicalOperation> screen(
+            shownAndFed(new MonitoringLogicalOperation));
         QTableWidget* table = screen->table();
         QCOMPARE(columnTexts(table, 0), QStringList({"1", "3", "400"}));
         QCOMPARE(columnTexts(table, 2), QStringList({"1001", "1", ""}));
@@ -169,7 +163,7 @@ private slots:
         record.jointSv[17] = std::numeric_limits<float>::max();
         record.channel[0].flangePosition[0] = 1.25f;
         record.channel[0].flangePosition[2] = -std::numeric_limits<float>::max();
-        QScopedPointer<MonitoringJointPosition> screen(shown<MonitoringJointPosition>());
+        QScopedPointer<MonitoringJointPosition> screen(shownAndFed(new MonitoringJointPosition));
         QTableWidget* table = screen->jointTable();
         QCOMPARE(columnTexts(table, 0).last(), QStringLiteral("18"));
         QCOMPARE(columnTexts(table, 3).mid(0, 4), QStringList({"deg", "mm", "-", "-"}));
@@ -196,7 +190,7 @@ private slots:
         QTemporaryDir dir;
         loadSettingsFile(dir.filePath("config.ini"), "[Test]\nLogFlangePosition=true\n");
         MessageCapture log;
-        QScopedPointer<MonitoringJointPosition> screen(shown<MonitoringJointPosition>());
+        QScopedPointer<MonitoringJointPosition> screen(shownAndFed(new MonitoringJointPosition));
         QVERIFY(log.contains(QStringLiteral("strlen(buf): 36")));
         Setting::instance()->resetToDefaults();
     }
@@ -214,8 +208,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, shown);
         sharedRecord().channel[1].currentToolIndex = quint8(index);
-        QScopedPointer<MonitoringToolId> screen(this->shown<MonitoringToolId>());
-        QCOMPARE(screen->table()->item(0, 0)->text(), QStringLiteral("Tool Number"));
+        QScopedPointer<MonitoringToolId> screen(shownAndFed(new MonitoringToolId));
         QCOMPARE(screen->table()->item(0, 1)->text(), QStringLiteral("1"));
         screen->header()->selectCpuButton(1);
         QCOMPARE(screen->table()->item(0, 1)->text(), shown);
@@ -228,7 +221,7 @@ private slots:
         store->editImage().setI16(toolIdField, 0, 0, 0);
         Property::SettingCommon panel(store);
         panel.initialize();
-        QScopedPointer<MonitoringToolId> screen(shown<MonitoringToolId>());
+        QScopedPointer<MonitoringToolId> screen(shownAndFed(new MonitoringToolId));
         QVERIFY(screen->note(0)->isHidden() && screen->note(1)->isHidden());
         screen->connectSettingCommon(&panel);
         QVERIFY(!screen->note(0)->isHidden() && !screen->note(1)->isHidden());
