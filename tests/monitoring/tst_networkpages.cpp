@@ -210,8 +210,9 @@ private slots:
         QCOMPARE(page.ledState(0), 4);
     }
 
-    // Offline no identifier was read: nothing is shown as if it were.
-    void offlinePagesShowNothingInvented()
+    // Offline no identifier was read and no command reaches a unit: nothing
+    // is shown as if it were, no reboot is asked for, no override goes on.
+    void offlinePagesShowAndStartNothing()
     {
         NetworkParameters parameters;
         for (int f = 0; f < NetworkParameters::FieldCount; ++f)
@@ -222,25 +223,15 @@ private slots:
         NetworkSafetyStatus safety;
         safety.show();
         QCOMPARE(safety.portField()->text(), QString());
-    }
-
-    void offlineResetAsksForNoReboot()
-    {
         BoxRecorder boxes;
-        NetworkParameters page;
-        page.resetButton(true)->click();
+        parameters.resetButton(true)->click();
         QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.lastTitle(), QStringLiteral("NW Parameter Reset"));
         QVERIFY(boxes.lastText().startsWith(QStringLiteral("The parameters were not")));
-    }
-
-    void offlineOverrideStaysOff()
-    {
         QScopedPointer<MonitoringBase> screen(createStatusScreen(8));
         screen->show();
-        ToggleSwitch* override = screen->footer()->overrideSwitch();
-        override->setChecked(true);
-        QVERIFY(!override->isChecked());
+        screen->footer()->overrideSwitch()->setChecked(true);
+        QVERIFY(!screen->footer()->overrideSwitch()->isChecked());
     }
 };
 
