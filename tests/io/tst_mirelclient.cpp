@@ -104,11 +104,9 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("user");
         QTest::newRow("empty settings keep the start values")
-            << QByteArray("MirelIPAddress=\n") << "127.0.0.2"
-            << "operator";
+            << QByteArray("MirelIPAddress=\n") << QString("127.0.0.2") << QString("operator");
         QTest::newRow("settings") << QByteArray("MirelIPAddress=127.0.0.1\nMirelUser=robot\n")
-                                  << "127.0.0.1"
-                                  << "robot";
+                                  << QString("127.0.0.1") << QString("robot");
     }
     void connectionUsesTheControllerLogin()
     {
