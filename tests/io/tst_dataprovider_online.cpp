@@ -90,7 +90,7 @@ private slots:
     void init()
     {
         loadTestSettings();
-        QVERIFY(writeImage(unitFile(), changedImage(2)));
+        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
         m_store->editImage() = changedImage(1);
         m_store->setMasterData(true);
         m_unit->requests.clear();
@@ -121,7 +121,6 @@ private slots:
         QFETCH(QStringList, userReplies);
         QFETCH(bool, ok);
         loadTestSettings(test);
-        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
         m_unit->scripted[QStringLiteral("ZSAFM_SAVE /SET_U safm_save_u.tmp")] = userReplies;
         BoxRecorder boxes;
         MessageCapture log;
@@ -296,7 +295,6 @@ private slots:
     void completedOperations()
     {
         QFETCH(QString, operation);
-        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
         DialogAnswers dialogs;
         const QString folder = prepareOperation(operation, dialogs);
         BoxRecorder boxes;
