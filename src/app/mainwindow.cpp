@@ -137,26 +137,26 @@ void MainWindow::setupLayout()
     View::instance()->load();
 
     auto* central = new QWidget;
-    m_mainRow = new QHBoxLayout(central);
-    m_mainRow->setContentsMargins(0, 0, 0, 0);
-    m_mainRow->setSpacing(0);
-    m_middleColumn = new QVBoxLayout;
-    m_middleColumn->setContentsMargins(0, 0, 0, 0);
-    m_middleColumn->setSpacing(0);
+    auto* mainRow = new QHBoxLayout(central);
+    mainRow->setContentsMargins(0, 0, 0, 0);
+    mainRow->setSpacing(0);
+    auto* middleColumn = new QVBoxLayout;
+    middleColumn->setContentsMargins(0, 0, 0, 0);
+    middleColumn->setSpacing(0);
 
-    m_functionMenu = new FunctionMenuWidget;
-    m_mainRow->addWidget(m_functionMenu, 0, Qt::AlignLeft | Qt::AlignTop);
-    m_glWidget = new GLWidget;
-    m_middleColumn->addWidget(m_glWidget, 1);
+    auto* functionMenu = new FunctionMenuWidget;
+    mainRow->addWidget(functionMenu, 0, Qt::AlignLeft | Qt::AlignTop);
+    auto* glWidget = new GLWidget;
+    middleColumn->addWidget(glWidget, 1);
     // A robot part of another robot type brings another robot model.
     if (DataProvider* provider = DataProvider::instance()) {
-        connect(provider, &DataProvider::robotModelUnloading, m_glWidget, &GLWidget::unloadRobot);
-        connect(provider, &DataProvider::robotModelChanged, m_glWidget, &GLWidget::loadRobot);
+        connect(provider, &DataProvider::robotModelUnloading, glWidget, &GLWidget::unloadRobot);
+        connect(provider, &DataProvider::robotModelChanged, glWidget, &GLWidget::loadRobot);
     }
 
     m_costBarStyle = readTextFile(QStringLiteral(":/src/stylesheets/progressbar.qss"));
-    m_costLabel = new QLabel(tr("Label CostBar"));
-    m_costLabel->setStyleSheet(QStringLiteral("color:white;"));
+    auto* costLabel = new QLabel(tr("Label CostBar"));
+    costLabel->setStyleSheet(QStringLiteral("color:white;"));
     m_costBar = new QProgressBar;
     m_costBar->setStyleSheet(m_costBarStyle);
     m_costBar->setAlignment(Qt::AlignCenter);
@@ -165,18 +165,17 @@ void MainWindow::setupLayout()
     auto* costRow = new QHBoxLayout;
     costRow->setContentsMargins(3, 3, 3, 3);
     costRow->setSpacing(4);
-    costRow->addWidget(m_costLabel, 0);
+    costRow->addWidget(costLabel, 0);
     costRow->addWidget(m_costBar, 1);
-    m_middleColumn->addLayout(costRow, 0);
-    m_mainRow->addLayout(m_middleColumn, 1);
+    middleColumn->addLayout(costRow, 0);
+    mainRow->addLayout(middleColumn, 1);
 
-    m_propertyPane = new PropertyPane;
+    auto* propertyPane = new PropertyPane;
     auto* paneColumn = new QVBoxLayout;
-    paneColumn->addWidget(m_propertyPane, 1, Qt::AlignLeft | Qt::AlignTop);
-    m_mainRow->addLayout(paneColumn, 0);
+    paneColumn->addWidget(propertyPane, 1, Qt::AlignLeft | Qt::AlignTop);
+    mainRow->addLayout(paneColumn, 0);
 
     setCentralWidget(central);
-    m_centralWidget = central;
 
     Window::instance()->logicalOpDialog = new LogicalOpDialog(this);
     Window::instance()->monitoringDialog = new MonitoringDialog(this);
@@ -233,7 +232,7 @@ void MainWindow::parseCommandLine(const QStringList& arguments)
     parser.addOption(hide3d);
     parser.process(arguments.isEmpty() ? QCoreApplication::arguments() : arguments);
     if (parser.isSet(hide3d))
-        m_centralWidget->setHidden(true);
+        centralWidget()->setHidden(true);
 }
 
 void MainWindow::updateCostBar()

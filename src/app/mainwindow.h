@@ -4,18 +4,12 @@
 #include <QString>
 #include <QVector>
 
-class FunctionMenuWidget;
-class GLWidget;
 class MonitoringDialog;
-class PropertyPane;
 class PropertyWidget;
 class QCloseEvent;
-class QHBoxLayout;
-class QLabel;
 class QProgressBar;
 class QScreen;
 class QShowEvent;
-class QVBoxLayout;
 class QWindow;
 
 // The one top-level window: function menu on the left, the 3D view over the
@@ -63,14 +57,7 @@ private:
 
     QWindow* m_nativeWindow = nullptr;
     QScreen* m_boundScreen = nullptr;
-    QWidget* m_centralWidget = nullptr;
-    FunctionMenuWidget* m_functionMenu = nullptr;
-    PropertyPane* m_propertyPane = nullptr;
     QVector<PropertyWidget*> m_propertyWidgets;
-    GLWidget* m_glWidget = nullptr;
-    QHBoxLayout* m_mainRow = nullptr;
-    QVBoxLayout* m_middleColumn = nullptr;
-    QLabel* m_costLabel = nullptr;
     QProgressBar* m_costBar = nullptr;
     QString m_costBarStyle;
 };

@@ -55,36 +55,38 @@ void MenuBar::setupMenus()
 {
     setStyleSheet(QLatin1String(menuBarStyle));
 
-    m_fileMenu = addMenu(tr("File(&F)"));
-    m_openFile = m_fileMenu->addAction(tr("Open File(&O)"));
-    m_verifyFile = m_fileMenu->addAction(tr("Verify File(&V)"));
-    m_outputFile = m_fileMenu->addAction(tr("Output ParameterFile(&S)"));
+    QMenu* fileMenu = addMenu(tr("File(&F)"));
+    QAction* openFile = fileMenu->addAction(tr("Open File(&O)"));
+    QAction* verifyFile = fileMenu->addAction(tr("Verify File(&V)"));
+    QAction* outputFile = fileMenu->addAction(tr("Output ParameterFile(&S)"));
 
-    m_unitMenu = addMenu(tr("Orbilux(&C)"));
-    m_readUnit = m_unitMenu->addAction(tr("Read Orbilux(&R)"));
-    m_verifyUnit = m_unitMenu->addAction(tr("Verify Orbilux(&V)"));
-    m_writeUnit = m_unitMenu->addAction(tr("Write Orbilux(&W)"));
-    m_unitMenu->addSeparator();
-    m_readRobotData = m_unitMenu->addAction(tr("Read RobotData(&B)"));
-    m_unitMenu->addSeparator();
-    m_changePassword = m_unitMenu->addAction(tr("Change Password(&P)"));
+    QMenu* unitMenu = addMenu(tr("Orbilux(&C)"));
+    QAction* readUnit = unitMenu->addAction(tr("Read Orbilux(&R)"));
+    QAction* verifyUnit = unitMenu->addAction(tr("Verify Orbilux(&V)"));
+    QAction* writeUnit = unitMenu->addAction(tr("Write Orbilux(&W)"));
+    unitMenu->addSeparator();
+    QAction* readRobotData = unitMenu->addAction(tr("Read RobotData(&B)"));
+    unitMenu->addSeparator();
+    QAction* changePassword = unitMenu->addAction(tr("Change Password(&P)"));
 
-    m_viewMenu = addMenu(tr("View(&V)"));
-    m_planeMenu = m_viewMenu->addMenu(tr("Plane(&N)"));
-    m_planeActions[0] = m_planeMenu->addAction(tr("Reset(&0)"));
-    m_planeActions[1] = m_planeMenu->addAction(tr("XZ(&1)"));
-    m_planeActions[2] = m_planeMenu->addAction(tr("XY(&2)"));
-    m_planeActions[3] = m_planeMenu->addAction(tr("YZ(&3)"));
-    m_projectionMenu = m_viewMenu->addMenu(tr("Projection(&J)"));
-    m_perspective = m_projectionMenu->addAction(tr("PerspectiveProjection(&S)"));
-    m_parallel = m_projectionMenu->addAction(tr("ParallelProjection(&L)"));
+    QMenu* viewMenu = addMenu(tr("View(&V)"));
+    QMenu* planeMenu = viewMenu->addMenu(tr("Plane(&N)"));
+    QAction* planeActions[4];
+    planeActions[0] = planeMenu->addAction(tr("Reset(&0)"));
+    planeActions[1] = planeMenu->addAction(tr("XZ(&1)"));
+    planeActions[2] = planeMenu->addAction(tr("XY(&2)"));
+    planeActions[3] = planeMenu->addAction(tr("YZ(&3)"));
+    QMenu* projectionMenu = viewMenu->addMenu(tr("Projection(&J)"));
+    QAction* perspective = projectionMenu->addAction(tr("PerspectiveProjection(&S)"));
+    QAction* parallel = projectionMenu->addAction(tr("ParallelProjection(&L)"));
 
-    m_settingMenu = addMenu(tr("Setting(&S)"));
-    m_languageMenu = m_settingMenu->addMenu(tr("Language(&L)"));
-    m_languageActions[0] = m_languageMenu->addAction(tr("Japanese(&J)"));
-    m_languageActions[1] = m_languageMenu->addAction(tr("English(&E)"));
-    m_languageActions[2] = m_languageMenu->addAction(tr("Chinese(&C)"));
-    m_languageActions[3] = m_languageMenu->addAction(tr("Korean(&K)"));
+    QMenu* settingMenu = addMenu(tr("Setting(&S)"));
+    QMenu* languageMenu = settingMenu->addMenu(tr("Language(&L)"));
+    QAction* languageActions[4];
+    languageActions[0] = languageMenu->addAction(tr("Japanese(&J)"));
+    languageActions[1] = languageMenu->addAction(tr("English(&E)"));
+    languageActions[2] = languageMenu->addAction(tr("Chinese(&C)"));
+    languageActions[3] = languageMenu->addAction(tr("Korean(&K)"));
 
     auto* window =
         static_cast<QWidget*>(findAncestorInheriting(this, &MainWindow::staticMetaObject));
@@ -96,24 +98,24 @@ void MenuBar::setupMenus()
                     (provider->*operation)(window);
             });
         };
-    connectOperation(m_openFile, &DataProvider::readFile);
-    connectOperation(m_verifyFile, &DataProvider::verifyFile);
-    connectOperation(m_outputFile, &DataProvider::writeFile);
-    connectOperation(m_readUnit, &DataProvider::readSAFM);
-    connectOperation(m_verifyUnit, &DataProvider::verifySAFM);
-    connectOperation(m_writeUnit, &DataProvider::writeSAFM);
-    connectOperation(m_readRobotData, &DataProvider::readRobotParam);
-    connectOperation(m_changePassword, &DataProvider::setPass);
+    connectOperation(openFile, &DataProvider::readFile);
+    connectOperation(verifyFile, &DataProvider::verifyFile);
+    connectOperation(outputFile, &DataProvider::writeFile);
+    connectOperation(readUnit, &DataProvider::readSAFM);
+    connectOperation(verifyUnit, &DataProvider::verifySAFM);
+    connectOperation(writeUnit, &DataProvider::writeSAFM);
+    connectOperation(readRobotData, &DataProvider::readRobotParam);
+    connectOperation(changePassword, &DataProvider::setPass);
 
-    connect(m_unitMenu, &QMenu::aboutToShow, this, [this] {
-        for (QAction* action : {m_readUnit, m_verifyUnit, m_writeUnit, m_changePassword})
+    connect(unitMenu, &QMenu::aboutToShow, this, [readUnit, verifyUnit, writeUnit, changePassword] {
+        for (QAction* action : {readUnit, verifyUnit, writeUnit, changePassword})
             action->setEnabled(isOnline);
     });
 
     GLWidget* view = GLWidget::instance();
     for (int preset = 0; preset < 4; ++preset) {
-        m_planeActions[preset]->setCheckable(true);
-        connect(m_planeActions[preset], &QAction::triggered, this, [view, preset] {
+        planeActions[preset]->setCheckable(true);
+        connect(planeActions[preset], &QAction::triggered, this, [view, preset] {
             if (!view)
                 return;
             view->camera().setPreset(unsigned(preset));
@@ -123,24 +125,24 @@ void MenuBar::setupMenus()
             view->update();
         });
     }
-    connect(m_planeMenu, &QMenu::aboutToShow, this, [this, view] {
+    connect(planeMenu, &QMenu::aboutToShow, this, [view, planeActions] {
         const unsigned current = view ? view->camera().preset() : 0;
         for (unsigned preset = 0; preset < 4; ++preset)
-            m_planeActions[preset]->setChecked(preset == current);
+            planeActions[preset]->setChecked(preset == current);
     });
 
-    m_perspective->setCheckable(true);
-    m_parallel->setCheckable(true);
-    connect(m_projectionMenu, &QMenu::aboutToShow, this, [this, view] {
-        const bool perspective = view && view->isPerspective();
-        m_perspective->setChecked(perspective);
-        m_parallel->setChecked(!perspective);
+    perspective->setCheckable(true);
+    parallel->setCheckable(true);
+    connect(projectionMenu, &QMenu::aboutToShow, this, [view, perspective, parallel] {
+        const bool isPerspective = view && view->isPerspective();
+        perspective->setChecked(isPerspective);
+        parallel->setChecked(!isPerspective);
     });
-    connect(m_perspective, &QAction::triggered, this, [view] {
+    connect(perspective, &QAction::triggered, this, [view] {
         if (view)
             view->setPerspective(true, false);
     });
-    connect(m_parallel, &QAction::triggered, this, [view] {
+    connect(parallel, &QAction::triggered, this, [view] {
         if (view)
             view->setPerspective(false, false);
     });
@@ -148,7 +150,7 @@ void MenuBar::setupMenus()
     const char* const codes[4] = {"ja", "en", "zh", "ko"};
     for (int i = 0; i < 4; ++i) {
         const QString code = QLatin1String(codes[i]);
-        connect(m_languageActions[i], &QAction::triggered, this,
+        connect(languageActions[i], &QAction::triggered, this,
                 [this, code] { showLanguageChangeMessage(code); });
     }
 }

@@ -314,7 +314,7 @@ bool DataProvider::listRemote(const QString& folder, QVector<FtpListEntry>* entr
 bool DataProvider::readParameterFile(ParameterImage& image, const QString& path, int mode,
                                      bool checkNoData)
 {
-    if (checkNoData && lowerSetting("FakeFileIOError") == QLatin1String("nodata")) {
+    if (checkNoData && Setting::fakeFileIOError().toLower() == QLatin1String("nodata")) {
         qWarning().noquote() << "FakeFileIOError=nodata";
         return fail(NoDataError, DataProviderErrorRecord::FileProcedureSource, path);
     }

@@ -8,21 +8,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The fatal case must end the process, so it runs in a child: the test
-// binary started again with OBX_FATAL_LOG_DIR set.
-static int runFatalChild(const QByteArray& dir)
+// The fatal case must end the process, so the cases that log through the
+// handler in earnest run in a child: the test binary started again with
+// OBX_FATAL_LOG_DIR or OBX_UNWRITABLE_LOG_DIR set. The unwritable one logs
+// three lines into a folder that cannot hold files.
+static int childMain(const QByteArray& dir, bool fatal)
 {
     logDirectory = QString::fromLocal8Bit(dir);
     qInstallMessageHandler(LogMessageHandler);
-    qFatal("fatal reason %d", 42);
-    return 0;
-}
-
-// Logs three lines into a folder that cannot hold files.
-static int runUnwritableChild(const QByteArray& dir)
-{
-    logDirectory = QString::fromLocal8Bit(dir);
-    qInstallMessageHandler(LogMessageHandler);
+    if (fatal)
+        qFatal("fatal reason %d", 42);
     for (int i = 0; i < 3; ++i)
         qInfo("line %d", i);
     return 0;
@@ -148,12 +143,11 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    const QByteArray fatalDir = qgetenv("OBX_FATAL_LOG_DIR");
-    if (!fatalDir.isEmpty())
-        return runFatalChild(fatalDir);
-    const QByteArray unwritableDir = qgetenv("OBX_UNWRITABLE_LOG_DIR");
-    if (!unwritableDir.isEmpty())
-        return runUnwritableChild(unwritableDir);
+    for (const bool fatal : {true, false}) {
+        const QByteArray dir = qgetenv(fatal ? "OBX_FATAL_LOG_DIR" : "OBX_UNWRITABLE_LOG_DIR");
+        if (!dir.isEmpty())
+            return childMain(dir, fatal);
+    }
     QCoreApplication app(argc, argv);
     TestLogging test;
     return QTest::qExec(&test, argc, argv);

@@ -131,19 +131,28 @@ inline bool writeImage(const QString& path, ParameterImage image)
     return procedure.outputFile(path, image) == 1;
 }
 
-// The FTP server with the controller's own folders, and the local temporary
-// folder inside dir. No proxy may stand between the tests and the server.
+// The PC's side inside dir: the parameter folder with the shipped set, and
+// the local temporary folder.
+inline void prepareLocalFolders(const QTemporaryDir& dir)
+{
+    QVERIFY(installEnglish());
+    QVERIFY(QFile::copy(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
+                        dir.filePath(QStringLiteral("default.txt"))));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("local")));
+    localTmpDir = dir.filePath(QStringLiteral("local/"));
+}
+
+// The FTP server with the controller's own folders, and the PC's side. No
+// proxy may stand between the tests and the server.
 inline void startControllerServer(FtpServer& server, const QTemporaryDir& dir)
 {
     for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
         qunsetenv(name);
-    QVERIFY(installEnglish());
     QString error;
     QVERIFY2(server.start(&error), qPrintable(error));
     QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("tmp")));
     QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("qordata")));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("local")));
-    localTmpDir = dir.filePath(QStringLiteral("local/"));
+    prepareLocalFolders(dir);
 }
 
 // Every MsgBox shown while it lives, answered without a person: questions
@@ -187,6 +196,13 @@ public:
     QVector<IO::ComparisonView::Row> comparedRows;
     // Chooses the file; returns false to cancel.
     std::function<bool(IO::FileDialog&)> chooseFile = [](IO::FileDialog&) { return false; };
+    void chooseFileNamed(const QString& name)
+    {
+        chooseFile = [name](IO::FileDialog& dialog) {
+            dialog.setFileName(name);
+            return true;
+        };
+    }
     QStringList listedFiles;
 
     DialogAnswers()

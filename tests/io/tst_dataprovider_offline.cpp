@@ -34,11 +34,7 @@ class TestDataProviderOffline : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(installEnglish());
-        QVERIFY(QFile::copy(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
-                            m_dir.filePath(QStringLiteral("default.txt"))));
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("local")));
-        localTmpDir = m_dir.filePath(QStringLiteral("local/"));
+        prepareLocalFolders(m_dir);
         m_store = Parameter::instance();
     }
     void init()
@@ -203,10 +199,7 @@ private slots:
         m_provider = DataProvider::create();
         BoxRecorder boxes;
         DialogAnswers dialogs;
-        dialogs.chooseFile = [&](IO::FileDialog& dialog) {
-            dialog.setFileName(file);
-            return true;
-        };
+        dialogs.chooseFileNamed(file);
         QVERIFY(!(writing ? m_provider->writeFile(nullptr) : m_provider->readFile(nullptr)));
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY(boxes.lastTitle().endsWith(QLatin1String(" error")));
@@ -223,10 +216,7 @@ private slots:
         m_provider = DataProvider::create();
         BoxRecorder boxes;
         DialogAnswers dialogs;
-        dialogs.chooseFile = [&](IO::FileDialog& dialog) {
-            dialog.setFileName(file);
-            return true;
-        };
+        dialogs.chooseFileNamed(file);
         QVERIFY(m_provider->readFile(nullptr));
         QCOMPARE(m_store->masterImage().textAt(robotTypeOffset), QStringLiteral("QR6-0900"));
         QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(4));

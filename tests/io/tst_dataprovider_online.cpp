@@ -30,23 +30,26 @@ class TestDataProviderOnline : public QObject
                          QByteArray::number(ftpTimeoutMs) + "\n",
                      test);
     }
-    // One parameter file in the controller's parameter folder, user value 4.
-    QString prepareControllerFolder()
+    // Before an operation: one parameter file in the controller's parameter
+    // folder (user value 4), the store (applied 3 for writing), and the file
+    // dialog's answer (that file, the controller's drive, or the unit).
+    QString prepareOperation(const QString& operation, DialogAnswers& dialogs)
     {
         const QString folder = serverPath("/qordata/setting_app/Safetyparam");
         for (const QString& name : QDir(folder).entryList(QDir::Files))
             QFile::remove(folder + QLatin1Char('/') + name);
         writeImage(folder + QStringLiteral("/OBX_Safetyparam_20240101000000.txt"), changedImage(4));
+        if (operation == QLatin1String("write")) {
+            m_store->editImage() = changedImage(3);
+            m_store->update(); // applied = 3, master = 1, unit = 2
+        }
+        const IO::FileDialog::Drive drive = operation == QLatin1String("robot data")
+                                                ? IO::FileDialog::Orbilux
+                                                : IO::FileDialog::CFast;
+        dialogs.chooseFile = [drive](IO::FileDialog& dialog) { return dialog.drive() == drive; };
+        if (operation == QLatin1String("open file"))
+            dialogs.chooseFileNamed(QStringLiteral("OBX_Safetyparam_20240101000000.txt"));
         return folder;
-    }
-    static bool chooseCFast(IO::FileDialog& dialog)
-    {
-        return dialog.drive() == IO::FileDialog::CFast;
-    }
-    static bool chooseStoredFile(IO::FileDialog& dialog)
-    {
-        dialog.setFileName(QStringLiteral("OBX_Safetyparam_20240101000000.txt"));
-        return true;
     }
 
     // Runs an exchange operation by its name in the tables below.
@@ -66,8 +69,6 @@ private slots:
     void initTestCase()
     {
         startControllerServer(m_server, m_dir);
-        QVERIFY(QFile::copy(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
-                            m_dir.filePath(QStringLiteral("default.txt"))));
         loadTestSettings();
 
         auto unit = std::make_unique<SimulatedController>();
@@ -89,7 +90,7 @@ private slots:
     void init()
     {
         loadTestSettings();
-        QVERIFY(writeImage(unitFile(), changedImage(2)));
+        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
         m_store->editImage() = changedImage(1);
         m_store->setMasterData(true);
         m_unit->requests.clear();
@@ -120,7 +121,6 @@ private slots:
         QFETCH(QStringList, userReplies);
         QFETCH(bool, ok);
         loadTestSettings(test);
-        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
         m_unit->scripted[QStringLiteral("ZSAFM_SAVE /SET_U safm_save_u.tmp")] = userReplies;
         BoxRecorder boxes;
         MessageCapture log;
@@ -236,21 +236,15 @@ private slots:
         QFETCH(QString, user);
         QFETCH(QString, bodyPart);
         loadTestSettings(test);
-        if (operation == QLatin1String("write")) {
-            m_store->editImage() = changedImage(3);
-            m_store->update(); // applied = 3, master = 1, unit = 2
-        }
-        const QString folder = prepareControllerFolder();
+        DialogAnswers dialogs;
+        const QString folder = prepareOperation(operation, dialogs);
         const ParameterImage master = m_store->masterImage();
         const ParameterImage applied = m_store->appliedImage();
         BoxRecorder boxes;
         boxes.answers << true << false; // motors on: try once more, then give up
-        DialogAnswers dialogs;
         dialogs.currentPassword = user == QLatin1String("wrong password") ? "wrong" : "secret";
         dialogs.acceptPassword = user != QLatin1String("no password");
         dialogs.acceptComparison = user != QLatin1String("comparison cancelled");
-        dialogs.chooseFile =
-            operation == QLatin1String("open file") ? chooseStoredFile : chooseCFast;
         MessageCapture log;
 
         QVERIFY(!run(operation));
@@ -301,19 +295,9 @@ private slots:
     void completedOperations()
     {
         QFETCH(QString, operation);
-        QVERIFY(writeImage(unitFile(), changedImage(2, QStringLiteral("QR6-0900"))));
-        if (operation == "write") {
-            m_store->editImage() = changedImage(3);
-            m_store->update();
-        }
-        const QString folder = prepareControllerFolder();
-        BoxRecorder boxes;
         DialogAnswers dialogs;
-        dialogs.chooseFile = operation == "open file" ? chooseStoredFile : chooseCFast;
-        if (operation == "robot data")
-            dialogs.chooseFile = [](IO::FileDialog& dialog) {
-                return dialog.drive() == IO::FileDialog::Orbilux;
-            };
+        const QString folder = prepareOperation(operation, dialogs);
+        BoxRecorder boxes;
         QStringList robotTypes; // in the edit image when the 3D model goes and comes
         auto note = [&] { robotTypes << m_store->editImage().textAt(robotTypeOffset); };
         connect(m_provider, &DataProvider::robotModelUnloading, this, note);

@@ -103,12 +103,11 @@ private slots:
     {
         QTest::addColumn<QString>("remotePath");
         QTest::addColumn<QString>("serverFile");
-        QTest::newRow("absolute") << "/tmp/safm_load.tmp"
-                                  << "/tmp/safm_load.tmp";
-        QTest::newRow("relative to log-in folder") << "tmp/rel.bin"
-                                                   << "/tmp/rel.bin";
-        QTest::newRow("blank and non-ASCII") << "/tmp/a b %20\u00e4.bin"
-                                             << "/tmp/a b %20\u00e4.bin";
+        QTest::newRow("absolute") << QString("/tmp/safm_load.tmp") << QString("/tmp/safm_load.tmp");
+        QTest::newRow("relative to log-in folder")
+            << QString("tmp/rel.bin") << QString("/tmp/rel.bin");
+        QTest::newRow("blank and non-ASCII")
+            << QString("/tmp/a b %20\u00e4.bin") << QString("/tmp/a b %20\u00e4.bin");
     }
     void putAndGetKeepBinaryContent()
     {

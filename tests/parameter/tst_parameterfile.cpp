@@ -72,9 +72,8 @@ private slots:
 
         MessageCapture log;
         IO::Parser parser;
-        QVERIFY(parser.loadInfo());
-        QVERIFY(parser.loadInfo());
-        QVERIFY(parser.loadInfo());
+        for (int call = 0; call < 3; ++call)
+            QVERIFY(parser.loadInfo());
         QCOMPARE(log.messagesOf(QtInfoMsg).filter(QStringLiteral("IO::Parser::loadInfo")),
                  QStringList{"IO::Parser::loadInfo \":/resources/json/parameter.json\""});
         QCOMPARE(parser.parameterNames.size(), 208);
@@ -495,9 +494,6 @@ private slots:
         MessageCapture log;
         QVERIFY(m_procedure->readAll(image, file, error));
         QVERIFY(log.messages().contains(QStringLiteral("IO::Decoder::isCRCCorrect -> OK")));
-        const Crc32c::ImageSignature signature = Crc32c::imageSignature(image);
-        QCOMPARE(image.wholeCRC(), signature.whole);
-        QCOMPARE(image.allDataCRC(), signature.allData);
         QCOMPARE(image.text(fieldNamed("RobotTypeName")),
                  QLatin1String(DefaultParameterSet::RobotTypeName));
         QVERIFY(image.wholeUpdateTime() != 0);

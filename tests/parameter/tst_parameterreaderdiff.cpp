@@ -23,45 +23,14 @@
 namespace {
 
 // Bytes that change how a line or the block reads.
-const QList<QByteArray> tokens = {",",
-                                  "-",
-                                  "\n",
-                                  "\r",
-                                  "\r\n",
-                                  " ",
-                                  "\t",
-                                  ".",
-                                  "e",
-                                  "E",
-                                  "+",
-                                  "0",
-                                  "9",
-                                  "00",
-                                  "99",
-                                  ".END",
-                                  ".OBXDATA",
-                                  ".OBXDATA\n",
-                                  "\xEF\xBB\xBF",
-                                  "\xC3",
-                                  "\xC3\xA9",
-                                  "\xE2\x88\x92",
-                                  "\xFF\xFE",
-                                  "\xC2\xA0",
-                                  "nan",
-                                  "inf",
-                                  "-0",
-                                  "1e-45",
-                                  "3.5e+38",
-                                  "4294967296",
-                                  "40000",
-                                  "CommonSpec",
-                                  "RobotTypeName",
-                                  "MoveAreaX",
-                                  "AllDataCRC",
-                                  "9894",
-                                  "0x10",
-                                  "\x0b",
-                                  "\x0c"};
+const QList<QByteArray> tokens =
+    QList<QByteArray>{",", "-", "\n", "\r", "\r\n", " ",  "\t",   ".",        "e",
+                      "E", "+", "0",  "9",  "00",   "99", ".END", ".OBXDATA", ".OBXDATA\n"} +
+    QList<QByteArray>{"\xEF\xBB\xBF", "\xC3",       "\xC3\xA9", "\xE2\x88\x92", "\xFF\xFE",
+                      "\xC2\xA0",     "nan",        "inf",      "-0",           "1e-45",
+                      "3.5e+38",      "4294967296", "40000"} +
+    QList<QByteArray>{"CommonSpec", "RobotTypeName", "MoveAreaX", "AllDataCRC",
+                      "9894",       "0x10",          "\x0b",      "\x0c"};
 
 // valuesOnly: only the texts between commas change.
 QByteArray mutated(QByteArray bytes, QRandomGenerator& random, bool valuesOnly = false)
@@ -123,6 +92,15 @@ class TestParameterReaderDiff : public QObject
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
+    // The result of read(), with what it logged.
+    template <class Read> static auto logging(QStringList& log, Read read)
+    {
+        MessageCapture capture;
+        const auto result = read();
+        log = capture.messages();
+        return result;
+    }
+
     // Reads the file with both readers in every way the program reads one.
     void compare(const QByteArray& content, const QByteArray& what)
     {
@@ -132,18 +110,11 @@ class TestParameterReaderDiff : public QObject
         ParameterTextTable legacyTable, newTable;
         m_procedure->parser->makeTable(legacyTable);
         newTable = legacyTable;
-        IO::ParseResult legacyResult, newResult;
         QStringList legacyLog, newLog;
-        {
-            MessageCapture log;
-            legacyResult = m_legacy->parseText(legacyTable, file);
-            legacyLog = log.messages();
-        }
-        {
-            MessageCapture log;
-            newResult = m_procedure->parser->parseText(newTable, file);
-            newLog = log.messages();
-        }
+        const IO::ParseResult legacyResult =
+            logging(legacyLog, [&] { return m_legacy->parseText(legacyTable, file); });
+        const IO::ParseResult newResult =
+            logging(newLog, [&] { return m_procedure->parser->parseText(newTable, file); });
         QVERIFY2(newLog == legacyLog, what + "\nold:\n" + legacyLog.join('\n').toUtf8() +
                                           "\nnew:\n" + newLog.join('\n').toUtf8());
         QVERIFY2(newResult.ok == legacyResult.ok && newResult.errorKind == legacyResult.errorKind,
@@ -157,33 +128,38 @@ class TestParameterReaderDiff : public QObject
         std::memset(target.data(), 0x5A, ParameterImage::Size);
         for (int mode : {-1, int(IO::Procedure::RobotPart), int(IO::Procedure::UserPart),
                          int(IO::Procedure::AllParts)}) {
-            ParameterImage legacyImage = target, newImage = target;
-            DataProviderErrorRecord legacyError, newError;
-            bool legacyRead, newRead;
-            {
-                MessageCapture log;
-                legacyRead =
-                    m_legacy->read(legacyImage, file, mode < 0 ? 2 : mode, mode < 0, legacyError);
-                legacyLog = log.messages();
-            }
-            {
-                MessageCapture log;
-                newRead = mode < 0 ? m_procedure->readAll(newImage, file, newError)
-                                   : m_procedure->readData(newImage, file, mode, newError);
-                newLog = log.messages();
-            }
-            const QByteArray where = what + " mode " + QByteArray::number(mode);
-            QVERIFY2(newLog == legacyLog, where + "\nold:\n" + legacyLog.join('\n').toUtf8() +
-                                              "\nnew:\n" + newLog.join('\n').toUtf8());
-            QVERIFY2(newRead == legacyRead, where);
-            QVERIFY2(newError.errorCode == legacyError.errorCode &&
-                         newError.source == legacyError.source,
-                     where);
-            QVERIFY2(newImage == legacyImage, where);
-            m_accepted += mode < 0 && legacyRead;
-            if (!legacyRead)
+            bool read = false;
+            compareRead(file, mode, target, what + " mode " + QByteArray::number(mode), &read);
+            if (!read)
                 break; // the other modes refuse the same file alike
         }
+    }
+
+    // Reads the file into the target with both readers: readAll for mode -1,
+    // else readData; *read: whether both read it.
+    void compareRead(const QString& file, int mode, const ParameterImage& target,
+                     const QByteArray& where, bool* read)
+    {
+        ParameterImage legacyImage = target, newImage = target;
+        DataProviderErrorRecord legacyError, newError;
+        QStringList legacyLog, newLog;
+        const bool legacyRead = logging(legacyLog, [&] {
+            return m_legacy->read(legacyImage, file, mode < 0 ? 2 : mode, mode < 0, legacyError);
+        });
+        const bool newRead = logging(newLog, [&] {
+            return mode < 0 ? m_procedure->readAll(newImage, file, newError)
+                            : m_procedure->readData(newImage, file, mode, newError);
+        });
+        *read = false;
+        QVERIFY2(newLog == legacyLog, where + "\nold:\n" + legacyLog.join('\n').toUtf8() +
+                                          "\nnew:\n" + newLog.join('\n').toUtf8());
+        QVERIFY2(newRead == legacyRead, where);
+        QVERIFY2(newError.errorCode == legacyError.errorCode &&
+                     newError.source == legacyError.source,
+                 where);
+        QVERIFY2(newImage == legacyImage, where);
+        *read = legacyRead;
+        m_accepted += mode < 0 && legacyRead;
     }
 
     // A complete file whose signature is skipped, so that changed values
@@ -270,22 +246,9 @@ private slots:
         }
         Setting::instance()->resetToDefaults();
 
-        const QString missing = path("missing.txt");
-        ParameterImage legacyImage, newImage;
-        DataProviderErrorRecord legacyError, newError;
-        QStringList legacyLog, newLog;
-        {
-            MessageCapture log;
-            QVERIFY(!m_legacy->read(legacyImage, missing, 2, true, legacyError));
-            legacyLog = log.messages();
-        }
-        {
-            MessageCapture log;
-            QVERIFY(!m_procedure->readAll(newImage, missing, newError));
-            newLog = log.messages();
-        }
-        QCOMPARE(newLog, legacyLog);
-        QCOMPARE(newError.errorCode, legacyError.errorCode);
+        bool read = true;
+        compareRead(path("missing.txt"), -1, ParameterImage(), "missing", &read);
+        QVERIFY(!read);
     }
 
     void mutatedFilesReadAlike()
