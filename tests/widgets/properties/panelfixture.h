@@ -3,8 +3,8 @@
 // Shared by the panel tests: a loaded parameter set, the byte ranges in
 // which two images differ, and message boxes answered without a person.
 
+#include "defaultimage.h"
 #include "parameter/parameter.h"
-#include "parameter/procedure.h"
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
 #include "widgets/msgbox.h"
@@ -37,15 +37,12 @@ inline bool installEnglish()
     return loaded && QCoreApplication::installTranslator(&english);
 }
 
-// The set shipped as default.txt.
+// The set shipped as default.txt, read once.
 inline ParameterImage defaultImage()
 {
     static const ParameterImage image = [] {
         ParameterImage read;
-        IO::Procedure procedure;
-        DataProviderErrorRecord error;
-        procedure.readAll(read, QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
-                          error);
+        readDefaultImage(read);
         return read;
     }();
     return image;
