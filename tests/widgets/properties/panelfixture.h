@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPair>
 #include <QPushButton>
@@ -55,6 +56,15 @@ inline QPushButton* barButton(const QWidget* panel, int index)
     if (index == 0)
         return panel->findChild<ButtonPrimary*>();
     return index == 1 ? panel->findChild<ButtonSecondary*>() : nullptr;
+}
+
+// The entries of a combo box.
+inline QStringList itemTexts(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
 }
 
 // A button of a panel by its text.
@@ -132,4 +142,56 @@ public:
         });
     }
     ~BoxAnswers() { MsgBox::setAutoAnswer(MsgBox::AutoAnswer()); }
+};
+
+// What the page tests share: the English texts, the one store and the page
+// under test, opened on an image as a read leaves it.
+template <class Panel> class PanelTest
+{
+protected:
+    PanelTest()
+    {
+        if (!installEnglish())
+            qFatal("The English catalogue is missing");
+    }
+
+    void open(const ParameterImage& image)
+    {
+        loadMaster(m_store, image);
+        m_panel = new Panel(m_store);
+        m_panel->initialize();
+    }
+
+    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
+
+    // Apply, enabled by the edits, takes them and is disabled again; the
+    // applied image changes in the given cells and the two update times only.
+    void verifyApplyChangesOnly(ByteRanges cells, int areaTime = 65464)
+    {
+        const ParameterImage before = m_store->appliedImage();
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+        barButton(m_panel, 0)->click();
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+        cells << qMakePair(65448, 65452) << qMakePair(areaTime, areaTime + 4);
+        QVERIFY(differsOnlyIn(before, m_store->appliedImage(), cells));
+    }
+
+    // Leaving with unapplied edits asks: No keeps every edit, Yes takes back
+    // this page's cells but not another page's edit.
+    void verifyLeavingAsksAndKeepsOtherPages(int areaTime = 65464)
+    {
+        m_store->editImage().setI16At(56404, 1); // the mode speed page's
+        const ParameterImage edited = m_store->editImage();
+        BoxAnswers boxes;
+        boxes.answers = {false, true};
+        QVERIFY(!m_panel->requestClose());
+        QVERIFY(m_store->editImage() == edited);
+        QVERIFY(m_panel->requestClose());
+        QCOMPARE(boxes.titles.size(), 2);
+        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
+                              {{56404, 56406}, {65448, 65452}, {areaTime, areaTime + 4}}));
+    }
+
+    Parameter* const m_store = Parameter::instance();
+    Panel* m_panel = nullptr;
 };

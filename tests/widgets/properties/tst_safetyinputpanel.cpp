@@ -22,23 +22,16 @@ constexpr int duplexLogic = 62060; // + 2 i
 constexpr int allowTime = 62124;   // + 4 i
 } // namespace
 
-class TestSafetyInputPanel : public QObject
+class TestSafetyInputPanel : public QObject, PanelTest<SafetyInput>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    SafetyInput* m_panel = nullptr;
     SpinBox* m_filter = nullptr;
     ComboBox* m_duplex = nullptr;
     DoubleSpinBox* m_allow = nullptr;
     SubMenuTable* m_table = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-    }
     void init()
     {
         ParameterImage image = defaultImage();
@@ -47,9 +40,7 @@ private slots:
         image.setF32At(allowTime + 4 * 2, 12.5f);
         setI16(image, "UsrSafetyPulseDiagno", 0, 2, 1);
         setI16(image, "UsrSafetyPulseDiagno", 0, 3, 0);
-        loadMaster(m_store, image);
-        m_panel = new SafetyInput(m_store);
-        m_panel->initialize();
+        open(image);
         m_filter = m_panel->findChild<SpinBox*>();
         m_duplex = m_panel->findChild<ComboBox*>();
         m_allow = m_panel->findChild<DoubleSpinBox*>();
