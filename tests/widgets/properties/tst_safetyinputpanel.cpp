@@ -50,10 +50,6 @@ private slots:
 
     void valuesTextsAndUnits()
     {
-        QCOMPARE(m_table->table()->horizontalHeaderItem(0)->text(),
-                 QStringLiteral("User Safety Input"));
-        QCOMPARE(m_table->table()->horizontalHeaderItem(1)->text(),
-                 QStringLiteral("Pulse Diagnostics Enabled"));
         QCOMPARE(m_table->table()->item(31, 0)->text(), QStringLiteral("32"));
         QCOMPARE(m_filter->toolTip(), QStringLiteral("Upper : 127 Lower : 1"));
         QCOMPARE(m_allow->toolTip(), QStringLiteral("Upper : 10000 Lower : 0"));

@@ -70,8 +70,6 @@ private slots:
     void itemValuesAndTexts()
     {
         QCOMPARE(m_table->table()->item(17, 0)->text(), QStringLiteral("18"));
-        QCOMPARE(m_table->table()->horizontalHeaderItem(1)->text(),
-                 QStringLiteral("Enabled Function"));
         QCOMPARE(m_modes.size(), 3);
         QCOMPARE(m_modes[0]->text(), QStringLiteral("Enabled Teach Mode"));
         QVERIFY(m_modes[0]->isChecked() && !m_modes[1]->isChecked());

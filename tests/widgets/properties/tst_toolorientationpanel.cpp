@@ -68,8 +68,6 @@ private slots:
 
     void valuesAndEnables()
     {
-        QCOMPARE(m_sets->table()->horizontalHeaderItem(0)->text(),
-                 QStringLiteral("Tool orientation monitoring set"));
         QCOMPARE(m_modes.size(), 3);
         QCOMPARE(m_modes[0]->text(), QStringLiteral("Enabled Teach Mode"));
         QVERIFY(m_modes[0]->isChecked() && !m_modes[1]->isChecked());
