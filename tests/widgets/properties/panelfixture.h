@@ -3,7 +3,7 @@
 // Shared by the panel tests: a loaded parameter set, the byte ranges in
 // which two images differ, and message boxes answered without a person.
 
-#include "defaultimage.h"
+#include "dataproviderfixture.h"
 #include "parameter/parameter.h"
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
@@ -13,11 +13,9 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QPair>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTranslator>
 #include <QVector>
 
 // Text colours of an item table's rows: edited, applied but not written, equal.
@@ -28,25 +26,6 @@ const QColor plainColour(228, 228, 228);
 inline QColor rowColour(const SubMenuTable* table, int row)
 {
     return table->table()->item(row, 0)->foreground().color();
-}
-
-// The English texts, so that the tests read what a user reads.
-inline bool installEnglish()
-{
-    static QTranslator english;
-    static const bool loaded = english.load(QStringLiteral(":/config/i18n/en.qm"));
-    return loaded && QCoreApplication::installTranslator(&english);
-}
-
-// The set shipped as default.txt, read once.
-inline ParameterImage defaultImage()
-{
-    static const ParameterImage image = [] {
-        ParameterImage read;
-        readDefaultImage(read);
-        return read;
-    }();
-    return image;
 }
 
 // Apply (0) or Cancel (1) of a panel's bar; panels may have buttons of

@@ -209,15 +209,8 @@ private slots:
     // refresh, an edit or Apply.
     void versionsAreAskedOnlyWhenNeeded()
     {
-        for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(name);
         FtpServer server(QStringLiteral("tester"), QStringLiteral("tester"));
-        QString error;
-        QVERIFY2(server.start(&error), qPrintable(error));
-        QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("tmp")));
-        QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("qordata")));
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("local")));
-        localTmpDir = m_dir.filePath(QStringLiteral("local/"));
+        startControllerServer(server, m_dir);
         loadSettingsFile(m_dir.filePath(QStringLiteral("online.ini")),
                          "[Network]\nMirelIPAddress=127.0.0.1\nMirelUser=tester\n"
                          "FtpMaxRetryCount=0\n");
