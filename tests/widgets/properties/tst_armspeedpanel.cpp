@@ -147,27 +147,6 @@ private slots:
         QCOMPARE(m_coordinate->currentText(), QStringLiteral("8"));
     }
 
-    // Numbers the lists do not hold are shown and kept.
-    void oddCoordinatesAreKept()
-    {
-        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 1, 60);
-        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 2, 9); // a system without an axis
-        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 3, -2);
-        loadMaster(m_store, m_store->editImage());
-        const ParameterImage loaded = m_store->editImage();
-        m_set->setCurrentIndex(1);
-        for (int p : {1, 2, 3}) {
-            m_table->setCurrentRow(p, false);
-            QCOMPARE(m_axis->currentText(), QStringLiteral("Invalid"));
-        }
-        m_table->setCurrentRow(1, false);
-        QCOMPARE(m_coordinate->currentText(), QStringLiteral("60"));
-        m_table->setCurrentRow(2, false);
-        QCOMPARE(m_coordinate->currentText(), QStringLiteral("9"));
-        QVERIFY(m_store->editImage() == loaded);
-        QVERIFY(!barButton(m_panel, 0)->isEnabled());
-    }
-
     void visibleBoxesPerSetAndFlags()
     {
         m_set->setCurrentIndex(1);
