@@ -1,7 +1,8 @@
 #pragma once
 
 // Shared by the panel tests: a loaded parameter set, the byte ranges in
-// which two images differ, and message boxes answered without a person.
+// which two images differ, message boxes answered without a person and the
+// page under test with its Apply and leave checks.
 
 #include "dataproviderfixture.h"
 #include "parameter/parameter.h"
