@@ -79,25 +79,16 @@ QWidget* findMainWindow()
 SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, bool enabledColumn,
                            bool visibleColumn, bool disabledIcons, bool lockFirstNine,
                            QWidget* parent)
-    : QWidget(parent), m_heightRows(heightRows)
+    : QWidget(parent), m_itemFormat(itemFormat), m_heightRows(heightRows),
+      m_enabledColumn(enabledColumn), m_visibleColumn(visibleColumn),
+      m_disabledIcons(disabledIcons), m_lockFirstNine(lockFirstNine)
 {
     setStyleSheet(QLatin1String(widgetStyleSheet));
-    setup(itemFormat, rows, enabledColumn, visibleColumn, disabledIcons, lockFirstNine);
+    setupUi();
+    setRowCount(rows);
 
     if (QWidget* mainWindow = findMainWindow())
         connect(mainWindow, SIGNAL(requestLayout()), this, SLOT(adjustLayout()));
-}
-
-void SubMenuTable::setup(const QString& itemFormat, int rows, bool enabledColumn,
-                         bool visibleColumn, bool disabledIcons, bool lockFirstNine)
-{
-    m_itemFormat = itemFormat;
-    m_enabledColumn = enabledColumn;
-    m_visibleColumn = visibleColumn;
-    m_disabledIcons = disabledIcons;
-    m_lockFirstNine = lockFirstNine;
-    setupUi();
-    setRowCount(rows);
 }
 
 void SubMenuTable::setupUi()

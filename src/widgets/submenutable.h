@@ -52,8 +52,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void setup(const QString& itemFormat, int rows, bool enabledColumn, bool visibleColumn,
-               bool disabledIcons, bool lockFirstNine);
     void setupUi();
     void addRow();
     bool isRowInUse(int row) const { return row >= 0 && row < m_rowCount; }

@@ -173,18 +173,12 @@ private slots:
     void diffComboBoxArrowsMoveTheFocus()
     {
         QWidget window;
-        auto* layout = new QVBoxLayout(&window);
         auto* before = new QLineEdit;
         auto* combo = new DiffComboBox;
         auto* after = new QLineEdit;
-        for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(combo),
-                           static_cast<QWidget*>(after)})
-            layout->addWidget(w);
         combo->addItems({"a", "b", "c"});
         combo->setCurrentIndex(1);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QApplication::setActiveWindow(&window);
+        QVERIFY(showActive(window, {before, combo, after}));
 
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);

@@ -406,10 +406,7 @@ void ArmSpeed::showDisplayFlags()
 
 bool ArmSpeed::changed() const
 {
-    for (const FieldBinding& field : m_userFields)
-        if (FieldBinding::fieldChanged(m_parameter, field.field()))
-            return true;
-    return false;
+    return FieldBinding::anyChanged(m_userFields);
 }
 
 } // namespace Property

@@ -279,12 +279,24 @@ quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
     return a == 2 || b == 2 ? 2 : 0;
 }
 
-bool FieldBinding::fieldChanged(const Parameter* store, const FieldDef& field)
+bool FieldBinding::anyChanged(std::initializer_list<const FieldBinding*> fields)
 {
-    for (int row = 0; row < field.rows; ++row)
-        for (int column = 0; column < field.columns; ++column)
-            if (differs(store->editImage(), store->appliedImage(), field, row, column))
-                return true;
+    for (const FieldBinding* binding : fields) {
+        const FieldDef& field = *binding->m_field;
+        const Parameter* store = binding->m_store;
+        for (int row = 0; row < field.rows; ++row)
+            for (int column = 0; column < field.columns; ++column)
+                if (differs(store->editImage(), store->appliedImage(), field, row, column))
+                    return true;
+    }
+    return false;
+}
+
+bool FieldBinding::anyChanged(const std::vector<FieldBinding>& fields)
+{
+    for (const FieldBinding& field : fields)
+        if (anyChanged({&field}))
+            return true;
     return false;
 }
 

@@ -3,6 +3,8 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 class CheckBox;
 class ComboBox;
@@ -89,8 +91,10 @@ public:
     static quint8 cellState(const Parameter* store, const FieldDef& field, int row, int column);
     // Changed (1) wins over updated (2), updated over equal (0).
     static quint8 mergeStates(quint8 a, quint8 b);
-    // Any cell of the field differs between the edit and the applied image.
-    static bool fieldChanged(const Parameter* store, const FieldDef& field);
+    // Any cell of any of the fields differs between the edit and the applied
+    // image: whether a page has unapplied edits.
+    static bool anyChanged(std::initializer_list<const FieldBinding*> fields);
+    static bool anyChanged(const std::vector<FieldBinding>& fields);
     // Whole-field copies between the edit and the applied image, for the
     // pages whose cells lie in no section of the store.
     static void applyField(Parameter* store, const FieldDef& field);

@@ -219,10 +219,8 @@ std::array<FieldBinding*, 4> SafetyInput::fields()
 
 bool SafetyInput::changed()
 {
-    for (const FieldBinding* field : fields())
-        if (FieldBinding::fieldChanged(m_parameter, field->field()))
-            return true;
-    return false;
+    return FieldBinding::anyChanged(
+        {&m_pulseField, &m_filterTimeField, &m_duplexLogicField, &m_allowTimeField});
 }
 
 void SafetyInput::parameterSave()

@@ -371,11 +371,8 @@ std::array<FieldBinding*, 5> StopMonitoring::itemFields()
 
 bool StopMonitoring::changed() const
 {
-    for (const FieldBinding* field : {&m_validField, &m_teachField, &m_checkField, &m_repeatField,
-                                      &m_targetField, &m_axisField})
-        if (FieldBinding::fieldChanged(m_parameter, field->field()))
-            return true;
-    return false;
+    return FieldBinding::anyChanged({&m_validField, &m_teachField, &m_checkField, &m_repeatField,
+                                     &m_targetField, &m_axisField});
 }
 
 void StopMonitoring::parameterSave()

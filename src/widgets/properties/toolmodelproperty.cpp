@@ -403,13 +403,8 @@ quint8 ToolModel::modelState(int tool, int model) const
 
 bool ToolModel::changed() const
 {
-    if (FieldBinding::fieldChanged(m_parameter, m_validField.field()) ||
-        FieldBinding::fieldChanged(m_parameter, m_kindField.field()))
-        return true;
-    for (const FieldBinding& field : m_shapeFields)
-        if (FieldBinding::fieldChanged(m_parameter, field.field()))
-            return true;
-    return false;
+    return FieldBinding::anyChanged({&m_validField, &m_kindField}) ||
+           FieldBinding::anyChanged(m_shapeFields);
 }
 
 } // namespace Property

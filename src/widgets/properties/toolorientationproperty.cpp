@@ -342,14 +342,8 @@ quint8 ToolOrientation::setState(int set) const
 
 bool ToolOrientation::changed() const
 {
-    for (const FieldBinding* field : {&m_validField, &m_rangeValidField})
-        if (FieldBinding::fieldChanged(m_parameter, field->field()))
-            return true;
-    for (const auto* fields : {&m_setFields, &m_angleFields})
-        for (const FieldBinding& field : *fields)
-            if (FieldBinding::fieldChanged(m_parameter, field.field()))
-                return true;
-    return false;
+    return FieldBinding::anyChanged({&m_validField, &m_rangeValidField}) ||
+           FieldBinding::anyChanged(m_setFields) || FieldBinding::anyChanged(m_angleFields);
 }
 
 } // namespace Property

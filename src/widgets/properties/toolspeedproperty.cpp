@@ -258,12 +258,7 @@ quint8 ToolSpeed::pointState(int tool, int point) const
 
 bool ToolSpeed::changed() const
 {
-    if (FieldBinding::fieldChanged(m_parameter, m_validField.field()))
-        return true;
-    for (const FieldBinding& field : m_positionFields)
-        if (FieldBinding::fieldChanged(m_parameter, field.field()))
-            return true;
-    return false;
+    return FieldBinding::anyChanged({&m_validField}) || FieldBinding::anyChanged(m_positionFields);
 }
 
 } // namespace Property

@@ -1,10 +1,11 @@
 #pragma once
 
 // Shared by the panel tests: a loaded parameter set, the byte ranges in
-// which two images differ, and message boxes answered without a person.
+// which two images differ, message boxes answered without a person and the
+// page under test with its Apply and leave checks.
 
+#include "dataproviderfixture.h"
 #include "parameter/parameter.h"
-#include "parameter/procedure.h"
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
 #include "widgets/msgbox.h"
@@ -12,11 +13,10 @@
 
 #include <QAbstractButton>
 #include <QColor>
-#include <QCoreApplication>
+#include <QComboBox>
 #include <QPair>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTranslator>
 #include <QVector>
 
 // Text colours of an item table's rows: edited, applied but not written, equal.
@@ -29,28 +29,6 @@ inline QColor rowColour(const SubMenuTable* table, int row)
     return table->table()->item(row, 0)->foreground().color();
 }
 
-// The English texts, so that the tests read what a user reads.
-inline bool installEnglish()
-{
-    static QTranslator english;
-    static const bool loaded = english.load(QStringLiteral(":/config/i18n/en.qm"));
-    return loaded && QCoreApplication::installTranslator(&english);
-}
-
-// The set shipped as default.txt.
-inline ParameterImage defaultImage()
-{
-    static const ParameterImage image = [] {
-        ParameterImage read;
-        IO::Procedure procedure;
-        DataProviderErrorRecord error;
-        procedure.readAll(read, QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
-                          error);
-        return read;
-    }();
-    return image;
-}
-
 // Apply (0) or Cancel (1) of a panel's bar; panels may have buttons of
 // their own before it.
 inline QPushButton* barButton(const QWidget* panel, int index)
@@ -58,6 +36,15 @@ inline QPushButton* barButton(const QWidget* panel, int index)
     if (index == 0)
         return panel->findChild<ButtonPrimary*>();
     return index == 1 ? panel->findChild<ButtonSecondary*>() : nullptr;
+}
+
+// The entries of a combo box.
+inline QStringList itemTexts(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
 }
 
 // A button of a panel by its text.
@@ -135,4 +122,56 @@ public:
         });
     }
     ~BoxAnswers() { MsgBox::setAutoAnswer(MsgBox::AutoAnswer()); }
+};
+
+// What the page tests share: the English texts, the one store and the page
+// under test, opened on an image as a read leaves it.
+template <class Panel> class PanelTest
+{
+protected:
+    PanelTest()
+    {
+        if (!installEnglish())
+            qFatal("The English catalogue is missing");
+    }
+
+    void open(const ParameterImage& image)
+    {
+        loadMaster(m_store, image);
+        m_panel = new Panel(m_store);
+        m_panel->initialize();
+    }
+
+    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
+
+    // Apply, enabled by the edits, takes them and is disabled again; the
+    // applied image changes in the given cells and the two update times only.
+    void verifyApplyChangesOnly(ByteRanges cells, int areaTime = 65464)
+    {
+        const ParameterImage before = m_store->appliedImage();
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+        barButton(m_panel, 0)->click();
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+        cells << qMakePair(65448, 65452) << qMakePair(areaTime, areaTime + 4);
+        QVERIFY(differsOnlyIn(before, m_store->appliedImage(), cells));
+    }
+
+    // Leaving with unapplied edits asks: No keeps every edit, Yes takes back
+    // this page's cells but not another page's edit.
+    void verifyLeavingAsksAndKeepsOtherPages(int areaTime = 65464)
+    {
+        m_store->editImage().setI16At(56404, 1); // the mode speed page's
+        const ParameterImage edited = m_store->editImage();
+        BoxAnswers boxes;
+        boxes.answers = {false, true};
+        QVERIFY(!m_panel->requestClose());
+        QVERIFY(m_store->editImage() == edited);
+        QVERIFY(m_panel->requestClose());
+        QCOMPARE(boxes.titles.size(), 2);
+        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
+                              {{56404, 56406}, {65448, 65452}, {areaTime, areaTime + 4}}));
+    }
+
+    Parameter* const m_store = Parameter::instance();
+    Panel* m_panel = nullptr;
 };

@@ -23,37 +23,22 @@ constexpr int userBegin = 47020; // ArmSpeedCoordiNo .. ArmSpeedUsrZ
 constexpr int userEnd = 47300;
 } // namespace
 
-class TestArmSpeedPanel : public QObject
+class TestArmSpeedPanel : public QObject, PanelTest<ArmSpeed>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    ArmSpeed* m_panel = nullptr;
     SubMenuTable* m_table = nullptr;
     ComboBox* m_set = nullptr;
     ComboBox* m_axis = nullptr;
     ComboBox* m_coordinate = nullptr;
     QList<DoubleSpinBox*> m_boxes;
 
-    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
-    QStringList items(QComboBox* box) const
-    {
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts << box->itemText(i);
-        return texts;
-    }
     qint16 userCoordinate(int point) const
     {
         return m_store->editImage().i16(fieldNamed("ArmSpeedCoordiNo"), 0, point);
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-    }
     void init()
     {
         ParameterImage image = defaultImage();
@@ -69,10 +54,7 @@ private slots:
         image.setF32(fieldNamed("ArmSpeedMkrZ"), 0, 2, -30.f);
         setI16(image, "ArmSpeedCoordiNo", 0, 6, 7);
         image.setF32(fieldNamed("ArmSpeedUsrX"), 0, 6, 12.f);
-        loadMaster(m_store, image);
-
-        m_panel = new ArmSpeed(m_store);
-        m_panel->initialize();
+        open(image);
         m_table = m_panel->findChild<SubMenuTable*>();
         const QList<ComboBox*> combos = m_panel->findChildren<ComboBox*>();
         m_set = combos.value(0);
@@ -84,8 +66,8 @@ private slots:
 
     void makerSetIsReadOnly()
     {
-        QCOMPARE(items(m_set), QStringList({"Item Category Maker", "Item Category User"}));
-        QCOMPARE(items(m_axis), QStringList({"Invalid", "1", "2", "3", "4", "5", "6"}));
+        QCOMPARE(itemTexts(m_set), QStringList({"Item Category Maker", "Item Category User"}));
+        QCOMPARE(itemTexts(m_axis), QStringList({"Invalid", "1", "2", "3", "4", "5", "6"}));
         m_table->setCurrentRow(2, false);
         QCOMPARE(m_store->m_selectedElement, 2);
         QCOMPARE(m_axis->currentText(), QStringLiteral("4"));
@@ -135,7 +117,7 @@ private slots:
         m_set->setCurrentIndex(1);
         m_table->setCurrentRow(6, false);
         QCOMPARE(m_axis->currentText(), QStringLiteral("3"));
-        QCOMPARE(items(m_coordinate), QStringList({"3", "7", "8"}));
+        QCOMPARE(itemTexts(m_coordinate), QStringList({"3", "7", "8"}));
         QCOMPARE(m_coordinate->currentText(), QStringLiteral("7"));
         QVERIFY(m_boxes[0]->isEnabled());
 
@@ -143,7 +125,7 @@ private slots:
         QCOMPARE(userCoordinate(6), qint16(8));
         m_axis->setCurrentIndex(0); // "Invalid"
         QCOMPARE(userCoordinate(6), qint16(0));
-        QCOMPARE(items(m_coordinate), QStringList({"Invalid"}));
+        QCOMPARE(itemTexts(m_coordinate), QStringList({"Invalid"}));
         QVERIFY(!m_boxes[0]->isEnabled());
         m_axis->setCurrentIndex(3); // axis 3: its first system
         QCOMPARE(userCoordinate(6), qint16(3));
@@ -163,27 +145,6 @@ private slots:
         m_panel->coordinateNoSettingClicked();
         QCOMPARE(userCoordinate(6), qint16(8));
         QCOMPARE(m_coordinate->currentText(), QStringLiteral("8"));
-    }
-
-    // Numbers the lists do not hold are shown and kept.
-    void oddCoordinatesAreKept()
-    {
-        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 1, 60);
-        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 2, 9); // a system without an axis
-        setI16(m_store->editImage(), "ArmSpeedCoordiNo", 0, 3, -2);
-        loadMaster(m_store, m_store->editImage());
-        const ParameterImage loaded = m_store->editImage();
-        m_set->setCurrentIndex(1);
-        for (int p : {1, 2, 3}) {
-            m_table->setCurrentRow(p, false);
-            QCOMPARE(m_axis->currentText(), QStringLiteral("Invalid"));
-        }
-        m_table->setCurrentRow(1, false);
-        QCOMPARE(m_coordinate->currentText(), QStringLiteral("60"));
-        m_table->setCurrentRow(2, false);
-        QCOMPARE(m_coordinate->currentText(), QStringLiteral("9"));
-        QVERIFY(m_store->editImage() == loaded);
-        QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 
     void visibleBoxesPerSetAndFlags()
@@ -206,29 +167,17 @@ private slots:
 
     void applyAndCancel()
     {
-        const ParameterImage appliedBefore = m_store->appliedImage();
         m_set->setCurrentIndex(1);
         m_table->setCurrentRow(6, false);
         m_boxes[1]->setValue(0.004); // below the shown precision
         m_panel->updateUI();
         QCOMPARE(m_boxes[1]->objectName(), QStringLiteral("form-changed"));
-        QVERIFY(barButton(m_panel, 0)->isEnabled());
-        barButton(m_panel, 0)->click();
+        verifyApplyChangesOnly({{userBegin, userEnd}});
         QCOMPARE(m_boxes[1]->objectName(), QStringLiteral("form-updated"));
-        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
-                              {{userBegin, userEnd}, {65448, 65452}, {65464, 65468}}));
-        QVERIFY(!barButton(m_panel, 0)->isEnabled());
 
         m_boxes[2]->setValue(5);
         m_panel->updateUI();
-        m_store->editImage().setI16At(56404, 1); // another page's edit stays
-        BoxAnswers boxes;
-        boxes.answers = {false, true};
-        QVERIFY(!m_panel->requestClose());
-        QCOMPARE(m_store->editImage().f32(fieldNamed("ArmSpeedUsrZ"), 0, 6), 5.f);
-        QVERIFY(m_panel->requestClose());
-        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
-                              {{56404, 56406}, {65448, 65452}, {65464, 65468}}));
+        verifyLeavingAsksAndKeepsOtherPages();
     }
 };
 

@@ -1,12 +1,11 @@
 #include <QState>
 #include <QTabWidget>
-#include <QTranslator>
 #include <QtTest>
 
 #include "app/scene/scenemanager.h"
 #include "messagecapture.h"
 #include "monitoring/monitoringdialog.h"
-#include "parameter/parameter.h"
+#include "panelfixture.h"
 #include "widgets/properties/logicalopdialog.h"
 #include "widgets/properties/settingcommonproperty.h"
 #include "widgets/properties/systemproperty.h"
@@ -20,16 +19,11 @@ class TestRegistries : public QObject
 {
     Q_OBJECT
 
-    QTranslator m_english;
     QObject* m_owner = nullptr;
     SceneManager* m_manager = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_english.load(":/config/i18n/en.qm"));
-        QCoreApplication::installTranslator(&m_english);
-    }
+    void initTestCase() { QVERIFY(installEnglish()); }
 
     void init()
     {
@@ -68,6 +62,14 @@ private slots:
         QCOMPARE(window->logicalOpDialog, &dialog);
         QVERIFY(!window->monitoringDialog);
         window->logicalOpDialog = nullptr;
+    }
+
+    // The logical operation dialog carries the dark look of the editors.
+    void logicalOpDialogIsDark()
+    {
+        LogicalOpDialog dialog(nullptr);
+        dialog.resize(240, 160);
+        QCOMPARE(dialog.grab().toImage().pixelColor(4, 4), QColor(0x42, 0x42, 0x42));
     }
 
     void loadInitializesOnlyThePanelsPresent()

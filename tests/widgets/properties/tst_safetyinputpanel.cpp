@@ -22,23 +22,16 @@ constexpr int duplexLogic = 62060; // + 2 i
 constexpr int allowTime = 62124;   // + 4 i
 } // namespace
 
-class TestSafetyInputPanel : public QObject
+class TestSafetyInputPanel : public QObject, PanelTest<SafetyInput>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    SafetyInput* m_panel = nullptr;
     SpinBox* m_filter = nullptr;
     ComboBox* m_duplex = nullptr;
     DoubleSpinBox* m_allow = nullptr;
     SubMenuTable* m_table = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-    }
     void init()
     {
         ParameterImage image = defaultImage();
@@ -47,9 +40,7 @@ private slots:
         image.setF32At(allowTime + 4 * 2, 12.5f);
         setI16(image, "UsrSafetyPulseDiagno", 0, 2, 1);
         setI16(image, "UsrSafetyPulseDiagno", 0, 3, 0);
-        loadMaster(m_store, image);
-        m_panel = new SafetyInput(m_store);
-        m_panel->initialize();
+        open(image);
         m_filter = m_panel->findChild<SpinBox*>();
         m_duplex = m_panel->findChild<ComboBox*>();
         m_allow = m_panel->findChild<DoubleSpinBox*>();
@@ -59,10 +50,6 @@ private slots:
 
     void valuesTextsAndUnits()
     {
-        QCOMPARE(m_table->table()->horizontalHeaderItem(0)->text(),
-                 QStringLiteral("User Safety Input"));
-        QCOMPARE(m_table->table()->horizontalHeaderItem(1)->text(),
-                 QStringLiteral("Pulse Diagnostics Enabled"));
         QCOMPARE(m_table->table()->item(31, 0)->text(), QStringLiteral("32"));
         QCOMPARE(m_filter->toolTip(), QStringLiteral("Upper : 127 Lower : 1"));
         QCOMPARE(m_allow->toolTip(), QStringLiteral("Upper : 10000 Lower : 0"));

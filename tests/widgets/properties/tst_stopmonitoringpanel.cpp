@@ -22,12 +22,10 @@ constexpr int section = 60684; // 18 items of 48 bytes
 constexpr int reservedWord = section + 10;
 } // namespace
 
-class TestStopMonitoringPanel : public QObject
+class TestStopMonitoringPanel : public QObject, PanelTest<StopMonitoring>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    StopMonitoring* m_panel = nullptr;
     SubMenuTable* m_table = nullptr;
     QList<CheckBox*> m_modes;
     ComboBox* m_device = nullptr;
@@ -35,20 +33,7 @@ class TestStopMonitoringPanel : public QObject
     ToggleSwitch* m_switch = nullptr;
     Label* m_threshold = nullptr;
 
-    QStringList jointTexts() const
-    {
-        QStringList texts;
-        for (int i = 0; i < m_joint->count(); ++i)
-            texts << m_joint->itemText(i);
-        return texts;
-    }
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-    }
     void init()
     {
         ParameterImage image = defaultImage();
@@ -68,10 +53,7 @@ private slots:
         for (int joint = 0; joint < 18; ++joint)
             setI16(image, "StopMonTargetAxis", 0, joint, joint < 2 ? 1 : 0);
         image.setI16At(reservedWord, 77);
-        loadMaster(m_store, image);
-
-        m_panel = new StopMonitoring(m_store);
-        m_panel->initialize();
+        open(image);
         m_table = m_panel->findChild<SubMenuTable*>();
         m_modes.clear();
         for (CheckBox* box : m_panel->findChildren<CheckBox*>())
@@ -88,13 +70,11 @@ private slots:
     void itemValuesAndTexts()
     {
         QCOMPARE(m_table->table()->item(17, 0)->text(), QStringLiteral("18"));
-        QCOMPARE(m_table->table()->horizontalHeaderItem(1)->text(),
-                 QStringLiteral("Enabled Function"));
         QCOMPARE(m_modes.size(), 3);
         QCOMPARE(m_modes[0]->text(), QStringLiteral("Enabled Teach Mode"));
         QVERIFY(m_modes[0]->isChecked() && !m_modes[1]->isChecked());
         QCOMPARE(m_device->currentText(), QStringLiteral("Robot"));
-        QCOMPARE(jointTexts(), QStringList({"1", "2", "3", "4", "5", "6"}));
+        QCOMPARE(itemTexts(m_joint), QStringList({"1", "2", "3", "4", "5", "6"}));
         QVERIFY(m_switch->isChecked() && m_switch->isEnabled());
         QCOMPARE(m_switch->text(), QStringLiteral("Enabled"));
 
@@ -109,34 +89,24 @@ private slots:
         BoxAnswers boxes;
         m_table->setCurrentRow(1, false);
         QCOMPARE(m_device->currentText(), QStringLiteral("Device1"));
-        QCOMPARE(jointTexts(), QStringList({"7", "8"}));
+        QCOMPARE(itemTexts(m_joint), QStringList({"7", "8"}));
         QVERIFY(!m_device->isEnabled() && !m_switch->isEnabled() && !m_modes[0]->isEnabled());
         QVERIFY(boxes.titles.isEmpty());
     }
 
     void editApplyCancel()
     {
-        const ParameterImage appliedBefore = m_store->appliedImage();
         m_joint->setCurrentIndex(2);
         m_switch->click(); // joint 3 of item 1 on
         QCOMPARE(m_store->editImage().i16(fieldNamed("StopMonTargetAxis"), 0, 2), qint16(1));
         QCOMPARE(m_switch->objectName(), QStringLiteral("form-changed"));
         QCOMPARE(rowColour(m_table, 0), changedColour);
-        QVERIFY(barButton(m_panel, 0)->isEnabled());
-        barButton(m_panel, 0)->click();
+        verifyApplyChangesOnly({{section, section + 864}});
         QCOMPARE(m_switch->objectName(), QStringLiteral("form-updated"));
         QCOMPARE(m_joint->currentIndex(), 2); // the remembered joint
-        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
-                              {{section, section + 864}, {65448, 65452}, {65464, 65468}}));
 
         m_modes[2]->click();
-        BoxAnswers boxes;
-        boxes.answers = {false, true};
-        const ParameterImage edited = m_store->editImage();
-        QVERIFY(!m_panel->requestClose());
-        QVERIFY(m_store->editImage() == edited);
-        QVERIFY(m_panel->requestClose());
-        QVERIFY(m_store->editImage().areasEqual(m_store->appliedImage()));
+        verifyLeavingAsksAndKeepsOtherPages();
         QVERIFY(!m_modes[2]->isChecked());
     }
 
@@ -147,7 +117,7 @@ private slots:
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("Change Confirmation")});
         QCOMPARE(m_store->editImage().i16(fieldNamed("StopMonTargetRobot"), 0, 0), qint16(2));
         QCOMPARE(m_store->editImage().i16(fieldNamed("StopMonTargetAxis"), 0, 0), qint16(1));
-        QCOMPARE(jointTexts(), QStringList({"7", "8"}));
+        QCOMPARE(itemTexts(m_joint), QStringList({"7", "8"}));
         QCOMPARE(m_device->objectName(), QStringLiteral("form-select-changed"));
     }
 
@@ -162,7 +132,7 @@ private slots:
         const ParameterImage before = m_store->editImage();
         m_table->setCurrentRow(2, false);
         QCOMPARE(m_device->currentText(), QStringLiteral("0"));
-        QVERIFY(jointTexts().isEmpty());
+        QVERIFY(itemTexts(m_joint).isEmpty());
         QVERIFY(!m_switch->isEnabled());
         m_switch->click();
         m_panel->setEnableJoint(-1, 1);

@@ -31,13 +31,11 @@ constexpr int ioBoards = 2492;
 constexpr int safetyNetwork = 2496;
 } // namespace
 
-class TestSystemPanel : public QObject
+class TestSystemPanel : public QObject, PanelTest<System>
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    Parameter* m_store = nullptr;
-    System* m_panel = nullptr;
     QList<ComboBox*> m_combos;
     QList<Label*> m_labels;
     QList<SpinBox*> m_ip;
@@ -48,23 +46,17 @@ class TestSystemPanel : public QObject
         loadSettingsFile(m_dir.filePath(QStringLiteral("loaded.ini")),
                          "[Network]\nMirelIPAddress=" + address + "\n");
     }
-    void makePanel()
+    void makePanel(const ParameterImage& image)
     {
         delete m_panel;
-        m_panel = new System(m_store);
-        m_panel->initialize();
+        open(image);
         m_combos = m_panel->findChildren<ComboBox*>();
         m_labels = m_panel->findChildren<Label*>();
         m_ip = m_panel->findChildren<SpinBox*>();
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-        System::setSettingsFilePath(settingsPath());
-    }
+    void initTestCase() { System::setSettingsFilePath(settingsPath()); }
     void init()
     {
         ParameterImage image = defaultImage();
@@ -72,9 +64,8 @@ private slots:
         image.setI16At(ioBoards, 2);
         image.setI16At(safetyNetwork, 0);
         image.setParameterVersion(QStringLiteral("V1.2"));
-        loadMaster(m_store, image);
         loadAddress("192.168.0.22");
-        makePanel();
+        makePanel(image);
     }
     void cleanup()
     {
@@ -100,7 +91,6 @@ private slots:
     void boardsAskAndApplyChangesOnlyTheSection()
     {
         BoxAnswers boxes;
-        const ParameterImage appliedBefore = m_store->appliedImage();
         m_combos[0]->setCurrentIndex(3); // as chosen
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("change confirmation")});
         QCOMPARE(m_combos[0]->objectName(), QStringLiteral("form-select-changed"));
@@ -109,19 +99,12 @@ private slots:
         m_combos[0]->setCurrentIndex(2); // the applied count again: no box
         QCOMPARE(boxes.titles.size(), 2);
         m_combos[0]->setCurrentIndex(4);
-        QVERIFY(barButton(m_panel, 0)->isEnabled());
-        barButton(m_panel, 0)->click();
+        verifyApplyChangesOnly({{ioBoards, ioBoards + 2}}, 65456);
         QCOMPARE(m_combos[0]->objectName(), QStringLiteral("form-select-updated"));
-        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
-                              {{ioBoards, ioBoards + 2}, {65448, 65452}, {65456, 65460}}));
         QCOMPARE(m_store->appliedImage().i16At(ioBoards), qint16(4));
 
-        boxes.answers = {false, true};
         m_combos[2]->setCurrentIndex(1);
-        QVERIFY(!m_panel->requestClose());
-        QCOMPARE(m_store->editImage().i16At(2500), qint16(1));
-        QVERIFY(m_panel->requestClose());
-        QCOMPARE(m_store->editImage().i16At(2500), qint16(0));
+        verifyLeavingAsksAndKeepsOtherPages(65456);
     }
 
     void safetyNetworkSwitchesTheNetworkPagesAtOnce()
@@ -204,7 +187,7 @@ private slots:
     void shortAddressIsPadded()
     {
         loadAddress("10.0.1");
-        makePanel();
+        makePanel(m_store->masterImage());
         QCOMPARE(m_ip[0]->value(), 10);
         QCOMPARE(m_ip[2]->value(), 1);
         QCOMPARE(m_ip[3]->value(), 0);
@@ -226,15 +209,8 @@ private slots:
     // refresh, an edit or Apply.
     void versionsAreAskedOnlyWhenNeeded()
     {
-        for (const char* name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(name);
         FtpServer server(QStringLiteral("tester"), QStringLiteral("tester"));
-        QString error;
-        QVERIFY2(server.start(&error), qPrintable(error));
-        QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("tmp")));
-        QVERIFY(QDir(server.rootPath()).mkpath(QStringLiteral("qordata")));
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("local")));
-        localTmpDir = m_dir.filePath(QStringLiteral("local/"));
+        startControllerServer(server, m_dir);
         loadSettingsFile(m_dir.filePath(QStringLiteral("online.ini")),
                          "[Network]\nMirelIPAddress=127.0.0.1\nMirelUser=tester\n"
                          "FtpMaxRetryCount=0\n");
@@ -245,7 +221,7 @@ private slots:
         QVERIFY(provider->createRemoteDirectories());
         const auto asked = [fake] { return fake->requests.count(QStringLiteral("ZSAFM_VERSION")); };
 
-        makePanel();
+        makePanel(m_store->masterImage());
         QCOMPARE(asked(), 1);
         QCOMPARE(m_labels[2]->text(), QStringLiteral("A 1.0"));
         QCOMPARE(m_labels[3]->text(), QStringLiteral("B 2.0"));

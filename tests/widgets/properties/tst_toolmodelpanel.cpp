@@ -28,12 +28,10 @@ enum Box
 };
 } // namespace
 
-class TestToolModelPanel : public QObject
+class TestToolModelPanel : public QObject, PanelTest<ToolModel>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    ToolModel* m_panel = nullptr;
     SubMenuTable* m_tools = nullptr;
     SubMenuTable* m_models = nullptr;
     ComboBox* m_kind = nullptr;
@@ -43,7 +41,6 @@ class TestToolModelPanel : public QObject
     {
         return m_store->editImage().i16(fieldNamed(name), tool, model);
     }
-    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
     void select(int tool, int model)
     {
         m_tools->setCurrentRow(tool, false);
@@ -54,8 +51,6 @@ class TestToolModelPanel : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
         // As the program does: the notice is the warning box.
         m_store->setCostOverNotice([](QWidget* parent, const QString& title, const QString& text) {
             MsgBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
@@ -83,10 +78,7 @@ private slots:
         setI16(image, "ToolModelValid", 2, 4, 1);
         setI16(image, "ToolModelKind", 2, 4, 1);
         image.setF32(fieldNamed("ToolModelX2"), 2, 4, 40.f);
-        loadMaster(m_store, image);
-
-        m_panel = new ToolModel(m_store);
-        m_panel->initialize();
+        open(image);
         const QList<SubMenuTable*> tables = m_panel->findChildren<SubMenuTable*>();
         m_tools = tables.value(0);
         m_models = tables.value(1);
@@ -102,7 +94,6 @@ private slots:
     void editorsByKind()
     {
         QCOMPARE(m_boxes.size(), 13);
-        QCOMPARE(m_tools->table()->horizontalHeaderItem(0)->text(), QStringLiteral("Tool"));
         QCOMPARE(m_tools->table()->item(31, 0)->text(), QStringLiteral("32"));
         QCOMPARE(m_kind->currentText(), QStringLiteral("cuboid"));
         QVERIFY(m_kind->isEnabled());
@@ -213,32 +204,17 @@ private slots:
 
     void applyAndCancel()
     {
-        const ParameterImage appliedBefore = m_store->appliedImage();
         select(2, 4);
         m_boxes[Point2X]->setValue(40.04); // below the shown precision
         m_panel->updateUI();               // as leaving the box does
-        QVERIFY(barButton(m_panel, 0)->isEnabled());
         QCOMPARE(rowColour(m_models, 4), changedColour);
-        barButton(m_panel, 0)->click();
+        verifyApplyChangesOnly({{section, sectionEnd}});
         QCOMPARE(rowColour(m_models, 4), updatedColour);
         QCOMPARE(rowColour(m_tools, 2), updatedColour);
-        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
-                              {{section, sectionEnd}, {65448, 65452}, {65464, 65468}}));
-        QVERIFY(!barButton(m_panel, 0)->isEnabled());
 
-        // Cancel: No keeps the edit, Yes restores the section only.
         m_boxes[Radius]->setValue(7);
         m_panel->updateUI();
-        m_store->editImage().setI16At(56404, 1); // another page's edit
-        const ParameterImage edited = m_store->editImage();
-        BoxAnswers boxes;
-        boxes.answers = {false, true};
-        barButton(m_panel, 1)->click();
-        QVERIFY(m_store->editImage() == edited);
-        barButton(m_panel, 1)->click();
-        QCOMPARE(boxes.titles.size(), 2);
-        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
-                              {{56404, 56406}, {65448, 65452}, {65464, 65468}}));
+        verifyLeavingAsksAndKeepsOtherPages();
     }
 
     void focusMarker()

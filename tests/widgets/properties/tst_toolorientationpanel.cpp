@@ -19,12 +19,10 @@ constexpr int section = 60012; // 8 sets of 84 bytes
 constexpr int sectionEnd = 60684;
 } // namespace
 
-class TestToolOrientationPanel : public QObject
+class TestToolOrientationPanel : public QObject, PanelTest<ToolOrientation>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    ToolOrientation* m_panel = nullptr;
     SubMenuTable* m_sets = nullptr;
     SubMenuTable* m_ranges = nullptr;
     QList<DoubleSpinBox*> m_angles;
@@ -37,11 +35,6 @@ class TestToolOrientationPanel : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-    }
     void init()
     {
         // Set 1 with ranges 1 and 3; sets 3 and 5 enabled without a range.
@@ -56,10 +49,7 @@ private slots:
         setI16(image, "ToolOrientStopCategory", 0, 0, 1);
         image.setF32(fieldNamed("ToolOrientRngHalftopAng"), 0, 0, 30.25f);
         image.setF32(fieldNamed("ToolOrientRngO"), 0, 0, -90.f);
-        loadMaster(m_store, image);
-
-        m_panel = new ToolOrientation(m_store);
-        m_panel->initialize();
+        open(image);
         const QList<SubMenuTable*> tables = m_panel->findChildren<SubMenuTable*>();
         m_sets = tables.value(0);
         m_ranges = tables.value(1);
@@ -78,8 +68,6 @@ private slots:
 
     void valuesAndEnables()
     {
-        QCOMPARE(m_sets->table()->horizontalHeaderItem(0)->text(),
-                 QStringLiteral("Tool orientation monitoring set"));
         QCOMPARE(m_modes.size(), 3);
         QCOMPARE(m_modes[0]->text(), QStringLiteral("Enabled Teach Mode"));
         QVERIFY(m_modes[0]->isChecked() && !m_modes[1]->isChecked());
@@ -118,35 +106,25 @@ private slots:
 
     void applyDisablesSetsWithoutRanges()
     {
-        const ParameterImage appliedBefore = m_store->appliedImage();
         m_angles[0]->setValue(30.26); // below the shown precision
         m_panel->updateUI();
         QCOMPARE(m_angles[0]->objectName(), QStringLiteral("form-changed"));
         QCOMPARE(rowColour(m_sets, 0), changedColour);
-        QVERIFY(barButton(m_panel, 0)->isEnabled());
         BoxAnswers boxes;
-        barButton(m_panel, 0)->click();
+        verifyApplyChangesOnly({{section, sectionEnd}});
         QCOMPARE(boxes.texts, QStringList{QStringLiteral(
                                   "Since all the ranges 1-5 are invalid, the tool orientation "
                                   "monitoring set 3, 5 is disabled.")});
         QCOMPARE(m_store->appliedImage().i16(fieldNamed("ToolOrientValid"), 0, 2), qint16(0));
         QCOMPARE(m_store->appliedImage().i16(fieldNamed("ToolOrientValid"), 0, 4), qint16(0));
-        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
-                              {{section, sectionEnd}, {65448, 65452}, {65464, 65468}}));
         QVERIFY(m_store->editImage().areasEqual(m_store->appliedImage()));
         QCOMPARE(m_angles[0]->objectName(), QStringLiteral("form-updated"));
-        QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 
     void cancelRestoresTheSection()
     {
         m_modes[2]->click();
-        m_store->editImage().setI16At(56404, 1); // another page's edit stays
-        BoxAnswers boxes;
-        boxes.answers = {false, true};
-        QVERIFY(!m_panel->requestClose());
-        QCOMPARE(m_store->editImage().i16(fieldNamed("ToolOrientRepeatValid"), 0, 0), qint16(1));
-        QVERIFY(m_panel->requestClose());
+        verifyLeavingAsksAndKeepsOtherPages();
         QCOMPARE(differingRanges(m_store->appliedImage(), m_store->editImage()),
                  ByteRanges({{56404, 56405}}));
         QVERIFY(!m_modes[2]->isChecked());

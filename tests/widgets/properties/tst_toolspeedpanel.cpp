@@ -17,17 +17,14 @@ constexpr int section = 47300; // 32 tools of 280 bytes
 constexpr int sectionEnd = 56260;
 } // namespace
 
-class TestToolSpeedPanel : public QObject
+class TestToolSpeedPanel : public QObject, PanelTest<ToolSpeed>
 {
     Q_OBJECT
 
-    Parameter* m_store = nullptr;
-    ToolSpeed* m_panel = nullptr;
     SubMenuTable* m_tools = nullptr;
     SubMenuTable* m_points = nullptr;
     QList<DoubleSpinBox*> m_boxes;
 
-    QPushButton* button(const QString& text) const { return buttonWithText(m_panel, text); }
     void select(int tool, int point)
     {
         m_tools->setCurrentRow(tool, false);
@@ -35,11 +32,6 @@ class TestToolSpeedPanel : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(installEnglish());
-        m_store = Parameter::instance();
-    }
     void init()
     {
         ParameterImage image = defaultImage();
@@ -49,9 +41,7 @@ private slots:
         setI16(image, "ToolSpeedMonValid", 4, 2, 1);
         image.setF32(fieldNamed("ToolSpeedMonX"), 4, 2, 10.5f);
         image.setF32(fieldNamed("ToolSpeedMonZ"), 4, 2, -250.f);
-        loadMaster(m_store, image);
-        m_panel = new ToolSpeed(m_store);
-        m_panel->initialize();
+        open(image);
         const QList<SubMenuTable*> tables = m_panel->findChildren<SubMenuTable*>();
         m_tools = tables.value(0);
         m_points = tables.value(1);
@@ -65,7 +55,6 @@ private slots:
 
     void valuesEnableAndVisible()
     {
-        QCOMPARE(m_tools->table()->horizontalHeaderItem(0)->text(), QStringLiteral("Tool Number"));
         QVERIFY(!m_boxes[0]->isEnabled());
         select(4, 2);
         QCOMPARE(m_store->m_selectedTool, 4);
@@ -103,26 +92,16 @@ private slots:
 
     void applyAndCancel()
     {
-        const ParameterImage appliedBefore = m_store->appliedImage();
         select(4, 2);
         m_boxes[1]->setValue(0.004); // below the shown precision
         m_panel->updateUI();
         QCOMPARE(m_boxes[1]->objectName(), QStringLiteral("form-changed"));
-        QVERIFY(barButton(m_panel, 0)->isEnabled());
-        barButton(m_panel, 0)->click();
+        verifyApplyChangesOnly({{section, sectionEnd}});
         QCOMPARE(rowColour(m_tools, 4), updatedColour);
-        QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(),
-                              {{section, sectionEnd}, {65448, 65452}, {65464, 65468}}));
 
         m_boxes[1]->setValue(3);
         m_panel->updateUI();
-        m_store->editImage().setI16At(56404, 1); // another page's edit stays
-        BoxAnswers boxes;
-        boxes.answers = {false, true};
-        QVERIFY(!m_panel->requestClose());
-        QVERIFY(m_panel->requestClose());
-        QVERIFY(differsOnlyIn(m_store->appliedImage(), m_store->editImage(),
-                              {{56404, 56406}, {65448, 65452}, {65464, 65468}}));
+        verifyLeavingAsksAndKeepsOtherPages();
     }
 
     void newMasterDataShowsTheFirstPoint()

@@ -158,16 +158,20 @@ private slots:
         for (QComboBox* box : panels[10]->findChildren<QComboBox*>())
             modeTexts << box->currentText();
         QCOMPARE(modeTexts, QStringList({"2", "-4"}));
-        // Tool 1's model 4 of kind 7, the user point 2's coordinate number
-        // -2 and set 8's stop category -1.
+        // Tool 1's model 4 of kind 7 and set 8's stop category -1.
         panels[4]->findChildren<SubMenuTable*>().value(0)->setCurrentRow(0, false);
         panels[4]->findChildren<SubMenuTable*>().value(1)->setCurrentRow(3, false);
         QCOMPARE(panels[4]->findChild<QComboBox*>()->currentText(), QStringLiteral("7"));
-        panels[8]->findChild<SubMenuTable*>()->setCurrentRow(1, false);
-        QCOMPARE(panels[8]->findChildren<QComboBox*>().value(2)->currentText(),
-                 QStringLiteral("-2"));
-        QVERIFY(store->editImage() == loaded);
         QCOMPARE(panels[12]->findChild<QComboBox*>()->currentText(), QStringLiteral("-1"));
+        // User points 1, 2 and 5 name systems 60, -2 and 9 (on no joint):
+        // no axis, and the number as it is.
+        const QList<QComboBox*> armBoxes = panels[8]->findChildren<QComboBox*>();
+        for (const auto& [point, number] : {std::pair{0, "60"}, {1, "-2"}, {4, "9"}}) {
+            panels[8]->findChild<SubMenuTable*>()->setCurrentRow(point, false);
+            QCOMPARE(armBoxes.value(1)->currentText(), QStringLiteral("Invalid"));
+            QCOMPARE(armBoxes.value(2)->currentText(), QString(number));
+        }
+        QVERIFY(store->editImage() == loaded);
     }
 };
 
