@@ -74,24 +74,8 @@ const Material& SafetyShapePlan::material(Colour colour)
 
 SafetyShapePlan::Item& SafetyShapePlan::next(Shape shape, Colour colour, int index, int group)
 {
-    m_items.emplace_back();
-    Item& item = m_items.back();
-    item.shape = shape;
-    item.colour = colour;
-    item.index = index;
-    item.group = group;
-    item.parent = Matrix4::identity();
-    item.length = 0.0f;
-    item.radius = 0.0f;
-    item.rotation = Matrix4::identity();
-    item.scale = Matrix4::identity();
-    item.cornerCount = 0;
-    item.upperZ = item.lowerZ = 0.0f;
-    item.corners = {};
-    item.outlined = false;
-    item.highlight = PrismGeometry::BottomRing;
-    item.angle = 0.0f;
-    return item;
+    m_items.push_back(Item{shape, colour, index, group});
+    return m_items.back();
 }
 
 void SafetyShapePlan::build(const Parameter& store, const RobotFrames& frames, int scene,
@@ -176,7 +160,6 @@ void SafetyShapePlan::addToolModels(const Parameter& store, const Matrix& flange
             Item& item = next(Shape::Cuboid, colour, m, tool);
             item.parent = ShapePlacement::at(flange, p1);
             Matrix4::eulerRotationMatrix(item.rotation.data(), angles.data());
-            item.scale = Matrix4::identity();
             item.scale[0] = width[0] * 0.5f;
             item.scale[5] = width[1] * 0.5f;
             item.scale[10] = width[2] * 0.5f;
