@@ -10,8 +10,6 @@
 #include "view3d/gizmo.h"
 #include "view3d/vertexpoint.h"
 
-#include <cmath>
-
 // Where the gizmo stands on each page and when it hides, its scale, and
 // which speed monitoring points are collected; all without a GL context.
 class TestGizmoMarkers : public QObject
@@ -29,14 +27,6 @@ class TestGizmoMarkers : public QObject
     {
         m_store.m_robotFrames.update(m_image, m_joints);
         return Gizmo::markerMatrix(m_store, m_store.m_robotFrames, scene, out);
-    }
-
-    static V origin(const Matrix4::Matrix& m) { return {m[12], m[13], m[14]}; }
-
-    static bool near(const V& a, const V& b, float tolerance = 0.01f)
-    {
-        return std::fabs(a[0] - b[0]) <= tolerance && std::fabs(a[1] - b[1]) <= tolerance &&
-               std::fabs(a[2] - b[2]) <= tolerance;
     }
 
     void setPoint(int offset, V p)
@@ -78,13 +68,13 @@ private slots:
         m_store.m_marker = 1;
         QVERIFY(marker(21, m));
         const Matrix4::Matrix& frame3 = m_store.m_robotFrames.frame(3);
-        QVERIFY(near(origin(m), Matrix4::transformPoint(frame3, {10, 20, 30})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(frame3, {10, 20, 30})));
         m_store.m_marker = 2;
         QVERIFY(marker(21, m));
-        QVERIFY(near(origin(m), Matrix4::transformPoint(frame3, {40, 50, 60})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(frame3, {40, 50, 60})));
         m_store.m_marker = 7; // any other marker: point 1
         QVERIFY(marker(21, m));
-        QVERIFY(near(origin(m), Matrix4::transformPoint(frame3, {10, 20, 30})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(frame3, {10, 20, 30})));
         // Not on another page; not for a hidden model, a set or element
         // outside the tables, or a coordinate number outside 1..50.
         QVERIFY(!marker(25, m));
@@ -119,15 +109,15 @@ private slots:
         m_store.m_toolModelFlags[3][1] = 1;
         QVERIFY(marker(22, m));
         const Matrix4::Matrix& flange = *m_store.m_robotFrames.lastLinkFrame();
-        QVERIFY(near(origin(m), Matrix4::transformPoint(flange, {0, 0, 100})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(flange, {0, 0, 100})));
         // The cuboid turns the cross by Rz(O) Ry(A) Rz(T): its X along the flange's Y.
         const V x = Matrix4::transformPoint(m, {1, 0, 0});
         const V flangeY{flange[4], flange[5], flange[6]};
-        QVERIFY(near({x[0] - m[12], x[1] - m[13], x[2] - m[14]}, flangeY, 1e-4f));
+        QVERIFY(nearPoint({x[0] - m[12], x[1] - m[13], x[2] - m[14]}, flangeY, 1e-4f));
         // A sphere keeps the flange's orientation.
         m_image.setI16At(block + 40 + 2 * 1, 0);
         QVERIFY(marker(22, m));
-        QVERIFY(near({m[0], m[1], m[2]}, {flange[0], flange[1], flange[2]}, 1e-5f));
+        QVERIFY(nearPoint({m[0], m[1], m[2]}, {flange[0], flange[1], flange[2]}, 1e-5f));
         m_image.setU16At(block + 2 * 1, 0); // disabled
         QVERIFY(!marker(22, m));
         m_image.setU16At(block + 2 * 1, 1);
@@ -151,13 +141,13 @@ private slots:
         m_store.m_areaModelFlags[2] = 1;
         m_store.m_marker = 2;
         QVERIFY(marker(23, m));
-        QVERIFY(near(origin(m), {300, 0, 500}));
+        QVERIFY(nearPoint(originOf(m), {300, 0, 500}));
         m_store.m_marker = 9;
         QVERIFY(marker(23, m));
-        QVERIFY(near(origin(m), {100, 200, 500}));
+        QVERIFY(nearPoint(originOf(m), {100, 200, 500}));
         m_store.m_marker = 10;
         QVERIFY(marker(23, m));
-        QVERIFY(near(origin(m), {100, 200, -100}));
+        QVERIFY(nearPoint(originOf(m), {100, 200, -100}));
         // A stored count beyond the 8 corners has no centre; a marker above
         // 10 and an area outside the table mark nothing.
         m_image.setI16At(record + 16, 32767);
@@ -181,13 +171,13 @@ private slots:
         m_store.m_speedPointSet = 1;
         m_store.m_selectedElement = 2;
         QVERIFY(marker(26, m));
-        QVERIFY(
-            near(origin(m), Matrix4::transformPoint(m_store.m_robotFrames.frame(1), {1, 2, 3})));
+        QVERIFY(nearPoint(originOf(m),
+                          Matrix4::transformPoint(m_store.m_robotFrames.frame(1), {1, 2, 3})));
 
         VertexPoint points;
         points.collect(m_store, m_store.m_robotFrames, 1);
         QCOMPARE(points.points(VertexPoint::UserList).size(), std::size_t(1));
-        QVERIFY(near(points.points(VertexPoint::UserList)[0], origin(m)));
+        QVERIFY(nearPoint(points.points(VertexPoint::UserList)[0], originOf(m)));
         points.collect(m_store, m_store.m_robotFrames, 0);
         QVERIFY(points.points(VertexPoint::MakerList).empty()); // coordinate number 0
         points.collect(m_store, m_store.m_robotFrames, 5);      // no such set: nothing changes
@@ -207,8 +197,8 @@ private slots:
         QVERIFY(!marker(27, m));
         m_image.setU16At(block + 2 * 3, 1);
         QVERIFY(marker(27, m));
-        QVERIFY(near(origin(m),
-                     Matrix4::transformPoint(*m_store.m_robotFrames.lastLinkFrame(), {7, 8, 9})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(
+                                           *m_store.m_robotFrames.lastLinkFrame(), {7, 8, 9})));
         m_store.m_selectedTool = 99;
         points.collectTool(m_store);
         QVERIFY(points.points(VertexPoint::ToolList).empty());
@@ -230,7 +220,7 @@ private slots:
             const Matrix4::Matrix& cone = model.coneTransforms[axis];
             V at{0, 0, 0};
             at[axis] = 2750;
-            QVERIFY(near(origin(cone), at));
+            QVERIFY(nearPoint(originOf(cone), at));
             QVERIFY(std::fabs(std::hypot(cone[0], cone[1], cone[2]) - 166.667f) < 0.01f);
         }
     }

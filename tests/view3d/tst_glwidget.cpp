@@ -37,12 +37,17 @@ class TestGLWidget : public QObject
                          "[ApplicationSettings]\nRobotModelPath=" + folder.toUtf8() + "\n");
     }
 
+    static void showSized(QWidget& view, int width, int height)
+    {
+        view.resize(width, height);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+    }
+
     // Shows a view of 640 x 480 with the shipped robot, 3 m from the origin.
     static void showWithRobot(GLWidget& view)
     {
-        view.resize(640, 480);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        showSized(view, 640, 480);
         view.loadRobot();
         QVERIFY(view.robot() && !view.robot()->links().empty());
         view.camera().setDistance(3000);
@@ -286,9 +291,7 @@ private slots:
     void overlayToolTips()
     {
         GLWidget view;
-        view.resize(400, 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        showSized(view, 400, 300);
         auto* projection = view.findChild<QPushButton*>("ProjModeButton");
         auto* camera = view.findChild<QPushButton*>("SelectCameraButton");
         QVERIFY(projection && camera);
@@ -315,9 +318,7 @@ private slots:
         {
             QWidget window;
             auto* view = new GLWidget(&window);
-            window.resize(300, 200);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            showSized(window, 300, 200);
             QCOMPARE(client.updateUseCount(), 2);
             view->hide();
             view->hide();
@@ -365,9 +366,7 @@ private slots:
             writeTestFile(root + "/QR6/mesh/" + mesh, "f 1//1 2//2 3//3\nv nonsense\n\xff\xfe");
         useModelFolder(root);
         GLWidget view;
-        view.resize(320, 240);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        showSized(view, 320, 240);
         const QImage gridOnly = view.grabFramebuffer();
         view.loadRobot();
         QCOMPARE(view.robot()->links().size(), std::size_t(7));

@@ -6,8 +6,8 @@
 
 #include "view3d/robotinfo.h"
 
-// The robot description reader on the shipped description and on broken
-// and unusual ones.
+// The robot description reader on broken and unusual descriptions (the
+// shipped one is read by the robot's own tests).
 class TestRobotInfo : public QObject
 {
     Q_OBJECT
@@ -20,25 +20,6 @@ class TestRobotInfo : public QObject
     }
 
 private slots:
-    void readsTheShippedDescription()
-    {
-        RobotInfo info;
-        MessageCapture capture;
-        const QString path = QStringLiteral(OBX_SOURCE_DIR "/assets/obj/QR6/setting/QR6-0700.xml");
-        QVERIFY(info.xmlParser(path));
-        QVERIFY(capture.contains("RobotInfo::xmlParser: Reading " + path));
-        QVERIFY(capture.contains("#Items: 7"));
-        QCOMPARE(info.typeName, QStringLiteral("QR6"));
-        QVERIFY(!info.dhOriginEmpty);
-        QVERIFY(info.automakerDhOriginEmpty);
-        QCOMPARE(info.items.size(), 7);
-        QCOMPARE(info.items.at(0).model, QStringLiteral("QR6-0700-base.obj"));
-        QCOMPARE(info.items.at(6).model, QStringLiteral("QR6-0700-flange.obj"));
-        // The shoulder turns about Z, 320 mm above the base.
-        QCOMPARE(info.items.at(1).position.z, 320.0f);
-        QCOMPARE(info.items.at(1).zvec.z, 1.0f);
-    }
-
     void unusualButReadableDocuments()
     {
         const QString path = write("odd.xml", R"(<robot>

@@ -98,14 +98,6 @@ class TestSafetyShapePlan : public QObject
         return nullptr;
     }
 
-    static V origin(const Matrix4::Matrix& m) { return {m[12], m[13], m[14]}; }
-
-    static bool near(const V& a, const V& b, float tolerance = 0.01f)
-    {
-        return std::fabs(a[0] - b[0]) <= tolerance && std::fabs(a[1] - b[1]) <= tolerance &&
-               std::fabs(a[2] - b[2]) <= tolerance;
-    }
-
 private slots:
     void init()
     {
@@ -161,13 +153,13 @@ private slots:
         QCOMPARE(capsule.radius, 50.0f);
         // Placed in frame 1 at P1; the far end (-100, 0, 0) lands on P2.
         const Matrix4::Matrix& frame1 = m_store.m_robotFrames.frame(1);
-        QVERIFY(near(Matrix4::transformPoint(capsule.parent, {-100, 0, 0}),
-                     Matrix4::transformPoint(frame1, {100, 0, 0})));
+        QVERIFY(nearPoint(Matrix4::transformPoint(capsule.parent, {-100, 0, 0}),
+                          Matrix4::transformPoint(frame1, {100, 0, 0})));
         const Item& sphere = maker[1];
         QCOMPARE(sphere.index, 3);
         QCOMPARE(sphere.length, 0.0f);
-        QVERIFY(near(origin(sphere.parent),
-                     Matrix4::transformPoint(m_store.m_robotFrames.frame(3), {10, 20, 30})));
+        QVERIFY(nearPoint(originOf(sphere.parent),
+                          Matrix4::transformPoint(m_store.m_robotFrames.frame(3), {10, 20, 30})));
 
         // Any set number but 0 shows the user set, in blue.
         m_store.m_armModelSet = 7;
@@ -198,15 +190,15 @@ private slots:
         QVERIFY(capsule);
         QCOMPARE(capsule->colour, Plan::Colour::Blue);
         QCOMPARE(capsule->length, 100.0f);
-        QVERIFY(near(Matrix4::transformPoint(capsule->parent, {-100, 0, 0}),
-                     Matrix4::transformPoint(flange, {0, 0, 110})));
+        QVERIFY(nearPoint(Matrix4::transformPoint(capsule->parent, {-100, 0, 0}),
+                          Matrix4::transformPoint(flange, {0, 0, 110})));
         const Item* cuboid = find(items, Plan::Shape::Cuboid, 1);
         QVERIFY(cuboid);
         QCOMPARE(cuboid->scale[0], 50.0f);
         QCOMPARE(cuboid->scale[5], 100.0f);
         QCOMPARE(cuboid->scale[10], 150.0f);
         compareMatrix(cuboid->rotation, Matrix4::identity(), 1e-6f);
-        QVERIFY(near(origin(cuboid->parent), Matrix4::transformPoint(flange, {5, 6, 7})));
+        QVERIFY(nearPoint(originOf(cuboid->parent), Matrix4::transformPoint(flange, {5, 6, 7})));
         const Item* sphere = find(items, Plan::Shape::Capsule, 3);
         QVERIFY(sphere && sphere->length == 0.0f && sphere->radius == 15.0f);
     }
@@ -317,12 +309,13 @@ private slots:
         // Frame 7 carries the pedestal; the tool centre point holds it once.
         QCOMPARE(frames.frame(7)[14], 500.0f);
         QVERIFY(frames.frame(52)[14] > 500.0f);
-        QVERIFY(near(origin(cone.parent), origin(frames.frame(52))));
+        QVERIFY(nearPoint(originOf(cone.parent), originOf(frames.frame(52))));
         // O = A = 0: the axis is frame 7's Z.
         const V tip = Matrix4::transformPoint(cone.parent, {0, 1, 0});
         const Matrix4::Matrix& h = frames.frame(7);
-        QVERIFY(near({tip[0] - cone.parent[12], tip[1] - cone.parent[13], tip[2] - cone.parent[14]},
-                     {h[8], h[9], h[10]}, 1e-4f));
+        QVERIFY(nearPoint(
+            {tip[0] - cone.parent[12], tip[1] - cone.parent[13], tip[2] - cone.parent[14]},
+            {h[8], h[9], h[10]}, 1e-4f));
 
         for (const int bad : {32, 255}) {
             m_record.channel[0].currentToolIndex = quint8(bad);
@@ -372,18 +365,6 @@ private slots:
         QCOMPARE(asked.channel, &m_record.channel[1]);
         AreaMonitorView::setProbe({});
         QVERIFY(!AreaMonitorView::ask().current);
-    }
-
-    void materials()
-    {
-        const Material& blue = Plan::material(Plan::Colour::Blue);
-        QCOMPARE(blue.ambient, (std::array<float, 4>{0, 6.635294f, 9.909803f, 1}));
-        QCOMPARE(blue.diffuse[3], 0.5f);
-        QCOMPARE(Plan::material(Plan::Colour::Red).ambient[0], 10.0f);
-        QCOMPARE(Plan::material(Plan::Colour::Yellow).diffuse,
-                 (std::array<float, 4>{0.5f, 0.5f, 0.3f, 0.5f}));
-        QCOMPARE(Plan::material(Plan::Colour::Green).specular,
-                 (std::array<float, 4>{0.3f, 0.3f, 0.3f, 1}));
     }
 };
 
