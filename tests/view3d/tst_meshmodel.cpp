@@ -146,10 +146,8 @@ private slots:
     {
         const auto euler = [](float a, float b, float c) {
             const float angles[3] = {a, b, c};
-            float out[16];
-            Matrix4::eulerRotationMatrix(out, angles);
             Matrix4::Matrix m;
-            std::copy(out, out + 16, m.begin());
+            Matrix4::eulerRotationMatrix(m.data(), angles);
             return m;
         };
         compareMatrix(euler(90, 0, 0), Matrix4::rotationZ(90), 1e-6f);

@@ -135,46 +135,52 @@ private slots:
         QVERIFY2(worst < 0.05, qPrintable(QString::number(worst)));
     }
 
+    void modelNameMatching_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<QString>("imageName");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("model");
+        // A version part after '-' falls back to the series' own file.
+        QTest::newRow("series file") << QByteArray() << "XY9-0100"
+                                     << "Exact match to XY9-0100 not found."
+                                     << "XY9";
+        QTest::newRow("no series") << QByteArray() << "XY8-0100"
+                                   << "No matching 3D model to XY8" << QString();
+        QTest::newRow("no version")
+            << QByteArray() << "XY8"
+            << "XY8 does not contain version number.  No matching 3D model." << QString();
+        // The setting replaces the image's name; '/' is removed.
+        QTest::newRow("setting") << QByteArray("X/Y9") << "QR6-0700"
+                                 << "typeName(config.ini): X/Y9"
+                                 << "XY9";
+    }
+
     void modelNameMatching()
     {
+        QFETCH(QByteArray, setting);
+        QFETCH(QString, imageName);
+        QFETCH(QString, message);
+        QFETCH(QString, model);
         const QString root = writeSeries("XY9", "XY9", item("XY9-a.obj"), {"XY9-a.obj"});
-        useModelFolder(root);
-        {
-            // A version part after '-' falls back to the series' own file.
-            MessageCapture capture;
-            Robot robot(imageNamed("XY9-0100"), m_frames, m_joints);
-            QVERIFY(capture.contains("Exact match to XY9-0100 not found."));
-            QCOMPARE(robot.modelName(), QStringLiteral("XY9"));
-            QCOMPARE(int(robot.links().size()), 1);
-        }
-        {
-            MessageCapture capture;
-            Robot robot(imageNamed("XY8-0100"), m_frames, m_joints);
-            QVERIFY(capture.contains("No matching 3D model to XY8"));
-            QCOMPARE(robot.modelName(), QString());
+        useModelFolder(root, setting);
+        MessageCapture capture;
+        Robot robot(imageNamed(qPrintable(imageName)), m_frames, m_joints);
+        QVERIFY(capture.contains(message));
+        QCOMPARE(robot.modelName(), model);
+        QCOMPARE(robot.links().size(), std::size_t(model.isEmpty() ? 0 : 1));
+        QCOMPARE(robot.nodes().empty(), model.isEmpty());
+        if (model.isEmpty())
             QVERIFY(capture.contains("erro-open-not-xml: File " + root + "//setting/.xml"));
-            QVERIFY(robot.links().empty());
-            QVERIFY(robot.nodes().empty());
-        }
-        {
-            MessageCapture capture;
-            Robot robot(imageNamed("XY8"), m_frames, m_joints);
-            QVERIFY(
-                capture.contains("XY8 does not contain version number.  No matching 3D model."));
-        }
-        {
-            // The setting replaces the image's name; '/' is removed.
-            useModelFolder(root, "X/Y9");
-            MessageCapture capture;
-            Robot robot(imageNamed("QR6-0700"), m_frames, m_joints);
-            QVERIFY(capture.contains("typeName(config.ini): X/Y9"));
-            QCOMPARE(robot.modelName(), QStringLiteral("XY9"));
-        }
-        // No model folder at all: nothing found, nothing loaded.
+    }
+
+    // No model folder at all: nothing found, nothing loaded.
+    void noModelFolder()
+    {
         useModelFolder(m_dir.filePath("nowhere"));
         Robot robot(imageNamed("XY9"), m_frames, m_joints);
         QVERIFY(robot.availableModels().isEmpty());
-        QVERIFY(robot.links().empty());
+        QVERIFY(robot.links().empty() && robot.nodes().empty());
     }
 
     void missingBrokenAndEscapingMeshes()
@@ -213,7 +219,7 @@ private slots:
         }
     }
 
-    void originAndUnsupportedModel()
+    void noOriginIsUnsupported()
     {
         const QString root = writeSeries("NO1", "NO1", item("NO1-a.obj"), {"NO1-a.obj"}, false);
         useModelFolder(root);
@@ -222,13 +228,6 @@ private slots:
             Robot robot(imageNamed("NO1"), m_frames, m_joints);
             QVERIFY(robot.isUnsupported());
             QCOMPARE(int(robot.links().size()), 1); // the load goes on
-        }
-        // The shipped model has a DH origin: only modes outside -1..1 refuse it.
-        useModelFolder(QStringLiteral(OBX_RUNTIME_DIR "/assets/obj"));
-        for (const int mode : {-2, -1, 0, 1, 2}) {
-            dhOriginMode = mode;
-            Robot robot(m_default, m_frames, m_joints);
-            QCOMPARE(robot.isUnsupported(), mode < -1 || mode > 1);
         }
     }
 

@@ -235,7 +235,7 @@ private slots:
             int rings, vertices, triangles;
         };
         for (const Case& c : {Case{100, 7, 2 + 24 + 24 * 7, 360}, Case{10, 2, 74, 120},
-                              Case{15, 2, 74, 120}, Case{90, 6, 2 + 24 + 24 * 6, 48 + 48 * 5 + 24},
+                              Case{90, 6, 2 + 24 + 24 * 6, 48 + 48 * 5 + 24},
                               Case{179, 12, 2 + 24 + 24 * 12, 48 + 48 * 11 + 24},
                               Case{180, 12, 267, 528}, Case{400, 12, 267, 528}}) {
             cone.buildIndexed(c.angle);
