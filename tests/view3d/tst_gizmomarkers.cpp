@@ -1,8 +1,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "defaultimage.h"
 #include "matrixcompare.h"
+#include "shapeimagewriter.h"
 #include "testfiles.h"
 
 #include "parameter/parameter.h"
@@ -29,11 +29,7 @@ class TestGizmoMarkers : public QObject
         return Gizmo::markerMatrix(m_store, m_store.m_robotFrames, scene, out);
     }
 
-    void setPoint(int offset, V p)
-    {
-        for (int i = 0; i < 3; ++i)
-            m_image.setF32At(offset + 80 * i, p[i]);
-    }
+    ShapeImageWriter m_writer{m_image};
 
 private slots:
     void initTestCase()
@@ -43,25 +39,13 @@ private slots:
                          "/assets/obj\n");
     }
 
-    void init()
-    {
-        QVERIFY(readDefaultImage(m_image));
-        m_store.setModelVisibility(0, 0, 0);
-        m_store.setArmToolModelFlags(0, 0);
-        m_store.m_armModelSet = 0;
-        m_store.m_speedPointSet = 0;
-        m_store.m_selectedElement = -1;
-        m_store.m_selectedTool = -1;
-        m_store.m_selectedArea = -1;
-        m_store.m_marker = 0;
-    }
+    void init() { ShapeImageWriter::clearDisplay(m_store); }
 
     void armShapePoints()
     {
         Matrix4::Matrix m;
-        m_image.setI16At(3796 + 2 * 4, 3); // maker model 5 in coordinate system 3
-        setPoint(3956 + 4 * 4, {10, 20, 30});
-        setPoint(4196 + 4 * 4, {40, 50, 60});
+        // Maker model 5 in coordinate system 3.
+        m_writer.setArm(0, 4, 3, 1, 10, {10, 20, 30}, {40, 50, 60});
         m_store.m_selectedElement = 4;
         m_store.m_armModelFlags[0][4] = 1;
         QVERIFY(!marker(21, m)); // no focused marker
@@ -96,11 +80,10 @@ private slots:
     void toolShapePoints()
     {
         Matrix4::Matrix m;
-        const int block = 5076 + 1120 * 3;
-        m_image.setU16At(block + 2 * 1, 1);
-        m_image.setI16At(block + 40 + 2 * 1, 2); // cuboid
-        setPoint(block + 400 + 4, {0, 0, 100});
-        setPoint(block + 880 + 4, {90, 0, 0});
+        const auto setShape = [this](int valid, int kind) {
+            m_writer.setTool(3, 1, valid, kind, 10, {0, 0, 100}, {}, {}, {90, 0, 0});
+        };
+        setShape(1, 2); // a cuboid
         m_store.m_selectedTool = 3;
         m_store.m_selectedElement = 1;
         m_store.m_marker = 1;
@@ -113,12 +96,12 @@ private slots:
         const V flangeY{flange[4], flange[5], flange[6]};
         QVERIFY(nearPoint({x[0] - m[12], x[1] - m[13], x[2] - m[14]}, flangeY, 1e-4f));
         // A sphere keeps the flange's orientation.
-        m_image.setI16At(block + 40 + 2 * 1, 0);
+        setShape(1, 0);
         QVERIFY(marker(22, m));
         QVERIFY(nearPoint({m[0], m[1], m[2]}, {flange[0], flange[1], flange[2]}, 1e-5f));
-        m_image.setU16At(block + 2 * 1, 0); // disabled
+        setShape(0, 0); // disabled
         QVERIFY(!marker(22, m));
-        m_image.setU16At(block + 2 * 1, 1);
+        setShape(1, 0);
         m_store.m_selectedTool = 32;
         QVERIFY(!marker(22, m));
     }
@@ -126,15 +109,7 @@ private slots:
     void areaVertexAndCentres()
     {
         Matrix4::Matrix m;
-        const int record = 40916 + 96 * 2;
-        m_image.setF32At(record + 8, 500);
-        m_image.setF32At(record + 12, -100);
-        m_image.setI16At(record + 16, 3);
-        const float xs[] = {0, 300, 0}, ys[] = {0, 0, 600};
-        for (int v = 0; v < 3; ++v) {
-            m_image.setF32At(record + 20 + 4 * v, xs[v]);
-            m_image.setF32At(record + 52 + 4 * v, ys[v]);
-        }
+        m_writer.setArea(2, 1, 3, 500, -100, {{0, 0}, {300, 0}, {0, 600}});
         m_store.m_selectedArea = 2;
         m_store.m_areaModelFlags[2] = 1;
         m_store.m_marker = 2;
@@ -148,7 +123,7 @@ private slots:
         QVERIFY(nearPoint(originOf(m), {100, 200, -100}));
         // A stored count beyond the 8 corners has no centre; a marker above
         // 10 and an area outside the table mark nothing.
-        m_image.setI16At(record + 16, 32767);
+        m_writer.setArea(2, 1, 32767, 500, -100, {});
         QVERIFY(!marker(23, m));
         m_store.m_marker = 11;
         QVERIFY(!marker(23, m));
@@ -162,7 +137,7 @@ private slots:
         Matrix4::Matrix m;
         // User arm point 2 in coordinate system 1, maker point 0 without one.
         m_image.setI16At(47020 + 2 * 2, 1);
-        setPoint(47060 + 4 * 2, {1, 2, 3});
+        m_writer.setPoint(47060 + 4 * 2, {1, 2, 3});
         m_image.setI16At(46740, 0);
         m_store.m_armSpeedPointFlags[1][2] = 1;
         m_store.m_armSpeedPointFlags[0][0] = 1;
@@ -184,7 +159,7 @@ private slots:
         // A tool point shows whether or not it is enabled; the gizmo marks
         // it only when it is.
         const int block = 47300 + 280 * 4;
-        setPoint(block + 40 + 4 * 3, {7, 8, 9});
+        m_writer.setPoint(block + 40 + 4 * 3, {7, 8, 9});
         m_image.setU16At(block + 2 * 3, 0);
         m_store.m_toolSpeedPointFlags[4][3] = 1;
         m_store.m_selectedTool = 4;

@@ -8,6 +8,7 @@
 
 #include "defaultimage.h"
 #include "messagecapture.h"
+#include "shapeimagewriter.h"
 #include "testfiles.h"
 
 #include "app/core/startupstate.h"
@@ -90,14 +91,7 @@ private slots:
         QVERIFY(readDefaultImage(Parameter::instance()->editImage()));
     }
 
-    void cleanup()
-    {
-        Parameter* store = Parameter::instance();
-        store->setModelVisibility(0, 0, 0);
-        store->setArmToolModelFlags(0, 0);
-        store->m_marker = 0;
-        QVERIFY(readDefaultImage(store->editImage()));
-    }
+    void cleanup() { ShapeImageWriter::clearDisplay(*Parameter::instance()); }
 
     void init()
     {
@@ -145,23 +139,19 @@ private slots:
     void areasInTheirMaterial()
     {
         Parameter* store = Parameter::instance();
-        ParameterImage& image = store->editImage();
-        const int record = 40920 + 96 * 3;
-        image.setI16At(record + 12, 4);
-        image.setF32At(record + 4, 300);
-        image.setF32At(record + 8, 100);
-        const float xs[] = {600, 1000, 1000, 600}, ys[] = {-200, -200, 200, 200};
-        for (int v = 0; v < 4; ++v) {
-            image.setF32At(record + 16 + 4 * v, xs[v]);
-            image.setF32At(record + 48 + 4 * v, ys[v]);
-        }
+        const auto setArea = [store](int moveValid) {
+            ShapeImageWriter(store->editImage())
+                .setArea(3, moveValid, 4, 300, 100,
+                         {{600, -200}, {1000, -200}, {1000, 200}, {600, 200}});
+        };
+        setArea(1);
         GLWidget view;
         showWithRobot(view);
         const QPoint inside = pixelOf(view, {800, 0, 200});
         const QRgb empty = view.grabFramebuffer().pixel(inside);
         store->m_areaModelFlags[3] = 1;
         for (const quint16 moveValid : {1, 0, 2}) {
-            image.setU16At(record, moveValid);
+            setArea(moveValid);
             const QRgb pixel = view.grabFramebuffer().pixel(inside);
             const bool blue = qBlue(pixel) > qRed(pixel) + 60;
             const bool red = qRed(pixel) > qBlue(pixel) + 60;
@@ -181,16 +171,14 @@ private slots:
         Scene::SceneManager::instance()->loadScene(21);
         Parameter* store = Parameter::instance();
         ParameterImage& image = store->editImage();
-        image.setI16At(3796, 1); // maker arm model 1 in coordinate system 1
-        for (int i = 0; i < 6; ++i)
-            image.setF32At(3956 + 80 * i, i == 2 ? 120.0f : 0.0f);
+        // Maker arm model 1 in coordinate system 1, a sphere of no size.
+        ShapeImageWriter(image).setArm(0, 0, 1, 0, 0, {0, 0, 120}, {});
         store->m_armModelSet = 0;
         store->m_selectedElement = 0;
         store->m_armModelFlags[0][0] = 0;
         store->m_marker = 1;
         image.setI16At(46740 + 2 * 5, 1); // maker speed point 6
-        for (int i = 0; i < 3; ++i)
-            image.setF32At(46780 + 80 * i + 4 * 5, i == 0 ? -900.0f : i == 2 ? 700.0f : 0.0f);
+        ShapeImageWriter(image).setPoint(46780 + 4 * 5, {-900, 0, 700});
 
         GLWidget view;
         showWithRobot(view);

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "defaultimage.h"
 #include "matrixcompare.h"
+#include "shapeimagewriter.h"
 
 #include "io/mirelrzshmrz2ifsafmmon.h"
 #include "parameter/parameter.h"
@@ -9,7 +9,6 @@
 #include "view3d/safetyshapeplan.h"
 
 #include <cmath>
-#include <cstring>
 
 // Which safety shapes a frame draws, where and in which material, for a
 // hand-made image and monitor record: arm sets, tools, areas and cones,
@@ -28,44 +27,14 @@ class TestSafetyShapePlan : public QObject
     MirelRzShmRz2IfSafmMon m_record{};
     const float m_joints[RobotFrames::JointCount] = {};
 
-    void setArm(int set, int k, int coordinateNo, int kind, float radius, V p1, V p2)
-    {
-        const int shift = set * 640;
-        m_image.setI16At(3796 + shift + 2 * k, qint16(coordinateNo));
-        m_image.setI16At(3836 + shift + 2 * k, qint16(kind));
-        m_image.setF32At(3876 + shift + 4 * k, radius);
-        for (int i = 0; i < 3; ++i) {
-            m_image.setF32At(3956 + shift + 80 * i + 4 * k, p1[i]);
-            m_image.setF32At(4196 + shift + 80 * i + 4 * k, p2[i]);
-        }
-    }
+    ShapeImageWriter m_writer{m_image};
 
-    void setTool(int t, int m, int valid, int kind, float radius, V p1, V p2, V width = {},
-                 V angles = {})
+    void setArea(int a, int moveValid, int vertexNum)
     {
-        const int block = 5076 + 1120 * t;
-        m_image.setU16At(block + 2 * m, quint16(valid));
-        m_image.setI16At(block + 40 + 2 * m, qint16(kind));
-        m_image.setF32At(block + 80 + 4 * m, radius);
-        for (int i = 0; i < 3; ++i) {
-            m_image.setF32At(block + 160 + 80 * i + 4 * m, width[i]);
-            m_image.setF32At(block + 400 + 80 * i + 4 * m, p1[i]);
-            m_image.setF32At(block + 640 + 80 * i + 4 * m, p2[i]);
-            m_image.setF32At(block + 880 + 80 * i + 4 * m, angles[i]);
-        }
-    }
-
-    void setArea(int a, int moveValid, int vertexNum, float upper = 500, float lower = -100)
-    {
-        const int record = 40920 + 96 * a;
-        m_image.setU16At(record, quint16(moveValid));
-        m_image.setF32At(record + 4, upper);
-        m_image.setF32At(record + 8, lower);
-        m_image.setI16At(record + 12, qint16(vertexNum));
-        for (int j = 0; j < 8; ++j) {
-            m_image.setF32At(record + 16 + 4 * j, float(100 * j));
-            m_image.setF32At(record + 48 + 4 * j, float(j % 2 ? 300 : -300));
-        }
+        std::vector<std::array<float, 2>> corners;
+        for (int j = 0; j < 8; ++j)
+            corners.push_back({float(100 * j), float(j % 2 ? 300 : -300)});
+        m_writer.setArea(a, moveValid, vertexNum, 500, -100, corners);
     }
 
     void setRange(int s, int r, int setValid, float angle, float o, float a)
@@ -101,25 +70,18 @@ class TestSafetyShapePlan : public QObject
 private slots:
     void init()
     {
-        QVERIFY(readDefaultImage(m_image));
-        m_store.setModelVisibility(0, 0, 0);
-        m_store.setArmToolModelFlags(0, 0);
-        std::memset(m_store.m_toolOrientationFlags, 0, sizeof m_store.m_toolOrientationFlags);
-        m_store.m_armModelSet = 0;
-        m_store.m_selectedTool = -1;
-        m_store.m_selectedArea = -1;
-        m_store.m_markerIndex = 9;
+        ShapeImageWriter::clearDisplay(m_store);
         m_record = {};
 
-        setArm(0, 0, 1, 1, 50, {0, 0, 0}, {100, 0, 0});
-        setArm(0, 1, 0, 0, 50, {}, {});  // no coordinate system
-        setArm(0, 2, 51, 0, 50, {}, {}); // beyond the 50 rows
-        setArm(0, 3, 3, 0, 40, {10, 20, 30}, {});
-        setArm(1, 0, 2, 1, 30, {0, 0, 0}, {0, 0, 200});
-        setTool(2, 0, 1, 1, 20, {0, 0, 10}, {0, 0, 110});
-        setTool(2, 1, 1, 2, 0, {5, 6, 7}, {}, {100, 200, 300}, {0, 0, 0});
-        setTool(2, 2, 0, 0, 20, {}, {}); // disabled
-        setTool(2, 3, 1, 0, 15, {1, 2, 3}, {9, 9, 9});
+        m_writer.setArm(0, 0, 1, 1, 50, {0, 0, 0}, {100, 0, 0});
+        m_writer.setArm(0, 1, 0, 0, 50, {}, {});  // no coordinate system
+        m_writer.setArm(0, 2, 51, 0, 50, {}, {}); // beyond the 50 rows
+        m_writer.setArm(0, 3, 3, 0, 40, {10, 20, 30}, {});
+        m_writer.setArm(1, 0, 2, 1, 30, {0, 0, 0}, {0, 0, 200});
+        m_writer.setTool(2, 0, 1, 1, 20, {0, 0, 10}, {0, 0, 110});
+        m_writer.setTool(2, 1, 1, 2, 0, {5, 6, 7}, {}, {100, 200, 300}, {0, 0, 0});
+        m_writer.setTool(2, 2, 0, 0, 20, {}, {}); // disabled
+        m_writer.setTool(2, 3, 1, 0, 15, {1, 2, 3}, {9, 9, 9});
         setArea(0, 1, 4);
         setArea(1, 0, 3);
         setArea(2, 1, 9);
@@ -278,7 +240,7 @@ private slots:
         QCOMPARE(count(build(plan, 2, live), Plan::Shape::Cuboid), 0);
         // Without the area screen the monitoring page shows tool 0.
         m_store.m_toolModelFlags[0][0] = 1;
-        setTool(0, 0, 1, 2, 0, {}, {}, {10, 10, 10});
+        m_writer.setTool(0, 0, 1, 2, 0, {}, {}, {10, 10, 10});
         const std::vector<Item>& tool0 = build(plan, 2);
         QCOMPARE(count(tool0, Plan::Shape::Cuboid), 1);
         QCOMPARE(find(tool0, Plan::Shape::Cuboid, 0)->group, 0);
