@@ -82,10 +82,7 @@ private slots:
 
     void loadsTheShippedModel()
     {
-        MessageCapture capture;
         Robot robot(m_default, m_frames, m_joints);
-        QVERIFY(capture.contains("Robot 3D model: QR6-0700"));
-        QVERIFY(capture.contains("RobotName: QR6-0700"));
         QVERIFY(robot.availableModels().contains("QR6-0700"));
         QCOMPARE(robot.seriesName(), QStringLiteral("QR6"));
         QVERIFY(!robot.isUnsupported());

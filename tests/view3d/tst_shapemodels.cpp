@@ -149,7 +149,6 @@ private slots:
             prism.updateMatrix();
             const PrismGeometry& g = *prism.geometry;
             QCOMPARE(int(g.keyPoints.size()), n >= 5 ? 2 * n + 2 : 2 * n);
-            QCOMPARE(PrismGeometry::triangleCount(n), expectedTriangles[n]);
             QCOMPARE(int(prism.vertices.size()), 3 * expectedTriangles[n]);
             QCOMPARE(prism.normals.size(), prism.vertices.size());
             if (n >= 5) {
@@ -224,10 +223,6 @@ private slots:
         QCOMPARE(cone.meshVertices.size(), std::size_t(74));
         QCOMPARE(cone.meshIndices.size(), std::size_t(3 * 120));
         QVERIFY(nearPoint(cone.meshVertices[2], {0, 866.03f, 500}, 0.01f));
-        QVERIFY(nearPoint(cone.meshNormals[2], {0, -0.5f, 0.866f}, 0.001f));
-        QVERIFY(nearPoint(cone.meshVertices[3], {129.41f, 866.03f, 482.96f}, 0.01f));
-        QVERIFY(nearPoint(cone.meshVertices[26], {0, 866.03f, 500}, 0.01f));
-        QVERIFY(nearPoint(cone.meshNormals[26], {0, 0.866f, 0.5f}, 0.001f));
 
         struct Case
         {
@@ -249,12 +244,6 @@ private slots:
             QVERIFY(cone.meshIndices.empty() && finite(cone.vertices) && finite(cone.normals));
         }
         QCOMPARE(cone.angle, 180.0f);
-        cone.buildIndexed(100);
-        QVERIFY(std::fabs(cone.polarStep / Matrix4::radiansPerDegree - 14.2857f) < 1e-3f);
-        cone.buildIndexed(180);
-        // The first ring of the closed sphere lies at 165 degrees.
-        QVERIFY(nearPoint(cone.meshVertices[2], {0, -1000, 0}, 0));
-        QVERIFY(std::fabs(cone.meshVertices[3][1] - 1000 * std::cos(165 * M_PI / 180)) < 0.01);
 
         // No angle: one triangle of no area; the same angle twice: the same mesh.
         for (const float angle : {0.0f, -5.0f, std::nanf("")}) {
