@@ -12,11 +12,13 @@
 #include "parameter/parameterimage.h"
 #include "parameter/robotframes.h"
 #include "view3d/robot.h"
+#include "view3d/robotinfo.h"
 #include "view3d/robotmodel.h"
 #include "view3d/robotseries.h"
 
-// Loading and posing the robot without a GL context: the shipped model
-// against the kinematic frames, and small descriptions written here.
+// Reading descriptions, loading and posing the robot without a GL
+// context: the shipped model against the kinematic frames, and small
+// descriptions written here.
 class TestRobot : public QObject
 {
     Q_OBJECT
@@ -290,6 +292,67 @@ private slots:
         // Trees attach only links that exist.
         QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeB, 8).size()), 7);
         QVERIFY(RobotSeries::treePairs(RobotSeries::Chain, 0).empty());
+    }
+
+    // The description reader on unusual and broken descriptions.
+    void unusualButReadableDocuments()
+    {
+        const QString path = writeTestFile(m_dir.filePath("odd.xml"), R"(<robot>
+  <rzrobot_type value="XY9"/>
+  <dh_origin x="1e3" y="abc" z="-2.5"/>
+  <link>
+    <item><model value="XY9-a.obj"/>
+      <origin><position x="1" y="2" z="3"/>
+        <rotaxis><xvec x="1"/><yvec y="1"/><zvec z="2"/></rotaxis></origin>
+      <home_angle x="10" y="20" z="30"/><rzrobot_type>arm</rzrobot_type></item>
+    <item/>
+  </link>
+  <item><model value="XY9-outside.obj"/></item>
+</robot>)");
+        RobotInfo info;
+        QVERIFY(info.xmlParser(path));
+        QCOMPARE(info.typeName, QStringLiteral("XY9"));
+        QVERIFY(!info.dhOriginEmpty);
+        QVERIFY(info.automakerDhOriginEmpty);
+        // Exponent form reads as 1000; letters read as 0.
+        QCOMPARE(info.dhOrigin.x, 1000.0f);
+        QCOMPARE(info.dhOrigin.y, 0.0f);
+        QCOMPARE(info.dhOrigin.z, -2.5f);
+        QCOMPARE(info.items.size(), 3);
+        QCOMPARE(info.items.at(0).homeAngle.y, 20.0f);
+        QCOMPARE(info.items.at(0).typeText, QStringLiteral("arm"));
+        QCOMPARE(info.items.at(1).model, QString()); // an empty item
+        // An item outside the link element is still a link, in document order.
+        QCOMPARE(info.items.at(2).model, QStringLiteral("XY9-outside.obj"));
+
+        // Reading again replaces the items.
+        QVERIFY(info.xmlParser(path));
+        QCOMPARE(info.items.size(), 3);
+    }
+
+    void brokenAndMissingFiles()
+    {
+        RobotInfo info;
+        QVERIFY(info.xmlParser(writeTestFile(m_dir.filePath("good.xml"),
+                                             "<r><rzrobot_type value=\"A\"/><item/></r>")));
+
+        MessageCapture capture;
+        const QString missing = m_dir.filePath("missing.xml");
+        QVERIFY(!info.xmlParser(missing));
+        QVERIFY(capture.contains("RobotInfo::xmlParser Error: Can't open " + missing));
+        QCOMPARE(info.typeName, QStringLiteral("A")); // unchanged
+        QCOMPARE(info.items.size(), 1);
+
+        // Not XML: an empty document, no origin, no items, still true.
+        for (const QByteArray& content :
+             {QByteArray("this is not xml"), QByteArray("<robot><dh_origin x=\"1\"")}) {
+            QVERIFY(info.xmlParser(writeTestFile(m_dir.filePath("broken.xml"), content)));
+            QCOMPARE(info.typeName, QString());
+            QVERIFY(info.dhOriginEmpty);
+            QVERIFY(info.automakerDhOriginEmpty);
+            QVERIFY(info.items.isEmpty());
+        }
+        QVERIFY(capture.contains("#Items: 0"));
     }
 };
 
