@@ -1,8 +1,7 @@
 #pragma once
 
-// Writes safety shapes into an edit image at the offsets the unit's record
-// gives, written out here rather than taken from the code under test; and
-// puts the store's display fields back to nothing shown, nothing selected.
+// Writes safety shapes into an edit image at offsets written out here, not
+// taken from the code under test; clears the store's display fields.
 
 #include <QtTest>
 
@@ -50,7 +49,7 @@ public:
         setPoint(block + 880 + 4 * m, angles);
     }
 
-    // Area a with its heights, count and corners (the first `corners.size()`).
+    // At most 8 corners are stored, whatever the count says.
     void setArea(int a, int moveValid, int vertexNum, float upper, float lower,
                  const std::vector<std::array<float, 2>>& corners)
     {

@@ -45,7 +45,6 @@ private slots:
         QCOMPARE(faces[0].positions[1], (ObjFace().positions[0] = {1.5f, 0, 0}));
         QCOMPARE(faces[0].positions[2], (ObjFace().positions[0] = {1.5f, 2, 0}));
         QCOMPARE(faces[0].normals[2], (ObjFace().normals[0] = {0, 0, -1}));
-        QCOMPARE(faces[0].texCoords[0], (ObjFace().texCoords[0] = {0, 0}));
 
         std::vector<ObjMeshReader::Point> vertices(5), normals(1);
         ObjMeshReader::toArrays(faces, vertices, normals);
