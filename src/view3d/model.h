@@ -61,9 +61,10 @@ public:
     std::vector<Point> normals;   // one per vertex
     std::vector<Model*> children; // not owned
 
-protected:
     // The GL 1.1 functions of the current context; null without one.
     static QOpenGLFunctions_1_1* currentFunctions();
+
+protected:
     // GL state from the switches.
     static void applyState(QOpenGLFunctions_1_1& gl, const Model& model);
     // Lighting, blending and depth test off, depth writes on: the state
