@@ -78,29 +78,40 @@ BenchView* view()
     return view;
 }
 
+// Runs frame once an iteration; the run fails if any frame allocated.
+template <typename Frame>
+void runWithoutAllocations(benchmark::State& state, Frame frame, const char* error)
+{
+    long perFrame = 0;
+    for (auto _ : state) {
+        const long before = allocations.load();
+        frame();
+        perFrame += allocations.load() - before;
+    }
+    state.counters["allocations_per_frame"] =
+        benchmark::Counter(double(perFrame) / double(state.iterations()));
+    if (perFrame != 0)
+        state.SkipWithError(error);
+}
+
 void BM_FrameUpdate(benchmark::State& state)
 {
     BenchView* v = view();
     Parameter* store = Parameter::instance();
     Robot* robot = v->robot();
     v->doneCurrent();
-    long before = 0;
-    long perFrame = 0;
     float angle = 0;
-    for (auto _ : state) {
-        for (int j = 0; j < 6; ++j)
-            jointPos[j] = angle * float(j + 1);
-        angle += 0.5f;
-        before = allocations.load();
-        store->m_robotFrames.update(store->editImage(), jointPos);
-        robot->update();
-        robot->draw(Matrix4::identity()); // no context: composes only
-        perFrame += allocations.load() - before;
-    }
-    state.counters["allocations_per_frame"] =
-        benchmark::Counter(double(perFrame) / double(state.iterations()));
-    if (perFrame != 0)
-        state.SkipWithError("the frame update allocated on the heap");
+    runWithoutAllocations(
+        state,
+        [&] {
+            for (int j = 0; j < 6; ++j)
+                jointPos[j] = angle * float(j + 1);
+            angle += 0.5f;
+            store->m_robotFrames.update(store->editImage(), jointPos);
+            robot->update();
+            robot->draw(Matrix4::identity()); // no context: composes only
+        },
+        "the frame update allocated on the heap");
 }
 BENCHMARK(BM_FrameUpdate)->Unit(benchmark::kMicrosecond);
 
@@ -216,16 +227,7 @@ void BM_ShapesAndMarkersWorstCase(benchmark::State& state)
     };
     // The first frame grows the shared arrays to their largest size.
     frame();
-    long perFrame = 0;
-    for (auto _ : state) {
-        const long before = allocations.load();
-        frame();
-        perFrame += allocations.load() - before;
-    }
-    state.counters["allocations_per_frame"] =
-        benchmark::Counter(double(perFrame) / double(state.iterations()));
-    if (perFrame != 0)
-        state.SkipWithError("the shapes allocated on the heap every frame");
+    runWithoutAllocations(state, frame, "the shapes allocated on the heap every frame");
 }
 BENCHMARK(BM_ShapesAndMarkersWorstCase)->Unit(benchmark::kMicrosecond);
 

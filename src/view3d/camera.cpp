@@ -2,11 +2,12 @@
 
 #include <QCoreApplication>
 
+#include "parameter/matrix4.h"
+
 #include <cmath>
 
 namespace {
 
-constexpr float radiansPerDegree = 0.017453292f;
 constexpr unsigned presetCount = 4;
 
 struct PresetView
@@ -18,28 +19,16 @@ struct PresetView
 constexpr PresetView presetViews[presetCount] = {{0, 45}, {0, 0}, {0, 90}, {90, 0}};
 constexpr float presetDistance = 15000.0f;
 
-using Vec3 = std::array<float, 3>;
+using Vec3 = Matrix4::Vector;
 
-Camera::Matrix identity()
-{
-    Camera::Matrix m{};
-    m[0] = m[5] = m[10] = m[15] = 1.0f;
-    return m;
-}
-
-// Right-handed rotations about +X and +Z.
 Vec3 rotateX(const Vec3& v, float degrees)
 {
-    const float c = std::cos(degrees * radiansPerDegree);
-    const float s = std::sin(degrees * radiansPerDegree);
-    return {v[0], c * v[1] - s * v[2], s * v[1] + c * v[2]};
+    return Matrix4::transformPoint(Matrix4::rotationX(degrees), v);
 }
 
 Vec3 rotateZ(const Vec3& v, float degrees)
 {
-    const float c = std::cos(degrees * radiansPerDegree);
-    const float s = std::sin(degrees * radiansPerDegree);
-    return {c * v[0] - s * v[1], s * v[0] + c * v[1], v[2]};
+    return Matrix4::transformPoint(Matrix4::rotationZ(degrees), v);
 }
 
 Vec3 cross(const Vec3& a, const Vec3& b)
@@ -62,7 +51,7 @@ Vec3 normalized(const Vec3& v)
 
 } // namespace
 
-Camera::Camera() : m_projection(identity()), m_view(identity()) {}
+Camera::Camera() : m_projection(Matrix4::identity()), m_view(Matrix4::identity()) {}
 
 void Camera::setPreset(unsigned preset)
 {
@@ -138,7 +127,7 @@ const Camera::Matrix& Camera::perspective(int width, int height)
 const Camera::Matrix& Camera::perspective()
 {
     const float aspect = float(m_width) / float(m_height > 0 ? m_height : 1);
-    const float f = 1.0f / std::tan(m_fovY * radiansPerDegree / 2.0f);
+    const float f = 1.0f / std::tan(m_fovY * Matrix4::radiansPerDegree / 2.0f);
     m_projection = Matrix{};
     m_projection[0] = f / aspect;
     m_projection[5] = f;

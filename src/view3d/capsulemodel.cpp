@@ -55,21 +55,7 @@ void CapsuleModel::render(const Matrix& view, const Matrix& parent)
         Matrix4::multiplyInto(placed, parent, part.matrix);
         Matrix4::multiplyInto(m, view, placed);
         gl->glLoadMatrixf(m.data());
-        drawPart(*gl, part);
+        drawArrays(*gl, GL_TRIANGLES, part.vertices, part.normals, material);
     }
     restoreState(*gl);
-}
-
-void CapsuleModel::drawPart(QOpenGLFunctions_1_1& gl, const MeshPart& part)
-{
-    gl.glEnableClientState(GL_VERTEX_ARRAY);
-    gl.glEnableClientState(GL_NORMAL_ARRAY);
-    applyMaterial(gl, material);
-    gl.glVertexPointer(3, GL_FLOAT, 0, part.vertices.data());
-    gl.glNormalPointer(GL_FLOAT, 0, part.normals.data());
-    const GLsizei count =
-        part.normals.size() >= part.vertices.size() ? GLsizei(part.vertices.size()) : 0;
-    gl.glDrawArrays(GL_TRIANGLES, 0, count);
-    gl.glDisableClientState(GL_NORMAL_ARRAY);
-    gl.glDisableClientState(GL_VERTEX_ARRAY);
 }

@@ -41,7 +41,4 @@ public:
     std::array<MeshPart, PartCount> parts;
     float length = 1.0f;
     float radius = 1.0f;
-
-private:
-    void drawPart(QOpenGLFunctions_1_1& gl, const MeshPart& part);
 };

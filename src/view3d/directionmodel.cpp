@@ -46,14 +46,12 @@ void DirectionModel::buildIndexed(float degrees)
     push({0.0f, 0.0f, 0.0f}, {0.0f, -1.0f, 0.0f});
     push({0.0f, Radius, 0.0f}, {0.0f, 1.0f, 0.0f});
     if (!(theta > 0.0f)) {
-        polarStep = azimuthStep = 0.0f;
+        polarStep = 0.0f;
         ringCount = 0;
         push({0.0f, Radius, 0.0f}, {0.0f, 1.0f, 0.0f});
         pushTriangle(0, 1, 1);
         return;
     }
-    azimuthStep = AzimuthStep;
-    azimuthRotation = Matrix4::rotationY(StepDegrees);
     const float rings = std::ceil(theta / StepDegrees);
     ringCount = rings < 2.0f ? 2 : std::int32_t(rings);
     polarStep = theta * Matrix4::radiansPerDegree / float(ringCount);

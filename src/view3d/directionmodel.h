@@ -28,10 +28,8 @@ public:
     void buildIndexed(float degrees);
 
     float angle = 0.0f;
-    float polarStep = 0.0f;   // radians between two rings
-    float azimuthStep = 0.0f; // radians between two ring vertices
+    float polarStep = 0.0f; // radians between two rings
     std::int32_t ringCount = 0;
-    Matrix azimuthRotation{};
     std::vector<Point> meshVertices;
     std::vector<Point> meshNormals;
     std::vector<std::uint32_t> meshIndices;

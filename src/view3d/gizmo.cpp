@@ -5,6 +5,7 @@
 #include "parameter/robotframes.h"
 #include "view3d/camera.h"
 #include "view3d/shapelayout.h"
+#include "view3d/shapeplacement.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ bool inRange(int value, int count)
     return value >= 0 && value < count;
 }
 
-Matrix placed(const Matrix& frame, const Matrix4::Vector& p)
-{
-    return Matrix4::multiply(frame, Matrix4::translation(p[0], p[1], p[2]));
-}
-
 bool armShape(const Parameter& store, const RobotFrames& frames, Matrix& out)
 {
     const int set = store.m_armModelSet, e = store.m_selectedElement;
@@ -42,7 +38,7 @@ bool armShape(const Parameter& store, const RobotFrames& frames, Matrix& out)
     if (n <= 0 || n > MaxCoordinateNo)
         return false;
     const int point = (store.m_marker == 2 ? ArmPoint2 : ArmPoint1) + shift + 4 * e;
-    out = placed(frames.frame(n), pointAt(image, point));
+    out = ShapePlacement::at(frames.frame(n), pointAt(image, point));
     return true;
 }
 
@@ -58,7 +54,7 @@ bool toolShape(const Parameter& store, const RobotFrames& frames, Matrix& out)
     if (image.u16At(block + ToolValid + 2 * e) == 0)
         return false;
     const int point = block + (store.m_marker == 2 ? ToolPoint2 : ToolPoint1) + 4 * e;
-    out = placed(*flange, pointAt(image, point));
+    out = ShapePlacement::at(*flange, pointAt(image, point));
     if (image.i16At(block + ToolKind + 2 * e) == CuboidKind) {
         Matrix turn;
         const Matrix4::Vector angles = pointAt(image, block + ToolAngles + 4 * e);
@@ -108,7 +104,7 @@ bool armSpeedPointMarker(const Parameter& store, const RobotFrames& frames, Matr
     const int n = armSpeedPoint(store.editImage(), set, e, point);
     if (n <= 0 || n > MaxCoordinateNo)
         return false;
-    out = placed(frames.frame(n), point);
+    out = ShapePlacement::at(frames.frame(n), point);
     return true;
 }
 
@@ -119,7 +115,7 @@ bool toolSpeedPointMarker(const Parameter& store, const RobotFrames& frames, Mat
     if (!flange || !inRange(t, Parameter::ToolCount) || !inRange(e, Parameter::ModelsPerSet) ||
         !store.m_toolSpeedPointFlags[t][e] || !toolSpeedPointValid(store.editImage(), t, e))
         return false;
-    out = placed(*flange, toolSpeedPoint(store.editImage(), t, e));
+    out = ShapePlacement::at(*flange, toolSpeedPoint(store.editImage(), t, e));
     return true;
 }
 

@@ -68,8 +68,8 @@ GLWidget::GLWidget(QWidget* parent)
     m_objects.push_back(new Gizmo(*m_camera));
 
     buildOverlay();
-    connect(&m_store, &Parameter::selectionChanged, this, &GLWidget::update);
-    connect(&m_store, &Parameter::parameterChanged, this, &GLWidget::update);
+    connect(&m_store, &Parameter::selectionChanged, this, qOverload<>(&GLWidget::update));
+    connect(&m_store, &Parameter::parameterChanged, this, qOverload<>(&GLWidget::update));
     updateLinkState();
 }
 
@@ -171,12 +171,6 @@ void GLWidget::setPerspective(bool perspective, bool refreshToolTip)
     update();
 }
 
-void GLWidget::update()
-{
-    m_store.m_robotFrames.update(m_store.editImage(), jointPos);
-    QOpenGLWidget::update();
-}
-
 bool GLWidget::updateLinkState()
 {
     GLWidget* view = s_instance;
@@ -248,8 +242,8 @@ void GLWidget::paintGL()
         return;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     loadProjection();
-    // The frames are recomputed before every repaint request; here once
-    // more, so that a paint the toolkit asked for is never stale.
+    // Every reader of the frames draws from here: computed once a paint,
+    // not once a repaint request (a mouse drag asks many times a paint).
     m_store.m_robotFrames.update(m_store.editImage(), jointPos);
     m_view = m_camera->viewMatrix();
     for (Object3D* object : m_objects) {

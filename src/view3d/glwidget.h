@@ -57,10 +57,6 @@ public:
     // The scene objects in draw order; an entry may be null.
     const std::vector<Object3D*>& objects() const { return m_objects; }
 
-public slots:
-    // Recomputes the kinematic frames and repaints.
-    void update();
-
 protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;

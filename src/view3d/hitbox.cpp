@@ -9,7 +9,6 @@
 #include "view3d/prismmodel.h"
 #include "view3d/rectangularmodel.h"
 
-#include <QOpenGLContext>
 #include <QOpenGLFunctions_1_1>
 
 namespace {
@@ -76,9 +75,8 @@ void HitBox::drawItem(const SafetyShapePlan::Item& item, const Matrix4::Matrix& 
         m_prism->setShape(item.cornerCount, item.upperZ, item.lowerZ, m_corners);
         m_prism->setHighlight(item.highlight);
         m_prism->setEdgesVisible(item.outlined);
-        if (QOpenGLContext* context = QOpenGLContext::currentContext())
-            if (auto* gl = context->versionFunctions<QOpenGLFunctions_1_1>())
-                gl->glLineWidth(OutlineWidth);
+        if (QOpenGLFunctions_1_1* gl = Model::currentFunctions())
+            gl->glLineWidth(OutlineWidth);
         m_prism->updateMatrix();
         m_prism->draw(view);
         break;

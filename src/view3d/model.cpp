@@ -91,16 +91,20 @@ void Model::drawMesh(const Matrix& view)
     Matrix m;
     Matrix4::multiplyInto(m, view, modelMatrix);
     gl->glLoadMatrixf(m.data());
-    gl->glEnableClientState(GL_VERTEX_ARRAY);
-    gl->glEnableClientState(GL_NORMAL_ARRAY);
-    applyMaterial(*gl, material);
-    // A mesh with fewer normals than vertices draws nothing rather than
-    // reading past the normal array.
-    const GLsizei count = normals.size() >= vertices.size() ? GLsizei(vertices.size()) : GLsizei(0);
-    gl->glVertexPointer(3, GL_FLOAT, 0, vertices.data());
-    gl->glNormalPointer(GL_FLOAT, 0, normals.data());
-    gl->glDrawArrays(drawMode, 0, count);
-    gl->glDisableClientState(GL_NORMAL_ARRAY);
-    gl->glDisableClientState(GL_VERTEX_ARRAY);
+    drawArrays(*gl, drawMode, vertices, normals, material);
     restoreState(*gl);
+}
+
+void Model::drawArrays(QOpenGLFunctions_1_1& gl, GLenum mode, const std::vector<Point>& points,
+                       const std::vector<Point>& normals, const Material& material)
+{
+    gl.glEnableClientState(GL_VERTEX_ARRAY);
+    gl.glEnableClientState(GL_NORMAL_ARRAY);
+    applyMaterial(gl, material);
+    const GLsizei count = normals.size() >= points.size() ? GLsizei(points.size()) : GLsizei(0);
+    gl.glVertexPointer(3, GL_FLOAT, 0, points.data());
+    gl.glNormalPointer(GL_FLOAT, 0, normals.data());
+    gl.glDrawArrays(mode, 0, count);
+    gl.glDisableClientState(GL_NORMAL_ARRAY);
+    gl.glDisableClientState(GL_VERTEX_ARRAY);
 }

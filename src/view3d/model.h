@@ -61,9 +61,10 @@ public:
     std::vector<Point> normals;   // one per vertex
     std::vector<Model*> children; // not owned
 
-protected:
     // The GL 1.1 functions of the current context; null without one.
     static QOpenGLFunctions_1_1* currentFunctions();
+
+protected:
     // GL state from the switches.
     static void applyState(QOpenGLFunctions_1_1& gl, const Model& model);
     // Lighting, blending and depth test off, depth writes on: the state
@@ -71,5 +72,10 @@ protected:
     static void restoreState(QOpenGLFunctions_1_1& gl);
     // The four front-face material calls.
     static void applyMaterial(QOpenGLFunctions_1_1& gl, const Material& material);
+    // Points with one normal each, in the material, under the loaded matrix.
+    // Fewer normals than points draw nothing rather than reading past the
+    // normal array.
+    static void drawArrays(QOpenGLFunctions_1_1& gl, GLenum mode, const std::vector<Point>& points,
+                           const std::vector<Point>& normals, const Material& material);
     void drawMesh(const Matrix& view);
 };

@@ -46,16 +46,7 @@ void PrismModel::drawEdges(QOpenGLFunctions_1_1& gl, const Matrix& view, GLenum 
     Matrix m;
     Matrix4::multiplyInto(m, view, modelMatrix);
     gl.glLoadMatrixf(m.data());
-    gl.glEnableClientState(GL_VERTEX_ARRAY);
-    gl.glEnableClientState(GL_NORMAL_ARRAY);
-    applyMaterial(gl, edgeMaterial);
-    gl.glVertexPointer(3, GL_FLOAT, 0, edgeVertices.data());
     // The first triangle normals serve the outline.
-    gl.glNormalPointer(GL_FLOAT, 0, normals.data());
-    const GLsizei count =
-        normals.size() >= edgeVertices.size() ? GLsizei(edgeVertices.size()) : GLsizei(0);
-    gl.glDrawArrays(mode, 0, count);
-    gl.glDisableClientState(GL_NORMAL_ARRAY);
-    gl.glDisableClientState(GL_VERTEX_ARRAY);
+    drawArrays(gl, mode, edgeVertices, normals, edgeMaterial);
     restoreState(gl);
 }

@@ -109,17 +109,16 @@ QString Robot::matchModelName() const
 void Robot::load(const QString& name)
 {
     m_modelName = name;
-    m_info = std::make_unique<RobotInfo>();
-    if (readDescription(name)) {
+    RobotInfo info;
+    if (readDescription(name, info)) {
         for (int k = 0; k < NodeCount; ++k) {
             Model* node = new Model;
             node->visible = false;
             m_nodes.push_back(node);
         }
-        buildLinks();
+        buildLinks(info);
         buildLinkTree();
     }
-    m_info.reset();
 }
 
 QString Robot::meshPath(const QString& model) const
@@ -131,7 +130,7 @@ QString Robot::meshPath(const QString& model) const
     return m_meshFolder + QLatin1Char('/') + model;
 }
 
-bool Robot::readDescription(const QString& name)
+bool Robot::readDescription(const QString& name, RobotInfo& info)
 {
     const QString modelPath = modelPathSetting();
     const QString series = name.section(QLatin1Char('-'), 0, 0);
@@ -142,13 +141,13 @@ bool Robot::readDescription(const QString& name)
         qCritical().noquote() << translated("erro-open-not-xml") + ": File " + xmlPath;
         return false;
     }
-    if (!m_info->xmlParser(xmlPath)) {
+    if (!info.xmlParser(xmlPath)) {
         qCritical().noquote() << translated("erro-load-failed-xml") + ": File " + xmlPath;
         return false;
     }
-    m_seriesName = m_info->typeName;
+    m_seriesName = info.typeName;
     bool allFound = true;
-    for (const RobotInfo::RobotLinkItem& item : qAsConst(m_info->items)) {
+    for (const RobotInfo::RobotLinkItem& item : qAsConst(info.items)) {
         const QString path = meshPath(item.model);
         if (path.isEmpty() || !QFileInfo::exists(path)) {
             qCritical().noquote() << translated("erro-open-not-obj") + ": File " +
@@ -159,9 +158,8 @@ bool Robot::readDescription(const QString& name)
     return allFound;
 }
 
-void Robot::buildLinks()
+void Robot::buildLinks(const RobotInfo& info)
 {
-    const RobotInfo& info = *m_info;
     qInfo().noquote() << info.automakerDhOriginEmpty << "robot_automaker_dh_origin_isEmpty";
     qInfo().noquote() << info.dhOriginEmpty << "robot_dh_origin_isEmpty";
     qInfo().noquote() << dhOriginMode << "ZTYDHORIGIN_MODEL";
@@ -200,7 +198,7 @@ void Robot::buildLinks()
                                        : RobotModel::Arm;
         link->jointIndex = link->kind == RobotModel::Arm ? armCounter++ : armCounter - 1;
 
-        m_jointAxes.push_back({arrayOf(item.xvec), arrayOf(item.yvec), arrayOf(item.zvec)});
+        m_turnAxes.push_back(arrayOf(item.zvec));
         const Matrix4::Matrix home = Matrix4::multiply(
             Matrix4::multiply(Matrix4::rotationAbout(arrayOf(item.xvec), item.homeAngle.x),
                               Matrix4::rotationAbout(arrayOf(item.yvec), item.homeAngle.y)),
@@ -272,7 +270,7 @@ void Robot::update()
     for (std::size_t i = 0; i < m_links.size(); ++i) {
         RobotModel* link = m_links[i];
         const float value = RobotSeries::linkAngle(list, int(i), m_links, m_joints);
-        const std::array<float, 3>& axis = m_jointAxes[i].zvec;
+        const std::array<float, 3>& axis = m_turnAxes[i];
         Matrix4::Matrix& turn = link->components[2];
         if (m_slides[i]) {
             const float length =

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <array>
-#include <memory>
 #include <vector>
 
 class Model;
@@ -25,11 +24,6 @@ class RobotModel;
 class Robot : public Object3D
 {
 public:
-    struct JointAxes
-    {
-        std::array<float, 3> xvec, yvec, zvec;
-    };
-
     static constexpr int NodeCount = 10;
 
     // image, frames and joints (18 values) are read at every update and
@@ -58,22 +52,21 @@ private:
     void listModelNames();
     QString matchModelName() const;
     void load(const QString& name);
-    bool readDescription(const QString& name);
-    void buildLinks();
+    bool readDescription(const QString& name, RobotInfo& info);
+    void buildLinks(const RobotInfo& info);
     void buildLinkTree();
     // Where the mesh of a description item lies: the "mesh" folder beside
     // the description, for checking and loading alike. Empty for a name
     // that would leave that folder.
     QString meshPath(const QString& model) const;
 
-    std::vector<JointAxes> m_jointAxes;
+    std::vector<std::array<float, 3>> m_turnAxes; // per link: its joint's axis (zvec)
     std::vector<Matrix4::Matrix> m_homeOrientations;
     std::vector<RobotModel*> m_links;
     std::vector<Model*> m_nodes;
     const ParameterImage& m_image;
     const RobotFrames& m_frames;
     const float* m_joints;
-    std::unique_ptr<RobotInfo> m_info;
     QString m_modelName;
     QStringList m_availableModels;
     QString m_seriesName;

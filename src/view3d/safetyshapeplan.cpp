@@ -29,9 +29,15 @@ bool finite(std::initializer_list<float> values)
     return true;
 }
 
-Matrix translated(const Matrix& frame, const Matrix4::Vector& p)
+// A capsule reaches from p1 to p2; any other kind is a sphere at p1.
+void placeCapsule(SafetyShapePlan::Item& item, const Matrix& frame, const Matrix4::Vector& p1,
+                  const Matrix4::Vector& p2, bool capsule)
 {
-    return Matrix4::multiply(frame, Matrix4::translation(p[0], p[1], p[2]));
+    item.parent = ShapePlacement::at(frame, p1);
+    if (capsule) {
+        item.length = ShapePlacement::distance(p1, p2);
+        item.parent = Matrix4::multiply(item.parent, ShapePlacement::alignmentRotation(p1, p2));
+    }
 }
 
 Material shapeMaterial(std::array<float, 4> ambient, std::array<float, 4> diffuse)
@@ -68,24 +74,8 @@ const Material& SafetyShapePlan::material(Colour colour)
 
 SafetyShapePlan::Item& SafetyShapePlan::next(Shape shape, Colour colour, int index, int group)
 {
-    m_items.emplace_back();
-    Item& item = m_items.back();
-    item.shape = shape;
-    item.colour = colour;
-    item.index = index;
-    item.group = group;
-    item.parent = Matrix4::identity();
-    item.length = 0.0f;
-    item.radius = 0.0f;
-    item.rotation = Matrix4::identity();
-    item.scale = Matrix4::identity();
-    item.cornerCount = 0;
-    item.upperZ = item.lowerZ = 0.0f;
-    item.corners = {};
-    item.outlined = false;
-    item.highlight = PrismGeometry::BottomRing;
-    item.angle = 0.0f;
-    return item;
+    m_items.push_back(Item{shape, colour, index, group});
+    return m_items.back();
 }
 
 void SafetyShapePlan::build(const Parameter& store, const RobotFrames& frames, int scene,
@@ -140,13 +130,8 @@ void SafetyShapePlan::addArmModels(const Parameter& store, const RobotFrames& fr
                               : set == 0                     ? Colour::Green
                                                              : Colour::Blue;
         Item& item = next(Shape::Capsule, colour, k, set);
-        const Matrix placed = translated(frames.frame(n), p1);
-        if (image.i16At(ArmKind + shift + 2 * k) == CapsuleKind) {
-            item.length = ShapePlacement::distance(p1, p2);
-            item.parent = Matrix4::multiply(placed, ShapePlacement::alignmentRotation(p1, p2));
-        } else {
-            item.parent = placed;
-        }
+        placeCapsule(item, frames.frame(n), p1, p2,
+                     image.i16At(ArmKind + shift + 2 * k) == CapsuleKind);
         item.radius = radius;
     }
 }
@@ -169,14 +154,12 @@ void SafetyShapePlan::addToolModels(const Parameter& store, const Matrix& flange
         if (!finite({p1[0], p1[1], p1[2]}))
             continue;
         const Colour colour = m_toolHighlightMask & (1u << m) ? Colour::Yellow : Colour::Blue;
-        const Matrix placed = translated(flange, p1);
         if (kind == CuboidKind) {
             if (!finite({width[0], width[1], width[2], angles[0], angles[1], angles[2]}))
                 continue;
             Item& item = next(Shape::Cuboid, colour, m, tool);
-            item.parent = placed;
+            item.parent = ShapePlacement::at(flange, p1);
             Matrix4::eulerRotationMatrix(item.rotation.data(), angles.data());
-            item.scale = Matrix4::identity();
             item.scale[0] = width[0] * 0.5f;
             item.scale[5] = width[1] * 0.5f;
             item.scale[10] = width[2] * 0.5f;
@@ -186,12 +169,7 @@ void SafetyShapePlan::addToolModels(const Parameter& store, const Matrix& flange
             continue;
         Item& item = next(Shape::Capsule, colour, m, tool);
         item.radius = radius;
-        if (kind == CapsuleKind) {
-            item.length = ShapePlacement::distance(p1, p2);
-            item.parent = Matrix4::multiply(placed, ShapePlacement::alignmentRotation(p1, p2));
-        } else {
-            item.parent = placed;
-        }
+        placeCapsule(item, flange, p1, p2, kind == CapsuleKind);
     }
 }
 

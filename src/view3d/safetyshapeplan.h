@@ -48,22 +48,22 @@ public:
         Colour colour;
         int index; // element, area or range
         int group; // arm set, tool or orientation set
-        Matrix parent;
+        Matrix parent = Matrix4::identity();
         // Capsule.
-        float length;
-        float radius;
+        float length = 0.0f;
+        float radius = 0.0f;
         // Cuboid: the turn (third component) and the size (fourth).
-        Matrix rotation;
-        Matrix scale;
+        Matrix rotation = Matrix4::identity();
+        Matrix scale = Matrix4::identity();
         // Prism.
-        int cornerCount;
-        float upperZ;
-        float lowerZ;
-        std::array<PrismGeometry::Corner, PrismGeometry::MaxCorners> corners;
-        bool outlined;
-        int highlight;
+        int cornerCount = 0;
+        float upperZ = 0.0f;
+        float lowerZ = 0.0f;
+        std::array<PrismGeometry::Corner, PrismGeometry::MaxCorners> corners{};
+        bool outlined = false;
+        int highlight = PrismGeometry::BottomRing;
         // Cone: the half apex angle.
-        float angle;
+        float angle = 0.0f;
     };
 
     SafetyShapePlan();

@@ -28,6 +28,11 @@ Matrix quaternionMatrix(float w, float x, float y, float z)
 
 } // namespace
 
+Matrix at(const Matrix& frame, const Vector& p)
+{
+    return Matrix4::multiply(frame, Matrix4::translation(p[0], p[1], p[2]));
+}
+
 float distance(const Vector& p1, const Vector& p2)
 {
     const float dx = p2[0] - p1[0], dy = p2[1] - p1[1], dz = p2[2] - p1[2];

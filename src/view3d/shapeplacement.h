@@ -13,6 +13,9 @@ using Vector = Matrix4::Vector;
 // Identity when the points coincide or lie too close to give a direction.
 Matrix alignmentRotation(const Vector& p1, const Vector& p2);
 
+// frame * T(p): a point given in the frame's coordinates.
+Matrix at(const Matrix& frame, const Vector& p);
+
 // |p2 - p1|.
 float distance(const Vector& p1, const Vector& p2);
 

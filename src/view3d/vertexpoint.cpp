@@ -4,7 +4,6 @@
 #include "parameter/robotframes.h"
 #include "view3d/shapelayout.h"
 
-#include <QOpenGLContext>
 #include <QOpenGLFunctions_1_1>
 
 namespace {
@@ -38,9 +37,8 @@ VertexPoint::VertexPoint()
 
 void VertexPoint::update()
 {
-    if (QOpenGLContext* context = QOpenGLContext::currentContext())
-        if (auto* gl = context->versionFunctions<QOpenGLFunctions_1_1>())
-            gl->glPointSize(PointSize);
+    if (QOpenGLFunctions_1_1* gl = Model::currentFunctions())
+        gl->glPointSize(PointSize);
     const Parameter& store = *Parameter::instance();
     if (store.m_speedPointSet == 0 || store.m_speedPointSet == 1)
         collect(store, store.m_robotFrames, store.m_speedPointSet);

@@ -35,11 +35,6 @@ private slots:
         }
         QCOMPARE(camera.preset(), 0u);
         QCOMPARE(Camera::presetName(4), QString());
-
-        // XY looks straight down: yaw 0, pitch 90.
-        camera.setPreset(2);
-        QCOMPARE(camera.yaw(), 0.0f);
-        QCOMPARE(camera.pitch(), 90.0f);
     }
 
     void anglesWrapAndClampAndDistanceStops()

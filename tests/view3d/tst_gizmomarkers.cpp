@@ -1,16 +1,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "defaultimage.h"
 #include "matrixcompare.h"
+#include "shapeimagewriter.h"
 #include "testfiles.h"
 
 #include "parameter/parameter.h"
 #include "view3d/camera.h"
 #include "view3d/gizmo.h"
 #include "view3d/vertexpoint.h"
-
-#include <cmath>
 
 // Where the gizmo stands on each page and when it hides, its scale, and
 // which speed monitoring points are collected; all without a GL context.
@@ -31,19 +29,7 @@ class TestGizmoMarkers : public QObject
         return Gizmo::markerMatrix(m_store, m_store.m_robotFrames, scene, out);
     }
 
-    static V origin(const Matrix4::Matrix& m) { return {m[12], m[13], m[14]}; }
-
-    static bool near(const V& a, const V& b, float tolerance = 0.01f)
-    {
-        return std::fabs(a[0] - b[0]) <= tolerance && std::fabs(a[1] - b[1]) <= tolerance &&
-               std::fabs(a[2] - b[2]) <= tolerance;
-    }
-
-    void setPoint(int offset, V p)
-    {
-        for (int i = 0; i < 3; ++i)
-            m_image.setF32At(offset + 80 * i, p[i]);
-    }
+    ShapeImageWriter m_writer{m_image};
 
 private slots:
     void initTestCase()
@@ -53,38 +39,24 @@ private slots:
                          "/assets/obj\n");
     }
 
-    void init()
-    {
-        QVERIFY(readDefaultImage(m_image));
-        m_store.setModelVisibility(0, 0, 0);
-        m_store.setArmToolModelFlags(0, 0);
-        m_store.m_armModelSet = 0;
-        m_store.m_speedPointSet = 0;
-        m_store.m_selectedElement = -1;
-        m_store.m_selectedTool = -1;
-        m_store.m_selectedArea = -1;
-        m_store.m_marker = 0;
-    }
+    void init() { ShapeImageWriter::clearDisplay(m_store); }
 
     void armShapePoints()
     {
         Matrix4::Matrix m;
-        m_image.setI16At(3796 + 2 * 4, 3); // maker model 5 in coordinate system 3
-        setPoint(3956 + 4 * 4, {10, 20, 30});
-        setPoint(4196 + 4 * 4, {40, 50, 60});
+        // Maker model 5 in coordinate system 3.
+        m_writer.setArm(0, 4, 3, 1, 10, {10, 20, 30}, {40, 50, 60});
         m_store.m_selectedElement = 4;
         m_store.m_armModelFlags[0][4] = 1;
         QVERIFY(!marker(21, m)); // no focused marker
-        m_store.m_marker = 1;
-        QVERIFY(marker(21, m));
-        const Matrix4::Matrix& frame3 = m_store.m_robotFrames.frame(3);
-        QVERIFY(near(origin(m), Matrix4::transformPoint(frame3, {10, 20, 30})));
-        m_store.m_marker = 2;
-        QVERIFY(marker(21, m));
-        QVERIFY(near(origin(m), Matrix4::transformPoint(frame3, {40, 50, 60})));
-        m_store.m_marker = 7; // any other marker: point 1
-        QVERIFY(marker(21, m));
-        QVERIFY(near(origin(m), Matrix4::transformPoint(frame3, {10, 20, 30})));
+        // Marker 2 marks point 2; any other marker point 1.
+        for (const int point : {1, 2, 7}) {
+            m_store.m_marker = point;
+            QVERIFY(marker(21, m));
+            const V at = Matrix4::transformPoint(m_store.m_robotFrames.frame(3),
+                                                 point == 2 ? V{40, 50, 60} : V{10, 20, 30});
+            QVERIFY(nearPoint(originOf(m), at));
+        }
         // Not on another page; not for a hidden model, a set or element
         // outside the tables, or a coordinate number outside 1..50.
         QVERIFY(!marker(25, m));
@@ -108,29 +80,28 @@ private slots:
     void toolShapePoints()
     {
         Matrix4::Matrix m;
-        const int block = 5076 + 1120 * 3;
-        m_image.setU16At(block + 2 * 1, 1);
-        m_image.setI16At(block + 40 + 2 * 1, 2); // cuboid
-        setPoint(block + 400 + 4, {0, 0, 100});
-        setPoint(block + 880 + 4, {90, 0, 0});
+        const auto setShape = [this](int valid, int kind) {
+            m_writer.setTool(3, 1, valid, kind, 10, {0, 0, 100}, {}, {}, {90, 0, 0});
+        };
+        setShape(1, 2); // a cuboid
         m_store.m_selectedTool = 3;
         m_store.m_selectedElement = 1;
         m_store.m_marker = 1;
         m_store.m_toolModelFlags[3][1] = 1;
         QVERIFY(marker(22, m));
         const Matrix4::Matrix& flange = *m_store.m_robotFrames.lastLinkFrame();
-        QVERIFY(near(origin(m), Matrix4::transformPoint(flange, {0, 0, 100})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(flange, {0, 0, 100})));
         // The cuboid turns the cross by Rz(O) Ry(A) Rz(T): its X along the flange's Y.
         const V x = Matrix4::transformPoint(m, {1, 0, 0});
         const V flangeY{flange[4], flange[5], flange[6]};
-        QVERIFY(near({x[0] - m[12], x[1] - m[13], x[2] - m[14]}, flangeY, 1e-4f));
+        QVERIFY(nearPoint({x[0] - m[12], x[1] - m[13], x[2] - m[14]}, flangeY, 1e-4f));
         // A sphere keeps the flange's orientation.
-        m_image.setI16At(block + 40 + 2 * 1, 0);
+        setShape(1, 0);
         QVERIFY(marker(22, m));
-        QVERIFY(near({m[0], m[1], m[2]}, {flange[0], flange[1], flange[2]}, 1e-5f));
-        m_image.setU16At(block + 2 * 1, 0); // disabled
+        QVERIFY(nearPoint({m[0], m[1], m[2]}, {flange[0], flange[1], flange[2]}, 1e-5f));
+        setShape(0, 0); // disabled
         QVERIFY(!marker(22, m));
-        m_image.setU16At(block + 2 * 1, 1);
+        setShape(1, 0);
         m_store.m_selectedTool = 32;
         QVERIFY(!marker(22, m));
     }
@@ -138,29 +109,21 @@ private slots:
     void areaVertexAndCentres()
     {
         Matrix4::Matrix m;
-        const int record = 40916 + 96 * 2;
-        m_image.setF32At(record + 8, 500);
-        m_image.setF32At(record + 12, -100);
-        m_image.setI16At(record + 16, 3);
-        const float xs[] = {0, 300, 0}, ys[] = {0, 0, 600};
-        for (int v = 0; v < 3; ++v) {
-            m_image.setF32At(record + 20 + 4 * v, xs[v]);
-            m_image.setF32At(record + 52 + 4 * v, ys[v]);
-        }
+        m_writer.setArea(2, 1, 3, 500, -100, {{0, 0}, {300, 0}, {0, 600}});
         m_store.m_selectedArea = 2;
         m_store.m_areaModelFlags[2] = 1;
         m_store.m_marker = 2;
         QVERIFY(marker(23, m));
-        QVERIFY(near(origin(m), {300, 0, 500}));
+        QVERIFY(nearPoint(originOf(m), {300, 0, 500}));
         m_store.m_marker = 9;
         QVERIFY(marker(23, m));
-        QVERIFY(near(origin(m), {100, 200, 500}));
+        QVERIFY(nearPoint(originOf(m), {100, 200, 500}));
         m_store.m_marker = 10;
         QVERIFY(marker(23, m));
-        QVERIFY(near(origin(m), {100, 200, -100}));
+        QVERIFY(nearPoint(originOf(m), {100, 200, -100}));
         // A stored count beyond the 8 corners has no centre; a marker above
         // 10 and an area outside the table mark nothing.
-        m_image.setI16At(record + 16, 32767);
+        m_writer.setArea(2, 1, 32767, 500, -100, {});
         QVERIFY(!marker(23, m));
         m_store.m_marker = 11;
         QVERIFY(!marker(23, m));
@@ -174,20 +137,20 @@ private slots:
         Matrix4::Matrix m;
         // User arm point 2 in coordinate system 1, maker point 0 without one.
         m_image.setI16At(47020 + 2 * 2, 1);
-        setPoint(47060 + 4 * 2, {1, 2, 3});
+        m_writer.setPoint(47060 + 4 * 2, {1, 2, 3});
         m_image.setI16At(46740, 0);
         m_store.m_armSpeedPointFlags[1][2] = 1;
         m_store.m_armSpeedPointFlags[0][0] = 1;
         m_store.m_speedPointSet = 1;
         m_store.m_selectedElement = 2;
         QVERIFY(marker(26, m));
-        QVERIFY(
-            near(origin(m), Matrix4::transformPoint(m_store.m_robotFrames.frame(1), {1, 2, 3})));
+        QVERIFY(nearPoint(originOf(m),
+                          Matrix4::transformPoint(m_store.m_robotFrames.frame(1), {1, 2, 3})));
 
         VertexPoint points;
         points.collect(m_store, m_store.m_robotFrames, 1);
         QCOMPARE(points.points(VertexPoint::UserList).size(), std::size_t(1));
-        QVERIFY(near(points.points(VertexPoint::UserList)[0], origin(m)));
+        QVERIFY(nearPoint(points.points(VertexPoint::UserList)[0], originOf(m)));
         points.collect(m_store, m_store.m_robotFrames, 0);
         QVERIFY(points.points(VertexPoint::MakerList).empty()); // coordinate number 0
         points.collect(m_store, m_store.m_robotFrames, 5);      // no such set: nothing changes
@@ -196,7 +159,7 @@ private slots:
         // A tool point shows whether or not it is enabled; the gizmo marks
         // it only when it is.
         const int block = 47300 + 280 * 4;
-        setPoint(block + 40 + 4 * 3, {7, 8, 9});
+        m_writer.setPoint(block + 40 + 4 * 3, {7, 8, 9});
         m_image.setU16At(block + 2 * 3, 0);
         m_store.m_toolSpeedPointFlags[4][3] = 1;
         m_store.m_selectedTool = 4;
@@ -207,8 +170,8 @@ private slots:
         QVERIFY(!marker(27, m));
         m_image.setU16At(block + 2 * 3, 1);
         QVERIFY(marker(27, m));
-        QVERIFY(near(origin(m),
-                     Matrix4::transformPoint(*m_store.m_robotFrames.lastLinkFrame(), {7, 8, 9})));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(
+                                           *m_store.m_robotFrames.lastLinkFrame(), {7, 8, 9})));
         m_store.m_selectedTool = 99;
         points.collectTool(m_store);
         QVERIFY(points.points(VertexPoint::ToolList).empty());
@@ -220,7 +183,6 @@ private slots:
         Camera camera;
         camera.setDistance(15000);
         Gizmo gizmo(camera);
-        QCOMPARE(gizmo.model().lineEnds[1], (Model::Point{200, 0, 0}));
         QVERIFY(!gizmo.model().coneVertices.empty());
         gizmo.update();
         const GizmoModel& model = gizmo.model();
@@ -230,7 +192,7 @@ private slots:
             const Matrix4::Matrix& cone = model.coneTransforms[axis];
             V at{0, 0, 0};
             at[axis] = 2750;
-            QVERIFY(near(origin(cone), at));
+            QVERIFY(nearPoint(originOf(cone), at));
             QVERIFY(std::fabs(std::hypot(cone[0], cone[1], cone[2]) - 166.667f) < 0.01f);
         }
     }

@@ -12,11 +12,13 @@
 #include "parameter/parameterimage.h"
 #include "parameter/robotframes.h"
 #include "view3d/robot.h"
+#include "view3d/robotinfo.h"
 #include "view3d/robotmodel.h"
 #include "view3d/robotseries.h"
 
-// Loading and posing the robot without a GL context: the shipped model
-// against the kinematic frames, and small descriptions written here.
+// Reading descriptions, loading and posing the robot without a GL
+// context: the shipped model against the kinematic frames, and small
+// descriptions written here.
 class TestRobot : public QObject
 {
     Q_OBJECT
@@ -82,10 +84,7 @@ private slots:
 
     void loadsTheShippedModel()
     {
-        MessageCapture capture;
         Robot robot(m_default, m_frames, m_joints);
-        QVERIFY(capture.contains("Robot 3D model: QR6-0700"));
-        QVERIFY(capture.contains("RobotName: QR6-0700"));
         QVERIFY(robot.availableModels().contains("QR6-0700"));
         QCOMPARE(robot.seriesName(), QStringLiteral("QR6"));
         QVERIFY(!robot.isUnsupported());
@@ -103,11 +102,6 @@ private slots:
             QCOMPARE(int(link->children.size()), i < 6 ? 1 : 0);
             QVERIFY(!robot.nodes()[i]->visible);
         }
-        robot.setVisible(false);
-        QVERIFY(!robot.links()[3]->visible);
-        robot.setVisible(true);
-        QVERIFY(robot.links()[3]->visible);
-        QVERIFY(!robot.nodes()[3]->visible);
     }
 
     // The posed model and the kinematic frames are the same robot: over many
@@ -140,85 +134,75 @@ private slots:
         QVERIFY2(worst < 0.05, qPrintable(QString::number(worst)));
     }
 
+    void modelNameMatching_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<QString>("imageName");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("model");
+        // A version part after '-' falls back to the series' own file.
+        QTest::newRow("series file") << QByteArray() << "XY9-0100"
+                                     << "Exact match to XY9-0100 not found."
+                                     << "XY9";
+        QTest::newRow("no series") << QByteArray() << "XY8-0100"
+                                   << "No matching 3D model to XY8" << QString();
+        QTest::newRow("no version")
+            << QByteArray() << "XY8"
+            << "XY8 does not contain version number.  No matching 3D model." << QString();
+        // The setting replaces the image's name; '/' is removed.
+        QTest::newRow("setting") << QByteArray("X/Y9") << "QR6-0700"
+                                 << "typeName(config.ini): X/Y9"
+                                 << "XY9";
+    }
+
     void modelNameMatching()
     {
+        QFETCH(QByteArray, setting);
+        QFETCH(QString, imageName);
+        QFETCH(QString, message);
+        QFETCH(QString, model);
         const QString root = writeSeries("XY9", "XY9", item("XY9-a.obj"), {"XY9-a.obj"});
-        useModelFolder(root);
-        {
-            // A version part after '-' falls back to the series' own file.
-            MessageCapture capture;
-            Robot robot(imageNamed("XY9-0100"), m_frames, m_joints);
-            QVERIFY(capture.contains("Exact match to XY9-0100 not found."));
-            QCOMPARE(robot.modelName(), QStringLiteral("XY9"));
-            QCOMPARE(int(robot.links().size()), 1);
-        }
-        {
-            MessageCapture capture;
-            Robot robot(imageNamed("XY8-0100"), m_frames, m_joints);
-            QVERIFY(capture.contains("No matching 3D model to XY8"));
-            QCOMPARE(robot.modelName(), QString());
+        useModelFolder(root, setting);
+        MessageCapture capture;
+        Robot robot(imageNamed(qPrintable(imageName)), m_frames, m_joints);
+        QVERIFY(capture.contains(message));
+        QCOMPARE(robot.modelName(), model);
+        QCOMPARE(robot.links().size(), std::size_t(model.isEmpty() ? 0 : 1));
+        QCOMPARE(robot.nodes().empty(), model.isEmpty());
+        if (model.isEmpty())
             QVERIFY(capture.contains("erro-open-not-xml: File " + root + "//setting/.xml"));
-            QVERIFY(robot.links().empty());
-            QVERIFY(robot.nodes().empty());
-        }
-        {
-            MessageCapture capture;
-            Robot robot(imageNamed("XY8"), m_frames, m_joints);
-            QVERIFY(
-                capture.contains("XY8 does not contain version number.  No matching 3D model."));
-        }
-        {
-            // The setting replaces the image's name; '/' is removed.
-            useModelFolder(root, "X/Y9");
-            MessageCapture capture;
-            Robot robot(imageNamed("QR6-0700"), m_frames, m_joints);
-            QVERIFY(capture.contains("typeName(config.ini): X/Y9"));
-            QCOMPARE(robot.modelName(), QStringLiteral("XY9"));
-        }
-        // No model folder at all: nothing found, nothing loaded.
+    }
+
+    // No model folder at all: nothing found, nothing loaded.
+    void noModelFolder()
+    {
         useModelFolder(m_dir.filePath("nowhere"));
         Robot robot(imageNamed("XY9"), m_frames, m_joints);
         QVERIFY(robot.availableModels().isEmpty());
-        QVERIFY(robot.links().empty());
+        QVERIFY(robot.links().empty() && robot.nodes().empty());
     }
 
-    void missingBrokenAndEscapingMeshes()
+    // A missing mesh, or a name that would leave the mesh folder: one line
+    // per missing file, no robot. (A broken mesh is the view's test.)
+    void missingAndEscapingMeshes()
     {
-        {
-            // A missing mesh: one line per missing file, no robot.
-            const QString root =
-                writeSeries("MM1", "MM1", item("MM1-a.obj") + item("MM1-b.obj"), {"MM1-a.obj"});
-            useModelFolder(root);
+        const QString root =
+            writeSeries("MM1", "MM1", item("MM1-a.obj") + item("MM1-b.obj"), {"MM1-a.obj"});
+        writeSeries("MM2", "MM2", item("../setting/MM2.xml"), {});
+        useModelFolder(root);
+        for (const auto& [series, file] :
+             {std::pair<const char*, QString>{"MM1", root + "/MM1/mesh/MM1-b.obj"},
+              {"MM2", "../setting/MM2.xml"}}) {
             MessageCapture capture;
-            Robot robot(imageNamed("MM1"), m_frames, m_joints);
-            QVERIFY(capture.contains("erro-open-not-obj: File " + root + "/MM1/mesh/MM1-b.obj"));
+            Robot robot(imageNamed(series), m_frames, m_joints);
+            QVERIFY(capture.contains("erro-open-not-obj: File " + file));
             QVERIFY(robot.links().empty());
             robot.update();
             robot.draw(Matrix4::identity());
         }
-        {
-            // A name that would leave the mesh folder counts as missing.
-            const QString root = writeSeries("MM2", "MM2", item("../setting/MM2.xml"), {});
-            useModelFolder(root);
-            MessageCapture capture;
-            Robot robot(imageNamed("MM2"), m_frames, m_joints);
-            QVERIFY(capture.contains("erro-open-not-obj: File ../setting/MM2.xml"));
-            QVERIFY(robot.links().empty());
-        }
-        {
-            // A broken mesh loads as a link that draws nothing.
-            const QString root =
-                writeSeries("MM3", "MM3", item("MM3-a.obj") + item("MM3-b.obj"), {"MM3-a.obj"});
-            writeTestFile(root + "/MM3/mesh/MM3-b.obj", "f 5//9 -1//0 1\nv 1\n\x01\x02garbage");
-            useModelFolder(root);
-            Robot robot(imageNamed("MM3"), m_frames, m_joints);
-            QCOMPARE(int(robot.links().size()), 2);
-            QVERIFY(robot.links()[1]->vertices.empty());
-            QCOMPARE(int(robot.links()[0]->vertices.size()), 3);
-        }
     }
 
-    void originAndUnsupportedModel()
+    void noOriginIsUnsupported()
     {
         const QString root = writeSeries("NO1", "NO1", item("NO1-a.obj"), {"NO1-a.obj"}, false);
         useModelFolder(root);
@@ -227,13 +211,6 @@ private slots:
             Robot robot(imageNamed("NO1"), m_frames, m_joints);
             QVERIFY(robot.isUnsupported());
             QCOMPARE(int(robot.links().size()), 1); // the load goes on
-        }
-        // The shipped model has a DH origin: only modes outside -1..1 refuse it.
-        useModelFolder(QStringLiteral(OBX_RUNTIME_DIR "/assets/obj"));
-        for (const int mode : {-2, -1, 0, 1, 2}) {
-            dhOriginMode = mode;
-            Robot robot(m_default, m_frames, m_joints);
-            QCOMPARE(robot.isUnsupported(), mode < -1 || mode > 1);
         }
     }
 
@@ -291,28 +268,75 @@ private slots:
         QCOMPARE(RobotSeries::linkAngle(0, 0, links, joints), 0.0f);
         QCOMPARE(RobotSeries::linkAngle(0, 3, links, joints), 30.0f);
         QCOMPARE(RobotSeries::linkAngle(0, 19, links, joints), 0.0f);
-        // List 5: link 1 by joint 7, link 8 by joint 8, others by i - 1.
-        QCOMPARE(RobotSeries::linkAngle(5, 1, links, joints), 70.0f);
-        QCOMPARE(RobotSeries::linkAngle(5, 8, links, joints), 80.0f);
-        QCOMPARE(RobotSeries::linkAngle(5, 4, links, joints), 30.0f);
-        // List 8: joint index 3 adds joint 2, 5 subtracts joint 3; an arm
-        // link with joint index 0 (or beyond 18) reads nothing outside.
-        links[2]->jointIndex = 3;
-        QCOMPARE(RobotSeries::linkAngle(8, 2, links, joints), 50.0f);
-        links[2]->jointIndex = 5;
-        QCOMPARE(RobotSeries::linkAngle(8, 2, links, joints), 20.0f);
+        // An arm link with joint index 0 (or beyond 18) reads nothing outside.
         links[2]->jointIndex = 0;
         QCOMPARE(RobotSeries::linkAngle(8, 2, links, joints), 0.0f);
         links[2]->jointIndex = 40;
         QCOMPARE(RobotSeries::linkAngle(2, 2, links, joints), 0.0f);
         // Trees attach only links that exist.
-        QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeA, 12).size()), 9);
         QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeB, 8).size()), 7);
-        QCOMPARE(int(RobotSeries::treePairs(RobotSeries::TreeC, 4).size()), 3);
         QVERIFY(RobotSeries::treePairs(RobotSeries::Chain, 0).empty());
-        // Our series is in no list.
-        QCOMPARE(RobotSeries::treeList("QR6"), 0);
-        QCOMPARE(RobotSeries::poseList("QR6"), 0);
+    }
+
+    // The description reader on unusual and broken descriptions.
+    void unusualButReadableDocuments()
+    {
+        const QString path = writeTestFile(m_dir.filePath("odd.xml"), R"(<robot>
+  <rzrobot_type value="XY9"/>
+  <dh_origin x="1e3" y="abc" z="-2.5"/>
+  <link>
+    <item><model value="XY9-a.obj"/>
+      <origin><position x="1" y="2" z="3"/>
+        <rotaxis><xvec x="1"/><yvec y="1"/><zvec z="2"/></rotaxis></origin>
+      <home_angle x="10" y="20" z="30"/><rzrobot_type>arm</rzrobot_type></item>
+    <item/>
+  </link>
+  <item><model value="XY9-outside.obj"/></item>
+</robot>)");
+        RobotInfo info;
+        QVERIFY(info.xmlParser(path));
+        QCOMPARE(info.typeName, QStringLiteral("XY9"));
+        QVERIFY(!info.dhOriginEmpty);
+        QVERIFY(info.automakerDhOriginEmpty);
+        // Exponent form reads as 1000; letters read as 0.
+        QCOMPARE(info.dhOrigin.x, 1000.0f);
+        QCOMPARE(info.dhOrigin.y, 0.0f);
+        QCOMPARE(info.dhOrigin.z, -2.5f);
+        QCOMPARE(info.items.size(), 3);
+        QCOMPARE(info.items.at(0).homeAngle.y, 20.0f);
+        QCOMPARE(info.items.at(0).typeText, QStringLiteral("arm"));
+        QCOMPARE(info.items.at(1).model, QString()); // an empty item
+        // An item outside the link element is still a link, in document order.
+        QCOMPARE(info.items.at(2).model, QStringLiteral("XY9-outside.obj"));
+
+        // Reading again replaces the items.
+        QVERIFY(info.xmlParser(path));
+        QCOMPARE(info.items.size(), 3);
+    }
+
+    void brokenAndMissingFiles()
+    {
+        RobotInfo info;
+        QVERIFY(info.xmlParser(writeTestFile(m_dir.filePath("good.xml"),
+                                             "<r><rzrobot_type value=\"A\"/><item/></r>")));
+
+        MessageCapture capture;
+        const QString missing = m_dir.filePath("missing.xml");
+        QVERIFY(!info.xmlParser(missing));
+        QVERIFY(capture.contains("RobotInfo::xmlParser Error: Can't open " + missing));
+        QCOMPARE(info.typeName, QStringLiteral("A")); // unchanged
+        QCOMPARE(info.items.size(), 1);
+
+        // Not XML: an empty document, no origin, no items, still true.
+        for (const QByteArray& content :
+             {QByteArray("this is not xml"), QByteArray("<robot><dh_origin x=\"1\"")}) {
+            QVERIFY(info.xmlParser(writeTestFile(m_dir.filePath("broken.xml"), content)));
+            QCOMPARE(info.typeName, QString());
+            QVERIFY(info.dhOriginEmpty);
+            QVERIFY(info.automakerDhOriginEmpty);
+            QVERIFY(info.items.isEmpty());
+        }
+        QVERIFY(capture.contains("#Items: 0"));
     }
 };
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "defaultimage.h"
 #include "matrixcompare.h"
+#include "shapeimagewriter.h"
 
 #include "io/mirelrzshmrz2ifsafmmon.h"
 #include "parameter/parameter.h"
@@ -9,7 +9,6 @@
 #include "view3d/safetyshapeplan.h"
 
 #include <cmath>
-#include <cstring>
 
 // Which safety shapes a frame draws, where and in which material, for a
 // hand-made image and monitor record: arm sets, tools, areas and cones,
@@ -28,44 +27,14 @@ class TestSafetyShapePlan : public QObject
     MirelRzShmRz2IfSafmMon m_record{};
     const float m_joints[RobotFrames::JointCount] = {};
 
-    void setArm(int set, int k, int coordinateNo, int kind, float radius, V p1, V p2)
-    {
-        const int shift = set * 640;
-        m_image.setI16At(3796 + shift + 2 * k, qint16(coordinateNo));
-        m_image.setI16At(3836 + shift + 2 * k, qint16(kind));
-        m_image.setF32At(3876 + shift + 4 * k, radius);
-        for (int i = 0; i < 3; ++i) {
-            m_image.setF32At(3956 + shift + 80 * i + 4 * k, p1[i]);
-            m_image.setF32At(4196 + shift + 80 * i + 4 * k, p2[i]);
-        }
-    }
+    ShapeImageWriter m_writer{m_image};
 
-    void setTool(int t, int m, int valid, int kind, float radius, V p1, V p2, V width = {},
-                 V angles = {})
+    void setArea(int a, int moveValid, int vertexNum)
     {
-        const int block = 5076 + 1120 * t;
-        m_image.setU16At(block + 2 * m, quint16(valid));
-        m_image.setI16At(block + 40 + 2 * m, qint16(kind));
-        m_image.setF32At(block + 80 + 4 * m, radius);
-        for (int i = 0; i < 3; ++i) {
-            m_image.setF32At(block + 160 + 80 * i + 4 * m, width[i]);
-            m_image.setF32At(block + 400 + 80 * i + 4 * m, p1[i]);
-            m_image.setF32At(block + 640 + 80 * i + 4 * m, p2[i]);
-            m_image.setF32At(block + 880 + 80 * i + 4 * m, angles[i]);
-        }
-    }
-
-    void setArea(int a, int moveValid, int vertexNum, float upper = 500, float lower = -100)
-    {
-        const int record = 40920 + 96 * a;
-        m_image.setU16At(record, quint16(moveValid));
-        m_image.setF32At(record + 4, upper);
-        m_image.setF32At(record + 8, lower);
-        m_image.setI16At(record + 12, qint16(vertexNum));
-        for (int j = 0; j < 8; ++j) {
-            m_image.setF32At(record + 16 + 4 * j, float(100 * j));
-            m_image.setF32At(record + 48 + 4 * j, float(j % 2 ? 300 : -300));
-        }
+        std::vector<std::array<float, 2>> corners;
+        for (int j = 0; j < 8; ++j)
+            corners.push_back({float(100 * j), float(j % 2 ? 300 : -300)});
+        m_writer.setArea(a, moveValid, vertexNum, 500, -100, corners);
     }
 
     void setRange(int s, int r, int setValid, float angle, float o, float a)
@@ -98,36 +67,21 @@ class TestSafetyShapePlan : public QObject
         return nullptr;
     }
 
-    static V origin(const Matrix4::Matrix& m) { return {m[12], m[13], m[14]}; }
-
-    static bool near(const V& a, const V& b, float tolerance = 0.01f)
-    {
-        return std::fabs(a[0] - b[0]) <= tolerance && std::fabs(a[1] - b[1]) <= tolerance &&
-               std::fabs(a[2] - b[2]) <= tolerance;
-    }
-
 private slots:
     void init()
     {
-        QVERIFY(readDefaultImage(m_image));
-        m_store.setModelVisibility(0, 0, 0);
-        m_store.setArmToolModelFlags(0, 0);
-        std::memset(m_store.m_toolOrientationFlags, 0, sizeof m_store.m_toolOrientationFlags);
-        m_store.m_armModelSet = 0;
-        m_store.m_selectedTool = -1;
-        m_store.m_selectedArea = -1;
-        m_store.m_markerIndex = 9;
+        ShapeImageWriter::clearDisplay(m_store);
         m_record = {};
 
-        setArm(0, 0, 1, 1, 50, {0, 0, 0}, {100, 0, 0});
-        setArm(0, 1, 0, 0, 50, {}, {});  // no coordinate system
-        setArm(0, 2, 51, 0, 50, {}, {}); // beyond the 50 rows
-        setArm(0, 3, 3, 0, 40, {10, 20, 30}, {});
-        setArm(1, 0, 2, 1, 30, {0, 0, 0}, {0, 0, 200});
-        setTool(2, 0, 1, 1, 20, {0, 0, 10}, {0, 0, 110});
-        setTool(2, 1, 1, 2, 0, {5, 6, 7}, {}, {100, 200, 300}, {0, 0, 0});
-        setTool(2, 2, 0, 0, 20, {}, {}); // disabled
-        setTool(2, 3, 1, 0, 15, {1, 2, 3}, {9, 9, 9});
+        m_writer.setArm(0, 0, 1, 1, 50, {0, 0, 0}, {100, 0, 0});
+        m_writer.setArm(0, 1, 0, 0, 50, {}, {});  // no coordinate system
+        m_writer.setArm(0, 2, 51, 0, 50, {}, {}); // beyond the 50 rows
+        m_writer.setArm(0, 3, 3, 0, 40, {10, 20, 30}, {});
+        m_writer.setArm(1, 0, 2, 1, 30, {0, 0, 0}, {0, 0, 200});
+        m_writer.setTool(2, 0, 1, 1, 20, {0, 0, 10}, {0, 0, 110});
+        m_writer.setTool(2, 1, 1, 2, 0, {5, 6, 7}, {}, {100, 200, 300}, {0, 0, 0});
+        m_writer.setTool(2, 2, 0, 0, 20, {}, {}); // disabled
+        m_writer.setTool(2, 3, 1, 0, 15, {1, 2, 3}, {9, 9, 9});
         setArea(0, 1, 4);
         setArea(1, 0, 3);
         setArea(2, 1, 9);
@@ -139,16 +93,11 @@ private slots:
         setRange(1, 0, 0, 30, 0, 0); // set disabled
     }
 
-    void nothingWithoutDisplayFlags()
-    {
-        Plan plan;
-        QVERIFY(build(plan, 21).empty());
-        QVERIFY(build(plan, 2).empty());
-    }
-
     void armSetsAndTheirMaterials()
     {
         Plan plan;
+        QVERIFY(build(plan, 21).empty()); // no display flags
+        QVERIFY(build(plan, 2).empty());
         for (quint8& flag : m_store.m_armModelFlags[0])
             flag = 1;
         m_store.m_armModelFlags[1][0] = 1;
@@ -161,13 +110,13 @@ private slots:
         QCOMPARE(capsule.radius, 50.0f);
         // Placed in frame 1 at P1; the far end (-100, 0, 0) lands on P2.
         const Matrix4::Matrix& frame1 = m_store.m_robotFrames.frame(1);
-        QVERIFY(near(Matrix4::transformPoint(capsule.parent, {-100, 0, 0}),
-                     Matrix4::transformPoint(frame1, {100, 0, 0})));
+        QVERIFY(nearPoint(Matrix4::transformPoint(capsule.parent, {-100, 0, 0}),
+                          Matrix4::transformPoint(frame1, {100, 0, 0})));
         const Item& sphere = maker[1];
         QCOMPARE(sphere.index, 3);
         QCOMPARE(sphere.length, 0.0f);
-        QVERIFY(near(origin(sphere.parent),
-                     Matrix4::transformPoint(m_store.m_robotFrames.frame(3), {10, 20, 30})));
+        QVERIFY(nearPoint(originOf(sphere.parent),
+                          Matrix4::transformPoint(m_store.m_robotFrames.frame(3), {10, 20, 30})));
 
         // Any set number but 0 shows the user set, in blue.
         m_store.m_armModelSet = 7;
@@ -198,15 +147,15 @@ private slots:
         QVERIFY(capsule);
         QCOMPARE(capsule->colour, Plan::Colour::Blue);
         QCOMPARE(capsule->length, 100.0f);
-        QVERIFY(near(Matrix4::transformPoint(capsule->parent, {-100, 0, 0}),
-                     Matrix4::transformPoint(flange, {0, 0, 110})));
+        QVERIFY(nearPoint(Matrix4::transformPoint(capsule->parent, {-100, 0, 0}),
+                          Matrix4::transformPoint(flange, {0, 0, 110})));
         const Item* cuboid = find(items, Plan::Shape::Cuboid, 1);
         QVERIFY(cuboid);
         QCOMPARE(cuboid->scale[0], 50.0f);
         QCOMPARE(cuboid->scale[5], 100.0f);
         QCOMPARE(cuboid->scale[10], 150.0f);
         compareMatrix(cuboid->rotation, Matrix4::identity(), 1e-6f);
-        QVERIFY(near(origin(cuboid->parent), Matrix4::transformPoint(flange, {5, 6, 7})));
+        QVERIFY(nearPoint(originOf(cuboid->parent), Matrix4::transformPoint(flange, {5, 6, 7})));
         const Item* sphere = find(items, Plan::Shape::Capsule, 3);
         QVERIFY(sphere && sphere->length == 0.0f && sphere->radius == 15.0f);
     }
@@ -291,7 +240,7 @@ private slots:
         QCOMPARE(count(build(plan, 2, live), Plan::Shape::Cuboid), 0);
         // Without the area screen the monitoring page shows tool 0.
         m_store.m_toolModelFlags[0][0] = 1;
-        setTool(0, 0, 1, 2, 0, {}, {}, {10, 10, 10});
+        m_writer.setTool(0, 0, 1, 2, 0, {}, {}, {10, 10, 10});
         const std::vector<Item>& tool0 = build(plan, 2);
         QCOMPARE(count(tool0, Plan::Shape::Cuboid), 1);
         QCOMPARE(find(tool0, Plan::Shape::Cuboid, 0)->group, 0);
@@ -317,12 +266,13 @@ private slots:
         // Frame 7 carries the pedestal; the tool centre point holds it once.
         QCOMPARE(frames.frame(7)[14], 500.0f);
         QVERIFY(frames.frame(52)[14] > 500.0f);
-        QVERIFY(near(origin(cone.parent), origin(frames.frame(52))));
+        QVERIFY(nearPoint(originOf(cone.parent), originOf(frames.frame(52))));
         // O = A = 0: the axis is frame 7's Z.
         const V tip = Matrix4::transformPoint(cone.parent, {0, 1, 0});
         const Matrix4::Matrix& h = frames.frame(7);
-        QVERIFY(near({tip[0] - cone.parent[12], tip[1] - cone.parent[13], tip[2] - cone.parent[14]},
-                     {h[8], h[9], h[10]}, 1e-4f));
+        QVERIFY(nearPoint(
+            {tip[0] - cone.parent[12], tip[1] - cone.parent[13], tip[2] - cone.parent[14]},
+            {h[8], h[9], h[10]}, 1e-4f));
 
         for (const int bad : {32, 255}) {
             m_record.channel[0].currentToolIndex = quint8(bad);
@@ -367,23 +317,9 @@ private slots:
         AreaMonitorView::setProbe([this] {
             return AreaMonitorView{true, true, &m_record.channel[1]};
         });
-        const AreaMonitorView asked = AreaMonitorView::ask();
-        QVERIFY(asked.current && asked.atAreaTab);
-        QCOMPARE(asked.channel, &m_record.channel[1]);
+        QCOMPARE(AreaMonitorView::ask().channel, &m_record.channel[1]);
         AreaMonitorView::setProbe({});
         QVERIFY(!AreaMonitorView::ask().current);
-    }
-
-    void materials()
-    {
-        const Material& blue = Plan::material(Plan::Colour::Blue);
-        QCOMPARE(blue.ambient, (std::array<float, 4>{0, 6.635294f, 9.909803f, 1}));
-        QCOMPARE(blue.diffuse[3], 0.5f);
-        QCOMPARE(Plan::material(Plan::Colour::Red).ambient[0], 10.0f);
-        QCOMPARE(Plan::material(Plan::Colour::Yellow).diffuse,
-                 (std::array<float, 4>{0.5f, 0.5f, 0.3f, 0.5f}));
-        QCOMPARE(Plan::material(Plan::Colour::Green).specular,
-                 (std::array<float, 4>{0.3f, 0.3f, 0.3f, 1}));
     }
 };
 
