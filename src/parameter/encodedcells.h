@@ -25,7 +25,7 @@ public:
     // The cells of a field follow one another row by row from here.
     int firstCell(int fieldIndex) const { return m_firstCell[std::size_t(fieldIndex)]; }
     // Each text is kept followed by its comma, so the cells of one file line
-    // are one piece.
+    // are one contiguous run of text.
     std::string_view text(int cell) const
     {
         const std::string_view withComma = textsWithCommas(cell, 1);

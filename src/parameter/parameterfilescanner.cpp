@@ -234,7 +234,7 @@ bool ParameterFileScanner::scanBlock(std::string_view block, CellSink& sink)
 {
     bool refused = false;
     std::size_t from = 0;
-    // Every piece that a line feed ends is a line; what follows the last one
+    // Every stretch that a line feed ends is a line; what follows the last one
     // is the start of the ".END" line.
     for (std::size_t end = block.find('\n'); end != std::string_view::npos;
          from = end + 1, end = block.find('\n', from)) {

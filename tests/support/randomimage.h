@@ -18,16 +18,16 @@
 // file format has to refuse.
 inline QString randomText(QRandomGenerator& random)
 {
-    static const QStringList pieces = QString::fromUtf8("A z 7 - _ / . \xC3\xA9 \xE2\x82\xAC "
+    static const QStringList fragments = QString::fromUtf8("A z 7 - _ / . \xC3\xA9 \xE2\x82\xAC "
                                                         "\xE6\xBC\xA2 \xF0\x9F\x98\x80")
                                           .split(QLatin1Char(' '));
     QString text;
     const int wanted = random.bounded(32);
     while (true) {
-        const QString piece = pieces.at(random.bounded(pieces.size()));
-        if ((text + piece).toUtf8().size() > wanted)
+        const QString fragment = fragments.at(random.bounded(fragments.size()));
+        if ((text + fragment).toUtf8().size() > wanted)
             return text;
-        text += piece;
+        text += fragment;
     }
 }
 
