@@ -5,6 +5,7 @@
 
 #include "app/core/setting.h"
 #include "app/core/startupstate.h"
+#include "defaultimage.h"
 #include "fakemirelcontroller.h"
 #include "ftpserver.h"
 #include "io/comparisonview.h"
@@ -101,21 +102,6 @@ inline void loadSettings(const QTemporaryDir& dir, const QByteArray& application
                                                                      network + "[Test]\n" + test);
 }
 
-inline ParameterImage readImage(const QString& path)
-{
-    ParameterImage image;
-    IO::Procedure procedure;
-    DataProviderErrorRecord error;
-    procedure.readAll(image, path, error);
-    return image;
-}
-
-// The set shipped as default.txt.
-inline ParameterImage defaultImage()
-{
-    return readImage(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"));
-}
-
 inline ParameterImage changedImage(qint16 userValue, const QString& robotType = QString())
 {
     ParameterImage image = defaultImage();
@@ -136,8 +122,7 @@ inline bool writeImage(const QString& path, ParameterImage image)
 inline void prepareLocalFolders(const QTemporaryDir& dir)
 {
     QVERIFY(installEnglish());
-    QVERIFY(QFile::copy(QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
-                        dir.filePath(QStringLiteral("default.txt"))));
+    QVERIFY(QFile::copy(defaultSetPath(), dir.filePath(QStringLiteral("default.txt"))));
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("local")));
     localTmpDir = dir.filePath(QStringLiteral("local/"));
 }

@@ -1,16 +1,37 @@
 #pragma once
 
-// The shipped offline parameter set (config/parameter/default.txt), read
-// into an image by the program's own file procedure.
+// Parameter files, and the shipped offline set (config/parameter/default.txt),
+// read into images by the program's own file procedure.
 
 #include "parameter/dataprovidererrorrecord.h"
 #include "parameter/parameterimage.h"
 #include "parameter/procedure.h"
 
-inline bool readDefaultImage(ParameterImage& image)
+inline bool readImageFile(ParameterImage& image, const QString& path)
 {
     IO::Procedure procedure;
     DataProviderErrorRecord error;
-    return procedure.readAll(image, QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt"),
-                             error);
+    return procedure.readAll(image, path, error);
+}
+
+inline ParameterImage readImage(const QString& path)
+{
+    ParameterImage image;
+    readImageFile(image, path);
+    return image;
+}
+
+inline QString defaultSetPath()
+{
+    return QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt");
+}
+
+inline bool readDefaultImage(ParameterImage& image)
+{
+    return readImageFile(image, defaultSetPath());
+}
+
+inline ParameterImage defaultImage()
+{
+    return readImage(defaultSetPath());
 }
