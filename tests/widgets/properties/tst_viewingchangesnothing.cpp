@@ -2,6 +2,7 @@
 // walked item by item over a set full of values that its editors cannot
 // hold, and the edit image stays the same byte for byte, with no box shown.
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QtTest>
 
@@ -84,15 +85,37 @@ class TestViewingChangesNothing : public QObject
         return image;
     }
 
-    // Selects every row of every item table and every entry of every
-    // combo box, as a user looking through the page does, without editing.
-    static void walk(PropertyWidget* panel)
+    // Selects every row of every item table, as a user looking through the
+    // page does, without editing; with keys, also enters every enabled box
+    // and leaves it with Return and Tab.
+    static void walk(PropertyWidget* panel, bool keys = false)
     {
         for (SubMenuTable* table : panel->findChildren<SubMenuTable*>())
             for (int row = 0; row < table->rowCount(); ++row) {
                 table->setCurrentRow(row, true);
                 panel->updateUI();
+                if (keys)
+                    pressKeysInEveryBox(panel);
             }
+    }
+
+    static void pressKeysInEveryBox(PropertyWidget* panel)
+    {
+        QList<QWidget*> boxes;
+        for (QAbstractSpinBox* box : panel->findChildren<QAbstractSpinBox*>())
+            boxes << box;
+        for (QComboBox* box : panel->findChildren<QComboBox*>())
+            boxes << box;
+        for (QWidget* box : boxes) {
+            if (!box->isVisibleTo(panel) || !box->isEnabled())
+                continue;
+            box->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
+        // Before the page goes: a focused box would report to it while it dies.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
     }
 
 private slots:
@@ -133,7 +156,9 @@ private slots:
 
         for (const auto& panel : panels) {
             panel->show();
-            walk(panel.get());
+            QApplication::setActiveWindow(panel.get());
+            QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+            walk(panel.get(), true);
             // The arm speed page's user set as well.
             if (qobject_cast<Property::ArmSpeed*>(panel.get())) {
                 panel->findChild<QComboBox*>()->setCurrentIndex(1);
