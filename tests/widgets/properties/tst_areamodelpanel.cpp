@@ -76,14 +76,8 @@ class TestAreaModelPanel : public QObject, PanelTest<AreaModel>
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_store->setCostOverNotice([](QWidget* parent, const QString& title, const QString& text) {
-            MsgBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-            box.exec();
-        });
-    }
-    void cleanupTestCase() { m_store->setCostOverNotice(nullptr); }
+    void initTestCase() { noticeCostOverInBox(m_store, true); }
+    void cleanupTestCase() { noticeCostOverInBox(m_store, false); }
 
     void init()
     {
