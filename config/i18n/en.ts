@@ -3086,6 +3086,21 @@ Check safety input/output signals.</translation>
     </message>
   </context>
   <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 to %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(file: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>limits %1</translation>
+    </message>
+  </context>
+  <context>
     <name>WaitDialog</name>
     <message>
       <source>Writing parameters...</source>

@@ -3085,6 +3085,21 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 至 %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(文件: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>范围 %1</translation>
+    </message>
+  </context>
+  <context>
     <name>WaitDialog</name>
     <message>
       <source>Writing parameters...</source>
