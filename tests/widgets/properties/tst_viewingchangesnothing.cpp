@@ -2,7 +2,9 @@
 // walked item by item over a set full of values that its editors cannot
 // hold, and the edit image stays the same byte for byte, with no box shown.
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
 
@@ -82,6 +84,27 @@ class TestViewingChangesNothing : public QObject
                     image.setF32(fieldNamed(name), set, range, odd[(set + range) % 5]);
             }
         }
+        // Motion areas and arm models: counts outside 3..8, kinds, switches
+        // and systems outside their lists, NaN and huge coordinates.
+        const float wild[] = {std::nanf(""), 1e30f, -1e30f, 12.5f};
+        const int counts[] = {0, 9, -1, 4, 6};
+        for (int area = 0; area < 16; ++area) {
+            setI16(image, "MoveAreaValid", 0, area, area % 3 == 0 ? 3 : 1);
+            setI16(image, "MoveAreaMoveValid", 0, area, area % 4 == 0 ? -2 : area % 2);
+            setI16(image, "MoveAreaVertexNum", 0, area, counts[area % 5]);
+            setI16(image, "MoveAreaTeachValid", 0, area, 2);
+            setI16(image, "MoveAreaStopCategory", 0, area, 4);
+            image.setF32(fieldNamed("MoveAreaZulimit"), 0, area, wild[area % 4]);
+            for (int v = 0; v < 8; ++v)
+                image.setF32(fieldNamed("MoveAreaX"), area, v, wild[(area + v) % 4]);
+        }
+        setI16(image, "ArmModelSpec", 0, 0, 3);
+        for (int k = 0; k < 20; ++k) {
+            setI16(image, "UsrArmModelCoordinateNo", 0, k, k % 3 == 0 ? 60 : k % 3 - 1);
+            setI16(image, "UsrArmModelKind", 0, k, k % 2 ? 2 : 1);
+            image.setF32(fieldNamed("UsrArmModelRadius"), 0, k, wild[k % 4]);
+            image.setF32(fieldNamed("UsrArmModelX2"), 0, k, wild[(k + 1) % 4]);
+        }
         for (int joint = 0; joint < 18; ++joint) {
             setI16(image, "Assignment", 0, joint, joint % 4);
             setI16(image, "AxisType", 0, joint, joint % 3 + 1);
@@ -89,15 +112,37 @@ class TestViewingChangesNothing : public QObject
         return image;
     }
 
-    // Selects every row of every item table and every entry of every
-    // combo box, as a user looking through the page does, without editing.
-    static void walk(PropertyWidget* panel)
+    // Selects every row of every item table, as a user looking through the
+    // page does, without editing; with keys, also enters every enabled box
+    // and leaves it with Return and Tab.
+    static void walk(PropertyWidget* panel, bool keys = false)
     {
         for (SubMenuTable* table : panel->findChildren<SubMenuTable*>())
             for (int row = 0; row < table->rowCount(); ++row) {
                 table->setCurrentRow(row, true);
                 panel->updateUI();
+                if (keys)
+                    pressKeysInEveryBox(panel);
             }
+    }
+
+    static void pressKeysInEveryBox(PropertyWidget* panel)
+    {
+        QList<QWidget*> boxes;
+        for (QAbstractSpinBox* box : panel->findChildren<QAbstractSpinBox*>())
+            boxes << box;
+        for (QComboBox* box : panel->findChildren<QComboBox*>())
+            boxes << box;
+        for (QWidget* box : boxes) {
+            if (!box->isVisibleTo(panel) || !box->isEnabled())
+                continue;
+            box->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
+        // Before the page goes: a focused box would report to it while it dies.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
     }
 
 private slots:
@@ -138,7 +183,9 @@ private slots:
 
         for (const auto& panel : panels) {
             panel->show();
-            walk(panel.get());
+            QApplication::setActiveWindow(panel.get());
+            QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+            walk(panel.get(), true);
             // The arm speed page's user set as well.
             if (qobject_cast<Property::ArmSpeed*>(panel.get())) {
                 panel->findChild<QComboBox*>()->setCurrentIndex(1);
@@ -176,6 +223,25 @@ private slots:
             QCOMPARE(armBoxes.value(1)->currentText(), QStringLiteral("Invalid"));
             QCOMPARE(armBoxes.value(2)->currentText(), QString(number));
         }
+        // Area 2 counts 9 corners and area 3 -1, area 1 is neither permitted
+        // nor forbidden; the arm set switch 3 shows the user set, whose first
+        // element names system 60 and whose second is of kind 2.
+        SubMenuTable* areas = panels[5]->findChild<SubMenuTable*>();
+        areas->setCurrentRow(1, false);
+        QCOMPARE(panels[5]->findChild<QSpinBox*>()->text(), QStringLiteral("9"));
+        areas->setCurrentRow(2, false);
+        QCOMPARE(panels[5]->findChild<QSpinBox*>()->text(), QStringLiteral("-1"));
+        areas->setCurrentRow(0, false);
+        QCOMPARE(panels[5]->findChild<QComboBox*>()->currentText(), QStringLiteral("-2"));
+        const auto armTexts = [&panels](int element) {
+            panels[3]->findChild<SubMenuTable*>()->setCurrentRow(element, false);
+            QStringList texts;
+            for (QComboBox* box : panels[3]->findChildren<QComboBox*>())
+                texts << box->currentText();
+            return texts;
+        };
+        QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
+        QVERIFY(armTexts(1).contains("2"));
         QVERIFY(store->editImage() == loaded);
     }
 
