@@ -905,15 +905,11 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>LogicalOp</name>
     <message>
-      <source>%1 operations in use, %2 errors, %3 warnings</source>
-      <translation>使用中の演算 %1、エラー %2、警告 %3</translation>
-    </message>
-    <message>
       <source>Apply</source>
       <translation>適用</translation>
     </message>
     <message>
-      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
       <translation>%1 件のエラーがあるため適用できません。最初のエラーは結果 %2 です。</translation>
     </message>
     <message>
@@ -923,6 +919,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Clear operation</source>
       <translation>演算のクリア</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>使用中の演算: %1   エラー: %2   警告: %3</translation>
     </message>
     <message>
       <source>Result %1 = %2</source>

@@ -905,15 +905,11 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>LogicalOp</name>
     <message>
-      <source>%1 operations in use, %2 errors, %3 warnings</source>
-      <translation>使用中的运算 %1，错误 %2，警告 %3</translation>
-    </message>
-    <message>
       <source>Apply</source>
       <translation>应用</translation>
     </message>
     <message>
-      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
       <translation>有 %1 个错误，无法应用；第一个错误在结果 %2。</translation>
     </message>
     <message>
@@ -923,6 +919,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Clear operation</source>
       <translation>清除运算</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>使用中的运算: %1   错误: %2   警告: %3</translation>
     </message>
     <message>
       <source>Result %1 = %2</source>

@@ -137,7 +137,8 @@ private slots:
         QVERIFY(m_store->appliedImage() == applied);
         QCOMPARE(m_sounds, QList<SystemSound>{SystemSound::Hand});
         QCOMPARE(m_editor->currentResult(), 3);
-        QVERIFY(statusLabel()->text().contains(QStringLiteral("result 3")));
+        QCOMPARE(statusLabel()->text(),
+                 QStringLiteral("Apply is blocked by errors (5); the first is at result 3."));
 
         // Mended, the warnings alone do not block.
         QVERIFY(set(3, Model::Input2Column, 0));
