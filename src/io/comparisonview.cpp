@@ -42,26 +42,6 @@ int cellBytes(const ParamDefRecord& record)
     return record.isText() ? record.valueCount : record.valueSize() * record.valueCount;
 }
 
-// "Tool 3, Sphere/Capsule 5": the labels of the levels that carry the group
-// and the element number.
-QString qualifier(const ParamDefRecord& record, int group, int element)
-{
-    const ParameterDefDB* db = ParameterDefDB::instance();
-    QStringList parts;
-    const auto add = [&](int level, int number, int count) {
-        if (count <= 1)
-            return;
-        QString label;
-        if (level > 0 && level <= ParamDefRecord::MaxPathLength && record.pathIds[level - 1])
-            label = db->names.value(record.pathIds[level - 1]);
-        parts << (label.contains(QLatin1String("%1")) ? label.arg(number)
-                                                      : QString::number(number));
-    };
-    add(record.groupLevel, group, record.groupCount);
-    add(record.elementLevel, element, record.elementCount);
-    return parts.join(QLatin1String(", "));
-}
-
 } // namespace
 
 namespace IO {
@@ -149,7 +129,7 @@ QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& l
                 if (name.isEmpty())
                     name = db->displayName(record);
                 row.name = name;
-                const QString where = qualifier(record, group, element);
+                const QString where = cellQualifier(record, group, element);
                 if (!where.isEmpty())
                     row.name += QStringLiteral(" (") + where + QLatin1Char(')');
                 row.left = valueText(left, record, group, element);
@@ -198,6 +178,24 @@ QString ComparisonView::valueText(const ParameterImage& image, const ParamDefRec
         }
     }
     return values.join(QLatin1String(", "));
+}
+
+QString ComparisonView::cellQualifier(const ParamDefRecord& record, int group, int element)
+{
+    const ParameterDefDB* db = ParameterDefDB::instance();
+    QStringList parts;
+    const auto add = [&](int level, int number, int count) {
+        if (count <= 1)
+            return;
+        QString label;
+        if (level > 0 && level <= ParamDefRecord::MaxPathLength && record.pathIds[level - 1])
+            label = db->names.value(record.pathIds[level - 1]);
+        parts << (label.contains(QLatin1String("%1")) ? label.arg(number)
+                                                      : QString::number(number));
+    };
+    add(record.groupLevel, group, record.groupCount);
+    add(record.elementLevel, element, record.elementCount);
+    return parts.join(QLatin1String(", "));
 }
 
 void ComparisonView::setAutoAnswer(AutoAnswer answer)

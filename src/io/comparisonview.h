@@ -53,6 +53,9 @@ public:
     // A value as the view shows it.
     static QString valueText(const ParameterImage& image, const ParamDefRecord& record, int group,
                              int element);
+    // "Tool 3, Sphere/Capsule 5": the labels of the levels that carry the
+    // group and the element number; empty for a single value.
+    static QString cellQualifier(const ParamDefRecord& record, int group, int element);
 
     static void setAutoAnswer(AutoAnswer answer);
 

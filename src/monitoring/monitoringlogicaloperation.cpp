@@ -1,6 +1,7 @@
 #include "monitoring/monitoringlogicaloperation.h"
 
 #include "app/core/interfaceutilities.h"
+#include "parameter/logicformula.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
 
@@ -10,7 +11,6 @@
 #include <cstring>
 
 namespace {
-constexpr int formulaCount = 400;
 constexpr int maxToolTipSignals = 10;
 } // namespace
 
@@ -43,22 +43,16 @@ qint16 MonitoringLogicalOperation::logicValue(const char* name, int index) const
 void MonitoringLogicalOperation::updateTable()
 {
     QTableWidget* table = this->table();
-    for (int n = 0; n < formulaCount; ++n) {
-        const qint16 type = logicValue("LogicalOperatDetails", n);
-        if (type == 0)
-            continue;
-        resultIndices << quint16(n);
-        const int row = addRow(table, QString::number(n + 1), true);
-        table->item(row, 1)->setText(LogicSignalDef::opName(type));
-        const qint16 inputs[2] = {logicValue("LogicalOperatInput1", n),
-                                  logicValue("LogicalOperatInput2", n)};
+    for (const LogicFormula& formula : LogicFormula::inUse(*parameterImage)) {
+        resultIndices << quint16(formula.result - 1);
+        const int row = addRow(table, QString::number(formula.result), true);
+        table->item(row, 1)->setText(LogicSignalDef::opName(formula.type));
         for (int k = 0; k < 2; ++k)
-            if (inputs[k] != 0)
-                table->item(row, 2 + k)->setText(QString::number(inputs[k]));
-        const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(n + 1, *parameterImage);
-        if (!outputs.isEmpty())
+            if (formula.inputs[k] != 0)
+                table->item(row, 2 + k)->setText(QString::number(formula.inputs[k]));
+        if (!formula.outputs.isEmpty())
             table->item(row, 4)->setText(
-                LogicSignalDef::joinSignalNames(outputs, QStringLiteral(", ")));
+                LogicSignalDef::joinSignalNames(formula.outputs, QStringLiteral(", ")));
     }
 }
 
