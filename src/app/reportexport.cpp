@@ -1,7 +1,7 @@
 #include "app/reportexport.h"
 
-#include "app/safetyreport.h"
 #include "app/core/setting.h"
+#include "app/safetyreport.h"
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
 #include "parameter/parameter.h"
@@ -15,8 +15,9 @@ namespace {
 
 QString withPdfSuffix(const QString& path)
 {
-    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? path
-                                                                        : path + QStringLiteral(".pdf");
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+               ? path
+               : path + QStringLiteral(".pdf");
 }
 
 } // namespace

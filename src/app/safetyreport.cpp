@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <QtDebug>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -76,22 +77,26 @@ QString reportFontFamily()
     if (families.contains(code))
         return families.value(code);
     QString family = QGuiApplication::font().family();
-    const QString path =
-        expandEnvironment(Setting::instance()->value(QStringLiteral("FontPath"))) +
-        QLatin1Char('/') + QLatin1String(row.fontFile);
+    const QString path = expandEnvironment(Setting::instance()->value(QStringLiteral("FontPath"))) +
+                         QLatin1Char('/') + QLatin1String(row.fontFile);
     const int id = QFontDatabase::addApplicationFont(path);
     const QStringList loaded = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
     if (!loaded.isEmpty()) {
         // A CJK collection holds one family per region: take the one of
         // the language where there is one.
-        static const QHash<QString, QString> regions = {{QStringLiteral("ja"), QStringLiteral("JP")},
-                                                        {QStringLiteral("ko"), QStringLiteral("KR")},
-                                                        {QStringLiteral("zh"), QStringLiteral("SC")}};
+        static const QHash<QString, QString> regions = {
+            {QStringLiteral("ja"), QStringLiteral("JP")},
+            {QStringLiteral("ko"), QStringLiteral("KR")},
+            {QStringLiteral("zh"), QStringLiteral("SC")}};
         family = loaded.first();
         const QString region = regions.value(code);
-        for (const QString& candidate : loaded)
-            if (!region.isEmpty() && candidate.endsWith(QLatin1Char(' ') + region))
+        for (const QString& candidate : loaded) {
+            if (!region.isEmpty() && candidate.endsWith(QLatin1Char(' ') + region) &&
+                !candidate.contains(QLatin1String("Mono"))) {
                 family = candidate;
+                break;
+            }
+        }
     } else {
         qWarning().noquote() << "SafetyReport font" << path << "-> NG";
     }
@@ -143,8 +148,7 @@ bool cellInImage(const ParamDefRecord& record, int group, int element)
            record.valueOffset(group, element) + quint32(bytes) <= quint32(ParameterImage::Size);
 }
 
-bool cellIsZero(const ParameterImage& image, const ParamDefRecord& record, int group,
-                int element)
+bool cellIsZero(const ParameterImage& image, const ParamDefRecord& record, int group, int element)
 {
     if (!cellInImage(record, group, element))
         return true;
@@ -155,14 +159,18 @@ bool cellIsZero(const ParameterImage& image, const ParamDefRecord& record, int g
     return true;
 }
 
-// Parameters of one table: scalars go into a list of name and value;
-// parameters of one shape under one heading into a table of a row per
-// element and a column per parameter.
+// The parameters of a page by shape, in the order they first appear:
+// single values go into one list of name and value; parameters of one
+// shape (groups x elements) into tables of a row per element and a column
+// per parameter.
 struct Block
 {
     std::vector<const ParamDefRecord*> records;
     bool matrix = false;
 };
+
+// Columns of one table: more would not fit across a portrait page.
+constexpr size_t maxColumns = 6;
 
 std::vector<Block> blocksOf(const Page& page)
 {
@@ -171,21 +179,34 @@ std::vector<Block> blocksOf(const Page& page)
         if (record.no < page.firstNo || record.no > page.lastNo || cellBytes(record) <= 0)
             continue;
         const bool matrix = record.groupCount * record.elementCount > 1;
-        if (!blocks.empty()) {
-            Block& last = blocks.back();
-            const ParamDefRecord& previous = *last.records.back();
-            const bool sameShape = previous.groupCount == record.groupCount &&
-                                   previous.elementCount == record.elementCount &&
-                                   nameParts(previous, 0, namePartCount(previous) - 1) ==
-                                       nameParts(record, 0, namePartCount(record) - 1);
-            if (last.matrix == matrix && (!matrix || sameShape)) {
-                last.records.push_back(&record);
-                continue;
-            }
-        }
-        blocks.push_back(Block{{&record}, matrix});
+        const auto sameShape = [&](const Block& block) {
+            const ParamDefRecord& first = *block.records.front();
+            return block.matrix == matrix &&
+                   (!matrix || (first.groupCount == record.groupCount &&
+                                first.elementCount == record.elementCount));
+        };
+        const auto block = std::find_if(blocks.begin(), blocks.end(), sameShape);
+        if (block == blocks.end())
+            blocks.push_back(Block{{&record}, matrix});
+        else
+            block->records.push_back(&record);
     }
     return blocks;
+}
+
+// The name parts that all records of a block share, before each one's own.
+QString commonCaption(const std::vector<const ParamDefRecord*>& records)
+{
+    const ParamDefRecord& first = *records.front();
+    int shared = namePartCount(first) - 1;
+    for (const ParamDefRecord* record : records) {
+        int same = 0;
+        while (same < shared && same < namePartCount(*record) - 1 &&
+               record->nameIds[same] == first.nameIds[same])
+            ++same;
+        shared = same;
+    }
+    return nameParts(first, 0, shared);
 }
 
 const char* const cellStyle = " style=\"background-color:#ffd0d0; font-weight:bold;\"";
@@ -210,7 +231,8 @@ QString SafetyReport::titlePage() const
     QString robotType;
     if (const FieldDef* field = ParameterLayout::findByNo(101)) // RobotTypeName
         robotType = m_image.text(*field);
-    QString html = QStringLiteral("<h1>%1</h1><table cellpadding=\"4\">").arg(escaped(tr("Safety Report")));
+    QString html =
+        QStringLiteral("<h1>%1</h1><table cellpadding=\"4\">").arg(escaped(tr("Safety Report")));
     const auto row = [&html](const QString& label, const QString& text) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(escaped(label), escaped(text));
@@ -220,9 +242,8 @@ QString SafetyReport::titlePage() const
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(m_image))
         row(signature.label, signature.text);
     row(tr("All data CRC"), Property::SafetySignatureCRC::crcText(m_image.allDataCRC()));
-    row(tr("Report date"),
-        LanguageSetting::locale().toString(QDateTime::currentDateTime(),
-                                           LanguageSetting::dateTimeFormat()));
+    row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
+                                                              LanguageSetting::dateTimeFormat()));
     html += QStringLiteral("</table><p><br></p><h3>%1</h3><table cellpadding=\"10\">")
                 .arg(escaped(tr("Checked by")));
     for (const QString& label : {tr("Name"), tr("Date"), tr("Signature")})
@@ -247,59 +268,76 @@ QString SafetyReport::pageSection(int page) const
         return QStringLiteral("<td%1>%2</td>")
             .arg(QLatin1String(out ? cellStyle : ""), escaped(value));
     };
-    const QString tableStart = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-        "style=\"border-collapse: collapse;\">");
+    const QString tableStart =
+        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+                       "style=\"border-collapse: collapse;\">");
 
     for (const Block& block : blocksOf(def)) {
         if (!block.matrix) {
-            html += tableStart + QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")
-                                     .arg(escaped(tr("Parameter")), escaped(tr("Value")),
-                                          escaped(tr("Unit")), escaped(tr("Limits")));
+            html +=
+                tableStart + QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")
+                                 .arg(escaped(tr("Parameter")), escaped(tr("Value")),
+                                      escaped(tr("Unit")), escaped(tr("Limits")));
             for (const ParamDefRecord* record : block.records)
-                html += QStringLiteral("<tr><td>%1</td>").arg(escaped(ParameterDefDB::instance()->displayName(*record))) +
+                html += QStringLiteral("<tr><td>%1</td>")
+                            .arg(escaped(ParameterDefDB::instance()->displayName(*record))) +
                         valueCell(*record, 1, 1) +
                         QStringLiteral("<td>%1</td><td>%2</td></tr>")
                             .arg(escaped(unitText(*record)), escaped(limitText(*record)));
             html += QStringLiteral("</table><p></p>");
             continue;
         }
+        // The same rows in every table of the block: those with a value.
         const ParamDefRecord& first = *block.records.front();
-        html += QStringLiteral("<h4>%1</h4>").arg(escaped(nameParts(first, 0, namePartCount(first) - 1)));
-        html += tableStart + QStringLiteral("<tr><th></th>");
-        for (const ParamDefRecord* record : block.records) {
-            const QString unit = unitText(*record);
-            const QString limits = limitText(*record);
-            html += QStringLiteral("<th>%1").arg(escaped(nameParts(*record, namePartCount(*record) - 1, ParamDefRecord::MaxNameParts)));
-            if (!unit.isEmpty())
-                html += QStringLiteral(" [%1]").arg(escaped(unit));
-            if (!limits.isEmpty())
-                html += QStringLiteral("<br><small>%1</small>").arg(escaped(limits));
-            html += QStringLiteral("</th>");
-        }
-        html += QStringLiteral("</tr>");
-        for (int group = 1; group <= first.groupCount; ++group) {
+        std::vector<std::pair<int, int>> rows;
+        for (int group = 1; group <= first.groupCount; ++group)
             for (int element = 1; element <= first.elementCount; ++element) {
                 bool allZero = true;
                 for (const ParamDefRecord* record : block.records)
                     allZero = allZero && cellIsZero(m_image, *record, group, element);
-                if (allZero) {
+                if (allZero)
                     skipped = true;
-                    continue;
-                }
+                else
+                    rows.emplace_back(group, element);
+            }
+        if (rows.empty())
+            continue;
+        html += QStringLiteral("<h4>%1</h4>").arg(escaped(commonCaption(block.records)));
+        for (size_t from = 0; from < block.records.size(); from += maxColumns) {
+            const auto begin = block.records.begin() + std::ptrdiff_t(from);
+            const auto end = block.records.begin() +
+                             std::ptrdiff_t(std::min(block.records.size(), from + maxColumns));
+            html += tableStart + QStringLiteral("<tr><th></th>");
+            for (auto record = begin; record != end; ++record) {
+                const QString unit = unitText(**record);
+                const QString limits = limitText(**record);
+                html += QStringLiteral("<th>%1").arg(escaped(nameParts(
+                    **record, namePartCount(**record) - 1, ParamDefRecord::MaxNameParts)));
+                if (!unit.isEmpty())
+                    html += QStringLiteral(" [%1]").arg(escaped(unit));
+                if (!limits.isEmpty())
+                    html += QStringLiteral("<br><small>%1</small>").arg(escaped(limits));
+                html += QStringLiteral("</th>");
+            }
+            html += QStringLiteral("</tr>");
+            for (const auto& cell : rows) {
                 html += QStringLiteral("<tr><td>%1</td>")
-                            .arg(escaped(IO::ComparisonView::cellQualifier(first, group, element)));
-                for (const ParamDefRecord* record : block.records)
-                    html += valueCell(*record, group, element);
+                            .arg(escaped(
+                                IO::ComparisonView::cellQualifier(first, cell.first, cell.second)));
+                for (auto record = begin; record != end; ++record)
+                    html += valueCell(**record, cell.first, cell.second);
                 html += QStringLiteral("</tr>");
             }
+            html += QStringLiteral("</table><p></p>");
         }
-        html += QStringLiteral("</table><p></p>");
     }
     if (skipped)
-        html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(tr("Rows whose values are all 0 are not listed.")));
+        html += QStringLiteral("<p><i>%1</i></p>")
+                    .arg(escaped(tr("Rows whose values are all 0 are not listed.")));
     if (marked)
-        html += QStringLiteral("<p%1>%2</p>").arg(QLatin1String(cellStyle), escaped(tr("Values outside their limits are marked.")));
+        html += QStringLiteral("<p%1>%2</p>")
+                    .arg(QLatin1String(cellStyle),
+                         escaped(tr("Values outside their limits are marked.")));
     return html;
 }
 
@@ -309,15 +347,15 @@ QString SafetyReport::logicSection() const
                        .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(logicNodeName))));
     const QVector<LogicFormula> formulas = LogicFormula::inUse(m_image);
     if (formulas.isEmpty())
-        return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("No logical operation is in use.")));
-    html += QStringLiteral(
-                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-                "style=\"border-collapse: collapse;\"><tr><th>%1</th><th>%2</th></tr>")
+        return html +
+               QStringLiteral("<p>%1</p>").arg(escaped(tr("No logical operation is in use.")));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+                           "style=\"border-collapse: collapse;\"><tr><th>%1</th><th>%2</th></tr>")
                 .arg(escaped(tr("Formula")), escaped(tr("Outputs")));
     for (const LogicFormula& formula : formulas)
         html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(escaped(formula.text()),
-                         escaped(LogicSignalDef::joinSignalNames(formula.outputs, QStringLiteral(", "))));
+                    .arg(escaped(formula.text()), escaped(LogicSignalDef::joinSignalNames(
+                                                      formula.outputs, QStringLiteral(", "))));
     return html + QStringLiteral("</table>");
 }
 
@@ -328,9 +366,8 @@ QString SafetyReport::planSection(bool drawn) const
     if (!drawn)
         return html + QStringLiteral("<p>%1</p>")
                           .arg(escaped(tr("No display is available: the plan view is not drawn.")));
-    return html + QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p>")
-                      .arg(planResource)
-                      .arg(planWidth);
+    return html +
+           QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p>").arg(planResource).arg(planWidth);
 }
 
 bool SafetyReport::write(const QString& path, const Progress& progress) const
@@ -375,7 +412,10 @@ void SafetyReport::print(QIODevice& device, const QString& html, const QImage& p
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 
     QTextDocument document;
-    document.setDefaultFont(QFont(reportFontFamily(), 9));
+    QFont font(reportFontFamily(), 9);
+    // No ligatures: a path or a name copied out of the PDF stays as written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document.setDefaultFont(font);
     if (!plan.isNull())
         document.addResource(QTextDocument::ImageResource, QUrl(planResource), plan);
     document.setHtml(html);

@@ -410,8 +410,7 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
     if (ok) {
         *image = read;
         m_masterSource = IO::controllerAddress;
-    }
-    else
+    } else
         messageBox(tr("Title InitialOBXReadError"),
                    tr("Body InitialOBXReadError") + QLatin1Char('\n') + resultBody(), nullptr,
                    QMessageBox::Critical, 1);

@@ -34,9 +34,8 @@ IO::FileDialog::AutoAnswer& autoAnswer()
 // The files a dialog lists: parameter files, or reports for the report.
 bool isListedFileName(IO::FileDialog::Type type, const QString& name)
 {
-    return name.endsWith(
-        QLatin1String(type == IO::FileDialog::SaveSafetyReport ? ".pdf" : ".txt"),
-        Qt::CaseInsensitive);
+    return name.endsWith(QLatin1String(type == IO::FileDialog::SaveSafetyReport ? ".pdf" : ".txt"),
+                         Qt::CaseInsensitive);
 }
 
 } // namespace

@@ -69,7 +69,8 @@ QString SafetySignatureCRC::updateTimeText(quint32 seconds)
     return LanguageSetting::locale().toString(time, LanguageSetting::dateTimeFormat());
 }
 
-QVector<SafetySignatureCRC::SignatureRow> SafetySignatureCRC::signatureRows(const ParameterImage& image)
+QVector<SafetySignatureCRC::SignatureRow>
+SafetySignatureCRC::signatureRows(const ParameterImage& image)
 {
     QVector<SignatureRow> texts;
     for (const Row& row : rows) {
