@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -2216,6 +2223,125 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>Motion Area Model</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>Area</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>Forbidden</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>Permitted</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>Remaining budget:
+%1 of %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>The outline is not convex.</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>The outline crosses itself.</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>Vertices %1 and %2 coincide.</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z upper limit lies below Z lower limit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>Arm Monitoring Model</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>Maker</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>User</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Model No</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>capsule</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>sphere</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -3058,6 +3184,21 @@ Filename: %1</translation>
     <message>
       <source>Visible</source>
       <translation>Visible</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 to %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(file: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>limits %1</translation>
     </message>
   </context>
   <context>

@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>無効</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -2215,6 +2222,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>動作エリアモデル</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>エリア</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>許可</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>残り処理容量:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止カテゴリ0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止カテゴリ1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>輪郭が凸形ではありません。</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>輪郭が交差しています。</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>頂点%1と頂点%2が重なっています。</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z上限がZ下限より下にあります。</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>アーム監視モデル</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>メーカー</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>ユーザー</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>軸番号</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>モデル番号</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>座標番号設定</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>カプセル</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -3057,6 +3183,21 @@ Filename: %1</source>
     <message>
       <source>Visible</source>
       <translation>表示</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 〜 %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(ファイル: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>範囲 %1</translation>
     </message>
   </context>
   <context>

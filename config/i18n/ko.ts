@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -2215,6 +2222,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>동작 영역 모델</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>영역</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>금지</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>허용</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>남은 처리 용량:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>윤곽이 볼록하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>윤곽이 서로 교차합니다.</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>꼭짓점 %1과 %2가 겹칩니다.</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z 상한이 Z 하한보다 아래에 있습니다.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>암 감시 모델</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>메이커</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>사용자</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>모델 번호</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>캡슐</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>구</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -3057,6 +3183,21 @@ Filename: %1</source>
     <message>
       <source>Visible</source>
       <translation>표시</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 ~ %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(파일: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>범위 %1</translation>
     </message>
   </context>
   <context>

@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>无效</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -2215,6 +2222,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>动作区域模型</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>区域</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>允许</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>剩余处理容量:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止类别0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止类别1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>轮廓不是凸形。</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>轮廓自相交。</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>顶点%1与顶点%2重合。</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z上限低于Z下限。</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>手臂监视模型</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>制造商</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>用户</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>轴编号</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>模型编号</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>坐标编号设定</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>胶囊</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球体</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -3057,6 +3183,21 @@ Filename: %1</source>
     <message>
       <source>Visible</source>
       <translation>显示</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 至 %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(文件: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>范围 %1</translation>
     </message>
   </context>
   <context>

@@ -10,6 +10,7 @@
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterlayout.h"
+#include "parameter/valuevalidator.h"
 #include "view3d/planview.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
@@ -260,7 +261,9 @@ QString SafetyReport::pageSection(int page) const
     bool marked = false;
     bool skipped = false;
     const auto valueCell = [&](const ParamDefRecord& record, int group, int element) {
-        const bool out = m_outOfLimits && m_outOfLimits(record, group, element);
+        const FieldDef* field = ParameterLayout::findByNo(record.no);
+        const bool out =
+            field && ValueValidator::isOutside(m_image, *field, group - 1, element - 1);
         marked = marked || out;
         const QString value = cellInImage(record, group, element)
                                   ? IO::ComparisonView::valueText(m_image, record, group, element)
@@ -322,8 +325,8 @@ QString SafetyReport::pageSection(int page) const
             html += QStringLiteral("</tr>");
             for (const auto& cell : rows) {
                 html += QStringLiteral("<tr><td>%1</td>")
-                            .arg(escaped(
-                                IO::ComparisonView::cellQualifier(first, cell.first, cell.second)));
+                            .arg(escaped(ParameterDefDB::instance()->cellQualifier(
+                                first, cell.first, cell.second)));
                 for (auto record = begin; record != end; ++record)
                     html += valueCell(**record, cell.first, cell.second);
                 html += QStringLiteral("</tr>");

@@ -10,14 +10,14 @@
 
 class QDateTime;
 class QIODevice;
-struct ParamDefRecord;
 
 // A safety report of one parameter set that a person can read, check and
 // sign, written as a PDF in the interface language: a title page with the
 // robot type, the set's source, its signature as the safety signature page
 // shows it, the report date and lines for the checker's name, date and
 // signature; one section per safety function page in the function menu's
-// order with the values, display names, units and limits; the logical
+// order with the values, display names, units and limits (values outside
+// their limits or not finite marked, as the value validator finds them); the logical
 // operations as formulas; the plan view of the robot with its enabled
 // models and areas (a one-line note where no OpenGL is available).
 class SafetyReport
@@ -25,9 +25,6 @@ class SafetyReport
     Q_DECLARE_TR_FUNCTIONS(SafetyReport)
 
 public:
-    // Whether a stored value lies outside what the set allows; such cells
-    // are marked. Group and element count from 1.
-    using OutOfLimits = std::function<bool(const ParamDefRecord& record, int group, int element)>;
     // Told after each step: the steps done and their total.
     using Progress = std::function<void(int done, int total)>;
 
@@ -37,8 +34,6 @@ public:
 
     // source: the file name or the unit's address the set came from.
     SafetyReport(const ParameterImage& image, const QString& source);
-
-    void setOutOfLimits(OutOfLimits check) { m_outOfLimits = std::move(check); }
 
     // Writes the PDF through a temporary file that replaces path only once
     // it is complete. False when the file cannot be written; nothing is
@@ -57,5 +52,4 @@ private:
 
     ParameterImage m_image;
     QString m_source;
-    OutOfLimits m_outOfLimits;
 };

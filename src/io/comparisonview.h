@@ -31,7 +31,9 @@ public:
     };
     struct Row
     {
-        int no = 0; // parameter number
+        int no = 0;    // parameter number
+        int group = 1; // of the definition, counted from 1
+        int element = 1;
         QString name;
         QString left;
         QString right;
@@ -53,9 +55,6 @@ public:
     // A value as the view shows it.
     static QString valueText(const ParameterImage& image, const ParamDefRecord& record, int group,
                              int element);
-    // "Tool 3, Sphere/Capsule 5": the labels of the levels that carry the
-    // group and the element number; empty for a single value.
-    static QString cellQualifier(const ParamDefRecord& record, int group, int element);
 
     static void setAutoAnswer(AutoAnswer answer);
 

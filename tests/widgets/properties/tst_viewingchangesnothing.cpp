@@ -3,6 +3,7 @@
 // hold, and the edit image stays the same byte for byte, with no box shown.
 
 #include <QComboBox>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <cmath>
@@ -76,6 +77,27 @@ class TestViewingChangesNothing : public QObject
                      {"ToolOrientRngHalftopAng", "ToolOrientRngO", "ToolOrientRngA"})
                     image.setF32(fieldNamed(name), set, range, odd[(set + range) % 5]);
             }
+        }
+        // Motion areas and arm models: counts outside 3..8, kinds, switches
+        // and systems outside their lists, NaN and huge coordinates.
+        const float wild[] = {std::nanf(""), 1e30f, -1e30f, 12.5f};
+        const int counts[] = {0, 9, -1, 4, 6};
+        for (int area = 0; area < 16; ++area) {
+            setI16(image, "MoveAreaValid", 0, area, area % 3 == 0 ? 3 : 1);
+            setI16(image, "MoveAreaMoveValid", 0, area, area % 4 == 0 ? -2 : area % 2);
+            setI16(image, "MoveAreaVertexNum", 0, area, counts[area % 5]);
+            setI16(image, "MoveAreaTeachValid", 0, area, 2);
+            setI16(image, "MoveAreaStopCategory", 0, area, 4);
+            image.setF32(fieldNamed("MoveAreaZulimit"), 0, area, wild[area % 4]);
+            for (int v = 0; v < 8; ++v)
+                image.setF32(fieldNamed("MoveAreaX"), area, v, wild[(area + v) % 4]);
+        }
+        setI16(image, "ArmModelSpec", 0, 0, 3);
+        for (int k = 0; k < 20; ++k) {
+            setI16(image, "UsrArmModelCoordinateNo", 0, k, k % 3 == 0 ? 60 : k % 3 - 1);
+            setI16(image, "UsrArmModelKind", 0, k, k % 2 ? 2 : 1);
+            image.setF32(fieldNamed("UsrArmModelRadius"), 0, k, wild[k % 4]);
+            image.setF32(fieldNamed("UsrArmModelX2"), 0, k, wild[(k + 1) % 4]);
         }
         for (int joint = 0; joint < 18; ++joint) {
             setI16(image, "Assignment", 0, joint, joint % 4);
@@ -171,6 +193,25 @@ private slots:
             QCOMPARE(armBoxes.value(1)->currentText(), QStringLiteral("Invalid"));
             QCOMPARE(armBoxes.value(2)->currentText(), QString(number));
         }
+        // Area 2 counts 9 corners and area 3 -1, area 1 is neither permitted
+        // nor forbidden; the arm set switch 3 shows the user set, whose first
+        // element names system 60 and whose second is of kind 2.
+        SubMenuTable* areas = panels[5]->findChild<SubMenuTable*>();
+        areas->setCurrentRow(1, false);
+        QCOMPARE(panels[5]->findChild<QSpinBox*>()->text(), QStringLiteral("9"));
+        areas->setCurrentRow(2, false);
+        QCOMPARE(panels[5]->findChild<QSpinBox*>()->text(), QStringLiteral("-1"));
+        areas->setCurrentRow(0, false);
+        QCOMPARE(panels[5]->findChild<QComboBox*>()->currentText(), QStringLiteral("-2"));
+        const auto armTexts = [&panels](int element) {
+            panels[3]->findChild<SubMenuTable*>()->setCurrentRow(element, false);
+            QStringList texts;
+            for (QComboBox* box : panels[3]->findChildren<QComboBox*>())
+                texts << box->currentText();
+            return texts;
+        };
+        QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
+        QVERIFY(armTexts(1).contains("2"));
         QVERIFY(store->editImage() == loaded);
     }
 };
