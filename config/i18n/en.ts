@@ -536,6 +536,87 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>Driven by</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>Driven by result %1; take it off there first.</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>Internal safety inputs</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>Network safety outputs</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>Signal</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>User safety outputs</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1 takes one input; input 2 must be empty.</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>Drives internal safety input entry %1, which names no signal.</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>Input %1 is missing.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>Input %1 reads result %2, whose operation is unused.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>Input %1 reads the later result %2.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>Input %1 reads this operation's own result.</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>Input %1: %2 is no input signal.</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>Internal safety input entry %1 holds %2 but names no signal.</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>Operation type %1 is unknown; it is kept as stored.</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>Takes part in a cycle of the results %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>%1 signals begin with "%2"; choose one from the list.</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>No input signal is named "%1".</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -796,6 +877,72 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Signal60601-60664</source>
       <translation>Network Safety Output</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>Check</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>Drives</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>Input 1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>Input 2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>Operation</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>%1 operations in use, %2 errors, %3 warnings</source>
+      <translation>%1 operations in use, %2 errors, %3 warnings</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>Apply</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <translation>Apply is blocked by %1 errors; the first is at result %2.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>Clear operation</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>Result %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>Result %1 is unused.</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>Show only results in use</translation>
     </message>
   </context>
   <context>
@@ -2969,6 +3116,10 @@ Check safety input/output signals.</translation>
     <message>
       <source>Report date</source>
       <translation>Report date</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
     </message>
     <message>
       <source>Robot type</source>

@@ -536,6 +536,87 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>할당된 결과</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>결과 %1에 할당되어 있습니다. 먼저 그곳에서 해제하십시오.</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>내부 안전 입력</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>네트워크 안전 출력</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>신호</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>사용자 안전 출력</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1은(는) 입력이 하나입니다. 입력 2는 비워야 합니다.</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>신호 이름이 없는 내부 안전 입력 항목 %1에 할당되어 있습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>입력 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>입력 %1이(가) 사용하지 않는 연산의 결과 %2을(를) 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>입력 %1이(가) 뒤의 결과 %2을(를) 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>입력 %1이(가) 이 연산 자신의 결과를 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>입력 %1: %2은(는) 입력 신호가 아닙니다.</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>내부 안전 입력 항목 %1은(는) %2을(를) 갖고 있지만 신호 이름이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>연산 종류 %1은(는) 알 수 없습니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>결과 %1의 순환에 포함되어 있습니다.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>"%2"(으)로 시작하는 신호가 %1개 있습니다. 목록에서 선택하십시오.</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>"%1"(이)라는 이름의 입력 신호가 없습니다.</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -796,6 +877,72 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Signal60601-60664</source>
       <translation>네트워크 안전 출력</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>검사</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>입력 1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>입력 2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>연산</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>결과</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>%1 operations in use, %2 errors, %3 warnings</source>
+      <translation>사용 중인 연산 %1, 오류 %2, 경고 %3</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>적용</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <translation>오류 %1개로 인해 적용할 수 없습니다. 첫 번째 오류는 결과 %2에 있습니다.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>연산 지우기</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>결과 %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>결과 %1은(는) 다음 신호에 할당되어 있습니다. 확인을 누르면 연산을 지우고 이 할당도 해제합니다. 취소를 누르면 아무것도 바꾸지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>결과 %1은(는) 사용하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>사용 중인 결과만 표시</translation>
     </message>
   </context>
   <context>
@@ -2968,6 +3115,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Report date</source>
       <translation>보고서 작성 일시</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>연산 결과</translation>
     </message>
     <message>
       <source>Robot type</source>

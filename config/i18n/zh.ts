@@ -536,6 +536,87 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>由结果驱动</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>已分配给结果 %1，请先在那里取消。</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>内部安全输入</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>网络安全输出</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>信号</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>用户安全输出</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1 只有一个输入，输入2必须为空。</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>分配到了没有信号名的内部安全输入条目 %1。</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>缺少输入%1。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>输入%1读取了未使用运算的结果 %2。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>输入%1读取了后面的结果 %2。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>输入%1读取了本运算自身的结果。</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>输入%1：%2 不是输入信号。</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>内部安全输入条目 %1 的值为 %2，但没有信号名。</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>运算类型 %1 未知，按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>属于结果 %1 构成的循环。</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>有 %1 个信号以“%2”开头，请从列表中选择。</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>没有名为“%1”的输入信号。</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -796,6 +877,72 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Signal60601-60664</source>
       <translation>网络安全输出</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>检查</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>输出到</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>输入1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>输入2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>运算</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>结果</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>%1 operations in use, %2 errors, %3 warnings</source>
+      <translation>使用中的运算 %1，错误 %2，警告 %3</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>应用</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <translation>有 %1 个错误，无法应用；第一个错误在结果 %2。</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>清除运算</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>结果 %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>结果 %1 驱动以下信号。确定将清除该运算并取消这些分配；取消则不做任何更改。</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>结果 %1 未使用。</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>仅显示使用中的结果</translation>
     </message>
   </context>
   <context>
@@ -2968,6 +3115,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Report date</source>
       <translation>报告日期</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>运算结果</translation>
     </message>
     <message>
       <source>Robot type</source>

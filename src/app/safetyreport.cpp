@@ -6,8 +6,8 @@
 #include "app/core/setting.h"
 #include "app/functionmenuwidget.h"
 #include "io/comparisonview.h"
-#include "parameter/logicformula.h"
 #include "parameter/logicsignaldef.h"
+#include "parameter/logictable.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterlayout.h"
 #include "parameter/valuevalidator.h"
@@ -210,6 +210,12 @@ QString commonCaption(const std::vector<const ParamDefRecord*>& records)
     return nameParts(first, 0, shared);
 }
 
+QString tableStart()
+{
+    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+                          "style=\"border-collapse: collapse;\">");
+}
+
 const char* const cellStyle = " style=\"background-color:#ffd0d0; font-weight:bold;\"";
 
 } // namespace
@@ -271,16 +277,13 @@ QString SafetyReport::pageSection(int page) const
         return QStringLiteral("<td%1>%2</td>")
             .arg(QLatin1String(out ? cellStyle : ""), escaped(value));
     };
-    const QString tableStart =
-        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-                       "style=\"border-collapse: collapse;\">");
 
     for (const Block& block : blocksOf(def)) {
         if (!block.matrix) {
-            html +=
-                tableStart + QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")
-                                 .arg(escaped(tr("Parameter")), escaped(tr("Value")),
-                                      escaped(tr("Unit")), escaped(tr("Limits")));
+            html += tableStart() +
+                    QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")
+                        .arg(escaped(tr("Parameter")), escaped(tr("Value")), escaped(tr("Unit")),
+                             escaped(tr("Limits")));
             for (const ParamDefRecord* record : block.records)
                 html += QStringLiteral("<tr><td>%1</td>")
                             .arg(escaped(ParameterDefDB::instance()->displayName(*record))) +
@@ -310,7 +313,7 @@ QString SafetyReport::pageSection(int page) const
             const auto begin = block.records.begin() + std::ptrdiff_t(from);
             const auto end = block.records.begin() +
                              std::ptrdiff_t(std::min(block.records.size(), from + maxColumns));
-            html += tableStart + QStringLiteral("<tr><th></th>");
+            html += tableStart() + QStringLiteral("<tr><th></th>");
             for (auto record = begin; record != end; ++record) {
                 const QString unit = unitText(**record);
                 const QString limits = limitText(**record);
@@ -348,18 +351,23 @@ QString SafetyReport::logicSection() const
 {
     QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
                        .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(logicNodeName))));
-    const QVector<LogicFormula> formulas = LogicFormula::inUse(m_image);
-    if (formulas.isEmpty())
+    QString rows;
+    for (int result = 1; result <= LogicTable::ResultCount; ++result) {
+        const QString formula = LogicTable::formula(m_image, result);
+        if (formula.isEmpty())
+            continue;
+        const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(quint32(result), m_image);
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(escaped(LogicTable::inputText(result)), escaped(formula),
+                         escaped(LogicSignalDef::joinSignalNames(outputs, QStringLiteral(", "))));
+    }
+    if (rows.isEmpty())
         return html +
                QStringLiteral("<p>%1</p>").arg(escaped(tr("No logical operation is in use.")));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-                           "style=\"border-collapse: collapse;\"><tr><th>%1</th><th>%2</th></tr>")
-                .arg(escaped(tr("Formula")), escaped(tr("Outputs")));
-    for (const LogicFormula& formula : formulas)
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(escaped(formula.text()), escaped(LogicSignalDef::joinSignalNames(
-                                                      formula.outputs, QStringLiteral(", "))));
-    return html + QStringLiteral("</table>");
+    return html + tableStart() +
+           QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>")
+               .arg(escaped(tr("Result")), escaped(tr("Formula")), escaped(tr("Outputs"))) +
+           rows + QStringLiteral("</table>");
 }
 
 QString SafetyReport::planSection(bool drawn) const

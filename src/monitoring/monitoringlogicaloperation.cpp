@@ -1,8 +1,8 @@
 #include "monitoring/monitoringlogicaloperation.h"
 
 #include "app/core/interfaceutilities.h"
-#include "parameter/logicformula.h"
 #include "parameter/logicsignaldef.h"
+#include "parameter/logictable.h"
 #include "parameter/parameterimage.h"
 
 #include <QHeaderView>
@@ -34,25 +34,25 @@ MonitoringLogicalOperation::MonitoringLogicalOperation() : MonitoringBase(false)
     ensureMeasured();
 }
 
-qint16 MonitoringLogicalOperation::logicValue(const char* name, int index) const
-{
-    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
-    return field ? parameterImage->i16(*field, 0, index) : qint16(0);
-}
-
 void MonitoringLogicalOperation::updateTable()
 {
     QTableWidget* table = this->table();
-    for (const LogicFormula& formula : LogicFormula::inUse(*parameterImage)) {
-        resultIndices << quint16(formula.result - 1);
-        const int row = addRow(table, QString::number(formula.result), true);
-        table->item(row, 1)->setText(LogicSignalDef::opName(formula.type));
+    for (int n = 0; n < LogicTable::ResultCount; ++n) {
+        const qint16 type = LogicTable::type(*parameterImage, n + 1);
+        if (type == 0)
+            continue;
+        resultIndices << quint16(n);
+        const int row = addRow(table, QString::number(n + 1), true);
+        table->item(row, 1)->setText(LogicSignalDef::opName(type));
+        const qint16 inputs[2] = {LogicTable::input(*parameterImage, n + 1, 1),
+                                  LogicTable::input(*parameterImage, n + 1, 2)};
         for (int k = 0; k < 2; ++k)
-            if (formula.inputs[k] != 0)
-                table->item(row, 2 + k)->setText(QString::number(formula.inputs[k]));
-        if (!formula.outputs.isEmpty())
+            if (inputs[k] != 0)
+                table->item(row, 2 + k)->setText(QString::number(inputs[k]));
+        const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(n + 1, *parameterImage);
+        if (!outputs.isEmpty())
             table->item(row, 4)->setText(
-                LogicSignalDef::joinSignalNames(formula.outputs, QStringLiteral(", ")));
+                LogicSignalDef::joinSignalNames(outputs, QStringLiteral(", ")));
     }
 }
 
@@ -96,9 +96,9 @@ QString MonitoringLogicalOperation::cellToolTip(int row, int column) const
     const int n = resultIndices[row];
     switch (column) {
     case 2:
-        return LogicSignalDef::signalText(logicValue("LogicalOperatInput1", n), 1);
+        return LogicSignalDef::signalText(LogicTable::input(*parameterImage, n + 1, 1), 1);
     case 3:
-        return LogicSignalDef::signalText(logicValue("LogicalOperatInput2", n), 1);
+        return LogicSignalDef::signalText(LogicTable::input(*parameterImage, n + 1, 2), 1);
     case 4: {
         const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(n + 1, *parameterImage);
         QString text =

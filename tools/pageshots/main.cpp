@@ -10,12 +10,14 @@
 // into its n-th number box (from 0) and "f<n>" puts the focus there, "i<n>=<value>" types a
 // whole number into its n-th integer box, "z<mm>" moves the 3D view's camera to that distance
 // and "p<n>" takes the camera's preset view n; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1.
+// The logical operation editor takes its own choices (logicshots.h), e.g. 36:demo,u,r10.
 // The second form shows every monitoring and network tab with a fixed
 // monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
+#include "logicshots.h"
 #include "monitoringshots.h"
 #include "view3d/glwidget.h"
 #include "widgets/doublespinbox.h"
@@ -121,8 +123,12 @@ int main(int argc, char* argv[])
         const QString scene = argument.section(QLatin1Char(':'), 0, 0);
         Scene::SceneManager::instance()->loadScene(scene.toInt());
         settle(800);
-        choose(window, scene.toInt(),
-               argument.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts));
+        const QStringList choices =
+            argument.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        if (scene.toInt() == Scene::LogicalOperationScene)
+            chooseLogic(choices);
+        else
+            choose(window, scene.toInt(), choices);
         settle(300);
         const QString path = QStringLiteral("%1/page-%2.png").arg(folder, scene);
         // The whole screen, so the monitoring and logic dialogs are seen too.
