@@ -3086,6 +3086,10 @@ Check safety input/output signals.</translation>
       <translation>Formula</translation>
     </message>
     <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>Grid lines every 100 mm, heavier every 1000 mm.</translation>
+    </message>
+    <message>
       <source>Limits</source>
       <translation>Limits</translation>
     </message>

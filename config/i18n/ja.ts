@@ -3085,6 +3085,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>演算式</translation>
     </message>
     <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>グリッド線は100 mmごと、太線は1000 mmごとです。</translation>
+    </message>
+    <message>
       <source>Limits</source>
       <translation>範囲</translation>
     </message>

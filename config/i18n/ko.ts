@@ -3085,6 +3085,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>연산식</translation>
     </message>
     <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>격자선은 100 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
+    </message>
+    <message>
       <source>Limits</source>
       <translation>범위</translation>
     </message>

@@ -3085,6 +3085,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>运算式</translation>
     </message>
     <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>网格线间隔100 mm，粗线间隔1000 mm。</translation>
+    </message>
+    <message>
       <source>Limits</source>
       <translation>范围</translation>
     </message>
