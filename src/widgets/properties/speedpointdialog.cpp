@@ -22,9 +22,10 @@ enum LabelId
 constexpr int BitRole = Qt::UserRole;
 const QColor markColour(255, 80, 80);
 
-QListWidget* checkList()
+QListWidget* checkList(const QString& name)
 {
     auto* list = new QListWidget;
+    list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setMinimumWidth(170);
     return list;
@@ -53,18 +54,18 @@ SpeedPointDialog::SpeedPointDialog(const QVector<quint32>& arm, const QVector<qu
     grid->addWidget(title(DefinitionTexts::text(ToolPointsLabel)), 0, 2, 1, 2);
     for (int w = 0; w < ArmWordCount; ++w) {
         grid->addWidget(new QLabel(tr("Word %1").arg(w + 1)), 1, w);
-        m_armLists[w] = checkList();
+        m_armLists[w] = checkList(QStringLiteral("word%1").arg(w + 1));
         grid->addWidget(m_armLists[w], 2, w);
         fillList(m_armLists[w], m_arm[w], ArmBits);
         connect(m_armLists[w], &QListWidget::itemChanged, this,
                 [this, w](QListWidgetItem* item) { toggle(item, m_arm[w]); });
     }
 
-    m_toolList = checkList();
+    m_toolList = checkList(QStringLiteral("tools"));
     m_toolList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int t = 0; t < ToolCount; ++t)
         m_toolList->addItem(QString());
-    m_toolPoints = checkList();
+    m_toolPoints = checkList(QStringLiteral("toolPoints"));
     grid->addWidget(m_toolList, 2, 2);
     grid->addWidget(m_toolPoints, 2, 3);
     connect(m_toolList, &QListWidget::currentRowChanged, this, &SpeedPointDialog::chooseTool);
@@ -79,6 +80,7 @@ SpeedPointDialog::SpeedPointDialog(const QVector<quint32>& arm, const QVector<qu
     auto* note = new QLabel(tr("Bits in red lie above the limit of their word; they are kept as "
                                "stored."));
     note->setStyleSheet(QStringLiteral("color: #ff5050;"));
+    note->setObjectName(QStringLiteral("aboveLimitNote"));
     bool above = false;
     for (quint32 word : qAsConst(m_arm))
         above = above || word >> ArmBits;

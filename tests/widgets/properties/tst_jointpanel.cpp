@@ -8,8 +8,8 @@
 
 #include "imagecells.h"
 #include "monitoring/monitoringjoint.h"
-#include "panelfixture.h"
 #include "parameter/logicsignaldef.h"
+#include "setpanelfixture.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
@@ -63,10 +63,7 @@ private slots:
     void init()
     {
         ParameterImage image = defaultImage();
-        for (int joint = 0; joint < 18; ++joint) {
-            setI16(image, "Assignment", 0, joint, joint < 6 ? 1 : joint < 8 ? 2 : 0);
-            setI16(image, "AxisType", 0, joint, joint < 6 ? 2 : 1);
-        }
+        assignRobotAndDevice(image);
         setI16(image, "AlwaysAxisValid", 0, 0, 1);
         setI16(image, "AlwaysAxisRangeValid", 0, 1, 1); // joint 2: -100 to 135
         for (int set = 0; set < 18; ++set)
@@ -208,17 +205,10 @@ private slots:
         QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 
-    // The live joint screen greys a disabled set's row and follows Apply.
+    // Row 0 of the live joint screen is the constant range, then the sets.
     void theLiveJointScreenFollowsApply()
     {
-        MonitoringJoint screen;
-        screen.show();
-        QTableWidget* table = screen.table();
-        QVERIFY(!(table->item(3, 0)->flags() & Qt::ItemIsEnabled)); // set 3 off
-        emit m_sets->table()->cellClicked(2, 1);
-        QVERIFY(!(table->item(3, 0)->flags() & Qt::ItemIsEnabled)); // not yet applied
-        barButton(m_panel, 0)->click();
-        QVERIFY(table->item(3, 0)->flags() & Qt::ItemIsEnabled);
+        verifyScreenFollowsApply<MonitoringJoint>(m_panel, m_sets, 2, 3);
     }
 };
 
