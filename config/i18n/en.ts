@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -525,6 +532,87 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>Driven by</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>Driven by result %1; take it off there first.</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>Internal safety inputs</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>Network safety outputs</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>Signal</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>User safety outputs</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1 takes one input; input 2 must be empty.</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>Drives internal safety input entry %1, which names no signal.</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>Input %1 is missing.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>Input %1 reads result %2, whose operation is unused.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>Input %1 reads the later result %2.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>Input %1 reads this operation's own result.</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>Input %1: %2 is no input signal.</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>Internal safety input entry %1 holds %2 but names no signal.</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>Operation type %1 is unknown; it is kept as stored.</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>Takes part in a cycle of the results %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>%1 signals begin with "%2"; choose one from the list.</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>No input signal is named "%1".</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -785,6 +873,72 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Signal60601-60664</source>
       <translation>Network Safety Output</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>Check</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>Drives</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>Input 1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>Input 2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>Operation</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>%1 operations in use, %2 errors, %3 warnings</source>
+      <translation>%1 operations in use, %2 errors, %3 warnings</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>Apply</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <translation>Apply is blocked by %1 errors; the first is at result %2.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>Clear operation</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>Result %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>Result %1 is unused.</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>Show only results in use</translation>
     </message>
   </context>
   <context>
@@ -2208,6 +2362,125 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>Motion Area Model</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>Area</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>Forbidden</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>Permitted</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>Remaining budget:
+%1 of %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>The outline is not convex.</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>The outline crosses itself.</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>Vertices %1 and %2 coincide.</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z upper limit lies below Z lower limit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>Arm Monitoring Model</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>Maker</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>User</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Model No</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>capsule</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>sphere</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -3053,6 +3326,21 @@ Check safety input/output signals.</translation>
     <message>
       <source>Visible</source>
       <translation>Visible</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 to %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(file: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>limits %1</translation>
     </message>
   </context>
   <context>

@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -525,6 +532,87 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>할당된 결과</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>결과 %1에 할당되어 있습니다. 먼저 그곳에서 해제하십시오.</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>내부 안전 입력</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>네트워크 안전 출력</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>신호</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>사용자 안전 출력</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1은(는) 입력이 하나입니다. 입력 2는 비워야 합니다.</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>신호 이름이 없는 내부 안전 입력 항목 %1에 할당되어 있습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>입력 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>입력 %1이(가) 사용하지 않는 연산의 결과 %2을(를) 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>입력 %1이(가) 뒤의 결과 %2을(를) 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>입력 %1이(가) 이 연산 자신의 결과를 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>입력 %1: %2은(는) 입력 신호가 아닙니다.</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>내부 안전 입력 항목 %1은(는) %2을(를) 갖고 있지만 신호 이름이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>연산 종류 %1은(는) 알 수 없습니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>결과 %1의 순환에 포함되어 있습니다.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>"%2"(으)로 시작하는 신호가 %1개 있습니다. 목록에서 선택하십시오.</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>"%1"(이)라는 이름의 입력 신호가 없습니다.</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicSignalDef</name>
     <message>
       <source>OpAnd</source>
@@ -785,6 +873,72 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Signal60601-60664</source>
       <translation>네트워크 안전 출력</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>검사</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>입력 1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>입력 2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>연산</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>결과</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>%1 operations in use, %2 errors, %3 warnings</source>
+      <translation>사용 중인 연산 %1, 오류 %2, 경고 %3</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>적용</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <translation>오류 %1개로 인해 적용할 수 없습니다. 첫 번째 오류는 결과 %2에 있습니다.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>연산 지우기</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>결과 %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>결과 %1은(는) 다음 신호에 할당되어 있습니다. 확인을 누르면 연산을 지우고 이 할당도 해제합니다. 취소를 누르면 아무것도 바꾸지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>결과 %1은(는) 사용하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>사용 중인 결과만 표시</translation>
     </message>
   </context>
   <context>
@@ -2207,6 +2361,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>동작 영역 모델</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>영역</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>금지</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>허용</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>남은 처리 용량:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>윤곽이 볼록하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>윤곽이 서로 교차합니다.</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>꼭짓점 %1과 %2가 겹칩니다.</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z 상한이 Z 하한보다 아래에 있습니다.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>암 감시 모델</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>메이커</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>사용자</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>모델 번호</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>캡슐</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>구</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -3052,6 +3325,21 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Visible</source>
       <translation>표시</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 ~ %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(파일: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>범위 %1</translation>
     </message>
   </context>
   <context>

@@ -7,11 +7,12 @@
 
 #include <cstring>
 
+#include "parameter/valuevalidator.h"
 #include "widgets/buttonsuccess.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
-#include "widgets/properties/definitiontexts.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/speedpointdialog.h"
 #include "widgets/properties/targetdevicebox.h"
 
@@ -59,14 +60,14 @@ void CustomSpeed::initialize()
         return;
     // The kinds have no names in the definitions: they show as numbers.
     double lower = 0, upper = 3;
-    DefinitionTexts::limitsOf(UsrSpeedKind, &lower, &upper);
+    ValueValidator::limitsOf(UsrSpeedKind, &lower, &upper);
     m_kind = new ComboBox;
     for (int kind = int(lower); kind <= int(upper); ++kind)
         m_kind->addItem(QString::number(kind));
     m_kindField = FieldBinding::combo(m_parameter, UsrSpeedKind, m_kind);
     lower = 0;
     upper = 10000;
-    DefinitionTexts::limitsOf(UsrSpeedUlimit, &lower, &upper);
+    ValueValidator::limitsOf(UsrSpeedUlimit, &lower, &upper);
     m_limit = new DoubleSpinBox(lower, upper);
     m_limit->setToolTip(rangeToolTip(lower, upper));
     m_limitField = FieldBinding::doubleSpin(m_parameter, UsrSpeedUlimit, m_limit);
@@ -88,10 +89,10 @@ void CustomSpeed::initialize()
             updateUI();
         });
     }
-    addSetSection(DefinitionTexts::text(UserSpeedMonitoringLabel),
-                  {{DefinitionTexts::labelOf(UsrSpeedKind), m_kind},
-                   {DefinitionTexts::labelOf(UsrSpeedUlimit), m_limit},
-                   {DefinitionTexts::labelOf(UsrSpeedTargetAxis), joints}});
+    addSetSection(definitionText(UserSpeedMonitoringLabel),
+                  {{definitionLabel(UsrSpeedKind), m_kind},
+                   {definitionLabel(UsrSpeedUlimit), m_limit},
+                   {definitionLabel(UsrSpeedTargetAxis), joints}});
 
     m_pointsButton = new ButtonSuccess(tr("Monitoring Points..."));
     m_pointsSummary = new QLabel;

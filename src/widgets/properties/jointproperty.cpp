@@ -9,9 +9,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "parameter/valuevalidator.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
-#include "widgets/properties/definitiontexts.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
 
@@ -108,21 +109,21 @@ void Joint::initialize()
     if (initialized)
         return;
     m_constantValid = new QLabel;
-    m_constant = valueTable({tr("Joint"), DefinitionTexts::labelOf(AlwaysAxisRangeValid),
-                             DefinitionTexts::labelOf(AlwaysAxisRangeLlimit),
-                             DefinitionTexts::labelOf(AlwaysAxisRangeUlimit)});
+    m_constant = valueTable({tr("Joint"), definitionLabel(AlwaysAxisRangeValid),
+                             definitionLabel(AlwaysAxisRangeLlimit),
+                             definitionLabel(AlwaysAxisRangeUlimit)});
     m_constant->setSelectionMode(QAbstractItemView::NoSelection);
     m_constant->setFocusPolicy(Qt::NoFocus);
     auto* constant = new QFrame;
     auto* constantColumn = new QVBoxLayout(constant);
     auto* validRow = new QHBoxLayout;
-    validRow->addWidget(new QLabel(DefinitionTexts::labelOf(AlwaysAxisValid)));
+    validRow->addWidget(new QLabel(definitionLabel(AlwaysAxisValid)));
     validRow->addWidget(m_constantValid, 1);
     constantColumn->addLayout(validRow);
     constantColumn->addWidget(m_constant);
-    addSection(DefinitionTexts::text(ConstantJointMonitoring), constant);
+    addSection(definitionText(ConstantJointMonitoring), constant);
 
-    addSetSection(DefinitionTexts::text(SelectiveJointMonitoring), {});
+    addSetSection(definitionText(SelectiveJointMonitoring), {});
 
     // The joints of the set's target, each with its range; the Joint
     // column's box switches the range, the form edits the selected one.
@@ -133,11 +134,11 @@ void Joint::initialize()
     m_move->addItems({tr("Forbidden"), tr("Permitted")});
     m_moveField = FieldBinding::combo(m_parameter, SelectAxisRngMoveValid, m_move);
     double lower = -100000, upper = 100000;
-    DefinitionTexts::limitsOf(SelectAxisRngLlimit, &lower, &upper);
+    ValueValidator::limitsOf(SelectAxisRngLlimit, &lower, &upper);
     m_lower = new DoubleSpinBox(lower, upper);
     m_lower->setToolTip(rangeToolTip(lower, upper));
     m_lowerField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngLlimit, m_lower);
-    DefinitionTexts::limitsOf(SelectAxisRngUlimit, &lower, &upper);
+    ValueValidator::limitsOf(SelectAxisRngUlimit, &lower, &upper);
     m_upper = new DoubleSpinBox(lower, upper);
     m_upper->setToolTip(rangeToolTip(lower, upper));
     m_upperField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngUlimit, m_upper);
@@ -153,12 +154,12 @@ void Joint::initialize()
     form->setFormAlignment(Qt::AlignRight);
     form->setLabelAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(DefinitionTexts::labelOf(SelectAxisRngMoveValid), m_move);
-    form->addRow(DefinitionTexts::labelOf(SelectAxisRngLlimit), m_lower);
-    form->addRow(DefinitionTexts::labelOf(SelectAxisRngUlimit), m_upper);
+    form->addRow(definitionLabel(SelectAxisRngMoveValid), m_move);
+    form->addRow(definitionLabel(SelectAxisRngLlimit), m_lower);
+    form->addRow(definitionLabel(SelectAxisRngUlimit), m_upper);
     rangeColumn->addLayout(form);
     rangeColumn->addWidget(m_findings);
-    addSection(DefinitionTexts::text(JointRangeSetting), ranges);
+    addSection(definitionText(JointRangeSetting), ranges);
     addButtons();
     setTabOrder(m_upper);
 

@@ -6,9 +6,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "parameter/parameterdefdb.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
-#include "widgets/properties/definitiontexts.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/spinbox.h"
 #include "widgets/submenutable.h"
@@ -24,6 +24,14 @@ enum ParameterNo
     DuplexLogic = 6003,
     DiscrepancyAllowTime = 6004,
 };
+
+void limitsOf(int parameterNo, double* lower, double* upper)
+{
+    if (const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(parameterNo)) {
+        *lower = record->min;
+        *upper = record->max;
+    }
+}
 
 } // namespace
 
@@ -44,7 +52,7 @@ void SafetyInput::initialize()
     m_table->adjustLayout();
 
     double lower = 1, upper = 127;
-    DefinitionTexts::limitsOf(FilterTime, &lower, &upper);
+    limitsOf(FilterTime, &lower, &upper);
     m_filterTime = new SpinBox(int(lower), int(upper));
     m_filterTime->setSuffix(QStringLiteral(" ms"));
     m_filterTime->setToolTip(rangeToolTip(lower, upper));
@@ -54,7 +62,7 @@ void SafetyInput::initialize()
 
     lower = 0;
     upper = 10000;
-    DefinitionTexts::limitsOf(DiscrepancyAllowTime, &lower, &upper);
+    limitsOf(DiscrepancyAllowTime, &lower, &upper);
     m_allowTime = new DoubleSpinBox(lower, upper);
     m_allowTime->setSuffix(QStringLiteral(" ms"));
     m_allowTime->setToolTip(rangeToolTip(lower, upper));

@@ -7,7 +7,7 @@
 
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
-#include "widgets/properties/definitiontexts.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
 #include "widgets/submenutable.h"
@@ -39,15 +39,14 @@ SetPanel::~SetPanel() = default;
 void SetPanel::addSetSection(const QString& title,
                              const std::vector<std::pair<QString, QWidget*>>& rows)
 {
-    m_setTable =
-        new SubMenuTable(DefinitionTexts::text(SetLabel), SetCount, 4, true, false, false, false);
+    m_setTable = new SubMenuTable(definitionText(SetLabel), SetCount, 4, true, false, false, false);
     m_setTable->setHeaderText(0, tr("Function"));
     m_setTable->setHeaderText(1, tr("FunctionEnabled"));
     m_setTable->adjustLayout();
     m_target = std::make_unique<TargetDeviceBox>(m_parameter);
     m_category = new ComboBox;
     m_category->addItems(
-        {DefinitionTexts::text(StopCategory0Label), DefinitionTexts::text(StopCategory0Label + 1)});
+        {definitionText(StopCategory0Label), definitionText(StopCategory0Label + 1)});
     m_setFields[3] = FieldBinding::combo(m_parameter, m_setFields[3].field().no, m_category);
 
     auto* section = new QFrame;
@@ -57,12 +56,12 @@ void SetPanel::addSetSection(const QString& title,
     form->setFormAlignment(Qt::AlignRight);
     form->setLabelAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(DefinitionTexts::labelOf(m_targetField.field().no), m_target->box());
+    form->addRow(definitionLabel(m_targetField.field().no), m_target->box());
     for (const auto& [label, widget] : rows)
         form->addRow(label, widget);
     for (std::size_t i = 0; i < m_modes.size(); ++i) {
         CheckBox* box = m_modes[i] = new CheckBox;
-        box->setText(DefinitionTexts::labelOf(m_setFields[i].field().no));
+        box->setText(definitionLabel(m_setFields[i].field().no));
         m_setFields[i] = FieldBinding::check(m_parameter, m_setFields[i].field().no, box);
         form->addRow(box);
         connect(box, &QCheckBox::stateChanged, this, [this, i, box] {
@@ -72,7 +71,7 @@ void SetPanel::addSetSection(const QString& title,
             updateUI();
         });
     }
-    form->addRow(DefinitionTexts::labelOf(m_setFields[3].field().no), m_category);
+    form->addRow(definitionLabel(m_setFields[3].field().no), m_category);
     column->addLayout(form);
     addSection(title, section);
 

@@ -7,7 +7,7 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
-#include "widgets/properties/definitiontexts.h"
+#include "widgets/properties/definitionlabel.h"
 
 namespace {
 
@@ -50,8 +50,8 @@ SpeedPointDialog::SpeedPointDialog(const QVector<quint32>& arm, const QVector<qu
 
     // Arm words on the left, tools and the chosen tool's points on the right.
     auto* grid = new QGridLayout;
-    grid->addWidget(title(DefinitionTexts::text(ArmPointsLabel)), 0, 0, 1, 2);
-    grid->addWidget(title(DefinitionTexts::text(ToolPointsLabel)), 0, 2, 1, 2);
+    grid->addWidget(title(definitionText(ArmPointsLabel)), 0, 0, 1, 2);
+    grid->addWidget(title(definitionText(ToolPointsLabel)), 0, 2, 1, 2);
     for (int w = 0; w < ArmWordCount; ++w) {
         grid->addWidget(new QLabel(tr("Word %1").arg(w + 1)), 1, w);
         m_armLists[w] = checkList(QStringLiteral("word%1").arg(w + 1));
@@ -106,9 +106,8 @@ void SpeedPointDialog::fillList(QListWidget* list, quint32 word, int bits)
         const bool set = (word >> bit) & 1u;
         if (bit >= bits && !set)
             continue;
-        auto* item =
-            new QListWidgetItem(bit < PointCount ? DefinitionTexts::text(PointLabel).arg(bit + 1)
-                                                 : tr("Bit %1").arg(bit + 1));
+        auto* item = new QListWidgetItem(bit < PointCount ? definitionText(PointLabel).arg(bit + 1)
+                                                          : tr("Bit %1").arg(bit + 1));
         item->setData(BitRole, bit);
         item->setCheckState(set ? Qt::Checked : Qt::Unchecked);
         if (bit < PointCount) {
@@ -157,7 +156,7 @@ void SpeedPointDialog::showToolNames()
         QListWidgetItem* item = m_toolList->item(t);
         const quint32 word = m_tools[t];
         const int points = qPopulationCount(word & ((1u << PointCount) - 1));
-        QString text = DefinitionTexts::text(ToolLabel).arg(t + 1);
+        QString text = definitionText(ToolLabel).arg(t + 1);
         if (points > 0)
             text += QStringLiteral(" (%1)").arg(points);
         item->setText(text);
