@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>Cancel</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>Export Safety Report</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>File name:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>English(&amp;E)</source>
       <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>&amp;Export Safety Report...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -3126,6 +3134,103 @@ Check safety input/output signals.</translation>
     <message>
       <source>Reset</source>
       <translation>Reset</translation>
+    </message>
+  </context>
+  <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>Checked by</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Date</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>Formula</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>Limits</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>No display is available: the plan view is not drawn.</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>No logical operation is in use.</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>Outputs</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Parameter</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>Plan view (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>Report date</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>Robot type</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>Rows whose values are all 0 are not listed.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>Safety Report</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Signature</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>Source</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>The safety report was written.
+Filename: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unit</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>Values outside their limits are marked.</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>Writing the safety report...</translation>
     </message>
   </context>
   <context>

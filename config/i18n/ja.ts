@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>キャンセル</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>安全レポートのエクスポート</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>ファイル名:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>英語(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>安全レポートのエクスポート(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -3125,6 +3133,103 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Reset</source>
       <translation>リセット</translation>
+    </message>
+  </context>
+  <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>全データCRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>確認者</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日付</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>演算式</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>範囲</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>氏名</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>表示環境がないため、平面図は描画されていません。</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>使用中の論理演算はありません。</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>出力先</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>平面図 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>レポート作成日時</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>演算結果</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>ロボット機種</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>すべての値が0の行は記載していません。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全レポート</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>署名</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>読込元</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>安全レポートを書き込みました。
+ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>単位</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>値</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>範囲外の値を強調表示しています。</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>安全レポートを書き込んでいます...</translation>
     </message>
   </context>
   <context>

@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>취소</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>안전 보고서 내보내기</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>파일 이름:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>영어(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>안전 보고서 내보내기(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -3125,6 +3133,103 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Reset</source>
       <translation>재설정</translation>
+    </message>
+  </context>
+  <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>전체 데이터 CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>확인자</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>날짜</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>연산식</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>범위</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>디스플레이를 사용할 수 없어 평면도를 그리지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>사용 중인 논리 연산이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>평면도 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>보고서 작성 일시</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>연산 결과</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>로봇 기종</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>모든 값이 0인 행은 표시하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>안전 보고서</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>서명</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>원본</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>안전 보고서를 썼습니다.
+파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>단위</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>값</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>범위를 벗어난 값은 강조 표시됩니다.</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>안전 보고서를 쓰는 중...</translation>
     </message>
   </context>
   <context>

@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>取消</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>导出安全报告</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>文件名:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>英语(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>导出安全报告(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -3125,6 +3133,103 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Reset</source>
       <translation>重置</translation>
+    </message>
+  </context>
+  <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>检查人</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日期</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>运算式</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>范围</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>姓名</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>没有可用的显示环境，未绘制平面图。</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>没有使用中的逻辑运算。</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>输出</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>平面图 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>报告日期</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>运算结果</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>机器人型号</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>所有值均为0的行未列出。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全报告</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>签名</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>来源</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>已写入安全报告。
+文件名: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>单位</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>值</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>超出范围的值已标记。</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>正在写入安全报告...</translation>
     </message>
   </context>
   <context>
