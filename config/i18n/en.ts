@@ -2544,6 +2544,64 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>%1 points on the arm and devices, %2 on tools</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>Monitoring Points...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>Disabled</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>Enabled</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>Forbidden</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>Joint %1: the lower limit lies above the upper limit.</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>Joint %1: the range leaves the constant range %2 to %3%4.</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>Lower</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>Permitted</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>Range</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>Upper</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2658,6 +2716,17 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>WholeUpdateTime</source>
       <translation>Whole Settings Update Time</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
     </message>
   </context>
   <context>
@@ -3317,6 +3386,33 @@ Filename: %1</translation>
     <message>
       <source>ToolSpeed</source>
       <translation>Speed Points on Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>Above the limit of the word: kept as stored.</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>Bit %1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>Bits in red lie above the limit of their word; they are kept as stored.</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>No known meaning: kept as stored.</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>Word %1</translation>
     </message>
   </context>
   <context>

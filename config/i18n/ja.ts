@@ -2543,6 +2543,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>アーム・デバイス上 %1 点、ツール上 %2 点</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>監視点...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度監視点</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有効</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>軸</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>軸%1: 下限が上限を超えています。</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>軸%1: 範囲が常時監視範囲 %2 ～ %3%4 を外れています。</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>許可</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>範囲</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>上限</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2657,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>全体設定更新日時</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>機能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
     </message>
   </context>
   <context>
@@ -3316,6 +3385,33 @@ Filename: %1</source>
     <message>
       <source>ToolSpeed</source>
       <translation>ツール上の速度監視点</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>ワードの上限を超えるビットです。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>ビット%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>赤色のビットはワードの上限を超えています。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>意味が不明のビットです。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度監視点</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>ワード%1</translation>
     </message>
   </context>
   <context>

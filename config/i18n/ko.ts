@@ -2543,6 +2543,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>암/디바이스 %1점, 툴 %2점</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>감시점...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>유효</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>금지</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>축%1: 하한이 상한보다 큽니다.</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>축%1: 범위가 상시 감시 범위 %2 ~ %3%4을(를) 벗어납니다.</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>하한</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>허가</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>범위</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>상한</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2657,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>전체 설정 갱신 일시</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>기능</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
     </message>
   </context>
   <context>
@@ -3316,6 +3385,33 @@ Filename: %1</source>
     <message>
       <source>ToolSpeed</source>
       <translation>툴의 속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>워드 상한을 넘는 비트입니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>비트%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>빨간색 비트는 워드 상한을 넘습니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>의미가 알려지지 않은 비트입니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>속도 감시점</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>워드%1</translation>
     </message>
   </context>
   <context>

@@ -2543,6 +2543,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>手臂和设备上 %1 个点，工具上 %2 个点</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>监视点...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度监视点</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有效</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>轴%1: 下限高于上限。</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>轴%1: 范围超出常时监视范围 %2 至 %3%4。</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>允许</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>范围</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>上限</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2657,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>全部设置更新时间</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>功能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
     </message>
   </context>
   <context>
@@ -3316,6 +3385,33 @@ Filename: %1</source>
     <message>
       <source>ToolSpeed</source>
       <translation>工具上的速度监视点</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>超出该字上限的位：按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>位%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>红色的位超出该字的上限，按存储值保留。</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>含义未知的位：按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度监视点</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>字%1</translation>
     </message>
   </context>
   <context>
