@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>Cancel</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>Export Safety Report</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>File name:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>English(&amp;E)</source>
       <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>&amp;Export Safety Report...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2536,6 +2544,64 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>%1 points on the arm and devices, %2 on tools</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>Monitoring Points...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>Disabled</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>Enabled</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>Forbidden</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>Joint %1: the lower limit lies above the upper limit.</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>Joint %1: the range leaves the constant range %2 to %3%4.</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>Lower</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>Permitted</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>Range</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>Upper</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2650,6 +2716,17 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>WholeUpdateTime</source>
       <translation>Whole Settings Update Time</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
     </message>
   </context>
   <context>
@@ -3060,6 +3137,107 @@ Check safety input/output signals.</translation>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>Checked by</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Date</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>Formula</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>Grid lines every 100 mm, heavier every 1000 mm.</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>Limits</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>No display is available: the plan view is not drawn.</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>No logical operation is in use.</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>Outputs</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Parameter</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>Plan view (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>Report date</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>Robot type</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>Rows whose values are all 0 are not listed.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>Safety Report</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Signature</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>Source</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>The safety report was written.
+Filename: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unit</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>Values outside their limits are marked.</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>Writing the safety report...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -3208,6 +3386,33 @@ Check safety input/output signals.</translation>
     <message>
       <source>ToolSpeed</source>
       <translation>Speed Points on Tool</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>Above the limit of the word: kept as stored.</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>Bit %1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>Bits in red lie above the limit of their word; they are kept as stored.</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>No known meaning: kept as stored.</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>Word %1</translation>
     </message>
   </context>
   <context>

@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>취소</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>안전 보고서 내보내기</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>파일 이름:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>영어(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>안전 보고서 내보내기(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2535,6 +2543,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>암/디바이스 %1점, 툴 %2점</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>감시점...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>유효</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>금지</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>축%1: 하한이 상한보다 큽니다.</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>축%1: 범위가 상시 감시 범위 %2 ~ %3%4을(를) 벗어납니다.</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>하한</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>허가</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>범위</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>상한</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2649,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>전체 설정 갱신 일시</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>기능</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
     </message>
   </context>
   <context>
@@ -3059,6 +3136,107 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>전체 데이터 CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>확인자</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>날짜</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>연산식</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>격자선은 100 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>범위</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>디스플레이를 사용할 수 없어 평면도를 그리지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>사용 중인 논리 연산이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>평면도 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>보고서 작성 일시</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>연산 결과</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>로봇 기종</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>모든 값이 0인 행은 표시하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>안전 보고서</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>서명</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>원본</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>안전 보고서를 썼습니다.
+파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>단위</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>값</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>범위를 벗어난 값은 강조 표시됩니다.</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>안전 보고서를 쓰는 중...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -3207,6 +3385,33 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>ToolSpeed</source>
       <translation>툴의 속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>워드 상한을 넘는 비트입니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>비트%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>빨간색 비트는 워드 상한을 넘습니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>의미가 알려지지 않은 비트입니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>속도 감시점</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>워드%1</translation>
     </message>
   </context>
   <context>

@@ -472,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>取消</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>导出安全报告</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>文件名:</translation>
     </message>
@@ -1007,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>英语(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>导出安全报告(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2535,6 +2543,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>手臂和设备上 %1 个点，工具上 %2 个点</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>监视点...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度监视点</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有效</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>轴%1: 下限高于上限。</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>轴%1: 范围超出常时监视范围 %2 至 %3%4。</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>允许</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>范围</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>上限</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ModeSpeed</name>
     <message>
       <source>FunctionDisabled</source>
@@ -2649,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>全部设置更新时间</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>功能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
     </message>
   </context>
   <context>
@@ -3059,6 +3136,107 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>检查人</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日期</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>运算式</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>网格线间隔100 mm，粗线间隔1000 mm。</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>范围</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>姓名</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>没有可用的显示环境，未绘制平面图。</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>没有使用中的逻辑运算。</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>输出</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>平面图 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>报告日期</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>运算结果</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>机器人型号</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>所有值均为0的行未列出。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全报告</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>签名</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>来源</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>已写入安全报告。
+文件名: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>单位</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>值</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>超出范围的值已标记。</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>正在写入安全报告...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -3207,6 +3385,33 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>ToolSpeed</source>
       <translation>工具上的速度监视点</translation>
+    </message>
+  </context>
+  <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>超出该字上限的位：按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>位%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>红色的位超出该字的上限，按存储值保留。</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>含义未知的位：按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度监视点</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>字%1</translation>
     </message>
   </context>
   <context>

@@ -4,8 +4,11 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -243,6 +246,67 @@ private slots:
         QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
         QVERIFY(armTexts(1).contains("2"));
         QVERIFY(store->editImage() == loaded);
+    }
+
+    // The joint and custom speed pages and the point dialog over sets with
+    // odd targets, kinds, switches, limits and masks with every bit set.
+    void jointAndCustomSpeedPagesLeaveOddSetsAlone()
+    {
+        Parameter* store = Parameter::instance();
+        ParameterImage image = outOfRangeImage();
+        setI16(image, "AlwaysAxisValid", 0, 0, 3);
+        for (int set = 0; set < 18; ++set) {
+            const int target = set % 3 == 0 ? 0 : set % 3 == 1 ? 25 : 1;
+            setI16(image, "SelectAxisValid", 0, set, set % 2 ? 1 : 4);
+            setI16(image, "SelectAxisTargetRobot", 0, set, target);
+            setI16(image, "SelectAxisStopCategory", 0, set, 9);
+            setI16(image, "UsrSpeedValid", 0, set, set % 2 ? 1 : -2);
+            setI16(image, "UsrSpeedTargetRobot", 0, set, target);
+            setI16(image, "UsrSpeedKind", 0, set, 7);
+            image.setF32(fieldNamed("UsrSpeedUlimit"), 0, set, std::nanf(""));
+            for (int w = 0; w < 2; ++w)
+                image.setI32(fieldNamed("UsrSpeedArmValid"), set, w, -1);
+            for (int tool = 0; tool < 32; ++tool)
+                image.setI32(fieldNamed("UsrSpeedToolValid"), set, tool, -1);
+            for (int joint = 0; joint < 18; ++joint) {
+                setI16(image, "AlwaysAxisRangeValid", 0, joint, 2);
+                setI16(image, "SelectAxisRngValid", set, joint, 5);
+                setI16(image, "SelectAxisRngMoveValid", set, joint, 7);
+                image.setF32(fieldNamed("SelectAxisRngLlimit"), set, joint, std::nanf(""));
+                image.setF32(fieldNamed("SelectAxisRngUlimit"), set, joint, 2e6f);
+                setI16(image, "UsrSpeedTargetAxis", set, joint, 3);
+            }
+        }
+        loadMaster(store, image);
+        BoxAnswers boxes;
+        Property::Joint joint(store);
+        Property::CustomSpeed speed(store);
+        for (PropertyWidget* panel :
+             {static_cast<PropertyWidget*>(&joint), static_cast<PropertyWidget*>(&speed)}) {
+            panel->initialize();
+            panel->show();
+            walk(panel);
+            for (QTableWidget* table : panel->findChildren<QTableWidget*>())
+                for (int row = 0; row < table->rowCount(); ++row)
+                    table->setCurrentCell(row, 0);
+            QVERIFY(panel->requestClose());
+            panel->hide();
+        }
+        speed.show();
+        for (int set : {0, 1, 2}) {
+            speed.setCurrentSet(set);
+            speed.openPointDialog();
+            QDialog* dialog = speed.findChild<QDialog*>();
+            QVERIFY(dialog);
+            for (QListWidget* list : dialog->findChildren<QListWidget*>())
+                for (int row = 0; row < list->count(); ++row)
+                    list->setCurrentRow(row);
+            dialog->accept(); // nothing changed, so nothing is written
+            QTRY_VERIFY(!speed.findChild<QDialog*>());
+        }
+        QVERIFY(store->editImage() == image);
+        QVERIFY(store->appliedImage() == image);
+        QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
     }
 
     // The logic editor over odd stored values: every cell is visited, the
