@@ -84,6 +84,9 @@ public:
     bool writeReport(QWidget* parent);
 
     const DataProviderErrorRecord& errorRecord() const;
+    // Where the master data came from: the file's path, or the unit's
+    // address when it was read from or written to the unit.
+    const QString& masterSource() const { return m_masterSource; }
 
     // The values of the master set that lie outside their limits, judged
     // with the texts of the files it was last read from (so that "99999"
@@ -173,4 +176,5 @@ private:
     DataProviderErrorRecord m_error;
     QStringList m_readFiles; // parameter files the running operation has read
     QPointer<QWidget> m_limitNotice;
+    QString m_masterSource;
 };
