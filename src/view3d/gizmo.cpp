@@ -123,11 +123,15 @@ bool toolSpeedPointMarker(const Parameter& store, const RobotFrames& frames, Mat
 
 Gizmo::Gizmo(const Camera& camera) : m_camera(camera) {}
 
+// Scaled whenever the distance changes, shown or not: the first frame that
+// marks a point after a zoom draws the cross at the size of that zoom.
 void Gizmo::update()
 {
-    if (!m_model.visible)
+    const float distance = m_camera.distance();
+    if (distance == m_scaledDistance)
         return;
-    m_model.setScale(m_camera.distance() / 6.0f);
+    m_scaledDistance = distance;
+    m_model.setScale(distance / 6.0f);
     m_model.updateMatrix();
 }
 

@@ -31,4 +31,5 @@ public:
 private:
     const Camera& m_camera;
     GizmoModel m_model;
+    float m_scaledDistance = -1.0f; // no camera distance is negative
 };

@@ -178,22 +178,34 @@ private slots:
         QVERIFY(!marker(27, m));
     }
 
+    // The cross scales with the distance, also while hidden, and each cone
+    // sits beyond its line's end with its tip pointing outwards.
     void gizmoScalesWithTheCamera()
     {
         Camera camera;
-        camera.setDistance(15000);
+        camera.setDistance(3000);
         Gizmo gizmo(camera);
         QVERIFY(!gizmo.model().coneVertices.empty());
         gizmo.update();
+        gizmo.setVisible(false); // nothing marked while the user zooms
+        camera.setDistance(15000);
+        gizmo.update();
+        gizmo.setVisible(true);
         const GizmoModel& model = gizmo.model();
         QCOMPARE(model.lineEnds[1][0], 2500.0f);
         QCOMPARE(model.lineEnds[5][2], 2500.0f);
+        // The mesh's tip is its vertex lowest on Z.
+        const V tip = *std::min_element(model.coneVertices.begin(), model.coneVertices.end(),
+                                        [](const V& a, const V& b) { return a[2] < b[2]; });
         for (int axis = 0; axis < 3; ++axis) {
             const Matrix4::Matrix& cone = model.coneTransforms[axis];
             V at{0, 0, 0};
             at[axis] = 2750;
             QVERIFY(nearPoint(originOf(cone), at));
             QVERIFY(std::fabs(std::hypot(cone[0], cone[1], cone[2]) - 166.667f) < 0.01f);
+            V outwards = at;
+            outwards[axis] += 1.5f * 166.667f;
+            QVERIFY(nearPoint(Matrix4::transformPoint(cone, tip), outwards, 0.5f));
         }
     }
 };
