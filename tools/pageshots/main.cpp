@@ -9,7 +9,8 @@
 // page's first combo box and "c<i>=<n>" that of its i-th (from 0), "s<n>=<value>" types a value
 // into its n-th number box (from 0) and "f<n>" puts the focus there, "i<n>=<value>" types a
 // whole number into its n-th integer box, "z<mm>" moves the 3D view's camera to that distance
-// and "p<n>" takes the camera's preset view n; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1.
+// and "p<n>" takes the camera's preset view n, "t<n>" makes table n the next item table; e.g.
+// 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 23:0ev,t0,1ev.
 // The second form shows every monitoring and network tab with a fixed
 // monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
@@ -73,6 +74,8 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
             const QList<QSpinBox*> integers = page->findChildren<QSpinBox*>();
             if (QSpinBox* box = integers.value(choice.section('=', 0, 0).midRef(1).toInt()))
                 box->setValue(choice.section('=', 1).toInt());
+        } else if (choice.startsWith(QLatin1Char('t'))) {
+            next = choice.midRef(1).toInt();
         } else if (choice.startsWith(QLatin1Char('p'))) {
             if (GLWidget* view = GLWidget::instance()) {
                 view->camera().setPreset(choice.midRef(1).toUInt());
