@@ -1,5 +1,6 @@
 #include "app/commandlinetool.h"
 
+#include "app/reportcommand.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
 #include "parameter/parameterfilescanner.h"
@@ -135,6 +136,8 @@ QString entryLine(const LimitEntry& entry)
 
 bool CommandLineTool::isRequested(int argc, char* argv[])
 {
+    if (ReportCommand::isRequested(argc, argv))
+        return true;
     for (int i = 1; i < argc; ++i)
         for (const char* option : modeOptions)
             if (std::strcmp(argv[i], option) == 0 ||
@@ -146,6 +149,9 @@ bool CommandLineTool::isRequested(int argc, char* argv[])
 
 int CommandLineTool::main(int argc, char* argv[])
 {
+    // The report draws fonts, a PDF and a plan view: a GUI application of its own.
+    if (ReportCommand::isRequested(argc, argv))
+        return ReportCommand::run(argc, argv);
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(quietMessages);
     // Names in the reports are the English ones, whatever the user chose.
@@ -170,6 +176,8 @@ int CommandLineTool::run(const QStringList& arguments)
         "Exit codes of --check: 0 every file reads and holds only values within their "
         "limits, 1 a file cannot be read or its CRC fails, 2 values lie outside their limits.\n"
         "Exit codes of --compare: 0 same, 1 different, 3 a file cannot be read.\n"
+        "Exit codes of --export-report: 0 written, 1 the set cannot be read, 4 the PDF cannot "
+        "be written.\n"
         "64: the command line cannot be run."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays this help."));
@@ -185,7 +193,12 @@ int CommandLineTool::run(const QStringList& arguments)
                                           QStringLiteral("text|json"), QStringLiteral("text"));
     const QCommandLineOption hide3d({QStringLiteral("o"), QStringLiteral("opengl")},
                                     QStringLiteral("Hide the 3d viewing area (window only)."));
-    parser.addOptions({help, checkOption, compareOption, formatOption, hide3d});
+    // Listed for the help only: main() hands it to the report command first.
+    const QCommandLineOption reportOption(
+        QStringLiteral("export-report"),
+        QStringLiteral("Writes the safety report of the parameter file SET as the PDF OUT."),
+        QStringLiteral("SET OUT"));
+    parser.addOptions({help, checkOption, compareOption, formatOption, hide3d, reportOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Parameter files."),
                                  QStringLiteral("[FILE...]"));
 

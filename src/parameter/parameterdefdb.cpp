@@ -151,6 +151,13 @@ QString ParameterDefDB::displayName(const ParamDefRecord* record) const
 
 QString ParameterDefDB::qualifiedName(const ParamDefRecord& record, int group, int element) const
 {
+    const QString where = cellQualifier(record, group, element);
+    const QString name = displayName(record);
+    return where.isEmpty() ? name : name + QStringLiteral(" (") + where + QLatin1Char(')');
+}
+
+QString ParameterDefDB::cellQualifier(const ParamDefRecord& record, int group, int element) const
+{
     QStringList parts;
     const auto add = [&](int level, int number, int count) {
         if (count <= 1)
@@ -163,8 +170,5 @@ QString ParameterDefDB::qualifiedName(const ParamDefRecord& record, int group, i
     };
     add(record.groupLevel, group, record.groupCount);
     add(record.elementLevel, element, record.elementCount);
-    const QString name = displayName(record);
-    return parts.isEmpty()
-               ? name
-               : name + QStringLiteral(" (") + parts.join(QLatin1String(", ")) + QLatin1Char(')');
+    return parts.join(QLatin1String(", "));
 }

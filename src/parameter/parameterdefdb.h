@@ -31,6 +31,8 @@ public:
     // element it concerns, counted from 1: "Tool Model - Radius (Tool 3, Model 5)".
     // Shapes of one group or one element name no number.
     QString qualifiedName(const ParamDefRecord& record, int group, int element) const;
+    // Only the numbered labels: "Tool 3, Model 5"; empty for a single value.
+    QString cellQualifier(const ParamDefRecord& record, int group, int element) const;
 
     // Read directly by their users; constant after construction.
     std::vector<ParamDefRecord> records; // ascending parameter number

@@ -18,3 +18,10 @@ inline QString definitionLabel(int parameterNo)
         last = record->nameIds[part];
     return last >= 0 ? db->names.value(last) : QString();
 }
+
+// A label text of the definitions by its id, placeholders as they are
+// ("Joint %1"), for headings and items that no single parameter names.
+inline QString definitionText(int labelId)
+{
+    return ParameterDefDB::instance()->names.value(labelId);
+}

@@ -5,13 +5,14 @@
 
 #include "parameter/parameter.h"
 
-#include <QMap>
+#include <memory>
 
 class CheckBox;
 class ComboBox;
 class DiffComboBox;
 class Label;
 class SubMenuTable;
+class TargetDeviceBox;
 class ToggleSwitch;
 
 namespace Property {
@@ -29,6 +30,7 @@ public:
     static constexpr int JointCount = 18;
 
     explicit StopMonitoring(Parameter* parameter, QWidget* parent = nullptr);
+    ~StopMonitoring() override;
 
     void initialize() override;
     void updateUI() override;
@@ -64,7 +66,7 @@ private:
     CheckBox* m_teach = nullptr;
     CheckBox* m_check = nullptr;
     CheckBox* m_repeat = nullptr;
-    ComboBox* m_device = nullptr;
+    std::unique_ptr<TargetDeviceBox> m_target;
     DiffComboBox* m_joint = nullptr;
     ToggleSwitch* m_jointSwitch = nullptr;
     Label* m_threshold = nullptr;
@@ -72,10 +74,6 @@ private:
     int m_currentIndex = 0;
     int m_jointIndex = 0;
     bool m_rebuilding = false;
-    QMap<QString, int> m_deviceNumbers;
-    // Items of the device box that name a target; a further item shows a
-    // stored target without a name.
-    int m_deviceCount = 0;
 
     FieldBinding m_validField;
     FieldBinding m_teachField;

@@ -4,14 +4,22 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QListWidget>
 #include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cmath>
 
 #include "imagecells.h"
+#include "logicfixture.h"
 #include "panelfixture.h"
 #include "widgets/properties/allproperties.h"
+#include "widgets/properties/logicalop.h"
+#include "widgets/properties/logicassignmenttree.h"
+#include "widgets/properties/logictablemodel.h"
 #include "widgets/submenutable.h"
 
 class TestViewingChangesNothing : public QObject
@@ -238,6 +246,129 @@ private slots:
         QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
         QVERIFY(armTexts(1).contains("2"));
         QVERIFY(store->editImage() == loaded);
+    }
+
+    // The joint and custom speed pages and the point dialog over sets with
+    // odd targets, kinds, switches, limits and masks with every bit set.
+    void jointAndCustomSpeedPagesLeaveOddSetsAlone()
+    {
+        Parameter* store = Parameter::instance();
+        ParameterImage image = outOfRangeImage();
+        setI16(image, "AlwaysAxisValid", 0, 0, 3);
+        for (int set = 0; set < 18; ++set) {
+            const int target = set % 3 == 0 ? 0 : set % 3 == 1 ? 25 : 1;
+            setI16(image, "SelectAxisValid", 0, set, set % 2 ? 1 : 4);
+            setI16(image, "SelectAxisTargetRobot", 0, set, target);
+            setI16(image, "SelectAxisStopCategory", 0, set, 9);
+            setI16(image, "UsrSpeedValid", 0, set, set % 2 ? 1 : -2);
+            setI16(image, "UsrSpeedTargetRobot", 0, set, target);
+            setI16(image, "UsrSpeedKind", 0, set, 7);
+            image.setF32(fieldNamed("UsrSpeedUlimit"), 0, set, std::nanf(""));
+            for (int w = 0; w < 2; ++w)
+                image.setI32(fieldNamed("UsrSpeedArmValid"), set, w, -1);
+            for (int tool = 0; tool < 32; ++tool)
+                image.setI32(fieldNamed("UsrSpeedToolValid"), set, tool, -1);
+            for (int joint = 0; joint < 18; ++joint) {
+                setI16(image, "AlwaysAxisRangeValid", 0, joint, 2);
+                setI16(image, "SelectAxisRngValid", set, joint, 5);
+                setI16(image, "SelectAxisRngMoveValid", set, joint, 7);
+                image.setF32(fieldNamed("SelectAxisRngLlimit"), set, joint, std::nanf(""));
+                image.setF32(fieldNamed("SelectAxisRngUlimit"), set, joint, 2e6f);
+                setI16(image, "UsrSpeedTargetAxis", set, joint, 3);
+            }
+        }
+        loadMaster(store, image);
+        BoxAnswers boxes;
+        Property::Joint joint(store);
+        Property::CustomSpeed speed(store);
+        for (PropertyWidget* panel :
+             {static_cast<PropertyWidget*>(&joint), static_cast<PropertyWidget*>(&speed)}) {
+            panel->initialize();
+            panel->show();
+            walk(panel);
+            for (QTableWidget* table : panel->findChildren<QTableWidget*>())
+                for (int row = 0; row < table->rowCount(); ++row)
+                    table->setCurrentCell(row, 0);
+            QVERIFY(panel->requestClose());
+            panel->hide();
+        }
+        speed.show();
+        for (int set : {0, 1, 2}) {
+            speed.setCurrentSet(set);
+            speed.openPointDialog();
+            QDialog* dialog = speed.findChild<QDialog*>();
+            QVERIFY(dialog);
+            for (QListWidget* list : dialog->findChildren<QListWidget*>())
+                for (int row = 0; row < list->count(); ++row)
+                    list->setCurrentRow(row);
+            dialog->accept(); // nothing changed, so nothing is written
+            QTRY_VERIFY(!speed.findChild<QDialog*>());
+        }
+        QVERIFY(store->editImage() == image);
+        QVERIFY(store->appliedImage() == image);
+        QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
+    }
+
+    // The logic editor over odd stored values: every cell is visited, the
+    // editors of the odd ones opened and left with Return, the filter
+    // switched; nothing is written and no box appears.
+    void logicEditorLeavesTheSetAlone()
+    {
+        Parameter* store = Parameter::instance();
+        ParameterImage image = defaultImage();
+        setOperation(image, 1, 9, 1001);
+        setOperation(image, 2, -1, 1002);
+        setOperation(image, 3, 2, 0, 0);
+        setOperation(image, 4, 1, 3004);
+        setOperation(image, 5, 3, 60001, 1001);
+        LogicTable::setAssignment(image, LogicTable::InternalInput, 0, 401);
+        LogicTable::setAssignment(image, LogicTable::NetworkOutput, 0, -5);
+        loadMaster(store, image);
+        BoxAnswers boxes;
+        LongBoxAnswers longBoxes;
+
+        LogicalOp editor(nullptr, store);
+        editor.show();
+        editor.activateWindow();
+        QTableView* table = editor.table();
+        const int columns = LogicTableModel::ColumnCount;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            for (int column = 0; column < columns; ++column)
+                table->setCurrentIndex(table->model()->index(row, column));
+        for (int row = 0; row < 5; ++row)
+            for (int column = LogicTableModel::OperationColumn;
+                 column <= LogicTableModel::Input2Column; ++column) {
+                const QModelIndex index = table->model()->index(row, column);
+                table->setCurrentIndex(index);
+                table->edit(index);
+                QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != table);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTRY_VERIFY(table->hasFocus());
+                QTest::keyClick(table, Qt::Key_Return);
+            }
+        editor.setInUseFilter(true);
+        editor.setInUseFilter(false);
+        QVERIFY(editor.requestClose());
+
+        QVERIFY(store->editImage() == image);
+        QVERIFY(store->appliedImage() == image);
+        QVERIFY(store->masterImage() == image);
+        QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
+        QVERIFY(longBoxes.texts.isEmpty());
+
+        // The odd values as they are.
+        const LogicTableModel* model = editor.model();
+        const auto shown = [model](int row, int column) {
+            return model->index(row, column).data().toString();
+        };
+        QCOMPARE(shown(0, LogicTableModel::OperationColumn), QStringLiteral("9"));
+        QCOMPARE(shown(1, LogicTableModel::OperationColumn), QStringLiteral("-1"));
+        QCOMPARE(shown(3, LogicTableModel::Input1Column), QStringLiteral("3004"));
+        // 60001 does not fit the signed 16-bit cell: it is stored as -5535.
+        QCOMPARE(shown(4, LogicTableModel::Input1Column), QStringLiteral("-5535"));
+        editor.selectResult(1);
+        QCOMPARE(editor.assignments()->itemOf(60001)->text(1), QStringLiteral("401"));
+        QCOMPARE(editor.assignments()->itemOf(60601)->text(1), QStringLiteral("-5"));
     }
 };
 
