@@ -79,6 +79,9 @@ void CustomSpeed::initialize()
         auto* box = new CheckBox;
         box->setText(QString::number(joint));
         jointGrid->addWidget(box, (joint - 1) / 6, (joint - 1) % 6);
+        // The rows keep their room when a target has fewer joints: the page
+        // is sized once when it is shown.
+        jointGrid->setRowMinimumHeight((joint - 1) / 6, box->sizeHint().height());
         m_jointBoxes.push_back(box);
         m_jointFields.push_back(FieldBinding::check(m_parameter, UsrSpeedTargetAxis, box));
         connect(box, &QCheckBox::stateChanged, this, [this, box, joint] {

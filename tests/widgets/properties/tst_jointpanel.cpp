@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(columnTexts(m_ranges, 0), QStringList({"1", "2", "3", "4", "5", "6"}));
         QCOMPARE(m_ranges->item(1, 0)->checkState(), Qt::Checked);
         QCOMPARE(m_ranges->item(1, 2)->text(), QStringLiteral("-90 deg"));
-        QVERIFY(m_findings->isHidden());
+        QVERIFY(m_findings->text().isEmpty());
 
         // Labels come from the definitions.
         QVERIFY(comboWith(m_panel, QStringLiteral("Stop Category 1")));
@@ -148,20 +148,24 @@ private slots:
     }
 
     // Crossed limits and ranges beyond the constant range are pointed out
-    // and still stored; a switched-off range is not looked at.
+    // (marked in the table, spelt out for the selected joint) and still
+    // stored; a switched-off range is not looked at.
     void findingsShowWithoutBlocking()
     {
         BoxAnswers boxes;
         m_ranges->setCurrentCell(1, 0);
         m_lower->setValue(-120);
         QCOMPARE(limit("SelectAxisRngLlimit", 0, 1), -120.f);
-        QVERIFY(m_findings->text().contains(
-            QStringLiteral("Joint 2: the range leaves the constant range -100 to 135 deg.")));
+        const QString leaves =
+            QStringLiteral("Joint 2: the range leaves the constant range -100 to 135 deg.");
+        QCOMPARE(m_findings->text(), leaves);
+        QCOMPARE(m_ranges->item(1, 4)->text(), QStringLiteral("!"));
+        QCOMPARE(m_ranges->item(1, 4)->toolTip(), leaves);
         m_lower->setValue(150);
-        QVERIFY(m_findings->text().contains(
+        QVERIFY(m_findings->text().startsWith(
             QStringLiteral("Joint 2: the lower limit lies above the upper limit.")));
         m_ranges->item(1, 0)->setCheckState(Qt::Unchecked);
-        QVERIFY(m_findings->isHidden());
+        QVERIFY(m_findings->text().isEmpty() && m_ranges->item(1, 4)->text().isEmpty());
         QVERIFY(boxes.titles.isEmpty());
     }
 
