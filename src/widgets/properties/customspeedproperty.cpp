@@ -58,11 +58,12 @@ void CustomSpeed::initialize()
 {
     if (initialized)
         return;
-    // The kinds have no names in the definitions: they show as numbers.
+    // The kinds have no names in the definitions: they show as numbers,
+    // the entry's index being the kind.
     double lower = 0, upper = 3;
     ValueValidator::limitsOf(UsrSpeedKind, &lower, &upper);
     m_kind = new ComboBox;
-    for (int kind = int(lower); kind <= int(upper); ++kind)
+    for (int kind = 0; kind <= int(upper); ++kind)
         m_kind->addItem(QString::number(kind));
     m_kindField = FieldBinding::combo(m_parameter, UsrSpeedKind, m_kind);
     lower = 0;
@@ -131,9 +132,10 @@ void CustomSpeed::initialize()
 
 QVector<quint32> CustomSpeed::words(int parameterNo, int count) const
 {
+    const FieldDef& field = FieldBinding::fieldOf(parameterNo);
     QVector<quint32> list;
     for (int i = 0; i < count; ++i)
-        list << quint32(qint32(setValue(FieldBinding(m_parameter, parameterNo), i)));
+        list << quint32(m_parameter->editImage().i32(field, m_set, i));
     return list;
 }
 
