@@ -909,16 +909,12 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
   <context>
     <name>LogicalOp</name>
     <message>
-      <source>%1 operations in use, %2 errors, %3 warnings</source>
-      <translation>%1 operations in use, %2 errors, %3 warnings</translation>
-    </message>
-    <message>
       <source>Apply</source>
       <translation>Apply</translation>
     </message>
     <message>
-      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
-      <translation>Apply is blocked by %1 errors; the first is at result %2.</translation>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
+      <translation>Apply is blocked by errors (%1); the first is at result %2.</translation>
     </message>
     <message>
       <source>Cancel</source>
@@ -927,6 +923,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Clear operation</source>
       <translation>Clear operation</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>Operations in use: %1   Errors: %2   Warnings: %3</translation>
     </message>
     <message>
       <source>Result %1 = %2</source>
@@ -3153,6 +3153,10 @@ Check safety input/output signals.</translation>
     <message>
       <source>Formula</source>
       <translation>Formula</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>Grid lines every 100 mm, heavier every 1000 mm.</translation>
     </message>
     <message>
       <source>Limits</source>

@@ -909,15 +909,11 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>LogicalOp</name>
     <message>
-      <source>%1 operations in use, %2 errors, %3 warnings</source>
-      <translation>使用中の演算 %1、エラー %2、警告 %3</translation>
-    </message>
-    <message>
       <source>Apply</source>
       <translation>適用</translation>
     </message>
     <message>
-      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
       <translation>%1 件のエラーがあるため適用できません。最初のエラーは結果 %2 です。</translation>
     </message>
     <message>
@@ -927,6 +923,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Clear operation</source>
       <translation>演算のクリア</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>使用中の演算: %1   エラー: %2   警告: %3</translation>
     </message>
     <message>
       <source>Result %1 = %2</source>
@@ -3152,6 +3152,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Formula</source>
       <translation>演算式</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>グリッド線は100 mmごと、太線は1000 mmごとです。</translation>
     </message>
     <message>
       <source>Limits</source>

@@ -909,15 +909,11 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>LogicalOp</name>
     <message>
-      <source>%1 operations in use, %2 errors, %3 warnings</source>
-      <translation>사용 중인 연산 %1, 오류 %2, 경고 %3</translation>
-    </message>
-    <message>
       <source>Apply</source>
       <translation>적용</translation>
     </message>
     <message>
-      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
       <translation>오류 %1개로 인해 적용할 수 없습니다. 첫 번째 오류는 결과 %2에 있습니다.</translation>
     </message>
     <message>
@@ -927,6 +923,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Clear operation</source>
       <translation>연산 지우기</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>사용 중인 연산: %1   오류: %2   경고: %3</translation>
     </message>
     <message>
       <source>Result %1 = %2</source>
@@ -3152,6 +3152,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Formula</source>
       <translation>연산식</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>격자선은 100 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
     </message>
     <message>
       <source>Limits</source>

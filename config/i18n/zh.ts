@@ -909,15 +909,11 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>LogicalOp</name>
     <message>
-      <source>%1 operations in use, %2 errors, %3 warnings</source>
-      <translation>使用中的运算 %1，错误 %2，警告 %3</translation>
-    </message>
-    <message>
       <source>Apply</source>
       <translation>应用</translation>
     </message>
     <message>
-      <source>Apply is blocked by %1 errors; the first is at result %2.</source>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
       <translation>有 %1 个错误，无法应用；第一个错误在结果 %2。</translation>
     </message>
     <message>
@@ -927,6 +923,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Clear operation</source>
       <translation>清除运算</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>使用中的运算: %1   错误: %2   警告: %3</translation>
     </message>
     <message>
       <source>Result %1 = %2</source>
@@ -3152,6 +3152,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Formula</source>
       <translation>运算式</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>网格线间隔100 mm，粗线间隔1000 mm。</translation>
     </message>
     <message>
       <source>Limits</source>

@@ -35,6 +35,7 @@ bool exportSafetyReport(QWidget* parent)
 
     QProgressDialog progress(SafetyReport::tr("Writing the safety report..."), QString(), 0,
                              SafetyReport::StepCount, parent);
+    progress.setWindowTitle(dialog.windowTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);

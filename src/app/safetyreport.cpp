@@ -25,7 +25,6 @@
 #include <QtDebug>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -377,8 +376,10 @@ QString SafetyReport::planSection(bool drawn) const
     if (!drawn)
         return html + QStringLiteral("<p>%1</p>")
                           .arg(escaped(tr("No display is available: the plan view is not drawn.")));
-    return html +
-           QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p>").arg(planResource).arg(planWidth);
+    return html + QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p><p>%3</p>")
+                      .arg(planResource)
+                      .arg(planWidth)
+                      .arg(escaped(tr("Grid lines every 100 mm, heavier every 1000 mm.")));
 }
 
 bool SafetyReport::write(const QString& path, const Progress& progress) const

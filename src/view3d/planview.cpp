@@ -15,6 +15,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions_1_1>
+#include <QPainter>
 #include <QtDebug>
 
 #include <algorithm>
@@ -76,7 +77,8 @@ float planExtent(const RobotFrames& frames, const SafetyShapePlan& plan)
     return std::min(extent * 1.15f, 7500.0f);
 }
 
-void draw(QOpenGLFunctions_1_1& gl, const ParameterImage& image, const QSize& size)
+// Draws the plan; returns the matrix from the floor to clip coordinates.
+Matrix4::Matrix draw(QOpenGLFunctions_1_1& gl, const ParameterImage& image, const QSize& size)
 {
     setUpFixedPipeline(gl, size);
     Parameter store;
@@ -92,8 +94,9 @@ void draw(QOpenGLFunctions_1_1& gl, const ParameterImage& image, const QSize& si
     camera.setPreset(XYPreset);
     // The parallel view shows a quarter of the distance either side.
     camera.setDistance(4.0f * planExtent(store.m_robotFrames, plan));
+    const Matrix4::Matrix projection = camera.orthographic(size.width(), size.height());
     gl.glMatrixMode(GL_PROJECTION);
-    gl.glLoadMatrixf(camera.orthographic(size.width(), size.height()).data());
+    gl.glLoadMatrixf(projection.data());
     gl.glMatrixMode(GL_MODELVIEW);
     const Matrix4::Matrix view = camera.viewMatrix();
 
@@ -105,6 +108,36 @@ void draw(QOpenGLFunctions_1_1& gl, const ParameterImage& image, const QSize& si
         object->draw(view);
     }
     shapes.drawPlan(plan, view);
+    return Matrix4::multiply(projection, view);
+}
+
+// "+X" and "+Y" beside the positive ends of the two axis lines, so that a
+// reader on paper knows how the plan lies.
+void labelAxes(QImage& picture, const Matrix4::Matrix& floorToClip)
+{
+    QPainter painter(&picture);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(12, picture.height() / 30));
+    font.setBold(true);
+    painter.setFont(font);
+    const struct
+    {
+        Matrix4::Vector direction;
+        const char* text;
+        QColor colour;
+    } axes[] = {{{1, 0, 0}, "+X", QColor(230, 110, 125)}, {{0, 1, 0}, "+Y", QColor(160, 210, 90)}};
+    for (const auto& axis : axes) {
+        // The clip square's edge along the axis, then a little way back in.
+        const Matrix4::Matrix& m = floorToClip;
+        const float cx = m[0] * axis.direction[0] + m[4] * axis.direction[1];
+        const float cy = m[1] * axis.direction[0] + m[5] * axis.direction[1];
+        const float reach = 0.85f / std::max(std::fabs(cx), std::fabs(cy));
+        const QPointF at(double((cx * reach + m[12]) * 0.5f + 0.5f) * picture.width(),
+                         double(0.5f - (cy * reach + m[13]) * 0.5f) * picture.height());
+        painter.setPen(axis.colour);
+        painter.drawText(QRectF(at - QPointF(40, 20), QSizeF(80, 40)), Qt::AlignCenter,
+                         QLatin1String(axis.text));
+    }
 }
 
 } // namespace
@@ -130,8 +163,9 @@ QImage PlanView::render(const ParameterImage& image, const QSize& size)
             format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
             QOpenGLFramebufferObject buffer(size, format);
             if (buffer.isValid() && buffer.bind()) {
-                draw(*gl, image, size);
+                const Matrix4::Matrix floorToClip = draw(*gl, image, size);
                 result = buffer.toImage();
+                labelAxes(result, floorToClip);
             }
         }
         context.doneCurrent();

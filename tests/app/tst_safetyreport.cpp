@@ -23,23 +23,12 @@
 namespace {
 
 // The page headings the report must carry, in the function menu's order.
-const char* const pageNodes[] = {"SettingCommon",
-                                 "ArmModel",
-                                 "ToolModel",
-                                 "AreaModel",
-                                 "MonitoringSettingStopDistanceEstimation",
-                                 "Joint",
-                                 "ArmSpeed",
-                                 "ToolSpeed",
-                                 "ModeSpeed",
-                                 "CustomSpeed",
-                                 "ToolOrientation",
-                                 "StopMonitoring",
-                                 "MonitoringSettingProtectiveStopSafetyFence",
-                                 "ProtectiveStopUserProtectiveStop",
-                                 "MonitoringSettingEmergencyStop",
-                                 "SafetyInput",
-                                 "LogicalOperation"};
+const QStringList pageNodes =
+    QString("SettingCommon|ArmModel|ToolModel|AreaModel|MonitoringSettingStopDistanceEstimation"
+            "|Joint|ArmSpeed|ToolSpeed|ModeSpeed|CustomSpeed|ToolOrientation|StopMonitoring"
+            "|MonitoringSettingProtectiveStopSafetyFence|ProtectiveStopUserProtectiveStop"
+            "|MonitoringSettingEmergencyStop|SafetyInput|LogicalOperation")
+        .split('|');
 
 // The PDF's text in reading order, runs of white space made one blank.
 // CJK glyphs that a font shares with a radical come back as the radical;
@@ -121,8 +110,8 @@ private slots:
             QVERIFY2(text.contains(row.label + ' ' + row.text), qPrintable(row.label));
         QVERIFY(text.contains(QStringLiteral("All data CRC ") +
                               Property::SafetySignatureCRC::crcText(image.allDataCRC())));
-        for (const char* node : pageNodes)
-            QVERIFY2(text.contains(FunctionMenuWidget::nodeText(QLatin1String(node))), node);
+        for (const QString& node : pageNodes)
+            QVERIFY2(text.contains(FunctionMenuWidget::nodeText(node)), qPrintable(node));
         {
             int i = text.indexOf("Tool 1, Sphere");
         }
@@ -163,12 +152,7 @@ private slots:
     {
         const QString blocker = writeTestFile(m_dir.filePath(QStringLiteral("blocker")), "x");
         const QStringList before = filesIn(m_dir.path());
-        SafetyReport report(m_image, QString());
-        QVERIFY(!report.write(blocker + QStringLiteral("/report.pdf")));
-        QCOMPARE(filesIn(m_dir.path()), before);
-        QCOMPARE(readTestFile(blocker), QByteArray("x"));
-
-        // The same from the menu: the write error box, and no file.
+        // The write error box, and no file left behind.
         IO::FileDialog::setAutoAnswer([&](IO::FileDialog& dialog) {
             dialog.setFileName(QStringLiteral("blocker/report.pdf"));
             return true;

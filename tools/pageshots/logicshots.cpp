@@ -50,6 +50,8 @@ void chooseLogic(const QStringList& choices)
     for (const QString& choice : choices) {
         if (choice == QLatin1String("demo"))
             enterDemo(editor);
+        else if (choice == QLatin1String("a"))
+            editor->apply();
         else if (choice == QLatin1String("u"))
             editor->setInUseFilter(true);
         else if (choice.startsWith(QLatin1Char('r')))

@@ -78,7 +78,7 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     QHeaderView* columns = m_table->horizontalHeader();
-    const int widths[] = {56, 70, 230, 230, 200};
+    const int widths[] = {60, 90, 220, 220, 200};
     for (int column = 0; column < int(std::size(widths)); ++column)
         columns->resizeSection(column, widths[column]);
     columns->setStretchLastSection(true);
@@ -90,7 +90,7 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
     m_formula->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_assignments = new LogicAssignmentTree;
     auto* sideWidget = new QWidget;
-    sideWidget->setFixedWidth(340);
+    sideWidget->setFixedWidth(400);
     auto* side = new QVBoxLayout(sideWidget);
     side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(m_formula);
@@ -156,10 +156,9 @@ void LogicalOp::parameterLoad(Parameter::DataType type)
         m_model->refreshStates();
     } else {
         const int result = currentResult();
+        const int column = m_table->currentIndex().column();
         m_model->reload();
-        selectResult(result > 0 ? result : 1, m_table->currentIndex().isValid()
-                                                  ? m_table->currentIndex().column()
-                                                  : int(LogicTableModel::OperationColumn));
+        keepPlace(result, column);
     }
     if (type == Parameter::MasterData)
         showStatus(QString(), false);
@@ -197,13 +196,21 @@ void LogicalOp::selectResult(int result, int column)
 void LogicalOp::setInUseFilter(bool on)
 {
     const int result = currentResult();
+    const int column = m_table->currentIndex().column();
     auto* filter = static_cast<InUseFilter*>(m_filter);
     filter->inUseOnly = on;
     filter->invalidate();
     if (m_inUseOnly->isChecked() != on)
         m_inUseOnly->setChecked(on);
-    const QModelIndex kept = m_filter->mapFromSource(m_model->index(qMax(result, 1) - 1, 1));
-    m_table->setCurrentIndex(kept.isValid() ? kept : m_filter->index(0, 1));
+    keepPlace(result, column);
+}
+
+void LogicalOp::keepPlace(int result, int column)
+{
+    if (column < 0)
+        column = LogicTableModel::OperationColumn;
+    const QModelIndex kept = m_filter->mapFromSource(m_model->index(result - 1, column));
+    m_table->setCurrentIndex(kept.isValid() ? kept : m_filter->index(0, column));
 }
 
 void LogicalOp::showCurrent()
@@ -238,7 +245,7 @@ void LogicalOp::updateSummary()
         inUse += LogicTable::type(m_model->working(), result) != 0;
         warnings += m_model->check().of(result).warnings.size();
     }
-    m_summary->setText(tr("%1 operations in use, %2 errors, %3 warnings")
+    m_summary->setText(tr("Operations in use: %1   Errors: %2   Warnings: %3")
                            .arg(inUse)
                            .arg(m_model->check().errorCount())
                            .arg(warnings));
@@ -254,7 +261,7 @@ bool LogicalOp::apply()
     if (check.errorCount() > 0) {
         playSystemSound(QMessageBox::Critical);
         selectResult(check.firstError(), LogicTableModel::CheckColumn);
-        showStatus(tr("Apply is blocked by %1 errors; the first is at result %2.")
+        showStatus(tr("Apply is blocked by errors (%1); the first is at result %2.")
                        .arg(check.errorCount())
                        .arg(check.firstError()),
                    true);
@@ -285,8 +292,9 @@ bool LogicalOp::requestClose()
     if (MsgBox::confirmClearInput(this) == QMessageBox::NoRole)
         return false;
     const int result = currentResult();
+    const int column = m_table->currentIndex().column();
     m_model->reload();
-    selectResult(qMax(result, 1), LogicTableModel::OperationColumn);
+    keepPlace(result, column);
     edited();
     return true;
 }

@@ -52,6 +52,9 @@ private:
     void parameterLoad(Parameter::DataType type);
     void edited();
     void showCurrent();
+    // After a reload or filter change: the same result and column when the
+    // filter shows it, else the first row shown.
+    void keepPlace(int result, int column);
     void showStatus(const QString& text, bool problem);
     void updateSummary();
     void cancel();

@@ -46,7 +46,7 @@ void LogicAssignmentTree::addGroup(const QString& title, int first, int count)
     group->setFlags(Qt::ItemIsEnabled);
     for (int signal = first; signal < first + count; ++signal) {
         auto* item = new QTreeWidgetItem(
-            group, {LogicSignalDef::signalText(signal, LogicSignalDef::NumberFirst)});
+            group, {LogicSignalDef::signalText(signal, LogicSignalDef::NumberLast)});
         item->setData(0, SignalRole, signal);
     }
 }

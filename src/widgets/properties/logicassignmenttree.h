@@ -7,7 +7,8 @@ class LogicTableModel;
 // The signals a result can drive, grouped into internal safety inputs, user
 // safety outputs and network safety outputs, each with a check box (checked:
 // this result drives it) and the result that drives it now. A signal that
-// another result drives cannot be checked here; it names its driver.
+// another result drives cannot be checked here; it names its driver. The
+// names come first, so that typing the start of one finds it.
 class LogicAssignmentTree : public QTreeWidget
 {
     Q_OBJECT

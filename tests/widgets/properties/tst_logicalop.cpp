@@ -137,7 +137,8 @@ private slots:
         QVERIFY(m_store->appliedImage() == applied);
         QCOMPARE(m_sounds, QList<SystemSound>{SystemSound::Hand});
         QCOMPARE(m_editor->currentResult(), 3);
-        QVERIFY(statusLabel()->text().contains(QStringLiteral("result 3")));
+        QCOMPARE(statusLabel()->text(),
+                 QStringLiteral("Apply is blocked by errors (5); the first is at result 3."));
 
         // Mended, the warnings alone do not block.
         QVERIFY(set(3, Model::Input2Column, 0));
@@ -290,6 +291,27 @@ private slots:
         QVERIFY(!model()->isModified());
         QCOMPARE(boxes.titles.size(), 2);
         QCOMPARE(LogicTable::input(model()->working(), 1, 2), qint16(1002));
+    }
+
+    void filterShowsResultsInUse()
+    {
+        open(baseImage());
+        const QAbstractItemModel* shown = m_editor->table()->model();
+        m_editor->setInUseFilter(true);
+        QCOMPARE(shown->rowCount(), 2);
+        // A row emptied under the filter stays until the filter is set again;
+        // an edited row counts as in use until applied.
+        QVERIFY(model()->setDriven(2, 60601, false));
+        QVERIFY(set(2, Model::OperationColumn, 0));
+        QVERIFY(set(7, Model::Input1Column, 1001));
+        QCOMPARE(shown->rowCount(), 2);
+        m_editor->setInUseFilter(true);
+        QCOMPARE(shown->rowCount(), 3);
+        QVERIFY(m_editor->apply());
+        QCOMPARE(shown->rowCount(), 1);
+        QCOMPARE(m_editor->currentResult(), 1);
+        m_editor->setInUseFilter(false);
+        QCOMPARE(shown->rowCount(), LogicTable::ResultCount);
     }
 
     void keyboardBuildsAFormula()
