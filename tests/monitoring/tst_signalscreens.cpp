@@ -1,6 +1,5 @@
 #include "app/core/setting.h"
 #include "messagecapture.h"
-#include "monitoring/monitoringfooter.h"
 #include "monitoring/monitoringjointposition.h"
 #include "monitoring/monitoringlogicaloperation.h"
 #include "monitoring/monitoringsafetyinput.h"
@@ -9,7 +8,6 @@
 #include "monitoringfixture.h"
 #include "testfiles.h"
 #include "widgets/properties/settingcommonproperty.h"
-#include "widgets/toggleswitch.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -203,21 +201,6 @@ private slots:
         tick(m_client.get());
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("kept"));
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("5.0"));
-    }
-
-    // Offline a monitor command succeeds without being sent: the override
-    // turned on stays on.
-    void overrideStaysOnOffline()
-    {
-        DataProvider::create();
-        QVERIFY(!DataProvider::instance()->online());
-        QScopedPointer<MonitoringBase> screen(shownAndFed(createStatusScreen(8)));
-        ToggleSwitch* override = screen->footer()->overrideSwitch();
-        override->setChecked(true);
-        tick(m_client.get());
-        QVERIFY(override->isChecked());
-        screen.reset();
-        DataProvider::destroyInstance();
     }
 
     void flangeLengthIsLoggedOnRequest()
