@@ -7,27 +7,34 @@
 // row (from 0) in the page's next item table, "e" after it also clicks the
 // row's Enabled box and "v" its Visible box, "c<n>" chooses entry n of the
 // page's first combo box and "c<i>=<n>" that of its i-th (from 0), "s<n>=<value>" types a value
-// into its n-th number box (from 0) and "f<n>" puts the focus there, "z<mm>" moves the 3D view's
-// camera to that distance; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1.
-// The second form shows every monitoring and network tab with a fixed
-// monitor record; the program itself never gets such a record.
+// into its n-th number box (from 0) and "f<n>" puts the focus there, "i<n>=<value>" types a whole
+// number into its n-th integer box, "k<n>" clicks its n-th check box outside the item tables,
+// "z<mm>" moves the 3D view's camera to that distance; e.g. 22:2,4e or 26:c1,0 or
+// 22:0,0ev,s0=150,f1. Message boxes that a choice brings up are answered with OK. The second form
+// shows every monitoring and network tab with a fixed monitor record; the program itself never gets
+// such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
 #include "monitoringshots.h"
 #include "view3d/glwidget.h"
+#include "widgets/checkbox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/msgbox.h"
 #include "widgets/properties/propertywidget.h"
+#include "widgets/spinbox.h"
 #include "widgets/submenutable.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -67,6 +74,18 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
                 box->window()->activateWindow();
                 box->setFocus(Qt::OtherFocusReason);
             }
+        } else if (choice.startsWith(QLatin1Char('i'))) {
+            if (SpinBox* box = page->findChildren<SpinBox*>().value(
+                    choice.section('=', 0, 0).midRef(1).toInt()))
+                box->setValue(choice.section('=', 1).toInt());
+        } else if (choice.startsWith(QLatin1Char('k'))) {
+            QList<CheckBox*> boxes;
+            for (CheckBox* box : page->findChildren<CheckBox*>())
+                if (std::none_of(tables.begin(), tables.end(),
+                                 [box](SubMenuTable* table) { return table->isAncestorOf(box); }))
+                    boxes << box;
+            if (CheckBox* box = boxes.value(choice.midRef(1).toInt()))
+                box->click();
         } else if (choice.startsWith(QLatin1Char('z'))) {
             if (GLWidget* view = GLWidget::instance())
                 view->camera().setDistance(choice.midRef(1).toFloat());
@@ -106,6 +125,10 @@ int main(int argc, char* argv[])
         QDir().mkpath(folder);
         return takeMonitoringShots(folder, settle) ? 0 : 1;
     }
+    MsgBox::setAutoAnswer([](QMessageBox& box) -> QAbstractButton* {
+        QAbstractButton* button = box.defaultButton();
+        return button ? button : box.buttons().value(0);
+    });
     for (const QString& argument : arguments.mid(2)) {
         const QString scene = argument.section(QLatin1Char(':'), 0, 0);
         Scene::SceneManager::instance()->loadScene(scene.toInt());

@@ -75,11 +75,7 @@ FieldBinding::FieldBinding(Parameter* store, int parameterNo, Show show)
       m_lower(-std::numeric_limits<double>::infinity()),
       m_upper(std::numeric_limits<double>::infinity()), m_show(std::move(show))
 {
-    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
-    if (record && record->min <= record->max) {
-        m_lower = record->min;
-        m_upper = record->max;
-    }
+    limits(parameterNo, &m_lower, &m_upper);
 }
 
 FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* box)
@@ -304,4 +300,14 @@ const FieldDef& FieldBinding::fieldOf(int parameterNo)
 {
     const FieldDef* field = ParameterLayout::findByNo(parameterNo);
     return field ? *field : noField;
+}
+
+bool FieldBinding::limits(int parameterNo, double* lower, double* upper)
+{
+    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
+    if (!record || record->min > record->max)
+        return false;
+    *lower = record->min;
+    *upper = record->max;
+    return true;
 }

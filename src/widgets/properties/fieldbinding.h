@@ -101,6 +101,9 @@ public:
     static void revertField(Parameter* store, const FieldDef& field);
     // The layout's field of a parameter number; an empty shape when absent.
     static const FieldDef& fieldOf(int parameterNo);
+    // The definition's limits of a parameter; false, leaving both as they
+    // are, when it has none.
+    static bool limits(int parameterNo, double* lower, double* upper);
 
 private:
     Parameter* m_store;

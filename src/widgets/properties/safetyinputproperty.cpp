@@ -6,10 +6,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "parameter/parameterdefdb.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/properties/rowcolours.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/spinbox.h"
 #include "widgets/submenutable.h"
 
@@ -24,14 +24,6 @@ enum ParameterNo
     DuplexLogic = 6003,
     DiscrepancyAllowTime = 6004,
 };
-
-void limitsOf(int parameterNo, double* lower, double* upper)
-{
-    if (const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(parameterNo)) {
-        *lower = record->min;
-        *upper = record->max;
-    }
-}
 
 } // namespace
 
@@ -52,7 +44,7 @@ void SafetyInput::initialize()
     m_table->adjustLayout();
 
     double lower = 1, upper = 127;
-    limitsOf(FilterTime, &lower, &upper);
+    FieldBinding::limits(FilterTime, &lower, &upper);
     m_filterTime = new SpinBox(int(lower), int(upper));
     m_filterTime->setSuffix(QStringLiteral(" ms"));
     m_filterTime->setToolTip(rangeToolTip(lower, upper));
@@ -62,7 +54,7 @@ void SafetyInput::initialize()
 
     lower = 0;
     upper = 10000;
-    limitsOf(DiscrepancyAllowTime, &lower, &upper);
+    FieldBinding::limits(DiscrepancyAllowTime, &lower, &upper);
     m_allowTime = new DoubleSpinBox(lower, upper);
     m_allowTime->setSuffix(QStringLiteral(" ms"));
     m_allowTime->setToolTip(rangeToolTip(lower, upper));
@@ -183,13 +175,7 @@ void SafetyInput::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    {
-        const QSignalBlocker block(m_table);
-        for (int input = 0; input < InputCount; ++input)
-            m_table->setEnabledChecked(
-                input,
-                FieldBinding::value(m_parameter->editImage(), m_pulseField.field(), 0, input) != 0);
-    }
+    showEnabledChecks(m_table, m_parameter, m_pulseField.field());
     for (FieldBinding* field : fields()) {
         field->setCell(0, m_currentIndex);
         field->fill();

@@ -8,11 +8,11 @@
 
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
-#include "widgets/comboboxitems.h"
 #include "widgets/diffcombobox.h"
 #include "widgets/label.h"
 #include "widgets/msgbox.h"
 #include "widgets/properties/rowcolours.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
 #include "widgets/toggleswitch.h"
 
@@ -58,8 +58,6 @@ void StopMonitoring::initialize()
     qInfo().noquote() << "Property::StopMonitoring::initialize";
     if (initialized)
         return;
-    m_deviceNumbers = Parameter::deviceNameMap();
-
     m_table = new SubMenuTable(tr("Set%1"), ItemCount, 4, true, false, false, false);
     m_table->setHeaderText(0, tr("Function"));
     m_table->setHeaderText(1, tr("FunctionEnabled"));
@@ -72,6 +70,7 @@ void StopMonitoring::initialize()
     m_repeat->setText(tr("CheckBox enableRepeatMode"));
     m_device = new ComboBox;
     m_device->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_targets = TargetDevices(m_device);
     m_joint = new DiffComboBox;
     m_joint->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_jointSwitch = new ToggleSwitch;
@@ -144,10 +143,7 @@ void StopMonitoring::parameterLoad(Parameter::DataType dataType)
         return;
     {
         const Guard guard(m_rebuilding);
-        const QSignalBlocker block(m_device);
-        m_device->clear();
-        m_device->addItems(m_parameter->devicesInUse());
-        m_deviceCount = m_device->count();
+        m_targets.reload(m_parameter, StopMonTargetRobot);
     }
     if (dataType != Parameter::MasterData) {
         fillJointList(m_jointIndex);
@@ -224,7 +220,7 @@ void StopMonitoring::fillJointList(int index)
     const Guard guard(m_rebuilding);
     const QSignalBlocker block(m_joint);
     m_joint->clear();
-    if (m_device->currentIndex() >= 0 && m_device->currentIndex() < m_deviceCount)
+    if (m_targets.showsListed())
         m_joint->addItems(m_parameter->jointsByDevice().value(m_device->currentText()));
     m_joint->setCurrentIndex(index >= 0 && index < m_joint->count() ? index : 0);
 }
@@ -234,7 +230,7 @@ void StopMonitoring::fillJointList(int index)
 // themselves stay as they are.
 void StopMonitoring::changeTarget(const QString& name)
 {
-    if (m_rebuilding || updating || !m_deviceNumbers.contains(name))
+    if (m_rebuilding || updating || m_targets.numberOf(name) < 0)
         return;
     m_axisField.setCell(m_currentIndex, 0);
     for (int i = 0; i < m_joint->count(); ++i) {
@@ -246,7 +242,7 @@ void StopMonitoring::changeTarget(const QString& name)
             break;
         }
     }
-    setTargetDevice(m_deviceNumbers.value(name));
+    setTargetDevice(m_targets.numberOf(name));
     fillJointList(0);
     updateUI();
 }
@@ -262,19 +258,19 @@ void StopMonitoring::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    {
-        const QSignalBlocker block(m_table);
-        for (int item = 0; item < ItemCount; ++item)
-            m_table->setEnabledChecked(
-                item,
-                FieldBinding::value(m_parameter->editImage(), m_validField.field(), 0, item) != 0);
-    }
+    showEnabledChecks(m_table, m_parameter, m_validField.field());
     for (FieldBinding* field : itemFields())
         field->setCell(0, m_currentIndex);
     m_teachField.fill();
     m_checkField.fill();
     m_repeatField.fill();
-    showTarget();
+    // An item whose target names no listed device offers no joints, so
+    // nothing of another target can be edited for it.
+    {
+        const Guard guard(m_rebuilding);
+        if (m_targets.show(int(m_targetField.editValue()), m_targetField.state()))
+            fillJointList(0);
+    }
     showJoint();
 
     const bool enabled = m_table->isEnabledChecked(m_currentIndex);
@@ -288,34 +284,6 @@ void StopMonitoring::updateUI()
     showRowStates();
     showModified(changed());
     updating = false;
-}
-
-// The item's target in the device box. A stored number that names no
-// target of the list shows as an extra, disabled entry with no joints, so
-// nothing of another target can be edited for the item.
-void StopMonitoring::showTarget()
-{
-    const int target = int(m_targetField.editValue());
-    const int index = m_device->findText(m_deviceNumbers.key(target, QString()));
-    const bool known = index >= 0 && index < m_deviceCount;
-    const bool shownChanges =
-        known ? index != m_device->currentIndex() : m_device->currentIndex() < m_deviceCount;
-    {
-        const Guard guard(m_rebuilding);
-        const QSignalBlocker block(m_device);
-        while (m_device->count() > m_deviceCount)
-            m_device->removeItem(m_device->count() - 1);
-        if (known) {
-            m_device->setCurrentIndex(index);
-        } else {
-            m_device->addItem(QString::number(target));
-            ComboBoxItems::setEnabled(m_device, m_deviceCount, false);
-            m_device->setCurrentIndex(m_deviceCount);
-        }
-    }
-    if (shownChanges)
-        fillJointList(0);
-    m_device->setState(m_targetField.state());
 }
 
 void StopMonitoring::showJoint()

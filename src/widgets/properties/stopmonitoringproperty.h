@@ -2,10 +2,9 @@
 
 #include "widgets/properties/fieldbinding.h"
 #include "widgets/properties/propertywidget.h"
+#include "widgets/properties/targetdevices.h"
 
 #include "parameter/parameter.h"
-
-#include <QMap>
 
 class CheckBox;
 class ComboBox;
@@ -51,7 +50,6 @@ private:
     void parameterSave();
     void fillJointList(int index);
     void changeTarget(const QString& name);
-    void showTarget();
     void showJoint();
     void showRowStates();
     // The joint (1..18) the joint box shows, or 0.
@@ -72,10 +70,7 @@ private:
     int m_currentIndex = 0;
     int m_jointIndex = 0;
     bool m_rebuilding = false;
-    QMap<QString, int> m_deviceNumbers;
-    // Items of the device box that name a target; a further item shows a
-    // stored target without a name.
-    int m_deviceCount = 0;
+    TargetDevices m_targets;
 
     FieldBinding m_validField;
     FieldBinding m_teachField;
