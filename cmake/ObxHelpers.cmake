@@ -16,8 +16,8 @@ endfunction()
 
 # obx_add_qtest(<name> SOURCES <files...> LIBS <targets...> [GL])
 # One QtTest executable registered with ctest. Widget tests run on the
-# offscreen platform; GL tests run under their own Xvfb server because the
-# offscreen platform cannot create an OpenGL context here.
+# offscreen platform; GL tests run under an Xvfb server of their own because
+# the offscreen platform cannot create an OpenGL context here.
 function(obx_add_qtest name)
     cmake_parse_arguments(ARG "GL" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -28,15 +28,7 @@ function(obx_add_qtest name)
         OBX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" OBX_BINARY_DIR="${CMAKE_BINARY_DIR}"
         OBX_RUNTIME_DIR="${OBX_RUNTIME_DIR}")
     if(ARG_GL)
-        # Each GL test gets a display number of its own: parallel xvfb-run -a
-        # calls can race for the same free number.
-        get_property(_display GLOBAL PROPERTY OBX_NEXT_TEST_DISPLAY)
-        if(NOT _display)
-            set(_display 140)
-        endif()
-        math(EXPR _next "${_display} + 1")
-        set_property(GLOBAL PROPERTY OBX_NEXT_TEST_DISPLAY ${_next})
-        add_test(NAME ${name} COMMAND xvfb-run -n ${_display} -s "-screen 0 1920x1080x24 -nolisten tcp"
+        add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-display.sh
                                       $<TARGET_FILE:${name}>)
     else()
         add_test(NAME ${name} COMMAND ${name})

@@ -4,7 +4,8 @@
 set -eu
 PACKAGES="build-essential cmake python3 qtbase5-dev qttools5-dev qttools5-dev-tools
 libqt5opengl5-dev libcurl4-openssl-dev xvfb xauth libgl1-mesa-dri python3-pyftpdlib
-fonts-noto-core fonts-noto-cjk libbenchmark-dev clang libclang-rt-14-dev libx11-dev"
+fonts-noto-core fonts-noto-cjk libbenchmark-dev clang libclang-rt-14-dev libx11-dev
+poppler-utils"
 
 missing=""
 for p in $PACKAGES; do

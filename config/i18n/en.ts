@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>Invalid</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -465,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>Cancel</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>Export Safety Report</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>File name:</translation>
     </message>
@@ -522,6 +533,87 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Password:</source>
       <translation>Password:</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>Driven by</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>Driven by result %1; take it off there first.</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>Internal safety inputs</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>Network safety outputs</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>Signal</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>User safety outputs</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1 takes one input; input 2 must be empty.</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>Drives internal safety input entry %1, which names no signal.</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>Input %1 is missing.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>Input %1 reads result %2, whose operation is unused.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>Input %1 reads the later result %2.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>Input %1 reads this operation's own result.</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>Input %1: %2 is no input signal.</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>Internal safety input entry %1 holds %2 but names no signal.</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>Operation type %1 is unknown; it is kept as stored.</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>Takes part in a cycle of the results %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>%1 signals begin with "%2"; choose one from the list.</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>No input signal is named "%1".</translation>
     </message>
   </context>
   <context>
@@ -788,6 +880,72 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     </message>
   </context>
   <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>Check</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>Drives</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>Input 1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>Input 2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>Operation</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>Apply</source>
+      <translation>Apply</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
+      <translation>Apply is blocked by errors (%1); the first is at result %2.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>Clear operation</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>Operations in use: %1   Errors: %2   Warnings: %3</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>Result %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>Result %1 is unused.</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>Show only results in use</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicalOpDialog</name>
     <message>
       <source>LogicalOperation</source>
@@ -853,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>English(&amp;E)</source>
       <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>&amp;Export Safety Report...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2208,6 +2370,125 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>Motion Area Model</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>Area</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>Forbidden</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>Permitted</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>Remaining budget:
+%1 of %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>Stop Category 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>Stop Category 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>The outline is not convex.</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>The outline crosses itself.</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>Vertices %1 and %2 coincide.</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z upper limit lies below Z lower limit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>Arm Monitoring Model</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copy</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>Maker</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>User</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>Axis No</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>Model No</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>Param</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>Paste</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>Coordinate No Setting</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>capsule</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>sphere</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -2260,6 +2541,64 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Title Coordinate No Setting</source>
       <translation>Coordinate No Setting</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>%1 points on the arm and devices, %2 on tools</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>Monitoring Points...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>Disabled</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>Enabled</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>Forbidden</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>Joint</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>Joint %1: the lower limit lies above the upper limit.</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>Joint %1: the range leaves the constant range %2 to %3%4.</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>Lower</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>Permitted</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>Range</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>Upper</translation>
     </message>
   </context>
   <context>
@@ -2377,6 +2716,17 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>WholeUpdateTime</source>
       <translation>Whole Settings Update Time</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>Enabled Function</translation>
     </message>
   </context>
   <context>
@@ -2805,6 +3155,107 @@ Check safety input/output signals.</translation>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>Checked by</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Date</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>Formula</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>Grid lines every 100 mm, heavier every 1000 mm.</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>Limits</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>No display is available: the plan view is not drawn.</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>No logical operation is in use.</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>Outputs</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Parameter</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>Plan view (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>Report date</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Result</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>Robot type</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>Rows whose values are all 0 are not listed.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>Safety Report</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Signature</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>Source</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>The safety report was written.
+Filename: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unit</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>Values outside their limits are marked.</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>Writing the safety report...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -2956,6 +3407,33 @@ Check safety input/output signals.</translation>
     </message>
   </context>
   <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>Above the limit of the word: kept as stored.</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>Bit %1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>Bits in red lie above the limit of their word; they are kept as stored.</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>No known meaning: kept as stored.</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>Speed Monitoring Points</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>Word %1</translation>
+    </message>
+  </context>
+  <context>
     <name>StartupWindow</name>
     <message>
       <source>Reading robot parameters...</source>
@@ -2975,6 +3453,21 @@ Check safety input/output signals.</translation>
     <message>
       <source>Visible</source>
       <translation>Visible</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 to %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(file: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>limits %1</translation>
     </message>
   </context>
   <context>

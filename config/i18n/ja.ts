@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>無効</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -465,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>キャンセル</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>安全レポートのエクスポート</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>ファイル名:</translation>
     </message>
@@ -522,6 +533,87 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Password:</source>
       <translation>パスワード:</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>割当て結果</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>結果 %1 に割り当て済みです。先にそちらで外してください。</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>内部安全入力</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>ネットワーク安全出力</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>信号</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>ユーザー安全出力</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1 の入力は1つです。入力2は空にしてください。</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>信号名のない内部安全入力エントリ %1 に割り当てられています。</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>入力%1がありません。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>入力%1が未使用の演算の結果 %2 を読んでいます。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>入力%1が後の結果 %2 を読んでいます。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>入力%1がこの演算自身の結果を読んでいます。</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>入力%1: %2 は入力信号ではありません。</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>内部安全入力エントリ %1 は %2 を保持していますが、信号名がありません。</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>演算種別 %1 は不明です。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>結果 %1 の循環に含まれています。</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>「%2」で始まる信号が %1 個あります。一覧から選んでください。</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>「%1」という名前の入力信号はありません。</translation>
     </message>
   </context>
   <context>
@@ -788,6 +880,72 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>チェック</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>出力先</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>入力1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>入力2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>演算</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>結果</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>Apply</source>
+      <translation>適用</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
+      <translation>%1 件のエラーがあるため適用できません。最初のエラーは結果 %2 です。</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>演算のクリア</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>使用中の演算: %1   エラー: %2   警告: %3</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>結果 %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>結果 %1 は次の信号に割り当てられています。OKで演算をクリアし、これらの割当ても外します。キャンセルでは何も変更しません。</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>結果 %1 は未使用です。</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>使用中の結果のみ表示</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicalOpDialog</name>
     <message>
       <source>LogicalOperation</source>
@@ -853,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>英語(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>安全レポートのエクスポート(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2207,6 +2369,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>動作エリアモデル</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>エリア</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>許可</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>残り処理容量:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止カテゴリ0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止カテゴリ1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>輪郭が凸形ではありません。</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>輪郭が交差しています。</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>頂点%1と頂点%2が重なっています。</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z上限がZ下限より下にあります。</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>アーム監視モデル</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>コピー</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>メーカー</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>ユーザー</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>軸番号</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>モデル番号</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>貼り付け</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>座標番号設定</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>カプセル</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -2259,6 +2540,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Title Coordinate No Setting</source>
       <translation>座標番号設定</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>アーム・デバイス上 %1 点、ツール上 %2 点</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>監視点...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度監視点</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>無効</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有効</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>軸</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>軸%1: 下限が上限を超えています。</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>軸%1: 範囲が常時監視範囲 %2 ～ %3%4 を外れています。</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>許可</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>範囲</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>上限</translation>
     </message>
   </context>
   <context>
@@ -2376,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>全体設定更新日時</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>機能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>機能有効</translation>
     </message>
   </context>
   <context>
@@ -2804,6 +3154,107 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>全データCRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>確認者</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日付</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>演算式</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>グリッド線は100 mmごと、太線は1000 mmごとです。</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>範囲</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>氏名</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>表示環境がないため、平面図は描画されていません。</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>使用中の論理演算はありません。</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>出力先</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>パラメータ</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>平面図 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>レポート作成日時</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>演算結果</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>ロボット機種</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>すべての値が0の行は記載していません。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全レポート</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>署名</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>読込元</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>安全レポートを書き込みました。
+ファイル名: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>単位</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>値</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>範囲外の値を強調表示しています。</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>安全レポートを書き込んでいます...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -2955,6 +3406,33 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>ワードの上限を超えるビットです。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>ビット%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>赤色のビットはワードの上限を超えています。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>意味が不明のビットです。保存値のまま保持します。</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度監視点</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>ワード%1</translation>
+    </message>
+  </context>
+  <context>
     <name>StartupWindow</name>
     <message>
       <source>Reading robot parameters...</source>
@@ -2974,6 +3452,21 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Visible</source>
       <translation>表示</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 〜 %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(ファイル: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>範囲 %1</translation>
     </message>
   </context>
   <context>

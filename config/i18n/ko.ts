@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>무효</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -465,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>취소</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>안전 보고서 내보내기</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>파일 이름:</translation>
     </message>
@@ -522,6 +533,87 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Password:</source>
       <translation>비밀번호:</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>할당된 결과</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>결과 %1에 할당되어 있습니다. 먼저 그곳에서 해제하십시오.</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>내부 안전 입력</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>네트워크 안전 출력</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>신호</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>사용자 안전 출력</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1은(는) 입력이 하나입니다. 입력 2는 비워야 합니다.</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>신호 이름이 없는 내부 안전 입력 항목 %1에 할당되어 있습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>입력 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>입력 %1이(가) 사용하지 않는 연산의 결과 %2을(를) 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>입력 %1이(가) 뒤의 결과 %2을(를) 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>입력 %1이(가) 이 연산 자신의 결과를 읽습니다.</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>입력 %1: %2은(는) 입력 신호가 아닙니다.</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>내부 안전 입력 항목 %1은(는) %2을(를) 갖고 있지만 신호 이름이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>연산 종류 %1은(는) 알 수 없습니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>결과 %1의 순환에 포함되어 있습니다.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>"%2"(으)로 시작하는 신호가 %1개 있습니다. 목록에서 선택하십시오.</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>"%1"(이)라는 이름의 입력 신호가 없습니다.</translation>
     </message>
   </context>
   <context>
@@ -788,6 +880,72 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>검사</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>입력 1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>입력 2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>연산</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>결과</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>Apply</source>
+      <translation>적용</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
+      <translation>오류 %1개로 인해 적용할 수 없습니다. 첫 번째 오류는 결과 %2에 있습니다.</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>연산 지우기</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>사용 중인 연산: %1   오류: %2   경고: %3</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>결과 %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>결과 %1은(는) 다음 신호에 할당되어 있습니다. 확인을 누르면 연산을 지우고 이 할당도 해제합니다. 취소를 누르면 아무것도 바꾸지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>결과 %1은(는) 사용하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>사용 중인 결과만 표시</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicalOpDialog</name>
     <message>
       <source>LogicalOperation</source>
@@ -853,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>영어(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>안전 보고서 내보내기(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2207,6 +2369,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>동작 영역 모델</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>영역</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>금지</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>허용</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>남은 처리 용량:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>정지 카테고리 0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>정지 카테고리 1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>정지</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>윤곽이 볼록하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>윤곽이 서로 교차합니다.</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>꼭짓점 %1과 %2가 겹칩니다.</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z 상한이 Z 하한보다 아래에 있습니다.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>암 감시 모델</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>복사</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>메이커</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>사용자</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>축 번호</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>모델 번호</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>붙여넣기</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>좌표 번호 설정</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>캡슐</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>구</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -2259,6 +2540,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Title Coordinate No Setting</source>
       <translation>좌표 번호 설정</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>암/디바이스 %1점, 툴 %2점</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>감시점...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>속도 감시점</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>무효</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>유효</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>금지</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>축</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>축%1: 하한이 상한보다 큽니다.</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>축%1: 범위가 상시 감시 범위 %2 ~ %3%4을(를) 벗어납니다.</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>하한</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>허가</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>범위</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>상한</translation>
     </message>
   </context>
   <context>
@@ -2376,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>전체 설정 갱신 일시</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>기능</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>기능 유효</translation>
     </message>
   </context>
   <context>
@@ -2804,6 +3154,107 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>전체 데이터 CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>확인자</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>날짜</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>연산식</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>격자선은 100 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>범위</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>이름</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>디스플레이를 사용할 수 없어 평면도를 그리지 않았습니다.</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>사용 중인 논리 연산이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>파라미터</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>평면도 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>보고서 작성 일시</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>연산 결과</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>로봇 기종</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>모든 값이 0인 행은 표시하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>안전 보고서</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>서명</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>원본</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>안전 보고서를 썼습니다.
+파일 이름: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>단위</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>값</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>범위를 벗어난 값은 강조 표시됩니다.</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>안전 보고서를 쓰는 중...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -2955,6 +3406,33 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>워드 상한을 넘는 비트입니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>비트%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>빨간색 비트는 워드 상한을 넘습니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>의미가 알려지지 않은 비트입니다. 저장된 값 그대로 유지합니다.</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>속도 감시점</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>워드%1</translation>
+    </message>
+  </context>
+  <context>
     <name>StartupWindow</name>
     <message>
       <source>Reading robot parameters...</source>
@@ -2974,6 +3452,21 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Visible</source>
       <translation>표시</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 ~ %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(파일: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>범위 %1</translation>
     </message>
   </context>
   <context>

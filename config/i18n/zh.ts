@@ -29,6 +29,13 @@
     </message>
   </context>
   <context>
+    <name>CoordinateChoice</name>
+    <message>
+      <source>Item Invalid</source>
+      <translation>无效</translation>
+    </message>
+  </context>
+  <context>
     <name>DataProvider</name>
     <message>
       <source>%1 canceled</source>
@@ -465,6 +472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>取消</translation>
     </message>
     <message>
+      <source>Export Safety Report</source>
+      <translation>导出安全报告</translation>
+    </message>
+    <message>
       <source>File name:</source>
       <translation>文件名:</translation>
     </message>
@@ -522,6 +533,87 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Password:</source>
       <translation>密码:</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicAssignmentTree</name>
+    <message>
+      <source>Driven by</source>
+      <translation>由结果驱动</translation>
+    </message>
+    <message>
+      <source>Driven by result %1; take it off there first.</source>
+      <translation>已分配给结果 %1，请先在那里取消。</translation>
+    </message>
+    <message>
+      <source>Internal safety inputs</source>
+      <translation>内部安全输入</translation>
+    </message>
+    <message>
+      <source>Network safety outputs</source>
+      <translation>网络安全输出</translation>
+    </message>
+    <message>
+      <source>Signal</source>
+      <translation>信号</translation>
+    </message>
+    <message>
+      <source>User safety outputs</source>
+      <translation>用户安全输出</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicCheck</name>
+    <message>
+      <source>%1 takes one input; input 2 must be empty.</source>
+      <translation>%1 只有一个输入，输入2必须为空。</translation>
+    </message>
+    <message>
+      <source>Drives internal safety input entry %1, which names no signal.</source>
+      <translation>分配到了没有信号名的内部安全输入条目 %1。</translation>
+    </message>
+    <message>
+      <source>Input %1 is missing.</source>
+      <translation>缺少输入%1。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads result %2, whose operation is unused.</source>
+      <translation>输入%1读取了未使用运算的结果 %2。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads the later result %2.</source>
+      <translation>输入%1读取了后面的结果 %2。</translation>
+    </message>
+    <message>
+      <source>Input %1 reads this operation's own result.</source>
+      <translation>输入%1读取了本运算自身的结果。</translation>
+    </message>
+    <message>
+      <source>Input %1: %2 is no input signal.</source>
+      <translation>输入%1：%2 不是输入信号。</translation>
+    </message>
+    <message>
+      <source>Internal safety input entry %1 holds %2 but names no signal.</source>
+      <translation>内部安全输入条目 %1 的值为 %2，但没有信号名。</translation>
+    </message>
+    <message>
+      <source>Operation type %1 is unknown; it is kept as stored.</source>
+      <translation>运算类型 %1 未知，按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Takes part in a cycle of the results %1.</source>
+      <translation>属于结果 %1 构成的循环。</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicItemDelegate</name>
+    <message>
+      <source>%1 signals begin with "%2"; choose one from the list.</source>
+      <translation>有 %1 个信号以“%2”开头，请从列表中选择。</translation>
+    </message>
+    <message>
+      <source>No input signal is named "%1".</source>
+      <translation>没有名为“%1”的输入信号。</translation>
     </message>
   </context>
   <context>
@@ -788,6 +880,72 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>LogicTableModel</name>
+    <message>
+      <source>Check</source>
+      <translation>检查</translation>
+    </message>
+    <message>
+      <source>Drives</source>
+      <translation>输出到</translation>
+    </message>
+    <message>
+      <source>Input 1</source>
+      <translation>输入1</translation>
+    </message>
+    <message>
+      <source>Input 2</source>
+      <translation>输入2</translation>
+    </message>
+    <message>
+      <source>Operation</source>
+      <translation>运算</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>结果</translation>
+    </message>
+  </context>
+  <context>
+    <name>LogicalOp</name>
+    <message>
+      <source>Apply</source>
+      <translation>应用</translation>
+    </message>
+    <message>
+      <source>Apply is blocked by errors (%1); the first is at result %2.</source>
+      <translation>有 %1 个错误，无法应用；第一个错误在结果 %2。</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Clear operation</source>
+      <translation>清除运算</translation>
+    </message>
+    <message>
+      <source>Operations in use: %1   Errors: %2   Warnings: %3</source>
+      <translation>使用中的运算: %1   错误: %2   警告: %3</translation>
+    </message>
+    <message>
+      <source>Result %1 = %2</source>
+      <translation>结果 %1 = %2</translation>
+    </message>
+    <message>
+      <source>Result %1 drives these signals. OK clears the operation and takes them off it; Cancel keeps everything.</source>
+      <translation>结果 %1 驱动以下信号。确定将清除该运算并取消这些分配；取消则不做任何更改。</translation>
+    </message>
+    <message>
+      <source>Result %1 is unused.</source>
+      <translation>结果 %1 未使用。</translation>
+    </message>
+    <message>
+      <source>Show only results in use</source>
+      <translation>仅显示使用中的结果</translation>
+    </message>
+  </context>
+  <context>
     <name>LogicalOpDialog</name>
     <message>
       <source>LogicalOperation</source>
@@ -853,6 +1011,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>English(&amp;E)</source>
       <translation>英语(&amp;E)</translation>
+    </message>
+    <message>
+      <source>Export Safety Report(&amp;E)</source>
+      <translation>导出安全报告(&amp;E)...</translation>
     </message>
     <message>
       <source>File(&amp;F)</source>
@@ -2207,6 +2369,125 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::AreaModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>AreaModelSetting</source>
+      <translation>动作区域模型</translation>
+    </message>
+    <message>
+      <source>AreaNo</source>
+      <translation>区域</translation>
+    </message>
+    <message>
+      <source>Item Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Item Permitted</source>
+      <translation>允许</translation>
+    </message>
+    <message>
+      <source>Label Cost Left %1 %2</source>
+      <translation>剩余处理容量:
+%1 / %2</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Stop Category 0</source>
+      <translation>停止类别0</translation>
+    </message>
+    <message>
+      <source>Stop Category 1</source>
+      <translation>停止类别1</translation>
+    </message>
+    <message>
+      <source>StopSetting</source>
+      <translation>停止</translation>
+    </message>
+    <message>
+      <source>Warning Concave</source>
+      <translation>轮廓不是凸形。</translation>
+    </message>
+    <message>
+      <source>Warning Crossing</source>
+      <translation>轮廓自相交。</translation>
+    </message>
+    <message>
+      <source>Warning Repeated Vertex %1 %2</source>
+      <translation>顶点%1与顶点%2重合。</translation>
+    </message>
+    <message>
+      <source>Warning Z Order</source>
+      <translation>Z上限低于Z下限。</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::ArmModel</name>
+    <message>
+      <source>%1</source>
+      <translation>%1</translation>
+    </message>
+    <message>
+      <source>ArmModelSetting</source>
+      <translation>手臂监视模型</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>复制</translation>
+    </message>
+    <message>
+      <source>Item Category Maker</source>
+      <translation>制造商</translation>
+    </message>
+    <message>
+      <source>Item Category User</source>
+      <translation>用户</translation>
+    </message>
+    <message>
+      <source>Joint No</source>
+      <translation>轴编号</translation>
+    </message>
+    <message>
+      <source>ModelNo</source>
+      <translation>模型编号</translation>
+    </message>
+    <message>
+      <source>Param</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Paste</source>
+      <translation>粘贴</translation>
+    </message>
+    <message>
+      <source>Point1</source>
+      <translation>P1</translation>
+    </message>
+    <message>
+      <source>Point2</source>
+      <translation>P2</translation>
+    </message>
+    <message>
+      <source>Title Coordinate No Setting</source>
+      <translation>坐标编号设定</translation>
+    </message>
+    <message>
+      <source>capsule</source>
+      <translation>胶囊</translation>
+    </message>
+    <message>
+      <source>sphere</source>
+      <translation>球体</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::ArmSpeed</name>
     <message>
       <source>%1</source>
@@ -2259,6 +2540,64 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Title Coordinate No Setting</source>
       <translation>坐标编号设定</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::CustomSpeed</name>
+    <message>
+      <source>%1 points on the arm and devices, %2 on tools</source>
+      <translation>手臂和设备上 %1 个点，工具上 %2 个点</translation>
+    </message>
+    <message>
+      <source>Monitoring Points...</source>
+      <translation>监视点...</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度监视点</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::Joint</name>
+    <message>
+      <source>Disabled</source>
+      <translation>无效</translation>
+    </message>
+    <message>
+      <source>Enabled</source>
+      <translation>有效</translation>
+    </message>
+    <message>
+      <source>Forbidden</source>
+      <translation>禁止</translation>
+    </message>
+    <message>
+      <source>Joint</source>
+      <translation>轴</translation>
+    </message>
+    <message>
+      <source>Joint %1: the lower limit lies above the upper limit.</source>
+      <translation>轴%1: 下限高于上限。</translation>
+    </message>
+    <message>
+      <source>Joint %1: the range leaves the constant range %2 to %3%4.</source>
+      <translation>轴%1: 范围超出常时监视范围 %2 至 %3%4。</translation>
+    </message>
+    <message>
+      <source>Lower</source>
+      <translation>下限</translation>
+    </message>
+    <message>
+      <source>Permitted</source>
+      <translation>允许</translation>
+    </message>
+    <message>
+      <source>Range</source>
+      <translation>范围</translation>
+    </message>
+    <message>
+      <source>Upper</source>
+      <translation>上限</translation>
     </message>
   </context>
   <context>
@@ -2376,6 +2715,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>WholeUpdateTime</source>
       <translation>全部设置更新时间</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::SetPanel</name>
+    <message>
+      <source>Function</source>
+      <translation>功能</translation>
+    </message>
+    <message>
+      <source>FunctionEnabled</source>
+      <translation>功能有效</translation>
     </message>
   </context>
   <context>
@@ -2804,6 +3154,107 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SafetyReport</name>
+    <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
+    </message>
+    <message>
+      <source>Checked by</source>
+      <translation>检查人</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日期</translation>
+    </message>
+    <message>
+      <source>Formula</source>
+      <translation>运算式</translation>
+    </message>
+    <message>
+      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
+      <translation>网格线间隔100 mm，粗线间隔1000 mm。</translation>
+    </message>
+    <message>
+      <source>Limits</source>
+      <translation>范围</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>姓名</translation>
+    </message>
+    <message>
+      <source>No display is available: the plan view is not drawn.</source>
+      <translation>没有可用的显示环境，未绘制平面图。</translation>
+    </message>
+    <message>
+      <source>No logical operation is in use.</source>
+      <translation>没有使用中的逻辑运算。</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>输出</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>参数</translation>
+    </message>
+    <message>
+      <source>Plan view</source>
+      <translation>平面图 (XY)</translation>
+    </message>
+    <message>
+      <source>Report date</source>
+      <translation>报告日期</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>运算结果</translation>
+    </message>
+    <message>
+      <source>Robot type</source>
+      <translation>机器人型号</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 are not listed.</source>
+      <translation>所有值均为0的行未列出。</translation>
+    </message>
+    <message>
+      <source>Safety Report</source>
+      <translation>安全报告</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>签名</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>来源</translation>
+    </message>
+    <message>
+      <source>The safety report was written.
+Filename: %1</source>
+      <translation>已写入安全报告。
+文件名: %1</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>单位</translation>
+    </message>
+    <message>
+      <source>Value</source>
+      <translation>值</translation>
+    </message>
+    <message>
+      <source>Values outside their limits are marked.</source>
+      <translation>超出范围的值已标记。</translation>
+    </message>
+    <message>
+      <source>Writing the safety report...</source>
+      <translation>正在写入安全报告...</translation>
+    </message>
+  </context>
+  <context>
     <name>Scene::SceneSignals</name>
     <message>
       <source>AreaModel</source>
@@ -2955,6 +3406,33 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>SpeedPointDialog</name>
+    <message>
+      <source>Above the limit of the word: kept as stored.</source>
+      <translation>超出该字上限的位：按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Bit %1</source>
+      <translation>位%1</translation>
+    </message>
+    <message>
+      <source>Bits in red lie above the limit of their word; they are kept as stored.</source>
+      <translation>红色的位超出该字的上限，按存储值保留。</translation>
+    </message>
+    <message>
+      <source>No known meaning: kept as stored.</source>
+      <translation>含义未知的位：按存储值保留。</translation>
+    </message>
+    <message>
+      <source>Speed Monitoring Points</source>
+      <translation>速度监视点</translation>
+    </message>
+    <message>
+      <source>Word %1</source>
+      <translation>字%1</translation>
+    </message>
+  </context>
+  <context>
     <name>StartupWindow</name>
     <message>
       <source>Reading robot parameters...</source>
@@ -2974,6 +3452,21 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Visible</source>
       <translation>显示</translation>
+    </message>
+  </context>
+  <context>
+    <name>ValueValidator</name>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 至 %2</translation>
+    </message>
+    <message>
+      <source>(file: %1)</source>
+      <translation>(文件: %1)</translation>
+    </message>
+    <message>
+      <source>limits %1</source>
+      <translation>范围 %1</translation>
     </message>
   </context>
   <context>

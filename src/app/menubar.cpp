@@ -4,6 +4,7 @@
 #include "app/core/languagesetting.h"
 #include "app/core/startupstate.h"
 #include "app/mainwindow.h"
+#include "app/reportexport.h"
 #include "io/dataprovider.h"
 #include "view3d/glwidget.h"
 
@@ -59,6 +60,7 @@ void MenuBar::setupMenus()
     QAction* openFile = fileMenu->addAction(tr("Open File(&O)"));
     QAction* verifyFile = fileMenu->addAction(tr("Verify File(&V)"));
     QAction* outputFile = fileMenu->addAction(tr("Output ParameterFile(&S)"));
+    QAction* exportReport = fileMenu->addAction(tr("Export Safety Report(&E)"));
 
     QMenu* unitMenu = addMenu(tr("Orbilux(&C)"));
     QAction* readUnit = unitMenu->addAction(tr("Read Orbilux(&R)"));
@@ -106,6 +108,8 @@ void MenuBar::setupMenus()
     connectOperation(writeUnit, &DataProvider::writeSAFM);
     connectOperation(readRobotData, &DataProvider::readRobotParam);
     connectOperation(changePassword, &DataProvider::setPass);
+    // The report machinery is built only when the entry is chosen.
+    connect(exportReport, &QAction::triggered, this, [window] { exportSafetyReport(window); });
 
     connect(unitMenu, &QMenu::aboutToShow, this, [readUnit, verifyUnit, writeUnit, changePassword] {
         for (QAction* action : {readUnit, verifyUnit, writeUnit, changePassword})

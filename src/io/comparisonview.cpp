@@ -42,26 +42,6 @@ int cellBytes(const ParamDefRecord& record)
     return record.isText() ? record.valueCount : record.valueSize() * record.valueCount;
 }
 
-// "Tool 3, Sphere/Capsule 5": the labels of the levels that carry the group
-// and the element number.
-QString qualifier(const ParamDefRecord& record, int group, int element)
-{
-    const ParameterDefDB* db = ParameterDefDB::instance();
-    QStringList parts;
-    const auto add = [&](int level, int number, int count) {
-        if (count <= 1)
-            return;
-        QString label;
-        if (level > 0 && level <= ParamDefRecord::MaxPathLength && record.pathIds[level - 1])
-            label = db->names.value(record.pathIds[level - 1]);
-        parts << (label.contains(QLatin1String("%1")) ? label.arg(number)
-                                                      : QString::number(number));
-    };
-    add(record.groupLevel, group, record.groupCount);
-    add(record.elementLevel, element, record.elementCount);
-    return parts.join(QLatin1String(", "));
-}
-
 } // namespace
 
 namespace IO {
@@ -136,7 +116,6 @@ QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& l
         const int bytes = cellBytes(record);
         if (bytes <= 0)
             continue;
-        QString name; // made on the record's first difference
         for (int group = 1; group <= record.groupCount; ++group) {
             for (int element = 1; element <= record.elementCount; ++element) {
                 const quint32 offset = record.valueOffset(group, element);
@@ -146,12 +125,9 @@ QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& l
                     continue;
                 Row row;
                 row.no = record.no;
-                if (name.isEmpty())
-                    name = db->displayName(record);
-                row.name = name;
-                const QString where = qualifier(record, group, element);
-                if (!where.isEmpty())
-                    row.name += QStringLiteral(" (") + where + QLatin1Char(')');
+                row.group = group;
+                row.element = element;
+                row.name = db->qualifiedName(record, group, element);
                 row.left = valueText(left, record, group, element);
                 row.right = valueText(right, record, group, element);
                 rows << row;

@@ -31,7 +31,9 @@ public:
     };
     struct Row
     {
-        int no = 0; // parameter number
+        int no = 0;    // parameter number
+        int group = 1; // of the definition, counted from 1
+        int element = 1;
         QString name;
         QString left;
         QString right;

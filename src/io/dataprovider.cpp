@@ -407,9 +407,10 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
         }
     }
     qInfo().noquote() << "DataProvider::readInitialSAFM ->" << okNgText(ok);
-    if (ok)
+    if (ok) {
         *image = read;
-    else
+        m_masterSource = IO::controllerAddress;
+    } else
         messageBox(tr("Title InitialOBXReadError"),
                    tr("Body InitialOBXReadError") + QLatin1Char('\n') + resultBody(), nullptr,
                    QMessageBox::Critical, 1);
@@ -422,6 +423,8 @@ bool DataProvider::initializeForTest(ParameterImage* image)
     const QString path = parameterFolder() + defaultParameterFileName;
     qInfo().noquote() << "Reading" << path;
     const bool ok = m_procedure->readAll(*image, path, m_error);
+    if (ok)
+        m_masterSource = path;
     qInfo().noquote() << "DataProvider::initializeForTest ->" << okNgText(ok);
     return ok;
 }
@@ -456,6 +459,7 @@ bool DataProvider::readSAFM(QWidget* parent)
         if (ok) {
             store->editImage() = read;
             store->setMasterData(true);
+            m_masterSource = IO::controllerAddress;
         }
     }
     return finish(Operation::ReadUnit, ok, parent,
@@ -600,6 +604,7 @@ bool DataProvider::writeUnit(QWidget* parent)
     // The unit now runs the read-back set; the edit image keeps its content.
     store->masterImage() = readBack;
     store->appliedImage() = readBack;
+    m_masterSource = IO::controllerAddress;
     return true;
 }
 
@@ -746,6 +751,7 @@ bool DataProvider::readFile(QWidget* parent)
     if (ok) {
         store->editImage() = image;
         store->setMasterData(true);
+        m_masterSource = name;
     }
     return finish(Operation::OpenFile, ok, parent,
                   tr("The parameter file was read.\nFilename: %1").arg(name));

@@ -81,6 +81,9 @@ public:
     bool writeReport(QWidget* parent);
 
     const DataProviderErrorRecord& errorRecord() const;
+    // Where the master data came from: the file's path, or the unit's
+    // address when it was read from or written to the unit.
+    const QString& masterSource() const { return m_masterSource; }
 
 signals:
     // readRobotParam brings a robot part of another robot type: the 3D view
@@ -155,4 +158,5 @@ private:
     int m_busyCount = 0;
     Folders m_folders;
     DataProviderErrorRecord m_error;
+    QString m_masterSource;
 };

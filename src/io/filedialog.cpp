@@ -31,9 +31,11 @@ IO::FileDialog::AutoAnswer& autoAnswer()
     return answer;
 }
 
-bool isParameterFileName(const QString& name)
+// The files a dialog lists: parameter files, or reports for the report.
+bool isListedFileName(IO::FileDialog::Type type, const QString& name)
 {
-    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+    return name.endsWith(QLatin1String(type == IO::FileDialog::SaveSafetyReport ? ".pdf" : ".txt"),
+                         Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -45,7 +47,7 @@ const QString FileDialog::driveLabels[3] = {QStringLiteral("CFast"), QStringLite
 const QString FileDialog::driveButtonLabels[3] = {
     QStringLiteral("CFast(&C)"), QStringLiteral("PC Disk(&P)"), QStringLiteral("Orbilux(&C)")};
 const QString FileDialog::folderIconPath = QStringLiteral(":/assets/image/folder_black.png");
-const int FileDialog::typeModes[4] = {SaveMode, OpenMode, OpenMode, OpenMode};
+const int FileDialog::typeModes[5] = {SaveMode, OpenMode, OpenMode, OpenMode, SaveMode};
 const QString FileDialog::contentStyleSheet =
     QStringLiteral("QWidget { background-color: white; color: black; }");
 
@@ -56,9 +58,9 @@ FileDialog::FileDialog(Type type, bool online, const QString& localFolder,
       m_online(online), m_localFolder(QDir::cleanPath(localFolder)), m_remoteFolder(remoteFolder),
       m_lister(std::move(lister))
 {
-    static const char* const titles[4] = {QT_TR_NOOP("Output ParameterFile"),
-                                          QT_TR_NOOP("Open File"), QT_TR_NOOP("Verify File"),
-                                          QT_TR_NOOP("Read Robot Data")};
+    static const char* const titles[5] = {
+        QT_TR_NOOP("Output ParameterFile"), QT_TR_NOOP("Open File"), QT_TR_NOOP("Verify File"),
+        QT_TR_NOOP("Read Robot Data"), QT_TR_NOOP("Export Safety Report")};
     setWindowTitle(tr(titles[type]));
     setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
     resize(560, 420);
@@ -106,7 +108,7 @@ FileDialog::FileDialog(Type type, bool online, const QString& localFolder,
             [this](int drive) { selectDrive(Drive(drive)); });
 
     // The unit's own folder (or the unit) comes first while online.
-    m_drive = !online ? PcDisk : type == OpenRobotData ? Orbilux : CFast;
+    m_drive = !isDriveOffered(CFast) ? PcDisk : type == OpenRobotData ? Orbilux : CFast;
     if (m_driveRadios[m_drive])
         m_driveRadios[m_drive]->setChecked(true);
     m_folder = folderOf(m_drive);
@@ -129,7 +131,7 @@ bool FileDialog::isDriveOffered(Drive drive) const
 {
     switch (drive) {
     case CFast:
-        return m_online;
+        return m_online && m_type != SaveSafetyReport;
     case PcDisk:
         return true;
     case Orbilux:
@@ -237,7 +239,7 @@ void FileDialog::fillLocal(QTreeWidgetItem* top, const QIcon& folderIcon)
     }
     const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : files) {
-        if (!isParameterFileName(info.fileName()))
+        if (!isListedFileName(m_type, info.fileName()))
             continue;
         auto* item = new QTreeWidgetItem(top, {info.fileName()});
         item->setData(0, kindRole, FileItem);
@@ -251,7 +253,7 @@ bool FileDialog::fillRemote(QTreeWidgetItem* top)
     if (!m_lister || !m_lister(m_folder, &entries))
         return false;
     for (const FtpListEntry& entry : qAsConst(entries)) {
-        if (entry.isDir || !isParameterFileName(entry.name))
+        if (entry.isDir || !isListedFileName(m_type, entry.name))
             continue;
         auto* item = new QTreeWidgetItem(top, {entry.name});
         item->setData(0, kindRole, FileItem);

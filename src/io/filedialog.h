@@ -41,6 +41,8 @@ public:
         OpenParameterFile = 1,
         VerifyParameterFile = 2,
         OpenRobotData = 3,
+        // A PDF safety report, on the PC's disk only.
+        SaveSafetyReport = 4,
     };
     enum Drive
     {
@@ -58,7 +60,7 @@ public:
     static const QString driveButtonLabels[3];
     static const QString folderIconPath;
     // Mode of each dialog type.
-    static const int typeModes[4];
+    static const int typeModes[5];
     static const QString contentStyleSheet;
 
     // Lists a folder of the controller; false when the listing failed.

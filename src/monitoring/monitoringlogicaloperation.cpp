@@ -2,6 +2,7 @@
 
 #include "app/core/interfaceutilities.h"
 #include "parameter/logicsignaldef.h"
+#include "parameter/logictable.h"
 #include "parameter/parameterimage.h"
 
 #include <QHeaderView>
@@ -10,7 +11,6 @@
 #include <cstring>
 
 namespace {
-constexpr int formulaCount = 400;
 constexpr int maxToolTipSignals = 10;
 } // namespace
 
@@ -34,24 +34,18 @@ MonitoringLogicalOperation::MonitoringLogicalOperation() : MonitoringBase(false)
     ensureMeasured();
 }
 
-qint16 MonitoringLogicalOperation::logicValue(const char* name, int index) const
-{
-    const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
-    return field ? parameterImage->i16(*field, 0, index) : qint16(0);
-}
-
 void MonitoringLogicalOperation::updateTable()
 {
     QTableWidget* table = this->table();
-    for (int n = 0; n < formulaCount; ++n) {
-        const qint16 type = logicValue("LogicalOperatDetails", n);
+    for (int n = 0; n < LogicTable::ResultCount; ++n) {
+        const qint16 type = LogicTable::type(*parameterImage, n + 1);
         if (type == 0)
             continue;
         resultIndices << quint16(n);
         const int row = addRow(table, QString::number(n + 1), true);
         table->item(row, 1)->setText(LogicSignalDef::opName(type));
-        const qint16 inputs[2] = {logicValue("LogicalOperatInput1", n),
-                                  logicValue("LogicalOperatInput2", n)};
+        const qint16 inputs[2] = {LogicTable::input(*parameterImage, n + 1, 1),
+                                  LogicTable::input(*parameterImage, n + 1, 2)};
         for (int k = 0; k < 2; ++k)
             if (inputs[k] != 0)
                 table->item(row, 2 + k)->setText(QString::number(inputs[k]));
@@ -102,9 +96,9 @@ QString MonitoringLogicalOperation::cellToolTip(int row, int column) const
     const int n = resultIndices[row];
     switch (column) {
     case 2:
-        return LogicSignalDef::signalText(logicValue("LogicalOperatInput1", n), 1);
+        return LogicSignalDef::signalText(LogicTable::input(*parameterImage, n + 1, 1), 1);
     case 3:
-        return LogicSignalDef::signalText(logicValue("LogicalOperatInput2", n), 1);
+        return LogicSignalDef::signalText(LogicTable::input(*parameterImage, n + 1, 2), 1);
     case 4: {
         const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(n + 1, *parameterImage);
         QString text =

@@ -34,7 +34,6 @@ protected:
 
 private:
     void showCellToolTip(int row, int column);
-    qint16 logicValue(const char* name, int index) const;
 
     QVector<quint16> resultIndices;
     quint8 shownResults[50] = {};

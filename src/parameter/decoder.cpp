@@ -322,27 +322,24 @@ bool Decoder::isCRCCorrect(const ParameterTextTable& table) const
     return isCRCCorrect(scratch);
 }
 
+QVector<Decoder::CrcCheck> Decoder::crcChecks(const ParameterImage& image)
+{
+    const Crc32c::ImageSignature computed = Crc32c::imageSignature(image);
+    return {
+        {"whole", image.wholeCRC(), computed.whole},
+        {"system", image.systemCRC(), computed.system},
+        {"monitor", image.monitorCRC(), computed.monitor},
+        {"signal", image.signalCRC(), computed.signal},
+        {"all data", image.allDataCRC(), computed.allData},
+    };
+}
+
 bool Decoder::isCRCCorrect(const ParameterImage& scratch) const
 {
-    const Crc32c::ImageSignature computed = Crc32c::imageSignature(scratch);
-
-    struct Check
-    {
-        const char* name;
-        quint32 stored;
-        quint32 computed;
-    };
-    const Check checks[] = {
-        {"whole", scratch.wholeCRC(), computed.whole},
-        {"system", scratch.systemCRC(), computed.system},
-        {"monitor", scratch.monitorCRC(), computed.monitor},
-        {"signal", scratch.signalCRC(), computed.signal},
-        {"all data", scratch.allDataCRC(), computed.allData},
-    };
-
+    const QVector<CrcCheck> checks = crcChecks(scratch);
     bool correct = true;
-    for (const Check& check : checks) {
-        if (check.stored == IgnoredCRC) {
+    for (const CrcCheck& check : checks) {
+        if (check.ignored()) {
             qInfo().noquote() << quoted(
                 QStringLiteral("ignore %1 crc").arg(QLatin1String(check.name)));
             continue;

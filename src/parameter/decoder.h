@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <string_view>
 
@@ -55,6 +56,19 @@ public:
     bool isCRCCorrect(const ParameterTextTable& table) const;
     // The same for the image a file decodes to without definitions.
     bool isCRCCorrect(const ParameterImage& fileImage) const;
+
+    // One of the five signature values of an image: as stored in its
+    // trailer and as computed from its data.
+    struct CrcCheck
+    {
+        const char* name; // "whole", "system", "monitor", "signal", "all data"
+        quint32 stored;
+        quint32 computed;
+        bool ignored() const { return stored == IgnoredCRC; }
+        bool holds() const { return ignored() || stored == computed; }
+    };
+    // The five checks in the order isCRCCorrect makes them.
+    static QVector<CrcCheck> crcChecks(const ParameterImage& image);
 
     // Stores one cell text into the image as the field's type reads it:
     // integers in base 10 (0 when not a number), floats by QString::toFloat,

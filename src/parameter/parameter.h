@@ -41,6 +41,8 @@ public:
     static constexpr int OrientationSetCount = 8;
     static constexpr int OrientationRangeCount = 5;
     static constexpr int JointCount = 18;
+    // m_speedPointSet value under which both arm speed sets are drawn.
+    static constexpr qint32 BothSpeedPointSets = 2;
 
     // How the store reaches the main window without depending on it: the
     // cost display receives the budget left after every cost computation;
@@ -138,7 +140,7 @@ public:
     qint32 m_selectedArea = -1;
     qint32 m_selectedTool = -1;
     qint32 m_armModelSet = 0;   // 0 maker set, 1 user set
-    qint32 m_speedPointSet = 0; // 0 maker set, 1 user set
+    qint32 m_speedPointSet = 0; // 0 maker set, 1 user set, BothSpeedPointSets
     qint32 m_markerIndex = 9;   // outline part of the selected area: 0..7 edges, 8 top, 9 bottom
     quint8 m_marker = 0;        // 0 none, 1..8 a vertex, 9 and 10 the centre markers
 

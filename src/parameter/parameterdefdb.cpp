@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QStringList>
 
 namespace {
 
@@ -146,4 +147,28 @@ QString ParameterDefDB::displayName(const ParamDefRecord& record) const
 QString ParameterDefDB::displayName(const ParamDefRecord* record) const
 {
     return record ? displayName(*record) : QString();
+}
+
+QString ParameterDefDB::qualifiedName(const ParamDefRecord& record, int group, int element) const
+{
+    const QString where = cellQualifier(record, group, element);
+    const QString name = displayName(record);
+    return where.isEmpty() ? name : name + QStringLiteral(" (") + where + QLatin1Char(')');
+}
+
+QString ParameterDefDB::cellQualifier(const ParamDefRecord& record, int group, int element) const
+{
+    QStringList parts;
+    const auto add = [&](int level, int number, int count) {
+        if (count <= 1)
+            return;
+        QString label;
+        if (level > 0 && level <= ParamDefRecord::MaxPathLength && record.pathIds[level - 1])
+            label = names.value(record.pathIds[level - 1]);
+        parts << (label.contains(QLatin1String("%1")) ? label.arg(number)
+                                                      : QString::number(number));
+    };
+    add(record.groupLevel, group, record.groupCount);
+    add(record.elementLevel, element, record.elementCount);
+    return parts.join(QLatin1String(", "));
 }

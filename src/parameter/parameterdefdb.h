@@ -27,6 +27,12 @@ public:
     // The translated name parts joined by " - "; placeholders stay as they are.
     QString displayName(const ParamDefRecord& record) const;
     QString displayName(const ParamDefRecord* record) const;
+    // The display name followed by the numbered labels of the group and the
+    // element it concerns, counted from 1: "Tool Model - Radius (Tool 3, Model 5)".
+    // Shapes of one group or one element name no number.
+    QString qualifiedName(const ParamDefRecord& record, int group, int element) const;
+    // Only the numbered labels: "Tool 3, Model 5"; empty for a single value.
+    QString cellQualifier(const ParamDefRecord& record, int group, int element) const;
 
     // Read directly by their users; constant after construction.
     std::vector<ParamDefRecord> records; // ascending parameter number

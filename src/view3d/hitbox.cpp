@@ -47,7 +47,12 @@ void HitBox::draw(const Matrix4::Matrix& view)
     const Scene::SceneManager* scenes = Scene::SceneManager::instance();
     m_plan.build(store, store.m_robotFrames, scenes ? scenes->currentScene() : 0,
                  AreaMonitorView::ask(), *IO::MirelClient::monitorRecord());
-    for (const SafetyShapePlan::Item& item : m_plan.items())
+    drawPlan(m_plan, view);
+}
+
+void HitBox::drawPlan(const SafetyShapePlan& plan, const Matrix4::Matrix& view)
+{
+    for (const SafetyShapePlan::Item& item : plan.items())
         drawItem(item, view);
 }
 

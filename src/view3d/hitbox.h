@@ -27,6 +27,8 @@ public:
     void setVisible(bool) override {}
 
     const SafetyShapePlan& plan() const { return m_plan; }
+    // Draws the items of a plan built elsewhere (the report's plan view).
+    void drawPlan(const SafetyShapePlan& plan, const Matrix4::Matrix& view);
 
 private:
     void drawItem(const SafetyShapePlan::Item& item, const Matrix4::Matrix& view);

@@ -40,8 +40,9 @@ void VertexPoint::update()
     if (QOpenGLFunctions_1_1* gl = Model::currentFunctions())
         gl->glPointSize(PointSize);
     const Parameter& store = *Parameter::instance();
-    if (store.m_speedPointSet == 0 || store.m_speedPointSet == 1)
-        collect(store, store.m_robotFrames, store.m_speedPointSet);
+    for (int set = 0; set < 2; ++set)
+        if (store.m_speedPointSet == set || store.m_speedPointSet == Parameter::BothSpeedPointSets)
+            collect(store, store.m_robotFrames, set);
     collectTool(store);
 }
 

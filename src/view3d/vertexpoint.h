@@ -9,9 +9,10 @@
 class Parameter;
 class RobotFrames;
 
-// The speed monitoring points of the shown arm speed set (in robot base
-// coordinates) and of the selected tool (in flange coordinates), drawn as
-// 5-pixel points. The list of the set not shown keeps its last points.
+// The speed monitoring points of the shown arm speed set, or of both sets
+// (in robot base coordinates), and of the selected tool (in flange
+// coordinates), drawn as 5-pixel points. The list of a set not shown keeps
+// its last points.
 class VertexPoint : public Object3D
 {
 public:

@@ -2,11 +2,13 @@
 
 #include "comboboxitems.h"
 #include "editstate.h"
+#include "wheelguard.h"
 #include "widgetstylesheets.h"
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     setStyleSheet(WidgetStyleSheets::comboBox);
+    WheelGuard::install(this);
 }
 
 void ComboBox::setState(quint8 state)
@@ -28,4 +30,10 @@ void ComboBox::setItemEnabled(int index, bool enabled)
 void ComboBox::setItemHidden(int index, bool hidden)
 {
     ComboBoxItems::setHidden(this, index, hidden);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (WheelGuard::takes(this, event))
+        QComboBox::wheelEvent(event);
 }

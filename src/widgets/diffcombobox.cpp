@@ -1,6 +1,7 @@
 #include "diffcombobox.h"
 
 #include "comboboxitems.h"
+#include "wheelguard.h"
 #include "widgetstylesheets.h"
 
 #include <QKeyEvent>
@@ -38,4 +39,10 @@ void DiffComboBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+void DiffComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (WheelGuard::takes(this, event))
+        QComboBox::wheelEvent(event);
 }

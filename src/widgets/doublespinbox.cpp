@@ -1,6 +1,7 @@
 #include "doublespinbox.h"
 
 #include "editstate.h"
+#include "wheelguard.h"
 #include "widgetstylesheets.h"
 
 #include <QEvent>
@@ -26,6 +27,7 @@ DoubleSpinBox::DoubleSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(true);
     setDecimals(1);
+    WheelGuard::install(this);
     const QList<QLineEdit*> edits = findChildren<QLineEdit*>();
     for (QLineEdit* edit : edits)
         edit->installEventFilter(this);
@@ -111,4 +113,10 @@ void DoubleSpinBox::focusOutEvent(QFocusEvent* event)
 {
     QDoubleSpinBox::focusOutEvent(event);
     emit focussed(false);
+}
+
+void DoubleSpinBox::wheelEvent(QWheelEvent* event)
+{
+    if (WheelGuard::takes(this, event))
+        QDoubleSpinBox::wheelEvent(event);
 }

@@ -11,7 +11,8 @@
 // accepts at most decimals() decimals. Use this class's decimals() and
 // setDecimals() (not QDoubleSpinBox's) to change the number of decimals shown.
 //
-// A click into the box selects its whole text. focussed() follows the
+// A click into the box selects its whole text; the wheel changes the value
+// only while the box has the keyboard focus. focussed() follows the
 // toolkit's own focus handling.
 class DoubleSpinBox : public QDoubleSpinBox
 {
@@ -41,6 +42,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     int m_shownDecimals = 1;

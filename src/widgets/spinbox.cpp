@@ -1,6 +1,7 @@
 #include "spinbox.h"
 
 #include "editstate.h"
+#include "wheelguard.h"
 #include "widgetstylesheets.h"
 
 SpinBox::SpinBox(int minimum, int maximum, QWidget* parent) : SpinBox(parent)
@@ -14,6 +15,7 @@ SpinBox::SpinBox(QWidget* parent) : QSpinBox(parent)
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     setAlignment(Qt::AlignRight);
     setAccelerated(true);
+    WheelGuard::install(this);
 }
 
 void SpinBox::setState(quint8 state)
@@ -32,4 +34,10 @@ void SpinBox::focusOutEvent(QFocusEvent* event)
 {
     QSpinBox::focusOutEvent(event);
     emit focussed(false);
+}
+
+void SpinBox::wheelEvent(QWheelEvent* event)
+{
+    if (WheelGuard::takes(this, event))
+        QSpinBox::wheelEvent(event);
 }

@@ -3,7 +3,8 @@
 #include <QSpinBox>
 
 // Integer box of the dark theme without step buttons; its text colour shows the
-// edit state. focussed() follows the toolkit's own focus handling.
+// edit state. The wheel changes it only while it has the keyboard focus. focussed() follows the
+// toolkit's own focus handling.
 class SpinBox : public QSpinBox
 {
     Q_OBJECT
@@ -20,4 +21,5 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 };

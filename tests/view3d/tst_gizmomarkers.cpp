@@ -173,6 +173,13 @@ private slots:
         QVERIFY(points.points(VertexPoint::MakerList).empty()); // coordinate number 0
         points.collect(m_store, m_store.m_robotFrames, 5);      // no such set: nothing changes
         QCOMPARE(points.points(VertexPoint::UserList).size(), std::size_t(1));
+        // Both sets at once (the custom speed page's watched points): both
+        // lists are rebuilt, and no single point is marked.
+        m_store.m_armSpeedPointFlags[1][2] = 0;
+        m_store.m_speedPointSet = Parameter::BothSpeedPointSets;
+        points.update();
+        QVERIFY(points.points(VertexPoint::UserList).empty());
+        QVERIFY(!marker(26, m));
 
         // A tool point shows whether or not it is enabled; the gizmo marks
         // it only when it is.

@@ -42,7 +42,8 @@ class TestGLWidget : public QObject
     {
         view.resize(width, height);
         view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // A long bound: a loaded machine can take seconds to map a GL window.
+        QVERIFY(QTest::qWaitForWindowExposed(&view, 60000));
     }
 
     // Shows a view of 640 x 480 with the shipped robot, 3 m from the origin.
@@ -317,7 +318,7 @@ private slots:
         QWidget window;
         auto* view = new GLWidget(&window);
         window.showMinimized();
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
         view->hide();
         QCOMPARE(client.updateUseCount(), 1);
         client.stopUpdate();

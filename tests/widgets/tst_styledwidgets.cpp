@@ -17,9 +17,12 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStringListModel>
 #include <QVBoxLayout>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 namespace {
@@ -192,6 +195,68 @@ private slots:
         QTest::keyClick(combo, Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(combo->currentIndex(), 2);
         QVERIFY(combo->hasFocus());
+    }
+
+    // Over a box without the keyboard focus the wheel scrolls the pane and
+    // leaves the value alone; with the focus it turns the box.
+    void wheelTurnsOnlyAFocusedBox()
+    {
+        auto* spin = new SpinBox(0, 100);
+        auto* real = new DoubleSpinBox(0, 100);
+        auto* combo = new ComboBox;
+        auto* diff = new DiffComboBox;
+        spin->setValue(50);
+        real->setValue(50);
+        for (QComboBox* box : {static_cast<QComboBox*>(combo), static_cast<QComboBox*>(diff)}) {
+            box->addItems({"a", "b", "c"});
+            box->setCurrentIndex(1);
+        }
+        const QList<QWidget*> boxes = {spin, real, combo, diff};
+        const auto values = [&] {
+            return QVariantList{spin->value(), real->value(), combo->currentIndex(),
+                                diff->currentIndex()};
+        };
+        QScrollArea area;
+        auto* pane = new QWidget;
+        pane->setMinimumHeight(4000);
+        auto* layout = new QVBoxLayout(pane);
+        auto* other = new QLineEdit;
+        layout->addWidget(other);
+        for (QWidget* box : boxes)
+            layout->addWidget(box);
+        layout->addStretch(1);
+        area.setWidget(pane);
+        area.resize(300, 200);
+        area.show();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        other->setFocus();
+        // Through the window, as the window system delivers it (spontaneous,
+        // past sendEvent): the event goes to the widget under the point and
+        // up its parents until one takes it.
+        const auto turnDown = [&area](QWidget* box) {
+            const QPoint at = box->mapTo(&area, QPoint(5, 5));
+            QWheelEvent event(at, area.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            qApp->notify(area.windowHandle(), &event);
+        };
+
+        const QVariantList before = values();
+        for (QWidget* box : boxes) {
+            area.verticalScrollBar()->setValue(0);
+            turnDown(box);
+            QVERIFY(!box->hasFocus());
+            QVERIFY(area.verticalScrollBar()->value() > 0);
+        }
+        QCOMPARE(values(), before);
+        for (QWidget* box : boxes) {
+            area.verticalScrollBar()->setValue(0);
+            box->setFocus();
+            turnDown(box);
+            QCOMPARE(area.verticalScrollBar()->value(), 0);
+        }
+        QCOMPARE(values(), QVariantList({49, 49.0, 2, 2}));
     }
 
     // Item indexes outside the list, and models the switches do not know,

@@ -7,31 +7,37 @@
 // row (from 0) in the page's next item table, "e" after it also clicks the
 // row's Enabled box and "v" its Visible box, "c<n>" chooses entry n of the
 // page's first combo box and "c<i>=<n>" that of its i-th (from 0), "s<n>=<value>" types a value
-// into its n-th number box (from 0) and "f<n>" puts the focus there, "i<n>=<value>" types a whole
-// number into its n-th integer box, "k<n>" clicks its n-th check box outside the item tables,
-// "z<mm>" moves the 3D view's camera to that distance; e.g. 22:2,4e or 26:c1,0 or
-// 22:0,0ev,s0=150,f1. Message boxes that a choice brings up are answered with OK. The second form
-// shows every monitoring and network tab with a fixed monitor record; the program itself never gets
-// such a record.
+// into its n-th number box (from 0) and "f<n>" puts the focus there, "i<n>=<value>" types a
+// whole number into its n-th integer box, "k<n>" clicks its n-th check box outside the item
+// tables, "z<mm>" moves the 3D view's camera to that distance, "p<n>" takes the camera's preset
+// view n, "d<parameter>:<row>:<column>=<value>" puts a value into the loaded set as a read would
+// (so the page shows data rather than edits) and "b<text>" clicks the page's button whose text
+// begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon.
+// Message boxes that a choice brings up are answered with their default button. The logical
+// operation editor takes its own choices (logicshots.h), e.g. 36:demo,u,r10. The second form
+// shows every monitoring and network tab with a fixed monitor record; the program itself never
+// gets such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
+#include "logicshots.h"
 #include "monitoringshots.h"
+#include "parameter/parameter.h"
 #include "view3d/glwidget.h"
 #include "widgets/checkbox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/msgbox.h"
 #include "widgets/properties/propertywidget.h"
-#include "widgets/spinbox.h"
 #include "widgets/submenutable.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -47,6 +53,36 @@ void settle(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+// "<parameter>:<row>:<column>=<value>" into the edit image, then taken as
+// the master and applied data.
+void loadCell(const QString& choice)
+{
+    const QStringList cell = choice.section(QLatin1Char('='), 0, 0).split(QLatin1Char(':'));
+    const FieldDef* field = ParameterLayout::findByName(cell.value(0));
+    if (!field || cell.size() != 3)
+        return;
+    const int row = cell[1].toInt(), column = cell[2].toInt();
+    const QString value = choice.section(QLatin1Char('='), 1);
+    Parameter* store = Parameter::instance();
+    ParameterImage& image = store->editImage();
+    switch (field->type) {
+    case ValueType::I16:
+    case ValueType::U16:
+        image.setI16(*field, row, column, qint16(value.toInt()));
+        break;
+    case ValueType::I32:
+    case ValueType::U32:
+        image.setI32(*field, row, column, qint32(value.toUInt(nullptr, 0)));
+        break;
+    case ValueType::F32:
+        image.setF32(*field, row, column, value.toFloat());
+        break;
+    case ValueType::Text:
+        return;
+    }
+    store->setMasterData(true);
+}
+
 void choose(const MainWindow& window, int scene, const QStringList& choices)
 {
     PropertyWidget* page = nullptr;
@@ -59,7 +95,15 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
     int next = 0;
     for (const QString& choice : choices) {
         const QList<DoubleSpinBox*> boxes = page->findChildren<DoubleSpinBox*>();
-        if (choice.startsWith(QLatin1Char('c'))) {
+        if (choice.startsWith(QLatin1Char('d'))) {
+            loadCell(choice.mid(1));
+        } else if (choice.startsWith(QLatin1Char('b'))) {
+            for (QPushButton* button : page->findChildren<QPushButton*>())
+                if (button->text().startsWith(choice.mid(1))) {
+                    button->click();
+                    break;
+                }
+        } else if (choice.startsWith(QLatin1Char('c'))) {
             const bool nth = choice.contains(QLatin1Char('='));
             const int which = nth ? choice.section('=', 0, 0).midRef(1).toInt() : 0;
             if (QComboBox* box = page->findChildren<QComboBox*>().value(which))
@@ -75,9 +119,14 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
                 box->setFocus(Qt::OtherFocusReason);
             }
         } else if (choice.startsWith(QLatin1Char('i'))) {
-            if (SpinBox* box = page->findChildren<SpinBox*>().value(
-                    choice.section('=', 0, 0).midRef(1).toInt()))
+            const QList<QSpinBox*> integers = page->findChildren<QSpinBox*>();
+            if (QSpinBox* box = integers.value(choice.section('=', 0, 0).midRef(1).toInt()))
                 box->setValue(choice.section('=', 1).toInt());
+        } else if (choice.startsWith(QLatin1Char('p'))) {
+            if (GLWidget* view = GLWidget::instance()) {
+                view->camera().setPreset(choice.midRef(1).toUInt());
+                view->update();
+            }
         } else if (choice.startsWith(QLatin1Char('k'))) {
             QList<CheckBox*> boxes;
             for (CheckBox* box : page->findChildren<CheckBox*>())
@@ -133,8 +182,12 @@ int main(int argc, char* argv[])
         const QString scene = argument.section(QLatin1Char(':'), 0, 0);
         Scene::SceneManager::instance()->loadScene(scene.toInt());
         settle(800);
-        choose(window, scene.toInt(),
-               argument.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts));
+        const QStringList choices =
+            argument.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        if (scene.toInt() == Scene::LogicalOperationScene)
+            chooseLogic(choices);
+        else
+            choose(window, scene.toInt(), choices);
         settle(300);
         const QString path = QStringLiteral("%1/page-%2.png").arg(folder, scene);
         // The whole screen, so the monitoring and logic dialogs are seen too.

@@ -4,15 +4,14 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "widgets/axistocoordinateno.h"
 #include "widgets/buttonsuccess.h"
 #include "widgets/combobox.h"
-#include "widgets/comboboxitems.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/properties/coordinatechoice.h"
 #include "widgets/properties/pointeditors.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/submenutable.h"
@@ -23,18 +22,8 @@ namespace {
 
 constexpr int makerParameters[] = {3301, 3302, 3303, 3304}; // ArmSpeedMkrCoordiNo, X, Y, Z
 constexpr int userParameters[] = {3305, 3306, 3307, 3308};  // ArmSpeedCoordiNo, UsrX, Y, Z
-constexpr int DHPrmAxisNo = 105;
-constexpr int CoordinateSystemCount = 50;
 constexpr int Maker = 0;
 constexpr int User = 1;
-
-// A combo text as a number; "Invalid" gives 0.
-int numberOf(const QString& text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
-}
 
 } // namespace
 
@@ -57,8 +46,7 @@ void ArmSpeed::initialize()
     m_table = new SubMenuTable(tr("%1"), PointCount, 3, false, true, true, false);
     m_table->setHeaderText(0, tr("MonitoringPoint"));
     m_table->adjustLayout();
-    m_axis = new ComboBox;
-    m_coordinate = new ComboBox;
+    m_coordinates = new CoordinateChoice(m_parameter, this);
     m_point = new PointEditors;
     for (int axis = 0; axis < 3; ++axis) {
         m_makerFields[std::size_t(axis + 1)] =
@@ -81,8 +69,8 @@ void ArmSpeed::initialize()
     form->setFormAlignment(Qt::AlignRight);
     form->setLabelAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(tr("Joint No"), m_axis);
-    form->addRow(tr("Coordinate No"), m_coordinate);
+    form->addRow(tr("Joint No"), m_coordinates->axisBox());
+    form->addRow(tr("Coordinate No"), m_coordinates->coordinateBox());
     addSection(tr("Title Coordinate No Setting"), coordinates);
 
     auto* setting = new QFrame;
@@ -103,9 +91,7 @@ void ArmSpeed::initialize()
     connect(m_setBox, qOverload<int>(&QComboBox::currentIndexChanged), this, &ArmSpeed::switchSet);
     connect(m_table, &SubMenuTable::currentIndexChanged, this, &ArmSpeed::setCurrentIndex);
     connect(m_table, &SubMenuTable::visibleStateChanged, this, [this] { updateUI(); });
-    connect(m_axis, qOverload<int>(&QComboBox::currentIndexChanged), this, &ArmSpeed::chooseAxis);
-    connect(m_coordinate, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &ArmSpeed::chooseCoordinate);
+    connect(m_coordinates, &CoordinateChoice::chosen, this, &ArmSpeed::chooseCoordinate);
     for (int axis = 0; axis < 3; ++axis) {
         DoubleSpinBox* box = m_point->box(axis);
         connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
@@ -133,7 +119,7 @@ void ArmSpeed::reset(Parameter::DataType type)
         }
         for (auto& set : m_visible)
             std::fill(std::begin(set), std::end(set), false);
-        rebuildAxisList();
+        m_coordinates->rebuildAxisList();
         // The maker set is shown again, in the 3D view too.
         if (m_parameter->m_speedPointSet != Maker) {
             m_parameter->m_speedPointSet = Maker;
@@ -155,7 +141,7 @@ void ArmSpeed::parameterRestore()
     for (const FieldBinding& field : m_userFields)
         FieldBinding::revertField(m_parameter, field.field());
     m_set = qBound(Maker, m_setBox->currentIndex(), User);
-    rebuildAxisList();
+    m_coordinates->rebuildAxisList();
     m_copySet = m_copyPoint = -1;
     updateUI();
 }
@@ -171,16 +157,6 @@ void ArmSpeed::parameterSave()
 bool ArmSpeed::requestClose()
 {
     return closeDiscarding(changed(), [this] { parameterRestore(); });
-}
-
-void ArmSpeed::rebuildAxisList()
-{
-    m_axes = Parameter::usedJointNumbers(m_parameter->editImage());
-    const QScopedValueRollback<bool> filling(m_filling, true);
-    m_axis->clear();
-    m_axis->addItem(tr("Item Invalid"));
-    for (quint8 axis : qAsConst(m_axes))
-        m_axis->addItem(QString::number(axis));
 }
 
 void ArmSpeed::setCurrentIndex(int index)
@@ -234,27 +210,11 @@ void ArmSpeed::writeCoordinate(int number)
     m_userFields[0].writeCell(0, m_pointIndex, number);
 }
 
-void ArmSpeed::chooseAxis(int index)
+void ArmSpeed::chooseCoordinate(int number)
 {
-    if (updating || m_filling || m_set != User || index < 0)
+    if (updating || m_set != User)
         return;
-    const int axis = index == 0 ? 0 : m_axes.value(index - 1);
-    const int stored = coordinateOf(User, m_pointIndex);
-    fillCoordinates(axis, 0);
-    const int found = m_coordinate->findText(QString::number(stored));
-    {
-        const QScopedValueRollback<bool> filling(m_filling, true);
-        m_coordinate->setCurrentIndex(stored != 0 && found >= 0 ? found : 0);
-    }
-    writeCoordinate(numberOf(m_coordinate->currentText()));
-    updateUI();
-}
-
-void ArmSpeed::chooseCoordinate(int index)
-{
-    if (updating || m_filling || m_set != User || index < 0)
-        return;
-    writeCoordinate(numberOf(m_coordinate->currentText()));
+    writeCoordinate(number);
     updateUI();
 }
 
@@ -300,53 +260,6 @@ int ArmSpeed::coordinateOf(int set, int point) const
     return int(FieldBinding::value(m_parameter->editImage(), list[0].field(), 0, point));
 }
 
-void ArmSpeed::fillCoordinates(int axis, int stored)
-{
-    const QScopedValueRollback<bool> filling(m_filling, true);
-    const QSignalBlocker block(m_coordinate);
-    m_coordinate->clear();
-    if (axis >= 1 && axis <= Parameter::JointCount)
-        for (quint16 system : Parameter::coordinateSystemsOfJoint(m_parameter->editImage(), axis))
-            m_coordinate->addItem(QString::number(system));
-    if (m_coordinate->count() == 0)
-        m_coordinate->addItem(tr("Item Invalid"));
-    if (stored == 0) {
-        m_coordinate->setCurrentIndex(0);
-        return;
-    }
-    const int found = m_coordinate->findText(QString::number(stored));
-    if (found >= 0) {
-        m_coordinate->setCurrentIndex(found);
-        return;
-    }
-    // A number that no joint's list holds is kept and shown as it is.
-    m_coordinate->addItem(QString::number(stored));
-    ComboBoxItems::setEnabled(m_coordinate, m_coordinate->count() - 1, false);
-    m_coordinate->setCurrentIndex(m_coordinate->count() - 1);
-}
-
-// The axis of the stored coordinate system, then its coordinate list; a
-// number outside 1..50 or of a system without a listed axis shows the axis
-// as "Invalid" and is never corrected.
-void ArmSpeed::showCoordinate(int stored)
-{
-    int axis = 0;
-    if (stored >= 1 && stored <= CoordinateSystemCount)
-        axis = int(FieldBinding::value(m_parameter->editImage(), FieldBinding::fieldOf(DHPrmAxisNo),
-                                       0, stored - 1));
-    const int axisIndex = axis >= 1 ? m_axis->findText(QString::number(axis)) : 0;
-    {
-        const QScopedValueRollback<bool> filling(m_filling, true);
-        const QSignalBlocker block(m_axis);
-        m_axis->setCurrentIndex(qMax(0, axisIndex));
-    }
-    fillCoordinates(axisIndex > 0 ? axis : 0, stored);
-    m_axis->setEnabled(m_set == User);
-    m_coordinate->setEnabled(m_set == User);
-    m_coordinate->setState(m_set == User ? m_userFields[0].state() : 0);
-    m_axis->setState(0);
-}
-
 void ArmSpeed::updateUI()
 {
     if (!initialized || updating)
@@ -354,7 +267,7 @@ void ArmSpeed::updateUI()
     updating = true;
     m_userFields[0].setCell(0, m_pointIndex);
     const int stored = coordinateOf(m_set, m_pointIndex);
-    showCoordinate(stored);
+    m_coordinates->show(stored, m_set == User, m_set == User ? m_userFields[0].state() : 0);
     std::vector<FieldBinding>& shown = fields(m_set);
     for (int axis = 0; axis < 3; ++axis) {
         FieldBinding& field = shown[std::size_t(axis + 1)];

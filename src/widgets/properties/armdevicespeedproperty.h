@@ -11,6 +11,7 @@
 
 class ButtonSuccess;
 class ComboBox;
+class CoordinateChoice;
 class PointEditors;
 class SubMenuTable;
 
@@ -51,14 +52,8 @@ protected:
 private:
     void reset(Parameter::DataType type);
     void switchSet(int set);
-    void chooseAxis(int index);
-    void chooseCoordinate(int index);
+    void chooseCoordinate(int number);
     void writeCoordinate(int number);
-    // Fills the coordinate list for an axis; the stored number is selected,
-    // shown as it is when the list does not hold it.
-    void fillCoordinates(int axis, int stored);
-    void rebuildAxisList();
-    void showCoordinate(int stored);
     void showRows();
     void showDisplayFlags();
     void selectCurrent();
@@ -70,8 +65,7 @@ private:
 
     ComboBox* m_setBox = nullptr;
     SubMenuTable* m_table = nullptr;
-    ComboBox* m_axis = nullptr;
-    ComboBox* m_coordinate = nullptr;
+    CoordinateChoice* m_coordinates = nullptr;
     PointEditors* m_point = nullptr;
     ButtonSuccess* m_copy = nullptr;
     ButtonSuccess* m_paste = nullptr;
@@ -80,9 +74,7 @@ private:
     int m_pointIndex = 0;
     int m_copySet = -1;
     int m_copyPoint = -1;
-    QVector<quint8> m_axes;
     bool m_visible[SetCount][PointCount] = {};
-    bool m_filling = false;
 
     std::vector<FieldBinding> m_makerFields;
     std::vector<FieldBinding> m_userFields;

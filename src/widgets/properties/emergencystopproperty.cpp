@@ -6,7 +6,7 @@
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/label.h"
-#include "widgets/properties/definitionlabels.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/stopitems.h"
 
 namespace Property {
@@ -35,34 +35,33 @@ void EmergencyStop::initialize()
 {
     if (initialized)
         return;
-    using DefinitionLabels::namePart;
     for (int no : {EmeStopTPStopCategory, EmeStopPanelStopCategory}) {
         auto* section = new QFrame;
         ComboBox* category = StopItems::newCategoryBox();
         bind(no, category);
-        newForm(section)->addRow(namePart(no, -1), category);
-        addSection(namePart(no, 1), section);
+        newForm(section)->addRow(definitionLabel(no), category);
+        addSection(definitionNamePart(no, 1), section);
     }
 
     auto* external = new QFrame;
     QFormLayout* form = newForm(external);
     auto* valid = new CheckBox;
-    valid->setText(namePart(EmeStopExternalValid, -1));
+    valid->setText(definitionLabel(EmeStopExternalValid));
     bind(EmeStopExternalValid, valid);
     m_externalCategory = StopItems::newCategoryBox();
     bind(EmeStopExtStopCategory, m_externalCategory);
     form->addRow(valid);
-    form->addRow(namePart(EmeStopExtStopCategory, -1), m_externalCategory);
-    addSection(namePart(EmeStopExternalValid, 1), external);
+    form->addRow(definitionLabel(EmeStopExtStopCategory), m_externalCategory);
+    addSection(definitionNamePart(EmeStopExternalValid, 1), external);
 
     auto* target = new QFrame;
     m_target = new Label;
-    newForm(target)->addRow(namePart(EmeStopTargetRobot, -1), m_target);
-    addSection(namePart(EmeStopTargetRobot, 1), target);
+    newForm(target)->addRow(definitionLabel(EmeStopTargetRobot), m_target);
+    addSection(definitionNamePart(EmeStopTargetRobot, 1), target);
 
     auto* items = new StopItems(
         m_parameter, {EmeStopUsrValid, {}, EmeStopUsrStopCategory, EmeStopUsrStopTargetRobot});
-    addItemSection(namePart(EmeStopUsrValid, 1), items);
+    addItemSection(definitionNamePart(EmeStopUsrValid, 1), items);
     finishInitialize(items->lastEditor());
 }
 
@@ -70,7 +69,7 @@ void EmergencyStop::initialize()
 void EmergencyStop::showValues()
 {
     m_externalCategory->setEnabled(editValue(EmeStopExternalValid) != 0);
-    m_target->setText(TargetDevices::nameOf(int(editValue(EmeStopTargetRobot))));
+    m_target->setText(TargetDeviceBox::nameOf(int(editValue(EmeStopTargetRobot))));
 }
 
 } // namespace Property

@@ -51,7 +51,9 @@ template <class Box> FieldBinding::Show showCheck(Box* box)
 }
 
 // The box's range widens to hold a stored value outside its limits and
-// narrows back once the value lies inside them.
+// narrows back once the value lies inside them. A stored NaN reads "nan":
+// the box holds a value one below its limits that stands for it, so any
+// number the user enters, the lowest limit too, is a change.
 template <class Box> FieldBinding::Show showRanged(Box* box)
 {
     using Limit = decltype(box->minimum());
@@ -59,10 +61,15 @@ template <class Box> FieldBinding::Show showRanged(Box* box)
     const Limit upper = box->maximum();
     return [box, lower, upper](double value, quint8 state) {
         const QSignalBlocker block(box);
-        if (!std::isnan(value)) {
+        const bool number = !std::isnan(value);
+        box->setSpecialValueText(number ? QString() : QStringLiteral("nan"));
+        if (number) {
             box->setRange(value < lower ? Limit(value) : lower,
                           value > upper ? Limit(value) : upper);
             box->setValue(Limit(value));
+        } else {
+            box->setRange(lower - 1, upper);
+            box->setValue(lower - 1);
         }
         box->setState(state);
     };
@@ -75,7 +82,11 @@ FieldBinding::FieldBinding(Parameter* store, int parameterNo, Show show)
       m_lower(-std::numeric_limits<double>::infinity()),
       m_upper(std::numeric_limits<double>::infinity()), m_show(std::move(show))
 {
-    limits(parameterNo, &m_lower, &m_upper);
+    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
+    if (record && record->min <= record->max) {
+        m_lower = record->min;
+        m_upper = record->max;
+    }
 }
 
 FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* box)
@@ -98,12 +109,16 @@ FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* bo
 
 FieldBinding FieldBinding::spin(Parameter* store, int parameterNo, SpinBox* box)
 {
-    return FieldBinding(store, parameterNo, showRanged(box));
+    FieldBinding binding(store, parameterNo, showRanged(box));
+    binding.m_held = [box] { return double(box->value()); };
+    return binding;
 }
 
 FieldBinding FieldBinding::doubleSpin(Parameter* store, int parameterNo, DoubleSpinBox* box)
 {
-    return FieldBinding(store, parameterNo, showRanged(box));
+    FieldBinding binding(store, parameterNo, showRanged(box));
+    binding.m_held = [box] { return box->value(); };
+    return binding;
 }
 
 FieldBinding FieldBinding::check(Parameter* store, int parameterNo, CheckBox* box)
@@ -141,12 +156,22 @@ void FieldBinding::fill() const
 {
     if (m_show)
         m_show(editValue(), state());
+    if (m_held)
+        m_synced = {m_row, m_column, m_held()};
 }
 
 bool FieldBinding::write(double value) const
 {
     if (std::isnan(value) && m_field->type != ValueType::F32)
         return false;
+    // The editor's value signals also come when nothing was edited (Return,
+    // a focus change, a range change): the value the editor already held
+    // for this cell is no edit, and writing it would clamp an odd stored
+    // value into the limits.
+    if (m_held && m_synced.row == m_row && m_synced.column == m_column && m_synced.value == value)
+        return true;
+    if (m_held)
+        m_synced = {m_row, m_column, value};
     value = qBound(m_lower, value, m_upper);
     ParameterImage& image = m_store->editImage();
     switch (m_field->type) {
@@ -300,14 +325,4 @@ const FieldDef& FieldBinding::fieldOf(int parameterNo)
 {
     const FieldDef* field = ParameterLayout::findByNo(parameterNo);
     return field ? *field : noField;
-}
-
-bool FieldBinding::limits(int parameterNo, double* lower, double* upper)
-{
-    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
-    if (!record || record->min > record->max)
-        return false;
-    *lower = record->min;
-    *upper = record->max;
-    return true;
 }

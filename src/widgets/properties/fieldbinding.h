@@ -26,7 +26,9 @@ struct FieldDef;
 // is shown as it is instead of being corrected. write() is for user edits
 // only: it clamps the value to the parameter's limits and stores it into
 // the edit image through the bounds-checked accessors, so a bad cell writes
-// nothing.
+// nothing. For the spin boxes, write() takes only a value that differs from
+// the one the box held after the last fill or write of the cell: a value
+// signal that repeats it is not an edit.
 //
 // A panel keeps one binding per editor, points per-item bindings at the
 // current item with setCell(), and asks the static helpers about whole
@@ -101,9 +103,6 @@ public:
     static void revertField(Parameter* store, const FieldDef& field);
     // The layout's field of a parameter number; an empty shape when absent.
     static const FieldDef& fieldOf(int parameterNo);
-    // The definition's limits of a parameter; false, leaving both as they
-    // are, when it has none.
-    static bool limits(int parameterNo, double* lower, double* upper);
 
 private:
     Parameter* m_store;
@@ -113,4 +112,15 @@ private:
     double m_lower;
     double m_upper;
     Show m_show;
+    // The value the bound box holds, for the boxes whose value signals can
+    // repeat it without an edit; and the value it held for which cell after
+    // the last fill or write.
+    std::function<double()> m_held;
+    struct Synced
+    {
+        int row = -1;
+        int column = -1;
+        double value = 0;
+    };
+    mutable Synced m_synced;
 };

@@ -18,6 +18,7 @@ LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp
     setStyleSheet(WidgetStyleSheets::logicalOpDialog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_logicalOp);
+    resize(m_logicalOp->sizeHint());
     setVisible(false);
 
     if (const Scene::SceneManager* manager = Scene::SceneManager::instance())

@@ -6,7 +6,7 @@
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/label.h"
-#include "widgets/properties/definitionlabels.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/stopitems.h"
 
 namespace Property {
@@ -29,9 +29,8 @@ void ProtectiveStopSafetyFence::initialize()
 {
     if (initialized)
         return;
-    using DefinitionLabels::namePart;
     m_valid = new CheckBox;
-    m_valid->setText(namePart(ProtStopFenceValid, -1));
+    m_valid->setText(definitionLabel(ProtStopFenceValid));
     m_category = StopItems::newCategoryBox();
     m_target = new Label;
     bind(ProtStopFenceValid, m_valid);
@@ -40,9 +39,9 @@ void ProtectiveStopSafetyFence::initialize()
     auto* section = new QFrame;
     QFormLayout* form = newForm(section);
     form->addRow(m_valid);
-    form->addRow(namePart(ProtStopFenceStopCategory, -1), m_category);
-    form->addRow(namePart(ProtStopFenceTargetRobot, -1), m_target);
-    addSection(namePart(ProtStopFenceValid, 1), section);
+    form->addRow(definitionLabel(ProtStopFenceStopCategory), m_category);
+    form->addRow(definitionLabel(ProtStopFenceTargetRobot), m_target);
+    addSection(definitionNamePart(ProtStopFenceValid, 1), section);
     finishInitialize(m_category);
 }
 
@@ -50,7 +49,7 @@ void ProtectiveStopSafetyFence::initialize()
 void ProtectiveStopSafetyFence::showValues()
 {
     m_category->setEnabled(editValue(ProtStopFenceValid) != 0);
-    m_target->setText(TargetDevices::nameOf(int(editValue(ProtStopFenceTargetRobot))));
+    m_target->setText(TargetDeviceBox::nameOf(int(editValue(ProtStopFenceTargetRobot))));
 }
 
 } // namespace Property

@@ -1,6 +1,6 @@
 #include "widgets/properties/protectivestopuserprotectivestopproperty.h"
 
-#include "widgets/properties/definitionlabels.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/stopitems.h"
 
 namespace Property {
@@ -32,7 +32,7 @@ void ProtectiveStopUserProtectiveStop::initialize()
                       {ProtStopUsrTeachValid, ProtStopUsrCheckFastValid, ProtStopUsrRepeatValid},
                       ProtStopUsrStopCategory,
                       ProtStopUsrTargetRobot});
-    addItemSection(DefinitionLabels::namePart(ProtStopUsrValid, 1), items);
+    addItemSection(definitionNamePart(ProtStopUsrValid, 1), items);
     finishInitialize(items->lastEditor());
 }
 

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "parameter/parameterdefdb.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/properties/rowcolours.h"
@@ -24,6 +25,14 @@ enum ParameterNo
     DuplexLogic = 6003,
     DiscrepancyAllowTime = 6004,
 };
+
+void limitsOf(int parameterNo, double* lower, double* upper)
+{
+    if (const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(parameterNo)) {
+        *lower = record->min;
+        *upper = record->max;
+    }
+}
 
 } // namespace
 
@@ -44,7 +53,7 @@ void SafetyInput::initialize()
     m_table->adjustLayout();
 
     double lower = 1, upper = 127;
-    FieldBinding::limits(FilterTime, &lower, &upper);
+    limitsOf(FilterTime, &lower, &upper);
     m_filterTime = new SpinBox(int(lower), int(upper));
     m_filterTime->setSuffix(QStringLiteral(" ms"));
     m_filterTime->setToolTip(rangeToolTip(lower, upper));
@@ -54,7 +63,7 @@ void SafetyInput::initialize()
 
     lower = 0;
     upper = 10000;
-    FieldBinding::limits(DiscrepancyAllowTime, &lower, &upper);
+    limitsOf(DiscrepancyAllowTime, &lower, &upper);
     m_allowTime = new DoubleSpinBox(lower, upper);
     m_allowTime->setSuffix(QStringLiteral(" ms"));
     m_allowTime->setToolTip(rangeToolTip(lower, upper));

@@ -69,6 +69,17 @@ QString SafetySignatureCRC::updateTimeText(quint32 seconds)
     return LanguageSetting::locale().toString(time, LanguageSetting::dateTimeFormat());
 }
 
+QVector<SafetySignatureCRC::SignatureRow>
+SafetySignatureCRC::signatureRows(const ParameterImage& image)
+{
+    QVector<SignatureRow> texts;
+    for (const Row& row : rows) {
+        const quint32 value = image.u32At(row.offset);
+        texts.append({tr(row.key), row.isTime ? updateTimeText(value) : crcText(value)});
+    }
+    return texts;
+}
+
 void SafetySignatureCRC::showEvent(QShowEvent* event)
 {
     refresh();
@@ -79,11 +90,9 @@ void SafetySignatureCRC::refresh()
 {
     if (!initialized)
         return;
-    const ParameterImage& master = m_parameter->masterImage();
-    for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        const quint32 value = master.u32At(rows[i].offset);
-        m_labels[i]->setText(rows[i].isTime ? updateTimeText(value) : crcText(value));
-    }
+    const QVector<SignatureRow> texts = signatureRows(m_parameter->masterImage());
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i]->setText(texts[int(i)].text);
     setApplyEnabled(false);
     setCancelEnabled(false);
     setApplyVisible(false);

@@ -2,7 +2,11 @@
 
 #include "widgets/properties/propertywidget.h"
 
+#include <QVector>
+
 #include <array>
+
+class ParameterImage;
 
 class Label;
 
@@ -24,6 +28,15 @@ public:
     static QString crcText(quint32 crc);
     // Seconds since 1970 taken as UTC, in the application's language and format.
     static QString updateTimeText(quint32 seconds);
+
+    struct SignatureRow
+    {
+        QString label;
+        QString text;
+    };
+    // The page's eight rows for an image: whole, system, monitor and signal
+    // area, each its update time and its CRC, labelled as on the page.
+    static QVector<SignatureRow> signatureRows(const ParameterImage& image);
 
 protected:
     // A write to the unit replaces the master image without a signal, so

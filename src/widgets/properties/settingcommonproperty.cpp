@@ -7,9 +7,10 @@
 #include <QMap>
 #include <QVBoxLayout>
 
+#include "parameter/valuevalidator.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
-#include "widgets/properties/definitionlabels.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/toolrows.h"
 #include "widgets/spinbox.h"
 #include "widgets/submenutable.h"
@@ -32,9 +33,9 @@ constexpr int TcpValueCount = 6;
 DoubleSpinBox* newBox(int parameterNo)
 {
     double lower = 0, upper = 0;
-    FieldBinding::limits(parameterNo, &lower, &upper);
+    ValueValidator::limitsOf(parameterNo, &lower, &upper);
     auto* box = new DoubleSpinBox(lower, upper);
-    box->setSuffix(DefinitionLabels::unitSuffix(parameterNo));
+    box->setSuffix(definitionUnitSuffix(parameterNo));
     box->setToolTip(PropertyWidget::rangeToolTip(lower, upper));
     return box;
 }
@@ -55,7 +56,6 @@ void SettingCommon::initialize()
 {
     if (initialized)
         return;
-    using DefinitionLabels::namePart;
 
     auto* tools = new QFrame;
     auto* toolColumn = new QVBoxLayout(tools);
@@ -64,45 +64,45 @@ void SettingCommon::initialize()
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
     auto* spec = new ComboBox;
     double lower = 0, upper = 0;
-    if (FieldBinding::limits(ToolIdSpec, &lower, &upper))
+    if (ValueValidator::limitsOf(ToolIdSpec, &lower, &upper))
         for (int choice = int(lower); choice <= int(upper); ++choice)
             spec->addItem(QString::number(choice));
     bind(ToolIdSpec, spec);
     DoubleSpinBox* allowance = newBox(ToolDiscrpAllowDist);
     bind(ToolDiscrpAllowDist, allowance);
-    form->addRow(namePart(ToolIdSpec, -1), spec);
-    form->addRow(namePart(ToolDiscrpAllowDist, -1), allowance);
+    form->addRow(definitionLabel(ToolIdSpec), spec);
+    form->addRow(definitionLabel(ToolDiscrpAllowDist), allowance);
     toolColumn->addLayout(form);
 
-    m_tools = new SubMenuTable(DefinitionLabels::itemFormat(TCP_X), ToolCount, 4, false, false,
-                               false, false);
+    m_tools =
+        new SubMenuTable(definitionItemFormat(TCP_X), ToolCount, 4, false, false, false, false);
     m_tools->setHeaderText(0, tr("Tool"));
     m_tools->adjustLayout();
     toolColumn->addWidget(m_tools);
     QFormLayout* toolForm = newForm(nullptr);
-    FieldBinding::limits(ToolIDChngTable, &lower, &upper);
+    ValueValidator::limitsOf(ToolIDChngTable, &lower, &upper);
     auto* entry = new SpinBox(int(lower), int(upper));
     entry->setToolTip(rangeToolTip(lower, upper));
     m_toolFields.push_back(&bind(ToolIDChngTable, entry));
-    toolForm->addRow(namePart(ToolIDChngTable, -1), entry);
+    toolForm->addRow(definitionLabel(ToolIDChngTable), entry);
     for (int no = TCP_X; no < TCP_X + TcpValueCount; ++no) {
         DoubleSpinBox* box = newBox(no);
         box->setEnabled(false);
         m_toolFields.push_back(&bindReadOnly(no, box));
-        toolForm->addRow(namePart(no, -1), box);
+        toolForm->addRow(definitionLabel(no), box);
     }
     toolColumn->addLayout(toolForm);
     m_sharedEntries = new QLabel;
     m_sharedEntries->setWordWrap(true);
     m_sharedEntries->setStyleSheet(QStringLiteral("color: #ffc107"));
     toolColumn->addWidget(m_sharedEntries);
-    addSection(namePart(ToolIdSpec, 0), tools);
+    addSection(definitionNamePart(ToolIdSpec, 0), tools);
 
     auto* joints = new QFrame;
     auto* grid = new QGridLayout(joints);
-    grid->addWidget(new QLabel(namePart(StopJudgeDist, -1)), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(definitionLabel(StopJudgeDist)), 0, 0, 1, 2);
     for (int joint = 0; joint < JointCount; ++joint) {
-        auto* label = new QLabel(numbered(DefinitionLabels::itemFormat(StopJudgeDist), joint + 1));
+        auto* label = new QLabel(numbered(definitionItemFormat(StopJudgeDist), joint + 1));
         DoubleSpinBox* box = newBox(StopJudgeDist);
         bind(StopJudgeDist, box).setCell(0, joint);
         grid->addWidget(label, joint + 1, 0, Qt::AlignRight);
@@ -110,7 +110,7 @@ void SettingCommon::initialize()
         m_jointLabels << label;
         m_jointBoxes << box;
     }
-    addSection(namePart(StopJudgeDist, 0), joints);
+    addSection(definitionNamePart(StopJudgeDist, 0), joints);
 
     connect(m_tools, &SubMenuTable::currentIndexChanged, this, &SettingCommon::setCurrentTool);
     m_lastToolIdSpec = toolIdSpec();
@@ -198,13 +198,13 @@ void SettingCommon::showValues()
 void SettingCommon::showSharedEntries()
 {
     double lower = 0, upper = 0;
-    FieldBinding::limits(ToolIDChngTable, &lower, &upper);
+    ValueValidator::limitsOf(ToolIDChngTable, &lower, &upper);
     const FieldDef& field = FieldBinding::fieldOf(ToolIDChngTable);
     QMap<int, QStringList> tools;
     for (int tool = 0; tool < ToolCount; ++tool) {
         const double value = FieldBinding::value(m_parameter->editImage(), field, 0, tool);
         if (value >= lower && value <= upper)
-            tools[int(value)] << numbered(DefinitionLabels::itemFormat(TCP_X), tool + 1);
+            tools[int(value)] << numbered(definitionItemFormat(TCP_X), tool + 1);
     }
     QStringList lines;
     for (auto it = tools.cbegin(); it != tools.cend(); ++it)
@@ -213,7 +213,7 @@ void SettingCommon::showSharedEntries()
                          .arg(it.value().join(QStringLiteral(", ")))
                          .arg(it.key());
     if (!lines.isEmpty())
-        lines.prepend(DefinitionLabels::namePart(ToolIDChngTable, -1) + QLatin1Char(':'));
+        lines.prepend(definitionLabel(ToolIDChngTable) + QLatin1Char(':'));
     m_sharedEntries->setText(lines.join(QLatin1Char('\n')));
     m_sharedEntries->setVisible(!lines.isEmpty());
 }

@@ -7,8 +7,7 @@
 #include "parameter/parameter.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
-#include "widgets/msgbox.h"
-#include "widgets/properties/definitionlabels.h"
+#include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/sectionpanel.h"
 #include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
@@ -22,36 +21,33 @@ constexpr int CategoryCount = 2;
 } // namespace
 
 StopItems::StopItems(Parameter* store, const Fields& fields, QWidget* parent)
-    : QWidget(parent), m_store(store), m_validField(store, fields.valid),
-      m_categoryField(store, fields.category), m_targetField(store, fields.target),
-      m_targetNo(fields.target)
+    : QWidget(parent), m_store(store), m_targets(store), m_validField(store, fields.valid),
+      m_categoryField(store, fields.category), m_targetField(store, fields.target)
 {
-    using DefinitionLabels::namePart;
-    m_table = new SubMenuTable(DefinitionLabels::itemFormat(fields.valid), ItemCount, 4, true,
-                               false, false, false);
+    m_table = new SubMenuTable(definitionItemFormat(fields.valid), ItemCount, 4, true, false, false,
+                               false);
     m_table->setHeaderText(0, tr("Function"));
-    m_table->setHeaderText(1, namePart(fields.valid, -1));
+    m_table->setHeaderText(1, definitionLabel(fields.valid));
     m_table->adjustLayout();
     m_category = newCategoryBox();
     m_categoryField = FieldBinding::combo(store, fields.category, m_category);
-    m_target = new ComboBox;
-    m_target->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_targets = TargetDevices(m_target);
+    m_target = m_targets.box();
+    m_targets.limitTo(fields.target);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_table);
     QFormLayout* form = SectionPanel::newForm(nullptr);
     for (int no : fields.modes) {
         auto* box = new CheckBox;
-        box->setText(namePart(no, -1));
+        box->setText(definitionLabel(no));
         m_modeBoxes.push_back(box);
         FieldBinding& field = m_modeFields.emplace_back(FieldBinding::check(store, no, box));
         form->addRow(box);
         connect(box, &QCheckBox::stateChanged, this,
                 [this, box, &field] { write(field, box->isChecked() ? 1 : 0); });
     }
-    form->addRow(namePart(fields.category, -1), m_category);
-    form->addRow(namePart(fields.target, -1), m_target);
+    form->addRow(definitionLabel(fields.category), m_category);
+    form->addRow(definitionLabel(fields.target), m_target);
     column->addLayout(form);
 
     connect(m_table, &SubMenuTable::currentIndexChanged, this, &StopItems::select);
@@ -65,13 +61,13 @@ ComboBox* StopItems::newCategoryBox()
 {
     auto* box = new ComboBox;
     for (int category = 0; category < CategoryCount; ++category)
-        box->addItem(DefinitionLabels::text(FirstCategoryLabel + category));
+        box->addItem(definitionText(FirstCategoryLabel + category));
     return box;
 }
 
 void StopItems::reload(bool newSet)
 {
-    m_targets.reload(m_store, m_targetNo);
+    m_targets.reload();
     if (newSet) {
         m_current = 0;
         const QSignalBlocker block(m_table);
@@ -105,15 +101,15 @@ void StopItems::write(FieldBinding& field, int value)
     emit edited();
 }
 
-// The user picked a listed device: the target changes after the reminder
-// to check what depends on it.
+// The user picked a listed device. The items watch no joints of their
+// target, so no joint is left behind to warn about.
 void StopItems::chooseTarget(const QString& name)
 {
-    const int number = m_targets.numberOf(name);
-    if (m_updating || number < 0)
+    if (m_updating)
         return;
-    MsgBox::warnDeviceChange(this);
-    write(m_targetField, number);
+    const int number = m_targets.choose(name, this, FieldBinding::fieldOf(0), m_current);
+    if (number > 0)
+        write(m_targetField, number);
 }
 
 void StopItems::refresh()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/properties/fieldbinding.h"
-#include "widgets/properties/targetdevices.h"
+#include "widgets/properties/targetdevicebox.h"
 
 #include <QWidget>
 
@@ -65,13 +65,12 @@ private:
     std::vector<CheckBox*> m_modeBoxes;
     ComboBox* m_category = nullptr;
     ComboBox* m_target = nullptr;
-    TargetDevices m_targets;
+    TargetDeviceBox m_targets;
 
     FieldBinding m_validField;
     std::deque<FieldBinding> m_modeFields;
     FieldBinding m_categoryField;
     FieldBinding m_targetField;
-    int m_targetNo;
     int m_current = 0;
     bool m_updating = false;
 };

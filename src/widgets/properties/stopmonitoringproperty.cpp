@@ -10,8 +10,8 @@
 #include "widgets/combobox.h"
 #include "widgets/diffcombobox.h"
 #include "widgets/label.h"
-#include "widgets/msgbox.h"
 #include "widgets/properties/rowcolours.h"
+#include "widgets/properties/targetdevicebox.h"
 #include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
 #include "widgets/toggleswitch.h"
@@ -53,11 +53,14 @@ StopMonitoring::StopMonitoring(Parameter* parameter, QWidget* parent)
 {
 }
 
+StopMonitoring::~StopMonitoring() = default;
+
 void StopMonitoring::initialize()
 {
     qInfo().noquote() << "Property::StopMonitoring::initialize";
     if (initialized)
         return;
+
     m_table = new SubMenuTable(tr("Set%1"), ItemCount, 4, true, false, false, false);
     m_table->setHeaderText(0, tr("Function"));
     m_table->setHeaderText(1, tr("FunctionEnabled"));
@@ -68,9 +71,7 @@ void StopMonitoring::initialize()
     m_check->setText(tr("CheckBox enableCheckMode"));
     m_repeat = new CheckBox;
     m_repeat->setText(tr("CheckBox enableRepeatMode"));
-    m_device = new ComboBox;
-    m_device->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_targets = TargetDevices(m_device);
+    m_target = std::make_unique<TargetDeviceBox>(m_parameter);
     m_joint = new DiffComboBox;
     m_joint->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_jointSwitch = new ToggleSwitch;
@@ -92,7 +93,7 @@ void StopMonitoring::initialize()
     form->addRow(m_teach);
     form->addRow(m_check);
     form->addRow(m_repeat);
-    form->addRow(tr("targetDevice"), m_device);
+    form->addRow(tr("targetDevice"), m_target->box());
     form->addRow(tr("targetJoint"), m_joint);
     form->addRow(m_jointSwitch);
     form->addRow(tr("Label threshold for stop monitoring:"), m_threshold);
@@ -119,7 +120,7 @@ void StopMonitoring::initialize()
     connectMode(m_teach, &StopMonitoring::setEnableTeachMode);
     connectMode(m_check, &StopMonitoring::setEnableCheckMode);
     connectMode(m_repeat, &StopMonitoring::setEnableRepeatMode);
-    connect(m_device, &QComboBox::currentTextChanged, this, &StopMonitoring::changeTarget);
+    connect(m_target->box(), &QComboBox::currentTextChanged, this, &StopMonitoring::changeTarget);
     connect(m_joint, &QComboBox::currentTextChanged, this, [this] {
         if (m_rebuilding || updating)
             return;
@@ -141,10 +142,7 @@ void StopMonitoring::parameterLoad(Parameter::DataType dataType)
 {
     if (!initialized)
         return;
-    {
-        const Guard guard(m_rebuilding);
-        m_targets.reload(m_parameter, StopMonTargetRobot);
-    }
+    m_target->reload();
     if (dataType != Parameter::MasterData) {
         fillJointList(m_jointIndex);
         updateUI();
@@ -220,37 +218,25 @@ void StopMonitoring::fillJointList(int index)
     const Guard guard(m_rebuilding);
     const QSignalBlocker block(m_joint);
     m_joint->clear();
-    if (m_targets.showsListed())
-        m_joint->addItems(m_parameter->jointsByDevice().value(m_device->currentText()));
+    m_joint->addItems(m_target->joints());
     m_joint->setCurrentIndex(index >= 0 && index < m_joint->count() ? index : 0);
 }
 
-// The user chose another target. Joints of the target shown before that
-// the item monitors are no longer monitored: say so once. The joint flags
-// themselves stay as they are.
 void StopMonitoring::changeTarget(const QString& name)
 {
-    if (m_rebuilding || updating || m_targets.numberOf(name) < 0)
+    if (m_rebuilding || updating)
         return;
-    m_axisField.setCell(m_currentIndex, 0);
-    for (int i = 0; i < m_joint->count(); ++i) {
-        const int joint = m_joint->itemText(i).toInt();
-        if (joint >= 1 && joint <= JointCount &&
-            FieldBinding::value(m_parameter->editImage(), m_axisField.field(), m_currentIndex,
-                                joint - 1) == 1) {
-            MsgBox::warnDeviceChange(this);
-            break;
-        }
-    }
-    setTargetDevice(m_targets.numberOf(name));
+    const int target = m_target->choose(name, this, m_axisField.field(), m_currentIndex);
+    if (target == 0)
+        return;
+    setTargetDevice(target);
     fillJointList(0);
     updateUI();
 }
 
 int StopMonitoring::currentJoint() const
 {
-    const int joint = m_joint->currentText().toInt();
-    return joint >= 1 && joint <= JointCount ? joint : 0;
+    return TargetDeviceBox::jointOf(m_joint->currentText());
 }
 
 void StopMonitoring::updateUI()
@@ -264,18 +250,12 @@ void StopMonitoring::updateUI()
     m_teachField.fill();
     m_checkField.fill();
     m_repeatField.fill();
-    // An item whose target names no listed device offers no joints, so
-    // nothing of another target can be edited for it.
-    {
-        const Guard guard(m_rebuilding);
-        if (m_targets.show(int(m_targetField.editValue()), m_targetField.state()))
-            fillJointList(0);
-    }
+    showTarget();
     showJoint();
 
     const bool enabled = m_table->isEnabledChecked(m_currentIndex);
     for (QWidget* widget : {static_cast<QWidget*>(m_teach), static_cast<QWidget*>(m_check),
-                            static_cast<QWidget*>(m_repeat), static_cast<QWidget*>(m_device),
+                            static_cast<QWidget*>(m_repeat), static_cast<QWidget*>(m_target->box()),
                             static_cast<QWidget*>(m_joint), static_cast<QWidget*>(m_threshold)})
         widget->setEnabled(enabled);
     if (m_joint->count() > 0)
@@ -284,6 +264,12 @@ void StopMonitoring::updateUI()
     showRowStates();
     showModified(changed());
     updating = false;
+}
+
+void StopMonitoring::showTarget()
+{
+    if (m_target->show(int(m_targetField.editValue()), m_targetField.state()))
+        fillJointList(0);
 }
 
 void StopMonitoring::showJoint()

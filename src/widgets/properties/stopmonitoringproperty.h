@@ -2,15 +2,17 @@
 
 #include "widgets/properties/fieldbinding.h"
 #include "widgets/properties/propertywidget.h"
-#include "widgets/properties/targetdevices.h"
 
 #include "parameter/parameter.h"
+
+#include <memory>
 
 class CheckBox;
 class ComboBox;
 class DiffComboBox;
 class Label;
 class SubMenuTable;
+class TargetDeviceBox;
 class ToggleSwitch;
 
 namespace Property {
@@ -28,6 +30,7 @@ public:
     static constexpr int JointCount = 18;
 
     explicit StopMonitoring(Parameter* parameter, QWidget* parent = nullptr);
+    ~StopMonitoring() override;
 
     void initialize() override;
     void updateUI() override;
@@ -50,6 +53,7 @@ private:
     void parameterSave();
     void fillJointList(int index);
     void changeTarget(const QString& name);
+    void showTarget();
     void showJoint();
     void showRowStates();
     // The joint (1..18) the joint box shows, or 0.
@@ -62,7 +66,7 @@ private:
     CheckBox* m_teach = nullptr;
     CheckBox* m_check = nullptr;
     CheckBox* m_repeat = nullptr;
-    ComboBox* m_device = nullptr;
+    std::unique_ptr<TargetDeviceBox> m_target;
     DiffComboBox* m_joint = nullptr;
     ToggleSwitch* m_jointSwitch = nullptr;
     Label* m_threshold = nullptr;
@@ -70,7 +74,6 @@ private:
     int m_currentIndex = 0;
     int m_jointIndex = 0;
     bool m_rebuilding = false;
-    TargetDevices m_targets;
 
     FieldBinding m_validField;
     FieldBinding m_teachField;

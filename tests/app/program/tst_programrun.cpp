@@ -70,7 +70,7 @@ class TestProgramRun : public QObject
     // program's output meanwhile.
     static bool closeWindow()
     {
-        const QDeadlineTimer deadline(20000);
+        const QDeadlineTimer deadline(60000);
         while (QProcess::execute(QStringLiteral(OBX_BINARY_DIR "/tests/obx-test-closewindow"),
                                  {QStringLiteral("OXS Setting soft")}) != 0) {
             if (deadline.hasExpired())

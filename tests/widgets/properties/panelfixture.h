@@ -124,6 +124,20 @@ public:
     ~BoxAnswers() { MsgBox::setAutoAnswer(MsgBox::AutoAnswer()); }
 };
 
+// As the program does: the cost-over notice is the warning box (nullptr
+// takes it back).
+inline void noticeCostOverInBox(Parameter* store, bool on)
+{
+    if (!on) {
+        store->setCostOverNotice(nullptr);
+        return;
+    }
+    store->setCostOverNotice([](QWidget* parent, const QString& title, const QString& text) {
+        MsgBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box.exec();
+    });
+}
+
 // What the page tests share: the English texts, the one store and the page
 // under test, opened on an image as a read leaves it.
 template <class Panel> class PanelTest

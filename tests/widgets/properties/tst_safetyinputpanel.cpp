@@ -92,6 +92,41 @@ private slots:
         QVERIFY(m_store->editImage().areasEqual(m_store->appliedImage()));
     }
 
+    // A stored value outside the limits and a NaN show as they are and stay
+    // until the user types: only a typed value is clamped and written.
+    void oddStoredValuesAreWrittenOnlyWhenTyped()
+    {
+        ParameterImage image = m_store->editImage();
+        image.setI16At(filterTime + 2 * 4, 300);
+        image.setF32At(allowTime + 4 * 5, std::nanf(""));
+        loadMaster(m_store, image);
+        const auto type = [](QAbstractSpinBox* box, const char* text) {
+            box->selectAll();
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+
+        m_table->setCurrentRow(4, false);
+        QCOMPARE(m_filter->text(), QStringLiteral("300 ms"));
+        QTest::keyClick(m_filter, Qt::Key_Return);
+        QVERIFY(m_store->editImage() == image);
+        QTest::keyClick(m_filter, Qt::Key_Down); // 299, past the limit
+        QCOMPARE(m_store->editImage().i16At(filterTime + 2 * 4), qint16(127));
+
+        // The NaN after a number: not that number, and Return keeps the NaN.
+        // Typing the lowest limit is an edit too; it alone enables Apply.
+        m_table->setCurrentRow(5, false);
+        QCOMPARE(m_allow->text(), QStringLiteral("nan"));
+        QTest::keyClick(m_allow, Qt::Key_Return);
+        QVERIFY(std::isnan(m_store->editImage().f32At(allowTime + 4 * 5)));
+        m_store->editImage() = image;
+        m_panel->updateUI();
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+        type(m_allow, "0");
+        QCOMPARE(m_store->editImage().f32At(allowTime + 4 * 5), 0.0f);
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+    }
+
     void cancelAsksAndRestoresTheSection()
     {
         m_table->setCurrentRow(2, false);

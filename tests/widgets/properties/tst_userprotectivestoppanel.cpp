@@ -98,7 +98,7 @@ private slots:
 
         m_table->setCurrentRow(1, false);
         m_target->setCurrentIndex(1);
-        QCOMPARE(boxes.titles, QStringList{QStringLiteral("Change Confirmation")});
+        QVERIFY(boxes.titles.isEmpty()); // no joints of the old target are left behind
         QCOMPARE(cell("ProtStopUsrTargetRobot", 1), qint16(2));
         QCOMPARE(cell("ProtStopUsrStopCategory", 1), qint16(2)); // kept
         m_category->setCurrentIndex(0);

@@ -2,14 +2,24 @@
 // walked item by item over a set full of values that its editors cannot
 // hold, and the edit image stays the same byte for byte, with no box shown.
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cmath>
 
 #include "imagecells.h"
+#include "logicfixture.h"
 #include "panelfixture.h"
 #include "widgets/properties/allproperties.h"
+#include "widgets/properties/logicalop.h"
+#include "widgets/properties/logicassignmenttree.h"
+#include "widgets/properties/logictablemodel.h"
 #include "widgets/submenutable.h"
 
 class TestViewingChangesNothing : public QObject
@@ -101,6 +111,27 @@ class TestViewingChangesNothing : public QObject
                     image.setF32(fieldNamed(name), set, range, odd[(set + range) % 5]);
             }
         }
+        // Motion areas and arm models: counts outside 3..8, kinds, switches
+        // and systems outside their lists, NaN and huge coordinates.
+        const float wild[] = {std::nanf(""), 1e30f, -1e30f, 12.5f};
+        const int counts[] = {0, 9, -1, 4, 6};
+        for (int area = 0; area < 16; ++area) {
+            setI16(image, "MoveAreaValid", 0, area, area % 3 == 0 ? 3 : 1);
+            setI16(image, "MoveAreaMoveValid", 0, area, area % 4 == 0 ? -2 : area % 2);
+            setI16(image, "MoveAreaVertexNum", 0, area, counts[area % 5]);
+            setI16(image, "MoveAreaTeachValid", 0, area, 2);
+            setI16(image, "MoveAreaStopCategory", 0, area, 4);
+            image.setF32(fieldNamed("MoveAreaZulimit"), 0, area, wild[area % 4]);
+            for (int v = 0; v < 8; ++v)
+                image.setF32(fieldNamed("MoveAreaX"), area, v, wild[(area + v) % 4]);
+        }
+        setI16(image, "ArmModelSpec", 0, 0, 3);
+        for (int k = 0; k < 20; ++k) {
+            setI16(image, "UsrArmModelCoordinateNo", 0, k, k % 3 == 0 ? 60 : k % 3 - 1);
+            setI16(image, "UsrArmModelKind", 0, k, k % 2 ? 2 : 1);
+            image.setF32(fieldNamed("UsrArmModelRadius"), 0, k, wild[k % 4]);
+            image.setF32(fieldNamed("UsrArmModelX2"), 0, k, wild[(k + 1) % 4]);
+        }
         for (int joint = 0; joint < 18; ++joint) {
             setI16(image, "Assignment", 0, joint, joint % 4);
             setI16(image, "AxisType", 0, joint, joint % 3 + 1);
@@ -108,15 +139,37 @@ class TestViewingChangesNothing : public QObject
         return image;
     }
 
-    // Selects every row of every item table and every entry of every
-    // combo box, as a user looking through the page does, without editing.
-    static void walk(PropertyWidget* panel)
+    // Selects every row of every item table, as a user looking through the
+    // page does, without editing; with keys, also enters every enabled box
+    // and leaves it with Return and Tab.
+    static void walk(PropertyWidget* panel, bool keys = false)
     {
         for (SubMenuTable* table : panel->findChildren<SubMenuTable*>())
             for (int row = 0; row < table->rowCount(); ++row) {
                 table->setCurrentRow(row, true);
                 panel->updateUI();
+                if (keys)
+                    pressKeysInEveryBox(panel);
             }
+    }
+
+    static void pressKeysInEveryBox(PropertyWidget* panel)
+    {
+        QList<QWidget*> boxes;
+        for (QAbstractSpinBox* box : panel->findChildren<QAbstractSpinBox*>())
+            boxes << box;
+        for (QComboBox* box : panel->findChildren<QComboBox*>())
+            boxes << box;
+        for (QWidget* box : boxes) {
+            if (!box->isVisibleTo(panel) || !box->isEnabled())
+                continue;
+            box->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
+        // Before the page goes: a focused box would report to it while it dies.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
     }
 
 private slots:
@@ -157,7 +210,9 @@ private slots:
 
         for (const auto& panel : panels) {
             panel->show();
-            walk(panel.get());
+            QApplication::setActiveWindow(panel.get());
+            QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+            walk(panel.get(), true);
             // The arm speed page's user set as well.
             if (qobject_cast<Property::ArmSpeed*>(panel.get())) {
                 panel->findChild<QComboBox*>()->setCurrentIndex(1);
@@ -195,6 +250,25 @@ private slots:
             QCOMPARE(armBoxes.value(1)->currentText(), QStringLiteral("Invalid"));
             QCOMPARE(armBoxes.value(2)->currentText(), QString(number));
         }
+        // Area 2 counts 9 corners and area 3 -1, area 1 is neither permitted
+        // nor forbidden; the arm set switch 3 shows the user set, whose first
+        // element names system 60 and whose second is of kind 2.
+        SubMenuTable* areas = panels[5]->findChild<SubMenuTable*>();
+        areas->setCurrentRow(1, false);
+        QCOMPARE(panels[5]->findChild<QSpinBox*>()->text(), QStringLiteral("9"));
+        areas->setCurrentRow(2, false);
+        QCOMPARE(panels[5]->findChild<QSpinBox*>()->text(), QStringLiteral("-1"));
+        areas->setCurrentRow(0, false);
+        QCOMPARE(panels[5]->findChild<QComboBox*>()->currentText(), QStringLiteral("-2"));
+        const auto armTexts = [&panels](int element) {
+            panels[3]->findChild<SubMenuTable*>()->setCurrentRow(element, false);
+            QStringList texts;
+            for (QComboBox* box : panels[3]->findChildren<QComboBox*>())
+                texts << box->currentText();
+            return texts;
+        };
+        QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
+        QVERIFY(armTexts(1).contains("2"));
         // The tool choice 5, the fence's category 2 and user protective
         // stop 3's category and target 32767.
         QCOMPARE(panels[2]->findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
@@ -205,6 +279,129 @@ private slots:
             userStop << box->currentText();
         QCOMPARE(userStop, QStringList({"32767", "32767"}));
         QVERIFY(store->editImage() == loaded);
+    }
+
+    // The joint and custom speed pages and the point dialog over sets with
+    // odd targets, kinds, switches, limits and masks with every bit set.
+    void jointAndCustomSpeedPagesLeaveOddSetsAlone()
+    {
+        Parameter* store = Parameter::instance();
+        ParameterImage image = outOfRangeImage();
+        setI16(image, "AlwaysAxisValid", 0, 0, 3);
+        for (int set = 0; set < 18; ++set) {
+            const int target = set % 3 == 0 ? 0 : set % 3 == 1 ? 25 : 1;
+            setI16(image, "SelectAxisValid", 0, set, set % 2 ? 1 : 4);
+            setI16(image, "SelectAxisTargetRobot", 0, set, target);
+            setI16(image, "SelectAxisStopCategory", 0, set, 9);
+            setI16(image, "UsrSpeedValid", 0, set, set % 2 ? 1 : -2);
+            setI16(image, "UsrSpeedTargetRobot", 0, set, target);
+            setI16(image, "UsrSpeedKind", 0, set, 7);
+            image.setF32(fieldNamed("UsrSpeedUlimit"), 0, set, std::nanf(""));
+            for (int w = 0; w < 2; ++w)
+                image.setI32(fieldNamed("UsrSpeedArmValid"), set, w, -1);
+            for (int tool = 0; tool < 32; ++tool)
+                image.setI32(fieldNamed("UsrSpeedToolValid"), set, tool, -1);
+            for (int joint = 0; joint < 18; ++joint) {
+                setI16(image, "AlwaysAxisRangeValid", 0, joint, 2);
+                setI16(image, "SelectAxisRngValid", set, joint, 5);
+                setI16(image, "SelectAxisRngMoveValid", set, joint, 7);
+                image.setF32(fieldNamed("SelectAxisRngLlimit"), set, joint, std::nanf(""));
+                image.setF32(fieldNamed("SelectAxisRngUlimit"), set, joint, 2e6f);
+                setI16(image, "UsrSpeedTargetAxis", set, joint, 3);
+            }
+        }
+        loadMaster(store, image);
+        BoxAnswers boxes;
+        Property::Joint joint(store);
+        Property::CustomSpeed speed(store);
+        for (PropertyWidget* panel :
+             {static_cast<PropertyWidget*>(&joint), static_cast<PropertyWidget*>(&speed)}) {
+            panel->initialize();
+            panel->show();
+            walk(panel);
+            for (QTableWidget* table : panel->findChildren<QTableWidget*>())
+                for (int row = 0; row < table->rowCount(); ++row)
+                    table->setCurrentCell(row, 0);
+            QVERIFY(panel->requestClose());
+            panel->hide();
+        }
+        speed.show();
+        for (int set : {0, 1, 2}) {
+            speed.setCurrentSet(set);
+            speed.openPointDialog();
+            QDialog* dialog = speed.findChild<QDialog*>();
+            QVERIFY(dialog);
+            for (QListWidget* list : dialog->findChildren<QListWidget*>())
+                for (int row = 0; row < list->count(); ++row)
+                    list->setCurrentRow(row);
+            dialog->accept(); // nothing changed, so nothing is written
+            QTRY_VERIFY(!speed.findChild<QDialog*>());
+        }
+        QVERIFY(store->editImage() == image);
+        QVERIFY(store->appliedImage() == image);
+        QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
+    }
+
+    // The logic editor over odd stored values: every cell is visited, the
+    // editors of the odd ones opened and left with Return, the filter
+    // switched; nothing is written and no box appears.
+    void logicEditorLeavesTheSetAlone()
+    {
+        Parameter* store = Parameter::instance();
+        ParameterImage image = defaultImage();
+        setOperation(image, 1, 9, 1001);
+        setOperation(image, 2, -1, 1002);
+        setOperation(image, 3, 2, 0, 0);
+        setOperation(image, 4, 1, 3004);
+        setOperation(image, 5, 3, 60001, 1001);
+        LogicTable::setAssignment(image, LogicTable::InternalInput, 0, 401);
+        LogicTable::setAssignment(image, LogicTable::NetworkOutput, 0, -5);
+        loadMaster(store, image);
+        BoxAnswers boxes;
+        LongBoxAnswers longBoxes;
+
+        LogicalOp editor(nullptr, store);
+        editor.show();
+        editor.activateWindow();
+        QTableView* table = editor.table();
+        const int columns = LogicTableModel::ColumnCount;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            for (int column = 0; column < columns; ++column)
+                table->setCurrentIndex(table->model()->index(row, column));
+        for (int row = 0; row < 5; ++row)
+            for (int column = LogicTableModel::OperationColumn;
+                 column <= LogicTableModel::Input2Column; ++column) {
+                const QModelIndex index = table->model()->index(row, column);
+                table->setCurrentIndex(index);
+                table->edit(index);
+                QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != table);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTRY_VERIFY(table->hasFocus());
+                QTest::keyClick(table, Qt::Key_Return);
+            }
+        editor.setInUseFilter(true);
+        editor.setInUseFilter(false);
+        QVERIFY(editor.requestClose());
+
+        QVERIFY(store->editImage() == image);
+        QVERIFY(store->appliedImage() == image);
+        QVERIFY(store->masterImage() == image);
+        QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
+        QVERIFY(longBoxes.texts.isEmpty());
+
+        // The odd values as they are.
+        const LogicTableModel* model = editor.model();
+        const auto shown = [model](int row, int column) {
+            return model->index(row, column).data().toString();
+        };
+        QCOMPARE(shown(0, LogicTableModel::OperationColumn), QStringLiteral("9"));
+        QCOMPARE(shown(1, LogicTableModel::OperationColumn), QStringLiteral("-1"));
+        QCOMPARE(shown(3, LogicTableModel::Input1Column), QStringLiteral("3004"));
+        // 60001 does not fit the signed 16-bit cell: it is stored as -5535.
+        QCOMPARE(shown(4, LogicTableModel::Input1Column), QStringLiteral("-5535"));
+        editor.selectResult(1);
+        QCOMPARE(editor.assignments()->itemOf(60001)->text(1), QStringLiteral("401"));
+        QCOMPARE(editor.assignments()->itemOf(60601)->text(1), QStringLiteral("-5"));
     }
 };
 

@@ -1,0 +1,69 @@
+// Speed of the PDF safety report of the shipped default set: the whole
+// export (title page, every page's tables, formulas, the plan view drawn by
+// the platform's OpenGL, the PDF written through its temporary file). Run it
+// with xvfb-run to include the plan view; without a display it measures the
+// export with the note in its place.
+// Goal: one export under 2 s.
+#include "app/core/languagesetting.h"
+#include "app/core/setting.h"
+#include "app/safetyreport.h"
+#include "parameter/dataprovidererrorrecord.h"
+#include "parameter/logicsignaldef.h"
+#include "parameter/procedure.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+void silence(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+double worstSeconds = 0;
+
+void BM_ExportDefaultSet(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QFile ini(dir.filePath("config.ini"));
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[ApplicationSettings]\nFontPath=" OBX_RUNTIME_DIR "/assets/font\n"
+              "RobotModelPath=" OBX_RUNTIME_DIR "/assets/obj\n");
+    ini.close();
+    Setting::instance()->load(ini.fileName());
+    LanguageSetting::setLanguage(&LanguageSetting::findRow(QStringLiteral("en")));
+    LogicSignalDef::initialize();
+    ParameterImage image;
+    IO::Procedure procedure;
+    DataProviderErrorRecord error;
+    if (!procedure.readAll(image, OBX_SOURCE_DIR "/config/parameter/default.txt", error)) {
+        state.SkipWithError("default set unreadable");
+        return;
+    }
+    const QString path = dir.filePath("report.pdf");
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!SafetyReport(image, QStringLiteral("default.txt")).write(path))
+            state.SkipWithError("report not written");
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        worstSeconds = std::max(worstSeconds, seconds);
+    }
+}
+BENCHMARK(BM_ExportDefaultSet)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    qInstallMessageHandler(silence);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    std::printf("slowest export %.3f s (goal < 2 s)\n", worstSeconds);
+}

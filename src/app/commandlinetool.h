@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// The program without a window, for scripts and CI: checks parameter files
+// (read, signature, values outside their limits) and compares two of them.
+// It needs no display, takes no single-instance lock (so it runs beside an
+// open program) and writes results to standard output, errors to standard
+// error, as text or as one JSON document.
+//
+// Exit codes: --check 0 every file reads and holds only values within their
+// limits, 1 a file cannot be read or its signature fails, 2 values lie
+// outside their limits; --compare 0 same, 1 different, 3 unreadable; 64 a
+// command line that cannot be run.
+class CommandLineTool
+{
+public:
+    enum ExitCode
+    {
+        Clean = 0,
+        Unreadable = 1, // --check
+        OutsideLimits = 2,
+        Different = 1, // --compare
+        CompareUnreadable = 3,
+        UsageError = 64,
+    };
+
+    // Whether the raw arguments ask for this tool rather than the window;
+    // decided before any application object exists.
+    static bool isRequested(int argc, char* argv[]);
+    // Makes the non-GUI application object and runs the tool.
+    static int main(int argc, char* argv[]);
+
+    CommandLineTool(QTextStream& out, QTextStream& err);
+    // arguments: the program's arguments, the program name first.
+    int run(const QStringList& arguments);
+
+private:
+    int check(const QStringList& files, bool json);
+    int compare(const QString& left, const QString& right, bool json);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+};

@@ -1,0 +1,86 @@
+#include "app/reportcommand.h"
+
+#include "app/core/languagesetting.h"
+#include "app/core/setting.h"
+#include "app/safetyreport.h"
+#include "parameter/dataprovidererrorrecord.h"
+#include "parameter/logicsignaldef.h"
+#include "parameter/parameterimage.h"
+#include "parameter/procedure.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const option = "--export-report";
+
+// Only warnings and worse reach the terminal: the command's own output.
+void warningsOnly(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
+QString absoluteArgument(int argc, char* argv[], int index)
+{
+    if (index >= argc)
+        return QString();
+    // Taken before the application changes anything, against the caller's folder.
+    return QFileInfo(QString::fromLocal8Bit(argv[index])).absoluteFilePath();
+}
+
+} // namespace
+
+bool ReportCommand::isRequested(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+int ReportCommand::run(int argc, char* argv[])
+{
+    int at = 1;
+    while (at < argc && std::strcmp(argv[at], option) != 0)
+        ++at;
+    const QString setPath = absoluteArgument(argc, argv, at + 1);
+    const QString pdfPath = absoluteArgument(argc, argv, at + 2);
+
+    // Fonts, the PDF and the plan view need a GUI application; without a
+    // display it runs on the off-screen platform.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(warningsOnly);
+    QApplication app(argc, argv);
+    // The settings name their folders relative to the program folder.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QDir::setCurrent(programDir);
+    Setting::instance()->load(programDir + QStringLiteral("/config/config.ini"));
+    LanguageSetting::chooseLanguage(QString());
+    LogicSignalDef::initialize();
+
+    if (setPath.isEmpty() || pdfPath.isEmpty())
+        std::fprintf(stderr, "Usage: %s --export-report SET.txt OUT.pdf\n", argv[0]);
+    ParameterImage image;
+    IO::Procedure procedure;
+    DataProviderErrorRecord error;
+    if (setPath.isEmpty() || !procedure.readAll(image, setPath, error)) {
+        std::fprintf(stderr, "The parameter file cannot be read: %s\n", qUtf8Printable(setPath));
+        return SetUnreadable;
+    }
+    LogicSignalDef::setMasterImage(&image);
+    const bool written = !pdfPath.isEmpty() && SafetyReport(image, setPath).write(pdfPath);
+    LogicSignalDef::setMasterImage(nullptr);
+    if (!written) {
+        std::fprintf(stderr, "The file cannot be written: %s\n", qUtf8Printable(pdfPath));
+        return PdfUnwritable;
+    }
+    return Written;
+}

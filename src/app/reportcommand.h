@@ -1,0 +1,21 @@
+#pragma once
+
+// The command line's safety report export, for scripted acceptance
+// documents: "obxsetting --export-report SET.txt OUT.pdf". It takes no
+// single-instance lock, shows no window and runs without a display (the
+// plan view is then replaced by a note).
+class ReportCommand
+{
+public:
+    enum ExitCode
+    {
+        Written = 0,
+        SetUnreadable = 1,
+        PdfUnwritable = 4,
+    };
+
+    // Whether the arguments ask for the export.
+    static bool isRequested(int argc, char* argv[]);
+    // Runs the export; returns the process exit code.
+    static int run(int argc, char* argv[]);
+};

@@ -1,0 +1,64 @@
+#include "app/reportexport.h"
+
+#include "app/core/setting.h"
+#include "app/safetyreport.h"
+#include "io/dataprovider.h"
+#include "io/filedialog.h"
+#include "parameter/parameter.h"
+#include "widgets/msgbox.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QProgressDialog>
+
+namespace {
+
+QString withPdfSuffix(const QString& path)
+{
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+               ? path
+               : path + QStringLiteral(".pdf");
+}
+
+} // namespace
+
+bool exportSafetyReport(QWidget* parent)
+{
+    DataProvider* provider = DataProvider::instance();
+    IO::FileDialog dialog(IO::FileDialog::SaveSafetyReport, provider && provider->online(),
+                          Setting::instance()->value(QStringLiteral("ParameterPath")), QString(),
+                          IO::FileDialog::RemoteLister(),
+                          SafetyReport::proposedFileName(QDateTime::currentDateTime()), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QString path = withPdfSuffix(dialog.selectedPath());
+
+    QProgressDialog progress(SafetyReport::tr("Writing the safety report..."), QString(), 0,
+                             SafetyReport::StepCount, parent);
+    progress.setWindowTitle(dialog.windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    SafetyReport report(Parameter::instance()->masterImage(),
+                        provider ? provider->masterSource() : QString());
+    const bool ok = report.write(path, [&progress](int done, int) {
+        progress.setValue(done);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    progress.close();
+
+    if (ok) {
+        MsgBox box(QMessageBox::Information, SafetyReport::tr("Safety Report"),
+                   SafetyReport::tr("The safety report was written.\nFilename: %1").arg(path),
+                   QMessageBox::Ok, parent);
+        box.exec();
+    } else {
+        MsgBox box(QMessageBox::Critical,
+                   QCoreApplication::translate("DataProvider", "Title write error"),
+                   QCoreApplication::translate("DataProvider", "Body file write error") +
+                       QLatin1Char('\n') + path,
+                   QMessageBox::Ok, parent);
+        box.exec();
+    }
+    return ok;
+}

@@ -1,0 +1,435 @@
+#include "app/safetyreport.h"
+
+#include "app/core/constants.h"
+#include "app/core/interfaceutilities.h"
+#include "app/core/languagesetting.h"
+#include "app/core/setting.h"
+#include "app/functionmenuwidget.h"
+#include "io/comparisonview.h"
+#include "parameter/logicsignaldef.h"
+#include "parameter/logictable.h"
+#include "parameter/parameterdefdb.h"
+#include "parameter/parameterlayout.h"
+#include "parameter/valuevalidator.h"
+#include "view3d/planview.h"
+#include "widgets/properties/safetysignaturecrcproperty.h"
+
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QUrl>
+#include <QtDebug>
+
+#include <algorithm>
+
+namespace {
+
+// A safety function page: its node in the page tree and the numbers of its
+// parameters, in the function menu's order.
+struct Page
+{
+    const char* nodeName;
+    int firstNo;
+    int lastNo;
+};
+
+const Page pages[] = {
+    {"SettingCommon", 3001, 3016},
+    {"ArmModel", 3109, 3127},
+    {"ToolModel", 3128, 3142},
+    {"AreaModel", 3143, 3154},
+    {"MonitoringSettingStopDistanceEstimation", 3101, 3108},
+    {"Joint", 3201, 3214},
+    {"ArmSpeed", 3301, 3308},
+    {"ToolSpeed", 3309, 3312},
+    {"ModeSpeed", 3313, 3322},
+    {"CustomSpeed", 3323, 3333},
+    {"ToolOrientation", 3401, 3409},
+    {"StopMonitoring", 3501, 3506},
+    {"MonitoringSettingProtectiveStopSafetyFence", 3601, 3603},
+    {"ProtectiveStopUserProtectiveStop", 3604, 3609},
+    {"MonitoringSettingEmergencyStop", 3701, 3708},
+    {"SafetyInput", 6001, 6004},
+};
+constexpr int pageCount = int(sizeof pages / sizeof pages[0]);
+const char* const logicNodeName = "LogicalOperation";
+
+const QString planResource = QStringLiteral("plan-view.png");
+const QSize planSize(1600, 1200);
+constexpr int planWidth = 640; // in the document's pixels
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+// The language's own shipped font, so that Japanese, Korean and Chinese
+// texts keep their glyphs in the PDF; the application font otherwise.
+QString reportFontFamily()
+{
+    static QHash<QString, QString> families;
+    const LanguageRow& row = LanguageSetting::current();
+    const QString code = QLatin1String(row.langCode);
+    if (families.contains(code))
+        return families.value(code);
+    QString family = QGuiApplication::font().family();
+    const QString path = expandEnvironment(Setting::instance()->value(QStringLiteral("FontPath"))) +
+                         QLatin1Char('/') + QLatin1String(row.fontFile);
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList loaded = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    if (!loaded.isEmpty()) {
+        // A CJK collection holds one family per region: take the one of
+        // the language where there is one.
+        static const QHash<QString, QString> regions = {
+            {QStringLiteral("ja"), QStringLiteral("JP")},
+            {QStringLiteral("ko"), QStringLiteral("KR")},
+            {QStringLiteral("zh"), QStringLiteral("SC")}};
+        family = loaded.first();
+        const QString region = regions.value(code);
+        for (const QString& candidate : loaded) {
+            if (!region.isEmpty() && candidate.endsWith(QLatin1Char(' ') + region) &&
+                !candidate.contains(QLatin1String("Mono"))) {
+                family = candidate;
+                break;
+            }
+        }
+    } else {
+        qWarning().noquote() << "SafetyReport font" << path << "-> NG";
+    }
+    families.insert(code, family);
+    return family;
+}
+
+QString nameParts(const ParamDefRecord& record, int from, int to)
+{
+    const ParameterDefDB* db = ParameterDefDB::instance();
+    QStringList parts;
+    for (int part = from; part < to && part < ParamDefRecord::MaxNameParts; ++part)
+        if (record.nameIds[part] != 0)
+            parts << db->names.value(record.nameIds[part]);
+    return parts.join(QLatin1String(" - "));
+}
+
+int namePartCount(const ParamDefRecord& record)
+{
+    int count = 0;
+    while (count < ParamDefRecord::MaxNameParts && record.nameIds[count] != 0)
+        ++count;
+    return count;
+}
+
+QString unitText(const ParamDefRecord& record)
+{
+    // Units that follow the joint kinds belong to robot data only.
+    return record.unit >= 2 ? ParameterDefDB::instance()->names.value(record.unit) : QString();
+}
+
+QString limitText(const ParamDefRecord& record)
+{
+    if (record.isText() || (record.min == 0 && record.max == 0))
+        return QString();
+    return QStringLiteral("%1 \u2026 %2")
+        .arg(QString::number(record.min, 'g', 10), QString::number(record.max, 'g', 10));
+}
+
+int cellBytes(const ParamDefRecord& record)
+{
+    return record.isText() ? record.valueCount : record.valueSize() * record.valueCount;
+}
+
+bool cellInImage(const ParamDefRecord& record, int group, int element)
+{
+    const int bytes = cellBytes(record);
+    return bytes > 0 &&
+           record.valueOffset(group, element) + quint32(bytes) <= quint32(ParameterImage::Size);
+}
+
+bool cellIsZero(const ParameterImage& image, const ParamDefRecord& record, int group, int element)
+{
+    if (!cellInImage(record, group, element))
+        return true;
+    const quint8* cell = image.data() + record.valueOffset(group, element);
+    for (int i = 0; i < cellBytes(record); ++i)
+        if (cell[i] != 0)
+            return false;
+    return true;
+}
+
+// The parameters of a page by shape, in the order they first appear:
+// single values go into one list of name and value; parameters of one
+// shape (groups x elements) into tables of a row per element and a column
+// per parameter.
+struct Block
+{
+    std::vector<const ParamDefRecord*> records;
+    bool matrix = false;
+};
+
+// Columns of one table: more would not fit across a portrait page.
+constexpr size_t maxColumns = 6;
+
+std::vector<Block> blocksOf(const Page& page)
+{
+    std::vector<Block> blocks;
+    for (const ParamDefRecord& record : ParameterDefDB::instance()->records) {
+        if (record.no < page.firstNo || record.no > page.lastNo || cellBytes(record) <= 0)
+            continue;
+        const bool matrix = record.groupCount * record.elementCount > 1;
+        const auto sameShape = [&](const Block& block) {
+            const ParamDefRecord& first = *block.records.front();
+            return block.matrix == matrix &&
+                   (!matrix || (first.groupCount == record.groupCount &&
+                                first.elementCount == record.elementCount));
+        };
+        const auto block = std::find_if(blocks.begin(), blocks.end(), sameShape);
+        if (block == blocks.end())
+            blocks.push_back(Block{{&record}, matrix});
+        else
+            block->records.push_back(&record);
+    }
+    return blocks;
+}
+
+// The name parts that all records of a block share, before each one's own.
+QString commonCaption(const std::vector<const ParamDefRecord*>& records)
+{
+    const ParamDefRecord& first = *records.front();
+    int shared = namePartCount(first) - 1;
+    for (const ParamDefRecord* record : records) {
+        int same = 0;
+        while (same < shared && same < namePartCount(*record) - 1 &&
+               record->nameIds[same] == first.nameIds[same])
+            ++same;
+        shared = same;
+    }
+    return nameParts(first, 0, shared);
+}
+
+QString tableStart()
+{
+    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+                          "style=\"border-collapse: collapse;\">");
+}
+
+const char* const cellStyle = " style=\"background-color:#ffd0d0; font-weight:bold;\"";
+
+} // namespace
+
+const int SafetyReport::StepCount = pageCount + 4;
+
+SafetyReport::SafetyReport(const ParameterImage& image, const QString& source)
+    : m_image(image), m_source(source)
+{
+}
+
+QString SafetyReport::proposedFileName(const QDateTime& time)
+{
+    return QStringLiteral("%1_%2.pdf")
+        .arg(Constants::reportFilePrefix, time.toString(QStringLiteral("yyyyMMddhhmmss")));
+}
+
+QString SafetyReport::titlePage() const
+{
+    QString robotType;
+    if (const FieldDef* field = ParameterLayout::findByNo(101)) // RobotTypeName
+        robotType = m_image.text(*field);
+    QString html =
+        QStringLiteral("<h1>%1</h1><table cellpadding=\"4\">").arg(escaped(tr("Safety Report")));
+    const auto row = [&html](const QString& label, const QString& text) {
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(escaped(label), escaped(text));
+    };
+    row(tr("Robot type"), robotType);
+    row(tr("Source"), m_source);
+    for (const auto& signature : Property::SafetySignatureCRC::signatureRows(m_image))
+        row(signature.label, signature.text);
+    row(tr("All data CRC"), Property::SafetySignatureCRC::crcText(m_image.allDataCRC()));
+    row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
+                                                              LanguageSetting::dateTimeFormat()));
+    html += QStringLiteral("</table><p><br></p><h3>%1</h3><table cellpadding=\"10\">")
+                .arg(escaped(tr("Checked by")));
+    for (const QString& label : {tr("Name"), tr("Date"), tr("Signature")})
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(escaped(label), QString(40, QLatin1Char('_')));
+    return html + QStringLiteral("</table>");
+}
+
+QString SafetyReport::pageSection(int page) const
+{
+    const Page& def = pages[page];
+    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
+                       .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(def.nodeName))));
+    bool marked = false;
+    bool skipped = false;
+    const auto valueCell = [&](const ParamDefRecord& record, int group, int element) {
+        const FieldDef* field = ParameterLayout::findByNo(record.no);
+        const bool out =
+            field && ValueValidator::isOutside(m_image, *field, group - 1, element - 1);
+        marked = marked || out;
+        const QString value = cellInImage(record, group, element)
+                                  ? IO::ComparisonView::valueText(m_image, record, group, element)
+                                  : QString();
+        return QStringLiteral("<td%1>%2</td>")
+            .arg(QLatin1String(out ? cellStyle : ""), escaped(value));
+    };
+
+    for (const Block& block : blocksOf(def)) {
+        if (!block.matrix) {
+            html += tableStart() +
+                    QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")
+                        .arg(escaped(tr("Parameter")), escaped(tr("Value")), escaped(tr("Unit")),
+                             escaped(tr("Limits")));
+            for (const ParamDefRecord* record : block.records)
+                html += QStringLiteral("<tr><td>%1</td>")
+                            .arg(escaped(ParameterDefDB::instance()->displayName(*record))) +
+                        valueCell(*record, 1, 1) +
+                        QStringLiteral("<td>%1</td><td>%2</td></tr>")
+                            .arg(escaped(unitText(*record)), escaped(limitText(*record)));
+            html += QStringLiteral("</table><p></p>");
+            continue;
+        }
+        // The same rows in every table of the block: those with a value.
+        const ParamDefRecord& first = *block.records.front();
+        std::vector<std::pair<int, int>> rows;
+        for (int group = 1; group <= first.groupCount; ++group)
+            for (int element = 1; element <= first.elementCount; ++element) {
+                bool allZero = true;
+                for (const ParamDefRecord* record : block.records)
+                    allZero = allZero && cellIsZero(m_image, *record, group, element);
+                if (allZero)
+                    skipped = true;
+                else
+                    rows.emplace_back(group, element);
+            }
+        if (rows.empty())
+            continue;
+        html += QStringLiteral("<h4>%1</h4>").arg(escaped(commonCaption(block.records)));
+        for (size_t from = 0; from < block.records.size(); from += maxColumns) {
+            const auto begin = block.records.begin() + std::ptrdiff_t(from);
+            const auto end = block.records.begin() +
+                             std::ptrdiff_t(std::min(block.records.size(), from + maxColumns));
+            html += tableStart() + QStringLiteral("<tr><th></th>");
+            for (auto record = begin; record != end; ++record) {
+                const QString unit = unitText(**record);
+                const QString limits = limitText(**record);
+                html += QStringLiteral("<th>%1").arg(escaped(nameParts(
+                    **record, namePartCount(**record) - 1, ParamDefRecord::MaxNameParts)));
+                if (!unit.isEmpty())
+                    html += QStringLiteral(" [%1]").arg(escaped(unit));
+                if (!limits.isEmpty())
+                    html += QStringLiteral("<br><small>%1</small>").arg(escaped(limits));
+                html += QStringLiteral("</th>");
+            }
+            html += QStringLiteral("</tr>");
+            for (const auto& cell : rows) {
+                html += QStringLiteral("<tr><td>%1</td>")
+                            .arg(escaped(ParameterDefDB::instance()->cellQualifier(
+                                first, cell.first, cell.second)));
+                for (auto record = begin; record != end; ++record)
+                    html += valueCell(**record, cell.first, cell.second);
+                html += QStringLiteral("</tr>");
+            }
+            html += QStringLiteral("</table><p></p>");
+        }
+    }
+    if (skipped)
+        html += QStringLiteral("<p><i>%1</i></p>")
+                    .arg(escaped(tr("Rows whose values are all 0 are not listed.")));
+    if (marked)
+        html += QStringLiteral("<p%1>%2</p>")
+                    .arg(QLatin1String(cellStyle),
+                         escaped(tr("Values outside their limits are marked.")));
+    return html;
+}
+
+QString SafetyReport::logicSection() const
+{
+    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
+                       .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(logicNodeName))));
+    QString rows;
+    for (int result = 1; result <= LogicTable::ResultCount; ++result) {
+        const QString formula = LogicTable::formula(m_image, result);
+        if (formula.isEmpty())
+            continue;
+        const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(quint32(result), m_image);
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(escaped(LogicTable::inputText(result)), escaped(formula),
+                         escaped(LogicSignalDef::joinSignalNames(outputs, QStringLiteral(", "))));
+    }
+    if (rows.isEmpty())
+        return html +
+               QStringLiteral("<p>%1</p>").arg(escaped(tr("No logical operation is in use.")));
+    return html + tableStart() +
+           QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>")
+               .arg(escaped(tr("Result")), escaped(tr("Formula")), escaped(tr("Outputs"))) +
+           rows + QStringLiteral("</table>");
+}
+
+QString SafetyReport::planSection(bool drawn) const
+{
+    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
+                       .arg(escaped(tr("Plan view")));
+    if (!drawn)
+        return html + QStringLiteral("<p>%1</p>")
+                          .arg(escaped(tr("No display is available: the plan view is not drawn.")));
+    return html + QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p><p>%3</p>")
+                      .arg(planResource)
+                      .arg(planWidth)
+                      .arg(escaped(tr("Grid lines every 100 mm, heavier every 1000 mm.")));
+}
+
+bool SafetyReport::write(const QString& path, const Progress& progress) const
+{
+    int done = 0;
+    const auto step = [&] {
+        if (progress)
+            progress(++done, StepCount);
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning().noquote() << "SafetyReport::write" << path << file.errorString() << "-> NG";
+        return false;
+    }
+    QString html = titlePage();
+    step();
+    for (int page = 0; page < pageCount; ++page) {
+        html += pageSection(page);
+        step();
+    }
+    html += logicSection();
+    step();
+    const QImage plan = PlanView::render(m_image, planSize);
+    html += planSection(!plan.isNull());
+    step();
+    print(file, html, plan);
+    // A failed write leaves the temporary file behind only until here.
+    const bool ok = file.commit();
+    if (!ok)
+        qWarning().noquote() << "SafetyReport::write" << path << file.errorString() << "-> NG";
+    step();
+    qInfo().noquote() << "SafetyReport::write" << path << "->" << okNgText(ok);
+    return ok;
+}
+
+void SafetyReport::print(QIODevice& device, const QString& html, const QImage& plan) const
+{
+    QPdfWriter writer(&device);
+    writer.setTitle(tr("Safety Report"));
+    writer.setCreator(QCoreApplication::applicationName());
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+
+    QTextDocument document;
+    QFont font(reportFontFamily(), 9);
+    // No ligatures: a path or a name copied out of the PDF stays as written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document.setDefaultFont(font);
+    if (!plan.isNull())
+        document.addResource(QTextDocument::ImageResource, QUrl(planResource), plan);
+    document.setHtml(html);
+    document.print(&writer);
+}

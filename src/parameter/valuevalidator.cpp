@@ -1,0 +1,288 @@
+#include "parameter/valuevalidator.h"
+
+#include "parameter/decoder.h"
+#include "parameter/parameterdefdb.h"
+#include "parameter/parameterdeftable.h"
+
+#include <QCoreApplication>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// One cell with limits, everything a pass needs without a lookup.
+struct Cell
+{
+    int offset;
+    ValueType type;
+    quint16 field; // index in ParameterLayout::fields()
+    quint16 row;
+    quint16 column;
+    double lower;
+    double upper;
+};
+
+const ParamDefRecord* rawRecord(int no)
+{
+    const ParamDefRecord* rows = ParameterDefTable::rows();
+    const ParamDefRecord* end = rows + ParameterDefTable::RowCount;
+    const ParamDefRecord* found = std::lower_bound(
+        rows, end, no, [](const ParamDefRecord& record, int wanted) { return record.no < wanted; });
+    return found != end && found->no == no ? found : nullptr;
+}
+
+bool hasLimits(const ParamDefRecord* record)
+{
+    return record && !record->isText() && record->min <= record->max &&
+           !(record->min == 0 && record->max == 0);
+}
+
+// Built once: every cell of every field that has limits, in field order.
+const std::vector<Cell>& cells()
+{
+    static const std::vector<Cell> table = [] {
+        std::vector<Cell> list;
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const FieldDef& field = ParameterLayout::fields()[i];
+            const ParamDefRecord* record = rawRecord(field.no);
+            if (field.type == ValueType::Text || !hasLimits(record))
+                continue;
+            const int size = ParameterLayout::valueSize(field.type);
+            for (int row = 0; row < field.rows; ++row) {
+                for (int column = 0; column < field.columns; ++column) {
+                    const int offset = ParameterLayout::cellOffset(field, row, column);
+                    if (offset < 0 || offset + size > ParameterImage::Size)
+                        continue;
+                    list.push_back({offset, field.type, quint16(i), quint16(row), quint16(column),
+                                    record->min, record->max});
+                }
+            }
+        }
+        return list;
+    }();
+    return table;
+}
+
+double storedValue(const unsigned char* data, int offset, ValueType type)
+{
+    const unsigned char* at = data + offset;
+    switch (type) {
+    case ValueType::I16:
+        return qFromLittleEndian<qint16>(at);
+    case ValueType::U16:
+        return qFromLittleEndian<quint16>(at);
+    case ValueType::I32:
+        return qFromLittleEndian<qint32>(at);
+    case ValueType::U32:
+        return qFromLittleEndian<quint32>(at);
+    case ValueType::F32: {
+        const quint32 bits = qFromLittleEndian<quint32>(at);
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return double(value);
+    }
+    case ValueType::Text:
+        break;
+    }
+    return 0;
+}
+
+// NaN compares false both ways, so it lands here too.
+bool outside(double value, const Cell& cell)
+{
+    return !(value >= cell.lower && value <= cell.upper) || std::isinf(value);
+}
+
+QString numberText(double value, ValueType type)
+{
+    if (type != ValueType::F32)
+        return QString::number(qint64(value));
+    // The shortest text that reads back as the same float.
+    const float single = float(value);
+    for (int precision = 6; precision < 9; ++precision) {
+        const QString text = QString::number(value, 'g', precision);
+        if (text.toFloat() == single)
+            return text;
+    }
+    return QString::number(value, 'g', 9);
+}
+
+QString limitText(double value)
+{
+    return QString::number(value, 'g', 7);
+}
+
+// The integer a file text stands for, when it is one.
+bool textInteger(const QString& text, qint64* value)
+{
+    bool ok = false;
+    *value = text.trimmed().toLongLong(&ok, 10);
+    return ok;
+}
+
+// Which group, element and value of its definition a byte offset is.
+void placeOf(const ParamDefRecord& record, int offset, int* group, int* element)
+{
+    const int relative = offset - int(record.offset);
+    *group = record.groupStride ? relative / record.groupStride + 1 : 1;
+    const int inGroup = record.groupStride ? relative % record.groupStride : relative;
+    *element = record.elementStride ? inGroup / record.elementStride + 1 : 1;
+}
+
+struct SceneRange
+{
+    int first;
+    int last;
+    int scene;
+};
+
+// The pages of the function menu by the parameters they edit. Robot and
+// device data (kinematics, self diagnostics) has no page of its own.
+const SceneRange sceneRanges[] = {
+    {1, 1, 1},        {201, 201, 1},    {301, 301, 1},    {401, 401, 1},    {3001, 3016, 20},
+    {3101, 3127, 21}, {3128, 3142, 22}, {3143, 3154, 23}, {3201, 3214, 25}, {3301, 3308, 26},
+    {3309, 3312, 27}, {3313, 3322, 28}, {3323, 3333, 29}, {3401, 3409, 30}, {3501, 3506, 31},
+    {3601, 3603, 32}, {3604, 3609, 33}, {3701, 3708, 34}, {6001, 6004, 35}, {6101, 6203, 36},
+};
+
+} // namespace
+
+QString LimitEntry::limitsText() const
+{
+    return QCoreApplication::translate("ValueValidator", "%1 to %2")
+        .arg(limitText(lower), limitText(upper));
+}
+
+QString LimitEntry::describe() const
+{
+    QString text = displayName + QStringLiteral(": ") + valueText;
+    if (!fileText.isEmpty())
+        text += QLatin1Char(' ') +
+                QCoreApplication::translate("ValueValidator", "(file: %1)").arg(fileText);
+    return text + QStringLiteral("; ") +
+           QCoreApplication::translate("ValueValidator", "limits %1").arg(limitsText());
+}
+
+QVector<LimitEntry> ValueValidator::check(const ParameterImage& image,
+                                          const ParameterTextTable* fileTable)
+{
+    QVector<LimitEntry> entries;
+    const ParameterDefDB* db = nullptr;
+    ParameterImage decoded; // where a file text is decoded, one cell at a time
+    int lastField = -1;
+    const QVector<QVector<QString>>* fileRows = nullptr;
+    for (const Cell& cell : cells()) {
+        const double value = storedValue(image.data(), cell.offset, cell.type);
+        const FieldDef& field = ParameterLayout::fields()[cell.field];
+        if (fileTable && cell.field != lastField) {
+            lastField = cell.field;
+            const auto found = fileTable->constFind(QLatin1String(field.name));
+            fileRows = found == fileTable->constEnd() ? nullptr : &found.value();
+        }
+        QString fileText;
+        bool textKept = true;
+        if (fileRows && cell.row < fileRows->size() &&
+            cell.column < fileRows->at(cell.row).size()) {
+            fileText = fileRows->at(cell.row).at(cell.column);
+            // Only an integer cell can lose its text's value, and only where
+            // the image holds what the text became.
+            if (cell.type != ValueType::F32) {
+                IO::Decoder::storeCell(decoded, field, cell.row, cell.column, fileText);
+                qint64 written = 0;
+                textKept = storedValue(decoded.data(), cell.offset, cell.type) != value ||
+                           (textInteger(fileText, &written) && double(written) == value);
+            }
+        }
+        const bool isOutside = outside(value, cell);
+        if (!isOutside && textKept)
+            continue;
+
+        if (!db)
+            db = ParameterDefDB::instance();
+        const ParamDefRecord* record = db->findParamByNo(quint32(field.no));
+        LimitEntry entry;
+        entry.no = field.no;
+        entry.name = QLatin1String(field.name);
+        if (record) {
+            int group = 1;
+            int element = 1;
+            placeOf(*record, cell.offset, &group, &element);
+            entry.displayName = db->qualifiedName(*record, group, element);
+        } else {
+            entry.displayName = entry.name;
+        }
+        entry.scene = sceneOf(field.no);
+        entry.row = cell.row;
+        entry.column = cell.column;
+        entry.offset = cell.offset;
+        entry.value = value;
+        entry.valueText = numberText(value, cell.type);
+        if (fileText.trimmed() != entry.valueText)
+            entry.fileText = fileText;
+        entry.lower = cell.lower;
+        entry.upper = cell.upper;
+        entry.problem = !textKept              ? LimitEntry::TextNotKept
+                        : std::isfinite(value) ? LimitEntry::OutsideLimits
+                                               : LimitEntry::NotFinite;
+        entries.append(entry);
+    }
+    return entries;
+}
+
+int ValueValidator::count(const ParameterImage& image)
+{
+    int found = 0;
+    const unsigned char* data = image.data();
+    for (const Cell& cell : cells())
+        found += outside(storedValue(data, cell.offset, cell.type), cell);
+    return found;
+}
+
+bool ValueValidator::isOutside(const ParameterImage& image, const FieldDef& field, int row,
+                               int column)
+{
+    const ParamDefRecord* record = rawRecord(field.no);
+    const int offset = ParameterLayout::cellOffset(field, row, column);
+    if (field.type == ValueType::Text || !hasLimits(record) || offset < 0 ||
+        offset + ParameterLayout::valueSize(field.type) > ParameterImage::Size)
+        return false;
+    const Cell cell = {offset, field.type, 0, 0, 0, record->min, record->max};
+    return outside(storedValue(image.data(), offset, field.type), cell);
+}
+
+bool ValueValidator::limitsOf(int no, double* lower, double* upper)
+{
+    const ParamDefRecord* record = rawRecord(no);
+    if (!hasLimits(record))
+        return false;
+    *lower = record->min;
+    *upper = record->max;
+    return true;
+}
+
+int ValueValidator::sceneOf(int no)
+{
+    for (const SceneRange& range : sceneRanges)
+        if (no >= range.first && no <= range.last)
+            return range.scene;
+    return 0;
+}
+
+int ValueValidator::cellsWithLimits()
+{
+    return int(cells().size());
+}
+
+QVector<int> ValueValidator::scenesOf(const QVector<LimitEntry>& entries)
+{
+    QVector<int> scenes;
+    for (const LimitEntry& entry : entries)
+        if (!scenes.contains(entry.scene))
+            scenes.append(entry.scene);
+    std::sort(scenes.begin(), scenes.end());
+    return scenes;
+}

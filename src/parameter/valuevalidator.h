@@ -1,0 +1,66 @@
+#pragma once
+
+#include "parameter/parameterimage.h"
+#include "parameter/parametertexttable.h"
+
+#include <QString>
+#include <QVector>
+
+// One stored value that a safety tool must not pass over in silence.
+struct LimitEntry
+{
+    enum Problem
+    {
+        OutsideLimits, // a number outside the parameter's limits
+        NotFinite,     // a float that is NaN or infinite
+        TextNotKept,   // the file's integer text did not fit the field ("99999" read as -31073)
+    };
+
+    int no = 0;          // parameter number
+    QString name;        // parameter name as in a parameter file ("UsrSafetyFilterTime")
+    QString displayName; // translated display name with the group and element it concerns
+    int scene = 0;       // page that shows the value; 0 when no page does
+    int row = 0;         // cell of the field, counted from 0 as in the image's field table
+    int column = 0;
+    int offset = 0; // byte offset of the cell in the image
+    double value = 0;
+    QString valueText; // the stored value as the pages show it
+    QString fileText;  // the file's text for the cell where it differs from valueText
+    double lower = 0;
+    double upper = 0;
+    Problem problem = OutsideLimits;
+
+    // "1 to 127" with up to 7 significant digits.
+    QString limitsText() const;
+    // "Name (where): value" with the file's text and the limits, one line.
+    QString describe() const;
+};
+
+// Finds every value of a parameter image that lies outside its definition's
+// limits, every float that is not finite and, for an image read from a
+// file, every integer whose text did not fit its field. Texts and the
+// signature trailer have no limits and are skipped. Reads nothing but the
+// image (and the table), so it runs anywhere: on the pages, before a write
+// and on the command line.
+class ValueValidator
+{
+public:
+    // Every such value, in field order. fileTable: the text table of the file
+    // the image was read from, when it was.
+    static QVector<LimitEntry> check(const ParameterImage& image,
+                                     const ParameterTextTable* fileTable = nullptr);
+    // How many values check() would list for the image alone, without
+    // making any text: for status lines and page marks.
+    static int count(const ParameterImage& image);
+    // Whether one cell's stored value lies outside its limits or is not
+    // finite. False for cells without limits and cells outside the field.
+    static bool isOutside(const ParameterImage& image, const FieldDef& field, int row, int column);
+    // The limits of a parameter; false when it has none (texts, trailer).
+    static bool limitsOf(int no, double* lower, double* upper);
+    // The page (scene number) that shows a parameter, 0 for none.
+    static int sceneOf(int no);
+    // Cells that have limits: what one pass looks at.
+    static int cellsWithLimits();
+    // Scenes that hold at least one listed value, ascending, without repeats.
+    static QVector<int> scenesOf(const QVector<LimitEntry>& entries);
+};

@@ -1,0 +1,93 @@
+#include "widgets/properties/logicassignmenttree.h"
+
+#include "parameter/logicsignaldef.h"
+#include "parameter/logictable.h"
+#include "widgets/properties/logictablemodel.h"
+#include "widgets/properties/rowcolours.h"
+
+#include <QHeaderView>
+
+namespace {
+
+constexpr int SignalRole = Qt::UserRole;
+constexpr int DriverColumn = 1;
+
+} // namespace
+
+LogicAssignmentTree::LogicAssignmentTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("logicAssignments"));
+    setColumnCount(2);
+    setHeaderLabels({tr("Signal"), tr("Driven by")});
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    header()->setSectionResizeMode(DriverColumn, QHeaderView::Fixed);
+    header()->resizeSection(DriverColumn, 80);
+    setUniformRowHeights(true);
+    addGroup(tr("Internal safety inputs"), LogicTable::firstSignal(LogicTable::InternalInput),
+             LogicTable::NamedInternalInputs);
+    addGroup(tr("User safety outputs"), LogicTable::firstSignal(LogicTable::UserOutput),
+             LogicTable::entryCount(LogicTable::UserOutput));
+    addGroup(tr("Network safety outputs"), LogicTable::firstSignal(LogicTable::NetworkOutput),
+             LogicTable::entryCount(LogicTable::NetworkOutput));
+    expandAll();
+
+    connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        const int signal = item->data(0, SignalRole).toInt();
+        if (m_filling || column != 0 || signal == 0)
+            return;
+        emit drivenChanged(m_result, signal, item->checkState(0) == Qt::Checked);
+    });
+}
+
+void LogicAssignmentTree::addGroup(const QString& title, int first, int count)
+{
+    auto* group = new QTreeWidgetItem(this, {title});
+    group->setFlags(Qt::ItemIsEnabled);
+    for (int signal = first; signal < first + count; ++signal) {
+        auto* item = new QTreeWidgetItem(
+            group, {LogicSignalDef::signalText(signal, LogicSignalDef::NumberLast)});
+        item->setData(0, SignalRole, signal);
+    }
+}
+
+QTreeWidgetItem* LogicAssignmentTree::itemOf(int signal) const
+{
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = topLevelItem(g);
+        const int first =
+            group->childCount() > 0 ? group->child(0)->data(0, SignalRole).toInt() : 0;
+        if (signal >= first && signal < first + group->childCount())
+            return group->child(signal - first);
+    }
+    return nullptr;
+}
+
+void LogicAssignmentTree::showResult(const LogicTableModel& model, int result)
+{
+    m_filling = true;
+    m_result = result;
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = topLevelItem(g);
+        for (int i = 0; i < group->childCount(); ++i) {
+            QTreeWidgetItem* item = group->child(i);
+            const int signal = item->data(0, SignalRole).toInt();
+            const int driver = model.owner(signal);
+            const bool otherDriver =
+                driver != result && driver >= 1 && driver <= LogicTable::ResultCount;
+            Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+            if (!otherDriver && result >= 1)
+                flags |= Qt::ItemIsUserCheckable;
+            item->setFlags(flags);
+            item->setCheckState(0, driver == result ? Qt::Checked : Qt::Unchecked);
+            item->setText(DriverColumn, driver == 0 ? QString() : QString::number(driver));
+            item->setToolTip(
+                0, otherDriver ? tr("Driven by result %1; take it off there first.").arg(driver)
+                               : QString());
+            const QColor colour = RowColours::of(model.signalState(signal));
+            item->setForeground(0, colour);
+            item->setForeground(DriverColumn, colour);
+        }
+    }
+    m_filling = false;
+}

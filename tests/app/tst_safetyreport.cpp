@@ -1,0 +1,221 @@
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+#include "defaultimage.h"
+#include "testfiles.h"
+
+#include "app/core/languagesetting.h"
+#include "app/functionmenuwidget.h"
+#include "app/reportexport.h"
+#include "app/safetyreport.h"
+#include "io/filedialog.h"
+#include "parameter/logicsignaldef.h"
+#include "parameter/parameter.h"
+#include "parameter/parameterdefdb.h"
+#include "widgets/msgbox.h"
+#include "widgets/properties/safetysignaturecrcproperty.h"
+
+namespace {
+
+// The page headings the report must carry, in the function menu's order.
+const QStringList pageNodes =
+    QString("SettingCommon|ArmModel|ToolModel|AreaModel|MonitoringSettingStopDistanceEstimation"
+            "|Joint|ArmSpeed|ToolSpeed|ModeSpeed|CustomSpeed|ToolOrientation|StopMonitoring"
+            "|MonitoringSettingProtectiveStopSafetyFence|ProtectiveStopUserProtectiveStop"
+            "|MonitoringSettingEmergencyStop|SafetyInput|LogicalOperation")
+        .split('|');
+
+// The PDF's text in reading order, runs of white space made one blank.
+// CJK glyphs that a font shares with a radical come back as the radical;
+// NFKC folds them onto the ideograph.
+QString pdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
+}
+
+int offsetOf(int parameterNo, int group, int element)
+{
+    return int(ParameterDefDB::instance()
+                   ->findParamByNo(quint32(parameterNo))
+                   ->valueOffset(group, element));
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+// The PDF safety report: its texts read back from the file, odd values,
+// the Japanese catalogue and font, the menu's file chooser and boxes, and
+// folders that cannot be written.
+class TestSafetyReport : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    ParameterImage m_image;
+
+    QString writeReport(const SafetyReport& report, const QString& name)
+    {
+        const QString path = m_dir.filePath(name);
+        return report.write(path) ? path : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
+                         "[ApplicationSettings]\nFontPath=" OBX_RUNTIME_DIR "/assets/font\n"
+                         "ParameterPath=" +
+                             m_dir.path().toUtf8() + "\n");
+        LanguageSetting::setLanguage(&LanguageSetting::findRow(QStringLiteral("en")));
+        LogicSignalDef::initialize();
+        QVERIFY(readDefaultImage(m_image));
+        Parameter::instance()->editImage() = m_image;
+        Parameter::instance()->setMasterData(true);
+    }
+
+    void textsOfTheDefaultSet()
+    {
+        ParameterImage image = m_image;
+        // Three chosen values: a motion area's upper Z, a tool model's
+        // radius and a joint limit.
+        QVERIFY(image.setF32At(offsetOf(3145, 3, 1), 1234.5f)); // MoveAreaZulimit, set 3
+        QVERIFY(image.setF32At(offsetOf(3130, 2, 4), 77.25f));  // ToolModelRadius, tool 2, model 4
+        QVERIFY(image.setF32At(offsetOf(3204, 1, 5), -43.5f));  // AlwaysAxisRangeLlimit, joint 5
+        SafetyReport report(image, QStringLiteral("set-under-test.txt"));
+        const QString path = writeReport(report, QStringLiteral("default.pdf"));
+        QVERIFY(!path.isEmpty());
+        QCOMPARE(filesIn(m_dir.path()).filter(QStringLiteral(".pdf")),
+                 {QStringLiteral("default.pdf")});
+
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("set-under-test.txt")), qPrintable(text.left(400)));
+        QVERIFY(text.contains(QStringLiteral("QR6-0700")));
+        for (const auto& row : Property::SafetySignatureCRC::signatureRows(image))
+            QVERIFY2(text.contains(row.label + ' ' + row.text), qPrintable(row.label));
+        QVERIFY(text.contains(QStringLiteral("All data CRC ") +
+                              Property::SafetySignatureCRC::crcText(image.allDataCRC())));
+        for (const QString& node : pageNodes)
+            QVERIFY2(text.contains(FunctionMenuWidget::nodeText(node)), qPrintable(node));
+        {
+            int i = text.indexOf("Tool 1, Sphere");
+        }
+        for (const char* value : {"1234.5", "77.25", "-43.5"})
+            QVERIFY2(text.contains(QLatin1String(value)), value);
+        // No GL on the off-screen platform: the plan view is a note.
+        QVERIFY(text.contains(QStringLiteral("Plan view (XY)")));
+        QVERIFY(text.contains(QStringLiteral("the plan view is not drawn")));
+        QVERIFY(!text.contains(QStringLiteral("Values outside their limits are marked.")));
+    }
+
+    void oddValuesShownAsStored()
+    {
+        ParameterImage image = m_image;
+        QVERIFY(image.setI16At(40916, 1));             // MoveAreaValid, set 1
+        QVERIFY(image.setF32At(40936, std::nanf(""))); // MoveAreaX, set 1 vertex 1
+        QVERIFY(image.setI16At(40932, 99));            // MoveAreaVertexNum, set 1: past 8, marked
+        QVERIFY(image.setI16At(62252, 77));            // logic type 77, result 1
+        QVERIFY(image.setI16At(63052, 9999));          // its input: no such signal
+        SafetyReport report(image, QString());
+        int lastStep = 0;
+        const QString path = m_dir.filePath(QStringLiteral("odd.pdf"));
+        QVERIFY(report.write(path, [&lastStep](int done, int total) {
+            QCOMPARE(done, lastStep + 1);
+            QVERIFY(done <= total);
+            lastStep = done;
+        }));
+        QCOMPARE(lastStep, SafetyReport::StepCount);
+
+        const QString text = pdfText(path);
+        QVERIFY(text.contains(QStringLiteral("nan")));
+        QVERIFY(text.contains(QStringLiteral(" 99 ")));
+        QVERIFY(text.contains(QStringLiteral("[77] (9999)")));
+        QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
+    }
+
+    void unwritableFolderLeavesNothing()
+    {
+        const QString blocker = writeTestFile(m_dir.filePath(QStringLiteral("blocker")), "x");
+        const QStringList before = filesIn(m_dir.path());
+        // The write error box, and no file left behind.
+        IO::FileDialog::setAutoAnswer([&](IO::FileDialog& dialog) {
+            dialog.setFileName(QStringLiteral("blocker/report.pdf"));
+            return true;
+        });
+        QString shown;
+        MsgBox::setAutoAnswer([&shown](QMessageBox& box) {
+            shown = box.text();
+            return box.button(QMessageBox::Ok);
+        });
+        QVERIFY(!exportSafetyReport(nullptr));
+        QVERIFY2(shown.startsWith(QStringLiteral("The file cannot be written.")),
+                 qPrintable(shown));
+        QCOMPARE(filesIn(m_dir.path()), before);
+        IO::FileDialog::setAutoAnswer({});
+        MsgBox::setAutoAnswer({});
+    }
+
+    void menuProposesTimeStampedNameInParameterFolder()
+    {
+        QString proposed;
+        QString folder;
+        bool cfastOffered = true;
+        IO::FileDialog::setAutoAnswer([&](IO::FileDialog& dialog) {
+            proposed = dialog.fileName();
+            folder = dialog.folder();
+            cfastOffered = dialog.isDriveOffered(IO::FileDialog::CFast);
+            return true;
+        });
+        MsgBox::setAutoAnswer([](QMessageBox& box) { return box.button(QMessageBox::Ok); });
+        QVERIFY(exportSafetyReport(nullptr));
+        IO::FileDialog::setAutoAnswer({});
+        MsgBox::setAutoAnswer({});
+        QVERIFY2(QRegularExpression(QStringLiteral("^OBX_Safetyreport_\\d{14}\\.pdf$"))
+                     .match(proposed)
+                     .hasMatch(),
+                 qPrintable(proposed));
+        QCOMPARE(folder, QDir::cleanPath(m_dir.path()));
+        QVERIFY(!cfastOffered);
+        QVERIFY(QFileInfo(m_dir.filePath(proposed)).size() > 0);
+    }
+
+    void japaneseReportKeepsItsGlyphs()
+    {
+        LanguageSetting::setLanguage(&LanguageSetting::findRow(QStringLiteral("ja")));
+        const QString path =
+            writeReport(SafetyReport(m_image, QString()), QStringLiteral("ja.pdf"));
+        const QString heading = FunctionMenuWidget::nodeText(QStringLiteral("ToolOrientation"));
+        const QString title = SafetyReport::tr("Safety Report");
+        LanguageSetting::setLanguage(&LanguageSetting::findRow(QStringLiteral("en")));
+        QVERIFY(!path.isEmpty());
+        QVERIFY(title != QStringLiteral("Safety Report"));
+
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(title), qPrintable(text.left(200)));
+        QVERIFY(text.contains(heading.normalized(QString::NormalizationForm_KC)));
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {path});
+        QVERIFY(fonts.waitForFinished(60000));
+        const QString list = QString::fromUtf8(fonts.readAllStandardOutput());
+        QVERIFY2(list.contains(QStringLiteral("CJKjp")) && list.contains(QStringLiteral(" yes ")),
+                 qPrintable(list));
+    }
+};
+
+QTEST_MAIN(TestSafetyReport)
+#include "tst_safetyreport.moc"

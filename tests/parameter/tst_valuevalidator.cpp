@@ -1,0 +1,187 @@
+#include "defaultimage.h"
+#include "editedfile.h"
+#include "imagecells.h"
+#include "parameter/parameterdefdb.h"
+#include "parameter/valuevalidator.h"
+#include "randomimage.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+const LimitEntry* entryAt(const QVector<LimitEntry>& entries, const char* name, int row, int column)
+{
+    for (const LimitEntry& entry : entries)
+        if (entry.name == QLatin1String(name) && entry.row == row && entry.column == column)
+            return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+class TestValueValidator : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // The file's image and text table, as a read of it gives them.
+    static bool readWithTable(const QString& path, ParameterImage& image, ParameterTextTable& table)
+    {
+        IO::Parser parser;
+        parser.loadInfo();
+        parser.makeTable(table);
+        DataProviderErrorRecord error;
+        return readImageFile(image, path) && parser.extractToMap(table, path, error);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    }
+
+    void shippedSetIsClean()
+    {
+        ParameterImage image;
+        QVERIFY(readDefaultImage(image));
+        QCOMPARE(ValueValidator::cellsWithLimits(), 19145);
+        QCOMPARE(ValueValidator::count(image), 0);
+        QVERIFY(ValueValidator::check(image).isEmpty());
+    }
+
+    // Zero lies below the limits of every count and number that starts above
+    // it; each of those cells is listed, and nothing else.
+    void zeroImageListsEveryCellAboveZero()
+    {
+        const ParameterImage zero;
+        const QVector<LimitEntry> entries = ValueValidator::check(zero);
+        int expected = 0;
+        for (const ParamDefRecord& record : ParameterDefDB::instance()->records)
+            if (!record.isText() && record.min > 0)
+                expected += record.groupCount * record.elementCount * record.valueCount;
+        QCOMPARE(entries.size(), expected);
+        QCOMPARE(ValueValidator::count(zero), expected);
+        for (int set = 0; set < 16; ++set)
+            QVERIFY(entryAt(entries, "MoveAreaVertexNum", 0, set));
+        const LimitEntry* filter = entryAt(entries, "UsrSafetyFilterTime", 0, 31);
+        QVERIFY(filter);
+        QCOMPARE(filter->no, 6002);
+        QCOMPARE(filter->scene, 35);
+        QCOMPARE(filter->lower, 1.0);
+        QCOMPARE(filter->upper, 127.0);
+        QCOMPARE(filter->valueText, QStringLiteral("0"));
+        QCOMPARE(filter->limitsText(), QStringLiteral("1 to 127"));
+        QVERIFY(filter->displayName.contains(QLatin1String("32")));
+    }
+
+    void badValuesAreListed_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("problem"); // -1: not listed
+
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("above") << QByteArray("UsrSafetyFilterTime") << 4 << 128.0
+                               << int(LimitEntry::OutsideLimits);
+        QTest::newRow("upper limit") << QByteArray("UsrSafetyFilterTime") << 4 << 127.0 << -1;
+        QTest::newRow("lower limit") << QByteArray("UsrSafetyFilterTime") << 4 << 1.0 << -1;
+        QTest::newRow("negative count")
+            << QByteArray("MoveAreaVertexNum") << 2 << -1.0 << int(LimitEntry::OutsideLimits);
+        QTest::newRow("NaN") << QByteArray("TCP_X") << 3 << nan << int(LimitEntry::NotFinite);
+        QTest::newRow("infinity") << QByteArray("TCP_X") << 3 << -inf << int(LimitEntry::NotFinite);
+        QTest::newRow("huge float")
+            << QByteArray("TCP_X") << 3 << 3e38 << int(LimitEntry::OutsideLimits);
+        QTest::newRow("float at limit") << QByteArray("TCP_X") << 3 << -10000.0 << -1;
+        QTest::newRow("below 0.01")
+            << QByteArray("TeachBreakingDecel") << 0 << 0.005 << int(LimitEntry::OutsideLimits);
+        QTest::newRow("whole u32 range") << QByteArray("ZeroingValue") << 0 << 4294967295.0 << -1;
+    }
+
+    void badValuesAreListed()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, column);
+        QFETCH(double, value);
+        QFETCH(int, problem);
+
+        ParameterImage image;
+        QVERIFY(readDefaultImage(image));
+        const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
+        QVERIFY(field);
+        switch (field->type) {
+        case ValueType::F32:
+            QVERIFY(image.setF32(*field, 0, column, float(value)));
+            break;
+        case ValueType::U32:
+            QVERIFY(image.setU32(*field, 0, column, quint32(value)));
+            break;
+        default:
+            QVERIFY(image.setI16(*field, 0, column, qint16(value)));
+        }
+        const QVector<LimitEntry> entries = ValueValidator::check(image);
+        QCOMPARE(ValueValidator::count(image), entries.size());
+        QCOMPARE(ValueValidator::isOutside(image, *field, 0, column), problem >= 0);
+        if (problem < 0) {
+            QVERIFY(entries.isEmpty());
+            return;
+        }
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(int(entries[0].problem), problem);
+        QCOMPARE(entries[0].column, column);
+        QCOMPARE(entries[0].offset, ParameterLayout::cellOffset(*field, 0, column));
+        QCOMPARE(entries[0].scene, ValueValidator::sceneOf(field->no));
+    }
+
+    // A file's integer that its field cannot hold is listed with the file's
+    // text, even where the stored remainder lies within the limits.
+    void fileTextThatDidNotFit()
+    {
+        QVERIFY(m_dir.isValid());
+        ParameterImage image = defaultImage();
+        QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 2, qint16(99999)));
+        QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 5, qint16(65546))); // 10
+        const QString path = m_dir.filePath(QStringLiteral("wrapped.txt"));
+        QVERIFY(writeEditedFile(path, image,
+                                {{"UsrSafetyFilterTime", 0, 2, QStringLiteral("99999")},
+                                 {"UsrSafetyFilterTime", 0, 5, QStringLiteral("65546")},
+                                 {"UsrSafetyFilterTime", 0, 7, QStringLiteral("+10")}}));
+        ParameterImage read;
+        ParameterTextTable table;
+        QVERIFY(readWithTable(path, read, table));
+        QVERIFY(read.areasEqual(image));
+
+        const QVector<LimitEntry> entries = ValueValidator::check(read, &table);
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].valueText, QStringLiteral("-31073"));
+        QCOMPARE(entries[0].fileText, QStringLiteral("99999"));
+        QCOMPARE(entries[0].problem, LimitEntry::TextNotKept);
+        QCOMPARE(entries[1].valueText, QStringLiteral("10"));
+        QCOMPARE(entries[1].fileText, QStringLiteral("65546"));
+        QVERIFY(entries[0].describe().contains(QLatin1String("99999")));
+        // Without the file only the value outside its limits remains.
+        QCOMPARE(ValueValidator::check(read).size(), 1);
+    }
+
+    // The quick count, the cell question and the full list agree on every
+    // kind of value.
+    void countsAgreeOnRandomImages()
+    {
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            const ParameterImage image = randomImage(seed);
+            const QVector<LimitEntry> entries = ValueValidator::check(image);
+            QCOMPARE(ValueValidator::count(image), entries.size());
+            for (const LimitEntry& entry : entries)
+                QVERIFY(ValueValidator::isOutside(image, *ParameterLayout::findByNo(entry.no),
+                                                  entry.row, entry.column));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestValueValidator)
+#include "tst_valuevalidator.moc"

@@ -1,0 +1,216 @@
+// The joint monitoring page: constant ranges, sets, targets and their
+// joints, the range editors, the findings, Apply and Cancel, odd stored
+// values, and the live joint screen after Apply.
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "imagecells.h"
+#include "monitoring/monitoringjoint.h"
+#include "parameter/logicsignaldef.h"
+#include "setpanelfixture.h"
+#include "widgets/checkbox.h"
+#include "widgets/combobox.h"
+#include "widgets/doublespinbox.h"
+#include "widgets/properties/jointproperty.h"
+#include "widgets/submenutable.h"
+
+using Property::Joint;
+
+namespace {
+constexpr int section = 42636; // 18 sets of 228 bytes
+constexpr int sectionEnd = section + 18 * 228;
+
+ComboBox* comboWith(const QWidget* panel, const QString& text)
+{
+    for (ComboBox* box : panel->findChildren<ComboBox*>())
+        if (box->findText(text) >= 0)
+            return box;
+    return nullptr;
+}
+
+QStringList columnTexts(const QTableWidget* table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts << table->item(row, column)->text();
+    return texts;
+}
+} // namespace
+
+class TestJointPanel : public QObject, PanelTest<Joint>
+{
+    Q_OBJECT
+
+    SubMenuTable* m_sets = nullptr;
+    QTableWidget* m_constant = nullptr;
+    QTableWidget* m_ranges = nullptr;
+    ComboBox* m_target = nullptr;
+    ComboBox* m_move = nullptr;
+    DoubleSpinBox* m_lower = nullptr;
+    DoubleSpinBox* m_upper = nullptr;
+    QLabel* m_findings = nullptr;
+
+    float limit(const char* name, int set, int joint) const
+    {
+        return m_store->editImage().f32(fieldNamed(name), set, joint);
+    }
+
+private slots:
+    void initTestCase() { LogicSignalDef::initialize(); }
+
+    void init()
+    {
+        ParameterImage image = defaultImage();
+        assignRobotAndDevice(image);
+        setI16(image, "AlwaysAxisValid", 0, 0, 1);
+        setI16(image, "AlwaysAxisRangeValid", 0, 1, 1); // joint 2: -100 to 135
+        for (int set = 0; set < 18; ++set)
+            setI16(image, "SelectAxisValid", 0, set, 0);
+        setI16(image, "SelectAxisValid", 0, 0, 1);
+        setI16(image, "SelectAxisTargetRobot", 0, 1, 2);
+        setI16(image, "SelectAxisRngValid", 0, 1, 1);
+        QVERIFY(image.setF32(fieldNamed("SelectAxisRngLlimit"), 0, 1, -90.f));
+        open(image);
+        m_sets = m_panel->findChild<SubMenuTable*>();
+        QList<QTableWidget*> tables;
+        for (QTableWidget* table : m_panel->findChildren<QTableWidget*>())
+            if (!m_sets->isAncestorOf(table))
+                tables << table;
+        QCOMPARE(tables.size(), 2);
+        m_constant = tables[0];
+        m_ranges = tables[1];
+        m_target = comboWith(m_panel, QStringLiteral("Robot"));
+        m_move = comboWith(m_panel, QStringLiteral("Forbidden"));
+        const QList<DoubleSpinBox*> boxes = m_panel->findChildren<DoubleSpinBox*>();
+        QCOMPARE(boxes.size(), 2);
+        m_lower = boxes[0];
+        m_upper = boxes[1];
+        m_findings = m_panel->findChild<QLabel*>(QStringLiteral("range-findings"));
+        m_panel->show();
+    }
+    void cleanup() { delete m_panel; }
+
+    void showsConstantRangesSetsAndTheTargetsJoints()
+    {
+        QCOMPARE(columnTexts(m_constant, 0), QStringList({"1", "2", "3", "4", "5", "6", "7", "8"}));
+        QCOMPARE(m_constant->item(1, 1)->text(), QStringLiteral("Enabled"));
+        QCOMPARE(m_constant->item(1, 2)->text(), QStringLiteral("-100 deg"));
+        QCOMPARE(m_constant->item(6, 3)->text().right(3), QStringLiteral(" mm"));
+        QCOMPARE(m_sets->table()->item(0, 0)->text(), QStringLiteral("Set 1"));
+        QVERIFY(m_sets->isEnabledChecked(0) && !m_sets->isEnabledChecked(1));
+        QCOMPARE(m_target->currentText(), QStringLiteral("Robot"));
+        QCOMPARE(columnTexts(m_ranges, 0), QStringList({"1", "2", "3", "4", "5", "6"}));
+        QCOMPARE(m_ranges->item(1, 0)->checkState(), Qt::Checked);
+        QCOMPARE(m_ranges->item(1, 2)->text(), QStringLiteral("-90 deg"));
+        QVERIFY(m_findings->isHidden());
+
+        // Labels come from the definitions.
+        QVERIFY(comboWith(m_panel, QStringLiteral("Stop Category 1")));
+        QStringList modes;
+        for (CheckBox* box : m_panel->findChildren<CheckBox*>())
+            if (!m_sets->isAncestorOf(box))
+                modes << box->text();
+        QCOMPARE(modes.value(0), QStringLiteral("Teach Mode Protective Stop Enable/Disable"));
+
+        // The second set (disabled) aims at Device1 and its millimetre joints.
+        m_sets->setCurrentRow(1, false);
+        QCOMPARE(m_target->currentText(), QStringLiteral("Device1"));
+        QCOMPARE(columnTexts(m_ranges, 0), QStringList({"7", "8"}));
+        QCOMPARE(m_lower->suffix(), QStringLiteral(" mm"));
+        QVERIFY(!m_target->isEnabled() && !m_lower->isEnabled() && !m_ranges->isEnabled());
+    }
+
+    // Edits land in the selected joint's cells of the current set; Apply
+    // and Cancel move only the page's cells.
+    void editApplyCancel()
+    {
+        m_ranges->item(2, 0)->setCheckState(Qt::Checked); // joint 3 on
+        QCOMPARE(m_store->editImage().i16(fieldNamed("SelectAxisRngValid"), 0, 2), qint16(1));
+        m_ranges->setCurrentCell(2, 0);
+        m_move->setCurrentIndex(1);
+        m_lower->setValue(-12.5);
+        m_upper->setValue(40);
+        QCOMPARE(m_store->editImage().i16(fieldNamed("SelectAxisRngMoveValid"), 0, 2), qint16(1));
+        QCOMPARE(limit("SelectAxisRngLlimit", 0, 2), -12.5f);
+        QCOMPARE(limit("SelectAxisRngUlimit", 0, 2), 40.f);
+        QCOMPARE(m_ranges->item(2, 3)->text(), QStringLiteral("40 deg"));
+        QCOMPARE(rowColour(m_sets, 0), changedColour);
+        QCOMPARE(m_ranges->item(2, 0)->foreground().color(), changedColour);
+        verifyApplyChangesOnly({{section, sectionEnd}});
+        QCOMPARE(rowColour(m_sets, 0), updatedColour);
+
+        emit m_sets->table()->cellClicked(4, 1); // set 5 on
+        QVERIFY(m_store->editImage().i16(fieldNamed("SelectAxisValid"), 0, 4) == 1);
+        verifyLeavingAsksAndKeepsOtherPages();
+        QVERIFY(!m_sets->isEnabledChecked(4));
+    }
+
+    // Crossed limits and ranges beyond the constant range are pointed out
+    // and still stored; a switched-off range is not looked at.
+    void findingsShowWithoutBlocking()
+    {
+        BoxAnswers boxes;
+        m_ranges->setCurrentCell(1, 0);
+        m_lower->setValue(-120);
+        QCOMPARE(limit("SelectAxisRngLlimit", 0, 1), -120.f);
+        QVERIFY(m_findings->text().contains(
+            QStringLiteral("Joint 2: the range leaves the constant range -100 to 135 deg.")));
+        m_lower->setValue(150);
+        QVERIFY(m_findings->text().contains(
+            QStringLiteral("Joint 2: the lower limit lies above the upper limit.")));
+        m_ranges->item(1, 0)->setCheckState(Qt::Unchecked);
+        QVERIFY(m_findings->isHidden());
+        QVERIFY(boxes.titles.isEmpty());
+    }
+
+    void changingTheTargetWarnsOnceAndKeepsTheRanges()
+    {
+        BoxAnswers boxes;
+        m_target->setCurrentIndex(m_target->findText(QStringLiteral("Device1")));
+        QCOMPARE(boxes.titles.size(), 1);
+        QCOMPARE(m_store->editImage().i16(fieldNamed("SelectAxisTargetRobot"), 0, 0), qint16(2));
+        QCOMPARE(m_store->editImage().i16(fieldNamed("SelectAxisRngValid"), 0, 1), qint16(1));
+        QCOMPARE(columnTexts(m_ranges, 0), QStringList({"7", "8"}));
+        // Back to a target whose shown joints watch nothing: no box.
+        m_target->setCurrentIndex(m_target->findText(QStringLiteral("Robot")));
+        QCOMPARE(boxes.titles.size(), 1);
+    }
+
+    // Stored values the editors cannot hold show as they are; a set or
+    // joint outside the fields writes nothing, least of all by viewing.
+    void oddValuesShowAsTheyAreAndWriteNothing()
+    {
+        ParameterImage image = m_store->editImage();
+        setI16(image, "SelectAxisTargetRobot", 0, 2, 25);
+        setI16(image, "SelectAxisValid", 0, 3, 1);
+        setI16(image, "SelectAxisRngValid", 3, 0, 5);
+        setI16(image, "SelectAxisRngMoveValid", 3, 0, 7);
+        QVERIFY(image.setF32(fieldNamed("SelectAxisRngUlimit"), 3, 0, std::nanf("")));
+        loadMaster(m_store, image);
+        m_sets->setCurrentRow(2, false);
+        QCOMPARE(m_target->currentText(), QStringLiteral("25"));
+        QCOMPARE(m_ranges->rowCount(), 0);
+        QVERIFY(!m_move->isEnabled());
+        m_sets->setCurrentRow(3, false);
+        QCOMPARE(m_ranges->item(0, 0)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(m_ranges->item(0, 1)->text(), QStringLiteral("7"));
+        QCOMPARE(m_move->currentText(), QStringLiteral("7"));
+        QCOMPARE(m_ranges->item(0, 3)->text(), QStringLiteral("nan deg"));
+        m_panel->setCurrentSet(18);
+        m_panel->setCurrentSet(-1);
+        m_panel->setCurrentJoint(6);
+        QVERIFY(m_store->editImage() == image);
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+    }
+
+    // Row 0 of the live joint screen is the constant range, then the sets.
+    void theLiveJointScreenFollowsApply()
+    {
+        verifyScreenFollowsApply<MonitoringJoint>(m_panel, m_sets, 2, 3);
+    }
+};
+
+QTEST_MAIN(TestJointPanel)
+#include "tst_jointpanel.moc"
