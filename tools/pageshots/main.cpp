@@ -12,11 +12,11 @@
 // tables, "z<mm>" moves the 3D view's camera to that distance, "p<n>" takes the camera's preset
 // view n, "d<parameter>:<row>:<column>=<value>" puts a value into the loaded set as a read would
 // (so the page shows data rather than edits) and "b<text>" clicks the page's button whose text
-// begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon.
-// Message boxes that a choice brings up are answered with their default button. The logical
-// operation editor takes its own choices (logicshots.h), e.g. 36:demo,u,r10. The second form
-// shows every monitoring and network tab with a fixed monitor record; the program itself never
-// gets such a record.
+// begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon;
+// "t<n>" makes table n the next item table (23:0ev,t0,1ev). Message boxes that a choice brings
+// up are answered with their default button. The logical operation editor takes its own choices
+// (logicshots.h), e.g. 36:demo,u,r10. The second form shows every monitoring and network tab
+// with a fixed monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
@@ -122,6 +122,8 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
             const QList<QSpinBox*> integers = page->findChildren<QSpinBox*>();
             if (QSpinBox* box = integers.value(choice.section('=', 0, 0).midRef(1).toInt()))
                 box->setValue(choice.section('=', 1).toInt());
+        } else if (choice.startsWith(QLatin1Char('t'))) {
+            next = choice.midRef(1).toInt();
         } else if (choice.startsWith(QLatin1Char('p'))) {
             if (GLWidget* view = GLWidget::instance()) {
                 view->camera().setPreset(choice.midRef(1).toUInt());

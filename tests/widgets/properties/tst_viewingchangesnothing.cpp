@@ -16,6 +16,7 @@
 #include "imagecells.h"
 #include "logicfixture.h"
 #include "panelfixture.h"
+#include "setpanelfixture.h"
 #include "widgets/properties/allproperties.h"
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicassignmenttree.h"
@@ -337,6 +338,23 @@ private slots:
             dialog->accept(); // nothing changed, so nothing is written
             QTRY_VERIFY(!speed.findChild<QDialog*>());
         }
+        // Sets and joints beyond the fields pick nothing.
+        joint.setCurrentSet(18);
+        joint.setCurrentJoint(40);
+        speed.setCurrentSet(-1);
+        // Targets 0 and 25 name no device and offer no joints; kind 7, a
+        // range switch 5 and a range kind 7 show as they are.
+        joint.show();
+        QTableWidget* ranges = joint.findChildren<QTableWidget*>().last();
+        joint.setCurrentSet(1);
+        QCOMPARE(comboWith(&joint, QStringLiteral("Robot"))->currentText(), QStringLiteral("25"));
+        QCOMPARE(ranges->rowCount(), 0);
+        joint.setCurrentSet(2);
+        QCOMPARE(ranges->item(0, 0)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(ranges->item(0, 1)->text(), QStringLiteral("7"));
+        speed.setCurrentSet(0);
+        QCOMPARE(comboWith(&speed, QStringLiteral("Robot"))->currentText(), QStringLiteral("0"));
+        QCOMPARE(comboWith(&speed, QStringLiteral("3"))->currentText(), QStringLiteral("7"));
         QVERIFY(store->editImage() == image);
         QVERIFY(store->appliedImage() == image);
         QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
