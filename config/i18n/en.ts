@@ -2746,6 +2746,17 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 hold the same value %2.</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2766,6 +2777,13 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>User</source>
       <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
     </message>
   </context>
   <context>

@@ -132,6 +132,24 @@ private slots:
         QVERIFY(!marker(23, m));
     }
 
+    // The common settings page marks its current tool's frame: the flange
+    // moved by that tool's centre point; no tool, no mark.
+    void toolCentrePointFrame()
+    {
+        Matrix4::Matrix m;
+        const int tool3 = 2796 + 24 * 2;
+        for (int i = 0; i < 6; ++i)
+            m_image.setF32At(tool3 + 4 * i, i == 2 ? 120.f : 0.f);
+        m_store.m_selectedTool = 2;
+        QVERIFY(marker(20, m));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(
+                                           *m_store.m_robotFrames.lastLinkFrame(), {0, 0, 120})));
+        for (const int tool : {-1, 32}) {
+            m_store.m_selectedTool = tool;
+            QVERIFY(!marker(20, m));
+        }
+    }
+
     void speedPointsAndTheirMarker()
     {
         Matrix4::Matrix m;
