@@ -13,6 +13,7 @@
 
 #include "app/core/startupstate.h"
 #include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
@@ -61,8 +62,9 @@ constexpr quint8 LowerCentreMarker = 10;
 
 double limitOf(int parameterNo, bool upper)
 {
-    const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(parameterNo));
-    return record ? (upper ? record->max : record->min) : 0;
+    double limits[2] = {0, 0};
+    ValueValidator::limitsOf(parameterNo, &limits[0], &limits[1]);
+    return limits[upper ? 1 : 0];
 }
 
 DoubleSpinBox* lengthBox(int parameterNo)

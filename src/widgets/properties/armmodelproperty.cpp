@@ -108,6 +108,13 @@ void ArmModel::initialize()
     shape->addRow(tr("Point1"), m_point1);
     m_point2Caption = new QLabel(tr("Point2"));
     shape->addRow(m_point2Caption, m_point2);
+    // The pane sizes the page once; a sphere's hidden P2 keeps its room.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_point2Caption), static_cast<QWidget*>(m_point2)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     paramColumn->addLayout(shape);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_copy);
