@@ -162,6 +162,8 @@ void SettingCommon::setCurrentTool(int tool)
     if (updating || tool < 0 || tool >= ToolCount)
         return;
     m_tool = tool;
+    for (FieldBinding* field : m_toolFields)
+        field->setCell(0, m_tool);
     selectTool();
     updateUI();
 }
@@ -183,10 +185,6 @@ void SettingCommon::showEvent(QShowEvent* event)
 
 void SettingCommon::showValues()
 {
-    for (FieldBinding* field : m_toolFields) {
-        field->setCell(0, m_tool);
-        field->fill();
-    }
     showItemRows(m_tools, m_parameter, m_toolFields, m_tool);
     showSharedEntries();
     checkToolIdSpec();
