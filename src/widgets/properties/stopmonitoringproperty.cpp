@@ -70,7 +70,7 @@ void StopMonitoring::initialize()
     m_check->setText(tr("CheckBox enableCheckMode"));
     m_repeat = new CheckBox;
     m_repeat->setText(tr("CheckBox enableRepeatMode"));
-    m_target = std::make_unique<TargetDeviceBox>(m_parameter);
+    m_target = std::make_unique<TargetDeviceBox>(m_parameter, nullptr);
     m_joint = new DiffComboBox;
     m_joint->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_jointSwitch = new ToggleSwitch;

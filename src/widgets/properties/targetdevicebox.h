@@ -16,7 +16,8 @@ struct FieldDef;
 class TargetDeviceBox
 {
 public:
-    explicit TargetDeviceBox(const Parameter* store);
+    // The box is made with the given parent.
+    TargetDeviceBox(const Parameter* store, QWidget* parent);
 
     ComboBox* box() const { return m_box; }
     // Refills the entries from the devices in use; the joints shown stay.
