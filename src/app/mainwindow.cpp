@@ -255,6 +255,13 @@ void MainWindow::updateCostBar()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // An edit on the page that was never applied is asked about first, as
+    // leaving the page asks; a refusal keeps the window.
+    const FunctionMenuWidget* menu = findChild<FunctionMenuWidget*>();
+    if (menu && !menu->mayLeaveCurrentScene()) {
+        event->ignore();
+        return;
+    }
     const Parameter* store = Parameter::instance();
     if (store->masterImage().areasEqual(store->appliedImage())) {
         QApplication::closeAllWindows();

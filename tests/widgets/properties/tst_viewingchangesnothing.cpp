@@ -68,6 +68,30 @@ class TestViewingChangesNothing : public QObject
                 for (const char* name : {"ToolSpeedMonX", "ToolSpeedMonZ"})
                     image.setF32(fieldNamed(name), tool, item, odd[(k + 1) % 5]);
             }
+        // Common settings and the stop pages: choices, entries, targets and
+        // categories that nothing names, NaN and far numbers.
+        setI16(image, "ToolIdSpec", 0, 0, 5);
+        image.setF32(fieldNamed("ToolDiscrpAllowDist"), 0, 0, std::nanf(""));
+        for (int tool = 0; tool < 32; ++tool) {
+            setI16(image, "ToolIDChngTable", 0, tool, tool % 3 ? -1 : 32767);
+            image.setF32(fieldNamed("TCP_X"), 0, tool, odd[tool % 5]);
+        }
+        for (int joint = 0; joint < 18; ++joint)
+            image.setF32(fieldNamed("StopJudgeDist"), 0, joint, odd[joint % 5]);
+        for (const char* name :
+             {"ProtStopFenceValid", "ProtStopFenceStopCategory", "EmeStopTPStopCategory",
+              "EmeStopExternalValid", "EmeStopExtStopCategory"})
+            setI16(image, name, 0, 0, 2);
+        setI16(image, "ProtStopFenceTargetRobot", 0, 0, -1);
+        for (int item = 0; item < 18; ++item) {
+            const int value = item % 3 == 0 ? -1 : item % 3 == 1 ? 2 : 32767;
+            for (const char* name :
+                 {"ProtStopUsrValid", "ProtStopUsrTeachValid", "ProtStopUsrStopCategory",
+                  "ProtStopUsrTargetRobot", "EmeStopUsrValid", "EmeStopUsrStopCategory",
+                  "EmeStopUsrStopTargetRobot"})
+                setI16(image, name, 0, item, value);
+            image.setI16At(61788 + 8 * item + 6, 77); // filler
+        }
         for (int c = 0; c < 50; ++c)
             setI16(image, "DHPrmAxisNo", 0, c, c < 6 ? c + 1 : c == 6 ? 25 : c == 7 ? -1 : 0);
         for (int p = 0; p < 20; ++p) {
@@ -246,6 +270,15 @@ private slots:
         };
         QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
         QVERIFY(armTexts(1).contains("2"));
+        // The tool choice 5, the fence's category 2 and user protective
+        // stop 3's category and target 32767.
+        QCOMPARE(panels[2]->findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
+        QCOMPARE(panels[14]->findChild<QComboBox*>()->currentText(), QStringLiteral("2"));
+        panels[15]->findChild<SubMenuTable*>()->setCurrentRow(2, false);
+        QStringList userStop;
+        for (QComboBox* box : panels[15]->findChildren<QComboBox*>())
+            userStop << box->currentText();
+        QCOMPARE(userStop, QStringList({"32767", "32767"}));
         QVERIFY(store->editImage() == loaded);
     }
 
