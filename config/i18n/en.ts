@@ -180,6 +180,18 @@ Changes that were not written are discarded.</translation>
       <translation>Safety report published. Filename: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>The default parameter set %1 cannot be read: it is not a valid parameter file, or its CRC does not match its data.</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>The default parameter set %1 cannot be read: the file is missing, too large or cannot be opened.</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>The default parameter set cannot be read: the settings file config.ini has no "ParameterPath".</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>The parameter file was read.
@@ -222,6 +234,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Title InitialOBXReadError</source>
       <translation>Initial read error</translation>
+    </message>
+    <message>
+      <source>Title StartupError</source>
+      <translation>Start-up error</translation>
     </message>
     <message>
       <source>Title write error</source>
@@ -2730,6 +2746,17 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 hold the same value %2.</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2750,6 +2777,13 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>User</source>
       <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
     </message>
   </context>
   <context>

@@ -180,6 +180,18 @@ Changes that were not written are discarded.</source>
       <translation>安全レポートを出力しました。ファイル名: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>既定のパラメータセット %1 を読み込めません: 有効なパラメータファイルではないか、CRC がデータと一致しません。</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>既定のパラメータセット %1 を読み込めません: ファイルが存在しないか、大きすぎるか、開けません。</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>既定のパラメータセットを読み込めません: 設定ファイル config.ini に "ParameterPath" がありません。</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>パラメータファイルを読み込みました。
@@ -222,6 +234,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Title InitialOBXReadError</source>
       <translation>初期読み込みエラー</translation>
+    </message>
+    <message>
+      <source>Title StartupError</source>
+      <translation>起動エラー</translation>
     </message>
     <message>
       <source>Title write error</source>
@@ -2729,6 +2745,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 は同じ値 %2 を持っています。</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>ツール</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2749,6 +2776,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>User</source>
       <translation>ユーザ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>機能</translation>
     </message>
   </context>
   <context>

@@ -180,6 +180,18 @@ Changes that were not written are discarded.</source>
       <translation>안전 보고서를 출력했습니다. 파일 이름: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>기본 파라미터 세트 %1을(를) 읽을 수 없습니다: 올바른 파라미터 파일이 아니거나 CRC가 데이터와 일치하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>기본 파라미터 세트 %1을(를) 읽을 수 없습니다: 파일이 없거나 너무 크거나 열 수 없습니다.</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>기본 파라미터 세트를 읽을 수 없습니다: 설정 파일 config.ini에 "ParameterPath"가 없습니다.</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>파라미터 파일을 읽었습니다.
@@ -222,6 +234,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Title InitialOBXReadError</source>
       <translation>초기 읽기 오류</translation>
+    </message>
+    <message>
+      <source>Title StartupError</source>
+      <translation>시작 오류</translation>
     </message>
     <message>
       <source>Title write error</source>
@@ -2729,6 +2745,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 은(는) 같은 값 %2을(를) 가집니다.</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2749,6 +2776,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>User</source>
       <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>기능</translation>
     </message>
   </context>
   <context>

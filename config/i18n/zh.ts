@@ -180,6 +180,18 @@ Changes that were not written are discarded.</source>
       <translation>已输出安全报告。文件名: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>无法读取默认参数集 %1：不是有效的参数文件，或其 CRC 与数据不符。</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>无法读取默认参数集 %1：文件不存在、过大或无法打开。</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>无法读取默认参数集：设置文件 config.ini 中没有 "ParameterPath"。</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>已读取参数文件。
@@ -222,6 +234,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Title InitialOBXReadError</source>
       <translation>初始读取错误</translation>
+    </message>
+    <message>
+      <source>Title StartupError</source>
+      <translation>启动错误</translation>
     </message>
     <message>
       <source>Title write error</source>
@@ -2729,6 +2745,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 具有相同的值 %2。</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>工具</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2749,6 +2776,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>User</source>
       <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>功能</translation>
     </message>
   </context>
   <context>

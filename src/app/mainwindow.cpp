@@ -136,7 +136,12 @@ void MainWindow::setupLayout()
     View::instance()->setPanelSource([this] { return m_propertyWidgets; });
     View::instance()->load();
 
+    // The central widget is in the window, under its style sheet, before
+    // anything is added to it, and the property pane is made inside it: a
+    // styled subtree is re-styled whole each time it moves, and the pane
+    // holds every panel.
     auto* central = new QWidget;
+    setCentralWidget(central);
     auto* mainRow = new QHBoxLayout(central);
     mainRow->setContentsMargins(0, 0, 0, 0);
     mainRow->setSpacing(0);
@@ -170,12 +175,10 @@ void MainWindow::setupLayout()
     middleColumn->addLayout(costRow, 0);
     mainRow->addLayout(middleColumn, 1);
 
-    auto* propertyPane = new PropertyPane;
+    auto* propertyPane = new PropertyPane(central);
     auto* paneColumn = new QVBoxLayout;
     paneColumn->addWidget(propertyPane, 1, Qt::AlignLeft | Qt::AlignTop);
     mainRow->addLayout(paneColumn, 0);
-
-    setCentralWidget(central);
 
     Window::instance()->logicalOpDialog = new LogicalOpDialog(this);
     Window::instance()->monitoringDialog = new MonitoringDialog(this);
@@ -252,6 +255,13 @@ void MainWindow::updateCostBar()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // An edit on the page that was never applied is asked about first, as
+    // leaving the page asks; a refusal keeps the window.
+    const FunctionMenuWidget* menu = findChild<FunctionMenuWidget*>();
+    if (menu && !menu->mayLeaveCurrentScene()) {
+        event->ignore();
+        return;
+    }
     const Parameter* store = Parameter::instance();
     if (store->masterImage().areasEqual(store->appliedImage())) {
         QApplication::closeAllWindows();

@@ -422,11 +422,31 @@ bool DataProvider::initializeForTest(ParameterImage* image)
     m_error.clear();
     const QString path = parameterFolder() + defaultParameterFileName;
     qInfo().noquote() << "Reading" << path;
-    const bool ok = m_procedure->readAll(*image, path, m_error);
+    // Without a folder the path would name a file at the file system's root.
+    bool ok = false;
+    if (parameterFolder().isEmpty())
+        m_error.set(DataProviderErrorRecord::FileReadError,
+                    DataProviderErrorRecord::FileProcedureSource);
+    else
+        ok = m_procedure->readAll(*image, path, m_error);
     if (ok)
         m_masterSource = path;
     qInfo().noquote() << "DataProvider::initializeForTest ->" << okNgText(ok);
     return ok;
+}
+
+void DataProvider::showDefaultSetFailure()
+{
+    const QString folder = parameterFolder();
+    const QString path = QDir::toNativeSeparators(folder + defaultParameterFileName);
+    QString text;
+    if (folder.isEmpty())
+        text = tr("Startup no ParameterPath");
+    else if (m_error.errorCode == DataProviderErrorRecord::FileFormatError)
+        text = tr("Startup default set invalid").arg(path);
+    else
+        text = tr("Startup default set unreadable").arg(path);
+    messageBox(tr("Title StartupError"), text, nullptr, QMessageBox::Critical, 1);
 }
 
 bool DataProvider::messageBox(const QString& title, const QString& text, QWidget* parent, int icon,

@@ -68,6 +68,9 @@ public:
     // Start-up reads into the store's edit image.
     bool readInitialSAFM(ParameterImage* image);
     bool initializeForTest(ParameterImage* image);
+    // After a failed initializeForTest: a critical box naming the default
+    // set's file and why it cannot be read, for a start that must end.
+    void showDefaultSetFailure();
 
     // User commands (menu bar, function menu, close confirmation).
     bool readSAFM(QWidget* parent);

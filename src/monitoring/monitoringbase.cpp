@@ -129,8 +129,10 @@ void MonitoringBase::setupDefaultTable()
 {
     m_table = createTable(columnHeaders);
     m_table->setObjectName(QStringLiteral("defaultTable"));
-    updateTable();
+    // Placed while still empty: moving a styled table later re-styles and
+    // re-measures every row it holds.
     buildLayout(m_table);
+    updateTable();
 }
 
 void MonitoringBase::setContentWidget(QWidget* widget)

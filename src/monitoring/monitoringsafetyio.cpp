@@ -25,11 +25,10 @@ void MonitoringSafetyIO::setupTabs(int wordCount)
 void MonitoringSafetyIO::addSignalTab(int tab, int firstId, int secondId, WordRange words)
 {
     m_wordRanges[tab] = words;
-    m_tabTables[tab] = buildSignalTable(firstId, secondId);
-    m_tabWidget->addTab(m_tabTables[tab], m_tabTitles[tab]);
+    m_tabTables[tab] = buildSignalTable(tab, firstId, secondId);
 }
 
-QTableWidget* MonitoringSafetyIO::buildSignalTable(int firstId, int secondId)
+QTableWidget* MonitoringSafetyIO::buildSignalTable(int tab, int firstId, int secondId)
 {
     const bool numbered = firstId < 60001;
     QStringList headers{tr("SignalName")};
@@ -37,6 +36,9 @@ QTableWidget* MonitoringSafetyIO::buildSignalTable(int firstId, int secondId)
         headers << tr("SignalNo");
     headers << tr("Status");
     QTableWidget* table = createTable(headers);
+    // The table takes its place before its rows: moving a styled table
+    // re-styles and re-measures every row it holds.
+    m_tabWidget->addTab(table, m_tabTitles[tab]);
     const int statusColumn = headers.size() - 1;
     for (const int id : {firstId, secondId}) {
         const SignalRangeDef* range = id ? LogicSignalDef::findRow(id) : nullptr;

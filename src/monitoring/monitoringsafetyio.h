@@ -37,7 +37,7 @@ protected:
     // Appends a tab whose table lists the members of the signal range rows
     // that start at firstId and then at secondId (0: none).
     void addSignalTab(int tab, int firstId, int secondId, WordRange words);
-    QTableWidget* buildSignalTable(int firstId, int secondId);
+    QTableWidget* buildSignalTable(int tab, int firstId, int secondId);
     // Copies the words of a tab from the channel block into currentWords;
     // the base takes them from sourceWords at the same indices.
     virtual void copyWords(int tab, const MirelRzShmRz2IfSafmMonChannel& block);

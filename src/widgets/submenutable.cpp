@@ -53,12 +53,16 @@ const char* const headerStyleSheet =
     "QHeaderView::section { background:#606060; color:white; font-weight:bold; }";
 
 // A cell widget that centres one check box with a pixel of room above and below.
-QWidget* centredCell(QWidget* box)
+// The cell is made inside the table's viewport and the box inside the cell,
+// so that neither is moved (and re-styled) once more when it is placed.
+template <typename Box, typename... Args>
+QWidget* centredCell(QTableWidget* table, Box** box, Args... args)
 {
-    auto* cell = new QWidget;
+    auto* cell = new QWidget(table->viewport());
+    *box = new Box(args..., cell);
     auto* layout = new QVBoxLayout(cell);
     layout->setContentsMargins(0, 1, 0, 1);
-    layout->addWidget(box, 0, Qt::AlignCenter);
+    layout->addWidget(*box, 0, Qt::AlignCenter);
     return cell;
 }
 
@@ -122,11 +126,8 @@ void SubMenuTable::setupUi()
     m_table->installEventFilter(this);
 }
 
-void SubMenuTable::addRow()
+void SubMenuTable::addRow(int r)
 {
-    const int r = m_table->rowCount();
-    m_table->insertRow(r);
-
     auto* item = new QTableWidgetItem(
         QString(m_itemFormat).replace(QLatin1String("%1"), QString::number(r + 1)));
     item->setTextAlignment(Qt::AlignCenter);
@@ -135,16 +136,16 @@ void SubMenuTable::addRow()
     m_table->setItem(r, ItemColumn, item);
 
     if (m_enabledColumn) {
-        auto* box = new CheckBox;
-        QWidget* cell = centredCell(box);
+        CheckBox* box = nullptr;
+        QWidget* cell = centredCell(m_table, &box);
         cell->setEnabled(!(m_lockFirstNine && r < lockedRowCount));
         m_table->setCellWidget(r, EnabledColumn, cell);
         m_enabledBoxes.append(box);
         connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onEnabledStateChanged);
     }
     if (m_visibleColumn) {
-        auto* box = new Visibility(true);
-        m_table->setCellWidget(r, VisibleColumn, centredCell(box));
+        Visibility* box = nullptr;
+        m_table->setCellWidget(r, VisibleColumn, centredCell(m_table, &box, true));
         m_visibleBoxes.append(box);
         connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onVisibleStateChanged);
     }
@@ -163,10 +164,15 @@ bool SubMenuTable::setRowCount(int rows)
     if (m_visibleColumn)
         m_visibleBoxes.reserve(m_rowCount);
 
-    for (int r = 0; r < m_table->rowCount(); ++r)
+    const int created = m_table->rowCount();
+    for (int r = 0; r < created; ++r)
         m_table->setRowHidden(r, r >= m_rowCount);
-    while (m_table->rowCount() < m_rowCount)
-        addRow();
+    // All new rows at once: the table lays itself out once, not once a row.
+    if (created < m_rowCount) {
+        m_table->setRowCount(m_rowCount);
+        for (int r = created; r < m_rowCount; ++r)
+            addRow(r);
+    }
 
     if (m_table->rowCount() > 0)
         m_table->setCurrentCell(0, ItemColumn);

@@ -53,7 +53,8 @@ protected:
 
 private:
     void setupUi();
-    void addRow();
+    // Fills the row r just inserted.
+    void addRow(int r);
     bool isRowInUse(int row) const { return row >= 0 && row < m_rowCount; }
     bool isRowCreated(int row) const;
     void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);

@@ -72,6 +72,9 @@ private slots:
         table.setRowCount(25);
         QCOMPARE(table.table()->item(24, 0)->text(), QString("Set25"));
         QCOMPARE(table.table()->currentRow(), 0);
+        // Rows added later get boxes of their own.
+        table.setEnabledChecked(24, true);
+        QVERIFY(table.isEnabledChecked(24) && !table.isEnabledChecked(23));
     }
 
     void clicksEmitInOrder()

@@ -58,11 +58,12 @@ void CustomSpeed::initialize()
 {
     if (initialized)
         return;
-    // The kinds have no names in the definitions: they show as numbers.
+    // The kinds have no names in the definitions: they show as numbers,
+    // the entry's index being the kind.
     double lower = 0, upper = 3;
     ValueValidator::limitsOf(UsrSpeedKind, &lower, &upper);
     m_kind = new ComboBox;
-    for (int kind = int(lower); kind <= int(upper); ++kind)
+    for (int kind = 0; kind <= int(upper); ++kind)
         m_kind->addItem(QString::number(kind));
     m_kindField = FieldBinding::combo(m_parameter, UsrSpeedKind, m_kind);
     lower = 0;
@@ -79,6 +80,9 @@ void CustomSpeed::initialize()
         auto* box = new CheckBox;
         box->setText(QString::number(joint));
         jointGrid->addWidget(box, (joint - 1) / 6, (joint - 1) % 6);
+        // The rows keep their room when a target has fewer joints: the page
+        // is sized once when it is shown.
+        jointGrid->setRowMinimumHeight((joint - 1) / 6, box->sizeHint().height());
         m_jointBoxes.push_back(box);
         m_jointFields.push_back(FieldBinding::check(m_parameter, UsrSpeedTargetAxis, box));
         connect(box, &QCheckBox::stateChanged, this, [this, box, joint] {
@@ -128,9 +132,10 @@ void CustomSpeed::initialize()
 
 QVector<quint32> CustomSpeed::words(int parameterNo, int count) const
 {
+    const FieldDef& field = FieldBinding::fieldOf(parameterNo);
     QVector<quint32> list;
     for (int i = 0; i < count; ++i)
-        list << quint32(qint32(setValue(FieldBinding(m_parameter, parameterNo), i)));
+        list << quint32(m_parameter->editImage().i32(field, m_set, i));
     return list;
 }
 

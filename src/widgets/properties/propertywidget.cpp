@@ -55,7 +55,7 @@ void PropertyWidget::setCancelVisible(bool visible)
 
 void PropertyWidget::addSection(const QString& title, QWidget* section)
 {
-    auto* label = new QLabel(title);
+    auto* label = new QLabel(title, this);
     label->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
     label->setStyleSheet(QString::fromLatin1(sectionTitleStyle));
     auto* row = new QHBoxLayout;
@@ -66,9 +66,9 @@ void PropertyWidget::addSection(const QString& title, QWidget* section)
 
 void PropertyWidget::addButtons()
 {
-    m_applyButton = new ButtonPrimary(tr("Apply"));
-    m_cancelButton = new ButtonSecondary(tr("Cancel"));
-    m_buttonBar = new QWidget;
+    m_buttonBar = new QWidget(this);
+    m_applyButton = new ButtonPrimary(tr("Apply"), m_buttonBar);
+    m_cancelButton = new ButtonSecondary(tr("Cancel"), m_buttonBar);
     auto* bar = new QHBoxLayout(m_buttonBar);
     bar->setContentsMargins(0, 4, 20, 4);
     bar->setSpacing(4);

@@ -20,6 +20,22 @@ class QVBoxLayout;
 // the panel's section to the applied image and stamps its update time;
 // Cancel (cancel(), also Escape) asks requestClose(), which offers to throw
 // the unapplied edits away.
+//
+// How a panel is built, styled and sized (the start-up builds every panel, so
+// this is what keeps it fast). Qt re-styles a widget that has a style sheet,
+// with its whole subtree, each time the widget or a styled ancestor moves to
+// another parent, and the themed editors all carry a sheet. So every widget
+// should move at most once:
+// - initialize() builds each section completely (editors, rows, item texts)
+//   and then hands it to addSection(); it never builds a group inside a
+//   temporary container that is moved again later.
+// - A widget made for a container it stays in (a cell widget, a child of a
+//   section frame) is created with that container as its parent; addSection()
+//   and addButtons() do so for the titles and the Apply/Cancel bar.
+// - A SubMenuTable creates all its rows in its constructor; set its header
+//   texts, then call adjustLayout() once.
+// - A widget sets its own style sheet once, in its constructor; a sheet on an
+//   ancestor already applies to the children.
 class PropertyWidget : public QWidget
 {
     Q_OBJECT

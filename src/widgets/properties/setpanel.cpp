@@ -10,6 +10,7 @@
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
 
 namespace Property {
@@ -134,13 +135,7 @@ void SetPanel::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    {
-        const QSignalBlocker block(m_setTable);
-        for (int set = 0; set < SetCount; ++set)
-            m_setTable->setEnabledChecked(
-                set,
-                FieldBinding::value(m_parameter->editImage(), m_validField.field(), 0, set) != 0);
-    }
+    showEnabledChecks(m_setTable, m_parameter, m_validField.field());
     m_targetField.setCell(0, m_set);
     if (m_target->show(int(m_targetField.editValue()), m_targetField.state()))
         targetShown();

@@ -48,7 +48,6 @@ public:
 
     void updateUI() override;
     bool requestClose() override;
-    int currentSet() const { return m_set; }
 
 public slots:
     void setCurrentSet(int set);
@@ -68,17 +67,17 @@ protected:
     // The stored value of a cell of the current set's row of a field.
     double setValue(const FieldBinding& field, int column) const;
 
-    SubMenuTable* m_setTable = nullptr;
-    int m_set = 0;
-
     // A new master set starts at set 1; any change reloads the targets.
     void reset(Parameter::DataType type);
+
+    int m_set = 0;
 
 private:
     void chooseTarget(const QString& name);
     void showRowStates();
     bool changed() const;
 
+    SubMenuTable* m_setTable = nullptr;
     std::unique_ptr<TargetDeviceBox> m_target;
     std::array<CheckBox*, 3> m_modes{};
     ComboBox* m_category = nullptr;
