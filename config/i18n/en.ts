@@ -54,6 +54,14 @@
       <translation>%1 timed out</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1 values lie outside their limits</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... and %1 more</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>Applied data</translation>
     </message>
@@ -244,6 +252,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>Write error</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>Values outside their limits</translation>
+    </message>
+    <message>
       <source>Verify File</source>
       <translation>Verify File</translation>
     </message>
@@ -258,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Write data</source>
       <translation>Write data</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>Write them anyway?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>

@@ -54,6 +54,14 @@
       <translation>%1 タイムアウト</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1 個の値が範囲外です</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... ほか %1 件</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>適用データ</translation>
     </message>
@@ -244,6 +252,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>書き込みエラー</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>範囲外の値</translation>
+    </message>
+    <message>
       <source>Verify File</source>
       <translation>ファイル照合</translation>
     </message>
@@ -258,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write data</source>
       <translation>書き込みデータ</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>このまま書き込みますか?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>

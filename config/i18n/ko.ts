@@ -54,6 +54,14 @@
       <translation>%1 시간 초과</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1개의 값이 범위를 벗어났습니다</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... 외 %1개</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>적용 데이터</translation>
     </message>
@@ -244,6 +252,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>쓰기 오류</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>범위를 벗어난 값</translation>
+    </message>
+    <message>
       <source>Verify File</source>
       <translation>파일 대조</translation>
     </message>
@@ -258,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write data</source>
       <translation>쓰기 데이터</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>그래도 쓰시겠습니까?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>

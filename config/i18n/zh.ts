@@ -54,6 +54,14 @@
       <translation>%1 超时</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1 个值超出范围</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... 另有 %1 个</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>已应用数据</translation>
     </message>
@@ -244,6 +252,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>写入错误</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>超出范围的值</translation>
+    </message>
+    <message>
       <source>Verify File</source>
       <translation>核对文件</translation>
     </message>
@@ -258,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write data</source>
       <translation>写入数据</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>仍要写入吗?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>

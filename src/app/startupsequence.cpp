@@ -163,6 +163,7 @@ int runApplication(int argc, char* argv[])
     window->showNormal();
     window->screenChanged();
     delete StartupWindow::instance();
+    DataProvider::instance()->showLimitNotice(window.get());
 
     int exitCode = 0;
     if (isRunnable)

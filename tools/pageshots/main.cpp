@@ -138,8 +138,10 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
             if (CheckBox* box = boxes.value(choice.midRef(1).toInt()))
                 box->click();
         } else if (choice.startsWith(QLatin1Char('z'))) {
-            if (GLWidget* view = GLWidget::instance())
+            if (GLWidget* view = GLWidget::instance()) {
                 view->camera().setDistance(choice.midRef(1).toFloat());
+                view->update(); // the view repaints by itself only when its data changes
+            }
         } else if (SubMenuTable* table = tables.value(next++)) {
             const int row = QString(choice).remove(QRegularExpression("[ev]")).toInt();
             table->setCurrentRow(row, true);

@@ -58,26 +58,65 @@ void CustomSpeed::initialize()
 {
     if (initialized)
         return;
+    addSetSection(definitionText(UserSpeedMonitoringLabel),
+                  [this](QWidget* section) { return buildSetRows(section); });
+
+    // Every widget is made in the frame it stays in (see PropertyWidget).
+    auto* points = new QFrame;
+    auto* pointColumn = new QVBoxLayout(points);
+    m_pointsSummary = new QLabel(points);
+    m_pointsButton = new ButtonSuccess(tr("Monitoring Points..."), points);
+    pointColumn->addWidget(m_pointsSummary);
+    pointColumn->addWidget(m_pointsButton);
+    addSection(tr("Speed Monitoring Points"), points);
+    addButtons();
+    setTabOrder(m_pointsButton);
+
+    connect(m_limit, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
+        if (!updating)
+            m_limitField.writeCell(0, m_set, value);
+    });
+    connect(m_limit, &DoubleSpinBox::focussed, this, [this] { updateUI(); });
+    connect(m_pointsButton, &QPushButton::clicked, this, &CustomSpeed::openPointDialog);
+    // Again once every page has taken a new set: another page's reset may
+    // choose other points for the 3D view.
+    connect(m_parameter, &Parameter::parameterChanged, this, [this] { requestUpdate(); });
+
+    initialized = true;
+    reset(Parameter::MasterData);
+}
+
+// Kind, limit and target joints, made in the set section.
+SetPanel::Rows CustomSpeed::buildSetRows(QWidget* section)
+{
     // The kinds have no names in the definitions: they show as numbers,
     // the entry's index being the kind.
     double lower = 0, upper = 3;
     ValueValidator::limitsOf(UsrSpeedKind, &lower, &upper);
-    m_kind = new ComboBox;
+    m_kind = new ComboBox(section);
     for (int kind = 0; kind <= int(upper); ++kind)
         m_kind->addItem(QString::number(kind));
     m_kindField = FieldBinding::combo(m_parameter, UsrSpeedKind, m_kind);
+    const int kinds = m_kind->count();
+    connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this, kinds](int index) {
+                if (updating || index < 0 || index >= kinds)
+                    return;
+                m_kindField.writeCell(0, m_set, index);
+                updateUI();
+            });
     lower = 0;
     upper = 10000;
     ValueValidator::limitsOf(UsrSpeedUlimit, &lower, &upper);
-    m_limit = new DoubleSpinBox(lower, upper);
+    m_limit = new DoubleSpinBox(lower, upper, section);
     m_limit->setToolTip(rangeToolTip(lower, upper));
     m_limitField = FieldBinding::doubleSpin(m_parameter, UsrSpeedUlimit, m_limit);
 
-    auto* joints = new QFrame;
+    auto* joints = new QFrame(section);
     auto* jointGrid = new QGridLayout(joints);
     jointGrid->setContentsMargins(0, 0, 0, 0);
     for (int joint = 1; joint <= Parameter::JointCount; ++joint) {
-        auto* box = new CheckBox;
+        auto* box = new CheckBox(joints);
         box->setText(QString::number(joint));
         jointGrid->addWidget(box, (joint - 1) / 6, (joint - 1) % 6);
         // The rows keep their room when a target has fewer joints: the page
@@ -93,41 +132,9 @@ void CustomSpeed::initialize()
             updateUI();
         });
     }
-    addSetSection(definitionText(UserSpeedMonitoringLabel),
-                  {{definitionLabel(UsrSpeedKind), m_kind},
-                   {definitionLabel(UsrSpeedUlimit), m_limit},
-                   {definitionLabel(UsrSpeedTargetAxis), joints}});
-
-    m_pointsButton = new ButtonSuccess(tr("Monitoring Points..."));
-    m_pointsSummary = new QLabel;
-    auto* points = new QFrame;
-    auto* pointColumn = new QVBoxLayout(points);
-    pointColumn->addWidget(m_pointsSummary);
-    pointColumn->addWidget(m_pointsButton);
-    addSection(tr("Speed Monitoring Points"), points);
-    addButtons();
-    setTabOrder(m_pointsButton);
-
-    const int kinds = m_kind->count();
-    connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this, kinds](int index) {
-                if (updating || index < 0 || index >= kinds)
-                    return;
-                m_kindField.writeCell(0, m_set, index);
-                updateUI();
-            });
-    connect(m_limit, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
-        if (!updating)
-            m_limitField.writeCell(0, m_set, value);
-    });
-    connect(m_limit, &DoubleSpinBox::focussed, this, [this] { updateUI(); });
-    connect(m_pointsButton, &QPushButton::clicked, this, &CustomSpeed::openPointDialog);
-    // Again once every page has taken a new set: another page's reset may
-    // choose other points for the 3D view.
-    connect(m_parameter, &Parameter::parameterChanged, this, [this] { requestUpdate(); });
-
-    initialized = true;
-    reset(Parameter::MasterData);
+    return {{definitionLabel(UsrSpeedKind), m_kind},
+            {definitionLabel(UsrSpeedUlimit), m_limit},
+            {definitionLabel(UsrSpeedTargetAxis), joints}};
 }
 
 QVector<quint32> CustomSpeed::words(int parameterNo, int count) const

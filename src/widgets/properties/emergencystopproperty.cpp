@@ -37,7 +37,7 @@ void EmergencyStop::initialize()
         return;
     for (int no : {EmeStopTPStopCategory, EmeStopPanelStopCategory}) {
         auto* section = new QFrame;
-        ComboBox* category = StopItems::newCategoryBox();
+        ComboBox* category = StopItems::newCategoryBox(section);
         bind(no, category);
         newForm(section)->addRow(definitionLabel(no), category);
         addSection(definitionNamePart(no, 1), section);
@@ -45,17 +45,17 @@ void EmergencyStop::initialize()
 
     auto* external = new QFrame;
     QFormLayout* form = newForm(external);
-    auto* valid = new CheckBox;
+    auto* valid = new CheckBox(external);
     valid->setText(definitionLabel(EmeStopExternalValid));
     bind(EmeStopExternalValid, valid);
-    m_externalCategory = StopItems::newCategoryBox();
+    m_externalCategory = StopItems::newCategoryBox(external);
     bind(EmeStopExtStopCategory, m_externalCategory);
     form->addRow(valid);
     form->addRow(definitionLabel(EmeStopExtStopCategory), m_externalCategory);
     addSection(definitionNamePart(EmeStopExternalValid, 1), external);
 
     auto* target = new QFrame;
-    m_target = new Label;
+    m_target = new Label(target);
     newForm(target)->addRow(definitionLabel(EmeStopTargetRobot), m_target);
     addSection(definitionNamePart(EmeStopTargetRobot, 1), target);
 

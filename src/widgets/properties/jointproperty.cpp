@@ -61,9 +61,9 @@ const QColor FindingColour(255, 215, 0);
 constexpr int MarkColumn = 4;
 
 // A table of values that is read, not typed into.
-QTableWidget* valueTable(const QStringList& headers)
+QTableWidget* valueTable(const QStringList& headers, QWidget* parent)
 {
-    auto* table = new QTableWidget(0, headers.size());
+    auto* table = new QTableWidget(0, headers.size(), parent);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -108,41 +108,45 @@ void Joint::initialize()
 {
     if (initialized)
         return;
-    m_constantValid = new QLabel;
-    m_constant = valueTable({tr("Joint"), definitionLabel(AlwaysAxisRangeValid),
-                             definitionLabel(AlwaysAxisRangeLlimit),
-                             definitionLabel(AlwaysAxisRangeUlimit)});
-    m_constant->setSelectionMode(QAbstractItemView::NoSelection);
-    m_constant->setFocusPolicy(Qt::NoFocus);
+    // Every widget is made in the frame it stays in (see PropertyWidget).
     auto* constant = new QFrame;
     auto* constantColumn = new QVBoxLayout(constant);
+    m_constantValid = new QLabel(constant);
+    m_constant =
+        valueTable({tr("Joint"), definitionLabel(AlwaysAxisRangeValid),
+                    definitionLabel(AlwaysAxisRangeLlimit), definitionLabel(AlwaysAxisRangeUlimit)},
+                   constant);
+    m_constant->setSelectionMode(QAbstractItemView::NoSelection);
+    m_constant->setFocusPolicy(Qt::NoFocus);
     auto* validRow = new QHBoxLayout;
-    validRow->addWidget(new QLabel(definitionLabel(AlwaysAxisValid)));
+    validRow->addWidget(new QLabel(definitionLabel(AlwaysAxisValid), constant));
     validRow->addWidget(m_constantValid, 1);
     constantColumn->addLayout(validRow);
     constantColumn->addWidget(m_constant);
     addSection(definitionText(ConstantJointMonitoring), constant);
 
-    addSetSection(definitionText(SelectiveJointMonitoring), {});
+    addSetSection(definitionText(SelectiveJointMonitoring));
 
     // The joints of the set's target, each with its range; the Joint
     // column's box switches the range, the form edits the selected one.
-    m_ranges = valueTable({tr("Joint"), tr("Range"), tr("Lower"), tr("Upper"), QString()});
+    auto* ranges = new QFrame;
+    auto* rangeColumn = new QVBoxLayout(ranges);
+    m_ranges = valueTable({tr("Joint"), tr("Range"), tr("Lower"), tr("Upper"), QString()}, ranges);
     m_ranges->setSelectionMode(QAbstractItemView::SingleSelection);
     m_ranges->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_move = new ComboBox;
+    m_move = new ComboBox(ranges);
     m_move->addItems({tr("Forbidden"), tr("Permitted")});
     m_moveField = FieldBinding::combo(m_parameter, SelectAxisRngMoveValid, m_move);
     double lower = -100000, upper = 100000;
     ValueValidator::limitsOf(SelectAxisRngLlimit, &lower, &upper);
-    m_lower = new DoubleSpinBox(lower, upper);
+    m_lower = new DoubleSpinBox(lower, upper, ranges);
     m_lower->setToolTip(rangeToolTip(lower, upper));
     m_lowerField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngLlimit, m_lower);
     ValueValidator::limitsOf(SelectAxisRngUlimit, &lower, &upper);
-    m_upper = new DoubleSpinBox(lower, upper);
+    m_upper = new DoubleSpinBox(lower, upper, ranges);
     m_upper->setToolTip(rangeToolTip(lower, upper));
     m_upperField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngUlimit, m_upper);
-    m_findings = new QLabel;
+    m_findings = new QLabel(ranges);
     m_findings->setObjectName(QStringLiteral("range-findings"));
     m_findings->setStyleSheet(QStringLiteral("color: %1;").arg(FindingColour.name()));
     m_findings->setWordWrap(true);
@@ -150,8 +154,6 @@ void Joint::initialize()
     m_findings->setFixedHeight(3 * m_findings->fontMetrics().lineSpacing());
     m_findings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* ranges = new QFrame;
-    auto* rangeColumn = new QVBoxLayout(ranges);
     rangeColumn->addWidget(m_ranges);
     auto* form = new QFormLayout;
     form->setFormAlignment(Qt::AlignRight);

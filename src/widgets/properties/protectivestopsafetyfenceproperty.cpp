@@ -29,14 +29,14 @@ void ProtectiveStopSafetyFence::initialize()
 {
     if (initialized)
         return;
-    m_valid = new CheckBox;
+    auto* section = new QFrame;
+    m_valid = new CheckBox(section);
     m_valid->setText(definitionLabel(ProtStopFenceValid));
-    m_category = StopItems::newCategoryBox();
-    m_target = new Label;
+    m_category = StopItems::newCategoryBox(section);
+    m_target = new Label(section);
     bind(ProtStopFenceValid, m_valid);
     bind(ProtStopFenceStopCategory, m_category);
 
-    auto* section = new QFrame;
     QFormLayout* form = newForm(section);
     form->addRow(m_valid);
     form->addRow(definitionLabel(ProtStopFenceStopCategory), m_category);

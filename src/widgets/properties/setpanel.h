@@ -6,6 +6,7 @@
 #include "parameter/parameter.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -55,9 +56,13 @@ public slots:
     void parameterSave();
 
 protected:
+    // A caption and an editor of the form.
+    using Rows = std::vector<std::pair<QString, QWidget*>>;
     // The section of the sets: the set table over a form with the target,
-    // the page's rows, the modes and the category, all connected.
-    void addSetSection(const QString& title, const std::vector<std::pair<QString, QWidget*>>& rows);
+    // the page's rows (made by rows for the section frame, their parent),
+    // the modes and the category, all connected.
+    void addSetSection(const QString& title,
+                       const std::function<Rows(QWidget* section)>& rows = {});
     // Shows the page's own editors of the current set; enabled: the set is.
     virtual void showSet(bool enabled) = 0;
     // The set's target changed on the page or by a reload.

@@ -30,11 +30,11 @@ enum ParameterNo
 constexpr int TcpValueCount = 6;
 
 // A number box with the definition's limits and unit.
-DoubleSpinBox* newBox(int parameterNo)
+DoubleSpinBox* newBox(int parameterNo, QWidget* parent)
 {
     double lower = 0, upper = 0;
     ValueValidator::limitsOf(parameterNo, &lower, &upper);
-    auto* box = new DoubleSpinBox(lower, upper);
+    auto* box = new DoubleSpinBox(lower, upper, parent);
     box->setSuffix(definitionUnitSuffix(parameterNo));
     box->setToolTip(PropertyWidget::rangeToolTip(lower, upper));
     return box;
@@ -62,37 +62,37 @@ void SettingCommon::initialize()
     // The definitions' names are long: each above its editor.
     QFormLayout* form = newForm(nullptr);
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    auto* spec = new ComboBox;
+    auto* spec = new ComboBox(tools);
     double lower = 0, upper = 0;
     if (ValueValidator::limitsOf(ToolIdSpec, &lower, &upper))
         for (int choice = int(lower); choice <= int(upper); ++choice)
             spec->addItem(QString::number(choice));
     bind(ToolIdSpec, spec);
-    DoubleSpinBox* allowance = newBox(ToolDiscrpAllowDist);
+    DoubleSpinBox* allowance = newBox(ToolDiscrpAllowDist, tools);
     bind(ToolDiscrpAllowDist, allowance);
     form->addRow(definitionLabel(ToolIdSpec), spec);
     form->addRow(definitionLabel(ToolDiscrpAllowDist), allowance);
     toolColumn->addLayout(form);
 
-    m_tools =
-        new SubMenuTable(definitionItemFormat(TCP_X), ToolCount, 4, false, false, false, false);
+    m_tools = new SubMenuTable(definitionItemFormat(TCP_X), ToolCount, 4, false, false, false,
+                               false, tools);
     m_tools->setHeaderText(0, tr("Tool"));
     m_tools->adjustLayout();
     toolColumn->addWidget(m_tools);
     QFormLayout* toolForm = newForm(nullptr);
     ValueValidator::limitsOf(ToolIDChngTable, &lower, &upper);
-    auto* entry = new SpinBox(int(lower), int(upper));
+    auto* entry = new SpinBox(int(lower), int(upper), tools);
     entry->setToolTip(rangeToolTip(lower, upper));
     m_toolFields.push_back(&bind(ToolIDChngTable, entry));
     toolForm->addRow(definitionLabel(ToolIDChngTable), entry);
     for (int no = TCP_X; no < TCP_X + TcpValueCount; ++no) {
-        DoubleSpinBox* box = newBox(no);
+        DoubleSpinBox* box = newBox(no, tools);
         box->setEnabled(false);
         m_toolFields.push_back(&bindReadOnly(no, box));
         toolForm->addRow(definitionLabel(no), box);
     }
     toolColumn->addLayout(toolForm);
-    m_sharedEntries = new QLabel;
+    m_sharedEntries = new QLabel(tools);
     m_sharedEntries->setWordWrap(true);
     m_sharedEntries->setStyleSheet(QStringLiteral("color: #ffc107"));
     toolColumn->addWidget(m_sharedEntries);
@@ -100,10 +100,10 @@ void SettingCommon::initialize()
 
     auto* joints = new QFrame;
     auto* grid = new QGridLayout(joints);
-    grid->addWidget(new QLabel(definitionLabel(StopJudgeDist)), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(definitionLabel(StopJudgeDist), joints), 0, 0, 1, 2);
     for (int joint = 0; joint < JointCount; ++joint) {
-        auto* label = new QLabel(numbered(definitionItemFormat(StopJudgeDist), joint + 1));
-        DoubleSpinBox* box = newBox(StopJudgeDist);
+        auto* label = new QLabel(numbered(definitionItemFormat(StopJudgeDist), joint + 1), joints);
+        DoubleSpinBox* box = newBox(StopJudgeDist, joints);
         bind(StopJudgeDist, box).setCell(0, joint);
         grid->addWidget(label, joint + 1, 0, Qt::AlignRight);
         grid->addWidget(box, joint + 1, 1);
@@ -162,6 +162,8 @@ void SettingCommon::setCurrentTool(int tool)
     if (updating || tool < 0 || tool >= ToolCount)
         return;
     m_tool = tool;
+    for (FieldBinding* field : m_toolFields)
+        field->setCell(0, m_tool);
     selectTool();
     updateUI();
 }
@@ -183,10 +185,6 @@ void SettingCommon::showEvent(QShowEvent* event)
 
 void SettingCommon::showValues()
 {
-    for (FieldBinding* field : m_toolFields) {
-        field->setCell(0, m_tool);
-        field->fill();
-    }
     showItemRows(m_tools, m_parameter, m_toolFields, m_tool);
     showSharedEntries();
     checkToolIdSpec();

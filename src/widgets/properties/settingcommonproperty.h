@@ -48,7 +48,8 @@ private:
 
     SubMenuTable* m_tools = nullptr;
     QLabel* m_sharedEntries = nullptr;
-    // The conversion entry and the tool centre point of the current tool.
+    // The conversion entry and the tool centre point, bound to the cells of
+    // the current tool.
     std::vector<FieldBinding*> m_toolFields;
     QVector<QWidget*> m_jointLabels;
     QVector<DoubleSpinBox*> m_jointBoxes;

@@ -25,11 +25,11 @@ StopItems::StopItems(Parameter* store, const Fields& fields, QWidget* parent)
       m_categoryField(store, fields.category), m_targetField(store, fields.target)
 {
     m_table = new SubMenuTable(definitionItemFormat(fields.valid), ItemCount, 4, true, false, false,
-                               false);
+                               false, this);
     m_table->setHeaderText(0, tr("Function"));
     m_table->setHeaderText(1, definitionLabel(fields.valid));
     m_table->adjustLayout();
-    m_category = newCategoryBox();
+    m_category = newCategoryBox(this);
     m_categoryField = FieldBinding::combo(store, fields.category, m_category);
     m_target = m_targets.box();
     m_targets.limitTo(fields.target);
@@ -38,7 +38,7 @@ StopItems::StopItems(Parameter* store, const Fields& fields, QWidget* parent)
     column->addWidget(m_table);
     QFormLayout* form = SectionPanel::newForm(nullptr);
     for (int no : fields.modes) {
-        auto* box = new CheckBox;
+        auto* box = new CheckBox(this);
         box->setText(definitionLabel(no));
         m_modeBoxes.push_back(box);
         FieldBinding& field = m_modeFields.emplace_back(FieldBinding::check(store, no, box));
@@ -57,9 +57,9 @@ StopItems::StopItems(Parameter* store, const Fields& fields, QWidget* parent)
     connect(m_target, &QComboBox::currentTextChanged, this, &StopItems::chooseTarget);
 }
 
-ComboBox* StopItems::newCategoryBox()
+ComboBox* StopItems::newCategoryBox(QWidget* parent)
 {
-    auto* box = new ComboBox;
+    auto* box = new ComboBox(parent);
     for (int category = 0; category < CategoryCount; ++category)
         box->addItem(definitionText(FirstCategoryLabel + category));
     return box;

@@ -40,7 +40,7 @@ public:
 
     // The choices the stop categories have names for; other stored values
     // show as they are.
-    static ComboBox* newCategoryBox();
+    static ComboBox* newCategoryBox(QWidget* parent);
 
     // Lists the devices again; after a new set (newSet) the first item
     // becomes current. The caller refreshes.

@@ -11,8 +11,8 @@
 #include "widgets/msgbox.h"
 #include "widgets/properties/fieldbinding.h"
 
-TargetDeviceBox::TargetDeviceBox(const Parameter* store)
-    : m_store(store), m_box(new ComboBox), m_numbers(Parameter::deviceNameMap()),
+TargetDeviceBox::TargetDeviceBox(const Parameter* store, QWidget* parent)
+    : m_store(store), m_box(new ComboBox(parent)), m_numbers(Parameter::deviceNameMap()),
       m_lower(-std::numeric_limits<double>::infinity()),
       m_upper(std::numeric_limits<double>::infinity())
 {

@@ -16,7 +16,8 @@ struct FieldDef;
 class TargetDeviceBox
 {
 public:
-    explicit TargetDeviceBox(const Parameter* store);
+    // The box is made with the given parent.
+    explicit TargetDeviceBox(const Parameter* store, QWidget* parent = nullptr);
 
     ComboBox* box() const { return m_box; }
     // Lists from now on only the devices whose numbers the target
