@@ -54,6 +54,14 @@
       <translation>%1 timed out</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1 values lie outside their limits</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... and %1 more</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>Applied data</translation>
     </message>
@@ -180,6 +188,18 @@ Changes that were not written are discarded.</translation>
       <translation>Safety report published. Filename: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>The default parameter set %1 cannot be read: it is not a valid parameter file, or its CRC does not match its data.</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>The default parameter set %1 cannot be read: the file is missing, too large or cannot be opened.</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>The default parameter set cannot be read: the settings file config.ini has no "ParameterPath".</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>The parameter file was read.
@@ -224,8 +244,16 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>Initial read error</translation>
     </message>
     <message>
+      <source>Title StartupError</source>
+      <translation>Start-up error</translation>
+    </message>
+    <message>
       <source>Title write error</source>
       <translation>Write error</translation>
+    </message>
+    <message>
+      <source>Values outside their limits</source>
+      <translation>Values outside their limits</translation>
     </message>
     <message>
       <source>Verify File</source>
@@ -242,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Write data</source>
       <translation>Write data</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>Write them anyway?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>
@@ -2730,6 +2762,17 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 hold the same value %2.</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>Tool</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2750,6 +2793,13 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>User</source>
       <translation>User</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>Function</translation>
     </message>
   </context>
   <context>
@@ -3420,6 +3470,29 @@ Filename: %1</translation>
     <message>
       <source>Reading robot parameters...</source>
       <translation>Reading robot parameters...</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>%1 values outside their limits</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>All data CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>Applied changes not yet written</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>Source: %1</translation>
     </message>
   </context>
   <context>

@@ -54,6 +54,14 @@
       <translation>%1 タイムアウト</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1 個の値が範囲外です</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... ほか %1 件</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>適用データ</translation>
     </message>
@@ -180,6 +188,18 @@ Changes that were not written are discarded.</source>
       <translation>安全レポートを出力しました。ファイル名: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>既定のパラメータセット %1 を読み込めません: 有効なパラメータファイルではないか、CRC がデータと一致しません。</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>既定のパラメータセット %1 を読み込めません: ファイルが存在しないか、大きすぎるか、開けません。</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>既定のパラメータセットを読み込めません: 設定ファイル config.ini に "ParameterPath" がありません。</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>パラメータファイルを読み込みました。
@@ -224,8 +244,16 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>初期読み込みエラー</translation>
     </message>
     <message>
+      <source>Title StartupError</source>
+      <translation>起動エラー</translation>
+    </message>
+    <message>
       <source>Title write error</source>
       <translation>書き込みエラー</translation>
+    </message>
+    <message>
+      <source>Values outside their limits</source>
+      <translation>範囲外の値</translation>
     </message>
     <message>
       <source>Verify File</source>
@@ -242,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write data</source>
       <translation>書き込みデータ</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>このまま書き込みますか?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>
@@ -2729,6 +2761,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 は同じ値 %2 を持っています。</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>ツール</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2749,6 +2792,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>User</source>
       <translation>ユーザ</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>機能</translation>
     </message>
   </context>
   <context>
@@ -3419,6 +3469,29 @@ Filename: %1</source>
     <message>
       <source>Reading robot parameters...</source>
       <translation>ロボットパラメータを読み込んでいます...</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>範囲外の値: %1 個</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>全データ CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>適用済みの変更は未書き込みです</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>読込元: %1</translation>
     </message>
   </context>
   <context>

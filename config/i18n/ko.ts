@@ -54,6 +54,14 @@
       <translation>%1 시간 초과</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1개의 값이 범위를 벗어났습니다</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... 외 %1개</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>적용 데이터</translation>
     </message>
@@ -180,6 +188,18 @@ Changes that were not written are discarded.</source>
       <translation>안전 보고서를 출력했습니다. 파일 이름: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>기본 파라미터 세트 %1을(를) 읽을 수 없습니다: 올바른 파라미터 파일이 아니거나 CRC가 데이터와 일치하지 않습니다.</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>기본 파라미터 세트 %1을(를) 읽을 수 없습니다: 파일이 없거나 너무 크거나 열 수 없습니다.</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>기본 파라미터 세트를 읽을 수 없습니다: 설정 파일 config.ini에 "ParameterPath"가 없습니다.</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>파라미터 파일을 읽었습니다.
@@ -224,8 +244,16 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>초기 읽기 오류</translation>
     </message>
     <message>
+      <source>Title StartupError</source>
+      <translation>시작 오류</translation>
+    </message>
+    <message>
       <source>Title write error</source>
       <translation>쓰기 오류</translation>
+    </message>
+    <message>
+      <source>Values outside their limits</source>
+      <translation>범위를 벗어난 값</translation>
     </message>
     <message>
       <source>Verify File</source>
@@ -242,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write data</source>
       <translation>쓰기 데이터</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>그래도 쓰시겠습니까?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>
@@ -2729,6 +2761,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 은(는) 같은 값 %2을(를) 가집니다.</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>툴</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2749,6 +2792,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>User</source>
       <translation>사용자</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>기능</translation>
     </message>
   </context>
   <context>
@@ -3419,6 +3469,29 @@ Filename: %1</source>
     <message>
       <source>Reading robot parameters...</source>
       <translation>로봇 파라미터를 읽는 중...</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>범위를 벗어난 값: %1개</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>전체 데이터 CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>적용된 변경 사항이 아직 기록되지 않았습니다</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>출처: %1</translation>
     </message>
   </context>
   <context>

@@ -54,6 +54,14 @@
       <translation>%1 超时</translation>
     </message>
     <message>
+      <source>%1 values lie outside their limits</source>
+      <translation>%1 个值超出范围</translation>
+    </message>
+    <message>
+      <source>... and %1 more</source>
+      <translation>... 另有 %1 个</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>已应用数据</translation>
     </message>
@@ -180,6 +188,18 @@ Changes that were not written are discarded.</source>
       <translation>已输出安全报告。文件名: %1</translation>
     </message>
     <message>
+      <source>Startup default set invalid</source>
+      <translation>无法读取默认参数集 %1：不是有效的参数文件，或其 CRC 与数据不符。</translation>
+    </message>
+    <message>
+      <source>Startup default set unreadable</source>
+      <translation>无法读取默认参数集 %1：文件不存在、过大或无法打开。</translation>
+    </message>
+    <message>
+      <source>Startup no ParameterPath</source>
+      <translation>无法读取默认参数集：设置文件 config.ini 中没有 "ParameterPath"。</translation>
+    </message>
+    <message>
       <source>The parameter file was read.
 Filename: %1</source>
       <translation>已读取参数文件。
@@ -224,8 +244,16 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>初始读取错误</translation>
     </message>
     <message>
+      <source>Title StartupError</source>
+      <translation>启动错误</translation>
+    </message>
+    <message>
       <source>Title write error</source>
       <translation>写入错误</translation>
+    </message>
+    <message>
+      <source>Values outside their limits</source>
+      <translation>超出范围的值</translation>
     </message>
     <message>
       <source>Verify File</source>
@@ -242,6 +270,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write data</source>
       <translation>写入数据</translation>
+    </message>
+    <message>
+      <source>Write them anyway?</source>
+      <translation>仍要写入吗?</translation>
     </message>
     <message>
       <source>Write these parameters into Orbilux?</source>
@@ -2729,6 +2761,17 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>Property::SettingCommon</name>
+    <message>
+      <source>%1 hold the same value %2.</source>
+      <translation>%1 具有相同的值 %2。</translation>
+    </message>
+    <message>
+      <source>Tool</source>
+      <translation>工具</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::StopDistanceEstimation</name>
     <message>
       <source>Maker</source>
@@ -2749,6 +2792,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>User</source>
       <translation>用户</translation>
+    </message>
+  </context>
+  <context>
+    <name>Property::StopItems</name>
+    <message>
+      <source>Function</source>
+      <translation>功能</translation>
     </message>
   </context>
   <context>
@@ -3419,6 +3469,29 @@ Filename: %1</source>
     <message>
       <source>Reading robot parameters...</source>
       <translation>正在读取机器人参数...</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>超出范围的值: %1 个</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>全部数据 CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>已应用的更改尚未写入</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>来源: %1</translation>
     </message>
   </context>
   <context>

@@ -3,6 +3,7 @@
 #include "app/reportcommand.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
+#include "parameter/parameterdefdb.h"
 #include "parameter/parameterfilescanner.h"
 #include "parameter/parser.h"
 #include "parameter/valuevalidator.h"
@@ -311,18 +312,25 @@ int CommandLineTool::compare(const QString& left, const QString& right, bool jso
     const QVector<IO::ComparisonView::Row> rows = IO::ComparisonView::differences(a.image, b.image);
     QJsonArray list;
     for (const IO::ComparisonView::Row& row : rows) {
+        // The cell as --check names it: the field's row and column, from 1.
         const FieldDef* field = ParameterLayout::findByNo(row.no);
+        const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(row.no));
+        int cellRow = row.group - 1;
+        int cellColumn = row.element - 1;
+        if (field && record)
+            ParameterLayout::cellOfOffset(*field, int(record->valueOffset(row.group, row.element)),
+                                          &cellRow, &cellColumn);
         const QString name = field ? QLatin1String(field->name) : QString::number(row.no);
         if (!json) {
-            m_out << name << '\t' << row.group << '\t' << row.element << '\t' << row.left << '\t'
-                  << row.right << '\t' << row.name << '\n';
+            m_out << name << '\t' << cellRow + 1 << '\t' << cellColumn + 1 << '\t' << row.left
+                  << '\t' << row.right << '\t' << row.name << '\n';
             continue;
         }
         list.append(QJsonObject{{QStringLiteral("no"), row.no},
                                 {QStringLiteral("name"), name},
                                 {QStringLiteral("displayName"), row.name},
-                                {QStringLiteral("row"), row.group},
-                                {QStringLiteral("column"), row.element},
+                                {QStringLiteral("row"), cellRow + 1},
+                                {QStringLiteral("column"), cellColumn + 1},
                                 {QStringLiteral("a"), row.left},
                                 {QStringLiteral("b"), row.right}});
     }

@@ -187,6 +187,11 @@ bool FunctionMenuWidget::mayLeave(int scene) const
     return !editor || editor->requestClose();
 }
 
+bool FunctionMenuWidget::mayLeaveCurrentScene() const
+{
+    return !m_sceneManager || mayLeave(m_sceneManager->currentScene());
+}
+
 void FunctionMenuWidget::menuClicked(QTreeWidgetItem* item, int)
 {
     if (!item || !m_sceneManager)

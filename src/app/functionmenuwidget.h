@@ -38,6 +38,11 @@ public:
     // else the key itself, so that no item is ever left blank.
     static QString nodeText(const QString& nodeName);
 
+    // Whether the current page may be left, asked of its panel (or the
+    // logic editor) exactly as a click on another page asks; true without
+    // a scene manager.
+    bool mayLeaveCurrentScene() const;
+
 public slots:
     void menuClicked(QTreeWidgetItem* item, int column);
     void loadedScene(int scene);

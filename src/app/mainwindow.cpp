@@ -7,6 +7,7 @@
 #include "app/menubar.h"
 #include "app/propertypane.h"
 #include "app/scene/scenemanager.h"
+#include "app/statusline.h"
 #include "io/dataprovider.h"
 #include "monitoring/monitoringdialog.h"
 #include "monitoring/monitoringmotionarea.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     createPropertyWidgets();
     setupLayout();
+    setStatusBar(new StatusLine(Parameter::instance(), this));
     parseCommandLine();
 }
 
@@ -255,6 +257,13 @@ void MainWindow::updateCostBar()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // An edit on the page that was never applied is asked about first, as
+    // leaving the page asks; a refusal keeps the window.
+    const FunctionMenuWidget* menu = findChild<FunctionMenuWidget*>();
+    if (menu && !menu->mayLeaveCurrentScene()) {
+        event->ignore();
+        return;
+    }
     const Parameter* store = Parameter::instance();
     if (store->masterImage().areasEqual(store->appliedImage())) {
         QApplication::closeAllWindows();

@@ -5,14 +5,17 @@
 #include "app/scene/scenemanager.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
+#include "widgets/submenutable.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QState>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -25,6 +28,8 @@ constexpr double offlineBaseWidth = 417.0;
 constexpr double referenceDpi = 96.0;
 // Used when the style has no title bar metric.
 constexpr int defaultCaptionHeight = 23;
+// The right margin of a panel's section titles.
+constexpr int sectionRightGap = 20;
 
 const char* const paneStyleSheet = "\nQWidget {\n"
                                    "    background: #424242;\n"
@@ -128,20 +133,44 @@ void PropertyPane::showPage(int index, int scene)
         QRect rect = geometry();
         rect.setWidth(width);
         // A screen that reports no height leaves the pane as tall as it is.
-        const int height = metrics.fullScreenHeight - metrics.captionHeight;
+        int height = metrics.fullScreenHeight - metrics.captionHeight;
+        // The window's status line sits below the pane and needs its room too.
+        if (const auto* status =
+                window()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+            height -= status->sizeHint().height();
         if (height > 0)
             rect.setHeight(height);
         setGeometry(rect);
 
         m_scrollArea->setFixedWidth(width);
         m_scrollArea->setMaximumHeight(this->height());
-        m_pageStack->setFixedSize(m_pageStack->sizeHint().width(), page->sizeHint().height());
+        fitPageWidth(page, width);
     }
 
     if (scene == Scene::AreaModelScene && Parameter::instance()->checkAreaModelCost(true, this)) {
         if (PropertyWidget* panel = m_propertyWidgets.value(Scene::AreaModelScene, nullptr))
             panel->updateUI();
     }
+}
+
+// The page takes the pane's width less a vertical scroll bar that its height
+// brings, rather than that of the widest page, so that no page scrolls
+// sideways; its item tables narrow to stay inside it.
+void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
+{
+    const int height = page->sizeHint().height();
+    const int frame = 2 * m_scrollArea->frameWidth();
+    int width = paneWidth - frame;
+    if (height > m_scrollArea->maximumHeight() - frame)
+        width -= m_scrollArea->verticalScrollBar()->sizeHint().width();
+    // The tables end where the section titles end.
+    for (SubMenuTable* table : page->findChildren<SubMenuTable*>()) {
+        table->setMaximumWidth(qMax(0, width - sectionRightGap - table->mapTo(page, QPoint()).x()));
+        table->adjustLayout();
+    }
+    if (page->layout())
+        page->layout()->activate();
+    m_pageStack->setFixedSize(qMax(width, page->minimumSizeHint().width()), height);
 }
 
 void PropertyPane::resizeEvent(QResizeEvent* event)

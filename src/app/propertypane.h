@@ -51,6 +51,7 @@ protected:
 
 private:
     void showPage(int index, int scene);
+    void fitPageWidth(QWidget* page, int paneWidth);
 
     QVBoxLayout* m_layout = nullptr;
     QScrollArea* m_scrollArea = nullptr;

@@ -137,6 +137,12 @@ int runApplication(int argc, char* argv[])
 
     if (!InitializeSAFM()) {
         delete StartupWindow::instance();
+        // Online the data provider has shown its box; offline the failed read
+        // of the default set is only logged, and a user who started the
+        // program would see nothing happen.
+        DataProvider* provider = DataProvider::instance();
+        if (!isOnline && provider)
+            provider->showDefaultSetFailure();
         return 1;
     }
 
@@ -157,6 +163,7 @@ int runApplication(int argc, char* argv[])
     window->showNormal();
     window->screenChanged();
     delete StartupWindow::instance();
+    DataProvider::instance()->showLimitNotice(window.get());
 
     int exitCode = 0;
     if (isRunnable)

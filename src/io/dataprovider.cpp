@@ -17,7 +17,10 @@
 #include "parameter/parameter.h"
 #include "parameter/parameterimage.h"
 #include "parameter/parameterlayout.h"
+#include "parameter/parser.h"
 #include "parameter/procedure.h"
+#include "parameter/valuevalidator.h"
+#include "widgets/longmessagebox.h"
 #include "widgets/msgbox.h"
 #include "widgets/waitdialog.h"
 
@@ -71,6 +74,14 @@ QString systemText(unsigned messageId)
     return systemErrorText(messageId, LanguageSetting::winLangId());
 }
 
+QStringList entryLines(const QVector<LimitEntry>& entries)
+{
+    QStringList lines;
+    for (const LimitEntry& entry : entries)
+        lines << entry.describe();
+    return lines;
+}
+
 // The wait cursor over one stretch of work without dialogs.
 class WaitCursor
 {
@@ -107,6 +118,7 @@ public:
     explicit BusyScope(DataProvider* provider) : m_provider(provider)
     {
         m_provider->m_error.clear();
+        m_provider->m_readFiles.clear();
         ++m_provider->m_busyCount;
     }
     ~BusyScope()
@@ -321,8 +333,10 @@ bool DataProvider::readParameterFile(ParameterImage& image, const QString& path,
     // mode < 0: the whole set replaces the image.
     const bool ok = mode < 0 ? m_procedure->readAll(image, path, m_error)
                              : m_procedure->readData(image, path, mode, m_error);
-    if (ok)
+    if (ok) {
+        m_readFiles << path;
         return true;
+    }
     if (m_error.errorCode == NoError)
         m_error.set(DataProviderErrorRecord::FileReadError,
                     DataProviderErrorRecord::FileProcedureSource);
@@ -420,13 +434,36 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
 bool DataProvider::initializeForTest(ParameterImage* image)
 {
     m_error.clear();
+    m_readFiles.clear();
     const QString path = parameterFolder() + defaultParameterFileName;
     qInfo().noquote() << "Reading" << path;
-    const bool ok = m_procedure->readAll(*image, path, m_error);
-    if (ok)
+    // Without a folder the path would name a file at the file system's root.
+    bool ok = false;
+    if (parameterFolder().isEmpty())
+        m_error.set(DataProviderErrorRecord::FileReadError,
+                    DataProviderErrorRecord::FileProcedureSource);
+    else
+        ok = m_procedure->readAll(*image, path, m_error);
+    if (ok) {
+        m_readFiles << path;
         m_masterSource = path;
+    }
     qInfo().noquote() << "DataProvider::initializeForTest ->" << okNgText(ok);
     return ok;
+}
+
+void DataProvider::showDefaultSetFailure()
+{
+    const QString folder = parameterFolder();
+    const QString path = QDir::toNativeSeparators(folder + defaultParameterFileName);
+    QString text;
+    if (folder.isEmpty())
+        text = tr("Startup no ParameterPath");
+    else if (m_error.errorCode == DataProviderErrorRecord::FileFormatError)
+        text = tr("Startup default set invalid").arg(path);
+    else
+        text = tr("Startup default set unreadable").arg(path);
+    messageBox(tr("Title StartupError"), text, nullptr, QMessageBox::Critical, 1);
 }
 
 bool DataProvider::messageBox(const QString& title, const QString& text, QWidget* parent, int icon,
@@ -462,8 +499,10 @@ bool DataProvider::readSAFM(QWidget* parent)
             m_masterSource = IO::controllerAddress;
         }
     }
-    return finish(Operation::ReadUnit, ok, parent,
-                  tr("The safety parameters were read from Orbilux."));
+    finish(Operation::ReadUnit, ok, parent, tr("The safety parameters were read from Orbilux."));
+    if (ok)
+        showLimitNotice(parent);
+    return ok;
 }
 
 QString DataProvider::reviewDifferences(const ParameterImage& other, const ParameterImage& applied,
@@ -505,6 +544,9 @@ bool DataProvider::writeSAFM(QWidget* parent)
     bool ok = false;
     if (!m_online) {
         fail(ConnectionError, DataProviderErrorRecord::MonitorCommandSource, QString());
+    } else if (!confirmLimits(Parameter::instance()->appliedImage(),
+                              operationName(Operation::WriteUnit), parent)) {
+        cancel();
     } else {
         ok = writeUnit(parent);
         if (ok) {
@@ -672,6 +714,10 @@ bool DataProvider::writeReport(QWidget* parent)
 {
     BusyScope busy(this);
     QString name;
+    if (!confirmLimits(Parameter::instance()->masterImage(), tr("Safety Report"), parent)) {
+        qInfo().noquote() << "DataProvider::writeReport canceled";
+        return cancel();
+    }
     bool ok;
     {
         WaitCursor wait;
@@ -753,8 +799,11 @@ bool DataProvider::readFile(QWidget* parent)
         store->setMasterData(true);
         m_masterSource = name;
     }
-    return finish(Operation::OpenFile, ok, parent,
-                  tr("The parameter file was read.\nFilename: %1").arg(name));
+    finish(Operation::OpenFile, ok, parent,
+           tr("The parameter file was read.\nFilename: %1").arg(name));
+    if (ok)
+        showLimitNotice(parent);
+    return ok;
 }
 
 bool DataProvider::verifyFile(QWidget* parent)
@@ -777,7 +826,9 @@ bool DataProvider::writeFile(QWidget* parent)
     BusyScope busy(this);
     int drive = IO::FileDialog::PcDisk;
     QString path;
-    bool ok = chooseFile(IO::FileDialog::SaveParameterFile, parent,
+    bool ok = confirmLimits(Parameter::instance()->appliedImage(),
+                            operationName(Operation::OutputFile), parent) &&
+              chooseFile(IO::FileDialog::SaveParameterFile, parent,
                          timeStampedName(Constants::parameterFilePrefix), &drive, &path);
     if (ok) {
         WaitCursor wait;
@@ -819,8 +870,11 @@ bool DataProvider::readRobotParam(QWidget* parent)
         if (otherRobot)
             emit robotModelChanged();
     }
-    return finish(Operation::ReadRobotData, ok, parent,
-                  tr("The robot data was read.\nFilename: %1").arg(name));
+    finish(Operation::ReadRobotData, ok, parent,
+           tr("The robot data was read.\nFilename: %1").arg(name));
+    if (ok)
+        showLimitNotice(parent);
+    return ok;
 }
 
 bool DataProvider::setPass(QWidget* parent)
@@ -849,6 +903,64 @@ bool DataProvider::setPass(QWidget* parent)
         }
     }
     return finish(Operation::ChangePassword, ok, parent, tr("The password was changed."));
+}
+
+QVector<LimitEntry> DataProvider::masterOutsideLimits() const
+{
+    IO::Parser* parser = m_procedure->parser;
+    ParameterTextTable texts;
+    parser->makeTable(texts);
+    for (const QString& path : m_readFiles) {
+        DataProviderErrorRecord ignored; // the file was read a moment ago
+        parser->extractToMap(texts, path, ignored);
+    }
+    return ValueValidator::check(Parameter::instance()->masterImage(), &texts);
+}
+
+void DataProvider::showLimitNotice(QWidget* parent)
+{
+    if (m_limitNotice)
+        m_limitNotice->close();
+    const QVector<LimitEntry> entries = masterOutsideLimits();
+    qInfo().noquote() << "DataProvider::showLimitNotice values outside their limits:"
+                      << entries.size();
+    if (entries.isEmpty())
+        return;
+    auto* notice = new LongMessageBox(tr("Values outside their limits"),
+                                      tr("%1 values lie outside their limits").arg(entries.size()),
+                                      entryLines(entries).join(QLatin1Char('\n')), parent);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    // Beside the work, not over all of it: the window stays in sight and usable.
+    notice->setFixedSize(900, 420);
+    // A notice, not a question: OK alone closes it.
+    if (auto* cancel = notice->findChild<QWidget*>(QStringLiteral("messageBoxCancel")))
+        cancel->hide();
+    notice->show();
+    m_limitNotice = notice;
+}
+
+bool DataProvider::confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent)
+{
+    const QVector<LimitEntry> entries = ValueValidator::check(image);
+    if (entries.isEmpty())
+        return true;
+    const QStringList lines = entryLines(entries);
+    constexpr int shownLines = 10;
+    QString shown = lines.mid(0, shownLines).join(QLatin1Char('\n'));
+    if (lines.size() > shownLines)
+        shown += QLatin1Char('\n') + tr("... and %1 more").arg(lines.size() - shownLines);
+    MsgBox box(QMessageBox::Warning, title,
+               tr("%1 values lie outside their limits").arg(entries.size()) + QLatin1Char('\n') +
+                   tr("Write them anyway?"),
+               QMessageBox::Yes | QMessageBox::No, parent);
+    box.setInformativeText(shown);
+    box.setDetailedText(lines.join(QLatin1Char('\n')));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    const bool write = box.exec() == QMessageBox::Yes;
+    qWarning().noquote() << "DataProvider::confirmLimits" << title << entries.size()
+                         << "values outside their limits ->" << (write ? "write" : "not written");
+    return write;
 }
 
 bool DataProvider::fail(qint32 code, qint32 source, const QString& text)
@@ -890,6 +1002,7 @@ bool DataProvider::finish(Operation operation, bool ok, QWidget* parent, const Q
                              << okNgText(false) << "errorCode:" << m_error.errorCode
                              << "source:" << m_error.source;
     messageBox(title, ok ? successText : resultBody(), parent, icon, 1);
+    emit operationFinished();
     return ok;
 }
 

@@ -5,13 +5,16 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVector>
+#include <QWidget>
 
 #include <memory>
 
 class ParameterImage;
-class QWidget;
+struct LimitEntry;
 
 class FtpClient;
 struct FtpListEntry;
@@ -68,6 +71,9 @@ public:
     // Start-up reads into the store's edit image.
     bool readInitialSAFM(ParameterImage* image);
     bool initializeForTest(ParameterImage* image);
+    // After a failed initializeForTest: a critical box naming the default
+    // set's file and why it cannot be read, for a start that must end.
+    void showDefaultSetFailure();
 
     // User commands (menu bar, function menu, close confirmation).
     bool readSAFM(QWidget* parent);
@@ -85,12 +91,25 @@ public:
     // address when it was read from or written to the unit.
     const QString& masterSource() const { return m_masterSource; }
 
+    // The values of the master set that lie outside their limits, judged
+    // with the texts of the files it was last read from (so that "99999"
+    // read into a 16-bit field is named as such).
+    QVector<LimitEntry> masterOutsideLimits() const;
+    // After a read: when the master set holds such values, a notice that
+    // names them opens beside the window and waits for nothing. A newer read
+    // closes an older notice. The start-up calls it once the window exists.
+    void showLimitNotice(QWidget* parent);
+    QWidget* limitNotice() const { return m_limitNotice; }
+
 signals:
     // readRobotParam brings a robot part of another robot type: the 3D view
     // drops its robot before the new values are taken and loads the new one
     // afterwards.
     void robotModelUnloading();
     void robotModelChanged();
+    // A user operation has ended (and shown its result): the master set or
+    // where it came from may have changed.
+    void operationFinished();
 
 private:
     // Outcome of a monitor command that a test setting replaces.
@@ -142,6 +161,9 @@ private:
     bool writeUnit(QWidget* parent);
     bool fixWrittenSet(QWidget* parent, const QElapsedTimer& sinceCheck, bool forceTimeout,
                        const CommandFault& fault);
+    // Before anything is certified: true when the image holds no value
+    // outside its limits, or the user chose to write it anyway (default No).
+    bool confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent);
     bool fail(qint32 code, qint32 source, const QString& text);
     bool cancel();
     bool finish(Operation operation, bool ok, QWidget* parent, const QString& successText);
@@ -158,5 +180,7 @@ private:
     int m_busyCount = 0;
     Folders m_folders;
     DataProviderErrorRecord m_error;
+    QStringList m_readFiles; // parameter files the running operation has read
+    QPointer<QWidget> m_limitNotice;
     QString m_masterSource;
 };

@@ -78,8 +78,9 @@ bool MonitoringFooter::sendOverride(bool on)
     for (;;) {
         m_commandPending = true;
         const QString command = QStringLiteral("ZSAFM_OVERRIDE ") + onOffText(on);
-        accepted =
-            on ? Monitoring::unitAcceptedCommand(command) : Monitoring::sendUnitCommand(command);
+        // Offline the command succeeds without being sent, so ON stays on;
+        // online a refusal or no answer puts the switch back.
+        accepted = Monitoring::sendUnitCommand(command);
         m_commandPending = false;
         if (on && !accepted)
             setOverrideQuietly(false);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QtDebug>
 
+#include <charconv>
 #include <cstring>
 #include <limits>
 
@@ -91,9 +92,15 @@ void MonitoringJointPosition::reloadParameters()
     }
 }
 
+// C's "%.1f", not Qt's rounding: the exact binary value rounded half to even
+// (0.25 shows 0.2), and -0.0 keeps its sign. std::to_chars prints what
+// printf prints in the "C" locale, whatever locale the process runs in.
 QString MonitoringJointPosition::valueText(float value)
 {
-    return QString::number(double(value), 'f', 1);
+    char text[64]; // the largest float takes 41 characters
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, double(value), std::chars_format::fixed, 1);
+    return QString::fromLatin1(text, int(end.ptr - text));
 }
 
 void MonitoringJointPosition::updateMonitoringData()

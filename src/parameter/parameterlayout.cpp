@@ -282,6 +282,18 @@ int cellOffset(const FieldDef& field, int row, int column)
     return field.offset + row * field.rowStride + column * field.columnStride;
 }
 
+bool cellOfOffset(const FieldDef& field, int offset, int* row, int* column)
+{
+    for (int r = 0; r < field.rows; ++r)
+        for (int c = 0; c < field.columns; ++c)
+            if (cellOffset(field, r, c) == offset) {
+                *row = r;
+                *column = c;
+                return true;
+            }
+    return false;
+}
+
 int fieldEnd(const FieldDef& field)
 {
     return cellOffset(field, field.rows - 1, field.columns - 1) + valueSize(field.type);

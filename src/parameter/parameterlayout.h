@@ -85,6 +85,8 @@ const FieldDef* findByName(const QString& name);
 int valueSize(ValueType type);
 // Byte offset of a cell, or -1 when row or column lies outside the shape.
 int cellOffset(const FieldDef& field, int row, int column);
+// The cell that starts at a byte offset; false when none of the field does.
+bool cellOfOffset(const FieldDef& field, int offset, int* row, int* column);
 // One past the last byte of the field's last cell.
 int fieldEnd(const FieldDef& field);
 

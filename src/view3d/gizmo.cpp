@@ -11,6 +11,7 @@ namespace {
 
 using Matrix = Matrix4::Matrix;
 
+constexpr int CommonSettingsScene = 20;
 constexpr int ArmModelScene = 21;
 constexpr int ToolModelScene = 22;
 constexpr int AreaModelScene = 23;
@@ -119,21 +120,38 @@ bool toolSpeedPointMarker(const Parameter& store, const RobotFrames& frames, Mat
     return true;
 }
 
+// The frame of the tool selected on the common settings page; its centre
+// point is in the robot part, so nothing on the page moves it.
+bool toolFrame(const Parameter& store, const RobotFrames& frames, Matrix& out)
+{
+    const int t = store.m_selectedTool;
+    if (!frames.lastLinkFrame() || !inRange(t, Parameter::ToolCount))
+        return false;
+    out = frames.frame(RobotFrames::RowCount + 1 + t);
+    return true;
+}
+
 } // namespace
 
 Gizmo::Gizmo(const Camera& camera) : m_camera(camera) {}
 
+// Scaled whenever the distance changes, shown or not: the first frame that
+// marks a point after a zoom draws the cross at the size of that zoom.
 void Gizmo::update()
 {
-    if (!m_model.visible)
+    const float distance = m_camera.distance();
+    if (distance == m_scaledDistance)
         return;
-    m_model.setScale(m_camera.distance() / 6.0f);
+    m_scaledDistance = distance;
+    m_model.setScale(distance / 6.0f);
     m_model.updateMatrix();
 }
 
 bool Gizmo::markerMatrix(const Parameter& store, const RobotFrames& frames, int scene, Matrix& out)
 {
     switch (scene) {
+    case CommonSettingsScene:
+        return toolFrame(store, frames, out);
     case ArmModelScene:
         return armShape(store, frames, out);
     case ToolModelScene:

@@ -7,11 +7,11 @@ class Camera;
 class Parameter;
 class RobotFrames;
 
-// The axis cross at the point being edited on the current page: a point of
-// an arm or tool shape (pages 21, 22), a vertex or centre of a motion area
-// (23) or a speed monitoring point (26, 27). Its size follows the camera
-// distance, so it looks the same at every zoom. Elsewhere, or while the
-// selection names nothing drawable, it is hidden.
+// The axis cross at the point being edited on the current page: the
+// selected tool's frame (page 20), a point of an arm or tool shape (21, 22), a vertex or centre of
+// a motion area (23) or a speed monitoring point (26, 27). Its size follows the camera distance, so
+// it looks the same at every zoom. Elsewhere, or while the selection names nothing drawable, it is
+// hidden.
 class Gizmo : public Object3D
 {
 public:
@@ -31,4 +31,5 @@ public:
 private:
     const Camera& m_camera;
     GizmoModel m_model;
+    float m_scaledDistance = -1.0f; // no camera distance is negative
 };

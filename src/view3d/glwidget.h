@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMetaObject>
 #include <QOpenGLFunctions_1_1>
 #include <QOpenGLWidget>
@@ -22,7 +23,8 @@ class Robot;
 // and the scene objects drawn with the OpenGL 1.1 fixed-function pipeline
 // under an orbit camera, turned by mouse, wheel and keys. Offline, F1 to F8
 // jog the joints. While shown (and its window not minimized) it holds the
-// live monitor feed, whose joint values pose the robot. There is one
+// live monitor feed, whose joint values pose the robot; a feed tick repaints
+// only when something drawn changed. There is one
 // instance, reachable through instance() while it exists.
 class GLWidget : public QOpenGLWidget, protected QOpenGLFunctions_1_1
 {
@@ -75,9 +77,12 @@ private:
     QString toolTipFor(QObject* button) const;
     void showToolTip(QWidget* button);
     void showLinkState();
+    void tick();
 
     Parameter& m_store;
     QMetaObject::Connection m_feedConnection;
+    // What the drawing read from the feed at the last tick that repainted.
+    QByteArray m_drawnFeed;
     IO::MonitorFeedUse m_feed;
     std::vector<Object3D*> m_objects;
     Camera* m_camera = nullptr;

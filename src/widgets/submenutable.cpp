@@ -25,6 +25,8 @@ enum Column
 constexpr int lockedRowCount = 9;
 // Room beside a header text so the bold section title never clips.
 constexpr int headerTextPadding = 48;
+// What a column keeps beside its text when the table must fit a narrow pane.
+constexpr int leastHeaderTextPadding = 12;
 
 const char* const checkedDisabledIcon = ":/assets/image/checkbox_checked_disable.png";
 const char* const uncheckedDisabledIcon = ":/assets/image/checkbox_unchecked_disable.png";
@@ -262,15 +264,27 @@ void SubMenuTable::adjustLayout()
     m_table->setUpdatesEnabled(false);
 
     QHeaderView* header = m_table->horizontalHeader();
-    for (int c = 0; c < ColumnCount; ++c) {
-        const QTableWidgetItem* item = m_table->horizontalHeaderItem(c);
-        const QString text = item ? item->text() : QString();
-        m_table->setColumnWidth(c,
-                                textBoundingRect(header->font(), text).width() + headerTextPadding);
+    const auto fitColumns = [this, header](int padding) {
+        for (int c = 0; c < ColumnCount; ++c) {
+            const QTableWidgetItem* item = m_table->horizontalHeaderItem(c);
+            const QString text = item ? item->text() : QString();
+            m_table->setColumnWidth(c, textBoundingRect(header->font(), text).width() + padding);
+        }
+        const int width = m_table->verticalScrollBar()->sizeHint().width() +
+                          tableWidthForColumns(m_table, false, false);
+        m_table->setFixedWidth(width);
+        return width;
+    };
+    // Beyond the widget's maximum width (a narrow pane) the shown columns
+    // give up padding, never text, so that the scroll bar stays in view.
+    const int width = fitColumns(headerTextPadding);
+    int shown = 0;
+    for (int c = 0; c < ColumnCount; ++c)
+        shown += m_table->isColumnHidden(c) ? 0 : 1;
+    if (width > maximumWidth() && shown > 0) {
+        const int cut = (width - maximumWidth() + shown - 1) / shown;
+        fitColumns(qMax(leastHeaderTextPadding, headerTextPadding - cut));
     }
-
-    m_table->setFixedWidth(m_table->verticalScrollBar()->sizeHint().width() +
-                           tableWidthForColumns(m_table, false, false));
     m_table->setFixedHeight(tableHeightForRows(m_table, true, true, m_heightRows));
 
     m_table->setUpdatesEnabled(true);

@@ -45,6 +45,8 @@ signals:
     void visibleStateChanged(int state, int itemIndex);
 
 public slots:
+    // Header sections fit their texts with a padding that shrinks only as
+    // far as needed to keep the table within this widget's maximum width.
     void adjustLayout();
 
 protected:

@@ -278,9 +278,7 @@ const QString monitoringDialog =
         "padding: 5px 10px; top: -1px; }\n"
         "MonitoringDialog QTabBar::tab:selected { background-color: #595959; }\n"
         "MonitoringDialog QTabBar::tab:disabled { background-color: #909090; "
-        "color: #B6B6B6; }\n"
-        "MonitoringJointPosition QLabel { background-color: #e0e0e0; border: none; "
-        "color: black; }\n");
+        "color: #B6B6B6; }\n");
 
 const QString lineEdit = QStringLiteral(
     "QLineEdit { border: 1px solid #595959; border-radius: 5px; background: #595959; }\n"

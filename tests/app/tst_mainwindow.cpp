@@ -3,6 +3,7 @@
 #include "app/core/startupstate.h"
 #include "app/mainwindow.h"
 #include "app/menubar.h"
+#include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
@@ -187,6 +188,40 @@ private slots:
         QVERIFY(m_window->close());
         QVERIFY(!asked);
         store()->editImage().data()[100] ^= 1;
+    }
+
+    // An edit on the current page that was never applied is asked about
+    // before anything else, as leaving the page asks: No keeps the window
+    // and the edit, Yes drops the edit and closes.
+    void closingAsksTheCurrentPageFirst()
+    {
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        scenes->loadScene(35); // safety input
+        QTRY_VERIFY(scenes->state(35)->active());
+        ParameterImage& edit = store()->editImage();
+        const ParameterImage loaded = edit;
+        edit.setI16At(61996, qint16(edit.i16At(61996) + 1)); // a filter time
+        const ParameterImage edited = edit;
+        QStringList texts;
+        bool yes = false;
+        MsgBox::setAutoAnswer([&texts, &yes](QMessageBox& box) -> QAbstractButton* {
+            texts << box.text();
+            for (QAbstractButton* button : box.buttons())
+                if (box.buttonRole(button) == (yes ? QMessageBox::YesRole : QMessageBox::NoRole))
+                    return button;
+            return nullptr;
+        });
+        m_window->show();
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isVisible());
+        QVERIFY(edit == edited);
+        yes = true;
+        QVERIFY(m_window->close());
+        QVERIFY(edit == loaded);
+        QCOMPARE(texts.size(), 2);
+        QVERIFY(texts.first().contains("clear input") && texts.last() == texts.first());
+        scenes->loadScene(0);
+        QTRY_VERIFY(scenes->state(0)->active());
     }
 
     void placementNeverStartsOffTheScreen()

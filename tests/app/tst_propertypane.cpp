@@ -1,6 +1,9 @@
+#include <QLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QState>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/core/startupstate.h"
@@ -8,6 +11,7 @@
 #include "app/scene/scenemanager.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
+#include "widgets/submenutable.h"
 
 #include "areamodelbudget.h"
 
@@ -19,11 +23,36 @@ namespace {
 class FakePanel : public PropertyWidget
 {
 public:
-    explicit FakePanel(int height) : PropertyWidget(nullptr) { setMinimumHeight(height); }
+    explicit FakePanel(int height, int width = 300) : PropertyWidget(nullptr), m_width(width)
+    {
+        setMinimumHeight(height);
+    }
     void initialize() override {}
     void updateUI() override { ++updates; }
-    QSize sizeHint() const override { return {300, minimumHeight()}; }
+    QSize sizeHint() const override { return {m_width, minimumHeight()}; }
     int updates = 0;
+
+private:
+    int m_width;
+};
+
+// A page that would like more room than the pane has, and an item table
+// whose header texts ask for more.
+class WidePanel : public PropertyWidget
+{
+public:
+    WidePanel() : PropertyWidget(nullptr)
+    {
+        table = new SubMenuTable(QStringLiteral("%1"), 8, 4, true, false, false, false);
+        table->setHeaderText(0, QStringLiteral("Tool orientation monitoring set"));
+        table->setHeaderText(1, QStringLiteral("Enabled"));
+        table->adjustLayout();
+        layout()->addWidget(table);
+    }
+    void initialize() override {}
+    void updateUI() override {}
+    QSize sizeHint() const override { return {600, 300}; }
+    SubMenuTable* table;
 };
 
 } // namespace
@@ -87,7 +116,7 @@ private slots:
         QCOMPARE(pane.scrollArea()->maximumWidth(), 715);
         QCOMPARE(pane.height(), 1017 - 23);
         QCOMPARE(pane.scrollArea()->maximumHeight(), 1017 - 23);
-        QCOMPARE(pane.pageStack()->size(), QSize(300, 900));
+        QCOMPARE(pane.pageStack()->size(), QSize(715, 900));
 
         // Home leaves the last panel shown; the next entry sizes again.
         m_scenes->loadScene(0);
@@ -97,6 +126,35 @@ private slots:
         QCOMPARE(pane.pageStack()->currentWidget(), m_panels[1]);
         QCOMPARE(pane.scrollArea()->maximumWidth(), 625);
         QCOMPARE(pane.pageStack()->height(), 100);
+        PropertyPane::setMetricsSource({});
+    }
+
+    // The pages take the pane's width, not that of the widest page, and an
+    // item table narrows to end with the section titles, its scroll bar in
+    // view.
+    void everyPageFitsThePaneWidth()
+    {
+        isOnline = false;
+        PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
+        makePanels();
+        auto* wide = new WidePanel;
+        m_panels[30] = wide;
+        m_panels[35] = new FakePanel(2000, 350); // taller than the pane
+        PropertyPane pane(nullptr, &m_panels);
+        const int paneWidth = 417;
+        QVERIFY(wide->table->table()->width() > paneWidth); // as it would like to be
+        m_scenes->loadScene(30);
+        QTRY_VERIFY(m_scenes->state(30)->active());
+        QCOMPARE(pane.pageStack()->width(), paneWidth);
+        const int tableEnd = wide->table->mapTo(wide, QPoint(wide->table->table()->width(), 0)).x();
+        QVERIFY2(tableEnd <= paneWidth - 20, qPrintable(QString::number(tableEnd)));
+        m_scenes->loadScene(35);
+        QTRY_VERIFY(m_scenes->state(35)->active());
+        QCOMPARE(pane.pageStack()->width(),
+                 paneWidth - pane.scrollArea()->verticalScrollBar()->sizeHint().width());
+        m_scenes->loadScene(20);
+        QTRY_VERIFY(m_scenes->state(20)->active());
+        QCOMPARE(pane.pageStack()->width(), paneWidth);
         PropertyPane::setMetricsSource({});
     }
 

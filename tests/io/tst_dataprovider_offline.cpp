@@ -112,6 +112,29 @@ private slots:
         QVERIFY(image == before);
         QVERIFY(log.contains(QStringLiteral("DataProvider::initializeForTest -> NG")));
         QVERIFY(boxes.boxes.isEmpty());
+
+        // The start that must end then names the file and the reason.
+        const QString cannot = QStringLiteral("The default parameter set %1 cannot be read: ");
+        m_provider->showDefaultSetFailure();
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Start-up error"));
+        QCOMPARE(boxes.boxes.last().icon, int(QMessageBox::Critical));
+        QCOMPARE(boxes.lastText(), cannot.arg(m_dir.filePath("absent/default.txt")) +
+                                       "the file is missing, too large or cannot be opened.");
+        QTemporaryDir corrupt;
+        writeTestFile(corrupt.filePath("default.txt"), ".OBXDATA\nnonsense\n.END\n");
+        loadTestSettings(QByteArray(), corrupt.path());
+        QVERIFY(!m_provider->initializeForTest(&image));
+        m_provider->showDefaultSetFailure();
+        QCOMPARE(boxes.lastText(), cannot.arg(corrupt.filePath("default.txt")) +
+                                       "it is not a valid parameter file, or its CRC does not "
+                                       "match its data.");
+        // Without "ParameterPath" no file at the root is tried.
+        loadSettings(m_dir, QByteArray(), QByteArray());
+        QVERIFY(!m_provider->initializeForTest(&image));
+        QVERIFY(!log.contains(QStringLiteral("Open Error: /default.txt")));
+        m_provider->showDefaultSetFailure();
+        QVERIFY(boxes.lastText().contains("config.ini has no \"ParameterPath\""));
+        QVERIFY(image == before);
     }
 
     void unitOperationsNeedTheUnit()

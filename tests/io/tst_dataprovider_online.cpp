@@ -339,6 +339,27 @@ private slots:
             QCOMPARE(robotTypes, (QStringList{"QR6-0700", "QR6-0900"}));
     }
 
+    // A set with a value outside its limits reaches the unit only when the
+    // user insists.
+    void writeAsksAboutValuesOutsideLimits()
+    {
+        DialogAnswers dialogs;
+        prepareOperation(QStringLiteral("write"), dialogs);
+        const FieldDef* filterTime =
+            ParameterLayout::findByName(QStringLiteral("UsrSafetyFilterTime"));
+        QVERIFY(m_store->editImage().setI16(*filterTime, 0, 0, 0));
+        m_store->update();
+        const QByteArray unitSet = readTestFile(unitFile());
+        BoxRecorder boxes;
+        boxes.answers = {false};
+        QVERIFY(!m_provider->writeSAFM(nullptr));
+        QVERIFY(m_unit->requests.isEmpty());
+        QCOMPARE(readTestFile(unitFile()), unitSet);
+        QCOMPARE(boxes.boxes.size(), 2);
+        QVERIFY(boxes.boxes[0].text.startsWith(QLatin1String("1 values lie outside")));
+        QCOMPARE(boxes.lastTitle(), boxes.boxes[0].title + QStringLiteral(" canceled"));
+    }
+
     // Last, as it stops the server: the controller's FTP service stops
     // answering after the log-in.
     void transferTimeOutEndsTheOperation()

@@ -152,6 +152,7 @@ private slots:
         ParameterImage& image = Parameter::instance()->appliedImage();
         setI16(image, "Assignment", 0, 0, 1);
         setI16(image, "Assignment", 0, 17, 2);
+        setI16(image, "Assignment", 0, 2, -3); // any word but 0 enables
         setI16(image, "AxisType", 0, 0, 2);
         setI16(image, "AxisType", 0, 1, 1);
         setI16(image, "AxisType", 0, 2, 7);
@@ -162,7 +163,9 @@ private slots:
         record.jointPv[1] = std::numeric_limits<float>::quiet_NaN();
         record.jointSv[17] = std::numeric_limits<float>::max();
         record.channel[0].flangePosition[0] = 1.25f;
+        record.channel[0].flangePosition[1] = -0.0f;
         record.channel[0].flangePosition[2] = -std::numeric_limits<float>::max();
+        record.channel[1].flangePosition[0] = 7.0f;
         QScopedPointer<MonitoringJointPosition> screen(shownAndFed(new MonitoringJointPosition));
         QTableWidget* table = screen->jointTable();
         QCOMPARE(columnTexts(table, 0).last(), QStringLiteral("18"));
@@ -175,8 +178,23 @@ private slots:
         QCOMPARE(table->item(5, 1)->text(), QStringLiteral("0.0"));
         QVERIFY(table->item(0, 0)->flags() & Qt::ItemIsEnabled);
         QVERIFY(!(table->item(1, 0)->flags() & Qt::ItemIsEnabled));
-        QVERIFY(screen->flangeLabel()->text().startsWith(
-            QStringLiteral("Current Position (Flange Point)    X:1.3 mm    Y:0.0 mm    Z:-3402")));
+        QVERIFY(table->item(2, 0)->flags() & Qt::ItemIsEnabled);
+        // C's "%.1f": the exact binary value rounded half to even, and -0.0
+        // with its sign; the channel the header selects.
+        QLabel* flange = screen->flangeLabel();
+        QVERIFY2(flange->text().startsWith(QStringLiteral(
+                     "Current Position (Flange Point)    X:1.2 mm    Y:-0.0 mm    Z:-3402")),
+                 qPrintable(flange->text()));
+        screen->header()->selectCpuButton(1);
+        QVERIFY(flange->text().contains(QStringLiteral("X:7.0 mm    Y:0.0 mm    Z:0.0 mm")));
+        // Black on light grey, not the screen's white on dark grey.
+        const QImage look = flange->grab().toImage();
+        QCOMPARE(QColor(look.pixel(1, 1)), QColor(0xe0, 0xe0, 0xe0));
+        int darkest = 255;
+        for (int y = 0; y < look.height(); ++y)
+            for (int x = 0; x < look.width(); ++x)
+                darkest = qMin(darkest, qGray(look.pixel(x, y)));
+        QVERIFY(darkest < 0x40);
         // An unchanged value is not written again.
         table->item(0, 1)->setText(QStringLiteral("kept"));
         record.jointPv[0] = 5.0f;
@@ -201,6 +219,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("first tool") << 0 << "1";
         QTest::newRow("tool 32") << 31 << "32";
+        QTest::newRow("a byte above 127 is no negative number") << 199 << "200";
         QTest::newRow("none wraps to 0") << 255 << "0";
     }
     void toolNumber()

@@ -132,6 +132,24 @@ private slots:
         QVERIFY(!marker(23, m));
     }
 
+    // The common settings page marks its current tool's frame: the flange
+    // moved by that tool's centre point; no tool, no mark.
+    void toolCentrePointFrame()
+    {
+        Matrix4::Matrix m;
+        const int tool3 = 2796 + 24 * 2;
+        for (int i = 0; i < 6; ++i)
+            m_image.setF32At(tool3 + 4 * i, i == 2 ? 120.f : 0.f);
+        m_store.m_selectedTool = 2;
+        QVERIFY(marker(20, m));
+        QVERIFY(nearPoint(originOf(m), Matrix4::transformPoint(
+                                           *m_store.m_robotFrames.lastLinkFrame(), {0, 0, 120})));
+        for (const int tool : {-1, 32}) {
+            m_store.m_selectedTool = tool;
+            QVERIFY(!marker(20, m));
+        }
+    }
+
     void speedPointsAndTheirMarker()
     {
         Matrix4::Matrix m;
@@ -185,22 +203,34 @@ private slots:
         QVERIFY(!marker(27, m));
     }
 
+    // The cross scales with the distance, also while hidden, and each cone
+    // sits beyond its line's end with its tip pointing outwards.
     void gizmoScalesWithTheCamera()
     {
         Camera camera;
-        camera.setDistance(15000);
+        camera.setDistance(3000);
         Gizmo gizmo(camera);
         QVERIFY(!gizmo.model().coneVertices.empty());
         gizmo.update();
+        gizmo.setVisible(false); // nothing marked while the user zooms
+        camera.setDistance(15000);
+        gizmo.update();
+        gizmo.setVisible(true);
         const GizmoModel& model = gizmo.model();
         QCOMPARE(model.lineEnds[1][0], 2500.0f);
         QCOMPARE(model.lineEnds[5][2], 2500.0f);
+        // The mesh's tip is its vertex lowest on Z.
+        const V tip = *std::min_element(model.coneVertices.begin(), model.coneVertices.end(),
+                                        [](const V& a, const V& b) { return a[2] < b[2]; });
         for (int axis = 0; axis < 3; ++axis) {
             const Matrix4::Matrix& cone = model.coneTransforms[axis];
             V at{0, 0, 0};
             at[axis] = 2750;
             QVERIFY(nearPoint(originOf(cone), at));
             QVERIFY(std::fabs(std::hypot(cone[0], cone[1], cone[2]) - 166.667f) < 0.01f);
+            V outwards = at;
+            outwards[axis] += 1.5f * 166.667f;
+            QVERIFY(nearPoint(Matrix4::transformPoint(cone, tip), outwards, 0.5f));
         }
     }
 };

@@ -324,6 +324,36 @@ private slots:
         client.stopUpdate();
     }
 
+    // Idle, a software-rendered view must cost nothing: a tick repaints only
+    // when the joint values or what the shapes read from the record changed.
+    void aTickRepaintsOnlyWhenSomethingDrawnChanged()
+    {
+        IO::MirelClient client;
+        GLWidget view;
+        showWithRobot(view);
+        QSignalSpy frames(&view, &QOpenGLWidget::frameSwapped);
+        const auto tick = [&client] {
+            emit client.monitorDataUpdated(IO::MirelClient::monitorRecord());
+            QCoreApplication::processEvents(); // a requested repaint happens here
+        };
+        tick();
+        QTRY_VERIFY(!frames.isEmpty());
+        frames.clear();
+        tick();
+        tick();
+        QCOMPARE(frames.count(), 0);
+
+        jointPos[4] = std::nanf(""); // a NaN equals itself: one repaint
+        tick();
+        QTRY_COMPARE(frames.count(), 1);
+        tick();
+        auto& record = *const_cast<MirelRzShmRz2IfSafmMon*>(IO::MirelClient::monitorRecord());
+        record.channel[0].currentToolIndex = 3; // the cones' tool
+        tick();
+        QTRY_COMPARE(frames.count(), 2);
+        record.channel[0].currentToolIndex = 0;
+    }
+
     void loadingWithoutContextOrWithBadMeshes()
     {
         // Never shown (the "-o" start): the robot loads without a context.

@@ -8,15 +8,15 @@
 // row's Enabled box and "v" its Visible box, "c<n>" chooses entry n of the
 // page's first combo box and "c<i>=<n>" that of its i-th (from 0), "s<n>=<value>" types a value
 // into its n-th number box (from 0) and "f<n>" puts the focus there, "i<n>=<value>" types a
-// whole number into its n-th integer box, "z<mm>" moves the 3D view's camera to that distance,
-// "p<n>" takes the camera's preset view n, "d<parameter>:<row>:<column>=<value>" puts a value
-// into the loaded set as a read would (so the page shows data rather than edits) and "b<text>"
-// clicks the page's button whose text begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1
-// or 29:dUsrSpeedValid:0:0=1,bMon; "t<n>" makes table n the next item table (23:0ev,t0,1ev).
-// The logical operation editor takes its own choices
+// whole number into its n-th integer box, "k<n>" clicks its n-th check box outside the item
+// tables, "z<mm>" moves the 3D view's camera to that distance, "p<n>" takes the camera's preset
+// view n, "d<parameter>:<row>:<column>=<value>" puts a value into the loaded set as a read would
+// (so the page shows data rather than edits) and "b<text>" clicks the page's button whose text
+// begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon;
+// "t<n>" makes table n the next item table (23:0ev,t0,1ev). Message boxes that a choice brings
+// up are answered with their default button. The logical operation editor takes its own choices
 // (logicshots.h), e.g. 36:demo,u,r10. The second form shows every monitoring and network tab
-// with a fixed
-// monitor record; the program itself never gets such a record.
+// with a fixed monitor record; the program itself never gets such a record.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
@@ -25,7 +25,9 @@
 #include "monitoringshots.h"
 #include "parameter/parameter.h"
 #include "view3d/glwidget.h"
+#include "widgets/checkbox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/msgbox.h"
 #include "widgets/properties/propertywidget.h"
 #include "widgets/submenutable.h"
 
@@ -38,6 +40,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -126,9 +129,19 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
                 view->camera().setPreset(choice.midRef(1).toUInt());
                 view->update();
             }
+        } else if (choice.startsWith(QLatin1Char('k'))) {
+            QList<CheckBox*> boxes;
+            for (CheckBox* box : page->findChildren<CheckBox*>())
+                if (std::none_of(tables.begin(), tables.end(),
+                                 [box](SubMenuTable* table) { return table->isAncestorOf(box); }))
+                    boxes << box;
+            if (CheckBox* box = boxes.value(choice.midRef(1).toInt()))
+                box->click();
         } else if (choice.startsWith(QLatin1Char('z'))) {
-            if (GLWidget* view = GLWidget::instance())
+            if (GLWidget* view = GLWidget::instance()) {
                 view->camera().setDistance(choice.midRef(1).toFloat());
+                view->update(); // the view repaints by itself only when its data changes
+            }
         } else if (SubMenuTable* table = tables.value(next++)) {
             const int row = QString(choice).remove(QRegularExpression("[ev]")).toInt();
             table->setCurrentRow(row, true);
@@ -165,6 +178,10 @@ int main(int argc, char* argv[])
         QDir().mkpath(folder);
         return takeMonitoringShots(folder, settle) ? 0 : 1;
     }
+    MsgBox::setAutoAnswer([](QMessageBox& box) -> QAbstractButton* {
+        QAbstractButton* button = box.defaultButton();
+        return button ? button : box.buttons().value(0);
+    });
     for (const QString& argument : arguments.mid(2)) {
         const QString scene = argument.section(QLatin1Char(':'), 0, 0);
         Scene::SceneManager::instance()->loadScene(scene.toInt());

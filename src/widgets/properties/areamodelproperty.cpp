@@ -436,7 +436,10 @@ void AreaModel::showBudget()
 {
     const int left = m_parameter->costLeft();
     m_budget->setText(tr("Label Cost Left %1 %2").arg(left).arg(Parameter::CostBudget));
-    m_budget->setStyleSheet(left < 0 ? QStringLiteral("color:#ff4040") : QString());
+    // Re-styling costs a polish of the label: only when the sign changes.
+    const QString sheet = left < 0 ? QStringLiteral("color:#ff4040") : QString();
+    if (m_budget->styleSheet() != sheet)
+        m_budget->setStyleSheet(sheet);
 }
 
 quint8 AreaModel::areaState(int area) const

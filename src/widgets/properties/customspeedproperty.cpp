@@ -58,60 +58,20 @@ void CustomSpeed::initialize()
 {
     if (initialized)
         return;
-    // The kinds have no names in the definitions: they show as numbers.
-    double lower = 0, upper = 3;
-    ValueValidator::limitsOf(UsrSpeedKind, &lower, &upper);
-    m_kind = new ComboBox;
-    for (int kind = int(lower); kind <= int(upper); ++kind)
-        m_kind->addItem(QString::number(kind));
-    m_kindField = FieldBinding::combo(m_parameter, UsrSpeedKind, m_kind);
-    lower = 0;
-    upper = 10000;
-    ValueValidator::limitsOf(UsrSpeedUlimit, &lower, &upper);
-    m_limit = new DoubleSpinBox(lower, upper);
-    m_limit->setToolTip(rangeToolTip(lower, upper));
-    m_limitField = FieldBinding::doubleSpin(m_parameter, UsrSpeedUlimit, m_limit);
-
-    auto* joints = new QFrame;
-    auto* jointGrid = new QGridLayout(joints);
-    jointGrid->setContentsMargins(0, 0, 0, 0);
-    for (int joint = 1; joint <= Parameter::JointCount; ++joint) {
-        auto* box = new CheckBox;
-        box->setText(QString::number(joint));
-        jointGrid->addWidget(box, (joint - 1) / 6, (joint - 1) % 6);
-        m_jointBoxes.push_back(box);
-        m_jointFields.push_back(FieldBinding::check(m_parameter, UsrSpeedTargetAxis, box));
-        connect(box, &QCheckBox::stateChanged, this, [this, box, joint] {
-            if (updating)
-                return;
-            m_jointFields[std::size_t(joint - 1)].writeCell(m_set, joint - 1,
-                                                            box->isChecked() ? 1 : 0);
-            updateUI();
-        });
-    }
     addSetSection(definitionText(UserSpeedMonitoringLabel),
-                  {{definitionLabel(UsrSpeedKind), m_kind},
-                   {definitionLabel(UsrSpeedUlimit), m_limit},
-                   {definitionLabel(UsrSpeedTargetAxis), joints}});
+                  [this](QWidget* section) { return buildSetRows(section); });
 
-    m_pointsButton = new ButtonSuccess(tr("Monitoring Points..."));
-    m_pointsSummary = new QLabel;
+    // Every widget is made in the frame it stays in (see PropertyWidget).
     auto* points = new QFrame;
     auto* pointColumn = new QVBoxLayout(points);
+    m_pointsSummary = new QLabel(points);
+    m_pointsButton = new ButtonSuccess(tr("Monitoring Points..."), points);
     pointColumn->addWidget(m_pointsSummary);
     pointColumn->addWidget(m_pointsButton);
     addSection(tr("Speed Monitoring Points"), points);
     addButtons();
     setTabOrder(m_pointsButton);
 
-    const int kinds = m_kind->count();
-    connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this, kinds](int index) {
-                if (updating || index < 0 || index >= kinds)
-                    return;
-                m_kindField.writeCell(0, m_set, index);
-                updateUI();
-            });
     connect(m_limit, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
         if (!updating)
             m_limitField.writeCell(0, m_set, value);
@@ -126,11 +86,63 @@ void CustomSpeed::initialize()
     reset(Parameter::MasterData);
 }
 
+// Kind, limit and target joints, made in the set section.
+SetPanel::Rows CustomSpeed::buildSetRows(QWidget* section)
+{
+    // The kinds have no names in the definitions: they show as numbers,
+    // the entry's index being the kind.
+    double lower = 0, upper = 3;
+    ValueValidator::limitsOf(UsrSpeedKind, &lower, &upper);
+    m_kind = new ComboBox(section);
+    for (int kind = 0; kind <= int(upper); ++kind)
+        m_kind->addItem(QString::number(kind));
+    m_kindField = FieldBinding::combo(m_parameter, UsrSpeedKind, m_kind);
+    const int kinds = m_kind->count();
+    connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this, kinds](int index) {
+                if (updating || index < 0 || index >= kinds)
+                    return;
+                m_kindField.writeCell(0, m_set, index);
+                updateUI();
+            });
+    lower = 0;
+    upper = 10000;
+    ValueValidator::limitsOf(UsrSpeedUlimit, &lower, &upper);
+    m_limit = new DoubleSpinBox(lower, upper, section);
+    m_limit->setToolTip(rangeToolTip(lower, upper));
+    m_limitField = FieldBinding::doubleSpin(m_parameter, UsrSpeedUlimit, m_limit);
+
+    auto* joints = new QFrame(section);
+    auto* jointGrid = new QGridLayout(joints);
+    jointGrid->setContentsMargins(0, 0, 0, 0);
+    for (int joint = 1; joint <= Parameter::JointCount; ++joint) {
+        auto* box = new CheckBox(joints);
+        box->setText(QString::number(joint));
+        jointGrid->addWidget(box, (joint - 1) / 6, (joint - 1) % 6);
+        // The rows keep their room when a target has fewer joints: the page
+        // is sized once when it is shown.
+        jointGrid->setRowMinimumHeight((joint - 1) / 6, box->sizeHint().height());
+        m_jointBoxes.push_back(box);
+        m_jointFields.push_back(FieldBinding::check(m_parameter, UsrSpeedTargetAxis, box));
+        connect(box, &QCheckBox::stateChanged, this, [this, box, joint] {
+            if (updating)
+                return;
+            m_jointFields[std::size_t(joint - 1)].writeCell(m_set, joint - 1,
+                                                            box->isChecked() ? 1 : 0);
+            updateUI();
+        });
+    }
+    return {{definitionLabel(UsrSpeedKind), m_kind},
+            {definitionLabel(UsrSpeedUlimit), m_limit},
+            {definitionLabel(UsrSpeedTargetAxis), joints}};
+}
+
 QVector<quint32> CustomSpeed::words(int parameterNo, int count) const
 {
+    const FieldDef& field = FieldBinding::fieldOf(parameterNo);
     QVector<quint32> list;
     for (int i = 0; i < count; ++i)
-        list << quint32(qint32(setValue(FieldBinding(m_parameter, parameterNo), i)));
+        list << quint32(m_parameter->editImage().i32(field, m_set, i));
     return list;
 }
 

@@ -40,6 +40,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    Rows buildSetRows(QWidget* section);
     // The stored words of the current set.
     QVector<quint32> words(int parameterNo, int count) const;
     // Flags the watched points for the 3D view.

@@ -1,5 +1,6 @@
 #include "widgets/properties/jointproperty.h"
 
+#include <QColor>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -55,26 +56,25 @@ QString number(double value)
     return QString::number(value, 'g', 7);
 }
 
+constexpr int ShownRows = 6;
+const QColor FindingColour(255, 215, 0);
+constexpr int MarkColumn = 4;
+
 // A table of values that is read, not typed into.
-QTableWidget* valueTable(const QStringList& headers)
+QTableWidget* valueTable(const QStringList& headers, QWidget* parent)
 {
-    auto* table = new QTableWidget(0, headers.size());
+    auto* table = new QTableWidget(0, headers.size(), parent);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The page is sized once when it is shown, so the table keeps one
+    // height whatever the rows: six rows, more by scrolling.
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
+                          ShownRows * table->verticalHeader()->defaultSectionSize() +
+                          2 * table->frameWidth());
     return table;
-}
-
-// Every row is seen: the page scrolls, not the table.
-void fitRows(QTableWidget* table)
-{
-    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int r = 0; r < table->rowCount(); ++r)
-        height += table->rowHeight(r);
-    table->setFixedHeight(height);
 }
 
 // The row's items, created on first use.
@@ -108,47 +108,52 @@ void Joint::initialize()
 {
     if (initialized)
         return;
-    m_constantValid = new QLabel;
-    m_constant = valueTable({tr("Joint"), definitionLabel(AlwaysAxisRangeValid),
-                             definitionLabel(AlwaysAxisRangeLlimit),
-                             definitionLabel(AlwaysAxisRangeUlimit)});
-    m_constant->setSelectionMode(QAbstractItemView::NoSelection);
-    m_constant->setFocusPolicy(Qt::NoFocus);
+    // Every widget is made in the frame it stays in (see PropertyWidget).
     auto* constant = new QFrame;
     auto* constantColumn = new QVBoxLayout(constant);
+    m_constantValid = new QLabel(constant);
+    m_constant =
+        valueTable({tr("Joint"), definitionLabel(AlwaysAxisRangeValid),
+                    definitionLabel(AlwaysAxisRangeLlimit), definitionLabel(AlwaysAxisRangeUlimit)},
+                   constant);
+    m_constant->setSelectionMode(QAbstractItemView::NoSelection);
+    m_constant->setFocusPolicy(Qt::NoFocus);
     auto* validRow = new QHBoxLayout;
-    validRow->addWidget(new QLabel(definitionLabel(AlwaysAxisValid)));
+    validRow->addWidget(new QLabel(definitionLabel(AlwaysAxisValid), constant));
     validRow->addWidget(m_constantValid, 1);
     constantColumn->addLayout(validRow);
     constantColumn->addWidget(m_constant);
     addSection(definitionText(ConstantJointMonitoring), constant);
 
-    addSetSection(definitionText(SelectiveJointMonitoring), {});
+    addSetSection(definitionText(SelectiveJointMonitoring));
 
     // The joints of the set's target, each with its range; the Joint
     // column's box switches the range, the form edits the selected one.
-    m_ranges = valueTable({tr("Joint"), tr("Range"), tr("Lower"), tr("Upper")});
+    auto* ranges = new QFrame;
+    auto* rangeColumn = new QVBoxLayout(ranges);
+    m_ranges = valueTable({tr("Joint"), tr("Range"), tr("Lower"), tr("Upper"), QString()}, ranges);
     m_ranges->setSelectionMode(QAbstractItemView::SingleSelection);
     m_ranges->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_move = new ComboBox;
+    m_move = new ComboBox(ranges);
     m_move->addItems({tr("Forbidden"), tr("Permitted")});
     m_moveField = FieldBinding::combo(m_parameter, SelectAxisRngMoveValid, m_move);
     double lower = -100000, upper = 100000;
     ValueValidator::limitsOf(SelectAxisRngLlimit, &lower, &upper);
-    m_lower = new DoubleSpinBox(lower, upper);
+    m_lower = new DoubleSpinBox(lower, upper, ranges);
     m_lower->setToolTip(rangeToolTip(lower, upper));
     m_lowerField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngLlimit, m_lower);
     ValueValidator::limitsOf(SelectAxisRngUlimit, &lower, &upper);
-    m_upper = new DoubleSpinBox(lower, upper);
+    m_upper = new DoubleSpinBox(lower, upper, ranges);
     m_upper->setToolTip(rangeToolTip(lower, upper));
     m_upperField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngUlimit, m_upper);
-    m_findings = new QLabel;
+    m_findings = new QLabel(ranges);
     m_findings->setObjectName(QStringLiteral("range-findings"));
-    m_findings->setStyleSheet(QStringLiteral("color: #ffa500;"));
+    m_findings->setStyleSheet(QStringLiteral("color: %1;").arg(FindingColour.name()));
     m_findings->setWordWrap(true);
+    // Room for the selected joint's findings, so the page keeps its height.
+    m_findings->setFixedHeight(3 * m_findings->fontMetrics().lineSpacing());
+    m_findings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* ranges = new QFrame;
-    auto* rangeColumn = new QVBoxLayout(ranges);
     rangeColumn->addWidget(m_ranges);
     auto* form = new QFormLayout;
     form->setFormAlignment(Qt::AlignRight);
@@ -259,7 +264,7 @@ void Joint::showRangeRows()
                      : move == 0 ? tr("Forbidden")
                                  : number(move),
                      number(setValue(m_lowerField, joint - 1)) + unit,
-                     number(setValue(m_upperField, joint - 1)) + unit});
+                     number(setValue(m_upperField, joint - 1)) + unit, QString()});
         QTableWidgetItem* item = m_ranges->item(r, 0);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         const double on = setValue(m_rangeValidField, joint - 1);
@@ -269,10 +274,14 @@ void Joint::showRangeRows()
              {&m_rangeValidField, &m_moveField, &m_lowerField, &m_upperField})
             state = FieldBinding::mergeStates(
                 state, FieldBinding::cellState(m_parameter, field->field(), m_set, joint - 1));
-        for (int c = 0; c < m_ranges->columnCount(); ++c)
+        for (int c = 0; c < MarkColumn; ++c)
             m_ranges->item(r, c)->setForeground(RowColours::of(state));
+        const QStringList found = findings(joint);
+        QTableWidgetItem* mark = m_ranges->item(r, MarkColumn);
+        mark->setText(found.isEmpty() ? QString() : QStringLiteral("!"));
+        mark->setToolTip(found.join(QLatin1Char('\n')));
+        mark->setForeground(FindingColour);
     }
-    fitRows(m_ranges);
     if (m_jointRow >= joints.size())
         m_jointRow = 0;
     if (!joints.isEmpty())
@@ -302,40 +311,36 @@ void Joint::showConstantRanges()
                      number(cellOf(m_parameter, AlwaysAxisRangeLlimit, 0, joint - 1)) + unit,
                      number(cellOf(m_parameter, AlwaysAxisRangeUlimit, 0, joint - 1)) + unit});
     }
-    fitRows(m_constant);
 }
 
+// The selected joint's findings below its editors; the other joints'
+// stand as marks in the table.
 void Joint::showFindings()
 {
-    const QStringList found = findings();
-    m_findings->setText(found.join(QLatin1Char('\n')));
-    m_findings->setVisible(!found.isEmpty());
+    m_findings->setText(findings(currentJoint()).join(QLatin1Char('\n')));
 }
 
-// Only ranges that are not switched off are looked at; a NaN limit crosses
+// Only a range that is not switched off is looked at; a NaN limit crosses
 // nothing. The constant range counts when it and its joint are enabled.
-QStringList Joint::findings() const
+QStringList Joint::findings(int joint) const
 {
     QStringList found;
-    const bool constantOn = cellOf(m_parameter, AlwaysAxisValid, 0, 0) != 0;
-    for (const QString& label : target().joints()) {
-        const int joint = TargetDeviceBox::jointOf(label);
-        if (joint == 0 || setValue(m_rangeValidField, joint - 1) == 0)
-            continue;
-        const double lower = setValue(m_lowerField, joint - 1);
-        const double upper = setValue(m_upperField, joint - 1);
-        if (lower > upper)
-            found << tr("Joint %1: the lower limit lies above the upper limit.").arg(joint);
-        if (!constantOn || cellOf(m_parameter, AlwaysAxisRangeValid, 0, joint - 1) == 0)
-            continue;
-        const double constantLower = cellOf(m_parameter, AlwaysAxisRangeLlimit, 0, joint - 1);
-        const double constantUpper = cellOf(m_parameter, AlwaysAxisRangeUlimit, 0, joint - 1);
-        if (lower < constantLower || upper > constantUpper)
-            found << tr("Joint %1: the range leaves the constant range %2 to %3%4.")
-                         .arg(joint)
-                         .arg(number(constantLower), number(constantUpper),
-                              m_parameter->unitSuffixes().value(label));
-    }
+    if (joint < 1 || joint > Parameter::JointCount || setValue(m_rangeValidField, joint - 1) == 0)
+        return found;
+    const double lower = setValue(m_lowerField, joint - 1);
+    const double upper = setValue(m_upperField, joint - 1);
+    if (lower > upper)
+        found << tr("Joint %1: the lower limit lies above the upper limit.").arg(joint);
+    if (cellOf(m_parameter, AlwaysAxisValid, 0, 0) == 0 ||
+        cellOf(m_parameter, AlwaysAxisRangeValid, 0, joint - 1) == 0)
+        return found;
+    const double constantLower = cellOf(m_parameter, AlwaysAxisRangeLlimit, 0, joint - 1);
+    const double constantUpper = cellOf(m_parameter, AlwaysAxisRangeUlimit, 0, joint - 1);
+    if (lower < constantLower || upper > constantUpper)
+        found << tr("Joint %1: the range leaves the constant range %2 to %3%4.")
+                     .arg(joint)
+                     .arg(number(constantLower), number(constantUpper),
+                          m_parameter->unitSuffixes().value(QString::number(joint)));
     return found;
 }
 

@@ -37,8 +37,9 @@ private:
     void showFindings();
     // The joint (1..18) of the selected row, or 0.
     int currentJoint() const;
-    // What the page points out about the current set's ranges, a line each.
-    QStringList findings() const;
+    // What the page points out about a joint's range in the current set,
+    // a line each.
+    QStringList findings(int joint) const;
 
     QTableWidget* m_constant = nullptr;
     QLabel* m_constantValid = nullptr;

@@ -160,8 +160,6 @@ void LogicalOp::parameterLoad(Parameter::DataType type)
         m_model->reload();
         keepPlace(result, column);
     }
-    if (type == Parameter::MasterData)
-        showStatus(QString(), false);
     edited();
 }
 
@@ -171,6 +169,8 @@ void LogicalOp::edited()
     m_applyButton->setEnabled(modified);
     m_cancelButton->setEnabled(modified);
     updateSummary();
+    // A change replaces an earlier refusal with the table's own notes.
+    showStatus(QString(), false);
     showCurrent();
 }
 
@@ -249,8 +249,6 @@ void LogicalOp::updateSummary()
                            .arg(inUse)
                            .arg(m_model->check().errorCount())
                            .arg(warnings));
-    if (m_status->text().isEmpty())
-        showStatus(QString(), false);
 }
 
 bool LogicalOp::apply()
@@ -276,7 +274,6 @@ bool LogicalOp::apply()
     // stamp follows, as on every page.
     m_store->update(Scene::LogicalOperationScene);
     m_store->setSignalUpdateTime();
-    showStatus(QString(), false);
     return true;
 }
 

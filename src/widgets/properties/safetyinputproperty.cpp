@@ -10,6 +10,7 @@
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/properties/rowcolours.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/spinbox.h"
 #include "widgets/submenutable.h"
 
@@ -183,13 +184,7 @@ void SafetyInput::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    {
-        const QSignalBlocker block(m_table);
-        for (int input = 0; input < InputCount; ++input)
-            m_table->setEnabledChecked(
-                input,
-                FieldBinding::value(m_parameter->editImage(), m_pulseField.field(), 0, input) != 0);
-    }
+    showEnabledChecks(m_table, m_parameter, m_pulseField.field());
     for (FieldBinding* field : fields()) {
         field->setCell(0, m_currentIndex);
         field->fill();

@@ -48,6 +48,12 @@ void SafetySignatureCRC::initialize()
     form->setFormAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignRight);
+    // Narrow side margins keep the long dates beside their names in the
+    // pane; a pane narrower still puts a value below its name rather than
+    // past the edge.
+    const QMargins margins = form->contentsMargins();
+    form->setContentsMargins(2, margins.top(), 2, margins.bottom());
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i] = new Label;
         form->addRow(tr(rows[i].key), m_labels[i]);

@@ -10,6 +10,7 @@
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
 
 namespace Property {
@@ -37,30 +38,32 @@ SetPanel::SetPanel(Parameter* parameter, int scene, const Numbers& numbers,
 SetPanel::~SetPanel() = default;
 
 void SetPanel::addSetSection(const QString& title,
-                             const std::vector<std::pair<QString, QWidget*>>& rows)
+                             const std::function<Rows(QWidget* section)>& rows)
 {
-    m_setTable = new SubMenuTable(definitionText(SetLabel), SetCount, 4, true, false, false, false);
+    // Every widget is made in the frame it stays in (see PropertyWidget).
+    auto* section = new QFrame;
+    auto* column = new QVBoxLayout(section);
+    m_setTable =
+        new SubMenuTable(definitionText(SetLabel), SetCount, 4, true, false, false, false, section);
     m_setTable->setHeaderText(0, tr("Function"));
     m_setTable->setHeaderText(1, tr("FunctionEnabled"));
     m_setTable->adjustLayout();
-    m_target = std::make_unique<TargetDeviceBox>(m_parameter);
-    m_category = new ComboBox;
+    m_target = std::make_unique<TargetDeviceBox>(m_parameter, section);
+    m_category = new ComboBox(section);
     m_category->addItems(
         {definitionText(StopCategory0Label), definitionText(StopCategory0Label + 1)});
     m_setFields[3] = FieldBinding::combo(m_parameter, m_setFields[3].field().no, m_category);
-
-    auto* section = new QFrame;
-    auto* column = new QVBoxLayout(section);
     column->addWidget(m_setTable);
     auto* form = new QFormLayout;
     form->setFormAlignment(Qt::AlignRight);
     form->setLabelAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(definitionLabel(m_targetField.field().no), m_target->box());
-    for (const auto& [label, widget] : rows)
-        form->addRow(label, widget);
+    if (rows)
+        for (const auto& [label, widget] : rows(section))
+            form->addRow(label, widget);
     for (std::size_t i = 0; i < m_modes.size(); ++i) {
-        CheckBox* box = m_modes[i] = new CheckBox;
+        CheckBox* box = m_modes[i] = new CheckBox(section);
         box->setText(definitionLabel(m_setFields[i].field().no));
         m_setFields[i] = FieldBinding::check(m_parameter, m_setFields[i].field().no, box);
         form->addRow(box);
@@ -134,13 +137,7 @@ void SetPanel::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    {
-        const QSignalBlocker block(m_setTable);
-        for (int set = 0; set < SetCount; ++set)
-            m_setTable->setEnabledChecked(
-                set,
-                FieldBinding::value(m_parameter->editImage(), m_validField.field(), 0, set) != 0);
-    }
+    showEnabledChecks(m_setTable, m_parameter, m_validField.field());
     m_targetField.setCell(0, m_set);
     if (m_target->show(int(m_targetField.editValue()), m_targetField.state()))
         targetShown();

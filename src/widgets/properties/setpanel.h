@@ -6,6 +6,7 @@
 #include "parameter/parameter.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,7 +49,6 @@ public:
 
     void updateUI() override;
     bool requestClose() override;
-    int currentSet() const { return m_set; }
 
 public slots:
     void setCurrentSet(int set);
@@ -56,9 +56,13 @@ public slots:
     void parameterSave();
 
 protected:
+    // A caption and an editor of the form.
+    using Rows = std::vector<std::pair<QString, QWidget*>>;
     // The section of the sets: the set table over a form with the target,
-    // the page's rows, the modes and the category, all connected.
-    void addSetSection(const QString& title, const std::vector<std::pair<QString, QWidget*>>& rows);
+    // the page's rows (made by rows for the section frame, their parent),
+    // the modes and the category, all connected.
+    void addSetSection(const QString& title,
+                       const std::function<Rows(QWidget* section)>& rows = {});
     // Shows the page's own editors of the current set; enabled: the set is.
     virtual void showSet(bool enabled) = 0;
     // The set's target changed on the page or by a reload.
@@ -68,17 +72,17 @@ protected:
     // The stored value of a cell of the current set's row of a field.
     double setValue(const FieldBinding& field, int column) const;
 
-    SubMenuTable* m_setTable = nullptr;
-    int m_set = 0;
-
     // A new master set starts at set 1; any change reloads the targets.
     void reset(Parameter::DataType type);
+
+    int m_set = 0;
 
 private:
     void chooseTarget(const QString& name);
     void showRowStates();
     bool changed() const;
 
+    SubMenuTable* m_setTable = nullptr;
     std::unique_ptr<TargetDeviceBox> m_target;
     std::array<CheckBox*, 3> m_modes{};
     ComboBox* m_category = nullptr;

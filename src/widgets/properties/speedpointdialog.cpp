@@ -22,18 +22,18 @@ enum LabelId
 constexpr int BitRole = Qt::UserRole;
 const QColor markColour(255, 80, 80);
 
-QListWidget* checkList(const QString& name)
+QListWidget* checkList(const QString& name, QWidget* parent)
 {
-    auto* list = new QListWidget;
+    auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setMinimumWidth(170);
     return list;
 }
 
-QLabel* title(const QString& text)
+QLabel* title(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text);
+    auto* label = new QLabel(text, parent);
     label->setStyleSheet(QStringLiteral("font: bold;"));
     return label;
 }
@@ -50,35 +50,35 @@ SpeedPointDialog::SpeedPointDialog(const QVector<quint32>& arm, const QVector<qu
 
     // Arm words on the left, tools and the chosen tool's points on the right.
     auto* grid = new QGridLayout;
-    grid->addWidget(title(definitionText(ArmPointsLabel)), 0, 0, 1, 2);
-    grid->addWidget(title(definitionText(ToolPointsLabel)), 0, 2, 1, 2);
+    grid->addWidget(title(definitionText(ArmPointsLabel), this), 0, 0, 1, 2);
+    grid->addWidget(title(definitionText(ToolPointsLabel), this), 0, 2, 1, 2);
     for (int w = 0; w < ArmWordCount; ++w) {
-        grid->addWidget(new QLabel(tr("Word %1").arg(w + 1)), 1, w);
-        m_armLists[w] = checkList(QStringLiteral("word%1").arg(w + 1));
+        grid->addWidget(new QLabel(tr("Word %1").arg(w + 1), this), 1, w);
+        m_armLists[w] = checkList(QStringLiteral("word%1").arg(w + 1), this);
         grid->addWidget(m_armLists[w], 2, w);
         fillList(m_armLists[w], m_arm[w], ArmBits);
         connect(m_armLists[w], &QListWidget::itemChanged, this,
                 [this, w](QListWidgetItem* item) { toggle(item, m_arm[w]); });
     }
 
-    m_toolList = checkList(QStringLiteral("tools"));
+    m_toolList = checkList(QStringLiteral("tools"), this);
     m_toolList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int t = 0; t < ToolCount; ++t)
         m_toolList->addItem(QString());
-    m_toolPoints = checkList(QStringLiteral("toolPoints"));
+    m_toolPoints = checkList(QStringLiteral("toolPoints"), this);
     grid->addWidget(m_toolList, 2, 2);
     grid->addWidget(m_toolPoints, 2, 3);
     connect(m_toolList, &QListWidget::currentRowChanged, this, &SpeedPointDialog::chooseTool);
     connect(m_toolPoints, &QListWidget::itemChanged, this,
             [this](QListWidgetItem* item) { toggle(item, m_tools[m_tool]); });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // Said once in words, as the red mark alone is easily missed.
-    auto* note = new QLabel(tr("Bits in red lie above the limit of their word; they are kept as "
-                               "stored."));
+    auto* note = new QLabel(
+        tr("Bits in red lie above the limit of their word; they are kept as stored."), this);
     note->setStyleSheet(QStringLiteral("color: #ff5050;"));
     note->setObjectName(QStringLiteral("aboveLimitNote"));
     bool above = false;

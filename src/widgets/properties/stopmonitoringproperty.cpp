@@ -12,6 +12,7 @@
 #include "widgets/label.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
+#include "widgets/properties/toolrows.h"
 #include "widgets/submenutable.h"
 #include "widgets/toggleswitch.h"
 
@@ -243,13 +244,7 @@ void StopMonitoring::updateUI()
     if (!initialized || updating)
         return;
     updating = true;
-    {
-        const QSignalBlocker block(m_table);
-        for (int item = 0; item < ItemCount; ++item)
-            m_table->setEnabledChecked(
-                item,
-                FieldBinding::value(m_parameter->editImage(), m_validField.field(), 0, item) != 0);
-    }
+    showEnabledChecks(m_table, m_parameter, m_validField.field());
     for (FieldBinding* field : itemFields())
         field->setCell(0, m_currentIndex);
     m_teachField.fill();

@@ -2,23 +2,37 @@
 
 #include <QSignalBlocker>
 
+#include <limits>
+
 #include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/combobox.h"
 #include "widgets/comboboxitems.h"
 #include "widgets/msgbox.h"
 #include "widgets/properties/fieldbinding.h"
 
-TargetDeviceBox::TargetDeviceBox(const Parameter* store)
-    : m_store(store), m_box(new ComboBox), m_numbers(Parameter::deviceNameMap())
+TargetDeviceBox::TargetDeviceBox(const Parameter* store, QWidget* parent)
+    : m_store(store), m_box(new ComboBox(parent)), m_numbers(Parameter::deviceNameMap()),
+      m_lower(-std::numeric_limits<double>::infinity()),
+      m_upper(std::numeric_limits<double>::infinity())
 {
     m_box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+}
+
+void TargetDeviceBox::limitTo(int targetParameterNo)
+{
+    ValueValidator::limitsOf(targetParameterNo, &m_lower, &m_upper);
 }
 
 void TargetDeviceBox::reload()
 {
     const QSignalBlocker block(m_box);
     m_box->clear();
-    m_box->addItems(m_store->devicesInUse());
+    for (const QString& name : m_store->devicesInUse()) {
+        const int number = m_numbers.value(name, -1);
+        if (number >= m_lower && number <= m_upper)
+            m_box->addItem(name);
+    }
     m_count = m_box->count();
 }
 
@@ -68,4 +82,10 @@ int TargetDeviceBox::jointOf(const QString& label)
 {
     const int joint = label.toInt();
     return joint >= 1 && joint <= Parameter::JointCount ? joint : 0;
+}
+
+QString TargetDeviceBox::nameOf(int target)
+{
+    return target >= 1 && target < Parameter::deviceNames.size() ? Parameter::deviceNames.at(target)
+                                                                 : QString::number(target);
 }

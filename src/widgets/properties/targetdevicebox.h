@@ -16,9 +16,14 @@ struct FieldDef;
 class TargetDeviceBox
 {
 public:
-    explicit TargetDeviceBox(const Parameter* store);
+    // The box is made with the given parent.
+    explicit TargetDeviceBox(const Parameter* store, QWidget* parent = nullptr);
 
     ComboBox* box() const { return m_box; }
+    // Lists from now on only the devices whose numbers the target
+    // parameter's limits allow, so that no choice is clamped to another
+    // device when it is stored.
+    void limitTo(int targetParameterNo);
     // Refills the entries from the devices in use; the joints shown stay.
     void reload();
     // Shows a stored target (an Assignment value). A number that names no
@@ -35,11 +40,16 @@ public:
     const QStringList& joints() const { return m_joints; }
     // Joint number 1..18 of a label, or 0.
     static int jointOf(const QString& label);
+    // The name of a target number (1 the robot), else the number itself:
+    // a target shown read-only.
+    static QString nameOf(int target);
 
 private:
     const Parameter* m_store;
     ComboBox* m_box;
     QMap<QString, int> m_numbers;
+    double m_lower;
+    double m_upper;
     // Entries that name a target; a further one shows a stored target
     // without a name.
     int m_count = 0;

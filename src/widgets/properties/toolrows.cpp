@@ -26,4 +26,25 @@ void showToolRows(SubMenuTable* table, const Parameter* store, const FieldDef& v
     table->setCurrentRow(currentTool, true);
 }
 
+void showEnabledChecks(SubMenuTable* table, const Parameter* store, const FieldDef& valid)
+{
+    const QSignalBlocker block(table);
+    for (int row = 0; row < table->rowCount(); ++row)
+        table->setEnabledChecked(row, FieldBinding::value(store->editImage(), valid, 0, row) != 0);
+}
+
+void showItemRows(SubMenuTable* table, const Parameter* store,
+                  const std::vector<FieldBinding*>& fields, int currentItem)
+{
+    const QSignalBlocker block(table);
+    for (int item = 0; item < table->rowCount(); ++item) {
+        quint8 state = 0;
+        for (const FieldBinding* field : fields)
+            state = FieldBinding::mergeStates(
+                state, FieldBinding::cellState(store, field->field(), 0, item));
+        table->setRowForeground(item, RowColours::of(state));
+    }
+    table->setCurrentRow(currentItem, true);
+}
+
 } // namespace Property

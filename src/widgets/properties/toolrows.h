@@ -3,7 +3,9 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <vector>
 
+class FieldBinding;
 class Parameter;
 class SubMenuTable;
 struct FieldDef;
@@ -15,5 +17,15 @@ namespace Property {
 // merged edit state of its items. The table's current row is set quietly.
 void showToolRows(SubMenuTable* table, const Parameter* store, const FieldDef& valid,
                   int currentTool, const std::function<quint8(int tool, int item)>& itemState);
+
+// Ticks each row's Enabled box, quietly, where the enable field's cell
+// (0, row) is not 0.
+void showEnabledChecks(SubMenuTable* table, const Parameter* store, const FieldDef& valid);
+
+// The rows of an item table whose item n is cell (0, n) of each field:
+// each row's text takes the merged edit state of its cells. The table's
+// current row is set quietly.
+void showItemRows(SubMenuTable* table, const Parameter* store,
+                  const std::vector<FieldBinding*>& fields, int currentItem);
 
 } // namespace Property

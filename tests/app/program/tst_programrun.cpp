@@ -66,13 +66,13 @@ class TestProgramRun : public QObject
         return (seen += process.readAllStandardError()).contains(text);
     }
 
-    // Asks until the window exists; the test's event loop keeps reading the
-    // program's output meanwhile.
-    static bool closeWindow()
+    // Asks until a window with the title exists; the test's event loop keeps
+    // reading the program's output meanwhile.
+    static bool closeWindow(const QString& title = QStringLiteral("OXS Setting soft"))
     {
         const QDeadlineTimer deadline(60000);
         while (QProcess::execute(QStringLiteral(OBX_BINARY_DIR "/tests/obx-test-closewindow"),
-                                 {QStringLiteral("OXS Setting soft")}) != 0) {
+                                 {title}) != 0) {
             if (deadline.hasExpired())
                 return false;
             QTest::qWait(200);
@@ -117,34 +117,54 @@ private slots:
         }
     }
 
-    void brokenInstallationEndsWithOneAndNoWindow_data()
+    // A default set that cannot be read is told in a box before the end;
+    // a folder that cannot be made ends before any window can be shown.
+    void brokenInstallationEndsWithOne_data()
     {
-        QTest::addColumn<bool>("noDefaultSet"); // else: an unusable temporary folder
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<QByteArray>("logged");
-        QTest::newRow("missing default set") << true << QByteArray("InitializeSAFM -> NG");
+        QTest::addColumn<bool>("box");
+        QTest::newRow("missing default set")
+            << "missing" << QByteArray("InitializeSAFM -> NG") << true;
+        QTest::newRow("corrupt default set")
+            << "corrupt" << QByteArray("InitializeSAFM -> NG") << true;
+        QTest::newRow("no parameter path") << "path" << QByteArray("InitializeSAFM -> NG") << true;
         QTest::newRow("unusable temporary folder")
-            << false << QByteArray("Cannot create the temporary folder");
+            << "tmp" << QByteArray("Cannot create the temporary folder") << false;
     }
-    void brokenInstallationEndsWithOneAndNoWindow()
+    void brokenInstallationEndsWithOne()
     {
-        QFETCH(bool, noDefaultSet);
+        QFETCH(QString, fault);
         QFETCH(QByteArray, logged);
+        QFETCH(bool, box);
         Installation installation;
-        if (noDefaultSet) {
-            QVERIFY(QFile::remove(installation.dir.filePath("config/parameter/default.txt")));
+        const QString defaultSet = installation.dir.filePath("config/parameter/default.txt");
+        QSettings ini(installation.dir.filePath("config/config.ini"), QSettings::IniFormat);
+        if (fault == "missing") {
+            QVERIFY(QFile::remove(defaultSet));
+        } else if (fault == "corrupt") {
+            QFile file(defaultSet);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.seek(file.size() / 2);
+            file.write("corrupt");
+        } else if (fault == "path") {
+            ini.remove("ApplicationSettings/ParameterPath");
         } else {
             // A folder below a plain file can never be made.
             const QString blocker = installation.dir.filePath("blocker");
             QFile(blocker).open(QIODevice::WriteOnly);
-            QSettings ini(installation.dir.filePath("config/config.ini"), QSettings::IniFormat);
             ini.setValue("ApplicationSettings/TmpPath", blocker + "/tmp");
         }
+        ini.sync();
         QProcess program;
         start(installation, program);
-        QVERIFY(program.waitForFinished(60000));
+        QByteArray log;
+        QVERIFY2(waitForLine(program, logged, log), log.constData());
+        if (box)
+            QVERIFY(closeWindow(QStringLiteral("Start-up error")));
+        QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 1);
-        const QByteArray log = program.readAllStandardError();
-        QVERIFY2(log.contains(logged), log.constData());
+        log += program.readAllStandardError();
         QVERIFY(!log.contains("MainWindow::show"));
     }
 

@@ -49,6 +49,15 @@ int closeMatching(Display* display, Window parent, const char* text, Atom protoc
     return asked;
 }
 
+// Windows come and go while the tree is walked (the program's start-up
+// window, a menu): a window gone by the time it is asked about is skipped,
+// instead of Xlib's default handler ending this tool after a window was
+// already asked to close.
+int ignoreVanishedWindow(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,11 +71,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot open the display\n");
         return 2;
     }
+    XSetErrorHandler(ignoreVanishedWindow);
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     const int asked =
         closeMatching(display, DefaultRootWindow(display), argv[1], protocols, deleteWindow);
-    XFlush(display);
+    XSync(display, False); // the requests are sent while errors are still ignored
     XCloseDisplay(display);
     return asked > 0 ? 0 : 1;
 }

@@ -6,10 +6,20 @@
 #include "imagecells.h"
 #include "panelfixture.h"
 #include "parameter/parameterimage.h"
+#include "widgets/combobox.h"
 #include "widgets/submenutable.h"
 
 #include <QTableWidget>
 #include <QtTest>
+
+// The page's combo box that offers the text.
+inline ComboBox* comboWith(const QWidget* panel, const QString& text)
+{
+    for (ComboBox* box : panel->findChildren<ComboBox*>())
+        if (box->findText(text) >= 0)
+            return box;
+    return nullptr;
+}
 
 // Joints 1 to 6 belong to the robot and turn (degrees), 7 and 8 to
 // Device1 and slide (millimetres); the others to nothing.

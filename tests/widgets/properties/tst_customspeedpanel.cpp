@@ -1,6 +1,6 @@
 // The custom speed monitoring page: sets, kinds, the limit's unit, the
-// target joints, the points drawn in the 3D view, Apply and Cancel, odd
-// stored values, and the live speed screen after Apply.
+// target joints, the points drawn in the 3D view, Apply and Cancel, and
+// the live speed screen after Apply.
 
 #include <QLabel>
 #include <QTableWidget>
@@ -51,8 +51,7 @@ private slots:
     {
         ParameterImage image = defaultImage();
         assignRobotAndDevice(image);
-        for (int set = 0; set < 18; ++set)
-            setI16(image, "UsrSpeedValid", 0, set, set == 0);
+        setI16(image, "UsrSpeedValid", 0, 0, 1);
         setI16(image, "UsrSpeedKind", 0, 0, 1);
         QVERIFY(image.setF32(fieldNamed("UsrSpeedUlimit"), 0, 0, 250.f));
         setI16(image, "UsrSpeedTargetAxis", 0, 0, 1);
@@ -61,12 +60,8 @@ private slots:
         watchPoints(image, 0);
         open(image);
         m_sets = m_panel->findChild<SubMenuTable*>();
-        for (ComboBox* box : m_panel->findChildren<ComboBox*>()) {
-            if (box->findText(QStringLiteral("Robot")) >= 0)
-                m_target = box;
-            if (box->findText(QStringLiteral("3")) == 3)
-                m_kind = box;
-        }
+        m_target = comboWith(m_panel, QStringLiteral("Robot"));
+        m_kind = comboWith(m_panel, QStringLiteral("3"));
         m_limit = m_panel->findChild<DoubleSpinBox*>();
         m_joints.clear();
         for (CheckBox* box : m_panel->findChildren<CheckBox*>())
@@ -140,32 +135,6 @@ private slots:
         m_joints[0]->click();
         verifyLeavingAsksAndKeepsOtherPages();
         QVERIFY(m_joints[0]->isChecked());
-    }
-
-    // Odd stored values show as they are; viewing them and calls with
-    // indexes outside the fields write nothing.
-    void oddValuesShowAsTheyAreAndWriteNothing()
-    {
-        ParameterImage image = m_store->editImage();
-        setI16(image, "UsrSpeedTargetRobot", 0, 2, 0);
-        setI16(image, "UsrSpeedKind", 0, 2, 7);
-        QVERIFY(image.setF32(fieldNamed("UsrSpeedUlimit"), 0, 2, std::nanf("")));
-        QVERIFY(image.setI32(fieldNamed("UsrSpeedArmValid"), 2, 0, -1));
-        loadMaster(m_store, image);
-        BoxAnswers boxes;
-        m_panel->show();
-        m_sets->setCurrentRow(2, false);
-        QCOMPARE(m_target->currentText(), QStringLiteral("0"));
-        QCOMPARE(m_kind->currentText(), QStringLiteral("7"));
-        QVERIFY(shownJoints().isEmpty());
-        QCOMPARE(m_limit->suffix(), QString());
-        QVERIFY(std::all_of(std::begin(m_store->m_armSpeedPointFlags[0]),
-                            std::end(m_store->m_armSpeedPointFlags[0]),
-                            [](quint8 flag) { return flag == 1; }));
-        m_panel->setCurrentSet(18);
-        m_panel->setCurrentSet(-3);
-        QVERIFY(m_store->editImage() == image);
-        QVERIFY(boxes.titles.isEmpty());
     }
 
     // Rows 0 and 1 of the live speed screen are the mode limits, then the sets.

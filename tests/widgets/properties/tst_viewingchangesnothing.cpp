@@ -16,6 +16,7 @@
 #include "imagecells.h"
 #include "logicfixture.h"
 #include "panelfixture.h"
+#include "setpanelfixture.h"
 #include "widgets/properties/allproperties.h"
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicassignmenttree.h"
@@ -67,6 +68,30 @@ class TestViewingChangesNothing : public QObject
                 for (const char* name : {"ToolSpeedMonX", "ToolSpeedMonZ"})
                     image.setF32(fieldNamed(name), tool, item, odd[(k + 1) % 5]);
             }
+        // Common settings and the stop pages: choices, entries, targets and
+        // categories that nothing names, NaN and far numbers.
+        setI16(image, "ToolIdSpec", 0, 0, 5);
+        image.setF32(fieldNamed("ToolDiscrpAllowDist"), 0, 0, std::nanf(""));
+        for (int tool = 0; tool < 32; ++tool) {
+            setI16(image, "ToolIDChngTable", 0, tool, tool % 3 ? -1 : 32767);
+            image.setF32(fieldNamed("TCP_X"), 0, tool, odd[tool % 5]);
+        }
+        for (int joint = 0; joint < 18; ++joint)
+            image.setF32(fieldNamed("StopJudgeDist"), 0, joint, odd[joint % 5]);
+        for (const char* name :
+             {"ProtStopFenceValid", "ProtStopFenceStopCategory", "EmeStopTPStopCategory",
+              "EmeStopExternalValid", "EmeStopExtStopCategory"})
+            setI16(image, name, 0, 0, 2);
+        setI16(image, "ProtStopFenceTargetRobot", 0, 0, -1);
+        for (int item = 0; item < 18; ++item) {
+            const int value = item % 3 == 0 ? -1 : item % 3 == 1 ? 2 : 32767;
+            for (const char* name :
+                 {"ProtStopUsrValid", "ProtStopUsrTeachValid", "ProtStopUsrStopCategory",
+                  "ProtStopUsrTargetRobot", "EmeStopUsrValid", "EmeStopUsrStopCategory",
+                  "EmeStopUsrStopTargetRobot"})
+                setI16(image, name, 0, item, value);
+            image.setI16At(61788 + 8 * item + 6, 77); // filler
+        }
         for (int c = 0; c < 50; ++c)
             setI16(image, "DHPrmAxisNo", 0, c, c < 6 ? c + 1 : c == 6 ? 25 : c == 7 ? -1 : 0);
         for (int p = 0; p < 20; ++p) {
@@ -245,6 +270,15 @@ private slots:
         };
         QVERIFY(armTexts(0).contains("3") && armTexts(0).contains("60"));
         QVERIFY(armTexts(1).contains("2"));
+        // The tool choice 5, the fence's category 2 and user protective
+        // stop 3's category and target 32767.
+        QCOMPARE(panels[2]->findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
+        QCOMPARE(panels[14]->findChild<QComboBox*>()->currentText(), QStringLiteral("2"));
+        panels[15]->findChild<SubMenuTable*>()->setCurrentRow(2, false);
+        QStringList userStop;
+        for (QComboBox* box : panels[15]->findChildren<QComboBox*>())
+            userStop << box->currentText();
+        QCOMPARE(userStop, QStringList({"32767", "32767"}));
         QVERIFY(store->editImage() == loaded);
     }
 
@@ -304,6 +338,23 @@ private slots:
             dialog->accept(); // nothing changed, so nothing is written
             QTRY_VERIFY(!speed.findChild<QDialog*>());
         }
+        // Sets and joints beyond the fields pick nothing.
+        joint.setCurrentSet(18);
+        joint.setCurrentJoint(40);
+        speed.setCurrentSet(-1);
+        // Targets 0 and 25 name no device and offer no joints; kind 7, a
+        // range switch 5 and a range kind 7 show as they are.
+        joint.show();
+        QTableWidget* ranges = joint.findChildren<QTableWidget*>().last();
+        joint.setCurrentSet(1);
+        QCOMPARE(comboWith(&joint, QStringLiteral("Robot"))->currentText(), QStringLiteral("25"));
+        QCOMPARE(ranges->rowCount(), 0);
+        joint.setCurrentSet(2);
+        QCOMPARE(ranges->item(0, 0)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(ranges->item(0, 1)->text(), QStringLiteral("7"));
+        speed.setCurrentSet(0);
+        QCOMPARE(comboWith(&speed, QStringLiteral("Robot"))->currentText(), QStringLiteral("0"));
+        QCOMPARE(comboWith(&speed, QStringLiteral("3"))->currentText(), QStringLiteral("7"));
         QVERIFY(store->editImage() == image);
         QVERIFY(store->appliedImage() == image);
         QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));

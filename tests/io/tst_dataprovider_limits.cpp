@@ -1,0 +1,152 @@
+// Values outside their limits are told after every read and confirmed
+// before anything is written, offline on the PC's disk.
+
+#include "dataproviderfixture.h"
+#include "editedfile.h"
+#include "imagecells.h"
+#include "parameter/parameter.h"
+#include "widgets/longmessagebox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <limits>
+
+class TestDataProviderLimits : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    DataProvider* m_provider = nullptr;
+    Parameter* m_store = nullptr;
+
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+    QStringList filesLike(const QString& pattern) const
+    {
+        return QDir(m_dir.path()).entryList({pattern}, QDir::Files);
+    }
+    QString noticeText() const
+    {
+        auto* notice = qobject_cast<LongMessageBox*>(m_provider->limitNotice());
+        return notice ? notice->findChild<QLabel*>()->text() + QLatin1Char('\n') +
+                            notice->findChild<QTextEdit*>()->toPlainText()
+                      : QString();
+    }
+    // The applied set with one value outside its limits.
+    void applyBadValue()
+    {
+        QVERIFY(m_store->editImage().setI16(fieldNamed("UsrSafetyFilterTime"), 0, 0, 500));
+        m_store->update();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        prepareLocalFolders(m_dir);
+        loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
+                     "MirelIPAddress=127.0.0.1\nFtpMaxRetryCount=0\n");
+        m_store = Parameter::instance();
+        m_provider = DataProvider::create();
+        QVERIFY(!m_provider->createRemoteDirectories());
+    }
+    void init()
+    {
+        m_store->editImage() = defaultImage();
+        m_store->setMasterData(true);
+    }
+
+    // Every kind of bad value loads as it is and is named in one notice that
+    // waits for nothing; a clean set closes it and shows none.
+    void readTellsOutsideValues()
+    {
+        ParameterImage bad = defaultImage();
+        QVERIFY(bad.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 1, qint16(99999)));
+        QVERIFY(bad.setI16(fieldNamed("MoveAreaVertexNum"), 0, 4, -2));
+        QVERIFY(bad.setF32(fieldNamed("TCP_X"), 0, 0, std::numeric_limits<float>::quiet_NaN()));
+        QVERIFY(bad.setF32(fieldNamed("TCP_Y"), 0, 0, std::numeric_limits<float>::infinity()));
+        QVERIFY(bad.setF32(fieldNamed("TCP_Z"), 0, 0, 3e38f));
+        QVERIFY(writeEditedFile(path("bad.txt"), bad,
+                                {{"UsrSafetyFilterTime", 0, 1, QStringLiteral("99999")}}));
+        QVERIFY(writeImage(path("clean.txt"), defaultImage()));
+        loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
+                     "MirelIPAddress=127.0.0.1\n", "ReadRCParamFromFile=true\n");
+
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(path("bad.txt"));
+        QVERIFY(m_provider->readFile(nullptr));
+        QVERIFY(m_store->masterImage().areasEqual(bad));
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Open File completed"));
+        QPointer<QWidget> notice = m_provider->limitNotice();
+        QVERIFY(notice && notice->isVisible() && !notice->isModal());
+        const QString text = noticeText();
+        QVERIFY2(text.startsWith(QLatin1String("5 values lie outside their limits\n")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("-31073 (file: 99999)")));
+        QVERIFY(text.contains(QLatin1String("nan")) && text.contains(QLatin1String("inf")));
+
+        dialogs.chooseFileNamed(path("clean.txt"));
+        QVERIFY(m_provider->readFile(nullptr));
+        QTRY_VERIFY(!notice);
+        QVERIFY(!m_provider->limitNotice());
+    }
+
+    void writesAskFirst_data()
+    {
+        QTest::addColumn<bool>("report");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("file, no") << false << false;
+        QTest::newRow("file, yes") << false << true;
+        QTest::newRow("report, no") << true << false;
+        QTest::newRow("report, yes") << true << true;
+    }
+    void writesAskFirst()
+    {
+        QFETCH(bool, report);
+        QFETCH(bool, answer);
+        applyBadValue();
+        if (report)
+            m_store->setMasterData(false); // the report shows the master set
+        for (const QString& file : filesLike(QStringLiteral("OBX_Safety*")))
+            QVERIFY(QFile::remove(m_dir.filePath(file)));
+
+        BoxRecorder boxes;
+        boxes.answers = {answer};
+        DialogAnswers dialogs;
+        dialogs.chooseFile = [this](IO::FileDialog& dialog) {
+            return dialog.setLocalFolder(m_dir.path());
+        };
+        const bool written =
+            report ? m_provider->writeReport(nullptr) : m_provider->writeFile(nullptr);
+        QCOMPARE(written, answer);
+        QCOMPARE(boxes.boxes.first().title,
+                 report ? QStringLiteral("Safety Report") : QStringLiteral("Output Parameter File"));
+        QVERIFY(boxes.boxes.first().text.startsWith(
+            QLatin1String("1 values lie outside their limits\n")));
+        QCOMPARE(filesLike(report ? QStringLiteral("OBX_Safetyreport_*")
+                                  : QStringLiteral("OBX_Safetyparam_*"))
+                     .size(),
+                 answer ? 1 : 0);
+    }
+
+    // The confirmation's default is not to write.
+    void noIsTheDefault()
+    {
+        applyBadValue();
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        MsgBox::setAutoAnswer([&](QMessageBox& box) -> QAbstractButton* {
+            if (defaultButton == QMessageBox::NoButton)
+                defaultButton = box.standardButton(box.defaultButton());
+            return box.escapeButton();
+        });
+        QVERIFY(!m_provider->writeFile(nullptr));
+        MsgBox::setAutoAnswer(MsgBox::AutoAnswer());
+        QCOMPARE(defaultButton, QMessageBox::No);
+        QVERIFY(filesLike(QStringLiteral("OBX_Safetyparam_*")).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestDataProviderLimits)
+#include "tst_dataprovider_limits.moc"
