@@ -3473,6 +3473,29 @@ Filename: %1</translation>
     </message>
   </context>
   <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>%1 values outside their limits</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>All data CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>Applied changes not yet written</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>Source: %1</translation>
+    </message>
+  </context>
+  <context>
     <name>SubMenuTable</name>
     <message>
       <source>Enabled</source>

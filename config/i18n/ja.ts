@@ -3472,6 +3472,29 @@ Filename: %1</source>
     </message>
   </context>
   <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>範囲外の値: %1 個</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>全データ CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>適用済みの変更は未書き込みです</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>読込元: %1</translation>
+    </message>
+  </context>
+  <context>
     <name>SubMenuTable</name>
     <message>
       <source>Enabled</source>

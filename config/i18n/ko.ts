@@ -3472,6 +3472,29 @@ Filename: %1</source>
     </message>
   </context>
   <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>범위를 벗어난 값: %1개</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>전체 데이터 CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>적용된 변경 사항이 아직 기록되지 않았습니다</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>출처: %1</translation>
+    </message>
+  </context>
+  <context>
     <name>SubMenuTable</name>
     <message>
       <source>Enabled</source>

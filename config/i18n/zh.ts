@@ -3472,6 +3472,29 @@ Filename: %1</source>
     </message>
   </context>
   <context>
+    <name>StatusLine</name>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>超出范围的值: %1 个</translation>
+    </message>
+    <message>
+      <source>All data CRC %1</source>
+      <translation>全部数据 CRC %1</translation>
+    </message>
+    <message>
+      <source>Applied changes not yet written</source>
+      <translation>已应用的更改尚未写入</translation>
+    </message>
+    <message>
+      <source>Orbilux (%1)</source>
+      <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Source: %1</source>
+      <translation>来源: %1</translation>
+    </message>
+  </context>
+  <context>
     <name>SubMenuTable</name>
     <message>
       <source>Enabled</source>

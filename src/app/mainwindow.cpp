@@ -7,6 +7,7 @@
 #include "app/menubar.h"
 #include "app/propertypane.h"
 #include "app/scene/scenemanager.h"
+#include "app/statusline.h"
 #include "io/dataprovider.h"
 #include "monitoring/monitoringdialog.h"
 #include "monitoring/monitoringmotionarea.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     createPropertyWidgets();
     setupLayout();
+    setStatusBar(new StatusLine(Parameter::instance(), this));
     parseCommandLine();
 }
 

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QState>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -132,7 +133,11 @@ void PropertyPane::showPage(int index, int scene)
         QRect rect = geometry();
         rect.setWidth(width);
         // A screen that reports no height leaves the pane as tall as it is.
-        const int height = metrics.fullScreenHeight - metrics.captionHeight;
+        int height = metrics.fullScreenHeight - metrics.captionHeight;
+        // The window's status line sits below the pane and needs its room too.
+        if (const auto* status =
+                window()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+            height -= status->sizeHint().height();
         if (height > 0)
             rect.setHeight(height);
         setGeometry(rect);

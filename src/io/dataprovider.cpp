@@ -1002,6 +1002,7 @@ bool DataProvider::finish(Operation operation, bool ok, QWidget* parent, const Q
                              << okNgText(false) << "errorCode:" << m_error.errorCode
                              << "source:" << m_error.source;
     messageBox(title, ok ? successText : resultBody(), parent, icon, 1);
+    emit operationFinished();
     return ok;
 }
 

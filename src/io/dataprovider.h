@@ -107,6 +107,9 @@ signals:
     // afterwards.
     void robotModelUnloading();
     void robotModelChanged();
+    // A user operation has ended (and shown its result): the master set or
+    // where it came from may have changed.
+    void operationFinished();
 
 private:
     // Outcome of a monitor command that a test setting replaces.

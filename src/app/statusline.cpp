@@ -1,0 +1,55 @@
+#include "app/statusline.h"
+
+#include "io/controllerlogin.h"
+#include "io/dataprovider.h"
+#include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
+#include "widgets/properties/safetysignaturecrcproperty.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+StatusLine::StatusLine(Parameter* store, QWidget* parent)
+    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)), m_source(new QLabel(this)),
+      m_unwritten(new QLabel(tr("Applied changes not yet written"), this)),
+      m_outside(new QLabel(this))
+{
+    setObjectName(QStringLiteral("statusLine"));
+    setSizeGripEnabled(false);
+    setStyleSheet(QStringLiteral("QStatusBar { background: #2c2c2c; color: #e4e4e4; }"
+                                 "QStatusBar::item { border: none; }"
+                                 "QLabel { padding: 0 12px 0 4px; }"));
+    m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
+    addWidget(m_signature);
+    addWidget(m_source, 1);
+    addPermanentWidget(m_unwritten);
+    addPermanentWidget(m_outside);
+    // Queued: a read stores the set before it records where it came from.
+    connect(store, &Parameter::parameterChanged, this, &StatusLine::refresh, Qt::QueuedConnection);
+    if (DataProvider* provider = DataProvider::instance())
+        connect(provider, &DataProvider::operationFinished, this, &StatusLine::refresh);
+    refresh();
+}
+
+void StatusLine::refresh()
+{
+    const ParameterImage& master = m_store->masterImage();
+    m_signature->setText(
+        tr("All data CRC %1").arg(Property::SafetySignatureCRC::crcText(master.allDataCRC())));
+
+    QString source;
+    if (const DataProvider* provider = DataProvider::instance())
+        source = provider->masterSource();
+    // The unit is named by its address, a file by its name (the path in the tip).
+    const bool unit = !source.isEmpty() && source == IO::controllerAddress;
+    m_source->setText(
+        tr("Source: %1").arg(unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName()));
+    m_source->setToolTip(source);
+
+    m_unwritten->setVisible(!master.areasEqual(m_store->appliedImage()));
+
+    const int outside = ValueValidator::count(m_store->appliedImage());
+    m_outside->setText(tr("%1 values outside their limits").arg(outside));
+    m_outside->setStyleSheet(outside > 0 ? QStringLiteral("color: #ff4040; font-weight: bold;")
+                                         : QString());
+}

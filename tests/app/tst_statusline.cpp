@@ -1,0 +1,66 @@
+#include "app/core/setting.h"
+#include "app/statusline.h"
+#include "defaultimage.h"
+#include "imagecells.h"
+#include "io/dataprovider.h"
+#include "parameter/parameter.h"
+#include "testfiles.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The status line follows the store: signature, source, unwritten changes
+// and values outside their limits.
+class TestStatusLine : public QObject
+{
+    Q_OBJECT
+
+    QString text(const StatusLine& line) const
+    {
+        QStringList parts;
+        for (const QLabel* label : line.findChildren<QLabel*>())
+            if (label->isVisibleTo(&line))
+                parts << label->text();
+        return parts.join(QLatin1Char('|'));
+    }
+
+private slots:
+    void followsTheStore()
+    {
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(defaultSetPath(), dir.filePath(QStringLiteral("default.txt"))));
+        loadSettingsFile(dir.filePath(QStringLiteral("config.ini")),
+                         "[ApplicationSettings]\nParameterPath=" + dir.path().toUtf8() + "\n");
+        Parameter* store = Parameter::instance();
+        DataProvider* provider = DataProvider::create();
+        QVERIFY(provider->initializeForTest(&store->editImage()));
+        store->setMasterData(true);
+
+        StatusLine line(store);
+        line.show();
+        const quint32 crc = store->masterImage().allDataCRC();
+        const QString signature =
+            QStringLiteral("%1 (0x%2)").arg(crc).arg(crc, 8, 16, QLatin1Char('0'));
+        QVERIFY2(text(line).contains(signature), qPrintable(text(line)));
+        QVERIFY(text(line).contains(QLatin1String("default.txt")));
+        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
+        QVERIFY(!text(line).contains(QLatin1String("not yet written")));
+
+        // An edit counts once it is applied; the unwritten note comes with it.
+        QVERIFY(store->editImage().setI16(fieldNamed("UsrSafetyFilterTime"), 0, 0, 0));
+        QVERIFY(!text(line).contains(QLatin1String("not yet written")));
+        store->update(35);
+        QTRY_VERIFY(text(line).contains(QLatin1String("Applied changes not yet written")));
+        QVERIFY(text(line).endsWith(QLatin1String("|1 values outside their limits")));
+
+        // The applied set becomes the master set.
+        store->setMasterData(true);
+        QTRY_VERIFY(!text(line).contains(QLatin1String("not yet written")));
+        DataProvider::destroyInstance();
+    }
+};
+
+QTEST_MAIN(TestStatusLine)
+#include "tst_statusline.moc"
