@@ -89,7 +89,6 @@ SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, 
       m_enabledColumn(enabledColumn), m_visibleColumn(visibleColumn),
       m_disabledIcons(disabledIcons), m_lockFirstNine(lockFirstNine)
 {
-    setStyleSheet(QLatin1String(widgetStyleSheet));
     setupUi();
     setRowCount(rows);
 
@@ -103,6 +102,10 @@ void SubMenuTable::setupUi()
     m_layout->setContentsMargins(0, 0, 0, 0);
 
     m_table = new QTableWidget(0, ColumnCount, this);
+    // The sheet sits on the table, not on this widget, which the panels move
+    // into their sections: a widget without a sheet of its own moves
+    // without re-styling its rows, as long as no sheet is above it yet.
+    m_table->setStyleSheet(QLatin1String(widgetStyleSheet));
     m_table->setContentsMargins(0, 0, 0, 0);
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
