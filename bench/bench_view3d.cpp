@@ -270,7 +270,7 @@ void BM_WholeFrameAreaPage(benchmark::State& state)
     for (int a = 0; a < Parameter::AreaCount; ++a)
         emit table->table()->cellClicked(a, 2);
     table->setCurrentRow(3, false);
-    emit qApp->focusChanged(nullptr, page.findChildren<DoubleSpinBox*>().value(4));
+    emit qApp->focusChanged(nullptr, page.findChildren<DoubleSpinBox*>().value(6));
     if (store->m_marker != 3 || store->m_selectedArea != 3)
         state.SkipWithError("the page did not select the corner");
     wholeFrame(state, true, areaPageFrameMs);

@@ -455,7 +455,9 @@ bool DataProvider::initializeForTest(ParameterImage* image)
 void DataProvider::showDefaultSetFailure()
 {
     const QString folder = parameterFolder();
-    const QString path = QDir::toNativeSeparators(folder + defaultParameterFileName);
+    // The folder may be relative to the program's own (a setting of ".").
+    const QString path = QDir::toNativeSeparators(
+        QDir::cleanPath(QFileInfo(folder + defaultParameterFileName).absoluteFilePath()));
     QString text;
     if (folder.isEmpty())
         text = tr("Startup no ParameterPath");

@@ -181,8 +181,8 @@ QTableWidget* MonitoringBase::createTable(const QStringList& headers)
         });
         table->setFocusPolicy(Qt::NoFocus);
     }
-    table->setStyleSheet(monitoringStyleSheetText());
-    table->horizontalHeader()->setStyleSheet(monitoringStyleSheetText());
+    // The table and its header take the screen's sheet from the screen: a
+    // copy of their own would re-style every row each time the table moves.
     return table;
 }
 

@@ -12,6 +12,5 @@ ButtonSuccess::ButtonSuccess(QWidget* parent) : ButtonSuccess(QString(), parent)
 
 void ButtonSuccess::setState(quint8 state)
 {
-    setObjectName(EditState::objectName(state));
-    setStyleSheet(WidgetStyleSheets::buttonSuccess);
+    EditState::apply(this, EditState::objectName(state), WidgetStyleSheets::buttonSuccess);
 }

@@ -10,6 +10,5 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent)
 
 void CheckBox::setState(quint8 state)
 {
-    setObjectName(EditState::objectName(state));
-    setStyleSheet(WidgetStyleSheets::checkBox);
+    EditState::apply(this, EditState::objectName(state), WidgetStyleSheets::checkBox);
 }

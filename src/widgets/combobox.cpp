@@ -13,8 +13,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 
 void ComboBox::setState(quint8 state)
 {
-    setObjectName(EditState::comboObjectName(state));
-    setStyleSheet(WidgetStyleSheets::comboBox);
+    EditState::apply(this, EditState::comboObjectName(state), WidgetStyleSheets::comboBox);
 }
 
 void ComboBox::setItemCheckIcon(int index, bool checked)

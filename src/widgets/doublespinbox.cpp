@@ -35,8 +35,7 @@ DoubleSpinBox::DoubleSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
 
 void DoubleSpinBox::setState(quint8 state)
 {
-    setObjectName(EditState::objectName(state));
-    setStyleSheet(WidgetStyleSheets::doubleSpinBox);
+    EditState::apply(this, EditState::objectName(state), WidgetStyleSheets::doubleSpinBox);
 }
 
 void DoubleSpinBox::setDecimals(int decimals)

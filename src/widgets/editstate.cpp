@@ -1,5 +1,7 @@
 #include "editstate.h"
 
+#include <QWidget>
+
 namespace EditState {
 
 QString objectName(quint8 state)
@@ -28,6 +30,14 @@ QString comboObjectName(quint8 state)
     default:
         return QStringLiteral("form-select");
     }
+}
+
+void apply(QWidget* widget, const QString& objectName, const QString& styleSheet)
+{
+    if (widget->objectName() == objectName && widget->styleSheet() == styleSheet)
+        return;
+    widget->setObjectName(objectName);
+    widget->setStyleSheet(styleSheet);
 }
 
 } // namespace EditState

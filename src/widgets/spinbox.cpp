@@ -20,8 +20,7 @@ SpinBox::SpinBox(QWidget* parent) : QSpinBox(parent)
 
 void SpinBox::setState(quint8 state)
 {
-    setObjectName(EditState::objectName(state));
-    setStyleSheet(WidgetStyleSheets::spinBox);
+    EditState::apply(this, EditState::objectName(state), WidgetStyleSheets::spinBox);
 }
 
 void SpinBox::focusInEvent(QFocusEvent* event)

@@ -10,6 +10,5 @@ SpinBoxLightTheme::SpinBoxLightTheme(int minimum, int maximum, QWidget* parent) 
 
 void SpinBoxLightTheme::setState(quint8 state)
 {
-    setObjectName(EditState::objectName(state));
-    setStyleSheet(WidgetStyleSheets::spinBoxLightTheme);
+    EditState::apply(this, EditState::objectName(state), WidgetStyleSheets::spinBoxLightTheme);
 }

@@ -3,6 +3,7 @@
 #include "app/core/interfaceutilities.h"
 #include "widgets/checkbox.h"
 #include "widgets/visibility.h"
+#include "widgets/widgetstylesheets.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -51,6 +52,18 @@ const char* const widgetStyleSheet = "QTableWidget {"
                                      "}"
                                      "QHeaderView::section { padding: 0 0 0 0; }";
 
+// The table's sheet also carries the looks of the boxes in its rows, keyed by
+// their classes: one sheet read and matched for all of them instead of a
+// sheet of each box's own, for tables of dozens of rows.
+QString tableStyleSheet()
+{
+    return QLatin1String(widgetStyleSheet) +
+           QString(WidgetStyleSheets::checkBox)
+               .replace(QLatin1String("QCheckBox"), QLatin1String("CheckBox")) +
+           QString(WidgetStyleSheets::visibilityWhite)
+               .replace(QLatin1String("QCheckBox"), QLatin1String("Visibility"));
+}
+
 const char* const headerStyleSheet =
     "QHeaderView::section { background:#606060; color:white; font-weight:bold; }";
 
@@ -62,6 +75,7 @@ QWidget* centredCell(QTableWidget* table, Box** box, Args... args)
 {
     auto* cell = new QWidget(table->viewport());
     *box = new Box(args..., cell);
+    (*box)->setStyleSheet(QString());
     auto* layout = new QVBoxLayout(cell);
     layout->setContentsMargins(0, 1, 0, 1);
     layout->addWidget(*box, 0, Qt::AlignCenter);
@@ -89,7 +103,6 @@ SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, 
       m_enabledColumn(enabledColumn), m_visibleColumn(visibleColumn),
       m_disabledIcons(disabledIcons), m_lockFirstNine(lockFirstNine)
 {
-    setStyleSheet(QLatin1String(widgetStyleSheet));
     setupUi();
     setRowCount(rows);
 
@@ -103,6 +116,10 @@ void SubMenuTable::setupUi()
     m_layout->setContentsMargins(0, 0, 0, 0);
 
     m_table = new QTableWidget(0, ColumnCount, this);
+    // The sheet sits on the table, not on this widget, which the panels move
+    // into their sections: a widget without a sheet of its own moves
+    // without re-styling its rows, as long as no sheet is above it yet.
+    m_table->setStyleSheet(tableStyleSheet());
     m_table->setContentsMargins(0, 0, 0, 0);
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);

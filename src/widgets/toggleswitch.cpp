@@ -10,6 +10,5 @@ ToggleSwitch::ToggleSwitch(QWidget* parent) : QCheckBox(parent)
 
 void ToggleSwitch::setState(quint8 state)
 {
-    setObjectName(EditState::objectName(state));
-    setStyleSheet(WidgetStyleSheets::toggleSwitch);
+    EditState::apply(this, EditState::objectName(state), WidgetStyleSheets::toggleSwitch);
 }

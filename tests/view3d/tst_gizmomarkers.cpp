@@ -171,7 +171,18 @@ private slots:
         QVERIFY(nearPoint(points.points(VertexPoint::UserList)[0], originOf(m)));
         points.collect(m_store, m_store.m_robotFrames, 0);
         QVERIFY(points.points(VertexPoint::MakerList).empty()); // coordinate number 0
-        points.collect(m_store, m_store.m_robotFrames, 5);      // no such set: nothing changes
+        // Numbers above 50 name tool frames, no coordinate system: neither
+        // drawn nor marked.
+        m_image.setI16At(46740, 51);
+        points.collect(m_store, m_store.m_robotFrames, 0);
+        QVERIFY(points.points(VertexPoint::MakerList).empty());
+        m_store.m_speedPointSet = 0;
+        m_store.m_selectedElement = 0;
+        QVERIFY(!marker(26, m));
+        m_store.m_speedPointSet = 1;
+        m_store.m_selectedElement = 2;
+        m_image.setI16At(46740, 0);
+        points.collect(m_store, m_store.m_robotFrames, 5); // no such set: nothing changes
         QCOMPARE(points.points(VertexPoint::UserList).size(), std::size_t(1));
         // Both sets at once (the custom speed page's watched points): both
         // lists are rebuilt, and no single point is marked.

@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QDir>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions_1_1>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -14,7 +16,9 @@
 #include "app/core/startupstate.h"
 #include "app/scene/scenemanager.h"
 #include "io/mirelclient.h"
+#include "io/mirelrzshmrz2ifsafmmon.h"
 #include "parameter/parameter.h"
+#include "view3d/areamonitorview.h"
 #include "view3d/camera.h"
 #include "view3d/glwidget.h"
 #include "view3d/robot.h"
@@ -35,7 +39,8 @@ class TestGLWidget : public QObject
     void useModelFolder(const QString& folder)
     {
         loadSettingsFile(m_dir.filePath("config.ini"),
-                         "[ApplicationSettings]\nRobotModelPath=" + folder.toUtf8() + "\n");
+                         "[ApplicationSettings]\nRobotModelPath=" + folder.toUtf8() +
+                             "\nMonitoringModelPath=" OBX_RUNTIME_DIR "/assets/obj\n");
     }
 
     static void showSized(QWidget& view, int width, int height)
@@ -114,10 +119,22 @@ private slots:
 
             const QImage frame = view.grabFramebuffer();
             QCOMPARE(frame.size(), QSize(640, 480));
+            // The robot's drawing leaves the fixed-function state as the next one
+            // expects it: no depth test, lighting or blending, depth writes on.
+            view.makeCurrent();
+            auto* gl = view.context()->versionFunctions<QOpenGLFunctions_1_1>();
+            GLboolean depthWrites = GL_FALSE;
+            gl->glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+            QVERIFY(!gl->glIsEnabled(GL_DEPTH_TEST) && !gl->glIsEnabled(GL_LIGHTING) &&
+                    !gl->glIsEnabled(GL_BLEND) && depthWrites);
+            view.doneCurrent();
             QCOMPARE(frame.pixel(2, 2), m_background);
             const QPoint onBase = pixelOf(view, {0, 0, 120});
             const QRgb robot = frame.pixel(onBase);
-            QVERIFY2(isRobotGrey(robot), qPrintable(QString::number(robot, 16)));
+            // Lit from beside the eye, the base's side facing it is bright;
+            // a light moved away by metres, or a directional one, darkens it.
+            QVERIFY2(isRobotGrey(robot) && qRed(robot) > 140,
+                     qPrintable(QString::number(robot, 16)));
             const QPoint onForearm = pixelOf(view, {200, 0, 645});
             QVERIFY(isRobotGrey(frame.pixel(onForearm)));
 
@@ -128,6 +145,8 @@ private slots:
             // On the X axis, away from the origin, the grid's X colour.
             QVERIFY(near(hidden, pixelOf(view, {-700, 0, 0}), qRgb(167, 68, 83)));
             QVERIFY(near(hidden, pixelOf(view, {0, 600, 0}), qRgb(109, 150, 45)));
+            // A metre line of the floor grid in its grey.
+            QVERIFY(near(hidden, pixelOf(view, {1000, 500, 0}), qRgb(72, 72, 72)));
 
             QTest::keyClick(&view, Qt::Key_S);
             QCOMPARE(view.grabFramebuffer().pixel(onBase), robot);
@@ -135,33 +154,54 @@ private slots:
         QVERIFY(!GLWidget::instance());
     }
 
-    // An area in the material its move-valid word selects (1 blue, else
-    // red), translucent over the background; hidden, it draws nothing.
-    void areasInTheirMaterial()
+    // Each shape in its colour (an area by its move-valid word: 1 blue,
+    // else red; an arm model green, yellow while the area monitoring tab
+    // reports it) and translucent: hiding the robot behind it changes the
+    // pixel. A hidden shape draws nothing.
+    void shapesInTheirTranslucentMaterials()
     {
         Parameter* store = Parameter::instance();
-        const auto setArea = [store](int moveValid) {
-            ShapeImageWriter(store->editImage())
-                .setArea(3, moveValid, 4, 300, 100,
-                         {{600, -200}, {1000, -200}, {1000, 200}, {600, 200}});
-        };
-        setArea(1);
+        ShapeImageWriter writer(store->editImage());
         GLWidget view;
         showWithRobot(view);
-        const QPoint inside = pixelOf(view, {800, 0, 200});
-        const QRgb empty = view.grabFramebuffer().pixel(inside);
+        const QPoint onBase = pixelOf(view, {0, 0, 120});
+        const QRgb robot = view.grabFramebuffer().pixel(onBase);
+        // Which channel leads: 0 red, 1 green, 2 blue, 3 red and green.
+        const auto check = [&view, onBase](int colour) {
+            const QRgb pixel = view.grabFramebuffer().pixel(onBase);
+            const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
+            const bool leads[] = {r > g + 60 && r > b + 60, g > r + 60 && g > b + 60,
+                                  b >= g && b > r + 40,
+                                  r > b + 60 && g > b + 60 && qAbs(r - g) < 40};
+            QVERIFY2(leads[colour], qPrintable(QString::number(pixel, 16)));
+            QTest::keyClick(&view, Qt::Key_H);
+            QVERIFY(view.grabFramebuffer().pixel(onBase) != pixel);
+            QTest::keyClick(&view, Qt::Key_S);
+        };
+
         store->m_areaModelFlags[3] = 1;
         for (const quint16 moveValid : {1, 0, 2}) {
-            setArea(moveValid);
-            const QRgb pixel = view.grabFramebuffer().pixel(inside);
-            const bool blue = qBlue(pixel) > qRed(pixel) + 60;
-            const bool red = qRed(pixel) > qBlue(pixel) + 60;
-            QVERIFY2(moveValid == 1 ? blue : red, qPrintable(QString::number(pixel, 16)));
-            // Translucent: the background shows through.
-            QVERIFY(qGreen(pixel) > 0 || qBlue(pixel) > 0);
+            writer.setArea(3, moveValid, 4, 400, 0,
+                           {{-300, -300}, {300, -300}, {300, 300}, {-300, 300}});
+            check(moveValid == 1 ? 2 : 0);
         }
         store->m_areaModelFlags[3] = 0;
-        QCOMPARE(view.grabFramebuffer().pixel(inside), empty);
+        QCOMPARE(view.grabFramebuffer().pixel(onBase), robot);
+
+        writer.setArm(0, 0, 1, 0, 300, {0, 0, 120}, {});
+        store->m_armModelSet = 0;
+        store->m_armModelFlags[0][0] = 1;
+        check(1);
+        MirelRzShmRz2IfSafmMonChannel channel = {};
+        channel.areaArmModelMask[5] = 1; // arm model 1 in area 6
+        AreaMonitorView::setProbe([&channel] { return AreaMonitorView{true, true, &channel}; });
+        Scene::SceneManager::create(nullptr);
+        Scene::SceneManager::instance()->loadScene(2);
+        check(3);
+        Scene::SceneManager::instance()->loadScene(1);
+        AreaMonitorView::setProbe({});
+        store->m_armModelFlags[0][0] = 0;
+        QCOMPARE(view.grabFramebuffer().pixel(onBase), robot);
     }
 
     // The gizmo at an arm shape's point inside the robot's base shows

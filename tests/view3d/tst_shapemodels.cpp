@@ -16,7 +16,7 @@ Q_DECLARE_METATYPE(Matrix4::Vector)
 
 // The safety shape models without a GL context: where a capsule's ends
 // land, the prism's key points, triangles and outline, the direction
-// model's mesh, and the placement of the orientation and gizmo cones.
+// model's mesh, and the placement of the orientation cones.
 class TestShapeModels : public QObject
 {
     Q_OBJECT
@@ -280,18 +280,6 @@ private slots:
         QVERIFY(nearPoint(Matrix4::transformPoint(m, {0, 0, 0}), {10, 20, 30}, 1e-4f));
         const V tip = Matrix4::transformPoint(m, {0, 1, 0});
         QVERIFY2(nearPoint({tip[0] - 10, tip[1] - 20, tip[2] - 30}, axis, 1e-3f), text(tip));
-    }
-
-    // The gizmo's angles turn the cone's tip (-Z) onto +X, +Y and +Z.
-    void gizmoConeAngles()
-    {
-        const V angles[] = {{270, 0, 90}, {0, 270, 90}, {0, 180, 90}};
-        for (int axis = 0; axis < 3; ++axis) {
-            const Matrix4::Matrix m = ShapePlacement::compose({0, 0, 0}, angles[axis], 1);
-            V expected{0, 0, 0};
-            expected[axis] = 1;
-            QVERIFY(nearPoint(Matrix4::transformPoint(m, {0, 0, -1}), expected, 1e-5f));
-        }
     }
 };
 

@@ -67,11 +67,11 @@ double limitOf(int parameterNo, bool upper)
     return limits[upper ? 1 : 0];
 }
 
-DoubleSpinBox* lengthBox(int parameterNo)
+DoubleSpinBox* lengthBox(int parameterNo, QWidget* parent)
 {
     const double lower = limitOf(parameterNo, false);
     const double upper = limitOf(parameterNo, true);
-    auto* box = new DoubleSpinBox(lower, upper);
+    auto* box = new DoubleSpinBox(lower, upper, parent);
     box->setSuffix(QStringLiteral(" mm"));
     box->setToolTip(PropertyWidget::rangeToolTip(lower, upper));
     return box;
@@ -89,42 +89,43 @@ void AreaModel::initialize()
     if (initialized)
         return;
 
-    m_table = new SubMenuTable(tr("%1"), AreaCount, 4, true, true, false, isVSFtoAFM);
+    auto* areas = new QFrame;
+    m_table = new SubMenuTable(tr("%1"), AreaCount, 4, true, true, false, isVSFtoAFM, areas);
     m_table->setHeaderText(0, tr("AreaNo"));
     m_table->adjustLayout();
-    m_budget = new QLabel;
+    m_budget = new QLabel(areas);
     m_budget->setObjectName(QStringLiteral("area-budget"));
     m_budget->setWordWrap(true);
-    auto* areas = new QFrame;
     auto* areaRow = new QHBoxLayout(areas);
     areaRow->addWidget(m_table);
     areaRow->addWidget(m_budget, 0, Qt::AlignTop);
     addSection(tr("AreaModelSetting"), areas);
 
-    m_moveValid = new ComboBox;
+    auto* params = new QFrame;
+    auto* stop = new QFrame;
+    m_moveValid = new ComboBox(params);
     m_moveValid->addItems({tr("Item Forbidden"), tr("Item Permitted")});
-    m_vertexCount =
-        new SpinBox(int(limitOf(MoveAreaVertexNum, false)), int(limitOf(MoveAreaVertexNum, true)));
-    m_upper = lengthBox(MoveAreaZulimit);
-    m_lower = lengthBox(MoveAreaZllimit);
+    m_vertexCount = new SpinBox(int(limitOf(MoveAreaVertexNum, false)),
+                                int(limitOf(MoveAreaVertexNum, true)), params);
+    m_upper = lengthBox(MoveAreaZulimit, params);
+    m_lower = lengthBox(MoveAreaZllimit, params);
     m_editors = {m_moveValid, m_vertexCount, m_upper, m_lower};
     m_areaFields.push_back(FieldBinding::combo(m_parameter, MoveAreaMoveValid, m_moveValid));
     m_areaFields.push_back(FieldBinding::spin(m_parameter, MoveAreaVertexNum, m_vertexCount));
     m_areaFields.push_back(FieldBinding::doubleSpin(m_parameter, MoveAreaZulimit, m_upper));
     m_areaFields.push_back(FieldBinding::doubleSpin(m_parameter, MoveAreaZllimit, m_lower));
     for (int no : switchParameters) {
-        auto* box = new CheckBox;
+        auto* box = new CheckBox(stop);
         box->setText(definitionLabel(no));
         m_switches << box;
         m_editors << box;
         m_areaFields.push_back(FieldBinding::check(m_parameter, no, box));
     }
-    m_stopCategory = new ComboBox;
+    m_stopCategory = new ComboBox(stop);
     m_stopCategory->addItems({tr("Stop Category 0"), tr("Stop Category 1")});
     m_editors << m_stopCategory;
     m_areaFields.push_back(FieldBinding::combo(m_parameter, MoveAreaStopCategory, m_stopCategory));
 
-    auto* params = new QFrame;
     auto* paramColumn = new QVBoxLayout(params);
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
@@ -132,13 +133,13 @@ void AreaModel::initialize()
     form->addRow(definitionLabel(MoveAreaVertexNum), m_vertexCount);
     paramColumn->addLayout(form);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(definitionLabel(MoveAreaX)), 0, 1, Qt::AlignCenter);
-    grid->addWidget(new QLabel(definitionLabel(MoveAreaY)), 0, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(definitionLabel(MoveAreaX), params), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(definitionLabel(MoveAreaY), params), 0, 2, Qt::AlignCenter);
     for (int v = 0; v < VertexCount; ++v) {
-        grid->addWidget(new QLabel(QString::number(v + 1)), v + 1, 0, Qt::AlignRight);
+        grid->addWidget(new QLabel(QString::number(v + 1), params), v + 1, 0, Qt::AlignRight);
         for (int axis = 0; axis < 2; ++axis) {
             const int no = axis == 0 ? MoveAreaX : MoveAreaY;
-            DoubleSpinBox* box = lengthBox(no);
+            DoubleSpinBox* box = lengthBox(no, params);
             m_vertexBoxes << box;
             m_editors << box;
             m_areaFields.push_back(FieldBinding::doubleSpin(m_parameter, no, box));
@@ -151,14 +152,13 @@ void AreaModel::initialize()
     heights->addRow(definitionLabel(MoveAreaZulimit), m_upper);
     heights->addRow(definitionLabel(MoveAreaZllimit), m_lower);
     paramColumn->addLayout(heights);
-    m_warnings = new QLabel;
+    m_warnings = new QLabel(params);
     m_warnings->setObjectName(QStringLiteral("area-warning"));
     m_warnings->setStyleSheet(QStringLiteral("color:#ffa500"));
     m_warnings->setWordWrap(true);
     paramColumn->addWidget(m_warnings);
     addSection(tr("Param"), params);
 
-    auto* stop = new QFrame;
     auto* stopColumn = new QVBoxLayout(stop);
     for (CheckBox* box : qAsConst(m_switches))
         stopColumn->addWidget(box);

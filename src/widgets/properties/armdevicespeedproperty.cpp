@@ -47,7 +47,8 @@ void ArmSpeed::initialize()
     m_table = new SubMenuTable(tr("%1"), PointCount, 3, false, true, true, false);
     m_table->setHeaderText(0, tr("MonitoringPoint"));
     m_table->adjustLayout();
-    m_coordinates = new CoordinateChoice(m_parameter, this);
+    auto* coordinates = new QFrame;
+    m_coordinates = new CoordinateChoice(m_parameter, coordinates, this);
     m_point = new PointEditors;
     for (int axis = 0; axis < 3; ++axis) {
         m_makerFields[std::size_t(axis + 1)] =
@@ -65,7 +66,6 @@ void ArmSpeed::initialize()
     pointColumn->addWidget(m_table);
     addSection(tr("ArmSpeed"), points);
 
-    auto* coordinates = new QFrame;
     auto* form = new QFormLayout(coordinates);
     form->setFormAlignment(Qt::AlignRight);
     form->setLabelAlignment(Qt::AlignRight);

@@ -55,35 +55,36 @@ void ArmModel::initialize()
 {
     if (initialized)
         return;
-    m_setBox = new ComboBox;
+    auto* models = new QFrame;
+    m_setBox = new ComboBox(models);
     m_setBox->addItems({tr("Item Category Maker"), tr("Item Category User")});
     m_specField = FieldBinding::combo(m_parameter, ArmModelSpec, m_setBox);
-    m_table = new SubMenuTable(tr("%1"), ModelCount, 4, false, true, false, false);
+    m_table = new SubMenuTable(tr("%1"), ModelCount, 4, false, true, false, false, models);
     m_table->setHeaderText(0, tr("ModelNo"));
     m_table->adjustLayout();
-    auto* models = new QFrame;
     auto* modelColumn = new QVBoxLayout(models);
     auto* category = new QHBoxLayout;
-    category->addWidget(new QLabel(definitionLabel(ArmModelSpec)));
+    category->addWidget(new QLabel(definitionLabel(ArmModelSpec), models));
     category->addWidget(m_setBox, 1);
     modelColumn->addLayout(category);
     modelColumn->addWidget(m_table);
     addSection(tr("ArmModelSetting"), models);
 
-    m_coordinates = new CoordinateChoice(m_parameter, this);
     auto* coordinates = new QFrame;
+    m_coordinates = new CoordinateChoice(m_parameter, coordinates, this);
     auto* form = new QFormLayout(coordinates);
     form->setLabelAlignment(Qt::AlignRight);
     form->addRow(tr("Joint No"), m_coordinates->axisBox());
     form->addRow(definitionLabel(firstUserParameter), m_coordinates->coordinateBox());
     addSection(tr("Title Coordinate No Setting"), coordinates);
 
-    m_kind = new ComboBox;
+    auto* params = new QFrame;
+    m_kind = new ComboBox(params);
     m_kind->addItems({tr("sphere"), tr("capsule")});
-    m_radius = new DoubleSpinBox(0, 10000);
+    m_radius = new DoubleSpinBox(0, 10000, params);
     m_radius->setSuffix(QStringLiteral(" mm"));
-    m_point1 = new PointEditors;
-    m_point2 = new PointEditors;
+    m_point1 = new PointEditors(params);
+    m_point2 = new PointEditors(params);
     m_shapeBoxes.push_back(m_radius);
     for (const PointEditors* point : {m_point1, m_point2})
         for (DoubleSpinBox* box : point->boxes())
@@ -96,17 +97,16 @@ void ArmModel::initialize()
     }
     for (DoubleSpinBox* box : m_shapeBoxes)
         box->setToolTip(rangeToolTip(box->minimum(), box->maximum()));
-    m_copy = new ButtonSuccess(tr("Copy"));
-    m_paste = new ButtonSuccess(tr("Paste"));
+    m_copy = new ButtonSuccess(tr("Copy"), params);
+    m_paste = new ButtonSuccess(tr("Paste"), params);
 
-    auto* params = new QFrame;
     auto* paramColumn = new QVBoxLayout(params);
     auto* shape = new QFormLayout;
     shape->setLabelAlignment(Qt::AlignRight);
     shape->addRow(definitionLabel(firstUserParameter + KindField), m_kind);
     shape->addRow(definitionLabel(firstUserParameter + RadiusField), m_radius);
     shape->addRow(tr("Point1"), m_point1);
-    m_point2Caption = new QLabel(tr("Point2"));
+    m_point2Caption = new QLabel(tr("Point2"), params);
     shape->addRow(m_point2Caption, m_point2);
     // The pane sizes the page once; a sphere's hidden P2 keeps its room.
     for (QWidget* widget :

@@ -23,8 +23,9 @@ int numberOf(const QString& text)
 
 } // namespace
 
-CoordinateChoice::CoordinateChoice(Parameter* store, QObject* parent)
-    : QObject(parent), m_store(store), m_axis(new ComboBox), m_coordinate(new ComboBox)
+CoordinateChoice::CoordinateChoice(Parameter* store, QWidget* boxParent, QObject* parent)
+    : QObject(parent), m_store(store), m_axis(new ComboBox(boxParent)),
+      m_coordinate(new ComboBox(boxParent))
 {
     connect(m_axis, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CoordinateChoice::chooseAxis);

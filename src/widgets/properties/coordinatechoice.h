@@ -5,6 +5,7 @@
 
 class ComboBox;
 class Parameter;
+class QWidget;
 
 // The two lists through which a point picks its coordinate system: the
 // joint (axis) and, among the systems on that joint, the system number.
@@ -15,7 +16,8 @@ class CoordinateChoice : public QObject
     Q_OBJECT
 
 public:
-    explicit CoordinateChoice(Parameter* store, QObject* parent = nullptr);
+    // The two lists are made inside boxParent, the section they stay in.
+    CoordinateChoice(Parameter* store, QWidget* boxParent, QObject* parent = nullptr);
 
     ComboBox* axisBox() const { return m_axis; }
     ComboBox* coordinateBox() const { return m_coordinate; }

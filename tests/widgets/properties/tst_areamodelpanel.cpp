@@ -25,9 +25,9 @@ constexpr int section = 40916;
 constexpr int sectionEnd = 42452;
 enum Box
 {
-    FirstVertex = 0, // X and Y of vertex v at 2v and 2v + 1
-    Upper = 16,
-    Lower = 17,
+    Upper = 0,
+    Lower = 1,
+    FirstVertex = 2, // X and Y of vertex v at 2 + 2v and 3 + 2v
 };
 } // namespace
 

@@ -122,8 +122,12 @@ private slots:
         QCOMPARE(rowColour(m_tools, 2), changedColour);
         QCOMPARE(rowColour(m_tools, 0), plainColour);
 
-        // A disabled model greys out its editors.
+        // A disabled model greys out its editors, and so does a stored
+        // Valid word other than 1.
         m_models->setCurrentRow(7, false);
+        QVERIFY(!m_kind->isEnabled() && !m_boxes[Radius]->isEnabled());
+        setI16(m_store->editImage(), "ToolModelValid", 2, 8, 5);
+        m_models->setCurrentRow(8, false);
         QVERIFY(!m_kind->isEnabled() && !m_boxes[Radius]->isEnabled());
     }
 

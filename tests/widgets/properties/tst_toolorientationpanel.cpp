@@ -137,6 +137,10 @@ private slots:
         m_ranges->table()->cellClicked(2, 1); // its Enabled off
         QCOMPARE(m_store->m_toolOrientationFlags[0][2], quint8(0));
         QVERIFY(!m_ranges->isVisibleChecked(2));
+        // The edited range keeps its mark when another is current.
+        m_ranges->setCurrentRow(0, false);
+        QCOMPARE(rowColour(m_ranges, 2), changedColour);
+        QCOMPARE(rowColour(m_ranges, 1), plainColour);
     }
 };
 

@@ -88,6 +88,9 @@ private slots:
                               {{block + 40 + 76, block + 40 + 80},
                                {block + 120 + 76, block + 120 + 80},
                                {block + 200 + 76, block + 200 + 80}}));
+        // A point whose position alone changed is marked, current or not.
+        m_points->setCurrentRow(0, false);
+        QCOMPARE(rowColour(m_points, 19), changedColour);
     }
 
     void applyAndCancel()
