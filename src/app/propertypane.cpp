@@ -50,6 +50,9 @@ PropertyPane::PropertyPane(QWidget* parent, const QVector<PropertyWidget*>* prop
         m_propertyWidgets = window->propertyWidgets();
 
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    // The one sheet of the pane reaches the scroll area, the page stack and
+    // every panel; a copy on each of them would be matched again for every
+    // widget of every page.
     setStyleSheet(QLatin1String(paneStyleSheet));
 
     m_layout = new QVBoxLayout(this);
@@ -60,12 +63,10 @@ PropertyPane::PropertyPane(QWidget* parent, const QVector<PropertyWidget*>* prop
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_scrollArea->setStyleSheet(QLatin1String(paneStyleSheet));
     m_layout->addWidget(m_scrollArea);
 
     m_pageStack = new QStackedWidget;
     m_pageStack->setContentsMargins(0, 0, 0, 0);
-    m_pageStack->setStyleSheet(QLatin1String(paneStyleSheet));
     m_scrollArea->setWidget(m_pageStack);
     m_scrollArea->setAlignment(Qt::AlignLeft);
     m_pageStack->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::MinimumExpanding);
