@@ -281,6 +281,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>FieldBinding</name>
+    <message>
+      <source>Outside its limits %1 to %2</source>
+      <translation>범위를 벗어남 (%1 ~ %2)</translation>
+    </message>
+  </context>
+  <context>
     <name>FunctionMenuWidget</name>
     <message>
       <source>AreaModel</source>
@@ -301,6 +308,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>EtherNetIPSafety</source>
       <translation>EtherNet/IP Safety</translation>
+    </message>
+    <message>
+      <source>Holds values outside their limits</source>
+      <translation>범위를 벗어난 값이 있습니다</translation>
     </message>
     <message>
       <source>Joint</source>

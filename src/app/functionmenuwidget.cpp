@@ -7,6 +7,8 @@
 #include "app/scene/scenemanager.h"
 #include "io/dataprovider.h"
 #include "monitoring/monitoringdialog.h"
+#include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicalopdialog.h"
 #include "widgets/properties/propertywidget.h"
@@ -19,6 +21,7 @@
 #include <QJsonObject>
 #include <QTranslator>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <QtDebug>
 
@@ -78,6 +81,31 @@ FunctionMenuWidget::FunctionMenuWidget(QWidget* parent,
 
     for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
         m_tree->topLevelItem(i)->setExpanded(true);
+
+    if (Parameter* store = Parameter::instance()) {
+        connect(store, &Parameter::parameterChanged, this,
+                &FunctionMenuWidget::markPagesOutsideLimits);
+        markPagesOutsideLimits();
+    }
+}
+
+void FunctionMenuWidget::markPagesOutsideLimits()
+{
+    const QVector<int> scenes =
+        ValueValidator::scenesOf(ValueValidator::check(Parameter::instance()->editImage()));
+    // Every item first loses its mark; then the pages and their groups get it.
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        (*it)->setData(0, OutsideLimitsRole, QVariant());
+        (*it)->setData(0, Qt::ForegroundRole, QVariant());
+        (*it)->setToolTip(0, QString());
+    }
+    for (int scene : scenes) {
+        for (QTreeWidgetItem* item = menuItem(scene); item; item = item->parent()) {
+            item->setData(0, OutsideLimitsRole, true);
+            item->setForeground(0, QColor(255, 64, 64));
+            item->setToolTip(0, tr("Holds values outside their limits"));
+        }
+    }
 }
 
 QString FunctionMenuWidget::nodeText(const QString& nodeName)

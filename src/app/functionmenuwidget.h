@@ -43,6 +43,13 @@ public:
     // a scene manager.
     bool mayLeaveCurrentScene() const;
 
+    // Set on a page item (and the groups above it) whose page holds a value
+    // outside its limits; such items are red and say so in their tip.
+    static constexpr int OutsideLimitsRole = Qt::UserRole + 1;
+    // Marks the pages by the values of the store's edit image; runs on every
+    // change of the store's data.
+    void markPagesOutsideLimits();
+
 public slots:
     void menuClicked(QTreeWidgetItem* item, int column);
     void loadedScene(int scene);

@@ -11,6 +11,8 @@ QString objectName(quint8 state)
         return QStringLiteral("form-changed");
     case Updated:
         return QStringLiteral("form-updated");
+    case OutOfLimits:
+        return QStringLiteral("form-invalid");
     default:
         return QString();
     }
@@ -23,6 +25,8 @@ QString comboObjectName(quint8 state)
         return QStringLiteral("form-select-changed");
     case Updated:
         return QStringLiteral("form-select-updated");
+    case OutOfLimits:
+        return QStringLiteral("form-select-invalid");
     default:
         return QStringLiteral("form-select");
     }

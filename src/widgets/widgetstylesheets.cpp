@@ -169,6 +169,14 @@ QString darkSpinSheet(const char* type)
            darkStateRules(type);
 }
 
+// The red mark of a stored value outside its limits; the same for every editor.
+QString outOfLimitsRules(const char* type, const char* name = "form-invalid")
+{
+    return QStringLiteral("%1#%2 { color: #ff4040; border: 2px solid #ff4040; }\n"
+                          "%1:disabled#%2 { color: #ff8080; border: 1px solid #ff8080; }\n")
+        .arg(QLatin1String(type), QLatin1String(name));
+}
+
 QString dialogFrameRules()
 {
     return QStringLiteral("QDialog { border: 1px solid #333334; color: white; "
@@ -206,23 +214,26 @@ const QString checkBox =
                    "QCheckBox::disabled { color: #6c757d; }\n") +
     checkSheet({"checkbox_checked.png", "checkbox_checked_disable.png", "checkbox_unchecked.png",
                 "checkbox_unchecked_disable.png"},
-               "checkbox_partiallychecked.png", "checkbox_partiallychecked_disable.png");
+               "checkbox_partiallychecked.png", "checkbox_partiallychecked_disable.png") +
+    outOfLimitsRules("QCheckBox");
 
 const QString toggleSwitch =
     checkSheet({"toggle_on_blue_36dp.png", "toggle_on_disabled_blue_36dp.png",
                 "toggle_off_blue_36dp.png", "toggle_off_disabled_blue_36dp.png"},
-               "toggle_off_blue_36dp.png", "toggle_off_disabled_blue_36dp.png");
+               "toggle_off_blue_36dp.png", "toggle_off_disabled_blue_36dp.png") +
+    outOfLimitsRules("QCheckBox");
 
 const QString visibilityBlack =
     visibilitySheet("visibility_black_on.png", "visibility_black_off.png");
 const QString visibilityWhite =
     visibilitySheet("visibility_white_on.png", "visibility_white_off.png");
 
-const QString comboBox = comboSheet(false);
-const QString diffComboBox = comboSheet(true);
+const QString comboBox = comboSheet(false) + outOfLimitsRules("QComboBox", "form-select-invalid");
+const QString diffComboBox =
+    comboSheet(true) + outOfLimitsRules("QComboBox", "form-select-invalid");
 
-const QString spinBox = darkSpinSheet("QSpinBox");
-const QString doubleSpinBox = darkSpinSheet("QDoubleSpinBox");
+const QString spinBox = darkSpinSheet("QSpinBox") + outOfLimitsRules("QSpinBox");
+const QString doubleSpinBox = darkSpinSheet("QDoubleSpinBox") + outOfLimitsRules("QDoubleSpinBox");
 
 const QString spinBoxLightTheme = QStringLiteral(
     "QSpinBox { border: 1px solid #ced4da; border-radius: 5px; background-color: #ffffff; }\n"

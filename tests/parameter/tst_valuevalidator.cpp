@@ -3,7 +3,6 @@
 #include "imagecells.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/valuevalidator.h"
-#include "randomimage.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,14 +89,12 @@ private slots:
         QTest::newRow("above") << QByteArray("UsrSafetyFilterTime") << 4 << 128.0
                                << int(LimitEntry::OutsideLimits);
         QTest::newRow("upper limit") << QByteArray("UsrSafetyFilterTime") << 4 << 127.0 << -1;
-        QTest::newRow("lower limit") << QByteArray("UsrSafetyFilterTime") << 4 << 1.0 << -1;
         QTest::newRow("negative count")
             << QByteArray("MoveAreaVertexNum") << 2 << -1.0 << int(LimitEntry::OutsideLimits);
         QTest::newRow("NaN") << QByteArray("TCP_X") << 3 << nan << int(LimitEntry::NotFinite);
         QTest::newRow("infinity") << QByteArray("TCP_X") << 3 << -inf << int(LimitEntry::NotFinite);
         QTest::newRow("huge float")
             << QByteArray("TCP_X") << 3 << 3e38 << int(LimitEntry::OutsideLimits);
-        QTest::newRow("float at limit") << QByteArray("TCP_X") << 3 << -10000.0 << -1;
         QTest::newRow("below 0.01")
             << QByteArray("TeachBreakingDecel") << 0 << 0.005 << int(LimitEntry::OutsideLimits);
         QTest::newRow("whole u32 range") << QByteArray("ZeroingValue") << 0 << 4294967295.0 << -1;
@@ -166,20 +163,6 @@ private slots:
         QVERIFY(entries[0].describe().contains(QLatin1String("99999")));
         // Without the file only the value outside its limits remains.
         QCOMPARE(ValueValidator::check(read).size(), 1);
-    }
-
-    // The quick count, the cell question and the full list agree on every
-    // kind of value.
-    void countsAgreeOnRandomImages()
-    {
-        for (quint32 seed = 1; seed <= 20; ++seed) {
-            const ParameterImage image = randomImage(seed);
-            const QVector<LimitEntry> entries = ValueValidator::check(image);
-            QCOMPARE(ValueValidator::count(image), entries.size());
-            for (const LimitEntry& entry : entries)
-                QVERIFY(ValueValidator::isOutside(image, *ParameterLayout::findByNo(entry.no),
-                                                  entry.row, entry.column));
-        }
     }
 };
 

@@ -11,6 +11,7 @@
 #include "widgets/buttonsuccess.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/properties/coordinatechoice.h"
 #include "widgets/properties/pointeditors.h"
 #include "widgets/properties/rowcolours.h"
@@ -274,8 +275,9 @@ void ArmSpeed::updateUI()
         field.setCell(0, m_pointIndex);
         field.fill();
         DoubleSpinBox* box = m_point->box(axis);
-        if (m_set == Maker)
-            box->setState(0);
+        // The maker set shows no edit colours, but a value outside its limits.
+        if (m_set == Maker && field.state() != EditState::OutOfLimits)
+            box->setState(EditState::Equal);
         box->setEnabled(m_set == User && stored > 0);
     }
     for (int p = 0; p < PointCount; ++p)

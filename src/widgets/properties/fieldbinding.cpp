@@ -1,6 +1,8 @@
 #include "widgets/properties/fieldbinding.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
+#include <QVariant>
 
 #include <cmath>
 #include <cstring>
@@ -8,10 +10,12 @@
 
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/comboboxitems.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/spinbox.h"
 #include "widgets/toggleswitch.h"
 
@@ -92,7 +96,7 @@ FieldBinding::FieldBinding(Parameter* store, int parameterNo, Show show)
 FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* box)
 {
     const int validCount = box->count();
-    return FieldBinding(store, parameterNo, [box, validCount](double value, quint8 state) {
+    FieldBinding binding(store, parameterNo, [box, validCount](double value, quint8 state) {
         const QSignalBlocker block(box);
         while (box->count() > validCount)
             box->removeItem(box->count() - 1);
@@ -105,12 +109,15 @@ FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* bo
         }
         box->setState(state);
     });
+    binding.m_editor = box;
+    return binding;
 }
 
 FieldBinding FieldBinding::spin(Parameter* store, int parameterNo, SpinBox* box)
 {
     FieldBinding binding(store, parameterNo, showRanged(box));
     binding.m_held = [box] { return double(box->value()); };
+    binding.m_editor = box;
     return binding;
 }
 
@@ -118,17 +125,40 @@ FieldBinding FieldBinding::doubleSpin(Parameter* store, int parameterNo, DoubleS
 {
     FieldBinding binding(store, parameterNo, showRanged(box));
     binding.m_held = [box] { return box->value(); };
+    binding.m_editor = box;
     return binding;
 }
 
 FieldBinding FieldBinding::check(Parameter* store, int parameterNo, CheckBox* box)
 {
-    return FieldBinding(store, parameterNo, showCheck(box));
+    FieldBinding binding(store, parameterNo, showCheck(box));
+    binding.m_editor = box;
+    return binding;
 }
 
 FieldBinding FieldBinding::toggle(Parameter* store, int parameterNo, ToggleSwitch* box)
 {
-    return FieldBinding(store, parameterNo, showCheck(box));
+    FieldBinding binding(store, parameterNo, showCheck(box));
+    binding.m_editor = box;
+    return binding;
+}
+
+void FieldBinding::markLimits(QWidget& editor, bool outside) const
+{
+    // The editor's own tip (its range, say) is kept and put back.
+    const char* const ownTip = "toolTipWithinLimits";
+    if (!editor.property(ownTip).isValid())
+        editor.setProperty(ownTip, editor.toolTip());
+    QString tip = editor.property(ownTip).toString();
+    if (outside) {
+        const QString limits =
+            QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
+                .arg(QString::number(m_lower, 'g', 7), QString::number(m_upper, 'g', 7));
+        tip = tip.isEmpty() ? limits : limits + QLatin1Char('\n') + tip;
+    }
+    editor.setToolTip(tip);
+    editor.setProperty("boundCell",
+                       QStringLiteral("%1/%2/%3").arg(m_field->no).arg(m_row).arg(m_column));
 }
 
 void FieldBinding::setCell(int row, int column)
@@ -154,8 +184,11 @@ quint8 FieldBinding::state() const
 
 void FieldBinding::fill() const
 {
+    const quint8 shown = state();
     if (m_show)
-        m_show(editValue(), state());
+        m_show(editValue(), shown);
+    if (m_editor)
+        markLimits(*m_editor, shown == EditState::OutOfLimits);
     if (m_held)
         m_synced = {m_row, m_column, m_held()};
 }
@@ -288,6 +321,8 @@ double FieldBinding::value(const ParameterImage& image, const FieldDef& field, i
 
 quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, int row, int column)
 {
+    if (ValueValidator::isOutside(store->editImage(), field, row, column))
+        return EditState::OutOfLimits;
     if (differs(store->editImage(), store->appliedImage(), field, row, column))
         return 1;
     return differs(store->appliedImage(), store->masterImage(), field, row, column) ? 2 : 0;
@@ -295,6 +330,8 @@ quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, in
 
 quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
 {
+    if (a == EditState::OutOfLimits || b == EditState::OutOfLimits)
+        return EditState::OutOfLimits;
     if (a == 1 || b == 1)
         return 1;
     return a == 2 || b == 2 ? 2 : 0;

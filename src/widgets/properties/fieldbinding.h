@@ -89,9 +89,12 @@ public:
     // shows as edited.
     static bool differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
                         int row, int column);
-    // 1 edit differs from applied, else 2 applied differs from master, else 0.
+    // EditState::OutOfLimits when the edit value lies outside its limits,
+    // else 1 edit differs from applied, else 2 applied differs from master,
+    // else 0.
     static quint8 cellState(const Parameter* store, const FieldDef& field, int row, int column);
-    // Changed (1) wins over updated (2), updated over equal (0).
+    // Outside the limits wins over changed (1), changed over updated (2),
+    // updated over equal (0).
     static quint8 mergeStates(quint8 a, quint8 b);
     // Any cell of any of the fields differs between the edit and the applied
     // image: whether a page has unapplied edits.
@@ -112,6 +115,11 @@ private:
     double m_lower;
     double m_upper;
     Show m_show;
+    // The editor of the made bindings: fill() gives it the tool tip that names
+    // the limits while its value lies outside them, and the property
+    // "boundCell" ("number/row/column") that names the cell it shows.
+    QWidget* m_editor = nullptr;
+    void markLimits(QWidget& editor, bool outside) const;
     // The value the bound box holds, for the boxes whose value signals can
     // repeat it without an edit; and the value it held for which cell after
     // the last fill or write.

@@ -15,7 +15,9 @@
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/properties/customspeedproperty.h"
+#include "widgets/properties/rowcolours.h"
 #include "widgets/submenutable.h"
 
 using Property::CustomSpeed;
@@ -128,9 +130,13 @@ private slots:
         QCOMPARE(m_store->editImage().i16(fieldNamed("UsrSpeedKind"), 0, 0), qint16(3));
         QCOMPARE(m_store->editImage().f32(fieldNamed("UsrSpeedUlimit"), 0, 0), 12.5f);
         QCOMPARE(m_store->editImage().i16(fieldNamed("UsrSpeedTargetAxis"), 0, 1), qint16(1));
-        QCOMPARE(rowColour(m_sets, 0), changedColour);
+        // The set's point masks hold bits past the 20 points: outside their
+        // limits, which the row shows before the edit's blue and orange.
+        const QColor outsideLimits = RowColours::of(EditState::OutOfLimits);
+        QCOMPARE(rowColour(m_sets, 0), outsideLimits);
         verifyApplyChangesOnly({{section, sectionEnd}});
-        QCOMPARE(rowColour(m_sets, 0), updatedColour);
+        QCOMPARE(rowColour(m_sets, 0), outsideLimits);
+        QCOMPARE(rowColour(m_sets, 1), RowColours::of(EditState::Equal));
 
         m_joints[0]->click();
         verifyLeavingAsksAndKeepsOtherPages();
