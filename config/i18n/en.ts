@@ -3268,6 +3268,10 @@ Check safety input/output signals.</translation>
       <translation>Safety Report</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>Signals assigned a number that is no result:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>Signature</translation>
     </message>

@@ -3267,6 +3267,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>安全レポート</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>結果番号ではない値が割り当てられた信号:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>署名</translation>
     </message>

@@ -3267,6 +3267,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>안전 보고서</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>결과 번호가 아닌 값이 할당된 신호:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>서명</translation>
     </message>

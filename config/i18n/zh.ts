@@ -3267,6 +3267,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>安全报告</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>被分配了非结果编号的信号:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>签名</translation>
     </message>

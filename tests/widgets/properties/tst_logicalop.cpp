@@ -4,6 +4,7 @@
 // screen after Apply.
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -191,6 +192,41 @@ private slots:
         QCOMPARE(colour(2, Model::DrivesColumn), updatedColour);
         QCOMPARE(model()->signalState(60501), quint8(2));
         QCOMPARE(LogicSignalDef::signalsAssignedTo(1, applied), QList<quint32>{60001});
+    }
+
+    // Many signal names share a long start ("Disabling Motion Area
+    // Monitoring Protective Stop 1" to "... 16"): shortened to the width the
+    // list gives them, every signal must still read differently, and the
+    // tool tip holds the whole name.
+    void signalNamesStayApartInTheList()
+    {
+        open(baseImage());
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        LogicAssignmentTree* tree = m_editor->assignments();
+        QTreeWidgetItem* first = tree->itemOf(60001);
+        const int width = tree->visualItemRect(first).width() - 2 * tree->indentation();
+        QVERIFY(width > 100);
+        const QFontMetrics metrics(first->font(0));
+        QSet<QString> shown;
+        int items = 0;
+        for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+            for (int i = 0; i < tree->topLevelItem(g)->childCount(); ++i, ++items) {
+                const QTreeWidgetItem* item = tree->topLevelItem(g)->child(i);
+                const QString number = item->data(0, Qt::UserRole).toString();
+                QVERIFY2(item->text(0).endsWith(QStringLiteral(" (%1)").arg(number)),
+                         qPrintable(item->text(0)));
+                QVERIFY(item->toolTip(0).startsWith(item->text(0)));
+                shown << metrics.elidedText(item->text(0), tree->textElideMode(), width);
+            }
+        }
+        QCOMPARE(shown.size(), items);
+        // The heading of the driver column is not cut.
+        const QString heading = tree->headerItem()->text(1);
+        QVERIFY(tree->columnWidth(1) >= tree->header()->fontMetrics().horizontalAdvance(heading));
+        // A signal held by another result says which, under its name.
+        m_editor->selectResult(2);
+        QVERIFY(tree->itemOf(60001)->toolTip(0).contains(QStringLiteral("result 1")));
     }
 
     void clearingAsksAboutDrivenSignals()
