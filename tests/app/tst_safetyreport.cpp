@@ -181,6 +181,26 @@ private slots:
         MsgBox::setAutoAnswer({});
     }
 
+    // A set with a value outside its limits is reported only when the user
+    // insists: No ends before the file is even chosen.
+    void valuesOutsideLimitsAskFirst()
+    {
+        Parameter* store = Parameter::instance();
+        const ParameterImage before = store->editImage();
+        QVERIFY(store->editImage().setI16(
+            *ParameterLayout::findByName(QStringLiteral("UsrSafetyFilterTime")), 0, 0, 0));
+        store->setMasterData(true);
+        bool chosen = false;
+        IO::FileDialog::setAutoAnswer([&chosen](IO::FileDialog&) { return chosen = true; });
+        MsgBox::setAutoAnswer([](QMessageBox& box) { return box.button(QMessageBox::No); });
+        QVERIFY(!exportSafetyReport(nullptr));
+        IO::FileDialog::setAutoAnswer({});
+        MsgBox::setAutoAnswer({});
+        store->editImage() = before;
+        store->setMasterData(true);
+        QVERIFY(!chosen);
+    }
+
     void menuProposesTimeStampedNameInParameterFolder()
     {
         QString proposed;
