@@ -7,17 +7,22 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QState>
 #include <QTableView>
 #include <QTextEdit>
 #include <QtTest>
 
+#include "app/functionmenuwidget.h"
+#include "app/scene/scenemanager.h"
 #include "logicfixture.h"
 #include "monitoring/monitoringlogicaloperation.h"
 #include "panelfixture.h"
 #include "parameter/logicsignaldef.h"
 #include "widgets/properties/logicalop.h"
+#include "widgets/properties/logicalopdialog.h"
 #include "widgets/properties/logicassignmenttree.h"
 #include "widgets/properties/logictablemodel.h"
+#include "widgets/properties/window.h"
 #include "widgets/systemsound.h"
 
 #include <memory>
@@ -327,6 +332,39 @@ private slots:
         QVERIFY(!model()->isModified());
         QCOMPARE(boxes.titles.size(), 2);
         QCOMPARE(LogicTable::input(model()->working(), 1, 2), qint16(1002));
+    }
+
+    // The monitoring dialog hides the editor's: opening it from the editor
+    // asks about unapplied edits as leaving does, instead of leaving them
+    // behind unseen.
+    void monitoringFromTheEditorAsksFirst()
+    {
+        open(baseImage());
+        QObject owner;
+        Scene::SceneManager::create(&owner);
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        QTRY_VERIFY(scenes->state(0)->active());
+        Window::create(&owner);
+        LogicalOpDialog dialog(nullptr);
+        Window::instance()->logicalOpDialog = &dialog;
+        QVector<PropertyWidget*> panels(37, nullptr);
+        FunctionMenuWidget menu(nullptr, &panels);
+        scenes->loadScene(Scene::LogicalOperationScene);
+        LogicTableModel* edited = dialog.logicalOp()->model();
+        QVERIFY(edited->setData(edited->index(0, Model::Input2Column), 1003));
+
+        BoxAnswers boxes;
+        boxes.answers = {false, true};
+        QTreeWidgetItem* monitoring = menu.menuItem(Scene::MonitoringScene);
+        emit menu.tree()->itemClicked(monitoring, 0);
+        QCOMPARE(boxes.titles.size(), 1);
+        QCOMPARE(scenes->currentScene(), int(Scene::LogicalOperationScene));
+        QVERIFY(edited->isModified());
+        emit menu.tree()->itemClicked(monitoring, 0);
+        QCOMPARE(boxes.titles.size(), 2);
+        QCOMPARE(scenes->currentScene(), int(Scene::MonitoringScene));
+        QVERIFY(!edited->isModified());
+        Window::instance()->logicalOpDialog = nullptr;
     }
 
     void filterShowsResultsInUse()
