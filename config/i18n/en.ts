@@ -62,6 +62,10 @@
       <translation>... and %1 more</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1 value lies outside its limits</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>Applied data</translation>
     </message>
@@ -3496,6 +3500,10 @@ Filename: %1</translation>
     <message>
       <source>%1 values outside their limits</source>
       <translation>%1 values outside their limits</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>1 value outside its limits</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

@@ -62,6 +62,10 @@
       <translation>... ほか %1 件</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1 個の値が範囲外です</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>適用データ</translation>
     </message>
@@ -3495,6 +3499,10 @@ Filename: %1</source>
     <message>
       <source>%1 values outside their limits</source>
       <translation>範囲外の値: %1 個</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>範囲外の値: 1 個</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

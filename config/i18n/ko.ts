@@ -62,6 +62,10 @@
       <translation>... 외 %1개</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1개의 값이 범위를 벗어났습니다</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>적용 데이터</translation>
     </message>
@@ -3495,6 +3499,10 @@ Filename: %1</source>
     <message>
       <source>%1 values outside their limits</source>
       <translation>범위를 벗어난 값: %1개</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>범위를 벗어난 값: 1개</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

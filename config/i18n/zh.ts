@@ -62,6 +62,10 @@
       <translation>... 另有 %1 个</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1 个值超出范围</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>已应用数据</translation>
     </message>
@@ -3495,6 +3499,10 @@ Filename: %1</source>
     <message>
       <source>%1 values outside their limits</source>
       <translation>超出范围的值: %1 个</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>超出范围的值: 1 个</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

@@ -104,6 +104,8 @@ public:
     // when the image holds no value outside its limits, or the user chose to
     // write it anyway in a box that names them (default No).
     static bool confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent);
+    // "1 value lies ..." or "N values lie ...", in the user's language.
+    static QString limitCountText(int count);
 
 signals:
     // readRobotParam brings a robot part of another robot type: the 3D view
