@@ -62,6 +62,10 @@
       <translation>... and %1 more</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1 value lies outside its limits</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>Applied data</translation>
     </message>
@@ -3268,6 +3272,10 @@ Check safety input/output signals.</translation>
       <translation>Safety Report</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>Signals assigned a number that is no result:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>Signature</translation>
     </message>
@@ -3488,6 +3496,10 @@ Filename: %1</translation>
     <message>
       <source>%1 values outside their limits</source>
       <translation>%1 values outside their limits</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>1 value outside its limits</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

@@ -62,6 +62,10 @@
       <translation>... ほか %1 件</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1 個の値が範囲外です</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>適用データ</translation>
     </message>
@@ -3267,6 +3271,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>安全レポート</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>結果番号ではない値が割り当てられた信号:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>署名</translation>
     </message>
@@ -3487,6 +3495,10 @@ Filename: %1</source>
     <message>
       <source>%1 values outside their limits</source>
       <translation>範囲外の値: %1 個</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>範囲外の値: 1 個</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

@@ -62,6 +62,10 @@
       <translation>... 외 %1개</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1개의 값이 범위를 벗어났습니다</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>적용 데이터</translation>
     </message>
@@ -3267,6 +3271,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>안전 보고서</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>결과 번호가 아닌 값이 할당된 신호:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>서명</translation>
     </message>
@@ -3487,6 +3495,10 @@ Filename: %1</source>
     <message>
       <source>%1 values outside their limits</source>
       <translation>범위를 벗어난 값: %1개</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>범위를 벗어난 값: 1개</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

@@ -62,6 +62,10 @@
       <translation>... 另有 %1 个</translation>
     </message>
     <message>
+      <source>1 value lies outside its limits</source>
+      <translation>1 个值超出范围</translation>
+    </message>
+    <message>
       <source>Applied data</source>
       <translation>已应用数据</translation>
     </message>
@@ -3267,6 +3271,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>安全报告</translation>
     </message>
     <message>
+      <source>Signals assigned a number that is no result:</source>
+      <translation>被分配了非结果编号的信号:</translation>
+    </message>
+    <message>
       <source>Signature</source>
       <translation>签名</translation>
     </message>
@@ -3487,6 +3495,10 @@ Filename: %1</source>
     <message>
       <source>%1 values outside their limits</source>
       <translation>超出范围的值: %1 个</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>超出范围的值: 1 个</translation>
     </message>
     <message>
       <source>All data CRC %1</source>

@@ -275,8 +275,9 @@ int CommandLineTool::check(const QStringList& files, bool json)
         if (json)
             continue;
         m_out << path << ": CRC " << crcText(file.image.allDataCRC()) << ", " << entries.size()
-              << (entries.isEmpty() ? " values outside their limits\n"
-                                    : " values outside their limits:\n");
+              << (entries.size() == 1 ? " value outside its limits"
+                                      : " values outside their limits")
+              << (entries.isEmpty() ? "\n" : ":\n");
         for (const LimitEntry& entry : qAsConst(entries))
             m_out << entryLine(entry) << '\n';
     }

@@ -235,9 +235,10 @@ void FunctionMenuWidget::menuClicked(QTreeWidgetItem* item, int)
         return;
     }
 
-    // The monitoring dialog opens over the current panel, which stays.
-    if (index != Scene::MonitoringScene) {
-        const int current = m_sceneManager->currentScene();
+    // The monitoring dialog opens over the current panel, which stays; the
+    // logic editor's dialog does not stay, so opening it leaves the editor.
+    const int current = m_sceneManager->currentScene();
+    if (index != Scene::MonitoringScene || current == Scene::LogicalOperationScene) {
         if (!mayLeave(current)) {
             m_sceneManager->loadScene(current);
             loadedScene(current);

@@ -25,6 +25,9 @@ QString withPdfSuffix(const QString& path)
 bool exportSafetyReport(QWidget* parent)
 {
     DataProvider* provider = DataProvider::instance();
+    if (!DataProvider::confirmLimits(Parameter::instance()->masterImage(),
+                                     SafetyReport::tr("Safety Report"), parent))
+        return false;
     IO::FileDialog dialog(IO::FileDialog::SaveSafetyReport, provider && provider->online(),
                           Setting::instance()->value(QStringLiteral("ParameterPath")), QString(),
                           IO::FileDialog::RemoteLister(),

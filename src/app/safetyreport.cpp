@@ -353,20 +353,49 @@ QString SafetyReport::logicSection() const
     QString rows;
     for (int result = 1; result <= LogicTable::ResultCount; ++result) {
         const QString formula = LogicTable::formula(m_image, result);
-        if (formula.isEmpty())
-            continue;
         const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(quint32(result), m_image);
+        // An unused operation that still drives signals is listed too.
+        if (formula.isEmpty() && outputs.isEmpty())
+            continue;
+        QStringList names;
+        for (const quint32 signal : outputs)
+            names << LogicTable::drivenSignalText(int(signal));
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                    .arg(escaped(LogicTable::inputText(result)), escaped(formula),
-                         escaped(LogicSignalDef::joinSignalNames(outputs, QStringLiteral(", "))));
+                    .arg(escaped(LogicTable::inputText(result)),
+                         escaped(formula.isEmpty() ? LogicSignalDef::opName(0) : formula),
+                         escaped(names.join(QStringLiteral(", "))));
     }
+    const QString odd = oddAssignments();
     if (rows.isEmpty())
         return html +
-               QStringLiteral("<p>%1</p>").arg(escaped(tr("No logical operation is in use.")));
+               QStringLiteral("<p>%1</p>").arg(escaped(tr("No logical operation is in use."))) +
+               odd;
     return html + tableStart() +
            QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>")
                .arg(escaped(tr("Result")), escaped(tr("Formula")), escaped(tr("Outputs"))) +
-           rows + QStringLiteral("</table>");
+           rows + QStringLiteral("</table>") + odd;
+}
+
+QString SafetyReport::oddAssignments() const
+{
+    // Entries that hold neither 0 nor a result, as stored.
+    QStringList odd;
+    for (int t = 0; t < LogicTable::TargetCount; ++t) {
+        const auto target = LogicTable::Target(t);
+        for (int entry = 0; entry < LogicTable::entryCount(target); ++entry) {
+            const int value = LogicTable::assignment(m_image, target, entry);
+            if (value != 0 && (value < 1 || value > LogicTable::ResultCount))
+                odd << QStringLiteral("%1 = %2")
+                           .arg(LogicTable::drivenSignalText(LogicTable::firstSignal(target) +
+                                                             entry))
+                           .arg(value);
+        }
+    }
+    if (odd.isEmpty())
+        return QString();
+    return QStringLiteral("<p%1>%2 %3</p>")
+        .arg(QLatin1String(cellStyle), escaped(tr("Signals assigned a number that is no result:")),
+             escaped(odd.join(QStringLiteral(", "))));
 }
 
 QString SafetyReport::planSection(bool drawn) const

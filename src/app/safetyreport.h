@@ -47,6 +47,7 @@ private:
     QString titlePage() const;
     QString pageSection(int page) const;
     QString logicSection() const;
+    QString oddAssignments() const;
     QString planSection(bool drawn) const;
     void print(QIODevice& device, const QString& html, const QImage& plan) const;
 

@@ -49,7 +49,8 @@ void StatusLine::refresh()
     m_unwritten->setVisible(!master.areasEqual(m_store->appliedImage()));
 
     const int outside = ValueValidator::count(m_store->appliedImage());
-    m_outside->setText(tr("%1 values outside their limits").arg(outside));
+    m_outside->setText(outside == 1 ? tr("1 value outside its limits")
+                                    : tr("%1 values outside their limits").arg(outside));
     m_outside->setStyleSheet(outside > 0 ? QStringLiteral("color: #ff4040; font-weight: bold;")
                                          : QString());
 }

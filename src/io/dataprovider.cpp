@@ -919,6 +919,12 @@ QVector<LimitEntry> DataProvider::masterOutsideLimits() const
     return ValueValidator::check(Parameter::instance()->masterImage(), &texts);
 }
 
+QString DataProvider::limitCountText(int count)
+{
+    return count == 1 ? tr("1 value lies outside its limits")
+                      : tr("%1 values lie outside their limits").arg(count);
+}
+
 void DataProvider::showLimitNotice(QWidget* parent)
 {
     if (m_limitNotice)
@@ -928,9 +934,9 @@ void DataProvider::showLimitNotice(QWidget* parent)
                       << entries.size();
     if (entries.isEmpty())
         return;
-    auto* notice = new LongMessageBox(tr("Values outside their limits"),
-                                      tr("%1 values lie outside their limits").arg(entries.size()),
-                                      entryLines(entries).join(QLatin1Char('\n')), parent);
+    auto* notice =
+        new LongMessageBox(tr("Values outside their limits"), limitCountText(entries.size()),
+                           entryLines(entries).join(QLatin1Char('\n')), parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Beside the work, not over all of it: the window stays in sight and usable.
     notice->setFixedSize(900, 420);
@@ -952,8 +958,7 @@ bool DataProvider::confirmLimits(const ParameterImage& image, const QString& tit
     if (lines.size() > shownLines)
         shown += QLatin1Char('\n') + tr("... and %1 more").arg(lines.size() - shownLines);
     MsgBox box(QMessageBox::Warning, title,
-               tr("%1 values lie outside their limits").arg(entries.size()) + QLatin1Char('\n') +
-                   tr("Write them anyway?"),
+               limitCountText(entries.size()) + QLatin1Char('\n') + tr("Write them anyway?"),
                QMessageBox::Yes | QMessageBox::No, parent);
     box.setInformativeText(shown);
     box.setDetailedText(lines.join(QLatin1Char('\n')));

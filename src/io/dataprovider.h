@@ -100,6 +100,12 @@ public:
     // closes an older notice. The start-up calls it once the window exists.
     void showLimitNotice(QWidget* parent);
     QWidget* limitNotice() const { return m_limitNotice; }
+    // Before anything is certified (a file, a report, the unit's set): true
+    // when the image holds no value outside its limits, or the user chose to
+    // write it anyway in a box that names them (default No).
+    static bool confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent);
+    // "1 value lies ..." or "N values lie ...", in the user's language.
+    static QString limitCountText(int count);
 
 signals:
     // readRobotParam brings a robot part of another robot type: the 3D view
@@ -161,9 +167,6 @@ private:
     bool writeUnit(QWidget* parent);
     bool fixWrittenSet(QWidget* parent, const QElapsedTimer& sinceCheck, bool forceTimeout,
                        const CommandFault& fault);
-    // Before anything is certified: true when the image holds no value
-    // outside its limits, or the user chose to write it anyway (default No).
-    bool confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent);
     bool fail(qint32 code, qint32 source, const QString& text);
     bool cancel();
     bool finish(Operation operation, bool ok, QWidget* parent, const QString& successText);

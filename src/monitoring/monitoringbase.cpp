@@ -278,7 +278,10 @@ void MonitoringBase::freezeContentColumns(QTableWidget* table)
     for (int column = 0; column < table->columnCount(); ++column) {
         if (header->sectionResizeMode(column) != QHeaderView::ResizeToContents)
             continue;
-        table->resizeColumnToContents(column);
+        // Asking for the size lays the sections out to their contents if that
+        // is still due; the size is kept when the mode becomes fixed, so the
+        // rows are not measured a second time.
+        header->sectionSize(column);
         header->setSectionResizeMode(column, QHeaderView::Fixed);
     }
 }

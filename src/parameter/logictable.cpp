@@ -156,6 +156,12 @@ QString inputText(int number)
     return name.isEmpty() ? QString::number(number) : name;
 }
 
+QString drivenSignalText(int signal)
+{
+    const QString name = LogicSignalDef::signalText(signal, LogicSignalDef::NameOnly);
+    return name.isEmpty() ? QString::number(signal) : name;
+}
+
 QString formula(const ParameterImage& image, int result)
 {
     // A missing input shows as a question mark.

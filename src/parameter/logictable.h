@@ -59,6 +59,9 @@ bool logicDiffers(const ParameterImage& a, const ParameterImage& b);
 // An input as the formulas show it: its number and name, or the number
 // alone when it names no input signal.
 QString inputText(int number);
+// A driven signal as the lists show it: its name, or its number where the
+// entry names no signal (internal input entries past the named ones).
+QString drivenSignalText(int signal);
 // The operation of a result as a formula over its inputs, for example
 // "(1001 ~TP Emergency Stop) AND (1101 User Safety Input 1)" or
 // "NOT (1002 TP Enable)"; empty for an unused result. An unknown type

@@ -15,6 +15,7 @@
 #include "app/safetyreport.h"
 #include "io/filedialog.h"
 #include "parameter/logicsignaldef.h"
+#include "parameter/logictable.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
 #include "widgets/msgbox.h"
@@ -131,6 +132,12 @@ private slots:
         QVERIFY(image.setI16At(40932, 99));            // MoveAreaVertexNum, set 1: past 8, marked
         QVERIFY(image.setI16At(62252, 77));            // logic type 77, result 1
         QVERIFY(image.setI16At(63052, 9999));          // its input: no such signal
+        // Signals driven by result 1 through an entry that names no signal,
+        // by the unused result 7, and by numbers that are no result.
+        QVERIFY(LogicTable::setAssignment(image, LogicTable::InternalInput, 199, 1)); // 60200
+        QVERIFY(LogicTable::setAssignment(image, LogicTable::UserOutput, 2, 7));
+        QVERIFY(LogicTable::setAssignment(image, LogicTable::UserOutput, 0, 401));
+        QVERIFY(LogicTable::setAssignment(image, LogicTable::NetworkOutput, 1, -5));
         SafetyReport report(image, QString());
         int lastStep = 0;
         const QString path = m_dir.filePath(QStringLiteral("odd.pdf"));
@@ -144,7 +151,11 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY(text.contains(QStringLiteral("nan")));
         QVERIFY(text.contains(QStringLiteral(" 99 ")));
-        QVERIFY(text.contains(QStringLiteral("[77] (9999)")));
+        QVERIFY(text.contains(QStringLiteral("[77] (9999) (?) 60200")));
+        QVERIFY(text.contains(QStringLiteral("7 Logical Operation Result 7 (Invalid) User Safety "
+                                             "Output 3")));
+        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401, Network Safety Output 2 "
+                                             "= -5")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
     }
 
@@ -168,6 +179,26 @@ private slots:
         QCOMPARE(filesIn(m_dir.path()), before);
         IO::FileDialog::setAutoAnswer({});
         MsgBox::setAutoAnswer({});
+    }
+
+    // A set with a value outside its limits is reported only when the user
+    // insists: No ends before the file is even chosen.
+    void valuesOutsideLimitsAskFirst()
+    {
+        Parameter* store = Parameter::instance();
+        const ParameterImage before = store->editImage();
+        QVERIFY(store->editImage().setI16(
+            *ParameterLayout::findByName(QStringLiteral("UsrSafetyFilterTime")), 0, 0, 0));
+        store->setMasterData(true);
+        bool chosen = false;
+        IO::FileDialog::setAutoAnswer([&chosen](IO::FileDialog&) { return chosen = true; });
+        MsgBox::setAutoAnswer([](QMessageBox& box) { return box.button(QMessageBox::No); });
+        QVERIFY(!exportSafetyReport(nullptr));
+        IO::FileDialog::setAutoAnswer({});
+        MsgBox::setAutoAnswer({});
+        store->editImage() = before;
+        store->setMasterData(true);
+        QVERIFY(!chosen);
     }
 
     void menuProposesTimeStampedNameInParameterFolder()

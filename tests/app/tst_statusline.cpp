@@ -53,7 +53,7 @@ private slots:
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
         store->update(35);
         QTRY_VERIFY(text(line).contains(QLatin1String("Applied changes not yet written")));
-        QVERIFY(text(line).endsWith(QLatin1String("|1 values outside their limits")));
+        QVERIFY(text(line).endsWith(QLatin1String("|1 value outside its limits")));
 
         // The applied set becomes the master set.
         store->setMasterData(true);

@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(written, answer);
         QCOMPARE(asked.value(0), report ? QStringLiteral("Safety Report")
                                         : QStringLiteral("Output Parameter File"));
-        QVERIFY(asked.value(1).startsWith(QLatin1String("1 values lie outside their limits\n")));
+        QVERIFY(asked.value(1).startsWith(QLatin1String("1 value lies outside its limits\n")));
         QCOMPARE(asked.value(2), QStringLiteral("1"));
         QCOMPARE(filesLike(QStringLiteral("OBX_Safety*")).size(), answer ? 1 : 0);
     }

@@ -9,6 +9,7 @@
 #include "testfiles.h"
 #include "widgets/properties/settingcommonproperty.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -98,6 +99,18 @@ private slots:
         for (int tab = 0; tab < 4; ++tab)
             QCOMPARE(screen->tabTable(tab)->columnCount(), columns[tab]);
         QCOMPARE(screen->tabTable(3)->item(0, 1)->text(), QStringLiteral("2001"));
+        // The columns fixed at construction hold the width of all their rows.
+        QScopedPointer<MonitoringSafetyOutput> unshown(new MonitoringSafetyOutput);
+        for (int tab = 0; tab < 4; ++tab) {
+            QTableWidget* table = unshown->tabTable(tab);
+            for (int column = 0; column < table->columnCount(); ++column) {
+                if (table->horizontalHeader()->sectionResizeMode(column) != QHeaderView::Fixed)
+                    continue;
+                const int width = table->columnWidth(column);
+                table->resizeColumnToContents(column);
+                QCOMPARE(table->columnWidth(column), width);
+            }
+        }
         // A tab that is not current catches up at the next tick only.
         sharedRecord().channel[0].safetyOutputs[2] = 1;
         tick(m_client.get());

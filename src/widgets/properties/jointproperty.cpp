@@ -1,6 +1,7 @@
 #include "widgets/properties/jointproperty.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include "parameter/valuevalidator.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
@@ -86,6 +88,21 @@ void setRowTexts(QTableWidget* table, int row, const QStringList& texts)
             table->setItem(row, c, item = new QTableWidgetItem);
         item->setText(texts[c]);
     }
+}
+
+// A shown cell in the colour of its edit state; one outside its limits
+// (red) also names them, as the editors do.
+void markCell(QTableWidgetItem* item, const Parameter* store, const FieldDef& field, int row,
+              int column)
+{
+    const quint8 state = FieldBinding::cellState(store, field, row, column);
+    item->setForeground(RowColours::of(state));
+    double lower = 0, upper = 0;
+    item->setToolTip(
+        state == EditState::OutOfLimits && ValueValidator::limitsOf(field.no, &lower, &upper)
+            ? QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
+                  .arg(number(lower), number(upper))
+            : QString());
 }
 
 } // namespace
@@ -269,13 +286,10 @@ void Joint::showRangeRows()
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         const double on = setValue(m_rangeValidField, joint - 1);
         item->setCheckState(on == 1 ? Qt::Checked : on == 0 ? Qt::Unchecked : Qt::PartiallyChecked);
-        quint8 state = 0;
+        int column = 0;
         for (const FieldBinding* field :
              {&m_rangeValidField, &m_moveField, &m_lowerField, &m_upperField})
-            state = FieldBinding::mergeStates(
-                state, FieldBinding::cellState(m_parameter, field->field(), m_set, joint - 1));
-        for (int c = 0; c < MarkColumn; ++c)
-            m_ranges->item(r, c)->setForeground(RowColours::of(state));
+            markCell(m_ranges->item(r, column++), m_parameter, field->field(), m_set, joint - 1);
         const QStringList found = findings(joint);
         QTableWidgetItem* mark = m_ranges->item(r, MarkColumn);
         mark->setText(found.isEmpty() ? QString() : QStringLiteral("!"));
@@ -310,6 +324,10 @@ void Joint::showConstantRanges()
                                : number(on),
                      number(cellOf(m_parameter, AlwaysAxisRangeLlimit, 0, joint - 1)) + unit,
                      number(cellOf(m_parameter, AlwaysAxisRangeUlimit, 0, joint - 1)) + unit});
+        int column = 1;
+        for (int no : {AlwaysAxisRangeValid, AlwaysAxisRangeLlimit, AlwaysAxisRangeUlimit})
+            markCell(m_constant->item(r, column++), m_parameter, FieldBinding::fieldOf(no), 0,
+                     joint - 1);
     }
 }
 

@@ -73,6 +73,8 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_table->setTabKeyNavigation(true);
     m_table->setWordWrap(false);
+    // Long names differ at their end (a member number, the last signal).
+    m_table->setTextElideMode(Qt::ElideMiddle);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -90,7 +92,8 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
     m_formula->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_assignments = new LogicAssignmentTree;
     auto* sideWidget = new QWidget;
-    sideWidget->setFixedWidth(400);
+    // Room for the long signal names beside their numbers.
+    sideWidget->setFixedWidth(460);
     auto* side = new QVBoxLayout(sideWidget);
     side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(m_formula);

@@ -43,7 +43,7 @@ public:
     void selectResult(int result, int column = 1);
     void setInUseFilter(bool on);
 
-    QSize sizeHint() const override { return QSize(1460, 760); }
+    QSize sizeHint() const override { return QSize(1520, 760); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

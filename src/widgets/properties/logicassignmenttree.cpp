@@ -21,8 +21,11 @@ LogicAssignmentTree::LogicAssignmentTree(QWidget* parent) : QTreeWidget(parent)
     setHeaderLabels({tr("Signal"), tr("Driven by")});
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    header()->setSectionResizeMode(DriverColumn, QHeaderView::Fixed);
-    header()->resizeSection(DriverColumn, 80);
+    // Wide enough for its heading in every language and any stored number.
+    header()->setSectionResizeMode(DriverColumn, QHeaderView::ResizeToContents);
+    // Many names share a long start and differ only in the member and
+    // signal number at their end: those stay visible when a name is cut.
+    setTextElideMode(Qt::ElideMiddle);
     setUniformRowHeights(true);
     addGroup(tr("Internal safety inputs"), LogicTable::firstSignal(LogicTable::InternalInput),
              LogicTable::NamedInternalInputs);
@@ -45,8 +48,12 @@ void LogicAssignmentTree::addGroup(const QString& title, int first, int count)
     auto* group = new QTreeWidgetItem(this, {title});
     group->setFlags(Qt::ItemIsEnabled);
     for (int signal = first; signal < first + count; ++signal) {
-        auto* item = new QTreeWidgetItem(
-            group, {LogicSignalDef::signalText(signal, LogicSignalDef::NumberLast)});
+        // The name first, so that typing its start finds it; the number
+        // last for every signal, members of a numbered range included.
+        const QString text = QStringLiteral("%1 (%2)")
+                                 .arg(LogicSignalDef::signalText(signal, LogicSignalDef::NameOnly))
+                                 .arg(signal);
+        auto* item = new QTreeWidgetItem(group, {text});
         item->setData(0, SignalRole, signal);
     }
 }
@@ -81,9 +88,12 @@ void LogicAssignmentTree::showResult(const LogicTableModel& model, int result)
             item->setFlags(flags);
             item->setCheckState(0, driver == result ? Qt::Checked : Qt::Unchecked);
             item->setText(DriverColumn, driver == 0 ? QString() : QString::number(driver));
-            item->setToolTip(
-                0, otherDriver ? tr("Driven by result %1; take it off there first.").arg(driver)
-                               : QString());
+            // The whole name, which the column may show shortened.
+            QString tip = item->text(0);
+            if (otherDriver)
+                tip += QLatin1Char('\n') +
+                       tr("Driven by result %1; take it off there first.").arg(driver);
+            item->setToolTip(0, tip);
             const QColor colour = RowColours::of(model.signalState(signal));
             item->setForeground(0, colour);
             item->setForeground(DriverColumn, colour);

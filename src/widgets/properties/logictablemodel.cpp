@@ -34,14 +34,6 @@ int parameterOfColumn(int column)
     }
 }
 
-// A driven signal's name with its number; the internal input entries past
-// the named ones show their number alone.
-QString drivenSignalText(quint32 signal)
-{
-    const QString name = LogicSignalDef::signalText(int(signal), LogicSignalDef::NameOnly);
-    return name.isEmpty() ? QString::number(signal) : name;
-}
-
 } // namespace
 
 LogicTableModel::LogicTableModel(Parameter* store, QObject* parent)
@@ -352,6 +344,6 @@ QString LogicTableModel::drivesText(int result, const QString& separator) const
 {
     QStringList names;
     for (const quint32 signal : m_driven[result])
-        names << drivenSignalText(signal);
+        names << LogicTable::drivenSignalText(int(signal));
     return names.join(separator);
 }

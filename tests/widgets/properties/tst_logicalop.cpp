@@ -4,19 +4,25 @@
 // screen after Apply.
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QState>
 #include <QTableView>
 #include <QTextEdit>
 #include <QtTest>
 
+#include "app/functionmenuwidget.h"
+#include "app/scene/scenemanager.h"
 #include "logicfixture.h"
 #include "monitoring/monitoringlogicaloperation.h"
 #include "panelfixture.h"
 #include "parameter/logicsignaldef.h"
 #include "widgets/properties/logicalop.h"
+#include "widgets/properties/logicalopdialog.h"
 #include "widgets/properties/logicassignmenttree.h"
 #include "widgets/properties/logictablemodel.h"
+#include "widgets/properties/window.h"
 #include "widgets/systemsound.h"
 
 #include <memory>
@@ -193,6 +199,41 @@ private slots:
         QCOMPARE(LogicSignalDef::signalsAssignedTo(1, applied), QList<quint32>{60001});
     }
 
+    // Many signal names share a long start ("Disabling Motion Area
+    // Monitoring Protective Stop 1" to "... 16"): shortened to the width the
+    // list gives them, every signal must still read differently, and the
+    // tool tip holds the whole name.
+    void signalNamesStayApartInTheList()
+    {
+        open(baseImage());
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        LogicAssignmentTree* tree = m_editor->assignments();
+        QTreeWidgetItem* first = tree->itemOf(60001);
+        const int width = tree->visualItemRect(first).width() - 2 * tree->indentation();
+        QVERIFY(width > 100);
+        const QFontMetrics metrics(first->font(0));
+        QSet<QString> shown;
+        int items = 0;
+        for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+            for (int i = 0; i < tree->topLevelItem(g)->childCount(); ++i, ++items) {
+                const QTreeWidgetItem* item = tree->topLevelItem(g)->child(i);
+                const QString number = item->data(0, Qt::UserRole).toString();
+                QVERIFY2(item->text(0).endsWith(QStringLiteral(" (%1)").arg(number)),
+                         qPrintable(item->text(0)));
+                QVERIFY(item->toolTip(0).startsWith(item->text(0)));
+                shown << metrics.elidedText(item->text(0), tree->textElideMode(), width);
+            }
+        }
+        QCOMPARE(shown.size(), items);
+        // The heading of the driver column is not cut.
+        const QString heading = tree->headerItem()->text(1);
+        QVERIFY(tree->columnWidth(1) >= tree->header()->fontMetrics().horizontalAdvance(heading));
+        // A signal held by another result says which, under its name.
+        m_editor->selectResult(2);
+        QVERIFY(tree->itemOf(60001)->toolTip(0).contains(QStringLiteral("result 1")));
+    }
+
     void clearingAsksAboutDrivenSignals()
     {
         ParameterImage image = baseImage();
@@ -291,6 +332,39 @@ private slots:
         QVERIFY(!model()->isModified());
         QCOMPARE(boxes.titles.size(), 2);
         QCOMPARE(LogicTable::input(model()->working(), 1, 2), qint16(1002));
+    }
+
+    // The monitoring dialog hides the editor's: opening it from the editor
+    // asks about unapplied edits as leaving does, instead of leaving them
+    // behind unseen.
+    void monitoringFromTheEditorAsksFirst()
+    {
+        open(baseImage());
+        QObject owner;
+        Scene::SceneManager::create(&owner);
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        QTRY_VERIFY(scenes->state(0)->active());
+        Window::create(&owner);
+        LogicalOpDialog dialog(nullptr);
+        Window::instance()->logicalOpDialog = &dialog;
+        QVector<PropertyWidget*> panels(37, nullptr);
+        FunctionMenuWidget menu(nullptr, &panels);
+        scenes->loadScene(Scene::LogicalOperationScene);
+        LogicTableModel* edited = dialog.logicalOp()->model();
+        QVERIFY(edited->setData(edited->index(0, Model::Input2Column), 1003));
+
+        BoxAnswers boxes;
+        boxes.answers = {false, true};
+        QTreeWidgetItem* monitoring = menu.menuItem(Scene::MonitoringScene);
+        emit menu.tree()->itemClicked(monitoring, 0);
+        QCOMPARE(boxes.titles.size(), 1);
+        QCOMPARE(scenes->currentScene(), int(Scene::LogicalOperationScene));
+        QVERIFY(edited->isModified());
+        emit menu.tree()->itemClicked(monitoring, 0);
+        QCOMPARE(boxes.titles.size(), 2);
+        QCOMPARE(scenes->currentScene(), int(Scene::MonitoringScene));
+        QVERIFY(!edited->isModified());
+        Window::instance()->logicalOpDialog = nullptr;
     }
 
     void filterShowsResultsInUse()
