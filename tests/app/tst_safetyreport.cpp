@@ -181,6 +181,39 @@ private slots:
         MsgBox::setAutoAnswer({});
     }
 
+    // The report is of the signed set: an applied change not yet written
+    // is not in it, and the closing box says so, only then.
+    void appliedChangesAreSaidToBeLeftOut()
+    {
+        Parameter* store = Parameter::instance();
+        const ParameterImage before = store->editImage();
+        store->setMasterData(true);
+        IO::FileDialog::setAutoAnswer([this](IO::FileDialog& dialog) {
+            dialog.setFileName(m_dir.filePath(QStringLiteral("applied.pdf")));
+            return true;
+        });
+        QStringList shown;
+        MsgBox::setAutoAnswer([&shown](QMessageBox& box) {
+            shown << box.text();
+            return box.button(QMessageBox::Ok);
+        });
+        QVERIFY(exportSafetyReport(nullptr));
+        QVERIFY(store->appliedImage().setF32At(offsetOf(3145, 1, 1), 1234.5f)); // area 1 Z upper
+        QVERIFY(exportSafetyReport(nullptr));
+        IO::FileDialog::setAutoAnswer({});
+        MsgBox::setAutoAnswer({});
+        store->editImage() = before;
+        store->setMasterData(true);
+
+        QCOMPARE(shown.size(), 2);
+        const QString note = QStringLiteral("changes applied since then are not in it");
+        QVERIFY(shown[0].startsWith(QStringLiteral("The safety report was written.")));
+        QVERIFY(!shown[0].contains(note));
+        QVERIFY2(shown[1].contains(note), qPrintable(shown[1]));
+        QVERIFY(!pdfText(m_dir.filePath(QStringLiteral("applied.pdf")))
+                     .contains(QStringLiteral("1234.5")));
+    }
+
     // A set with a value outside its limits is reported only when the user
     // insists: No ends before the file is even chosen.
     void valuesOutsideLimitsAskFirst()
