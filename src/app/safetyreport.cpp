@@ -261,8 +261,20 @@ QString SafetyReport::titlePage() const
 QString SafetyReport::pageSection(int page) const
 {
     const Page& def = pages[page];
-    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
-                       .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(def.nodeName))));
+    const std::vector<Block> blocks = blocksOf(def);
+    QString heading = FunctionMenuWidget::nodeText(QLatin1String(def.nodeName));
+    // A page without a text of its own in the catalogues (whose menu item
+    // is hidden) is headed by the name that all its parameters share,
+    // which every language has, rather than by its key.
+    if (heading == QLatin1String(def.nodeName)) {
+        std::vector<const ParamDefRecord*> records;
+        for (const Block& block : blocks)
+            records.insert(records.end(), block.records.begin(), block.records.end());
+        if (!records.empty() && !commonCaption(records).isEmpty())
+            heading = commonCaption(records);
+    }
+    QString html =
+        QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>").arg(escaped(heading));
     bool marked = false;
     bool skipped = false;
     const auto valueCell = [&](const ParamDefRecord& record, int group, int element) {
@@ -277,7 +289,7 @@ QString SafetyReport::pageSection(int page) const
             .arg(QLatin1String(out ? cellStyle : ""), escaped(value));
     };
 
-    for (const Block& block : blocksOf(def)) {
+    for (const Block& block : blocks) {
         if (!block.matrix) {
             html += tableStart() +
                     QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")

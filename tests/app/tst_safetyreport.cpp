@@ -111,8 +111,14 @@ private slots:
             QVERIFY2(text.contains(row.label + ' ' + row.text), qPrintable(row.label));
         QVERIFY(text.contains(QStringLiteral("All data CRC ") +
                               Property::SafetySignatureCRC::crcText(image.allDataCRC())));
+        // Scene 24 has no text in the catalogues: its heading is the name
+        // its parameters share, not its key.
         for (const QString& node : pageNodes)
-            QVERIFY2(text.contains(FunctionMenuWidget::nodeText(node)), qPrintable(node));
+            QVERIFY2(text.contains(FunctionMenuWidget::nodeText(node)) !=
+                         node.endsWith(QStringLiteral("StopDistanceEstimation")),
+                     qPrintable(node));
+        QVERIFY(text.contains(QStringLiteral(
+            "Motion Area Monitoring Function - Stop Distance Estimation Parameter Value")));
         {
             int i = text.indexOf("Tool 1, Sphere");
         }
