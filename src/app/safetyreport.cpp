@@ -224,6 +224,10 @@ const int SafetyReport::StepCount = pageCount + 4;
 SafetyReport::SafetyReport(const ParameterImage& image, const QString& source)
     : m_image(image), m_source(source)
 {
+    // The cells the validator lists, by offset: a definition's groups and
+    // elements need not be the field's rows and columns.
+    for (const LimitEntry& entry : ValueValidator::check(m_image))
+        m_outside.insert(entry.offset);
 }
 
 QString SafetyReport::proposedFileName(const QDateTime& time)
@@ -278,9 +282,7 @@ QString SafetyReport::pageSection(int page) const
     bool marked = false;
     bool skipped = false;
     const auto valueCell = [&](const ParamDefRecord& record, int group, int element) {
-        const FieldDef* field = ParameterLayout::findByNo(record.no);
-        const bool out =
-            field && ValueValidator::isOutside(m_image, *field, group - 1, element - 1);
+        const bool out = m_outside.contains(int(record.valueOffset(group, element)));
         marked = marked || out;
         const QString value = cellInImage(record, group, element)
                                   ? IO::ComparisonView::valueText(m_image, record, group, element)

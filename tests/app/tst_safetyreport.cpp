@@ -163,6 +163,13 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401, Network Safety Output 2 "
                                              "= -5")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
+
+        // Alone outside its limits, in the second set of a table whose sets
+        // are the field's columns: still marked.
+        ParameterImage second = m_image;
+        QVERIFY(second.setF32At(offsetOf(3145, 2, 1), 3.0e38f)); // MoveAreaZulimit, set 2
+        QVERIFY(SafetyReport(second, QString()).write(path));
+        QCOMPARE(pdfText(path).count(QStringLiteral("Values outside their limits are marked.")), 1);
     }
 
     void unwritableFolderLeavesNothing()
