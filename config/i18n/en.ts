@@ -3284,6 +3284,10 @@ Check safety input/output signals.</translation>
       <translation>Source</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
+      <translation>The report shows the set as last read, written or saved; changes applied since then are not in it.</translation>
+    </message>
+    <message>
       <source>The safety report was written.
 Filename: %1</source>
       <translation>The safety report was written.

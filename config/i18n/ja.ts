@@ -3283,6 +3283,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>読込元</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
+      <translation>このレポートは最後に読み込み、書き込み、または保存したパラメータを示します。その後に適用した変更は含まれません。</translation>
+    </message>
+    <message>
       <source>The safety report was written.
 Filename: %1</source>
       <translation>安全レポートを書き込みました。

@@ -3283,6 +3283,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>원본</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
+      <translation>이 보고서는 마지막으로 읽거나 쓰거나 저장한 파라미터를 보여 줍니다. 그 이후에 적용한 변경은 포함되지 않습니다.</translation>
+    </message>
+    <message>
       <source>The safety report was written.
 Filename: %1</source>
       <translation>안전 보고서를 썼습니다.

@@ -3283,6 +3283,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>来源</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
+      <translation>本报告显示最后一次读取、写入或保存的参数；之后应用的更改不包含在内。</translation>
+    </message>
+    <message>
       <source>The safety report was written.
 Filename: %1</source>
       <translation>已写入安全报告。

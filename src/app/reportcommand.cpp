@@ -76,7 +76,10 @@ int ReportCommand::run(int argc, char* argv[])
         return SetUnreadable;
     }
     LogicSignalDef::setMasterImage(&image);
-    const bool written = !pdfPath.isEmpty() && SafetyReport(image, setPath).write(pdfPath);
+    // A slip that names the set as OUT must not replace the set by its report.
+    const bool ontoSet = QFileInfo(pdfPath) == QFileInfo(setPath);
+    const bool written =
+        !pdfPath.isEmpty() && !ontoSet && SafetyReport(image, setPath).write(pdfPath);
     LogicSignalDef::setMasterImage(nullptr);
     if (!written) {
         std::fprintf(stderr, "The file cannot be written: %s\n", qUtf8Printable(pdfPath));

@@ -51,8 +51,15 @@ bool exportSafetyReport(QWidget* parent)
     progress.close();
 
     if (ok) {
-        MsgBox box(QMessageBox::Information, SafetyReport::tr("Safety Report"),
-                   SafetyReport::tr("The safety report was written.\nFilename: %1").arg(path),
+        QString text = SafetyReport::tr("The safety report was written.\nFilename: %1").arg(path);
+        // The report is of the set whose signature it carries: applied
+        // values that were not yet written or saved are not in it.
+        const Parameter* store = Parameter::instance();
+        if (!store->masterImage().areasEqual(store->appliedImage()))
+            text += QStringLiteral("\n\n") +
+                    SafetyReport::tr("The report shows the set as last read, written or saved; "
+                                     "changes applied since then are not in it.");
+        MsgBox box(QMessageBox::Information, SafetyReport::tr("Safety Report"), text,
                    QMessageBox::Ok, parent);
         box.exec();
     } else {

@@ -224,6 +224,10 @@ const int SafetyReport::StepCount = pageCount + 4;
 SafetyReport::SafetyReport(const ParameterImage& image, const QString& source)
     : m_image(image), m_source(source)
 {
+    // The cells the validator lists, by offset: a definition's groups and
+    // elements need not be the field's rows and columns.
+    for (const LimitEntry& entry : ValueValidator::check(m_image))
+        m_outside.insert(entry.offset);
 }
 
 QString SafetyReport::proposedFileName(const QDateTime& time)
@@ -261,14 +265,24 @@ QString SafetyReport::titlePage() const
 QString SafetyReport::pageSection(int page) const
 {
     const Page& def = pages[page];
-    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
-                       .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(def.nodeName))));
+    const std::vector<Block> blocks = blocksOf(def);
+    QString heading = FunctionMenuWidget::nodeText(QLatin1String(def.nodeName));
+    // A page without a text of its own in the catalogues (whose menu item
+    // is hidden) is headed by the name that all its parameters share,
+    // which every language has, rather than by its key.
+    if (heading == QLatin1String(def.nodeName)) {
+        std::vector<const ParamDefRecord*> records;
+        for (const Block& block : blocks)
+            records.insert(records.end(), block.records.begin(), block.records.end());
+        if (!records.empty() && !commonCaption(records).isEmpty())
+            heading = commonCaption(records);
+    }
+    QString html =
+        QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>").arg(escaped(heading));
     bool marked = false;
     bool skipped = false;
     const auto valueCell = [&](const ParamDefRecord& record, int group, int element) {
-        const FieldDef* field = ParameterLayout::findByNo(record.no);
-        const bool out =
-            field && ValueValidator::isOutside(m_image, *field, group - 1, element - 1);
+        const bool out = m_outside.contains(int(record.valueOffset(group, element)));
         marked = marked || out;
         const QString value = cellInImage(record, group, element)
                                   ? IO::ComparisonView::valueText(m_image, record, group, element)
@@ -277,7 +291,7 @@ QString SafetyReport::pageSection(int page) const
             .arg(QLatin1String(out ? cellStyle : ""), escaped(value));
     };
 
-    for (const Block& block : blocksOf(def)) {
+    for (const Block& block : blocks) {
         if (!block.matrix) {
             html += tableStart() +
                     QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th></tr>")

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -53,4 +54,6 @@ private:
 
     ParameterImage m_image;
     QString m_source;
+    // Byte offsets of the values outside their limits or not finite.
+    QSet<int> m_outside;
 };

@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QLineEdit>
 
+#include <cmath>
+
 namespace {
 // QDoubleSpinBox rounds every value it holds to its decimals. The base class
 // therefore keeps enough of them for a double to come back unchanged (values in
@@ -64,7 +66,11 @@ bool DoubleSpinBox::eventFilter(QObject* watched, QEvent* event)
 
 QString DoubleSpinBox::textFromValue(double value) const
 {
-    QString text = locale().toString(value, 'f', m_shownDecimals);
+    // A far value (a stored 1e30) would run to dozens of digits and be cut
+    // off by any box: it reads in exponent form ("1e+30") instead.
+    constexpr double farValue = 1e9;
+    QString text = std::abs(value) >= farValue ? locale().toString(value, 'g', 7)
+                                               : locale().toString(value, 'f', m_shownDecimals);
     if (!isGroupSeparatorShown())
         text.remove(locale().groupSeparator());
     return text;

@@ -10,6 +10,8 @@
 // valueChanged) as 12.34 until the user enters another number. Typed input
 // accepts at most decimals() decimals. Use this class's decimals() and
 // setDecimals() (not QDoubleSpinBox's) to change the number of decimals shown.
+// A value of a billion and more (a stored value far outside any limits)
+// shows in exponent form, so that no box cuts it off.
 //
 // A click into the box selects its whole text; the wheel changes the value
 // only while the box has the keyboard focus. focussed() follows the

@@ -67,6 +67,13 @@ private slots:
         QByteArray errors;
         QCOMPARE(run({defaultSetPath(), blocker + QStringLiteral("/out.pdf")}, &errors), 4);
         QVERIFY2(errors.contains("cannot be written"), errors.constData());
+        // The set itself as OUT, by another spelling of its path: the set
+        // stays as it was.
+        const QString set = m_dir.filePath(QStringLiteral("set.txt"));
+        QVERIFY(QFile::copy(defaultSetPath(), set));
+        const QByteArray before = readTestFile(set);
+        QCOMPARE(run({set, m_dir.path() + QStringLiteral("/./set.txt")}), 4);
+        QCOMPARE(readTestFile(set), before);
     }
 };
 

@@ -326,6 +326,20 @@ private slots:
         QString text = "45.67";
         int pos = text.size();
         QCOMPARE(box->validate(text, pos), QValidator::Invalid);
+
+        // A far stored value reads whole in a box of ordinary width, and
+        // Return and leaving the box keep it.
+        box->setSuffix(" mm");
+        box->setRange(-1000, 1e30);
+        box->setValue(1e30);
+        changes.clear();
+        QCOMPARE(box->text(), QString("1e+30 mm"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        other->setFocus();
+        QCOMPARE(box->value(), 1e30);
+        for (const QList<QVariant>& change : qAsConst(changes))
+            QCOMPARE(change.at(0).toDouble(), 1e30);
     }
 
     // A click selects the whole text; focus changes are reported.

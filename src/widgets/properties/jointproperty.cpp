@@ -302,14 +302,25 @@ void Joint::showRangeRows()
         m_ranges->selectRow(m_jointRow);
 }
 
-// The robot part's ranges of the assigned joints, values as stored.
+// The robot part's ranges of the assigned joints, values as stored; also of
+// a joint in no use whose stored range lies outside its limits, so that the
+// value the page is marked for can be seen.
 void Joint::showConstantRanges()
 {
     const double valid = cellOf(m_parameter, AlwaysAxisValid, 0, 0);
     m_constantValid->setText(valid == 1   ? tr("Enabled")
                              : valid == 0 ? tr("Disabled")
                                           : number(valid));
-    const QStringList joints = m_parameter->assignedJoints();
+    const QStringList assigned = m_parameter->assignedJoints();
+    QStringList joints;
+    for (int joint = 1; joint <= Parameter::JointCount; ++joint) {
+        bool shown = assigned.contains(QString::number(joint));
+        for (int no : {AlwaysAxisRangeValid, AlwaysAxisRangeLlimit, AlwaysAxisRangeUlimit})
+            shown = shown || ValueValidator::isOutside(m_parameter->editImage(),
+                                                       FieldBinding::fieldOf(no), 0, joint - 1);
+        if (shown)
+            joints << QString::number(joint);
+    }
     m_constant->setRowCount(joints.size());
     for (int r = 0; r < joints.size(); ++r) {
         const int joint = TargetDeviceBox::jointOf(joints[r]);

@@ -1,9 +1,12 @@
 #include "widgets/properties/logicalopdialog.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QState>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/scene/scenemanager.h"
@@ -18,7 +21,13 @@ LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp
     setStyleSheet(WidgetStyleSheets::logicalOpDialog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_logicalOp);
-    resize(m_logicalOp->sizeHint());
+    // The editor's size where the screen has room for it; on a smaller
+    // screen its free area, so that Apply and Cancel stay in sight.
+    QSize size = m_logicalOp->sizeHint();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() -
+                              QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+    resize(size);
     setVisible(false);
 
     if (const Scene::SceneManager* manager = Scene::SceneManager::instance())

@@ -140,7 +140,9 @@ void SettingCommon::parameterLoad(Parameter::DataType type)
 }
 
 // A row for each joint that the loaded set assigns to a device, with the
-// unit of the joint's kind.
+// unit of the joint's kind; also for a joint in no use whose stored value
+// lies outside its limits, so that the value the page is marked for can be
+// seen and set.
 void SettingCommon::showJointRows()
 {
     QVector<bool> inUse(JointCount, false);
@@ -149,6 +151,10 @@ void SettingCommon::showJointRows()
         if (joint >= 1 && joint <= JointCount)
             inUse[joint - 1] = true;
     }
+    const FieldDef& field = FieldBinding::fieldOf(StopJudgeDist);
+    for (int joint = 0; joint < JointCount; ++joint)
+        inUse[joint] =
+            inUse[joint] || ValueValidator::isOutside(m_parameter->editImage(), field, 0, joint);
     for (int joint = 0; joint < JointCount; ++joint) {
         m_jointLabels[joint]->setVisible(inUse[joint]);
         m_jointBoxes[joint]->setVisible(inUse[joint]);

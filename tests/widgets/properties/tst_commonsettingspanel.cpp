@@ -74,6 +74,14 @@ private slots:
         QCOMPARE(joint7->suffix(), QStringLiteral(" mm"));
         QCOMPARE(m_boxes[FirstJointBox]->suffix(), QStringLiteral(" deg"));
         QVERIFY(!m_boxes[FirstJointBox + 7]->isHidden() && m_boxes[FirstJointBox + 8]->isHidden());
+        // A joint in no use shows its row while its value lies outside the
+        // limits that mark the page.
+        ParameterImage odd = m_store->editImage();
+        QVERIFY(odd.setF32(fieldNamed("StopJudgeDist"), 0, 9, 500.f));
+        loadMaster(m_store, odd);
+        QVERIFY(!m_boxes[FirstJointBox + 9]->isHidden() && m_boxes[FirstJointBox + 8]->isHidden());
+        QCOMPARE(m_boxes[FirstJointBox + 9]->value(), 500.0);
+        QCOMPARE(m_store->editImage(), odd);
 
         // Tool 2: a fresh entry shows as it is, the centre point read-only;
         // the 3D view is told which tool's frame to mark.

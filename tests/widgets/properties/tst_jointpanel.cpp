@@ -108,6 +108,16 @@ private slots:
         QCOMPARE(columnTexts(m_ranges, 0), QStringList({"7", "8"}));
         QCOMPARE(m_lower->suffix(), QStringLiteral(" mm"));
         QVERIFY(!m_target->isEnabled() && !m_lower->isEnabled() && !m_ranges->isEnabled());
+
+        // A joint in no use is listed while its stored range lies outside
+        // the limits that mark the page.
+        ParameterImage odd = m_store->editImage();
+        QVERIFY(odd.setF32(fieldNamed("AlwaysAxisRangeLlimit"), 0, 9, -2e6f));
+        loadMaster(m_store, odd);
+        QCOMPARE(columnTexts(m_constant, 0),
+                 QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "10"}));
+        QVERIFY(m_constant->item(8, 2)->text().startsWith(QStringLiteral("-2000000")));
+        QCOMPARE(m_store->editImage(), odd);
     }
 
     // Edits land in the selected joint's cells of the current set; Apply

@@ -4,9 +4,12 @@
 // screen after Apply.
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QState>
 #include <QTableView>
 #include <QTextEdit>
@@ -334,10 +337,11 @@ private slots:
         QCOMPARE(LogicTable::input(model()->working(), 1, 2), qint16(1002));
     }
 
-    // The monitoring dialog hides the editor's: opening it from the editor
-    // asks about unapplied edits as leaving does, instead of leaving them
-    // behind unseen.
-    void monitoringFromTheEditorAsksFirst()
+    // The editor's dialog in the program: it fits a small screen, and since
+    // the monitoring dialog hides it, opening that from the editor asks
+    // about unapplied edits as leaving does, instead of leaving them behind
+    // unseen.
+    void dialogFitsAndMonitoringAsksFirst()
     {
         open(baseImage());
         QObject owner;
@@ -349,7 +353,16 @@ private slots:
         Window::instance()->logicalOpDialog = &dialog;
         QVector<PropertyWidget*> panels(37, nullptr);
         FunctionMenuWidget menu(nullptr, &panels);
+        // Within a screen smaller than the editor (the test screen's
+        // 800 x 600), with Apply and Cancel in sight.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.width() < m_editor->sizeHint().width());
+        QVERIFY(screen.contains(QRect(screen.topLeft(), dialog.size())));
         scenes->loadScene(Scene::LogicalOperationScene);
+        QTRY_VERIFY(dialog.isVisible());
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+            QVERIFY(
+                dialog.rect().contains(QRect(button->mapTo(&dialog, QPoint()), button->size())));
         LogicTableModel* edited = dialog.logicalOp()->model();
         QVERIFY(edited->setData(edited->index(0, Model::Input2Column), 1003));
 
