@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
@@ -9,27 +10,46 @@ namespace {
 
 const char* const waitingSheet = "_polishStyleSheet";
 
+void applyWaiting(QWidget* widget)
+{
+    const QString sheet = widget->property(waitingSheet).toString();
+    widget->setProperty(waitingSheet, QVariant());
+    if (widget->styleSheet().isEmpty())
+        widget->setStyleSheet(sheet);
+}
+
+// Watches every polish in the program. A widget's children are polished
+// right after the widget itself: when a parent is polished, its waiting
+// children take their sheets while still unpolished, which costs no more than
+// a sheet set at construction. A waiting widget polished on its own (measured
+// before its parent) takes its sheet then and is re-styled once more.
 class PolishFilter : public QObject
 {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Polish)
+        if (event->type() != QEvent::Polish || !watched->isWidgetType())
             return false;
-        auto* widget = static_cast<QWidget*>(watched);
-        widget->removeEventFilter(this);
-        const QString sheet = widget->property(waitingSheet).toString();
-        widget->setProperty(waitingSheet, QVariant());
-        if (widget->styleSheet().isEmpty())
-            widget->setStyleSheet(sheet);
+        if (watched->property(waitingSheet).isValid())
+            applyWaiting(static_cast<QWidget*>(watched));
+        for (QObject* child : watched->children()) {
+            if (child->isWidgetType() && child->property(waitingSheet).isValid())
+                applyWaiting(static_cast<QWidget*>(child));
+        }
         return false;
     }
 };
 
-PolishFilter* filter()
+// Installed on the application (and going with it) when the first sheet
+// waits.
+void watchPolish()
 {
-    static PolishFilter* instance = new PolishFilter;
-    return instance;
+    static QPointer<PolishFilter> watcher;
+    if (!watcher) {
+        watcher = new PolishFilter;
+        watcher->setParent(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watcher);
+    }
 }
 
 // Drops Qt's early polish requests for widgets whose window has never been
@@ -60,14 +80,8 @@ void set(QWidget* widget, const QString& sheet)
         widget->setStyleSheet(sheet);
         return;
     }
-    if (sheet.isEmpty()) {
-        widget->removeEventFilter(filter());
-        widget->setProperty(waitingSheet, QVariant());
-        return;
-    }
-    if (!waiting)
-        widget->installEventFilter(filter());
-    widget->setProperty(waitingSheet, sheet);
+    watchPolish();
+    widget->setProperty(waitingSheet, sheet.isEmpty() ? QVariant() : QVariant(sheet));
 }
 
 QString styleSheet(const QWidget* widget)
