@@ -15,6 +15,7 @@
 #include "view3d/areamonitorview.h"
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/allproperties.h"
 #include "widgets/properties/logicalopdialog.h"
 #include "widgets/properties/view.h"
@@ -78,8 +79,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(Constants::applicationTitle);
     setStyleSheet(QLatin1String(windowStyle));
 
-    createPropertyWidgets();
-    setupLayout();
+    {
+        // The panels are built apart and placed in the pane afterwards; their
+        // editors take their sheets once they are in place.
+        const PolishStyle::Hold styleHold;
+        createPropertyWidgets();
+        setupLayout();
+    }
     setStatusBar(new StatusLine(Parameter::instance(), this));
     parseCommandLine();
 }

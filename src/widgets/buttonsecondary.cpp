@@ -1,11 +1,12 @@
 #include "buttonsecondary.h"
 
+#include "polishstyle.h"
 #include "returnkeyclick.h"
 #include "widgetstylesheets.h"
 
 ButtonSecondary::ButtonSecondary(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
-    setStyleSheet(WidgetStyleSheets::buttonSecondary);
+    PolishStyle::set(this, WidgetStyleSheets::buttonSecondary);
 }
 
 void ButtonSecondary::keyPressEvent(QKeyEvent* event)

@@ -1,11 +1,12 @@
 #include "buttonsuccess.h"
 
 #include "editstate.h"
+#include "polishstyle.h"
 #include "widgetstylesheets.h"
 
 ButtonSuccess::ButtonSuccess(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
-    setStyleSheet(WidgetStyleSheets::buttonSuccess);
+    PolishStyle::set(this, WidgetStyleSheets::buttonSuccess);
 }
 
 ButtonSuccess::ButtonSuccess(QWidget* parent) : ButtonSuccess(QString(), parent) {}

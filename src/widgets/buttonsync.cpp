@@ -1,9 +1,10 @@
 #include "buttonsync.h"
 
+#include "polishstyle.h"
 #include "widgetstylesheets.h"
 
 ButtonSync::ButtonSync(QWidget* parent) : QPushButton(parent)
 {
     setObjectName(QStringLiteral("sync-button"));
-    setStyleSheet(WidgetStyleSheets::buttonSync);
+    PolishStyle::set(this, WidgetStyleSheets::buttonSync);
 }

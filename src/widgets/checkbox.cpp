@@ -1,11 +1,12 @@
 #include "checkbox.h"
 
 #include "editstate.h"
+#include "polishstyle.h"
 #include "widgetstylesheets.h"
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent)
 {
-    setStyleSheet(WidgetStyleSheets::checkBox);
+    PolishStyle::set(this, WidgetStyleSheets::checkBox);
 }
 
 void CheckBox::setState(quint8 state)

@@ -2,12 +2,13 @@
 
 #include "comboboxitems.h"
 #include "editstate.h"
+#include "polishstyle.h"
 #include "wheelguard.h"
 #include "widgetstylesheets.h"
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
-    setStyleSheet(WidgetStyleSheets::comboBox);
+    PolishStyle::set(this, WidgetStyleSheets::comboBox);
     WheelGuard::install(this);
 }
 

@@ -1,6 +1,7 @@
 #include "diffcombobox.h"
 
 #include "comboboxitems.h"
+#include "polishstyle.h"
 #include "wheelguard.h"
 #include "widgetstylesheets.h"
 
@@ -9,7 +10,7 @@
 DiffComboBox::DiffComboBox(QWidget* parent) : QComboBox(parent)
 {
     setFocusPolicy(Qt::TabFocus);
-    setStyleSheet(WidgetStyleSheets::diffComboBox);
+    PolishStyle::set(this, WidgetStyleSheets::diffComboBox);
 }
 
 void DiffComboBox::setItemEnabled(int index, bool enabled)

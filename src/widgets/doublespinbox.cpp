@@ -1,6 +1,7 @@
 #include "doublespinbox.h"
 
 #include "editstate.h"
+#include "polishstyle.h"
 #include "wheelguard.h"
 #include "widgetstylesheets.h"
 
@@ -24,7 +25,7 @@ DoubleSpinBox::DoubleSpinBox(double minimum, double maximum, QWidget* parent)
 
 DoubleSpinBox::DoubleSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
 {
-    setStyleSheet(WidgetStyleSheets::doubleSpinBox);
+    PolishStyle::set(this, WidgetStyleSheets::doubleSpinBox);
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(true);

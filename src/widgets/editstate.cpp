@@ -1,5 +1,7 @@
 #include "editstate.h"
 
+#include "polishstyle.h"
+
 #include <QWidget>
 
 namespace EditState {
@@ -34,10 +36,10 @@ QString comboObjectName(quint8 state)
 
 void apply(QWidget* widget, const QString& objectName, const QString& styleSheet)
 {
-    if (widget->objectName() == objectName && widget->styleSheet() == styleSheet)
+    if (widget->objectName() == objectName && PolishStyle::styleSheet(widget) == styleSheet)
         return;
     widget->setObjectName(objectName);
-    widget->setStyleSheet(styleSheet);
+    PolishStyle::set(widget, styleSheet);
 }
 
 } // namespace EditState

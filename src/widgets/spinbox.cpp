@@ -1,6 +1,7 @@
 #include "spinbox.h"
 
 #include "editstate.h"
+#include "polishstyle.h"
 #include "wheelguard.h"
 #include "widgetstylesheets.h"
 
@@ -11,7 +12,7 @@ SpinBox::SpinBox(int minimum, int maximum, QWidget* parent) : SpinBox(parent)
 
 SpinBox::SpinBox(QWidget* parent) : QSpinBox(parent)
 {
-    setStyleSheet(WidgetStyleSheets::spinBox);
+    PolishStyle::set(this, WidgetStyleSheets::spinBox);
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     setAlignment(Qt::AlignRight);
     setAccelerated(true);

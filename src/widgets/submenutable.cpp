@@ -2,6 +2,7 @@
 
 #include "app/core/interfaceutilities.h"
 #include "widgets/checkbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/visibility.h"
 #include "widgets/widgetstylesheets.h"
 
@@ -75,7 +76,7 @@ QWidget* centredCell(QTableWidget* table, Box** box, Args... args)
 {
     auto* cell = new QWidget(table->viewport());
     *box = new Box(args..., cell);
-    (*box)->setStyleSheet(QString());
+    PolishStyle::set(*box, QString());
     auto* layout = new QVBoxLayout(cell);
     layout->setContentsMargins(0, 1, 0, 1);
     layout->addWidget(*box, 0, Qt::AlignCenter);

@@ -1,11 +1,12 @@
 #include "toggleswitch.h"
 
 #include "editstate.h"
+#include "polishstyle.h"
 #include "widgetstylesheets.h"
 
 ToggleSwitch::ToggleSwitch(QWidget* parent) : QCheckBox(parent)
 {
-    setStyleSheet(WidgetStyleSheets::toggleSwitch);
+    PolishStyle::set(this, WidgetStyleSheets::toggleSwitch);
 }
 
 void ToggleSwitch::setState(quint8 state)

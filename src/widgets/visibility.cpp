@@ -1,8 +1,10 @@
 #include "visibility.h"
 
+#include "polishstyle.h"
 #include "widgetstylesheets.h"
 
 Visibility::Visibility(bool white, QWidget* parent) : QCheckBox(parent)
 {
-    setStyleSheet(white ? WidgetStyleSheets::visibilityWhite : WidgetStyleSheets::visibilityBlack);
+    PolishStyle::set(this, white ? WidgetStyleSheets::visibilityWhite
+                                 : WidgetStyleSheets::visibilityBlack);
 }
