@@ -119,9 +119,6 @@ private slots:
                      qPrintable(node));
         QVERIFY(text.contains(QStringLiteral(
             "Motion Area Monitoring Function - Stop Distance Estimation Parameter Value")));
-        {
-            int i = text.indexOf("Tool 1, Sphere");
-        }
         for (const char* value : {"1234.5", "77.25", "-43.5"})
             QVERIFY2(text.contains(QLatin1String(value)), value);
         // No GL on the off-screen platform: the plan view is a note.

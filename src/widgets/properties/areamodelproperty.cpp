@@ -282,10 +282,7 @@ void AreaModel::selectCurrent()
 
 void AreaModel::followFocus(QWidget* now)
 {
-    // The box's line edit may hold the focus itself.
-    int index = m_editors.indexOf(now);
-    if (index < 0 && now)
-        index = m_editors.indexOf(now->parentWidget());
+    const int index = focusedEditor(m_editors, now);
     quint8 marker = 0;
     int part = 0;
     if (index == UpperEditor) {
@@ -300,19 +297,12 @@ void AreaModel::followFocus(QWidget* now)
     } else {
         return;
     }
-    if (m_parameter->m_marker == marker && m_parameter->m_markerIndex == part)
-        return;
-    m_parameter->m_marker = marker;
-    m_parameter->m_markerIndex = part;
-    m_parameter->selectionWritten();
+    showMarker(marker, part);
 }
 
 void AreaModel::showEvent(QShowEvent* event)
 {
-    while (!m_connections.isEmpty())
-        disconnect(m_connections.takeLast());
-    m_connections << connect(qApp, &QApplication::focusChanged, this,
-                             [this](QWidget*, QWidget* now) { followFocus(now); });
+    followFocusWhileShown([this](QWidget* now) { followFocus(now); });
     PropertyWidget::showEvent(event);
     selectCurrent();
     updateUI();

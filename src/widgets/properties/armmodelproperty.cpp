@@ -243,23 +243,10 @@ void ArmModel::paste()
 
 void ArmModel::showEvent(QShowEvent* event)
 {
-    while (!m_connections.isEmpty())
-        disconnect(m_connections.takeLast());
-    m_connections << connect(
-        qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-            // The box's line edit may hold the focus itself.
-            auto* box = qobject_cast<DoubleSpinBox*>(now);
-            if (!box && now)
-                box = qobject_cast<DoubleSpinBox*>(now->parentWidget());
-            const auto at = std::find(m_shapeBoxes.begin(), m_shapeBoxes.end(), box);
-            const bool point2 = at != m_shapeBoxes.end() &&
-                                at - m_shapeBoxes.begin() >= FirstPoint2Field - RadiusField;
-            const quint8 marker = point2 ? 2 : 1;
-            if (m_parameter->m_marker != marker) {
-                m_parameter->m_marker = marker;
-                m_parameter->selectionWritten();
-            }
-        });
+    followFocusWhileShown([this](QWidget* now) {
+        const bool point2 = focusedEditor(m_shapeBoxes, now) >= FirstPoint2Field - RadiusField;
+        showMarker(point2 ? 2 : 1);
+    });
     PropertyWidget::showEvent(event);
     updateUI();
 }

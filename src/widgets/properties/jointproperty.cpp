@@ -258,6 +258,14 @@ void Joint::showSet(bool enabled)
         editor->setEnabled(editable);
     m_lower->setSuffix(unit);
     m_upper->setSuffix(unit);
+    // A target without joints selects no range: the editors show none
+    // rather than the values of a joint the set does not watch.
+    if (joint == 0) {
+        const QSignalBlocker block(m_move);
+        m_move->setCurrentIndex(-1);
+        m_lower->clear();
+        m_upper->clear();
+    }
     m_ranges->setEnabled(enabled);
     showFindings();
 }

@@ -1,5 +1,6 @@
 #include "widgets/properties/propertywidget.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -121,6 +122,25 @@ void PropertyWidget::keyPressEvent(QKeyEvent* event)
         m_cancelButton->click();
     // Keys never travel on to the property pane or the main window.
     event->accept();
+}
+
+void PropertyWidget::followFocusWhileShown(const std::function<void(QWidget*)>& follow)
+{
+    while (!m_connections.isEmpty())
+        disconnect(m_connections.takeLast());
+    m_connections << connect(qApp, &QApplication::focusChanged, this,
+                             [follow](QWidget*, QWidget* now) { follow(now); });
+}
+
+void PropertyWidget::showMarker(quint8 marker, qint32 part)
+{
+    if (part < 0)
+        part = m_parameter->m_markerIndex;
+    if (m_parameter->m_marker == marker && m_parameter->m_markerIndex == part)
+        return;
+    m_parameter->m_marker = marker;
+    m_parameter->m_markerIndex = part;
+    m_parameter->selectionWritten();
 }
 
 void PropertyWidget::hideEvent(QHideEvent* event)

@@ -4,7 +4,9 @@
 #include <QVector>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 class ButtonPrimary;
 class ButtonSecondary;
@@ -103,6 +105,25 @@ protected:
         setCancelEnabled(modified);
         setApplyEnabled(modified);
     }
+
+    // While the panel is shown, follow runs with each widget that takes the
+    // keyboard focus (nullptr when the focus leaves the program); the pages
+    // that mark the focused editor's point in the 3D view use it.
+    void followFocusWhileShown(const std::function<void(QWidget*)>& follow);
+    // The position in editors of the editor that holds the focus itself or
+    // through its inner line edit; -1 for none.
+    template <typename Editors> static int focusedEditor(const Editors& editors, QWidget* now)
+    {
+        for (QWidget* candidate : {now, now ? now->parentWidget() : nullptr}) {
+            const auto at = std::find(std::begin(editors), std::end(editors), candidate);
+            if (candidate && at != std::end(editors))
+                return int(at - std::begin(editors));
+        }
+        return -1;
+    }
+    // Marks a point in the 3D view (0 none) and, from 0 on, the outline part
+    // it stands on; the view is told only when the mark changes.
+    void showMarker(quint8 marker, qint32 part = -1);
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

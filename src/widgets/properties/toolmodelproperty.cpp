@@ -260,22 +260,10 @@ void ToolModel::paste()
 
 void ToolModel::showEvent(QShowEvent* event)
 {
-    while (!m_connections.isEmpty())
-        disconnect(m_connections.takeLast());
-    m_connections << connect(
-        qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-            // The box's line edit may hold the focus itself.
-            auto* box = qobject_cast<DoubleSpinBox*>(now);
-            if (!box && now)
-                box = qobject_cast<DoubleSpinBox*>(now->parentWidget());
-            const int index = m_boxes.indexOf(box);
-            const bool point2 = index >= firstPoint2Box && index < firstPoint2Box + 3;
-            const quint8 marker = point2 ? 2 : 1;
-            if (m_parameter->m_marker != marker) {
-                m_parameter->m_marker = marker;
-                m_parameter->selectionWritten();
-            }
-        });
+    followFocusWhileShown([this](QWidget* now) {
+        const int index = focusedEditor(m_boxes, now);
+        showMarker(index >= firstPoint2Box && index < firstPoint2Box + 3 ? 2 : 1);
+    });
     PropertyWidget::showEvent(event);
     selectCurrent();
     updateUI();

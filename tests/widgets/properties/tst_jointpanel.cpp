@@ -118,6 +118,17 @@ private slots:
                  QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "10"}));
         QVERIFY(m_constant->item(8, 2)->text().startsWith(QStringLiteral("-2000000")));
         QCOMPARE(m_store->editImage(), odd);
+
+        // A target that names no device offers no joint: the range editors
+        // show no other joint's values.
+        setI16(odd, "SelectAxisTargetRobot", 0, 0, 25);
+        loadMaster(m_store, odd);
+        QCOMPARE(m_ranges->rowCount(), 0);
+        QVERIFY(m_move->currentText().isEmpty() && m_lower->text().isEmpty() &&
+                m_upper->text().isEmpty());
+        m_sets->setCurrentRow(1, false);
+        QCOMPARE(m_lower->text(), QStringLiteral("0.0 mm"));
+        QCOMPARE(m_store->editImage(), odd);
     }
 
     // Edits land in the selected joint's cells of the current set; Apply
