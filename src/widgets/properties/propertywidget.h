@@ -37,10 +37,16 @@ class QVBoxLayout;
 // - A SubMenuTable creates all its rows in its constructor; set its header
 //   texts, then call adjustLayout() once.
 // - A widget sets its own style sheet once, in its constructor; a sheet on an
-//   ancestor already applies to the children. A container that is moved
-//   (a section, a composite editor) carries no sheet itself: a widget
-//   without one moves without re-styling its children while no sheet is
-//   above it yet (SubMenuTable keeps its sheet on its inner table).
+//   ancestor already applies to the children. The themed editors hand their
+//   fixed sheets to PolishStyle::set(), which gives them when the editor is
+//   first polished, so moving an editor that was never measured costs no
+//   re-styling; a new themed widget class does the same. Measuring a widget
+//   (sizeHint(), adjustSize()) polishes it with its subtree, which is then
+//   re-styled on each move: where possible, measure after placing. A
+//   container that is moved (a section, a composite editor) carries no
+//   sheet itself: a widget without one moves without re-styling its
+//   children while no sheet is above it yet (SubMenuTable keeps its sheet
+//   on its inner table).
 // - Refreshing an editor's edit state costs nothing when it is unchanged
 //   (the editors' setState()), so updateUI() may set every state each time.
 class PropertyWidget : public QWidget
