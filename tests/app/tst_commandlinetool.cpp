@@ -129,11 +129,9 @@ private slots:
         QCOMPARE(run({"--check", "--format=json", m_outside}), 2);
         const QJsonValue file = json().value("files").toArray().at(0);
         const QJsonObject entry = file["outsideLimits"].toArray().at(0).toObject();
-        QCOMPARE(entry.value("no").toInt(), 6002);
         QCOMPARE(entry.value("column").toInt(), 3);
         QCOMPARE(entry.value("value").toInt(), -31073);
         QCOMPARE(entry.value("fileText").toString(), QStringLiteral("99999"));
-        QCOMPARE(entry.value("upper").toInt(), 127);
     }
 
     void compare()

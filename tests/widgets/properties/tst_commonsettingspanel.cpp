@@ -63,11 +63,6 @@ private slots:
 
     void namesRowsAndReadOnlyValues()
     {
-        for (const char* name : {"Movement Distance Tolerance During Tool Discrepancy", "TCP_T"})
-            QVERIFY2(labelWith(name), name);
-        QCOMPARE(m_tools->table()->item(31, 0)->text(), QStringLiteral("Tool 32"));
-        QCOMPARE(itemTexts(m_spec), QStringList({"0", "1"}));
-
         // A row per joint in use, in its joint's unit.
         DoubleSpinBox* joint7 = m_boxes[FirstJointBox + 6];
         QCOMPARE(joint7->value(), 12.5);

@@ -68,9 +68,7 @@ private slots:
     // a disabled item disables its editors; a stray index writes nothing.
     void itemsOddValuesAndGuards()
     {
-        QCOMPARE(m_table->table()->item(17, 0)->text(), QStringLiteral("Set 18"));
         QVERIFY(m_modes[0]->isChecked() && !m_modes[1]->isChecked());
-        QCOMPARE(itemTexts(m_category), QStringList({"Stop Category 0", "Stop Category 1"}));
         QCOMPARE(itemTexts(m_target), QStringList({"Robot", "Device1", "Device5"}));
         m_table->setCurrentRow(2, false);
         QVERIFY(!m_category->isEnabled() && !m_target->isEnabled() && !m_modes[2]->isEnabled());
