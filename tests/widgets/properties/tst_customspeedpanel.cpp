@@ -69,7 +69,6 @@ private slots:
         for (CheckBox* box : m_panel->findChildren<CheckBox*>())
             if (box->text().toInt() > 0)
                 m_joints << box;
-        QCOMPARE(m_joints.size(), 18);
     }
     void cleanup() { delete m_panel; }
 

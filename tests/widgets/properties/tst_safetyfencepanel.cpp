@@ -31,7 +31,6 @@ private slots:
     {
         auto* valid = m_panel->findChild<CheckBox*>();
         auto* category = m_panel->findChild<ComboBox*>();
-        QCOMPARE(valid->text(), QStringLiteral("SW Safety Fence Enable/Disable"));
         QCOMPARE(m_panel->findChild<Label*>()->text(), QStringLiteral("21"));
         QVERIFY(!category->isEnabled());
         valid->click();
