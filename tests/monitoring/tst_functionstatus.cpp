@@ -21,28 +21,6 @@ private slots:
         enableAllFunctions();
     }
 
-    void rowCounts_data()
-    {
-        QTest::addColumn<int>("scene");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("area") << 7 << 16;
-        QTest::newRow("joint") << 8 << 19;
-        QTest::newRow("speed") << 9 << 20;
-        QTest::newRow("tool orientation") << 10 << 8;
-        QTest::newRow("stop") << 11 << 36;
-        QTest::newRow("protective stop") << 12 << 37;
-        QTest::newRow("emergency stop") << 13 << 19;
-    }
-    void rowCounts()
-    {
-        QFETCH(int, scene);
-        QFETCH(int, rows);
-        QScopedPointer<MonitoringBase> screen(createStatusScreen(scene));
-        QCOMPARE(screen->table()->rowCount(), rows);
-        // Status cells stay empty until the first refresh.
-        QCOMPARE(screen->table()->item(0, statusColumnOf(scene))->text(), QString());
-    }
-
     // One signal ON in one channel turns exactly its row ON, in that
     // channel only.
     void oneSignalOneRow_data()
