@@ -210,6 +210,12 @@ private slots:
                                                ".END\r\n");
         accepted("lines reordered",
                  replaced(first, "").replace("9999-00-00", first + "9999-00-00"));
+        accepted("UTF-8 byte order mark", "\xEF\xBB\xBF" + base);
+        accepted("byte order mark after a line end", "\r\xEF\xBB\xBF" + base);
+        QByteArray utf16 = "\xFF\xFE";
+        for (const QChar c : QString::fromUtf8(base))
+            utf16 += char(c.unicode()) + QByteArray(1, '\0');
+        accepted("UTF-16", utf16);
 
         // What every refused text logs after its own line.
         const QStringList refused = {"func :  parseText", "parseText -> false ErrorCode:5",
@@ -240,6 +246,11 @@ private slots:
         refusedBy("index outside the shape", "1-02-00,CommonSpec,1,\r\n",
                   {"[Parser] format err incorrect index of data"});
         refusedBy("empty line", first + "\r\n", {"[Parser] format err incorrect data"});
+        malformed("markers on one line", ".OBXDATA.END", notFound);
+        malformed("CR line ends", replaced("\r\n", "\r"), notFound);
+        malformed("empty block", ".OBXDATA\r\n.END\r\n", countWrong);
+        malformed("block with one blank line", ".OBXDATA\n\n.END",
+                  QStringList{"[Parser] format err incorrect data"} + refused);
         malformed("duplicated line", replaced(first, first + first), countWrong);
         malformed("value missing", replaced(first, ""), countWrong);
 
