@@ -141,8 +141,9 @@ class TestViewingChangesNothing : public QObject
     }
 
     // Selects every row of every item table, as a user looking through the
-    // page does, without editing; with keys, also enters every enabled box
-    // and leaves it with Return and Tab.
+    // page does, without editing; with keys, also turns the wheel over every
+    // enabled box without the focus, then enters it and leaves it with
+    // Return and Tab.
     static void walk(PropertyWidget* panel, bool keys = false)
     {
         for (SubMenuTable* table : panel->findChildren<SubMenuTable*>())
@@ -164,6 +165,13 @@ class TestViewingChangesNothing : public QObject
         for (QWidget* box : boxes) {
             if (!box->isVisibleTo(panel) || !box->isEnabled())
                 continue;
+            // The wheel over a box without the focus scrolls the page instead.
+            if (QWidget* focused = QApplication::focusWidget())
+                focused->clearFocus();
+            QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPoint(5, 5)), QPoint(),
+                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(box, &wheel);
             box->setFocus(Qt::TabFocusReason);
             QTest::keyClick(box, Qt::Key_Return);
             QTest::keyClick(box, Qt::Key_Tab);
