@@ -23,19 +23,6 @@ public:
     bool agrees = true;
 };
 
-// English texts of the page tree; the catalogue has none for scene 24, which
-// therefore shows its key.
-const QStringList sceneTexts =
-    QString("|System|Monitoring|Joint Position|Safety Input|Safety Output|Logical Operation"
-            "|Motion Area|Joint|Speed|Tool Orientation|Stop|Protective Stop|Emergency Stop"
-            "|Tool ID|Network Safety Status|Network Parameters|Network Status|CRC"
-            "|Output SafetyReport|Common|Arm Monitoring Model|Tool Monitoring Model"
-            "|Area Monitoring Model|MonitoringSettingStopDistanceEstimation|Joint"
-            "|Speed Points on Arm/Device|Speed Points on Tool|Speed Monitoring Each Mode"
-            "|Custom Speed Monitoring|Tool Orientation|Stop Monitoring|Safety Fence"
-            "|User Protective Stop|Emergency Stop|Safety Input|Logical Operation")
-        .split('|');
-
 } // namespace
 
 class TestFunctionMenu : public QObject
@@ -74,12 +61,10 @@ private slots:
     void numbering()
     {
         FunctionMenuWidget menu(nullptr, &m_panels);
-        QCOMPARE(menu.menuItems().size(), 37);
         QVERIFY(!menu.menuItem(0));
         for (int scene = 1; scene < 37; ++scene) {
             QTreeWidgetItem* item = menu.menuItem(scene);
             QVERIFY(item && item->parent()); // top-level items carry no number
-            QCOMPARE(item->text(0), sceneTexts[scene]);
             const bool monitoringScreen = scene >= 3 && scene <= 17;
             QCOMPARE(item->isHidden(), monitoringScreen || scene == 24);
             QCOMPARE(item->childCount() > 0, scene == 2);
