@@ -7,6 +7,7 @@
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
 #include "parameter/procedure.h"
+#include "parameter/valuevalidator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,18 +70,21 @@ int ReportCommand::run(int argc, char* argv[])
     if (setPath.isEmpty() || pdfPath.isEmpty())
         std::fprintf(stderr, "Usage: %s --export-report SET.txt OUT.pdf\n", argv[0]);
     ParameterImage image;
+    UnkeptTexts texts; // the report lists them as the window does
     IO::Procedure procedure;
     DataProviderErrorRecord error;
-    if (setPath.isEmpty() || !procedure.readAll(image, setPath, error)) {
+    if (setPath.isEmpty() || !procedure.readAll(image, setPath, error, &texts)) {
         std::fprintf(stderr, "The parameter file cannot be read: %s\n", qUtf8Printable(setPath));
         return SetUnreadable;
     }
     LogicSignalDef::setMasterImage(&image);
+    ValueValidator::setHeldTexts(&texts);
     // A slip that names the set as OUT must not replace the set by its report.
     const bool ontoSet = QFileInfo(pdfPath) == QFileInfo(setPath);
     const bool written =
         !pdfPath.isEmpty() && !ontoSet && SafetyReport(image, setPath).write(pdfPath);
     LogicSignalDef::setMasterImage(nullptr);
+    ValueValidator::setHeldTexts(nullptr);
     if (!written) {
         std::fprintf(stderr, "The file cannot be written: %s\n", qUtf8Printable(pdfPath));
         return PdfUnwritable;
