@@ -6,7 +6,9 @@
 #include "parameter/dataprovidererrorrecord.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
+#include "parameter/parser.h"
 #include "parameter/procedure.h"
+#include "parameter/valuevalidator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,14 +78,31 @@ int ReportCommand::run(int argc, char* argv[])
         return SetUnreadable;
     }
     LogicSignalDef::setMasterImage(&image);
+    // The same findings as a check of the file: with those that only its
+    // texts show.
+    ParameterTextTable texts;
+    procedure.parser->makeTable(texts);
+    DataProviderErrorRecord textError; // the file was read a moment ago
+    procedure.parser->extractToMap(texts, setPath, textError);
+    const QVector<LimitEntry> entries = ValueValidator::check(image, &texts);
     // A slip that names the set as OUT must not replace the set by its report.
     const bool ontoSet = QFileInfo(pdfPath) == QFileInfo(setPath);
     const bool written =
-        !pdfPath.isEmpty() && !ontoSet && SafetyReport(image, setPath).write(pdfPath);
+        !pdfPath.isEmpty() && !ontoSet && SafetyReport(image, setPath, entries).write(pdfPath);
     LogicSignalDef::setMasterImage(nullptr);
     if (!written) {
         std::fprintf(stderr, "The file cannot be written: %s\n", qUtf8Printable(pdfPath));
         return PdfUnwritable;
+    }
+    if (!entries.isEmpty()) {
+        const QString count =
+            entries.size() == 1
+                ? QStringLiteral("1 value outside its limits; the report lists it")
+                : QStringLiteral("%1 values outside their limits; the report lists them")
+                      .arg(entries.size());
+        std::fprintf(stderr, "The set holds %s: %s\n", qUtf8Printable(count),
+                     qUtf8Printable(pdfPath));
+        return OutsideLimits;
     }
     return Written;
 }

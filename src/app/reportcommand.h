@@ -2,8 +2,7 @@
 
 // The command line's safety report export, for scripted acceptance
 // documents: "obxsetting --export-report SET.txt OUT.pdf". It takes no
-// single-instance lock, shows no window and runs without a display (the
-// plan view is then replaced by a note).
+// single-instance lock, shows no window and runs without a display.
 class ReportCommand
 {
 public:
@@ -11,6 +10,7 @@ public:
     {
         Written = 0,
         SetUnreadable = 1,
+        OutsideLimits = 2, // written; the set holds values the report lists as such
         PdfUnwritable = 4,
     };
 
