@@ -91,9 +91,15 @@ double storedValue(const unsigned char* data, int offset, ValueType type)
     return 0;
 }
 
-// NaN compares false both ways, so it lands here too.
+// NaN compares false both ways, so it lands here too. A float field holds a
+// limit such as 0.01 only as the nearest float, a little below it: the
+// limits are compared as the field holds them, so the limit itself is within.
 bool outside(double value, const Cell& cell)
 {
+    if (cell.type == ValueType::F32) {
+        const float single = float(value);
+        return !(single >= float(cell.lower) && single <= float(cell.upper)) || std::isinf(value);
+    }
     return !(value >= cell.lower && value <= cell.upper) || std::isinf(value);
 }
 

@@ -51,6 +51,9 @@ private slots:
         // An edit counts once it is applied; the unwritten note comes with it.
         QVERIFY(store->editImage().setI16(fieldNamed("UsrSafetyFilterTime"), 0, 0, 0));
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
+        line.refresh(); // an unapplied edit is not "not yet written" either
+        QVERIFY2(!text(line).contains(QLatin1String("not yet written")), qPrintable(text(line)));
+        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
         store->update(35);
         QTRY_VERIFY(text(line).contains(QLatin1String("Applied changes not yet written")));
         QVERIFY(text(line).endsWith(QLatin1String("|1 value outside its limits")));

@@ -90,6 +90,8 @@ private slots:
         QTest::newRow("infinity") << QByteArray("TCP_X") << 3 << -inf << int(LimitEntry::NotFinite);
         QTest::newRow("huge float")
             << QByteArray("TCP_X") << 3 << 3e38 << int(LimitEntry::OutsideLimits);
+        // The float nearest 0.01 lies a little below it: it is the limit.
+        QTest::newRow("0.01 as a float") << QByteArray("TeachBreakingDecel") << 0 << 0.01 << -1;
         QTest::newRow("below 0.01")
             << QByteArray("TeachBreakingDecel") << 0 << 0.005 << int(LimitEntry::OutsideLimits);
         QTest::newRow("whole u32 range") << QByteArray("ZeroingValue") << 0 << 4294967295.0 << -1;
@@ -127,6 +129,101 @@ private slots:
         QCOMPARE(int(entries[0].problem), problem);
         QCOMPARE(entries[0].column, column);
         QCOMPARE(entries[0].offset, ParameterLayout::cellOffset(*field, 0, column));
+    }
+
+    // The page of every field, fixed here rather than derived: the first and
+    // last field of each page and the robot data around them, which no page
+    // shows.
+    void pageOfEachField_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("scene");
+        const QVector<QPair<const char*, int>> rows = {
+            {"CommonSpec", 1},
+            {"RobotNo", 0},
+            {"ZeroingValue", 0},
+            {"I/OBoardSheets", 1},
+            {"EtherNetIPValid", 1},
+            {"OpeModeInputSet", 1},
+            {"DiffErrChkWidth", 0},
+            {"PowerOnCheckWidth", 0},
+            {"ToolIdSpec", 20},
+            {"Decel/StopMonTarget", 20},
+            {"StopPosPrdctSpec", 21},
+            {"UsrArmModelZ2", 21},
+            {"ToolModelValid", 22},
+            {"ToolModelT", 22},
+            {"MoveAreaValid", 23},
+            {"MoveAreaStopPosValid", 23},
+            {"AlwaysAxisValid", 25},
+            {"SelectAxisStopCategory", 25},
+            {"ArmSpeedMkrCoordiNo", 26},
+            {"ArmSpeedUsrZ", 26},
+            {"ToolSpeedMonValid", 27},
+            {"ToolSpeedMonZ", 27},
+            {"TeachSpeedValid", 28},
+            {"CheckSpeedStopCategory", 28},
+            {"UsrSpeedValid", 29},
+            {"UsrSpeedStopCategory", 29},
+            {"ToolOrientValid", 30},
+            {"ToolOrientStopCategory", 30},
+            {"StopMonValid", 31},
+            {"StopMonTargetAxis", 31},
+            {"ProtStopFenceValid", 32},
+            {"ProtStopFenceTargetRobot", 32},
+            {"ProtStopUsrValid", 33},
+            {"ProtStopUsrTargetRobot", 33},
+            {"EmeStopTPStopCategory", 34},
+            {"EmeStopUsrStopTargetRobot", 34},
+            {"UsrSafetyPulseDiagno", 35},
+            {"UsrSafetyDiscrpAllowTime", 35},
+            {"LogicalOperatDetails", 36},
+            {"SignalAssigNetworkOut", 36},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.first) << QByteArray(row.first) << row.second;
+    }
+
+    void pageOfEachField()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, scene);
+        const FieldDef& field = fieldNamed(name.constData());
+        QCOMPARE(ValueValidator::sceneOf(field.no), scene);
+
+        // A listed value carries the same page.
+        double lower = 0;
+        double upper = 0;
+        if (field.type == ValueType::Text || !ValueValidator::limitsOf(field.no, &lower, &upper))
+            return;
+        ParameterImage image = defaultImage();
+        const int last = field.rows * field.columns - 1;
+        const int offset =
+            ParameterLayout::cellOffset(field, last / field.columns, last % field.columns);
+        switch (field.type) {
+        case ValueType::F32:
+            QVERIFY(image.setF32At(offset, std::numeric_limits<float>::quiet_NaN()));
+            break;
+        case ValueType::I16:
+            QVERIFY(upper < 32767);
+            QVERIFY(image.setI16At(offset, qint16(upper + 1)));
+            break;
+        case ValueType::U16:
+            QVERIFY(upper < 65535);
+            QVERIFY(image.setU16At(offset, quint16(upper + 1)));
+            break;
+        case ValueType::U32:
+            if (upper >= 4294967295.0)
+                return; // every stored value lies within
+            QVERIFY(image.setU32At(offset, quint32(upper + 1)));
+            break;
+        default:
+            QVERIFY(lower > -2147483648.0);
+            QVERIFY(image.setI32At(offset, qint32(lower - 1)));
+        }
+        const QVector<LimitEntry> entries = ValueValidator::check(image);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].scene, scene);
     }
 
     // A file's integer that its field cannot hold is listed with the file's
