@@ -9,10 +9,12 @@ class ParameterImage;
 // The checks of a logic table, one list of findings per result. Errors are
 // faults the unit must not receive (a missing or surplus input, an input
 // that is no input signal, reads an unused result or its own result, a
-// signal driven by an unused result); they block Apply. Warnings point at what may be meant but
-// deserves a look: a result read before it is computed, a cycle between results, an internal input
-// entry past the named ones that holds a result, a stored operation type the program does not know.
-// The texts are translated here, so that any caller shows the same words.
+// signal driven by an unused result); they block Apply. Warnings point at
+// what may be meant but deserves a look: a result read before it is
+// computed, a cycle between results, an internal input entry past the named
+// ones that holds a result, a stored operation type the program does not
+// know. The texts are translated here, so that any caller shows the same
+// words.
 class LogicCheck
 {
 public:
