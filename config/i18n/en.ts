@@ -3204,6 +3204,10 @@ Check safety input/output signals.</translation>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1, not signed</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>All data CRC</translation>
     </message>
@@ -3506,12 +3510,24 @@ Filename: %1</translation>
       <translation>1 value outside its limits</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>All data CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>Applied changes not yet written</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>Not checked (stored as 9894): %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>Not signed</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

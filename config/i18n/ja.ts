@@ -3203,6 +3203,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1、署名なし</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>全データCRC</translation>
     </message>
@@ -3505,12 +3509,24 @@ Filename: %1</source>
       <translation>範囲外の値: 1 個</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>全データCRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>全データ CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>適用済みの変更は未書き込みです</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>未検査（9894 として保存）: %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>署名なし</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

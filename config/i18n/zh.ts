@@ -3203,6 +3203,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1，未签名</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>全部数据CRC</translation>
     </message>
@@ -3505,12 +3509,24 @@ Filename: %1</source>
       <translation>超出范围的值: 1 个</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>全部数据 CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>已应用的更改尚未写入</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>未检查（存储为 9894）：%1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>未签名</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>
