@@ -2624,6 +2624,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Joint</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>Joint %1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>Joint %1: the lower limit lies above the upper limit.</translation>
     </message>
@@ -2634,6 +2638,10 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Lower</source>
       <translation>Lower</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>Outside their limits, not shown for this target:</translation>
     </message>
     <message>
       <source>Permitted</source>

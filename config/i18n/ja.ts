@@ -2623,6 +2623,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>軸</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>軸%1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>軸%1: 下限が上限を超えています。</translation>
     </message>
@@ -2633,6 +2637,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Lower</source>
       <translation>下限</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>制限外の値（この対象では表示されません）:</translation>
     </message>
     <message>
       <source>Permitted</source>

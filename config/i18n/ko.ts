@@ -2623,6 +2623,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>축</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>축%1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>축%1: 하한이 상한보다 큽니다.</translation>
     </message>
@@ -2633,6 +2637,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Lower</source>
       <translation>하한</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>한계를 벗어난 값(이 대상에서는 표시되지 않음):</translation>
     </message>
     <message>
       <source>Permitted</source>

@@ -2623,6 +2623,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>轴</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>轴%1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>轴%1: 下限高于上限。</translation>
     </message>
@@ -2633,6 +2637,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Lower</source>
       <translation>下限</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>超出限制的值（此对象下不显示）:</translation>
     </message>
     <message>
       <source>Permitted</source>
