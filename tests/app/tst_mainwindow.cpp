@@ -19,6 +19,7 @@
 #include "widgets/properties/window.h"
 
 #include "areamodelbudget.h"
+#include "imagecells.h"
 #include "testfiles.h"
 
 #include <QAction>
@@ -177,6 +178,37 @@ private slots:
         QVERIFY(text.contains(online ? QLatin1String("write to Orbilux")
                                      : QLatin1String("save it to a file")));
         IO::FileDialog::setAutoAnswer(nullptr);
+    }
+
+    // Yes to saving, then No to writing values outside their limits: the
+    // write ends as a cancel in its one result box, no file is chosen and
+    // the window stays with its data.
+    void decliningToWriteOutsideValuesKeepsTheWindow()
+    {
+        bool chosen = false;
+        IO::FileDialog::setAutoAnswer([&chosen](IO::FileDialog&) { return chosen = true; });
+        setI16(store()->appliedImage(), "UsrSafetyFilterTime", 0, 0, 500);
+        QStringList boxes;
+        MsgBox::setAutoAnswer([&boxes](QMessageBox& box) -> QAbstractButton* {
+            boxes << box.windowTitle() + QLatin1Char('|') + box.text().section('\n', 0, 0);
+            if (QAbstractButton* no = box.button(QMessageBox::No))
+                return no;
+            for (QAbstractButton* button : box.buttons())
+                if (box.buttonRole(button) == QMessageBox::YesRole)
+                    return button;
+            return box.button(QMessageBox::Ok);
+        });
+        m_window->show();
+        QVERIFY(!m_window->close());
+        IO::FileDialog::setAutoAnswer(nullptr);
+        QVERIFY(!chosen);
+        QCOMPARE(boxes.size(), 3);
+        QVERIFY(boxes[0].startsWith(QLatin1String("Close confirmation|")));
+        QVERIFY2(boxes[1].startsWith(QLatin1String("Output Parameter File|")) &&
+                     boxes[1].contains(QLatin1String(" outside ")),
+                 qPrintable(boxes[1]));
+        QCOMPARE(boxes[2],
+                 QStringLiteral("Output Parameter File canceled|The operation was canceled."));
     }
 
     void unchangedDataClosesWithoutAQuestion()

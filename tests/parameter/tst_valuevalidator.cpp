@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -224,6 +225,51 @@ private slots:
         const QVector<LimitEntry> entries = ValueValidator::check(image);
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].scene, scene);
+    }
+
+    // A float cell holds the float nearest a limit, which may lie on either
+    // side of the limit's double (0.01 lies below it): every float limit
+    // holds at both edges, and the next float past it does not.
+    void floatLimitsAtBothEdges()
+    {
+        ParameterImage image;
+        QVERIFY(readDefaultImage(image));
+        int edges = 0;
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const FieldDef& field = ParameterLayout::fields()[i];
+            double lower = 0;
+            double upper = 0;
+            if (field.type != ValueType::F32 || !ValueValidator::limitsOf(field.no, &lower, &upper))
+                continue;
+            const float limits[] = {float(lower), float(upper)};
+            const float beyond[] = {std::nextafter(float(lower), -HUGE_VALF),
+                                    std::nextafter(float(upper), HUGE_VALF)};
+            for (int row = 0; row < field.rows; ++row) {
+                for (int column = 0; column < field.columns; ++column) {
+                    const float kept = image.f32At(ParameterLayout::cellOffset(field, row, column));
+                    for (int side = 0; side < 2; ++side) {
+                        QVERIFY(image.setF32(field, row, column, limits[side]));
+                        QVERIFY2(!ValueValidator::isOutside(image, field, row, column), field.name);
+                        QVERIFY(image.setF32(field, row, column, beyond[side]));
+                        QVERIFY2(ValueValidator::isOutside(image, field, row, column), field.name);
+                        ++edges;
+                    }
+                    QVERIFY(image.setF32(field, row, column, kept));
+                }
+            }
+            // The whole pass agrees, for the field's first cell.
+            const float first = image.f32At(field.offset);
+            QVERIFY(image.setF32(field, 0, 0, limits[0]));
+            QCOMPARE(ValueValidator::count(image), 0);
+            QVERIFY(image.setF32(field, 0, 0, beyond[1]));
+            const QVector<LimitEntry> entries = ValueValidator::check(image);
+            QCOMPARE(entries.size(), 1);
+            QCOMPARE(entries[0].upper, upper); // the limit as defined
+            QVERIFY(image.setF32(field, 0, 0, limits[1]));
+            QCOMPARE(ValueValidator::count(image), 0);
+            QVERIFY(image.setF32(field, 0, 0, first));
+        }
+        QVERIFY(edges > 100);
     }
 
     // A file's integer that its field cannot hold is listed with the file's

@@ -193,6 +193,14 @@ void FieldBinding::fill() const
         m_synced = {m_row, m_column, m_held()};
 }
 
+void FieldBinding::unmark() const
+{
+    if (!m_editor)
+        return;
+    markLimits(*m_editor, false);
+    m_editor->setProperty("boundCell", QVariant());
+}
+
 bool FieldBinding::write(double value) const
 {
     if (std::isnan(value) && m_field->type != ValueType::F32)
