@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>%1 takes one input; input 2 must be empty.</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>Driven by result %1, whose operation is unused.</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>Drives %1, but the operation is unused.</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>Drives internal safety input entry %1, which names no signal.</translation>
     </message>

@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>%1 の入力は1つです。入力2は空にしてください。</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>未使用の演算の結果 %1 で駆動されています。</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>%1 を駆動していますが、演算は未使用です。</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>信号名のない内部安全入力エントリ %1 に割り当てられています。</translation>
     </message>

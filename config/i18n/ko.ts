@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>%1은(는) 입력이 하나입니다. 입력 2는 비워야 합니다.</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>사용하지 않는 연산의 결과 %1이(가) 구동합니다.</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>%1을(를) 구동하지만 연산이 사용되지 않습니다.</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>신호 이름이 없는 내부 안전 입력 항목 %1에 할당되어 있습니다.</translation>
     </message>

@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>%1 只有一个输入，输入2必须为空。</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>由结果 %1 驱动，而其运算未使用。</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>驱动 %1，但该运算未使用。</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>分配到了没有信号名的内部安全输入条目 %1。</translation>
     </message>
