@@ -172,6 +172,17 @@ QString trailerText(const ParameterImage& image, const FieldDef& field)
                : crcText(value);
 }
 
+// As the safety signature page labels them; the page does not show the
+// version and the all-data CRC.
+QString trailerName(const FieldDef& field)
+{
+    if (field.offset == ParameterLayout::ParameterVersionOffset)
+        return QStringLiteral("Parameter Version");
+    if (field.offset == ParameterLayout::AllDataCrcOffset)
+        return QStringLiteral("All Data CRC");
+    return QCoreApplication::translate("Property::SafetySignatureCRC", field.name);
+}
+
 QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImage& b)
 {
     QVector<Difference> list;
@@ -216,13 +227,8 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
             b.u32At(field.offset) != IO::Decoder::IgnoredCRC)
             continue;
         const QString name = QLatin1String(field.name);
-        list << Difference{field.no,
-                           name,
-                           QCoreApplication::translate("Property::SafetySignatureCRC", field.name),
-                           0,
-                           0,
-                           trailerText(a, field),
-                           trailerText(b, field)};
+        list << Difference{
+            field.no, name, trailerName(field), 0, 0, trailerText(a, field), trailerText(b, field)};
     }
     return list;
 }

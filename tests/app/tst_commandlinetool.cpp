@@ -4,6 +4,7 @@
 #include "defaultimage.h"
 #include "editedfile.h"
 #include "imagecells.h"
+#include "randomimage.h"
 #include "testfiles.h"
 
 #include <QJsonArray>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include <fcntl.h>
@@ -309,6 +311,47 @@ private slots:
         QCOMPARE(m_out.count('\n'), 2);
         QVERIFY2(m_out.contains("WholeCRC\t1\t1\t") && m_out.contains("AllDataCRC\t1\t1\t"),
                  qPrintable(m_out));
+    }
+
+    // Between two random sets every differing value is one entry, each at
+    // a cell of its own.
+    void compareRandomSets()
+    {
+        const QString a = m_dir.filePath(QStringLiteral("random a.txt"));
+        const QString b = m_dir.filePath(QStringLiteral("random b.txt"));
+        QVERIFY(writeEditedFile(a, randomImage(11)));
+        QVERIFY(writeEditedFile(b, randomImage(12)));
+        const ParameterImage left = readImage(a);
+        const ParameterImage right = readImage(b);
+        int expected = 0;
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const FieldDef& field = ParameterLayout::fields()[i];
+            if (field.cls == ParamClass::Trailer)
+                continue;
+            for (int row = 0; row < field.rows; ++row)
+                for (int column = 0; column < field.columns; ++column) {
+                    const int offset = ParameterLayout::cellOffset(field, row, column);
+                    expected += std::memcmp(left.data() + offset, right.data() + offset,
+                                            size_t(ParameterLayout::valueSize(field.type))) != 0;
+                }
+        }
+        QVERIFY(expected > 1000);
+        QCOMPARE(run({"--compare", "--format", "json", a, b}), 1);
+        QSet<QString> cells;
+        int values = 0;
+        for (const QJsonValue& value : json().value("differences").toArray()) {
+            const QJsonObject entry = value.toObject();
+            const FieldDef& field = fieldNamed(qPrintable(entry.value("name").toString()));
+            if (field.cls == ParamClass::Trailer)
+                continue;
+            ++values;
+            cells.insert(QStringLiteral("%1/%2/%3")
+                             .arg(field.no)
+                             .arg(entry.value("row").toInt())
+                             .arg(entry.value("column").toInt()));
+        }
+        QCOMPARE(values, expected);
+        QCOMPARE(cells.size(), values);
     }
 
     // Anything but a regular file is refused before it is opened; the
