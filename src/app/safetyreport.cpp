@@ -7,6 +7,7 @@
 #include "app/functionmenuwidget.h"
 #include "app/safetyreportplanobject.h"
 #include "io/comparisonview.h"
+#include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/logictable.h"
 #include "parameter/parameterdefdb.h"
@@ -282,9 +283,16 @@ QString SafetyReport::titlePage() const
     };
     row(tr("Robot type"), robotType);
     row(tr("Source"), m_source);
+    // A CRC of 9894 skips its check when the set is loaded: the report must
+    // not present such a set as signed.
+    const auto signatureText = [this](const QString& text, bool notSigned) {
+        return notSigned ? tr("%1, not signed").arg(text) : text;
+    };
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(m_image))
-        row(signature.label, signature.text);
-    row(tr("All data CRC"), Property::SafetySignatureCRC::crcText(m_image.allDataCRC()));
+        row(signature.label, signatureText(signature.text, signature.notSigned));
+    row(tr("All data CRC"),
+        signatureText(Property::SafetySignatureCRC::crcText(m_image.allDataCRC()),
+                      m_image.allDataCRC() == IO::Decoder::IgnoredCRC));
     row(tr("Values outside their limits"),
         m_entries.isEmpty() ? tr("none") : QString::number(m_entries.size()));
     row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
