@@ -723,7 +723,10 @@ bool DataProvider::writeReport(QWidget* parent)
     QString name;
     if (!confirmLimits(Parameter::instance()->masterImage(), tr("Safety Report"), parent)) {
         qInfo().noquote() << "DataProvider::writeReport canceled";
-        return cancel();
+        cancel();
+        // Ends with its result box, as every write does.
+        messageBox(tr("Safety Report"), resultBody(), parent, QMessageBox::Information, 1);
+        return false;
     }
     bool ok;
     {
@@ -844,8 +847,11 @@ bool DataProvider::writeFile(QWidget* parent)
     BusyScope busy(this);
     int drive = IO::FileDialog::PcDisk;
     QString path;
-    bool ok = confirmLimits(Parameter::instance()->appliedImage(),
-                            operationName(Operation::OutputFile), parent) &&
+    // Declining to write values outside their limits is a cancel, as the
+    // chooser's is, not a failure.
+    bool ok = (confirmLimits(Parameter::instance()->appliedImage(),
+                             operationName(Operation::OutputFile), parent) ||
+               cancel()) &&
               chooseFile(IO::FileDialog::SaveParameterFile, parent,
                          timeStampedName(Constants::parameterFilePrefix), &drive, &path);
     if (ok) {

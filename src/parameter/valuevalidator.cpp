@@ -40,6 +40,14 @@ bool hasLimits(const ParamDefRecord* record)
            !(record->min == 0 && record->max == 0);
 }
 
+// A float cell holds the float nearest its text, so it is compared against
+// the floats nearest its limits: the stored 0.01 lies just below the
+// double 0.01, yet it is the limit itself.
+double limitOfType(double limit, ValueType type)
+{
+    return type == ValueType::F32 ? double(float(limit)) : limit;
+}
+
 // Built once: every cell of every field that has limits, in field order.
 const std::vector<Cell>& cells()
 {
@@ -57,7 +65,8 @@ const std::vector<Cell>& cells()
                     if (offset < 0 || offset + size > ParameterImage::Size)
                         continue;
                     list.push_back({offset, field.type, quint16(i), quint16(row), quint16(column),
-                                    record->min, record->max});
+                                    limitOfType(record->min, field.type),
+                                    limitOfType(record->max, field.type)});
                 }
             }
         }
@@ -243,8 +252,10 @@ QVector<LimitEntry> ValueValidator::findings(const ParameterImage& image, const 
             if (text.trimmed() != entry.valueText)
                 entry.fileText = text;
         }
-        entry.lower = cell.lower;
-        entry.upper = cell.upper;
+        // The limits as defined, not as compared.
+        const ParamDefRecord* limits = rawRecord(field.no);
+        entry.lower = limits ? limits->min : cell.lower;
+        entry.upper = limits ? limits->max : cell.upper;
         entry.problem = !unkept.isNull()       ? LimitEntry::TextNotKept
                         : std::isfinite(value) ? LimitEntry::OutsideLimits
                                                : LimitEntry::NotFinite;
@@ -285,7 +296,13 @@ bool ValueValidator::isOutsideLimits(const ParameterImage& image, const FieldDef
     if (field.type == ValueType::Text || !hasLimits(record) || offset < 0 ||
         offset + ParameterLayout::valueSize(field.type) > ParameterImage::Size)
         return false;
-    const Cell cell = {offset, field.type, 0, 0, 0, record->min, record->max};
+    const Cell cell = {offset,
+                       field.type,
+                       0,
+                       0,
+                       0,
+                       limitOfType(record->min, field.type),
+                       limitOfType(record->max, field.type)};
     return outside(storedValue(image.data(), offset, field.type), cell);
 }
 

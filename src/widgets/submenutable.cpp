@@ -266,6 +266,14 @@ void SubMenuTable::setRowForeground(int row, const QColor& colour)
         item->setForeground(QBrush(colour, Qt::SolidPattern));
 }
 
+void SubMenuTable::setRowToolTip(int row, const QString& text)
+{
+    if (!isRowCreated(row))
+        return;
+    if (QTableWidgetItem* item = m_table->item(row, ItemColumn))
+        item->setToolTip(text);
+}
+
 void SubMenuTable::setRowDisabledLook(int row, bool checked)
 {
     if (!m_disabledIcons || !isRowInUse(row))

@@ -39,6 +39,7 @@ public:
     void setVisibleChecked(int row, bool checked);
     void setCurrentRow(int row, bool scroll);
     void setRowForeground(int row, const QColor& colour);
+    void setRowToolTip(int row, const QString& text);
     void setRowDisabledLook(int row, bool checked);
     void setHeaderText(int column, const QString& text);
     void setRowHidden(int row, bool hidden);

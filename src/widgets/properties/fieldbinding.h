@@ -63,6 +63,9 @@ public:
     bool isChanged() const;
     quint8 state() const;
     void fill() const;
+    // For an editor that is left showing no cell: its own tool tip again
+    // and no cell named.
+    void unmark() const;
     // Returns false when nothing could be stored.
     bool write(double value) const;
     // The same for another cell, which becomes the bound one.

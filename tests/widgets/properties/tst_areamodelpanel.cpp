@@ -154,6 +154,24 @@ private slots:
         QVERIFY(m_warnings->isHidden());
     }
 
+    // Tab goes down the page as it is drawn: the count, every corner, then
+    // the two heights below them.
+    void tabFollowsThePageTopToBottom()
+    {
+        QWidgetList expected{m_count};
+        for (int i = FirstVertex; i < m_boxes.size(); ++i)
+            expected << m_boxes[i];
+        expected << m_boxes[Upper] << m_boxes[Lower];
+        QWidgetList order;
+        for (QWidget* widget = m_count; order.size() < expected.size();
+             widget = widget->nextInFocusChain()) {
+            if (expected.contains(widget) && !order.contains(widget))
+                order << widget;
+            QVERIFY(widget->nextInFocusChain() != m_count);
+        }
+        QCOMPARE(order, expected);
+    }
+
     void costCheckRefusesOnlyRaisingChanges()
     {
         delete m_panel;

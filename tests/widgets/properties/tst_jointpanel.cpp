@@ -127,6 +127,40 @@ private slots:
         QCOMPARE(m_store->editImage(), odd);
     }
 
+    // Target 0 offers no joint: the empty editors carry no mark; the set's
+    // row does, with a tool tip that names the values the page hides. A
+    // target with joints names only the joints it does not offer.
+    void hiddenValuesMarkTheSetRow()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "SelectAxisTargetRobot", 0, 0, 0);
+        QVERIFY(odd.setF32(fieldNamed("SelectAxisRngUlimit"), 0, 0, 2e6f));
+        setI16(odd, "SelectAxisRngMoveValid", 0, 9, 7);
+        loadMaster(m_store, odd);
+        for (QWidget* editor : {static_cast<QWidget*>(m_move), static_cast<QWidget*>(m_lower),
+                                static_cast<QWidget*>(m_upper)}) {
+            QVERIFY2(!editor->objectName().endsWith(QLatin1String("invalid")),
+                     qPrintable(editor->objectName()));
+            QVERIFY(!editor->toolTip().contains(QLatin1String("Outside")));
+        }
+        QVERIFY(m_upper->text().isEmpty());
+        QCOMPARE(rowColour(m_sets, 0), QColor(255, 64, 64));
+        const QString hidden = m_sets->table()->item(0, 0)->toolTip();
+        QCOMPARE(hidden, QStringLiteral("Outside their limits, not shown for this target:\n"
+                                        "Joint 1 Joint Range Upper Limit: 2000000\n"
+                                        "Joint 10 Permitted/Fobidden Joint Range: 7"));
+        QVERIFY(m_sets->table()->item(1, 0)->toolTip().isEmpty());
+
+        // The robot's joints are shown, and marked in the table, not named.
+        setI16(odd, "SelectAxisTargetRobot", 0, 0, 1);
+        loadMaster(m_store, odd);
+        QVERIFY(m_upper->objectName().endsWith(QLatin1String("invalid")));
+        QCOMPARE(m_sets->table()->item(0, 0)->toolTip(),
+                 QStringLiteral("Outside their limits, not shown for this target:\n"
+                                "Joint 10 Permitted/Fobidden Joint Range: 7"));
+        QCOMPARE(m_store->editImage(), odd);
+    }
+
     // Edits land in the selected joint's cells of the current set; Apply
     // and Cancel move only the page's cells.
     void editApplyCancel()
