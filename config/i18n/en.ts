@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>%1 takes one input; input 2 must be empty.</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>Driven by result %1, whose operation is unused.</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>Drives %1, but the operation is unused.</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>Drives internal safety input entry %1, which names no signal.</translation>
     </message>
@@ -3212,6 +3220,10 @@ Check safety input/output signals.</translation>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1, not signed</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>All data CRC</translation>
     </message>
@@ -3514,12 +3526,24 @@ Filename: %1</translation>
       <translation>1 value outside its limits</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>All data CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>Applied changes not yet written</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>Not checked (stored as 9894): %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>Not signed</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>%1 の入力は1つです。入力2は空にしてください。</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>未使用の演算の結果 %1 で駆動されています。</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>%1 を駆動していますが、演算は未使用です。</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>信号名のない内部安全入力エントリ %1 に割り当てられています。</translation>
     </message>
@@ -3211,6 +3219,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1、署名なし</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>全データCRC</translation>
     </message>
@@ -3513,12 +3525,24 @@ Filename: %1</source>
       <translation>範囲外の値: 1 個</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>全データCRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>全データ CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>適用済みの変更は未書き込みです</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>未検査（9894 として保存）: %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>署名なし</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

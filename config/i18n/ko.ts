@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>%1은(는) 입력이 하나입니다. 입력 2는 비워야 합니다.</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>사용하지 않는 연산의 결과 %1이(가) 구동합니다.</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>%1을(를) 구동하지만 연산이 사용되지 않습니다.</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>신호 이름이 없는 내부 안전 입력 항목 %1에 할당되어 있습니다.</translation>
     </message>
@@ -3211,6 +3219,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1, 서명되지 않음</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>전체 데이터 CRC</translation>
     </message>
@@ -3513,12 +3525,24 @@ Filename: %1</source>
       <translation>범위를 벗어난 값: 1개</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>전체 데이터 CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>전체 데이터 CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>적용된 변경 사항이 아직 기록되지 않았습니다</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>검사되지 않음(9894로 저장됨): %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>서명되지 않음</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

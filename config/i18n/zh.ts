@@ -616,6 +616,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>%1 只有一个输入，输入2必须为空。</translation>
     </message>
     <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>由结果 %1 驱动，而其运算未使用。</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>驱动 %1，但该运算未使用。</translation>
+    </message>
+    <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
       <translation>分配到了没有信号名的内部安全输入条目 %1。</translation>
     </message>
@@ -3211,6 +3219,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1，未签名</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>全部数据CRC</translation>
     </message>
@@ -3513,12 +3525,24 @@ Filename: %1</source>
       <translation>超出范围的值: 1 个</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>全部数据 CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>已应用的更改尚未写入</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>未检查（存储为 9894）：%1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>未签名</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

@@ -6,6 +6,7 @@
 #include "app/core/setting.h"
 #include "app/functionmenuwidget.h"
 #include "io/comparisonview.h"
+#include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/logictable.h"
 #include "parameter/parameterdefdb.h"
@@ -249,9 +250,16 @@ QString SafetyReport::titlePage() const
     };
     row(tr("Robot type"), robotType);
     row(tr("Source"), m_source);
+    // A CRC of 9894 skips its check when the set is loaded: the report must
+    // not present such a set as signed.
+    const auto signatureText = [this](const QString& text, bool notSigned) {
+        return notSigned ? tr("%1, not signed").arg(text) : text;
+    };
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(m_image))
-        row(signature.label, signature.text);
-    row(tr("All data CRC"), Property::SafetySignatureCRC::crcText(m_image.allDataCRC()));
+        row(signature.label, signatureText(signature.text, signature.notSigned));
+    row(tr("All data CRC"),
+        signatureText(Property::SafetySignatureCRC::crcText(m_image.allDataCRC()),
+                      m_image.allDataCRC() == IO::Decoder::IgnoredCRC));
     row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
                                                               LanguageSetting::dateTimeFormat()));
     html += QStringLiteral("</table><p><br></p><h3>%1</h3><table cellpadding=\"10\">")

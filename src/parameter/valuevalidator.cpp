@@ -41,6 +41,14 @@ bool hasLimits(const ParamDefRecord* record)
            !(record->min == 0 && record->max == 0);
 }
 
+// A float cell holds the float nearest its text, so it is compared against
+// the floats nearest its limits: the stored 0.01 lies just below the
+// double 0.01, yet it is the limit itself.
+double limitOfType(double limit, ValueType type)
+{
+    return type == ValueType::F32 ? double(float(limit)) : limit;
+}
+
 // Built once: every cell of every field that has limits, in field order.
 const std::vector<Cell>& cells()
 {
@@ -58,7 +66,8 @@ const std::vector<Cell>& cells()
                     if (offset < 0 || offset + size > ParameterImage::Size)
                         continue;
                     list.push_back({offset, field.type, quint16(i), quint16(row), quint16(column),
-                                    record->min, record->max});
+                                    limitOfType(record->min, field.type),
+                                    limitOfType(record->max, field.type)});
                 }
             }
         }
@@ -223,8 +232,10 @@ QVector<LimitEntry> ValueValidator::check(const ParameterImage& image,
         entry.valueText = numberText(value, cell.type);
         if (fileText.trimmed() != entry.valueText)
             entry.fileText = fileText;
-        entry.lower = cell.lower;
-        entry.upper = cell.upper;
+        // The limits as defined, not as compared.
+        const ParamDefRecord* limits = rawRecord(field.no);
+        entry.lower = limits ? limits->min : cell.lower;
+        entry.upper = limits ? limits->max : cell.upper;
         entry.problem = !textKept              ? LimitEntry::TextNotKept
                         : std::isfinite(value) ? LimitEntry::OutsideLimits
                                                : LimitEntry::NotFinite;
@@ -250,7 +261,13 @@ bool ValueValidator::isOutside(const ParameterImage& image, const FieldDef& fiel
     if (field.type == ValueType::Text || !hasLimits(record) || offset < 0 ||
         offset + ParameterLayout::valueSize(field.type) > ParameterImage::Size)
         return false;
-    const Cell cell = {offset, field.type, 0, 0, 0, record->min, record->max};
+    const Cell cell = {offset,
+                       field.type,
+                       0,
+                       0,
+                       0,
+                       limitOfType(record->min, field.type),
+                       limitOfType(record->max, field.type)};
     return outside(storedValue(image.data(), offset, field.type), cell);
 }
 

@@ -15,6 +15,7 @@
 #include "view3d/areamonitorview.h"
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
+#include "widgets/properties/view.h"
 #include "widgets/properties/window.h"
 
 #include "areamodelbudget.h"
@@ -22,9 +23,11 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -361,11 +364,64 @@ private slots:
     {
         for (const char* option : {"-o", "--opengl"}) {
             m_window->centralWidget()->setHidden(false);
+            m_window->statusBar()->setHidden(false);
             m_window->parseCommandLine({QStringLiteral("obxsetting"), QLatin1String(option)});
             QVERIFY(m_window->centralWidget()->isHidden());
+            QVERIFY(m_window->statusBar()->isHidden());
             QVERIFY(!m_window->menuBar()->isHidden());
         }
         m_window->centralWidget()->setHidden(false);
+        m_window->statusBar()->setHidden(false);
+    }
+
+    // Esc on a monitoring screen goes home and then back to the last page:
+    // the dialog hides and the page shows again. On a network page Esc only
+    // asks to leave, which nothing answers: the dialog stays open.
+    void escapeInTheMonitoringDialog()
+    {
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        MonitoringDialog* dialog = Window::instance()->monitoringDialog;
+        QTabWidget* tabs = dialog->tabWidget();
+        m_window->show();
+        scenes->loadScene(35);
+        QTRY_VERIFY(scenes->state(35)->active());
+        scenes->loadScene(2);
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(tabs->currentIndex(), 0);
+        QApplication::setActiveWindow(dialog);
+        QCOMPARE(QApplication::activeWindow(), dialog);
+        QSignalSpy loaded(scenes, &Scene::SceneManager::loadedScene);
+        QTest::keyClick(tabs->currentWidget(), Qt::Key_Escape);
+        QCOMPARE(loaded.count(), 2);
+        QCOMPARE(loaded.at(0).at(0).toInt(), 0);
+        QCOMPARE(loaded.at(1).at(0).toInt(), 35);
+        QVERIFY(!dialog->isVisible());
+        QTRY_VERIFY(scenes->state(35)->active());
+        QCOMPARE(scenes->currentScene(), 35);
+
+        scenes->loadScene(2);
+        QTRY_VERIFY(dialog->isVisible());
+        QWidget* network = View::instance()->screen(16);
+        QVERIFY(network);
+        // As with the safety network enabled.
+        tabs->setTabEnabled(tabs->indexOf(network), true);
+        tabs->setCurrentWidget(network);
+        QApplication::setActiveWindow(dialog);
+        auto* field = network->findChild<QLineEdit*>();
+        field->setFocus(Qt::MouseFocusReason); // as a click gives it
+        QCOMPARE(QApplication::focusWidget(), field);
+        QSignalSpy asked(network, SIGNAL(exitRequest()));
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(dialog->isVisible());
+        // Closing it returns to the last page.
+        dialog->close();
+        QVERIFY(!dialog->isVisible());
+        QTRY_VERIFY(scenes->state(35)->active());
+        tabs->setCurrentIndex(0);
+        tabs->setTabEnabled(tabs->indexOf(network), false);
+        scenes->loadScene(0);
+        QTRY_VERIFY(scenes->state(0)->active());
     }
 
     // The 3D view learns through the probe which channel block of the area

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -90,6 +91,8 @@ private slots:
         QTest::newRow("infinity") << QByteArray("TCP_X") << 3 << -inf << int(LimitEntry::NotFinite);
         QTest::newRow("huge float")
             << QByteArray("TCP_X") << 3 << 3e38 << int(LimitEntry::OutsideLimits);
+        // The float nearest 0.01 lies a little below it: it is the limit.
+        QTest::newRow("0.01 as a float") << QByteArray("TeachBreakingDecel") << 0 << 0.01 << -1;
         QTest::newRow("below 0.01")
             << QByteArray("TeachBreakingDecel") << 0 << 0.005 << int(LimitEntry::OutsideLimits);
         QTest::newRow("whole u32 range") << QByteArray("ZeroingValue") << 0 << 4294967295.0 << -1;
@@ -127,6 +130,146 @@ private slots:
         QCOMPARE(int(entries[0].problem), problem);
         QCOMPARE(entries[0].column, column);
         QCOMPARE(entries[0].offset, ParameterLayout::cellOffset(*field, 0, column));
+    }
+
+    // The page of every field, fixed here rather than derived: the first and
+    // last field of each page and the robot data around them, which no page
+    // shows.
+    void pageOfEachField_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("scene");
+        const QVector<QPair<const char*, int>> rows = {
+            {"CommonSpec", 1},
+            {"RobotNo", 0},
+            {"ZeroingValue", 0},
+            {"I/OBoardSheets", 1},
+            {"EtherNetIPValid", 1},
+            {"OpeModeInputSet", 1},
+            {"DiffErrChkWidth", 0},
+            {"PowerOnCheckWidth", 0},
+            {"ToolIdSpec", 20},
+            {"Decel/StopMonTarget", 20},
+            {"StopPosPrdctSpec", 21},
+            {"UsrArmModelZ2", 21},
+            {"ToolModelValid", 22},
+            {"ToolModelT", 22},
+            {"MoveAreaValid", 23},
+            {"MoveAreaStopPosValid", 23},
+            {"AlwaysAxisValid", 25},
+            {"SelectAxisStopCategory", 25},
+            {"ArmSpeedMkrCoordiNo", 26},
+            {"ArmSpeedUsrZ", 26},
+            {"ToolSpeedMonValid", 27},
+            {"ToolSpeedMonZ", 27},
+            {"TeachSpeedValid", 28},
+            {"CheckSpeedStopCategory", 28},
+            {"UsrSpeedValid", 29},
+            {"UsrSpeedStopCategory", 29},
+            {"ToolOrientValid", 30},
+            {"ToolOrientStopCategory", 30},
+            {"StopMonValid", 31},
+            {"StopMonTargetAxis", 31},
+            {"ProtStopFenceValid", 32},
+            {"ProtStopFenceTargetRobot", 32},
+            {"ProtStopUsrValid", 33},
+            {"ProtStopUsrTargetRobot", 33},
+            {"EmeStopTPStopCategory", 34},
+            {"EmeStopUsrStopTargetRobot", 34},
+            {"UsrSafetyPulseDiagno", 35},
+            {"UsrSafetyDiscrpAllowTime", 35},
+            {"LogicalOperatDetails", 36},
+            {"SignalAssigNetworkOut", 36},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.first) << QByteArray(row.first) << row.second;
+    }
+
+    void pageOfEachField()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, scene);
+        const FieldDef& field = fieldNamed(name.constData());
+        QCOMPARE(ValueValidator::sceneOf(field.no), scene);
+
+        // A listed value carries the same page.
+        double lower = 0;
+        double upper = 0;
+        if (field.type == ValueType::Text || !ValueValidator::limitsOf(field.no, &lower, &upper))
+            return;
+        ParameterImage image = defaultImage();
+        const int last = field.rows * field.columns - 1;
+        const int offset =
+            ParameterLayout::cellOffset(field, last / field.columns, last % field.columns);
+        switch (field.type) {
+        case ValueType::F32:
+            QVERIFY(image.setF32At(offset, std::numeric_limits<float>::quiet_NaN()));
+            break;
+        case ValueType::I16:
+            QVERIFY(upper < 32767);
+            QVERIFY(image.setI16At(offset, qint16(upper + 1)));
+            break;
+        case ValueType::U16:
+            QVERIFY(upper < 65535);
+            QVERIFY(image.setU16At(offset, quint16(upper + 1)));
+            break;
+        case ValueType::U32:
+            if (upper >= 4294967295.0)
+                return; // every stored value lies within
+            QVERIFY(image.setU32At(offset, quint32(upper + 1)));
+            break;
+        default:
+            QVERIFY(lower > -2147483648.0);
+            QVERIFY(image.setI32At(offset, qint32(lower - 1)));
+        }
+        const QVector<LimitEntry> entries = ValueValidator::check(image);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].scene, scene);
+    }
+
+    // A float cell holds the float nearest a limit, which may lie on either
+    // side of the limit's double (0.01 lies below it): every float limit
+    // holds at both edges, and the next float past it does not.
+    void floatLimitsAtBothEdges()
+    {
+        ParameterImage image;
+        QVERIFY(readDefaultImage(image));
+        int edges = 0;
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const FieldDef& field = ParameterLayout::fields()[i];
+            double lower = 0;
+            double upper = 0;
+            if (field.type != ValueType::F32 || !ValueValidator::limitsOf(field.no, &lower, &upper))
+                continue;
+            const float limits[] = {float(lower), float(upper)};
+            const float beyond[] = {std::nextafter(float(lower), -HUGE_VALF),
+                                    std::nextafter(float(upper), HUGE_VALF)};
+            for (int row = 0; row < field.rows; ++row) {
+                for (int column = 0; column < field.columns; ++column) {
+                    const float kept = image.f32At(ParameterLayout::cellOffset(field, row, column));
+                    for (int side = 0; side < 2; ++side) {
+                        QVERIFY(image.setF32(field, row, column, limits[side]));
+                        QVERIFY2(!ValueValidator::isOutside(image, field, row, column), field.name);
+                        QVERIFY(image.setF32(field, row, column, beyond[side]));
+                        QVERIFY2(ValueValidator::isOutside(image, field, row, column), field.name);
+                        ++edges;
+                    }
+                    QVERIFY(image.setF32(field, row, column, kept));
+                }
+            }
+            // The whole pass agrees, for the field's first cell.
+            const float first = image.f32At(field.offset);
+            QVERIFY(image.setF32(field, 0, 0, limits[0]));
+            QCOMPARE(ValueValidator::count(image), 0);
+            QVERIFY(image.setF32(field, 0, 0, beyond[1]));
+            const QVector<LimitEntry> entries = ValueValidator::check(image);
+            QCOMPARE(entries.size(), 1);
+            QCOMPARE(entries[0].upper, upper); // the limit as defined
+            QVERIFY(image.setF32(field, 0, 0, limits[1]));
+            QCOMPARE(ValueValidator::count(image), 0);
+            QVERIFY(image.setF32(field, 0, 0, first));
+        }
+        QVERIFY(edges > 100);
     }
 
     // A file's integer that its field cannot hold is listed with the file's

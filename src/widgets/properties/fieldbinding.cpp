@@ -300,6 +300,10 @@ void FieldBinding::revertField(Parameter* store, const FieldDef& field)
     copyField(store->appliedImage(), store->editImage(), field);
 }
 
+// Edit states, Apply and leaving compare the stored bytes, floats too, not
+// the values: a stored NaN equals itself, so it does not keep Apply enabled
+// for ever, and -0 against 0 or another NaN pattern still counts as a change
+// that would be written.
 bool FieldBinding::differs(const ParameterImage& a, const ParameterImage& b, const FieldDef& field,
                            int row, int column)
 {
