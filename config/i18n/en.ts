@@ -2425,6 +2425,57 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>PlanView</name>
+    <message>
+      <source>%1 mm</source>
+      <translation>%1 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</source>
+      <translation>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</translation>
+    </message>
+    <message>
+      <source>Area %1: forbidden, Z %2 to %3 mm</source>
+      <translation>Area %1: forbidden, Z %2 to %3 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: permitted, Z %2 to %3 mm</source>
+      <translation>Area %1: permitted, Z %2 to %3 mm</translation>
+    </message>
+    <message>
+      <source>Arm model, maker setting</source>
+      <translation>Arm model, maker setting</translation>
+    </message>
+    <message>
+      <source>Arm model, user setting</source>
+      <translation>Arm model, user setting</translation>
+    </message>
+    <message>
+      <source>Forbidden area</source>
+      <translation>Forbidden area</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
+      <translation>Grid lines every %1 mm, heavier every 1000 mm.</translation>
+    </message>
+    <message>
+      <source>No motion area is enabled.</source>
+      <translation>No motion area is enabled.</translation>
+    </message>
+    <message>
+      <source>Permitted area</source>
+      <translation>Permitted area</translation>
+    </message>
+    <message>
+      <source>Robot in its home pose (all joints at 0)</source>
+      <translation>Robot in its home pose (all joints at 0)</translation>
+    </message>
+    <message>
+      <source>Tool model of tool 1</source>
+      <translation>Tool model of tool 1</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::AreaModel</name>
     <message>
       <source>%1</source>
@@ -3232,16 +3283,20 @@ Check safety input/output signals.</translation>
       <translation>Checked by</translation>
     </message>
     <message>
+      <source>Column</source>
+      <translation>Column</translation>
+    </message>
+    <message>
       <source>Date</source>
       <translation>Date</translation>
     </message>
     <message>
-      <source>Formula</source>
-      <translation>Formula</translation>
+      <source>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</source>
+      <translation>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</translation>
     </message>
     <message>
-      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
-      <translation>Grid lines every 100 mm, heavier every 1000 mm.</translation>
+      <source>Formula</source>
+      <translation>Formula</translation>
     </message>
     <message>
       <source>Limits</source>
@@ -3252,16 +3307,24 @@ Check safety input/output signals.</translation>
       <translation>Name</translation>
     </message>
     <message>
-      <source>No display is available: the plan view is not drawn.</source>
-      <translation>No display is available: the plan view is not drawn.</translation>
-    </message>
-    <message>
       <source>No logical operation is in use.</source>
       <translation>No logical operation is in use.</translation>
     </message>
     <message>
+      <source>No.</source>
+      <translation>No.</translation>
+    </message>
+    <message>
+      <source>None.</source>
+      <translation>None.</translation>
+    </message>
+    <message>
       <source>Outputs</source>
       <translation>Outputs</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>Page</translation>
     </message>
     <message>
       <source>Parameter</source>
@@ -3284,8 +3347,12 @@ Check safety input/output signals.</translation>
       <translation>Robot type</translation>
     </message>
     <message>
-      <source>Rows whose values are all 0 are not listed.</source>
-      <translation>Rows whose values are all 0 are not listed.</translation>
+      <source>Row</source>
+      <translation>Row</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 and within their limits are not listed.</source>
+      <translation>Rows whose values are all 0 and within their limits are not listed.</translation>
     </message>
     <message>
       <source>Safety Report</source>
@@ -3322,12 +3389,24 @@ Filename: %1</translation>
       <translation>Value</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>Values outside their limits</translation>
+    </message>
+    <message>
       <source>Values outside their limits are marked.</source>
       <translation>Values outside their limits are marked.</translation>
     </message>
     <message>
       <source>Writing the safety report...</source>
       <translation>Writing the safety report...</translation>
+    </message>
+    <message>
+      <source>no page</source>
+      <translation>no page</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>none</translation>
     </message>
   </context>
   <context>

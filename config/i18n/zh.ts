@@ -2424,6 +2424,57 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>PlanView</name>
+    <message>
+      <source>%1 mm</source>
+      <translation>%1 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</source>
+      <translation>区域%1: 有效，未绘制 (顶点或Z范围不可用)</translation>
+    </message>
+    <message>
+      <source>Area %1: forbidden, Z %2 to %3 mm</source>
+      <translation>区域%1: 禁止，Z %2 至 %3 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: permitted, Z %2 to %3 mm</source>
+      <translation>区域%1: 允许，Z %2 至 %3 mm</translation>
+    </message>
+    <message>
+      <source>Arm model, maker setting</source>
+      <translation>手臂监视模型 (厂家设定)</translation>
+    </message>
+    <message>
+      <source>Arm model, user setting</source>
+      <translation>手臂监视模型 (用户设定)</translation>
+    </message>
+    <message>
+      <source>Forbidden area</source>
+      <translation>禁止区域</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
+      <translation>网格线间隔%1 mm，粗线间隔1000 mm。</translation>
+    </message>
+    <message>
+      <source>No motion area is enabled.</source>
+      <translation>没有有效的动作区域。</translation>
+    </message>
+    <message>
+      <source>Permitted area</source>
+      <translation>允许区域</translation>
+    </message>
+    <message>
+      <source>Robot in its home pose (all joints at 0)</source>
+      <translation>原点姿态 (各轴为0) 的机器人</translation>
+    </message>
+    <message>
+      <source>Tool model of tool 1</source>
+      <translation>工具1的工具监视模型</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::AreaModel</name>
     <message>
       <source>%1</source>
@@ -3231,16 +3282,20 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>检查人</translation>
     </message>
     <message>
+      <source>Column</source>
+      <translation>列</translation>
+    </message>
+    <message>
       <source>Date</source>
       <translation>日期</translation>
     </message>
     <message>
-      <source>Formula</source>
-      <translation>运算式</translation>
+      <source>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</source>
+      <translation>列出所有超出范围、非有限或未能按文件文本保存的值，并附上各页面上标注的编号。行和列与参数文件相同，从1开始计数。</translation>
     </message>
     <message>
-      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
-      <translation>网格线间隔100 mm，粗线间隔1000 mm。</translation>
+      <source>Formula</source>
+      <translation>运算式</translation>
     </message>
     <message>
       <source>Limits</source>
@@ -3251,16 +3306,24 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>姓名</translation>
     </message>
     <message>
-      <source>No display is available: the plan view is not drawn.</source>
-      <translation>没有可用的显示环境，未绘制平面图。</translation>
-    </message>
-    <message>
       <source>No logical operation is in use.</source>
       <translation>没有使用中的逻辑运算。</translation>
     </message>
     <message>
+      <source>No.</source>
+      <translation>编号</translation>
+    </message>
+    <message>
+      <source>None.</source>
+      <translation>无。</translation>
+    </message>
+    <message>
       <source>Outputs</source>
       <translation>输出</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>页面</translation>
     </message>
     <message>
       <source>Parameter</source>
@@ -3283,8 +3346,12 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>机器人型号</translation>
     </message>
     <message>
-      <source>Rows whose values are all 0 are not listed.</source>
-      <translation>所有值均为0的行未列出。</translation>
+      <source>Row</source>
+      <translation>行</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 and within their limits are not listed.</source>
+      <translation>所有值均为0且在范围内的行未列出。</translation>
     </message>
     <message>
       <source>Safety Report</source>
@@ -3321,12 +3388,24 @@ Filename: %1</source>
       <translation>值</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>超出范围的值</translation>
+    </message>
+    <message>
       <source>Values outside their limits are marked.</source>
       <translation>超出范围的值已标记。</translation>
     </message>
     <message>
       <source>Writing the safety report...</source>
       <translation>正在写入安全报告...</translation>
+    </message>
+    <message>
+      <source>no page</source>
+      <translation>无页面</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>无</translation>
     </message>
   </context>
   <context>

@@ -9,6 +9,7 @@
 #include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
+#include "parameter/parser.h"
 #include "parameter/procedure.h"
 #include "parameter/valuevalidator.h"
 
@@ -102,6 +103,7 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
     int code = Written;
     QString problem;
     bool read = false;
+    QVector<LimitEntry> entries;
     if (!setOpened) {
         problem = QStringLiteral("The parameter file cannot be read: %1 (%2)")
                       .arg(set.shownName(), set.error());
@@ -109,25 +111,47 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
     } else if (!procedure.readAll(image, set.readPath(), error)) {
         problem = QStringLiteral("The parameter file cannot be read: %1").arg(set.shownName());
         code = SetUnreadable;
-    } else if (!pdfOpened) {
+    } else {
         read = true;
+        // The same findings as a check of the file: with those that only
+        // its texts show.
+        ParameterTextTable texts;
+        procedure.parser->makeTable(texts);
+        DataProviderErrorRecord textError; // the file was read a moment ago
+        procedure.parser->extractToMap(texts, set.readPath(), textError);
+        entries = ValueValidator::check(image, &texts);
+    }
+    if (read && !pdfOpened) {
         problem =
             QStringLiteral("The file cannot be written: %1 (%2)").arg(pdf.shownName(), pdf.error());
         code = PdfUnwritable;
-    } else {
-        read = true;
+    } else if (read) {
         LogicSignalDef::setMasterImage(&image);
         const bool written =
-            SafetyReport(image, set.absoluteName()).write(pdf.writePath()) && pdf.finishWrite();
+            SafetyReport(image, set.absoluteName(), entries).write(pdf.writePath()) &&
+            pdf.finishWrite();
         LogicSignalDef::setMasterImage(nullptr);
         if (!written) {
             pdf.discardWrite();
             problem = QStringLiteral("The file cannot be written: %1").arg(pdf.shownName());
             code = PdfUnwritable;
+        } else if (!entries.isEmpty()) {
+            code = OutsideLimits;
         }
     }
     if (!problem.isEmpty())
         err << problem << '\n';
+    // Written, but not of a clean set: said apart from the errors.
+    if (code == OutsideLimits)
+        err << (entries.size() == 1
+                    ? QStringLiteral("The set holds 1 value outside its limits; the report lists "
+                                     "it: %1")
+                          .arg(pdf.shownName())
+                    : QStringLiteral("The set holds %1 values outside their limits; the report "
+                                     "lists them: %2")
+                          .arg(entries.size())
+                          .arg(pdf.shownName()))
+            << '\n';
     const QStringList skipped = IO::Decoder::skippedChecks(image);
     if (read && !skipped.isEmpty()) {
         err << set.shownName() << ": not signed\n";
@@ -139,7 +163,7 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
                             {QStringLiteral("set"), set.shownName()},
                             {QStringLiteral("exitCode"), code}};
         if (read) {
-            summary.insert(QStringLiteral("findings"), ValueValidator::check(image).size());
+            summary.insert(QStringLiteral("findings"), entries.size());
             summary.insert(QStringLiteral("signed"), skipped.isEmpty());
             summary.insert(QStringLiteral("skippedSignatures"),
                            QJsonArray::fromStringList(skipped));

@@ -14,6 +14,7 @@ public:
     {
         Written = 0,
         SetUnreadable = 1,
+        OutsideLimits = 2, // written; the set holds values the report lists as such
         PdfUnwritable = 4,
     };
 

@@ -14,7 +14,8 @@
 #include <unistd.h>
 
 // "obxsetting --export-report SET OUT" as a script runs it: no display, the
-// running program's single-instance lock held, and its three exit codes.
+// running program's single-instance lock held, the plan view drawn, and its
+// exit codes.
 class TestReportCommand : public QObject
 {
     Q_OBJECT
@@ -90,8 +91,58 @@ private slots:
         QVERIFY(readTestFile(m_dir.filePath(QStringLiteral("out.pdf"))).startsWith("%PDF"));
 
         const QString content = pdfText(m_dir.filePath(QStringLiteral("out.pdf")));
-        QVERIFY(content.contains(QStringLiteral("the plan view is not drawn")));
         QVERIFY(content.contains(defaultSetPath()));
+        QVERIFY(content.contains(QStringLiteral("Values outside their limits none")));
+    }
+
+    // The plan view is drawn without a display: every enabled area with its
+    // kind and Z range, the axes and the models' legend are in the PDF.
+    void drawsThePlanWithoutDisplay()
+    {
+        const QString pdf = m_dir.filePath(QStringLiteral("plan.pdf"));
+        QByteArray errors;
+        QCOMPARE(run({QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/plan-areas-and-models.txt"),
+                      pdf},
+                     &errors),
+                 0);
+        QVERIFY2(!errors.contains("NG"), errors.constData());
+        const QString content = pdfText(pdf);
+        for (const char* label :
+             {"Plan view (XY) +Y", "+X", "Area 1: permitted, Z -1000 to 2000 mm",
+              "Area 2: forbidden, Z 0 to 1500 mm", "Arm model, maker setting",
+              "Tool model of tool 1"})
+            QVERIFY2(content.contains(QLatin1String(label)), label);
+    }
+
+    // A set with values outside their limits is still reported, and the
+    // exit code and a line on standard error say that it is not clean.
+    void valuesOutsideLimitsExitTwo()
+    {
+        const QString pdf = m_dir.filePath(QStringLiteral("zero.pdf"));
+        QByteArray errors;
+        QCOMPARE(
+            run({QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/all-zero.txt"), pdf}, &errors),
+            2);
+        QVERIFY2(errors.contains("The set holds 138 values outside their limits; the report "
+                                 "lists them: " +
+                                 pdf.toUtf8()),
+                 errors.constData());
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Values outside their limits 138")));
+        QCOMPARE(run({QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/commonspec-5.txt"), pdf},
+                     &errors),
+                 2);
+        QVERIFY2(errors.contains("1 value outside its limits; the report lists it"),
+                 errors.constData());
+        // The summary counts them; a set that was written is no error.
+        const Result json = start(
+            program(),
+            {QStringLiteral("--export-report"), QStringLiteral("--format"), QStringLiteral("json"),
+             QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/all-zero.txt"), pdf});
+        QCOMPARE(json.code, 2);
+        const QJsonObject summary = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(summary.value(QStringLiteral("findings")).toInt(), 138);
+        QCOMPARE(summary.value(QStringLiteral("exitCode")).toInt(), 2);
+        QVERIFY(!summary.contains(QStringLiteral("error")));
     }
 
     void exitCodesOfFailures()
