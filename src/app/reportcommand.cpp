@@ -157,19 +157,22 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
             problem = QStringLiteral("The file cannot be written: %1").arg(pdf.shownName());
             code = PdfUnwritable;
         } else if (!entries.isEmpty()) {
-            problem = entries.size() == 1
-                          ? QStringLiteral("The set holds 1 value outside its limits; the "
-                                           "report lists it: %1")
-                                .arg(pdf.shownName())
-                          : QStringLiteral("The set holds %1 values outside their limits; the "
-                                           "report lists them: %2")
-                                .arg(entries.size())
-                                .arg(pdf.shownName());
             code = OutsideLimits;
         }
     }
     if (!problem.isEmpty())
         err << problem << '\n';
+    // Written, but not of a clean set: said apart from the errors.
+    if (code == OutsideLimits)
+        err << (entries.size() == 1
+                    ? QStringLiteral("The set holds 1 value outside its limits; the report lists "
+                                     "it: %1")
+                          .arg(pdf.shownName())
+                    : QStringLiteral("The set holds %1 values outside their limits; the report "
+                                     "lists them: %2")
+                          .arg(entries.size())
+                          .arg(pdf.shownName()))
+            << '\n';
     const QStringList skipped = IO::Decoder::skippedChecks(image);
     if (read && !skipped.isEmpty()) {
         err << set.shownName() << ": not signed\n";

@@ -432,15 +432,22 @@ QString SafetyReport::logicSection() const
     for (int result = 1; result <= LogicTable::ResultCount; ++result) {
         const QString formula = LogicTable::formula(m_image, result);
         const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(quint32(result), m_image);
-        // An unused operation that still drives signals is listed too.
-        if (formula.isEmpty() && outputs.isEmpty())
+        const QStringList marks = logicMarks(
+            {LogicTable::TypeField, LogicTable::Input1Field, LogicTable::Input2Field}, result - 1);
+        // An unused operation that still drives signals, or that holds a
+        // listed value, is listed too.
+        if (formula.isEmpty() && outputs.isEmpty() && marks.isEmpty())
             continue;
         QStringList names;
         for (const quint32 signal : outputs)
             names << LogicTable::drivenSignalText(int(signal));
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+        const QString shown = escaped(formula.isEmpty() ? LogicSignalDef::opName(0) : formula);
+        rows += QStringLiteral("<tr><td>%1</td>%2<td>%3</td></tr>")
                     .arg(escaped(LogicTable::inputText(result)),
-                         escaped(formula.isEmpty() ? LogicSignalDef::opName(0) : formula),
+                         marks.isEmpty() ? QStringLiteral("<td>%1</td>").arg(shown)
+                                         : QStringLiteral("<td%1>%2 %3</td>")
+                                               .arg(QLatin1String(cellStyle), shown,
+                                                    marks.join(QLatin1Char(' '))),
                          escaped(names.join(QStringLiteral(", "))));
     }
     const QString odd = oddAssignments();
@@ -463,10 +470,12 @@ QString SafetyReport::oddAssignments() const
         for (int entry = 0; entry < LogicTable::entryCount(target); ++entry) {
             const int value = LogicTable::assignment(m_image, target, entry);
             if (value != 0 && (value < 1 || value > LogicTable::ResultCount))
-                odd << QStringLiteral("%1 = %2")
-                           .arg(LogicTable::drivenSignalText(LogicTable::firstSignal(target) +
-                                                             entry))
-                           .arg(value);
+                odd << (QStringList{QStringLiteral("%1 = %2")
+                                        .arg(LogicTable::drivenSignalText(
+                                            LogicTable::firstSignal(target) + entry))
+                                        .arg(value)} +
+                        logicMarks({LogicTable::AssignmentFields[t]}, entry))
+                           .join(QLatin1Char(' '));
         }
     }
     if (odd.isEmpty())
@@ -474,6 +483,18 @@ QString SafetyReport::oddAssignments() const
     return QStringLiteral("<p%1>%2 %3</p>")
         .arg(QLatin1String(cellStyle), escaped(tr("Signals assigned a number that is no result:")),
              escaped(odd.join(QStringLiteral(", "))));
+}
+
+QStringList SafetyReport::logicMarks(std::initializer_list<int> fieldNumbers, int index) const
+{
+    QStringList marks;
+    for (const int no : fieldNumbers)
+        if (const FieldDef* field = ParameterLayout::findByNo(no)) {
+            const int offset = ParameterLayout::cellOffset(*field, 0, index);
+            if (m_entryAt.contains(offset))
+                marks << entryMark(m_entryAt.value(offset));
+        }
+    return marks;
 }
 
 QString SafetyReport::planSection() const

@@ -9,6 +9,7 @@
 #include <QVector>
 
 #include <functional>
+#include <initializer_list>
 
 class QDateTime;
 class QIODevice;
@@ -57,6 +58,9 @@ private:
     QString pageSection(int page) const;
     QString logicSection() const;
     QString oddAssignments() const;
+    // The marks of the listed values among the cells of the logic fields
+    // (one row each) at index.
+    QStringList logicMarks(std::initializer_list<int> fieldNumbers, int index) const;
     QString planSection() const;
     QString findingsSection() const;
     QString entryPage(const LimitEntry& entry) const;

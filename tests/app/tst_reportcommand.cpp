@@ -133,6 +133,16 @@ private slots:
                  2);
         QVERIFY2(errors.contains("1 value outside its limits; the report lists it"),
                  errors.constData());
+        // The summary counts them; a set that was written is no error.
+        const Result json = start(
+            program(),
+            {QStringLiteral("--export-report"), QStringLiteral("--format"), QStringLiteral("json"),
+             QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/all-zero.txt"), pdf});
+        QCOMPARE(json.code, 2);
+        const QJsonObject summary = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(summary.value(QStringLiteral("findings")).toInt(), 138);
+        QCOMPARE(summary.value(QStringLiteral("exitCode")).toInt(), 2);
+        QVERIFY(!summary.contains(QStringLiteral("error")));
     }
 
     void exitCodesOfFailures()

@@ -192,11 +192,15 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY(text.contains(QStringLiteral("nan")));
         QVERIFY(text.contains(QStringLiteral(" 99 ")));
-        QVERIFY(text.contains(QStringLiteral("[77] (9999) (?) 60200")));
+        // The odd logic values marked with their numbers in the closing
+        // list, after the area's vertex count and its first X.
+        QVERIFY2(text.contains(QStringLiteral("[77] (9999) (?) [3] [4] 60200")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("7 Logical Operation Result 7 (Invalid) User Safety "
                                              "Output 3")));
-        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401, Network Safety Output 2 "
-                                             "= -5")));
+        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401 [5], Network Safety "
+                                             "Output 2 = -5 [6]")));
+        // The enabled area whose corners cannot be drawn is named.
+        QVERIFY(text.contains(QStringLiteral("Area 1: enabled, not drawn")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
 
         // Alone outside its limits, in the second set of a table whose sets
@@ -258,9 +262,10 @@ private slots:
         for (int i = 0; i < entries.size(); ++i) {
             const LimitEntry& entry = entries[i];
             const QString mark = QStringLiteral("[%1]").arg(i + 1);
-            // The pages with a table of values are the safety function
-            // pages; the others' values are in the closing list alone.
-            const bool onPage = entry.scene >= 20 && entry.scene <= 35;
+            // The safety function and logic pages have a section; the
+            // system page's and the robot data's values are in the closing
+            // list alone.
+            const bool onPage = entry.scene >= 20;
             QCOMPARE(list.count(mark), 1);
             QCOMPARE(pages.count(mark), onPage ? 1 : 0);
             const QRegularExpression row(QStringLiteral("^\\f?%1\\s.*\\s%2\\s+%3\\s+%4\\s+%5\\s*$")
