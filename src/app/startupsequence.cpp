@@ -101,7 +101,7 @@ bool InitializeSAFM(QObject* parent)
                                : containsWord(originReply, "OFF") ? 0
                                                                   : 1;
 
-            if (!provider->readInitialSAFM(&store->editImage())) {
+            if (!provider->readInitialSAFM(&store->editImage(), &store->unkeptTexts())) {
                 // The data provider has shown its box.
             } else if (readFault) {
                 qCritical().noquote() << "FakeInitialReadError";
@@ -112,7 +112,7 @@ bool InitializeSAFM(QObject* parent)
     } else {
         isVSFtoAFM = false;
         dhOriginMode = 1;
-        result = provider->initializeForTest(&store->editImage());
+        result = provider->initializeForTest(&store->editImage(), &store->unkeptTexts());
     }
     if (result)
         store->setMasterData(true);

@@ -460,6 +460,37 @@ private slots:
         QCOMPARE(::unlink(latin1.constData()), 0);
     }
 
+    // Only the window's and the toolkit's own options open the window; a
+    // mistyped mode is a usage error, which needs no display.
+    void windowOrCommandLine_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("mistyped mode") << QByteArrayList{"--chek", "a.txt"} << true;
+        QTest::newRow("shortened mode") << QByteArrayList{"--export", "a", "b"} << true;
+        QTest::newRow("unknown with value") << QByteArrayList{"--colour=red"} << true;
+        QTest::newRow("no options") << QByteArrayList{} << false;
+        QTest::newRow("hide 3d") << QByteArrayList{"--opengl"} << false;
+        QTest::newRow("toolkit, two dashes") << QByteArrayList{"--platform", "offscreen"} << false;
+        QTest::newRow("toolkit, value glued") << QByteArrayList{"--style=fusion"} << false;
+        QTest::newRow("after the end of options") << QByteArrayList{"--", "--chek"} << false;
+    }
+
+    void windowOrCommandLine()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(bool, commandLine);
+        std::vector<const char*> argv{"obxsetting"};
+        for (const QByteArray& argument : qAsConst(arguments))
+            argv.push_back(argument.constData());
+        QCOMPARE(requested(argv), commandLine);
+        if (commandLine) {
+            QCOMPARE(runRaw(arguments), 64);
+            QVERIFY2(m_err.startsWith("obxsetting: unknown option " + arguments.at(0)),
+                     qPrintable(m_err));
+        }
+    }
+
     // The real program: no display, no platform setting, and an open
     // program holding the single-instance lock.
     void runsWithoutDisplayBesideOpenProgram()
