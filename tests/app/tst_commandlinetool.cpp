@@ -457,22 +457,28 @@ private slots:
         const QByteArray folder = QFile::encodeName(m_dir.path());
         const QByteArray latin1 = folder + "/caf\xe9 \xe6\xbc\xa2.txt";
         const QByteArray newline = folder + "/two\nlines.txt";
+        // Next line, line separator, and the terminal's control sequence introducer.
+        const QByteArray breaks = folder + "/nel\xc2\x85 ls\xe2\x80\xa8 csi\xc2\x9b.txt";
         const QByteArray good = readTestFile(m_good);
-        for (const QByteArray& name : {latin1, newline}) {
+        for (const QByteArray& name : {latin1, newline, breaks}) {
             const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             QVERIFY(fd >= 0);
             QCOMPARE(::write(fd, good.constData(), size_t(good.size())), ssize_t(good.size()));
             ::close(fd);
         }
-        QCOMPARE(runRaw({"--check", latin1, newline}), 0);
+        QCOMPARE(runRaw({"--check", latin1, newline, breaks}), 0);
         const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.size(), 3);
         QVERIFY2(
             lines.at(0).startsWith(QStringLiteral("$'%1/caf\\xe9 漢.txt': CRC ").arg(m_dir.path())),
             qPrintable(lines.at(0)));
         QVERIFY2(
             lines.at(1).startsWith(QStringLiteral("$'%1/two\\nlines.txt': CRC ").arg(m_dir.path())),
             qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(2).startsWith(
+                     QStringLiteral("$'%1/nel\\xc2\\x85 ls\\xe2\\x80\\xa8 csi\\xc2\\x9b.txt': CRC ")
+                         .arg(m_dir.path())),
+                 qPrintable(lines.at(2)));
         QCOMPARE(runRaw({"--compare", latin1, newline}), 0);
         // The toolkit cannot remove what it cannot name.
         QCOMPARE(::unlink(latin1.constData()), 0);
