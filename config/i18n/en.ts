@@ -58,12 +58,24 @@
       <translation>%1 values lie outside their limits</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>%1 values of the file's robot part were not taken: the robot data held stays</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: file %2, held %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... and %1 more</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1 value lies outside its limits</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>1 value of the file's robot part was not taken: the robot data held stays</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>Outside its limits %1 to %2</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>file: %1</translation>
     </message>
   </context>
   <context>
@@ -614,6 +630,14 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>%1 takes one input; input 2 must be empty.</source>
       <translation>%1 takes one input; input 2 must be empty.</translation>
+    </message>
+    <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>Driven by result %1, whose operation is unused.</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>Drives %1, but the operation is unused.</translation>
     </message>
     <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
@@ -2417,6 +2441,57 @@ The area monitoring settings have been disabled.</translation>
     </message>
   </context>
   <context>
+    <name>PlanView</name>
+    <message>
+      <source>%1 mm</source>
+      <translation>%1 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</source>
+      <translation>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</translation>
+    </message>
+    <message>
+      <source>Area %1: forbidden, Z %2 to %3 mm</source>
+      <translation>Area %1: forbidden, Z %2 to %3 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: permitted, Z %2 to %3 mm</source>
+      <translation>Area %1: permitted, Z %2 to %3 mm</translation>
+    </message>
+    <message>
+      <source>Arm model, maker setting</source>
+      <translation>Arm model, maker setting</translation>
+    </message>
+    <message>
+      <source>Arm model, user setting</source>
+      <translation>Arm model, user setting</translation>
+    </message>
+    <message>
+      <source>Forbidden area</source>
+      <translation>Forbidden area</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
+      <translation>Grid lines every %1 mm, heavier every 1000 mm.</translation>
+    </message>
+    <message>
+      <source>No motion area is enabled.</source>
+      <translation>No motion area is enabled.</translation>
+    </message>
+    <message>
+      <source>Permitted area</source>
+      <translation>Permitted area</translation>
+    </message>
+    <message>
+      <source>Robot in its home pose (all joints at 0)</source>
+      <translation>Robot in its home pose (all joints at 0)</translation>
+    </message>
+    <message>
+      <source>Tool model of tool 1</source>
+      <translation>Tool model of tool 1</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::AreaModel</name>
     <message>
       <source>%1</source>
@@ -2624,6 +2699,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Joint</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>Joint %1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>Joint %1: the lower limit lies above the upper limit.</translation>
     </message>
@@ -2634,6 +2713,10 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Lower</source>
       <translation>Lower</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>Outside their limits, not shown for this target:</translation>
     </message>
     <message>
       <source>Permitted</source>
@@ -3204,6 +3287,10 @@ Check safety input/output signals.</translation>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1, not signed</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>All data CRC</translation>
     </message>
@@ -3212,16 +3299,20 @@ Check safety input/output signals.</translation>
       <translation>Checked by</translation>
     </message>
     <message>
+      <source>Column</source>
+      <translation>Column</translation>
+    </message>
+    <message>
       <source>Date</source>
       <translation>Date</translation>
     </message>
     <message>
-      <source>Formula</source>
-      <translation>Formula</translation>
+      <source>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</source>
+      <translation>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</translation>
     </message>
     <message>
-      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
-      <translation>Grid lines every 100 mm, heavier every 1000 mm.</translation>
+      <source>Formula</source>
+      <translation>Formula</translation>
     </message>
     <message>
       <source>Limits</source>
@@ -3232,16 +3323,24 @@ Check safety input/output signals.</translation>
       <translation>Name</translation>
     </message>
     <message>
-      <source>No display is available: the plan view is not drawn.</source>
-      <translation>No display is available: the plan view is not drawn.</translation>
-    </message>
-    <message>
       <source>No logical operation is in use.</source>
       <translation>No logical operation is in use.</translation>
     </message>
     <message>
+      <source>No.</source>
+      <translation>No.</translation>
+    </message>
+    <message>
+      <source>None.</source>
+      <translation>None.</translation>
+    </message>
+    <message>
       <source>Outputs</source>
       <translation>Outputs</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>Page</translation>
     </message>
     <message>
       <source>Parameter</source>
@@ -3264,8 +3363,12 @@ Check safety input/output signals.</translation>
       <translation>Robot type</translation>
     </message>
     <message>
-      <source>Rows whose values are all 0 are not listed.</source>
-      <translation>Rows whose values are all 0 are not listed.</translation>
+      <source>Row</source>
+      <translation>Row</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 and within their limits are not listed.</source>
+      <translation>Rows whose values are all 0 and within their limits are not listed.</translation>
     </message>
     <message>
       <source>Safety Report</source>
@@ -3302,12 +3405,24 @@ Filename: %1</translation>
       <translation>Value</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>Values outside their limits</translation>
+    </message>
+    <message>
       <source>Values outside their limits are marked.</source>
       <translation>Values outside their limits are marked.</translation>
     </message>
     <message>
       <source>Writing the safety report...</source>
       <translation>Writing the safety report...</translation>
+    </message>
+    <message>
+      <source>no page</source>
+      <translation>no page</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>none</translation>
     </message>
   </context>
   <context>
@@ -3506,12 +3621,24 @@ Filename: %1</translation>
       <translation>1 value outside its limits</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>All data CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>Applied changes not yet written</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>Not checked (stored as 9894): %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>Not signed</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

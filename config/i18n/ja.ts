@@ -58,12 +58,24 @@
       <translation>%1 個の値が範囲外です</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>ファイルのロボット部の値 %1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: ファイル %2、保持 %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... ほか %1 件</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1 個の値が範囲外です</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>ファイルのロボット部の値 1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>範囲外です (%1 〜 %2)</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>ファイル: %1</translation>
     </message>
   </context>
   <context>
@@ -614,6 +630,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>%1 takes one input; input 2 must be empty.</source>
       <translation>%1 の入力は1つです。入力2は空にしてください。</translation>
+    </message>
+    <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>未使用の演算の結果 %1 で駆動されています。</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>%1 を駆動していますが、演算は未使用です。</translation>
     </message>
     <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
@@ -2416,6 +2440,57 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>PlanView</name>
+    <message>
+      <source>%1 mm</source>
+      <translation>%1 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</source>
+      <translation>領域%1: 有効、描画なし (頂点またはZ範囲が使用できません)</translation>
+    </message>
+    <message>
+      <source>Area %1: forbidden, Z %2 to %3 mm</source>
+      <translation>領域%1: 禁止、Z %2 〜 %3 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: permitted, Z %2 to %3 mm</source>
+      <translation>領域%1: 許可、Z %2 〜 %3 mm</translation>
+    </message>
+    <message>
+      <source>Arm model, maker setting</source>
+      <translation>アーム監視モデル (メーカ設定)</translation>
+    </message>
+    <message>
+      <source>Arm model, user setting</source>
+      <translation>アーム監視モデル (ユーザ設定)</translation>
+    </message>
+    <message>
+      <source>Forbidden area</source>
+      <translation>禁止領域</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
+      <translation>グリッド線は%1 mmごと、太線は1000 mmごとです。</translation>
+    </message>
+    <message>
+      <source>No motion area is enabled.</source>
+      <translation>有効な動作領域はありません。</translation>
+    </message>
+    <message>
+      <source>Permitted area</source>
+      <translation>許可領域</translation>
+    </message>
+    <message>
+      <source>Robot in its home pose (all joints at 0)</source>
+      <translation>ホーム姿勢 (全軸0) のロボット</translation>
+    </message>
+    <message>
+      <source>Tool model of tool 1</source>
+      <translation>ツール1のツール監視モデル</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::AreaModel</name>
     <message>
       <source>%1</source>
@@ -2623,6 +2698,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>軸</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>軸%1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>軸%1: 下限が上限を超えています。</translation>
     </message>
@@ -2633,6 +2712,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Lower</source>
       <translation>下限</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>制限外の値（この対象では表示されません）:</translation>
     </message>
     <message>
       <source>Permitted</source>
@@ -3203,6 +3286,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1、署名なし</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>全データCRC</translation>
     </message>
@@ -3211,16 +3298,20 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>確認者</translation>
     </message>
     <message>
+      <source>Column</source>
+      <translation>列</translation>
+    </message>
+    <message>
       <source>Date</source>
       <translation>日付</translation>
     </message>
     <message>
-      <source>Formula</source>
-      <translation>演算式</translation>
+      <source>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</source>
+      <translation>範囲外の値、有限でない値、およびファイルの記述どおりに保持できなかった値をすべて、各ページに付けた番号とともに示します。行と列はパラメータファイルと同じく1から数えます。</translation>
     </message>
     <message>
-      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
-      <translation>グリッド線は100 mmごと、太線は1000 mmごとです。</translation>
+      <source>Formula</source>
+      <translation>演算式</translation>
     </message>
     <message>
       <source>Limits</source>
@@ -3231,16 +3322,24 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>氏名</translation>
     </message>
     <message>
-      <source>No display is available: the plan view is not drawn.</source>
-      <translation>表示環境がないため、平面図は描画されていません。</translation>
-    </message>
-    <message>
       <source>No logical operation is in use.</source>
       <translation>使用中の論理演算はありません。</translation>
     </message>
     <message>
+      <source>No.</source>
+      <translation>番号</translation>
+    </message>
+    <message>
+      <source>None.</source>
+      <translation>ありません。</translation>
+    </message>
+    <message>
       <source>Outputs</source>
       <translation>出力先</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>ページ</translation>
     </message>
     <message>
       <source>Parameter</source>
@@ -3263,8 +3362,12 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>ロボット機種</translation>
     </message>
     <message>
-      <source>Rows whose values are all 0 are not listed.</source>
-      <translation>すべての値が0の行は記載していません。</translation>
+      <source>Row</source>
+      <translation>行</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 and within their limits are not listed.</source>
+      <translation>すべての値が0で範囲内の行は記載していません。</translation>
     </message>
     <message>
       <source>Safety Report</source>
@@ -3301,12 +3404,24 @@ Filename: %1</source>
       <translation>値</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>範囲外の値</translation>
+    </message>
+    <message>
       <source>Values outside their limits are marked.</source>
       <translation>範囲外の値を強調表示しています。</translation>
     </message>
     <message>
       <source>Writing the safety report...</source>
       <translation>安全レポートを書き込んでいます...</translation>
+    </message>
+    <message>
+      <source>no page</source>
+      <translation>ページなし</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>なし</translation>
     </message>
   </context>
   <context>
@@ -3505,12 +3620,24 @@ Filename: %1</source>
       <translation>範囲外の値: 1 個</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>全データCRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>全データ CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>適用済みの変更は未書き込みです</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>未検査（9894 として保存）: %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>署名なし</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

@@ -58,12 +58,24 @@
       <translation>%1개의 값이 범위를 벗어났습니다</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>파일의 로봇 부분 값 %1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: 파일 %2, 보유 %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... 외 %1개</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1개의 값이 범위를 벗어났습니다</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>파일의 로봇 부분 값 1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>범위를 벗어남 (%1 ~ %2)</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>파일: %1</translation>
     </message>
   </context>
   <context>
@@ -614,6 +630,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>%1 takes one input; input 2 must be empty.</source>
       <translation>%1은(는) 입력이 하나입니다. 입력 2는 비워야 합니다.</translation>
+    </message>
+    <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>사용하지 않는 연산의 결과 %1이(가) 구동합니다.</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>%1을(를) 구동하지만 연산이 사용되지 않습니다.</translation>
     </message>
     <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
@@ -2416,6 +2440,57 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>PlanView</name>
+    <message>
+      <source>%1 mm</source>
+      <translation>%1 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</source>
+      <translation>영역 %1: 유효, 그리지 않음 (꼭짓점 또는 Z 범위를 사용할 수 없음)</translation>
+    </message>
+    <message>
+      <source>Area %1: forbidden, Z %2 to %3 mm</source>
+      <translation>영역 %1: 금지, Z %2 ~ %3 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: permitted, Z %2 to %3 mm</source>
+      <translation>영역 %1: 허용, Z %2 ~ %3 mm</translation>
+    </message>
+    <message>
+      <source>Arm model, maker setting</source>
+      <translation>암 감시 모델 (메이커 설정)</translation>
+    </message>
+    <message>
+      <source>Arm model, user setting</source>
+      <translation>암 감시 모델 (사용자 설정)</translation>
+    </message>
+    <message>
+      <source>Forbidden area</source>
+      <translation>금지 영역</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
+      <translation>격자선은 %1 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
+    </message>
+    <message>
+      <source>No motion area is enabled.</source>
+      <translation>유효한 동작 영역이 없습니다.</translation>
+    </message>
+    <message>
+      <source>Permitted area</source>
+      <translation>허용 영역</translation>
+    </message>
+    <message>
+      <source>Robot in its home pose (all joints at 0)</source>
+      <translation>홈 자세 (모든 축 0) 의 로봇</translation>
+    </message>
+    <message>
+      <source>Tool model of tool 1</source>
+      <translation>툴 1의 툴 감시 모델</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::AreaModel</name>
     <message>
       <source>%1</source>
@@ -2623,6 +2698,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>축</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>축%1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>축%1: 하한이 상한보다 큽니다.</translation>
     </message>
@@ -2633,6 +2712,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Lower</source>
       <translation>하한</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>한계를 벗어난 값(이 대상에서는 표시되지 않음):</translation>
     </message>
     <message>
       <source>Permitted</source>
@@ -3203,6 +3286,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1, 서명되지 않음</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>전체 데이터 CRC</translation>
     </message>
@@ -3211,16 +3298,20 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>확인자</translation>
     </message>
     <message>
+      <source>Column</source>
+      <translation>열</translation>
+    </message>
+    <message>
       <source>Date</source>
       <translation>날짜</translation>
     </message>
     <message>
-      <source>Formula</source>
-      <translation>연산식</translation>
+      <source>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</source>
+      <translation>범위를 벗어난 값, 유한하지 않은 값, 파일의 텍스트대로 유지되지 않은 값을 모두 각 페이지에 표시한 번호와 함께 나열합니다. 행과 열은 파라미터 파일과 같이 1부터 셉니다.</translation>
     </message>
     <message>
-      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
-      <translation>격자선은 100 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
+      <source>Formula</source>
+      <translation>연산식</translation>
     </message>
     <message>
       <source>Limits</source>
@@ -3231,16 +3322,24 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>이름</translation>
     </message>
     <message>
-      <source>No display is available: the plan view is not drawn.</source>
-      <translation>디스플레이를 사용할 수 없어 평면도를 그리지 않았습니다.</translation>
-    </message>
-    <message>
       <source>No logical operation is in use.</source>
       <translation>사용 중인 논리 연산이 없습니다.</translation>
     </message>
     <message>
+      <source>No.</source>
+      <translation>번호</translation>
+    </message>
+    <message>
+      <source>None.</source>
+      <translation>없습니다.</translation>
+    </message>
+    <message>
       <source>Outputs</source>
       <translation>출력 대상</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>페이지</translation>
     </message>
     <message>
       <source>Parameter</source>
@@ -3263,8 +3362,12 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>로봇 기종</translation>
     </message>
     <message>
-      <source>Rows whose values are all 0 are not listed.</source>
-      <translation>모든 값이 0인 행은 표시하지 않습니다.</translation>
+      <source>Row</source>
+      <translation>행</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 and within their limits are not listed.</source>
+      <translation>모든 값이 0이고 범위 안에 있는 행은 표시하지 않습니다.</translation>
     </message>
     <message>
       <source>Safety Report</source>
@@ -3301,12 +3404,24 @@ Filename: %1</source>
       <translation>값</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>범위를 벗어난 값</translation>
+    </message>
+    <message>
       <source>Values outside their limits are marked.</source>
       <translation>범위를 벗어난 값은 강조 표시됩니다.</translation>
     </message>
     <message>
       <source>Writing the safety report...</source>
       <translation>안전 보고서를 쓰는 중...</translation>
+    </message>
+    <message>
+      <source>no page</source>
+      <translation>페이지 없음</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>없음</translation>
     </message>
   </context>
   <context>
@@ -3505,12 +3620,24 @@ Filename: %1</source>
       <translation>범위를 벗어난 값: 1개</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>전체 데이터 CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>전체 데이터 CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>적용된 변경 사항이 아직 기록되지 않았습니다</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>검사되지 않음(9894로 저장됨): %1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>서명되지 않음</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

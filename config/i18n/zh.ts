@@ -58,12 +58,24 @@
       <translation>%1 个值超出范围</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>文件机器人部分的 %1 个值未被读取：保留现有的机器人数据</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: 文件 %2，保留 %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... 另有 %1 个</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1 个值超出范围</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>文件机器人部分的 1 个值未被读取：保留现有的机器人数据</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>超出范围 (%1 至 %2)</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>文件: %1</translation>
     </message>
   </context>
   <context>
@@ -614,6 +630,14 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>%1 takes one input; input 2 must be empty.</source>
       <translation>%1 只有一个输入，输入2必须为空。</translation>
+    </message>
+    <message>
+      <source>Driven by result %1, whose operation is unused.</source>
+      <translation>由结果 %1 驱动，而其运算未使用。</translation>
+    </message>
+    <message>
+      <source>Drives %1, but the operation is unused.</source>
+      <translation>驱动 %1，但该运算未使用。</translation>
     </message>
     <message>
       <source>Drives internal safety input entry %1, which names no signal.</source>
@@ -2416,6 +2440,57 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>PlanView</name>
+    <message>
+      <source>%1 mm</source>
+      <translation>%1 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: enabled, not drawn (its vertices or Z limits are not usable)</source>
+      <translation>区域%1: 有效，未绘制 (顶点或Z范围不可用)</translation>
+    </message>
+    <message>
+      <source>Area %1: forbidden, Z %2 to %3 mm</source>
+      <translation>区域%1: 禁止，Z %2 至 %3 mm</translation>
+    </message>
+    <message>
+      <source>Area %1: permitted, Z %2 to %3 mm</source>
+      <translation>区域%1: 允许，Z %2 至 %3 mm</translation>
+    </message>
+    <message>
+      <source>Arm model, maker setting</source>
+      <translation>手臂监视模型 (厂家设定)</translation>
+    </message>
+    <message>
+      <source>Arm model, user setting</source>
+      <translation>手臂监视模型 (用户设定)</translation>
+    </message>
+    <message>
+      <source>Forbidden area</source>
+      <translation>禁止区域</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
+      <translation>网格线间隔%1 mm，粗线间隔1000 mm。</translation>
+    </message>
+    <message>
+      <source>No motion area is enabled.</source>
+      <translation>没有有效的动作区域。</translation>
+    </message>
+    <message>
+      <source>Permitted area</source>
+      <translation>允许区域</translation>
+    </message>
+    <message>
+      <source>Robot in its home pose (all joints at 0)</source>
+      <translation>原点姿态 (各轴为0) 的机器人</translation>
+    </message>
+    <message>
+      <source>Tool model of tool 1</source>
+      <translation>工具1的工具监视模型</translation>
+    </message>
+  </context>
+  <context>
     <name>Property::AreaModel</name>
     <message>
       <source>%1</source>
@@ -2623,6 +2698,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>轴</translation>
     </message>
     <message>
+      <source>Joint %1 %2: %3</source>
+      <translation>轴%1 %2: %3</translation>
+    </message>
+    <message>
       <source>Joint %1: the lower limit lies above the upper limit.</source>
       <translation>轴%1: 下限高于上限。</translation>
     </message>
@@ -2633,6 +2712,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Lower</source>
       <translation>下限</translation>
+    </message>
+    <message>
+      <source>Outside their limits, not shown for this target:</source>
+      <translation>超出限制的值（此对象下不显示）:</translation>
     </message>
     <message>
       <source>Permitted</source>
@@ -3203,6 +3286,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>SafetyReport</name>
     <message>
+      <source>%1, not signed</source>
+      <translation>%1，未签名</translation>
+    </message>
+    <message>
       <source>All data CRC</source>
       <translation>全部数据CRC</translation>
     </message>
@@ -3211,16 +3298,20 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>检查人</translation>
     </message>
     <message>
+      <source>Column</source>
+      <translation>列</translation>
+    </message>
+    <message>
       <source>Date</source>
       <translation>日期</translation>
     </message>
     <message>
-      <source>Formula</source>
-      <translation>运算式</translation>
+      <source>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</source>
+      <translation>列出所有超出范围、非有限或未能按文件文本保存的值，并附上各页面上标注的编号。行和列与参数文件相同，从1开始计数。</translation>
     </message>
     <message>
-      <source>Grid lines every 100 mm, heavier every 1000 mm.</source>
-      <translation>网格线间隔100 mm，粗线间隔1000 mm。</translation>
+      <source>Formula</source>
+      <translation>运算式</translation>
     </message>
     <message>
       <source>Limits</source>
@@ -3231,16 +3322,24 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>姓名</translation>
     </message>
     <message>
-      <source>No display is available: the plan view is not drawn.</source>
-      <translation>没有可用的显示环境，未绘制平面图。</translation>
-    </message>
-    <message>
       <source>No logical operation is in use.</source>
       <translation>没有使用中的逻辑运算。</translation>
     </message>
     <message>
+      <source>No.</source>
+      <translation>编号</translation>
+    </message>
+    <message>
+      <source>None.</source>
+      <translation>无。</translation>
+    </message>
+    <message>
       <source>Outputs</source>
       <translation>输出</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>页面</translation>
     </message>
     <message>
       <source>Parameter</source>
@@ -3263,8 +3362,12 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>机器人型号</translation>
     </message>
     <message>
-      <source>Rows whose values are all 0 are not listed.</source>
-      <translation>所有值均为0的行未列出。</translation>
+      <source>Row</source>
+      <translation>行</translation>
+    </message>
+    <message>
+      <source>Rows whose values are all 0 and within their limits are not listed.</source>
+      <translation>所有值均为0且在范围内的行未列出。</translation>
     </message>
     <message>
       <source>Safety Report</source>
@@ -3301,12 +3404,24 @@ Filename: %1</source>
       <translation>值</translation>
     </message>
     <message>
+      <source>Values outside their limits</source>
+      <translation>超出范围的值</translation>
+    </message>
+    <message>
       <source>Values outside their limits are marked.</source>
       <translation>超出范围的值已标记。</translation>
     </message>
     <message>
       <source>Writing the safety report...</source>
       <translation>正在写入安全报告...</translation>
+    </message>
+    <message>
+      <source>no page</source>
+      <translation>无页面</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>无</translation>
     </message>
   </context>
   <context>
@@ -3505,12 +3620,24 @@ Filename: %1</source>
       <translation>超出范围的值: 1 个</translation>
     </message>
     <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
+    </message>
+    <message>
       <source>All data CRC %1</source>
       <translation>全部数据 CRC %1</translation>
     </message>
     <message>
       <source>Applied changes not yet written</source>
       <translation>已应用的更改尚未写入</translation>
+    </message>
+    <message>
+      <source>Not checked (stored as 9894): %1</source>
+      <translation>未检查（存储为 9894）：%1</translation>
+    </message>
+    <message>
+      <source>Not signed</source>
+      <translation>未签名</translation>
     </message>
     <message>
       <source>Orbilux (%1)</source>

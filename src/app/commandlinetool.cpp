@@ -1,17 +1,20 @@
 #include "app/commandlinetool.h"
 
+#include "app/commandlinearguments.h"
+#include "app/commandlinefile.h"
 #include "app/reportcommand.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterfilescanner.h"
+#include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDateTime>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,8 +27,6 @@
 
 namespace {
 
-const char* const modeOptions[] = {"--check", "--compare", "--help", "-h", "-?", "--format"};
-
 // The library's log lines (one per refused file line, for one) belong in
 // the program's log file; the tool reports every outcome itself.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -37,26 +38,25 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 // One parameter file as the program would take it.
 struct ReadFile
 {
-    bool read = false; // format and value counts accepted
-    bool signatureOk = false;
-    QString error; // why it was not read
+    bool read = false;        // format and value counts accepted
+    bool signatureOk = false; // no stored CRC differs from its data
+    QStringList skipped;      // ranges whose check a stored 9894 skips
+    QString error;            // why it was not read
     ParameterTextTable table;
     ParameterImage image; // the file's whole set
     QVector<IO::Decoder::CrcCheck> crcs;
+
+    bool isSigned() const { return signatureOk && skipped.isEmpty(); }
 };
 
-ReadFile readFile(const QString& path)
+ReadFile readFile(CommandLineFile& named)
 {
     ReadFile file;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        file.error = QStringLiteral("no such file");
+    if (!named.openForReading()) {
+        file.error = named.error();
         return file;
     }
-    if (info.isDir()) {
-        file.error = QStringLiteral("is a directory");
-        return file;
-    }
+    const QString path = named.readPath();
     IO::Parser parser;
     parser.loadInfo();
     parser.makeTable(file.table);
@@ -77,8 +77,11 @@ ReadFile readFile(const QString& path)
     file.signatureOk = true;
     for (const IO::Decoder::CrcCheck& crc : qAsConst(file.crcs))
         file.signatureOk = file.signatureOk && crc.holds();
+    file.skipped = IO::Decoder::skippedChecks(file.image);
     if (!file.signatureOk)
         file.error = QStringLiteral("CRC mismatch");
+    else if (!file.skipped.isEmpty())
+        file.error = QStringLiteral("not signed");
     return file;
 }
 
@@ -133,27 +136,122 @@ QString entryLine(const LimitEntry& entry)
         .arg(entry.describe(), QLatin1String(problemName(entry.problem)));
 }
 
+// One differing value, named as --check names cells: the field, its row
+// and column; a cell that holds several values gives one entry for each.
+struct Difference
+{
+    int no = 0;
+    QString name;
+    QString displayName;
+    int row = 0; // from 0
+    int column = 0;
+    QString left;
+    QString right;
+};
+
+bool bytesDiffer(const ParameterImage& a, const ParameterImage& b, int offset, int size)
+{
+    return std::memcmp(a.data() + offset, b.data() + offset, size_t(size)) != 0;
+}
+
+bool isUpdateTime(const FieldDef& field)
+{
+    return field.offset == ParameterLayout::WholeUpdateTimeOffset ||
+           field.offset == ParameterLayout::SystemUpdateTimeOffset ||
+           field.offset == ParameterLayout::MonitorUpdateTimeOffset ||
+           field.offset == ParameterLayout::SignalUpdateTimeOffset;
+}
+
+QString trailerText(const ParameterImage& image, const FieldDef& field)
+{
+    if (field.type == ValueType::Text)
+        return image.text(field);
+    const quint32 value = image.u32At(field.offset);
+    return isUpdateTime(field)
+               ? QDateTime::fromSecsSinceEpoch(qint64(value), Qt::UTC).toString(Qt::ISODate)
+               : crcText(value);
+}
+
+// As the safety signature page labels them; the page does not show the
+// version and the all-data CRC.
+QString trailerName(const FieldDef& field)
+{
+    if (field.offset == ParameterLayout::ParameterVersionOffset)
+        return QStringLiteral("Parameter Version");
+    if (field.offset == ParameterLayout::AllDataCrcOffset)
+        return QStringLiteral("All Data CRC");
+    return QCoreApplication::translate("Property::SafetySignatureCRC", field.name);
+}
+
+QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImage& b)
+{
+    QVector<Difference> list;
+    const ParameterDefDB* db = ParameterDefDB::instance();
+    for (const IO::ComparisonView::Row& row : IO::ComparisonView::differences(a, b)) {
+        const FieldDef* field = ParameterLayout::findByNo(row.no);
+        const ParamDefRecord* record = db->findParamByNo(quint32(row.no));
+        const int values = record && !record->isText() ? record->valueCount : 1;
+        for (int value = 1; value <= values; ++value) {
+            Difference difference{row.no,        QString::number(row.no), row.name,
+                                  row.group - 1, row.element - 1,         row.left,
+                                  row.right};
+            if (field && record) {
+                difference.name = QLatin1String(field->name);
+                const int offset = int(record->valueOffset(row.group, row.element, value));
+                if (values > 1) {
+                    if (!bytesDiffer(a, b, offset, record->valueSize()))
+                        continue;
+                    difference.left =
+                        IO::ComparisonView::valueText(a, *record, row.group, row.element, value);
+                    difference.right =
+                        IO::ComparisonView::valueText(b, *record, row.group, row.element, value);
+                }
+                ParameterLayout::cellOfOffset(*field, offset, &difference.row, &difference.column);
+            }
+            list << difference;
+        }
+    }
+    // The trailer is no parameter of the catalogue. Update times and the
+    // version may differ between sets of the same values; a CRC is listed
+    // where a stored 9894 skips its check, elsewhere it differs exactly when
+    // the values or times it covers do.
+    for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+        const FieldDef& field = ParameterLayout::fields()[i];
+        if (field.cls != ParamClass::Trailer)
+            continue;
+        const int size = ParameterLayout::valueSize(field.type);
+        if (!bytesDiffer(a, b, field.offset, size))
+            continue;
+        if (field.type == ValueType::U32 && !isUpdateTime(field) &&
+            a.u32At(field.offset) != IO::Decoder::IgnoredCRC &&
+            b.u32At(field.offset) != IO::Decoder::IgnoredCRC)
+            continue;
+        const QString name = QLatin1String(field.name);
+        list << Difference{
+            field.no, name, trailerName(field), 0, 0, trailerText(a, field), trailerText(b, field)};
+    }
+    return list;
+}
+
 } // namespace
 
 bool CommandLineTool::isRequested(int argc, char* argv[])
 {
-    if (ReportCommand::isRequested(argc, argv))
-        return true;
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : modeOptions)
-            if (std::strcmp(argv[i], option) == 0 ||
-                (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
-                 argv[i][std::strlen(option)] == '='))
-                return true;
-    return false;
+    return CommandLineArguments::isRequested(argc, argv);
 }
 
 int CommandLineTool::main(int argc, char* argv[])
 {
+    QList<QByteArray> raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QByteArray(argv[i]);
+    const CommandLineArguments arguments = CommandLineArguments::parse(raw);
     // The report draws fonts, a PDF and a plan view: a GUI application of its own.
-    if (ReportCommand::isRequested(argc, argv))
-        return ReportCommand::run(argc, argv);
-    QCoreApplication app(argc, argv);
+    if (arguments.mode == CommandLineArguments::ExportReport && arguments.error.isEmpty())
+        return ReportCommand::main(argv[0], arguments);
+    // Only the program name: the file names are taken above, as bytes.
+    int appArgc = 1;
+    QCoreApplication app(appArgc, argv);
     qInstallMessageHandler(quietMessages);
     // Names in the reports are the English ones, whatever the user chose.
     QTranslator english;
@@ -163,93 +261,76 @@ int CommandLineTool::main(int argc, char* argv[])
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
-    return CommandLineTool(out, err).run(QCoreApplication::arguments());
+    return CommandLineTool(out, err).run(arguments);
 }
 
 CommandLineTool::CommandLineTool(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
 
 int CommandLineTool::run(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Sets up the safety monitoring unit of a robot controller. Without --check or "
-        "--compare the window opens.\n\n"
-        "Exit codes of --check: 0 every file reads and holds only values within their "
-        "limits, 1 a file cannot be read or its CRC fails, 2 values lie outside their limits.\n"
-        "Exit codes of --compare: 0 same, 1 different, 3 a file cannot be read.\n"
-        "Exit codes of --export-report: 0 written, 1 the set cannot be read, 4 the PDF cannot "
-        "be written.\n"
-        "64: the command line cannot be run."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    const QCommandLineOption checkOption(
-        QStringLiteral("check"),
-        QStringLiteral("Reads each parameter file FILE..., checks its CRCs and lists every value "
-                       "outside its limits."));
-    const QCommandLineOption compareOption(
-        QStringLiteral("compare"),
-        QStringLiteral("Lists the parameters that differ between the files A and B."));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("Output as text (default) or json."),
-                                          QStringLiteral("text|json"), QStringLiteral("text"));
-    const QCommandLineOption hide3d({QStringLiteral("o"), QStringLiteral("opengl")},
-                                    QStringLiteral("Hide the 3d viewing area (window only)."));
-    // Listed for the help only: main() hands it to the report command first.
-    const QCommandLineOption reportOption(
-        QStringLiteral("export-report"),
-        QStringLiteral("Writes the safety report of the parameter file SET as the PDF OUT."),
-        QStringLiteral("SET OUT"));
-    parser.addOptions({help, checkOption, compareOption, formatOption, hide3d, reportOption});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Parameter files."),
-                                 QStringLiteral("[FILE...]"));
-
-    if (!parser.parse(arguments)) {
-        m_err << parser.errorText() << '\n';
-        return UsageError;
-    }
-    if (parser.isSet(help)) {
-        m_out << parser.helpText();
-        return Clean;
-    }
-    const QString format = parser.value(formatOption);
-    const QStringList files = parser.positionalArguments();
-    QString problem;
-    if (format != QLatin1String("text") && format != QLatin1String("json"))
-        problem = QStringLiteral("--format takes text or json");
-    else if (parser.isSet(checkOption) == parser.isSet(compareOption))
-        problem = QStringLiteral("give either --check FILE... or --compare A B");
-    else if (parser.isSet(checkOption) && files.isEmpty())
-        problem = QStringLiteral("--check needs at least one file");
-    else if (parser.isSet(compareOption) && files.size() != 2)
-        problem = QStringLiteral("--compare needs exactly two files");
-    if (!problem.isEmpty()) {
-        m_err << problem << '\n';
-        return UsageError;
-    }
-    const bool json = format == QLatin1String("json");
-    return parser.isSet(checkOption) ? check(files, json) : compare(files[0], files[1], json);
+    QList<QByteArray> raw;
+    for (int i = 1; i < arguments.size(); ++i)
+        raw << QFile::encodeName(arguments.at(i));
+    return run(CommandLineArguments::parse(raw));
 }
 
-int CommandLineTool::check(const QStringList& files, bool json)
+int CommandLineTool::run(const CommandLineArguments& arguments)
+{
+    int code = Clean;
+    if (!arguments.error.isEmpty()) {
+        m_err << "obxsetting: " << arguments.error << '\n' << CommandLineArguments::usage();
+        code = UsageError;
+    } else {
+        switch (arguments.mode) {
+        case CommandLineArguments::Help:
+            m_out << CommandLineArguments::helpText();
+            break;
+        case CommandLineArguments::Version:
+            m_out << "obxsetting " << OBX_APP_VERSION << '\n';
+            break;
+        case CommandLineArguments::Check:
+            code = check(arguments.files, arguments.json);
+            break;
+        case CommandLineArguments::Compare:
+            code = compare(arguments.files.at(0), arguments.files.at(1), arguments.json);
+            break;
+        case CommandLineArguments::ExportReport:
+            code = ReportCommand::run(arguments, m_out, m_err);
+            break;
+        case CommandLineArguments::Window:
+            m_err << "obxsetting: no command-line mode\n" << CommandLineArguments::usage();
+            code = UsageError;
+            break;
+        }
+    }
+    m_out.flush();
+    m_err.flush();
+    return code;
+}
+
+int CommandLineTool::check(const QList<QByteArray>& files, bool json)
 {
     bool unreadable = false;
     bool outside = false;
     QJsonArray results;
-    for (const QString& path : files) {
-        const ReadFile file = readFile(path);
+    for (const QByteArray& name : files) {
+        CommandLineFile named(name);
+        const QString shown = named.shownName();
+        const ReadFile file = readFile(named);
         QVector<LimitEntry> entries;
         if (file.signatureOk)
             entries = ValueValidator::check(file.image, &file.table);
-        unreadable = unreadable || !file.signatureOk;
+        unreadable = unreadable || !file.isSigned();
         outside = outside || !entries.isEmpty();
 
-        QJsonObject result{{QStringLiteral("file"), path},
+        QJsonObject result{{QStringLiteral("file"), shown},
                            {QStringLiteral("read"), file.read},
-                           {QStringLiteral("crcOk"), file.signatureOk}};
-        if (!file.error.isEmpty())
+                           {QStringLiteral("crcOk"), file.isSigned()},
+                           {QStringLiteral("signed"), file.isSigned()}};
+        if (!file.error.isEmpty()) {
             result.insert(QStringLiteral("error"), file.error);
-        if (!file.signatureOk)
-            m_err << path << ": " << file.error << '\n';
+            m_err << shown << ": " << file.error << '\n';
+        }
         QJsonArray crcs;
         for (const IO::Decoder::CrcCheck& crc : file.crcs) {
             if (crc.holds())
@@ -266,6 +347,12 @@ int CommandLineTool::check(const QStringList& files, bool json)
             results.append(result);
             continue;
         }
+        // An unsigned set is still read and checked: its values are listed,
+        // but nothing vouches for them.
+        for (const QString& area : file.skipped)
+            m_err << "  " << area << " CRC: " << IO::Decoder::IgnoredCRC << ", not checked\n";
+        result.insert(QStringLiteral("skippedSignatures"),
+                      QJsonArray::fromStringList(file.skipped));
         result.insert(QStringLiteral("allDataCrc"), crcText(file.image.allDataCRC()));
         QJsonArray list;
         for (const LimitEntry& entry : qAsConst(entries))
@@ -274,7 +361,8 @@ int CommandLineTool::check(const QStringList& files, bool json)
         results.append(result);
         if (json)
             continue;
-        m_out << path << ": CRC " << crcText(file.image.allDataCRC()) << ", " << entries.size()
+        m_out << shown << ": CRC " << crcText(file.image.allDataCRC())
+              << (file.isSigned() ? ", " : ", not signed, ") << entries.size()
               << (entries.size() == 1 ? " value outside its limits"
                                       : " values outside their limits")
               << (entries.isEmpty() ? "\n" : ":\n");
@@ -286,60 +374,53 @@ int CommandLineTool::check(const QStringList& files, bool json)
         m_out << QJsonDocument(QJsonObject{{QStringLiteral("files"), results},
                                            {QStringLiteral("exitCode"), code}})
                      .toJson();
-    m_out.flush();
-    m_err.flush();
     return code;
 }
 
-int CommandLineTool::compare(const QString& left, const QString& right, bool json)
+int CommandLineTool::compare(const QByteArray& left, const QByteArray& right, bool json)
 {
-    const ReadFile a = readFile(left);
-    const ReadFile b = readFile(right);
-    bool readable = true;
-    for (const auto& [path, file] : {std::make_pair(left, &a), std::make_pair(right, &b)}) {
+    CommandLineFile leftFile(left);
+    CommandLineFile rightFile(right);
+    const ReadFile a = readFile(leftFile);
+    const ReadFile b = readFile(rightFile);
+    QJsonArray unreadable;
+    for (const auto& [named, file] :
+         {std::make_pair(&leftFile, &a), std::make_pair(&rightFile, &b)}) {
+        // An unsigned set compares: what differs is still worth knowing.
         if (file->signatureOk)
             continue;
-        readable = false;
-        m_err << path << ": " << file->error << '\n';
+        unreadable.append(QJsonObject{{QStringLiteral("file"), named->shownName()},
+                                      {QStringLiteral("error"), file->error}});
+        m_err << named->shownName() << ": " << file->error << '\n';
     }
-    if (!readable) {
+    if (!unreadable.isEmpty()) {
         if (json)
-            m_out << QJsonDocument(QJsonObject{{QStringLiteral("exitCode"), CompareUnreadable}})
+            m_out << QJsonDocument(QJsonObject{{QStringLiteral("unreadable"), unreadable},
+                                               {QStringLiteral("exitCode"), CompareUnreadable}})
                          .toJson();
-        m_out.flush();
-        m_err.flush();
         return CompareUnreadable;
     }
-    const QVector<IO::ComparisonView::Row> rows = IO::ComparisonView::differences(a.image, b.image);
+    const QVector<Difference> differences = cellDifferences(a.image, b.image);
     QJsonArray list;
-    for (const IO::ComparisonView::Row& row : rows) {
-        // The cell as --check names it: the field's row and column, from 1.
-        const FieldDef* field = ParameterLayout::findByNo(row.no);
-        const ParamDefRecord* record = ParameterDefDB::instance()->findParamByNo(quint32(row.no));
-        int cellRow = row.group - 1;
-        int cellColumn = row.element - 1;
-        if (field && record)
-            ParameterLayout::cellOfOffset(*field, int(record->valueOffset(row.group, row.element)),
-                                          &cellRow, &cellColumn);
-        const QString name = field ? QLatin1String(field->name) : QString::number(row.no);
+    for (const Difference& difference : differences) {
         if (!json) {
-            m_out << name << '\t' << cellRow + 1 << '\t' << cellColumn + 1 << '\t' << row.left
-                  << '\t' << row.right << '\t' << row.name << '\n';
+            m_out << difference.name << '\t' << difference.row + 1 << '\t' << difference.column + 1
+                  << '\t' << difference.left << '\t' << difference.right << '\t'
+                  << difference.displayName << '\n';
             continue;
         }
-        list.append(QJsonObject{{QStringLiteral("no"), row.no},
-                                {QStringLiteral("name"), name},
-                                {QStringLiteral("displayName"), row.name},
-                                {QStringLiteral("row"), cellRow + 1},
-                                {QStringLiteral("column"), cellColumn + 1},
-                                {QStringLiteral("a"), row.left},
-                                {QStringLiteral("b"), row.right}});
+        list.append(QJsonObject{{QStringLiteral("no"), difference.no},
+                                {QStringLiteral("name"), difference.name},
+                                {QStringLiteral("displayName"), difference.displayName},
+                                {QStringLiteral("row"), difference.row + 1},
+                                {QStringLiteral("column"), difference.column + 1},
+                                {QStringLiteral("a"), difference.left},
+                                {QStringLiteral("b"), difference.right}});
     }
-    const int code = rows.isEmpty() ? Clean : Different;
+    const int code = differences.isEmpty() ? Clean : Different;
     if (json)
         m_out << QJsonDocument(QJsonObject{{QStringLiteral("differences"), list},
                                            {QStringLiteral("exitCode"), code}})
                      .toJson();
-    m_out.flush();
     return code;
 }

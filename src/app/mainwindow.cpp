@@ -242,8 +242,10 @@ void MainWindow::parseCommandLine(const QStringList& arguments)
                                     QStringLiteral("Hide the 3d viewing area."));
     parser.addOption(hide3d);
     parser.process(arguments.isEmpty() ? QCoreApplication::arguments() : arguments);
-    if (parser.isSet(hide3d))
+    if (parser.isSet(hide3d)) {
         centralWidget()->setHidden(true);
+        statusBar()->setHidden(true);
+    }
 }
 
 void MainWindow::updateCostBar()

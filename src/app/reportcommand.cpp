@@ -1,64 +1,116 @@
 #include "app/reportcommand.h"
 
+#include "app/commandlinearguments.h"
+#include "app/commandlinefile.h"
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "app/safetyreport.h"
 #include "parameter/dataprovidererrorrecord.h"
+#include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
+#include "parameter/parser.h"
 #include "parameter/procedure.h"
+#include "parameter/valuevalidator.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-const char* const option = "--export-report";
-
 // Only warnings and worse reach the terminal: the command's own output.
-void warningsOnly(QtMsgType type, const QMessageLogContext&, const QString& message)
+// The platform plugins' complaints about a display that cannot be opened
+// are left out; the command says in one line what it did instead.
+void warningsOnly(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    if (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0)
+        return;
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
-QString absoluteArgument(int argc, char* argv[], int index)
+// Platforms that draw on a display and, where it cannot be opened, let the
+// toolkit go on to the next one. The others take a device or a port of
+// their own, and some abort where they find none; a PDF needs neither.
+bool fallsBackWithoutDisplay(const QByteArray& platform)
 {
-    if (index >= argc)
-        return QString();
-    // Taken before the application changes anything, against the caller's folder.
-    return QFileInfo(QString::fromLocal8Bit(argv[index])).absoluteFilePath();
+    const QByteArray name = platform.split(':').first();
+    return name == "xcb" || name.startsWith("wayland") || name == "offscreen" || name == "minimal";
+}
+
+// The platform list the application is made with: the one asked for (or
+// the one the session's display implies) and then the off-screen one, which
+// the toolkit takes when the others cannot be opened. Returns the first
+// choice, empty where no display is named; *dropped names one asked for
+// that the report does not use.
+QByteArray choosePlatform(QByteArray* dropped)
+{
+    QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (asked.isEmpty()) {
+        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+            asked = "xcb";
+        else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            asked = "wayland";
+    }
+    QByteArrayList platforms;
+    for (const QByteArray& platform : asked.split(';')) {
+        if (fallsBackWithoutDisplay(platform))
+            platforms << platform;
+        else if (!platform.isEmpty() && dropped->isEmpty())
+            *dropped = platform.split(':').first();
+    }
+    const QByteArray first = platforms.isEmpty() ? QByteArray() : platforms.first();
+    if (!platforms.contains("offscreen"))
+        platforms << "offscreen";
+    qputenv("QT_QPA_PLATFORM", platforms.join(';'));
+    return first;
 }
 
 } // namespace
 
-bool ReportCommand::isRequested(int argc, char* argv[])
+int ReportCommand::main(const char* program, const CommandLineArguments& arguments)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], option) == 0)
-            return true;
-    return false;
+    QByteArray dropped;
+    const QByteArray wanted = choosePlatform(&dropped);
+    qInstallMessageHandler(warningsOnly);
+    // Only the program name: the toolkit must not take a file name for one
+    // of its own options.
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(program), nullptr};
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setCodec("UTF-8");
+    err.setCodec("UTF-8");
+    if (!wanted.isEmpty() && !wanted.startsWith("offscreen") &&
+        QGuiApplication::platformName() == QLatin1String("offscreen"))
+        err << "obxsetting: the display cannot be opened; the report is drawn without it\n";
+    else if (!dropped.isEmpty())
+        err << "obxsetting: the platform " << QString::fromLocal8Bit(dropped)
+            << " is not used for a report; the report is drawn without a display\n";
+    const int code = run(arguments, out, err);
+    out.flush();
+    err.flush();
+    return code;
 }
 
-int ReportCommand::run(int argc, char* argv[])
+int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, QTextStream& err)
 {
-    int at = 1;
-    while (at < argc && std::strcmp(argv[at], option) != 0)
-        ++at;
-    const QString setPath = absoluteArgument(argc, argv, at + 1);
-    const QString pdfPath = absoluteArgument(argc, argv, at + 2);
+    // Both taken before anything changes the working directory.
+    CommandLineFile set(arguments.files.at(0));
+    CommandLineFile pdf(arguments.files.at(1));
+    const bool setOpened = set.openForReading();
+    const CommandLineFile* const inputs[] = {&set};
+    const bool pdfOpened = setOpened && pdf.openForWriting(inputs, 1);
 
-    // Fonts, the PDF and the plan view need a GUI application; without a
-    // display it runs on the off-screen platform.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(warningsOnly);
-    QApplication app(argc, argv);
     // The settings name their folders relative to the program folder.
     const QString programDir = QCoreApplication::applicationDirPath();
     QDir::setCurrent(programDir);
@@ -66,24 +118,80 @@ int ReportCommand::run(int argc, char* argv[])
     LanguageSetting::chooseLanguage(QString());
     LogicSignalDef::initialize();
 
-    if (setPath.isEmpty() || pdfPath.isEmpty())
-        std::fprintf(stderr, "Usage: %s --export-report SET.txt OUT.pdf\n", argv[0]);
     ParameterImage image;
     IO::Procedure procedure;
     DataProviderErrorRecord error;
-    if (setPath.isEmpty() || !procedure.readAll(image, setPath, error)) {
-        std::fprintf(stderr, "The parameter file cannot be read: %s\n", qUtf8Printable(setPath));
-        return SetUnreadable;
+    int code = Written;
+    QString problem;
+    bool read = false;
+    QVector<LimitEntry> entries;
+    if (!setOpened) {
+        problem = QStringLiteral("The parameter file cannot be read: %1 (%2)")
+                      .arg(set.shownName(), set.error());
+        code = SetUnreadable;
+    } else if (!procedure.readAll(image, set.readPath(), error)) {
+        problem = QStringLiteral("The parameter file cannot be read: %1").arg(set.shownName());
+        code = SetUnreadable;
+    } else {
+        read = true;
+        // The same findings as a check of the file: with those that only
+        // its texts show.
+        ParameterTextTable texts;
+        procedure.parser->makeTable(texts);
+        DataProviderErrorRecord textError; // the file was read a moment ago
+        procedure.parser->extractToMap(texts, set.readPath(), textError);
+        entries = ValueValidator::check(image, &texts);
     }
-    LogicSignalDef::setMasterImage(&image);
-    // A slip that names the set as OUT must not replace the set by its report.
-    const bool ontoSet = QFileInfo(pdfPath) == QFileInfo(setPath);
-    const bool written =
-        !pdfPath.isEmpty() && !ontoSet && SafetyReport(image, setPath).write(pdfPath);
-    LogicSignalDef::setMasterImage(nullptr);
-    if (!written) {
-        std::fprintf(stderr, "The file cannot be written: %s\n", qUtf8Printable(pdfPath));
-        return PdfUnwritable;
+    if (read && !pdfOpened) {
+        problem =
+            QStringLiteral("The file cannot be written: %1 (%2)").arg(pdf.shownName(), pdf.error());
+        code = PdfUnwritable;
+    } else if (read) {
+        LogicSignalDef::setMasterImage(&image);
+        const bool written =
+            SafetyReport(image, set.absoluteName(), entries).write(pdf.writePath()) &&
+            pdf.finishWrite();
+        LogicSignalDef::setMasterImage(nullptr);
+        if (!written) {
+            pdf.discardWrite();
+            problem = QStringLiteral("The file cannot be written: %1").arg(pdf.shownName());
+            code = PdfUnwritable;
+        } else if (!entries.isEmpty()) {
+            code = OutsideLimits;
+        }
     }
-    return Written;
+    if (!problem.isEmpty())
+        err << problem << '\n';
+    // Written, but not of a clean set: said apart from the errors.
+    if (code == OutsideLimits)
+        err << (entries.size() == 1
+                    ? QStringLiteral("The set holds 1 value outside its limits; the report lists "
+                                     "it: %1")
+                          .arg(pdf.shownName())
+                    : QStringLiteral("The set holds %1 values outside their limits; the report "
+                                     "lists them: %2")
+                          .arg(entries.size())
+                          .arg(pdf.shownName()))
+            << '\n';
+    const QStringList skipped = IO::Decoder::skippedChecks(image);
+    if (read && !skipped.isEmpty()) {
+        err << set.shownName() << ": not signed\n";
+        for (const QString& area : skipped)
+            err << "  " << area << " CRC: " << IO::Decoder::IgnoredCRC << ", not checked\n";
+    }
+    if (arguments.json) {
+        QJsonObject summary{{QStringLiteral("file"), pdf.shownName()},
+                            {QStringLiteral("set"), set.shownName()},
+                            {QStringLiteral("exitCode"), code}};
+        if (read) {
+            summary.insert(QStringLiteral("findings"), entries.size());
+            summary.insert(QStringLiteral("signed"), skipped.isEmpty());
+            summary.insert(QStringLiteral("skippedSignatures"),
+                           QJsonArray::fromStringList(skipped));
+        }
+        if (!problem.isEmpty())
+            summary.insert(QStringLiteral("error"), problem);
+        out << QJsonDocument(summary).toJson();
+    }
+    return code;
 }

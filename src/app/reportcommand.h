@@ -1,9 +1,12 @@
 #pragma once
 
+class CommandLineArguments;
+class QTextStream;
+
 // The command line's safety report export, for scripted acceptance
 // documents: "obxsetting --export-report SET.txt OUT.pdf". It takes no
-// single-instance lock, shows no window and runs without a display (the
-// plan view is then replaced by a note).
+// single-instance lock, shows no window and never needs a display: where
+// none is named, or the one named cannot be opened, it draws off screen.
 class ReportCommand
 {
 public:
@@ -11,11 +14,13 @@ public:
     {
         Written = 0,
         SetUnreadable = 1,
+        OutsideLimits = 2, // written; the set holds values the report lists as such
         PdfUnwritable = 4,
     };
 
-    // Whether the arguments ask for the export.
-    static bool isRequested(int argc, char* argv[]);
-    // Runs the export; returns the process exit code.
-    static int run(int argc, char* argv[]);
+    // Makes the GUI application object on a platform that opens and runs
+    // the export; returns the process exit code.
+    static int main(const char* program, const CommandLineArguments& arguments);
+    // The export itself, in a running QApplication.
+    static int run(const CommandLineArguments& arguments, QTextStream& out, QTextStream& err);
 };

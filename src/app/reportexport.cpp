@@ -5,6 +5,7 @@
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
 #include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/msgbox.h"
 
 #include <QApplication>
@@ -42,8 +43,11 @@ bool exportSafetyReport(QWidget* parent)
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
-    SafetyReport report(Parameter::instance()->masterImage(),
-                        provider ? provider->masterSource() : QString());
+    // With the findings that only the texts of the files read show, as the
+    // notice after reading lists them.
+    const ParameterImage& master = Parameter::instance()->masterImage();
+    SafetyReport report(master, provider ? provider->masterSource() : QString(),
+                        provider ? provider->masterOutsideLimits() : ValueValidator::check(master));
     const bool ok = report.write(path, [&progress](int done, int) {
         progress.setValue(done);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -5,13 +5,13 @@
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "app/functionmenuwidget.h"
+#include "app/safetyreportplanobject.h"
 #include "io/comparisonview.h"
+#include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/logictable.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterlayout.h"
-#include "parameter/valuevalidator.h"
-#include "view3d/planview.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
 #include <QDateTime>
@@ -21,7 +21,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
-#include <QUrl>
 #include <QtDebug>
 
 #include <algorithm>
@@ -58,9 +57,16 @@ const Page pages[] = {
 constexpr int pageCount = int(sizeof pages / sizeof pages[0]);
 const char* const logicNodeName = "LogicalOperation";
 
-const QString planResource = QStringLiteral("plan-view.png");
-const QSize planSize(1600, 1200);
-constexpr int planWidth = 640; // in the document's pixels
+// Where the plan view's drawing goes into the laid out text.
+const QString planPlaceholder = QStringLiteral("[[plan view]]");
+
+// Pages of the function menu that have no section of their own in the
+// report, by the scene the value validator gives.
+const struct
+{
+    int scene;
+    const char* nodeName;
+} otherPages[] = {{1, "System"}, {36, "LogicalOperation"}};
 
 QString escaped(const QString& text)
 {
@@ -209,6 +215,22 @@ QString commonCaption(const std::vector<const ParamDefRecord*>& records)
     return nameParts(first, 0, shared);
 }
 
+// A page without a text of its own in the catalogues (whose menu item is
+// hidden) is headed by the name that all its parameters share, which every
+// language has, rather than by its key.
+QString pageHeading(const Page& page, const std::vector<Block>& blocks)
+{
+    const QString heading = FunctionMenuWidget::nodeText(QLatin1String(page.nodeName));
+    if (heading != QLatin1String(page.nodeName))
+        return heading;
+    std::vector<const ParamDefRecord*> records;
+    for (const Block& block : blocks)
+        records.insert(records.end(), block.records.begin(), block.records.end());
+    if (!records.empty() && !commonCaption(records).isEmpty())
+        return commonCaption(records);
+    return heading;
+}
+
 QString tableStart()
 {
     return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
@@ -217,17 +239,29 @@ QString tableStart()
 
 const char* const cellStyle = " style=\"background-color:#ffd0d0; font-weight:bold;\"";
 
+// The entry's number in the closing list, after a value that it marks.
+QString entryMark(int index)
+{
+    return QStringLiteral("[%1]").arg(index + 1);
+}
+
 } // namespace
 
 const int SafetyReport::StepCount = pageCount + 4;
 
 SafetyReport::SafetyReport(const ParameterImage& image, const QString& source)
-    : m_image(image), m_source(source)
+    : SafetyReport(image, source, ValueValidator::check(image))
 {
-    // The cells the validator lists, by offset: a definition's groups and
+}
+
+SafetyReport::SafetyReport(const ParameterImage& image, const QString& source,
+                           const QVector<LimitEntry>& entries)
+    : m_image(image), m_source(source), m_entries(entries)
+{
+    // The values the validator lists, by offset: a definition's groups and
     // elements need not be the field's rows and columns.
-    for (const LimitEntry& entry : ValueValidator::check(m_image))
-        m_outside.insert(entry.offset);
+    for (int i = 0; i < m_entries.size(); ++i)
+        m_entryAt.insert(m_entries[i].offset, i);
 }
 
 QString SafetyReport::proposedFileName(const QDateTime& time)
@@ -249,9 +283,18 @@ QString SafetyReport::titlePage() const
     };
     row(tr("Robot type"), robotType);
     row(tr("Source"), m_source);
+    // A CRC of 9894 skips its check when the set is loaded: the report must
+    // not present such a set as signed.
+    const auto signatureText = [this](const QString& text, bool notSigned) {
+        return notSigned ? tr("%1, not signed").arg(text) : text;
+    };
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(m_image))
-        row(signature.label, signature.text);
-    row(tr("All data CRC"), Property::SafetySignatureCRC::crcText(m_image.allDataCRC()));
+        row(signature.label, signatureText(signature.text, signature.notSigned));
+    row(tr("All data CRC"),
+        signatureText(Property::SafetySignatureCRC::crcText(m_image.allDataCRC()),
+                      m_image.allDataCRC() == IO::Decoder::IgnoredCRC));
+    row(tr("Values outside their limits"),
+        m_entries.isEmpty() ? tr("none") : QString::number(m_entries.size()));
     row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
                                                               LanguageSetting::dateTimeFormat()));
     html += QStringLiteral("</table><p><br></p><h3>%1</h3><table cellpadding=\"10\">")
@@ -266,29 +309,47 @@ QString SafetyReport::pageSection(int page) const
 {
     const Page& def = pages[page];
     const std::vector<Block> blocks = blocksOf(def);
-    QString heading = FunctionMenuWidget::nodeText(QLatin1String(def.nodeName));
-    // A page without a text of its own in the catalogues (whose menu item
-    // is hidden) is headed by the name that all its parameters share,
-    // which every language has, rather than by its key.
-    if (heading == QLatin1String(def.nodeName)) {
-        std::vector<const ParamDefRecord*> records;
-        for (const Block& block : blocks)
-            records.insert(records.end(), block.records.begin(), block.records.end());
-        if (!records.empty() && !commonCaption(records).isEmpty())
-            heading = commonCaption(records);
-    }
-    QString html =
-        QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>").arg(escaped(heading));
+    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
+                       .arg(escaped(pageHeading(def, blocks)));
     bool marked = false;
     bool skipped = false;
+    // The offsets of a cell's values: two-word bit masks hold two.
+    const auto valueOffsets = [](const ParamDefRecord& record, int group, int element) {
+        std::vector<int> offsets;
+        const int values = record.isText() ? 1 : std::max(1, int(record.valueCount));
+        for (int value = 1; value <= values; ++value)
+            offsets.push_back(int(record.valueOffset(group, element, value)));
+        return offsets;
+    };
+    const auto hasEntry = [&](const ParamDefRecord& record, int group, int element) {
+        for (const int offset : valueOffsets(record, group, element))
+            if (m_entryAt.contains(offset))
+                return true;
+        return false;
+    };
     const auto valueCell = [&](const ParamDefRecord& record, int group, int element) {
-        const bool out = m_outside.contains(int(record.valueOffset(group, element)));
-        marked = marked || out;
-        const QString value = cellInImage(record, group, element)
-                                  ? IO::ComparisonView::valueText(m_image, record, group, element)
-                                  : QString();
-        return QStringLiteral("<td%1>%2</td>")
-            .arg(QLatin1String(out ? cellStyle : ""), escaped(value));
+        if (!cellInImage(record, group, element))
+            return QStringLiteral("<td></td>");
+        const QString text = IO::ComparisonView::valueText(m_image, record, group, element);
+        const std::vector<int> offsets = valueOffsets(record, group, element);
+        if (!hasEntry(record, group, element))
+            return QStringLiteral("<td>%1</td>").arg(escaped(text));
+        marked = true;
+        // Each value of a cell marked by itself where the text holds them
+        // one by one; else the whole cell with every mark.
+        const QStringList values = text.split(QStringLiteral(", "));
+        if (offsets.size() > 1 && values.size() == int(offsets.size())) {
+            QStringList shown;
+            for (size_t v = 0; v < offsets.size(); ++v)
+                shown << markedValue(offsets[v], values[int(v)]);
+            return QStringLiteral("<td>%1</td>").arg(shown.join(QStringLiteral(", ")));
+        }
+        QStringList marks;
+        for (const int offset : offsets)
+            if (m_entryAt.contains(offset))
+                marks << entryMark(m_entryAt.value(offset));
+        return QStringLiteral("<td%1>%2 %3</td>")
+            .arg(QLatin1String(cellStyle), escaped(text), marks.join(QLatin1Char(' ')));
     };
 
     for (const Block& block : blocks) {
@@ -306,14 +367,16 @@ QString SafetyReport::pageSection(int page) const
             html += QStringLiteral("</table><p></p>");
             continue;
         }
-        // The same rows in every table of the block: those with a value.
+        // The same rows in every table of the block: those with a value,
+        // and every row that holds a listed value, whatever it holds.
         const ParamDefRecord& first = *block.records.front();
         std::vector<std::pair<int, int>> rows;
         for (int group = 1; group <= first.groupCount; ++group)
             for (int element = 1; element <= first.elementCount; ++element) {
                 bool allZero = true;
                 for (const ParamDefRecord* record : block.records)
-                    allZero = allZero && cellIsZero(m_image, *record, group, element);
+                    allZero = allZero && cellIsZero(m_image, *record, group, element) &&
+                              !hasEntry(*record, group, element);
                 if (allZero)
                     skipped = true;
                 else
@@ -352,7 +415,8 @@ QString SafetyReport::pageSection(int page) const
     }
     if (skipped)
         html += QStringLiteral("<p><i>%1</i></p>")
-                    .arg(escaped(tr("Rows whose values are all 0 are not listed.")));
+                    .arg(escaped(tr("Rows whose values are all 0 and within their limits are not "
+                                    "listed.")));
     if (marked)
         html += QStringLiteral("<p%1>%2</p>")
                     .arg(QLatin1String(cellStyle),
@@ -368,15 +432,22 @@ QString SafetyReport::logicSection() const
     for (int result = 1; result <= LogicTable::ResultCount; ++result) {
         const QString formula = LogicTable::formula(m_image, result);
         const QList<quint32> outputs = LogicSignalDef::signalsAssignedTo(quint32(result), m_image);
-        // An unused operation that still drives signals is listed too.
-        if (formula.isEmpty() && outputs.isEmpty())
+        const QStringList marks = logicMarks(
+            {LogicTable::TypeField, LogicTable::Input1Field, LogicTable::Input2Field}, result - 1);
+        // An unused operation that still drives signals, or that holds a
+        // listed value, is listed too.
+        if (formula.isEmpty() && outputs.isEmpty() && marks.isEmpty())
             continue;
         QStringList names;
         for (const quint32 signal : outputs)
             names << LogicTable::drivenSignalText(int(signal));
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+        const QString shown = escaped(formula.isEmpty() ? LogicSignalDef::opName(0) : formula);
+        rows += QStringLiteral("<tr><td>%1</td>%2<td>%3</td></tr>")
                     .arg(escaped(LogicTable::inputText(result)),
-                         escaped(formula.isEmpty() ? LogicSignalDef::opName(0) : formula),
+                         marks.isEmpty() ? QStringLiteral("<td>%1</td>").arg(shown)
+                                         : QStringLiteral("<td%1>%2 %3</td>")
+                                               .arg(QLatin1String(cellStyle), shown,
+                                                    marks.join(QLatin1Char(' '))),
                          escaped(names.join(QStringLiteral(", "))));
     }
     const QString odd = oddAssignments();
@@ -399,10 +470,12 @@ QString SafetyReport::oddAssignments() const
         for (int entry = 0; entry < LogicTable::entryCount(target); ++entry) {
             const int value = LogicTable::assignment(m_image, target, entry);
             if (value != 0 && (value < 1 || value > LogicTable::ResultCount))
-                odd << QStringLiteral("%1 = %2")
-                           .arg(LogicTable::drivenSignalText(LogicTable::firstSignal(target) +
-                                                             entry))
-                           .arg(value);
+                odd << (QStringList{QStringLiteral("%1 = %2")
+                                        .arg(LogicTable::drivenSignalText(
+                                            LogicTable::firstSignal(target) + entry))
+                                        .arg(value)} +
+                        logicMarks({LogicTable::AssignmentFields[t]}, entry))
+                           .join(QLatin1Char(' '));
         }
     }
     if (odd.isEmpty())
@@ -412,17 +485,78 @@ QString SafetyReport::oddAssignments() const
              escaped(odd.join(QStringLiteral(", "))));
 }
 
-QString SafetyReport::planSection(bool drawn) const
+QStringList SafetyReport::logicMarks(std::initializer_list<int> fieldNumbers, int index) const
+{
+    QStringList marks;
+    for (const int no : fieldNumbers)
+        if (const FieldDef* field = ParameterLayout::findByNo(no)) {
+            const int offset = ParameterLayout::cellOffset(*field, 0, index);
+            if (m_entryAt.contains(offset))
+                marks << entryMark(m_entryAt.value(offset));
+        }
+    return marks;
+}
+
+QString SafetyReport::planSection() const
+{
+    return QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p>%2</p>")
+        .arg(escaped(tr("Plan view")), planPlaceholder);
+}
+
+QString SafetyReport::markedValue(int offset, const QString& text) const
+{
+    if (!m_entryAt.contains(offset))
+        return escaped(text);
+    return QStringLiteral("<span%1>%2 %3</span>")
+        .arg(QLatin1String(cellStyle), escaped(text), entryMark(m_entryAt.value(offset)));
+}
+
+QString SafetyReport::entryPage(const LimitEntry& entry) const
+{
+    for (const Page& page : pages)
+        if (entry.no >= page.firstNo && entry.no <= page.lastNo)
+            return pageHeading(page, blocksOf(page));
+    for (const auto& other : otherPages)
+        if (entry.scene == other.scene)
+            return FunctionMenuWidget::nodeText(QLatin1String(other.nodeName));
+    return tr("no page");
+}
+
+QString SafetyReport::findingsSection() const
 {
     QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
-                       .arg(escaped(tr("Plan view")));
-    if (!drawn)
-        return html + QStringLiteral("<p>%1</p>")
-                          .arg(escaped(tr("No display is available: the plan view is not drawn.")));
-    return html + QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p><p>%3</p>")
-                      .arg(planResource)
-                      .arg(planWidth)
-                      .arg(escaped(tr("Grid lines every 100 mm, heavier every 1000 mm.")));
+                       .arg(escaped(tr("Values outside their limits")));
+    if (m_entries.isEmpty())
+        return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("None.")));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(escaped(tr("Every value outside its limits, not finite or whose file text "
+                                "was not kept, with its number as marked on the pages. Rows and "
+                                "columns count from 1 as in a parameter file.")));
+    html += tableStart() + QStringLiteral("<tr>");
+    // Widths in percent: numbers stay on one line.
+    const std::pair<QString, int> columns[] = {
+        {tr("No."), 7},     {tr("Page"), 13},  {tr("Parameter"), 24}, {tr("Row"), 7},
+        {tr("Column"), 11}, {tr("Value"), 18}, {tr("Limits"), 20}};
+    for (const auto& column : columns)
+        html += QStringLiteral("<th width=\"%1%\">%2</th>")
+                    .arg(column.second)
+                    .arg(escaped(column.first));
+    html += QStringLiteral("</tr>");
+    for (int i = 0; i < m_entries.size(); ++i) {
+        const LimitEntry& entry = m_entries[i];
+        QString value = entry.valueText;
+        if (!entry.fileText.isEmpty())
+            value +=
+                QLatin1Char(' ') +
+                QCoreApplication::translate("ValueValidator", "(file: %1)").arg(entry.fileText);
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3<br><small>%4</small></td>"
+                               "<td>%5</td><td>%6</td><td%7>%8</td><td>%9</td></tr>")
+                    .arg(entryMark(i), escaped(entryPage(entry)), escaped(entry.displayName),
+                         escaped(entry.name), QString::number(entry.row + 1),
+                         QString::number(entry.column + 1), QLatin1String(cellStyle),
+                         escaped(value), escaped(entry.limitsText()));
+    }
+    return html + QStringLiteral("</table>");
 }
 
 bool SafetyReport::write(const QString& path, const Progress& progress) const
@@ -445,10 +579,9 @@ bool SafetyReport::write(const QString& path, const Progress& progress) const
     }
     html += logicSection();
     step();
-    const QImage plan = PlanView::render(m_image, planSize);
-    html += planSection(!plan.isNull());
+    html += planSection() + findingsSection();
     step();
-    print(file, html, plan);
+    print(file, html);
     // A failed write leaves the temporary file behind only until here.
     const bool ok = file.commit();
     if (!ok)
@@ -458,7 +591,7 @@ bool SafetyReport::write(const QString& path, const Progress& progress) const
     return ok;
 }
 
-void SafetyReport::print(QIODevice& device, const QString& html, const QImage& plan) const
+void SafetyReport::print(QIODevice& device, const QString& html) const
 {
     QPdfWriter writer(&device);
     writer.setTitle(tr("Safety Report"));
@@ -471,8 +604,9 @@ void SafetyReport::print(QIODevice& device, const QString& html, const QImage& p
     // No ligatures: a path or a name copied out of the PDF stays as written.
     font.setStyleStrategy(QFont::PreferNoShaping);
     document.setDefaultFont(font);
-    if (!plan.isNull())
-        document.addResource(QTextDocument::ImageResource, QUrl(planResource), plan);
     document.setHtml(html);
+    SafetyReportPlanObject plan(m_image);
+    if (!plan.insertInto(document, planPlaceholder))
+        qWarning().noquote() << "SafetyReport plan view not placed -> NG";
     document.print(&writer);
 }

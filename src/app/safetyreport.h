@@ -1,13 +1,15 @@
 #pragma once
 
 #include "parameter/parameterimage.h"
+#include "parameter/valuevalidator.h"
 
 #include <QCoreApplication>
-#include <QImage>
-#include <QSet>
+#include <QHash>
 #include <QString>
+#include <QVector>
 
 #include <functional>
+#include <initializer_list>
 
 class QDateTime;
 class QIODevice;
@@ -17,10 +19,13 @@ class QIODevice;
 // robot type, the set's source, its signature as the safety signature page
 // shows it, the report date and lines for the checker's name, date and
 // signature; one section per safety function page in the function menu's
-// order with the values, display names, units and limits (values outside
-// their limits or not finite marked, as the value validator finds them); the logical
+// order with the values, display names, units and limits; the logical
 // operations as formulas; the plan view of the robot with its enabled
-// models and areas (a one-line note where no OpenGL is available).
+// models and areas, drawn as vectors with or without a display; and a
+// closing list of every value the value validator finds (outside its
+// limits, not finite, or whose file text was not kept). Each such value is
+// marked with its number in that list wherever a page shows it, and the
+// title page gives their count.
 class SafetyReport
 {
     Q_DECLARE_TR_FUNCTIONS(SafetyReport)
@@ -30,11 +35,15 @@ public:
     using Progress = std::function<void(int done, int total)>;
 
     // The pages with a table of values, the logical operations, the title
-    // page, the plan view and the PDF itself.
+    // page, the plan view with the closing list, and the PDF itself.
     static const int StepCount;
 
     // source: the file name or the unit's address the set came from.
     SafetyReport(const ParameterImage& image, const QString& source);
+    // entries: the validator's findings for the image, with those that only
+    // the file's texts show (ValueValidator::check with the file's table).
+    SafetyReport(const ParameterImage& image, const QString& source,
+                 const QVector<LimitEntry>& entries);
 
     // Writes the PDF through a temporary file that replaces path only once
     // it is complete. False when the file cannot be written; nothing is
@@ -49,11 +58,18 @@ private:
     QString pageSection(int page) const;
     QString logicSection() const;
     QString oddAssignments() const;
-    QString planSection(bool drawn) const;
-    void print(QIODevice& device, const QString& html, const QImage& plan) const;
+    // The marks of the listed values among the cells of the logic fields
+    // (one row each) at index.
+    QStringList logicMarks(std::initializer_list<int> fieldNumbers, int index) const;
+    QString planSection() const;
+    QString findingsSection() const;
+    QString entryPage(const LimitEntry& entry) const;
+    QString markedValue(int offset, const QString& text) const;
+    void print(QIODevice& device, const QString& html) const;
 
     ParameterImage m_image;
     QString m_source;
-    // Byte offsets of the values outside their limits or not finite.
-    QSet<int> m_outside;
+    QVector<LimitEntry> m_entries;
+    // Index in m_entries by the byte offset of the value.
+    QHash<int, int> m_entryAt;
 };

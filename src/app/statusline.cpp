@@ -2,6 +2,8 @@
 
 #include "io/controllerlogin.h"
 #include "io/dataprovider.h"
+#include "parameter/crc32c.h"
+#include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
@@ -10,7 +12,8 @@
 #include <QLabel>
 
 StatusLine::StatusLine(Parameter* store, QWidget* parent)
-    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)), m_source(new QLabel(this)),
+    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)),
+      m_notSigned(new QLabel(tr("Not signed"), this)), m_source(new QLabel(this)),
       m_unwritten(new QLabel(tr("Applied changes not yet written"), this)),
       m_outside(new QLabel(this))
 {
@@ -21,6 +24,8 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
                                  "QLabel { padding: 0 12px 0 4px; }"));
     m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
     addWidget(m_signature);
+    m_notSigned->setStyleSheet(QStringLiteral("color: #ffa500; font-weight: bold;"));
+    addWidget(m_notSigned);
     addWidget(m_source, 1);
     addPermanentWidget(m_unwritten);
     addPermanentWidget(m_outside);
@@ -34,8 +39,23 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
 void StatusLine::refresh()
 {
     const ParameterImage& master = m_store->masterImage();
-    m_signature->setText(
-        tr("All data CRC %1").arg(Property::SafetySignatureCRC::crcText(master.allDataCRC())));
+    // What a write of the held set would sign it with: a read by part keeps
+    // the other part's values but takes the file's trailer, so the stored
+    // value need not be the set's.
+    m_signature->setText(tr("All data CRC %1")
+                             .arg(Property::SafetySignatureCRC::crcText(
+                                 Crc32c::imageSignature(m_store->appliedImage()).allData)));
+
+    // The loader skips the check of a CRC of 9894: such a set is not signed.
+    QStringList skipped;
+    for (const auto& signature : Property::SafetySignatureCRC::signatureRows(master))
+        if (signature.notSigned)
+            skipped << signature.label;
+    if (master.allDataCRC() == IO::Decoder::IgnoredCRC)
+        skipped << tr("All data CRC");
+    m_notSigned->setVisible(!skipped.isEmpty());
+    m_notSigned->setToolTip(
+        tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
 
     QString source;
     if (const DataProvider* provider = DataProvider::instance())

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -29,6 +30,10 @@ IO::ComparisonView::AutoAnswer& autoAnswer()
 // different values never look equal.
 QString floatText(float value)
 {
+    // The toolkit drops the sign of a zero; -0 and 0 are different bytes
+    // (and signatures), so they must not look the same.
+    if (value == 0 && std::signbit(value))
+        return QStringLiteral("-0");
     for (int precision = 6; precision < 9; ++precision) {
         const QString text = QString::number(double(value), 'g', precision);
         if (text.toFloat() == value)
@@ -142,38 +147,38 @@ QString ComparisonView::valueText(const ParameterImage& image, const ParamDefRec
 {
     if (record.isText())
         return image.textAt(int(record.valueOffset(group, element)));
-    const bool hex = QLatin1String(record.format).startsWith(QLatin1String("0x"));
-    const int size = record.valueSize();
     QStringList values;
-    for (int value = 1; value <= record.valueCount; ++value) {
-        const int offset = int(record.valueOffset(group, element, value));
-        if (record.type == ParamDefRecord::TypeFloat) {
-            values << floatText(image.f32At(offset));
-            continue;
-        }
-        if (hex) {
-            const quint32 bits = size == 2 ? image.u16At(offset) : image.u32At(offset);
-            values << QStringLiteral("0x%1").arg(bits, size * 2, 16, QLatin1Char('0'));
-            continue;
-        }
-        switch (record.type) {
-        case ParamDefRecord::TypeInt16:
-            values << QString::number(image.i16At(offset));
-            break;
-        case ParamDefRecord::TypeUInt16:
-            values << QString::number(image.u16At(offset));
-            break;
-        case ParamDefRecord::TypeInt32:
-            values << QString::number(image.i32At(offset));
-            break;
-        case ParamDefRecord::TypeUInt32:
-            values << QString::number(image.u32At(offset));
-            break;
-        default:
-            break;
-        }
-    }
+    for (int value = 1; value <= record.valueCount; ++value)
+        values << valueText(image, record, group, element, value);
     return values.join(QLatin1String(", "));
+}
+
+QString ComparisonView::valueText(const ParameterImage& image, const ParamDefRecord& record,
+                                  int group, int element, int value)
+{
+    const int offset = int(record.valueOffset(group, element, value));
+    if (record.isText())
+        return image.textAt(offset);
+    if (record.type == ParamDefRecord::TypeFloat)
+        return floatText(image.f32At(offset));
+    const int size = record.valueSize();
+    if (QLatin1String(record.format).startsWith(QLatin1String("0x"))) {
+        const quint32 bits = size == 2 ? image.u16At(offset) : image.u32At(offset);
+        return QStringLiteral("0x%1").arg(bits, size * 2, 16, QLatin1Char('0'));
+    }
+    switch (record.type) {
+    case ParamDefRecord::TypeInt16:
+        return QString::number(image.i16At(offset));
+    case ParamDefRecord::TypeUInt16:
+        return QString::number(image.u16At(offset));
+    case ParamDefRecord::TypeInt32:
+        return QString::number(image.i32At(offset));
+    case ParamDefRecord::TypeUInt32:
+        return QString::number(image.u32At(offset));
+    default:
+        break;
+    }
+    return QString();
 }
 
 void ComparisonView::setAutoAnswer(AutoAnswer answer)

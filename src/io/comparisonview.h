@@ -52,9 +52,13 @@ public:
     // Every value of the parameter catalogue that differs between the images,
     // in parameter order.
     static QVector<Row> differences(const ParameterImage& left, const ParameterImage& right);
-    // A value as the view shows it.
+    // A value as the view shows it: all values of a cell that has several,
+    // joined by commas.
     static QString valueText(const ParameterImage& image, const ParamDefRecord& record, int group,
                              int element);
+    // One of the values (from 1) of such a cell.
+    static QString valueText(const ParameterImage& image, const ParamDefRecord& record, int group,
+                             int element, int value);
 
     static void setAutoAnswer(AutoAnswer answer);
 

@@ -50,13 +50,11 @@ MonitoringBase::MonitoringBase(bool selectable) : QWidget(nullptr), m_selectable
         connect(new QShortcut(QKeySequence(key), this, nullptr, nullptr, Qt::WindowShortcut),
                 &QShortcut::activated, this, &clickFocusedButton);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut),
-            &QShortcut::activated, this, [this] {
-                // Inside the monitoring dialog Esc closes it: its close
-                // handler returns to the last page. Loading the pages alone
-                // would leave the dialog open over a panel page.
-                if (auto* dialog = qobject_cast<QDialog*>(window())) {
-                    dialog->close();
-                } else if (Scene::SceneManager* manager = Scene::SceneManager::instance()) {
+            &QShortcut::activated, this, [] {
+                // Going home hides the monitoring dialog (the function menu
+                // hides it on every page but the monitoring one); the last
+                // page then shows again.
+                if (Scene::SceneManager* manager = Scene::SceneManager::instance()) {
                     const int last = manager->lastScene();
                     manager->loadScene(0);
                     manager->loadScene(last);

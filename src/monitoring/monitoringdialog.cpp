@@ -32,10 +32,6 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
         if (!screen)
             continue;
         const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
-        // The network pages ask to leave with Esc; here that closes the
-        // dialog, as Esc does on the other tabs.
-        if (screen->metaObject()->indexOfSignal("exitRequest()") >= 0)
-            connect(screen, SIGNAL(exitRequest()), this, SLOT(close()));
         connect(manager->state(scene), &QState::entered, this, [this, index] {
             setVisible(true);
             m_tabWidget->setCurrentIndex(index);

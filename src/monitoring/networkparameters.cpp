@@ -106,6 +106,9 @@ void NetworkParameters::updateEipsData()
             LanguageSetting::locale().toString(stamp, LanguageSetting::dateTimeFormat()));
 }
 
+// Only a Reset the unit took is followed by the reboot request: after any
+// other click, or a Reset the unit refused or never received, "Parameters
+// reset" would report a reset that did not happen.
 void NetworkParameters::clicked(bool)
 {
     const QObject* from = sender();

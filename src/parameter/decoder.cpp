@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -332,6 +333,20 @@ QVector<Decoder::CrcCheck> Decoder::crcChecks(const ParameterImage& image)
         {"signal", image.signalCRC(), computed.signal},
         {"all data", image.allDataCRC(), computed.allData},
     };
+}
+
+QStringList Decoder::skippedChecks(const ParameterImage& image)
+{
+    const std::pair<const char*, quint32> stored[] = {
+        {"whole", image.wholeCRC()},      {"system", image.systemCRC()},
+        {"monitor", image.monitorCRC()},  {"signal", image.signalCRC()},
+        {"all data", image.allDataCRC()},
+    };
+    QStringList names;
+    for (const auto& [name, value] : stored)
+        if (value == IgnoredCRC)
+            names << QLatin1String(name);
+    return names;
 }
 
 bool Decoder::isCRCCorrect(const ParameterImage& scratch) const

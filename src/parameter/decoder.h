@@ -69,6 +69,9 @@ public:
     };
     // The five checks in the order isCRCCorrect makes them.
     static QVector<CrcCheck> crcChecks(const ParameterImage& image);
+    // The ranges ("whole", ..., "all data") whose stored CRC is 9894: the
+    // check skips them, so the set loads but is not signed. Empty when none.
+    static QStringList skippedChecks(const ParameterImage& image);
 
     // Stores one cell text into the image as the field's type reads it:
     // integers in base 10 (0 when not a number), floats by QString::toFloat,

@@ -45,6 +45,7 @@ LogicCheck::LogicCheck(const ParameterImage& image) : m_rows(LogicTable::ResultC
         checkInputs(image, result);
     checkCycles(image);
     checkUnnamedEntries(image);
+    checkDrivers(image);
     for (const Findings& row : m_rows)
         m_errorCount += row.errors.size();
 }
@@ -163,5 +164,27 @@ void LogicCheck::checkUnnamedEntries(const ParameterImage& image)
             m_general << tr("Internal safety input entry %1 holds %2 but names no signal.")
                              .arg(entry + 1)
                              .arg(value);
+    }
+}
+
+// The unit would switch a signal by a result that computes nothing. Clearing
+// an operation in the editor takes its signals off it, so only a table made
+// elsewhere holds this.
+void LogicCheck::checkDrivers(const ParameterImage& image)
+{
+    for (int t = 0; t < LogicTable::TargetCount; ++t) {
+        const auto target = LogicTable::Target(t);
+        for (int entry = 0; entry < LogicTable::entryCount(target); ++entry) {
+            const int driver = LogicTable::assignment(image, target, entry);
+            if (driver < 1 || driver > LogicTable::ResultCount ||
+                LogicTable::type(image, driver) != 0)
+                continue;
+            const int signal = LogicTable::firstSignal(target) + entry;
+            const QString name = LogicSignalDef::signalText(signal, LogicSignalDef::NumberFirst);
+            m_rows[driver - 1].errors << tr("Drives %1, but the operation is unused.")
+                                             .arg(name.isEmpty() ? QString::number(signal) : name);
+            m_signals.insert(signal,
+                             tr("Driven by result %1, whose operation is unused.").arg(driver));
+        }
     }
 }

@@ -4,176 +4,533 @@
 #include "parameter/parameter.h"
 #include "parameter/parameterlayout.h"
 #include "view3d/areamonitorview.h"
-#include "view3d/camera.h"
-#include "view3d/gridline.h"
-#include "view3d/hitbox.h"
 #include "view3d/robot.h"
+#include "view3d/robotmodel.h"
 #include "view3d/safetyshapeplan.h"
 
-#include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-#include <QOpenGLFunctions_1_1>
 #include <QPainter>
-#include <QtDebug>
+#include <QPainterPathStroker>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <unordered_map>
 
 namespace {
 
-constexpr unsigned XYPreset = 2;
-constexpr float BackgroundGrey = 60.0f / 255.0f;
+using Matrix = Matrix4::Matrix;
 
-void setUpFixedPipeline(QOpenGLFunctions_1_1& gl, const QSize& size)
+constexpr int FirstToolFrame = 51;
+constexpr int RobotTypeNameOffset = 4; // parameter 101, element 1
+// Beyond this a stored coordinate is surely an odd value: the plan stays
+// readable and clips it.
+constexpr double MaxExtent = 10000.0;
+
+const QColor permittedColour(20, 100, 210);
+const QColor forbiddenColour(210, 30, 40);
+const QColor makerArmColour(20, 140, 60);
+const QColor userArmColour(120, 60, 190);
+const QColor toolColour(220, 120, 0);
+const QColor robotFill(205, 205, 205);
+const QColor robotLine(90, 90, 90);
+const QColor gridColour(225, 225, 225);
+const QColor majorGridColour(190, 190, 190);
+
+bool finitePoint(const QPointF& p)
 {
-    gl.glViewport(0, 0, size.width(), size.height());
-    gl.glClearColor(BackgroundGrey, BackgroundGrey, BackgroundGrey, 1.0f);
-    gl.glEnable(GL_NORMALIZE);
-    gl.glEnable(GL_CULL_FACE);
-    gl.glEnable(GL_LIGHT0);
-    gl.glEnable(GL_BLEND);
-    gl.glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    gl.glShadeModel(GL_SMOOTH);
-    gl.glMatrixMode(GL_MODELVIEW);
-    gl.glLoadIdentity();
-    const GLfloat lightPosition[4] = {0.5f, 5.0f, 7.0f, 1.0f};
-    gl.glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
-    gl.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// The store's display flags as the panels set them to show every enabled
-// element.
-void markEnabled(Parameter& store)
+QPointF planPoint(const Matrix& m, const Matrix4::Vector& p)
 {
-    const FieldDef* spec = ParameterLayout::findByName(QStringLiteral("ArmModelSpec"));
-    store.m_armModelSet = spec && store.editImage().i16(*spec) == 1 ? 1 : 0;
-    store.m_selectedTool = 0;
-    store.markValidArmAndAreaModels(true);
-    store.markValidToolModels(true, 0);
-    store.markValidToolOrientations(true);
+    const Matrix4::Vector placed = Matrix4::transformPoint(m, p);
+    return QPointF(double(placed[0]), double(placed[1]));
 }
 
-// Half the width of the plan, in millimetres: the robot's frames and every
-// shape drawn fit in with a margin, and at least a metre is shown.
-float planExtent(const RobotFrames& frames, const SafetyShapePlan& plan)
+double cross(const QPointF& o, const QPointF& a, const QPointF& b)
 {
-    float extent = 500.0f;
-    const auto include = [&extent](float x, float y, float reach) {
-        if (std::isfinite(x) && std::isfinite(y) && std::isfinite(reach))
-            extent = std::max({extent, std::fabs(x) + reach, std::fabs(y) + reach});
-    };
-    for (const Matrix4::Matrix& frame : frames.linkFrames)
-        include(frame[12], frame[13], 0.0f);
-    for (const SafetyShapePlan::Item& item : plan.items()) {
-        if (item.shape == SafetyShapePlan::Shape::Prism)
-            for (int k = 0; k < item.cornerCount; ++k)
-                include(item.corners[size_t(k)][0], item.corners[size_t(k)][1], 0.0f);
-        else
-            include(item.parent[12], item.parent[13], item.length + item.radius);
+    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+}
+
+// The outline of points seen from above (monotone chain).
+QPolygonF convexHull(std::vector<QPointF> points)
+{
+    points.erase(std::remove_if(points.begin(), points.end(),
+                                [](const QPointF& p) { return !finitePoint(p); }),
+                 points.end());
+    std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    if (points.size() < 3)
+        return QPolygonF(QVector<QPointF>(points.begin(), points.end()));
+    std::vector<QPointF> hull(2 * points.size());
+    size_t k = 0;
+    for (const QPointF& p : points) {
+        while (k >= 2 && cross(hull[k - 2], hull[k - 1], p) <= 0)
+            --k;
+        hull[k++] = p;
     }
-    // Beyond the camera's farthest distance nothing more can be shown.
-    return std::min(extent * 1.15f, 7500.0f);
+    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && cross(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    hull.resize(k - 1);
+    return QPolygonF(QVector<QPointF>(hull.begin(), hull.end()));
 }
 
-// Draws the plan; returns the matrix from the floor to clip coordinates.
-Matrix4::Matrix draw(QOpenGLFunctions_1_1& gl, const ParameterImage& image, const QSize& size)
+// A capsule from a to b (a sphere when they meet) seen from above.
+QPainterPath capsuleOutline(const QPointF& a, const QPointF& b, double radius)
 {
-    setUpFixedPipeline(gl, size);
-    Parameter store;
-    store.editImage() = image;
-    markEnabled(store);
-    float joints[Parameter::JointCount] = {};
-    store.m_robotFrames.update(store.editImage(), joints);
-
-    SafetyShapePlan plan;
-    plan.build(store, store.m_robotFrames, 0, AreaMonitorView(), MirelRzShmRz2IfSafmMon{});
-
-    Camera camera;
-    camera.setPreset(XYPreset);
-    // The parallel view shows a quarter of the distance either side.
-    camera.setDistance(4.0f * planExtent(store.m_robotFrames, plan));
-    const Matrix4::Matrix projection = camera.orthographic(size.width(), size.height());
-    gl.glMatrixMode(GL_PROJECTION);
-    gl.glLoadMatrixf(projection.data());
-    gl.glMatrixMode(GL_MODELVIEW);
-    const Matrix4::Matrix view = camera.viewMatrix();
-
-    GridLine grid;
-    Robot robot(store.editImage(), store.m_robotFrames, joints);
-    HitBox shapes;
-    for (Object3D* object : {static_cast<Object3D*>(&grid), static_cast<Object3D*>(&robot)}) {
-        object->update();
-        object->draw(view);
+    QPainterPath path;
+    if (!(radius > 0.0))
+        radius = 0.0;
+    if (QLineF(a, b).length() < 1e-3) {
+        path.addEllipse(a, radius, radius);
+        return path;
     }
-    shapes.drawPlan(plan, view);
-    return Matrix4::multiply(projection, view);
+    QPainterPath line(a);
+    line.lineTo(b);
+    QPainterPathStroker stroker;
+    stroker.setWidth(2.0 * radius);
+    stroker.setCapStyle(Qt::RoundCap);
+    return stroker.createStroke(line).simplified();
 }
 
-// "+X" and "+Y" beside the positive ends of the two axis lines, so that a
-// reader on paper knows how the plan lies.
-void labelAxes(QImage& picture, const Matrix4::Matrix& floorToClip)
+// Every node's placement: the view's matrices, multiplied down the tree
+// without drawing (and so without touching any OpenGL context).
+void placeTree(const Model* model, const Matrix& parent,
+               std::unordered_map<const Model*, Matrix>& placed)
 {
-    QPainter painter(&picture);
-    QFont font = painter.font();
-    font.setPixelSize(std::max(12, picture.height() / 30));
-    font.setBold(true);
-    painter.setFont(font);
-    const struct
-    {
-        Matrix4::Vector direction;
-        const char* text;
-        QColor colour;
-    } axes[] = {{{1, 0, 0}, "+X", QColor(230, 110, 125)}, {{0, 1, 0}, "+Y", QColor(160, 210, 90)}};
-    for (const auto& axis : axes) {
-        // The clip square's edge along the axis, then a little way back in.
-        const Matrix4::Matrix& m = floorToClip;
-        const float cx = m[0] * axis.direction[0] + m[4] * axis.direction[1];
-        const float cy = m[1] * axis.direction[0] + m[5] * axis.direction[1];
-        const float reach = 0.85f / std::max(std::fabs(cx), std::fabs(cy));
-        const QPointF at(double((cx * reach + m[12]) * 0.5f + 0.5f) * picture.width(),
-                         double(0.5f - (cy * reach + m[13]) * 0.5f) * picture.height());
-        painter.setPen(axis.colour);
-        painter.drawText(QRectF(at - QPointF(40, 20), QSizeF(80, 40)), Qt::AlignCenter,
-                         QLatin1String(axis.text));
-    }
+    const Matrix here = Matrix4::multiply(parent, model->modelMatrix);
+    placed[model] = here;
+    for (const Model* child : model->children)
+        placeTree(child, here, placed);
+}
+
+// Diagonal lines inside polygon, as far as it lies in the plan.
+void hatch(QPainter& painter, const QPolygonF& polygon, const QRectF& plan, double spacing)
+{
+    const QRectF box = polygon.boundingRect() & plan;
+    if (box.isEmpty())
+        return;
+    painter.save();
+    QPainterPath inside;
+    inside.addPolygon(polygon);
+    painter.setClipPath(inside, Qt::IntersectClip);
+    for (double d = -box.height(); d < box.width(); d += spacing)
+        painter.drawLine(QPointF(box.left() + d, box.bottom()),
+                         QPointF(box.left() + d + box.height(), box.top()));
+    painter.restore();
+}
+
+// The largest of 1, 2, 5 times a power of ten not above limit.
+double roundLength(double limit)
+{
+    double best = 1.0;
+    for (double power = 1.0; power <= limit; power *= 10.0)
+        for (const double step : {1.0, 2.0, 5.0})
+            if (step * power <= limit)
+                best = step * power;
+    return best;
+}
+
+// The grid's finer step: 100 mm up to a plan 5 m across, so that the
+// lines stay apart on paper.
+double minorGridStep(double extent)
+{
+    return extent <= 2500.0 ? 100.0 : 500.0;
+}
+
+QString numberText(float value)
+{
+    return QString::number(double(value), 'g', 7);
 }
 
 } // namespace
 
+PlanView::PlanView(const ParameterImage& image)
+{
+    Parameter store;
+    store.editImage() = image;
+    float joints[Parameter::JointCount] = {};
+    store.m_robotFrames.update(store.editImage(), joints);
+    addRobot(store, joints);
+
+    // The display flags as the panels set them to show every enabled
+    // element: the arm models of the selected set and the areas first,
+    // then tool 1's models alone, so that the two kinds of model are told
+    // apart by the plan they come from.
+    const FieldDef* spec = ParameterLayout::findByName(QStringLiteral("ArmModelSpec"));
+    store.m_armModelSet = spec && store.editImage().i16(*spec) == 1 ? 1 : 0;
+    store.m_selectedTool = 0;
+    store.markValidArmAndAreaModels(true);
+    for (int i = 0; i < Parameter::AreaCount; ++i) {
+        if (store.m_areaModelFlags[i] == 0)
+            continue;
+        Area area;
+        area.number = i + 1;
+        m_areas.push_back(area);
+    }
+    m_userArmModels = store.m_armModelSet != 0;
+    const Swatch armKind = m_userArmModels ? Swatch::UserArm : Swatch::MakerArm;
+    SafetyShapePlan plan;
+    plan.build(store, store.m_robotFrames, 0, AreaMonitorView(), MirelRzShmRz2IfSafmMon{});
+    for (const SafetyShapePlan::Item& item : plan.items()) {
+        if (item.shape != SafetyShapePlan::Shape::Prism) {
+            addShape(item, armKind);
+            continue;
+        }
+        for (Area& area : m_areas) {
+            if (area.number != item.index + 1)
+                continue;
+            area.drawn = true;
+            area.permitted = item.colour == SafetyShapePlan::Colour::Blue;
+            area.lower = item.lowerZ;
+            area.upper = item.upperZ;
+            for (int k = 0; k < item.cornerCount; ++k)
+                area.corners << QPointF(double(item.corners[size_t(k)][0]),
+                                        double(item.corners[size_t(k)][1]));
+        }
+    }
+    store.markValidArmAndAreaModels(false);
+    store.markValidToolModels(true, 0);
+    plan.build(store, store.m_robotFrames, 0, AreaMonitorView(), MirelRzShmRz2IfSafmMon{});
+    for (const SafetyShapePlan::Item& item : plan.items())
+        addShape(item, Swatch::Tool);
+
+    // Everything drawn fits in, with a margin; at least a metre is shown.
+    double extent = 500.0;
+    const auto include = [&extent](const QRectF& box) {
+        if (finitePoint(box.topLeft()) && finitePoint(box.bottomRight()))
+            extent = std::max({extent, std::fabs(box.left()), std::fabs(box.right()),
+                               std::fabs(box.top()), std::fabs(box.bottom())});
+    };
+    for (const QPolygonF& link : m_links)
+        include(link.boundingRect());
+    include(m_chain.boundingRect());
+    for (const Area& area : m_areas)
+        include(area.corners.boundingRect());
+    for (const Shape& shape : m_shapes)
+        include(shape.outline.boundingRect());
+    m_extent = std::min(extent * 1.1, MaxExtent);
+}
+
+void PlanView::addRobot(const Parameter& store, const float* joints)
+{
+    const RobotFrames& frames = store.m_robotFrames;
+    m_chain << QPointF(0.0, 0.0);
+    for (const Matrix& frame : frames.linkFrames)
+        m_chain << QPointF(double(frame[12]), double(frame[13]));
+    if (frames.lastLinkFrame()) {
+        const Matrix& tcp = frames.frame(FirstToolFrame);
+        m_chain << QPointF(double(tcp[12]), double(tcp[13]));
+    }
+    if (std::any_of(m_chain.begin(), m_chain.end(),
+                    [](const QPointF& p) { return !finitePoint(p); }))
+        m_chain.clear();
+
+    // A set that names no robot type has no model to look for.
+    if (store.editImage().textAt(RobotTypeNameOffset).isEmpty())
+        return;
+    Robot robot(store.editImage(), frames, joints);
+    robot.update();
+    if (robot.nodes().empty() || robot.links().empty())
+        return;
+    std::unordered_map<const Model*, Matrix> placed;
+    placeTree(robot.nodes().front(), Matrix4::identity(), placed);
+    // From above the higher link hides the lower one: drawn last.
+    std::vector<std::pair<float, QPolygonF>> links;
+    for (const RobotModel* link : robot.links()) {
+        const auto at = placed.find(link);
+        if (at == placed.end() || link->vertices.empty())
+            continue;
+        std::vector<QPointF> points;
+        points.reserve(link->vertices.size());
+        float top = -std::numeric_limits<float>::infinity();
+        for (const Model::Point& vertex : link->vertices) {
+            const Matrix4::Vector p = Matrix4::transformPoint(at->second, vertex);
+            points.emplace_back(double(p[0]), double(p[1]));
+            if (std::isfinite(p[2]))
+                top = std::max(top, p[2]);
+        }
+        QPolygonF outline = convexHull(std::move(points));
+        if (outline.size() >= 3)
+            links.emplace_back(top, outline);
+    }
+    std::stable_sort(links.begin(), links.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& link : links)
+        m_links.push_back(link.second);
+}
+
+void PlanView::addShape(const SafetyShapePlan::Item& item, Swatch kind)
+{
+    Shape shape{kind, QPainterPath()};
+    if (item.shape == SafetyShapePlan::Shape::Capsule) {
+        const QPointF a = planPoint(item.parent, {0.0f, 0.0f, 0.0f});
+        const QPointF b = planPoint(item.parent, {-item.length, 0.0f, 0.0f});
+        if (!finitePoint(a) || !finitePoint(b) || !std::isfinite(item.radius))
+            return;
+        shape.outline = capsuleOutline(a, b, double(item.radius));
+    } else if (item.shape == SafetyShapePlan::Shape::Cuboid) {
+        // The cuboid mesh spans -1 to 1 on every axis before its scale.
+        const Matrix box =
+            Matrix4::multiply(Matrix4::multiply(item.parent, item.rotation), item.scale);
+        std::vector<QPointF> corners;
+        for (const float x : {-1.0f, 1.0f})
+            for (const float y : {-1.0f, 1.0f})
+                for (const float z : {-1.0f, 1.0f})
+                    corners.push_back(planPoint(box, {x, y, z}));
+        const QPolygonF outline = convexHull(corners);
+        if (outline.size() < 3)
+            return;
+        shape.outline.addPolygon(outline);
+        shape.outline.closeSubpath();
+    } else {
+        return;
+    }
+    m_shapes.push_back(shape);
+}
+
+QVector<PlanView::LegendEntry> PlanView::legend() const
+{
+    QVector<LegendEntry> entries;
+    entries.append({Swatch::Robot, tr("Robot in its home pose (all joints at 0)")});
+    entries.append({Swatch::Permitted, tr("Permitted area")});
+    entries.append({Swatch::Forbidden, tr("Forbidden area")});
+    if (m_userArmModels)
+        entries.append({Swatch::UserArm, tr("Arm model, user setting")});
+    else
+        entries.append({Swatch::MakerArm, tr("Arm model, maker setting")});
+    entries.append({Swatch::Tool, tr("Tool model of tool 1")});
+    for (const Area& area : m_areas) {
+        if (!area.drawn)
+            entries.append(
+                {Swatch::None, tr("Area %1: enabled, not drawn (its vertices or Z limits are "
+                                  "not usable)")
+                                   .arg(area.number)});
+        else
+            entries.append({area.permitted ? Swatch::Permitted : Swatch::Forbidden,
+                            (area.permitted ? tr("Area %1: permitted, Z %2 to %3 mm")
+                                            : tr("Area %1: forbidden, Z %2 to %3 mm"))
+                                .arg(area.number)
+                                .arg(numberText(area.lower), numberText(area.upper))});
+    }
+    if (m_areas.empty())
+        entries.append({Swatch::None, tr("No motion area is enabled.")});
+    entries.append(
+        {Swatch::None,
+         tr("Grid lines every %1 mm, heavier every 1000 mm.").arg(minorGridStep(m_extent))});
+    return entries;
+}
+
+namespace {
+
+// Sizes in parts of the drawing's width, so that it reads the same on a
+// page and in a small picture.
+constexpr double LegendRowHeight = 0.026;
+constexpr double FontHeight = 0.019;
+constexpr double LineWidth = 0.0018;
+constexpr double ThinLineWidth = 0.0008;
+
+} // namespace
+
+double PlanView::heightFor(double width) const
+{
+    const int rows = (legend().size() + 1) / 2;
+    return width * (1.0 + 0.01 + LegendRowHeight * (rows + 1));
+}
+
+void PlanView::paint(QPainter& painter, const QRectF& target) const
+{
+    const double width = std::min(target.width(), target.height() / (heightFor(1.0)));
+    if (!(width > 0.0))
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Centred across a wider target, the legend below it.
+    const QRectF square(target.left() + (target.width() - width) / 2.0, target.top(), width, width);
+    const double scale = width / (2.0 * m_extent);
+    QTransform toPage;
+    toPage.translate(square.center().x(), square.center().y());
+    toPage.scale(scale, -scale);
+    const auto pen = [width](const QColor& colour, double part) {
+        QPen p(colour, width * part);
+        p.setJoinStyle(Qt::RoundJoin);
+        p.setCapStyle(Qt::RoundCap);
+        return p;
+    };
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, int(std::lround(width * FontHeight))));
+    painter.setFont(font);
+    const double textHeight = QFontMetricsF(font).height();
+
+    painter.save();
+    painter.setClipRect(square);
+    painter.fillRect(square, Qt::white);
+    // The grid: every 100 mm where the lines stay apart, heavier every
+    // 1000 mm.
+    const double minor = minorGridStep(m_extent);
+    for (const double step : {minor, 1000.0}) {
+        painter.setPen(pen(step == minor ? gridColour : majorGridColour, ThinLineWidth));
+        const int lines = int(std::floor(m_extent / step));
+        for (int k = -lines; k <= lines; ++k) {
+            painter.drawLine(toPage.map(QLineF(k * step, -m_extent, k * step, m_extent)));
+            painter.drawLine(toPage.map(QLineF(-m_extent, k * step, m_extent, k * step)));
+        }
+    }
+    // Forbidden areas over permitted ones, hatched so that they read as
+    // such inside a permitted area and in grey print.
+    for (const bool permitted : {true, false}) {
+        for (const Area& area : m_areas) {
+            if (!area.drawn || area.permitted != permitted)
+                continue;
+            const QColor colour = permitted ? permittedColour : forbiddenColour;
+            QColor fill = colour;
+            fill.setAlpha(70);
+            painter.setPen(pen(colour, LineWidth));
+            painter.setBrush(fill);
+            const QPolygonF outline = toPage.map(area.corners);
+            painter.drawPolygon(outline);
+            if (!permitted)
+                hatch(painter, outline, square, width * 0.012);
+        }
+    }
+    // The axes through the robot's base.
+    painter.setPen(pen(Qt::black, ThinLineWidth * 1.5));
+    painter.drawLine(toPage.map(QLineF(-m_extent, 0.0, m_extent, 0.0)));
+    painter.drawLine(toPage.map(QLineF(0.0, -m_extent, 0.0, m_extent)));
+    painter.setPen(pen(robotLine, ThinLineWidth));
+    painter.setBrush(robotFill);
+    for (const QPolygonF& link : m_links)
+        painter.drawPolygon(toPage.map(link));
+    if (!m_chain.isEmpty()) {
+        painter.setPen(pen(Qt::black, LineWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(toPage.map(m_chain));
+        painter.setBrush(Qt::black);
+        for (const QPointF& joint : m_chain)
+            painter.drawEllipse(toPage.map(joint), width * 0.004, width * 0.004);
+    }
+    for (const Shape& shape : m_shapes) {
+        const QColor colour = swatchColour(shape.kind);
+        QColor fill = colour;
+        fill.setAlpha(60);
+        painter.setPen(pen(colour, LineWidth));
+        painter.setBrush(fill);
+        painter.drawPath(toPage.map(shape.outline));
+    }
+    // Each area's number inside its outline, near its first corner: the
+    // middle of an area around the robot lies under the robot.
+    for (const Area& area : m_areas) {
+        if (!area.drawn || area.corners.isEmpty())
+            continue;
+        QPointF middle;
+        for (const QPointF& corner : area.corners)
+            middle += corner;
+        middle /= double(area.corners.size());
+        const QPointF centre = area.corners.front() + (middle - area.corners.front()) * 0.1;
+        const QString number = QString::number(area.number);
+        QRectF label(
+            QPointF(),
+            QSizeF(QFontMetricsF(font).horizontalAdvance(number) + textHeight * 0.4, textHeight));
+        label.moveCenter(toPage.map(centre));
+        // On paper, over the hatching.
+        painter.setPen(pen(area.permitted ? permittedColour : forbiddenColour, ThinLineWidth));
+        painter.setBrush(Qt::white);
+        painter.drawRect(label);
+        painter.drawText(label, Qt::AlignCenter, number);
+    }
+    // "+X" and "+Y" near the positive ends of the axes.
+    painter.setPen(Qt::black);
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QPointF xEnd = toPage.map(QPointF(m_extent, 0.0));
+    const QPointF yEnd = toPage.map(QPointF(0.0, m_extent));
+    painter.drawText(QRectF(xEnd.x() - textHeight * 2.2, xEnd.y() - textHeight * 1.1,
+                            textHeight * 2, textHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("+X"));
+    painter.drawText(QRectF(yEnd.x() + textHeight * 0.3, yEnd.y(), textHeight * 2, textHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("+Y"));
+    painter.setFont(font);
+    // The scale bar, bottom left: a round length up to a quarter of the plan.
+    const double barLength = roundLength(m_extent * 0.5);
+    const QPointF barStart(square.left() + width * 0.04, square.bottom() - width * 0.04);
+    const QPointF barEnd = barStart + QPointF(barLength * scale, 0.0);
+    painter.setPen(pen(Qt::black, LineWidth * 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(barStart, barEnd);
+    for (const QPointF& end : {barStart, barEnd})
+        painter.drawLine(end, end - QPointF(0.0, width * 0.012));
+    painter.drawText(QRectF(barStart.x(), barStart.y() - width * 0.012 - textHeight * 1.1,
+                            barEnd.x() - barStart.x(), textHeight),
+                     Qt::AlignCenter, tr("%1 mm").arg(barLength));
+    painter.restore();
+
+    painter.setPen(pen(Qt::black, ThinLineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square);
+
+    // The legend below the plan, in two columns read downwards.
+    const QVector<LegendEntry> entries = legend();
+    const int rows = (entries.size() + 1) / 2;
+    const double rowHeight = width * LegendRowHeight;
+    const double top = square.bottom() + width * 0.01;
+    const double swatch = rowHeight * 0.6;
+    for (int i = 0; i < entries.size(); ++i) {
+        const QPointF at(square.left() + (i / rows) * width / 2.0, top + (i % rows) * rowHeight);
+        const LegendEntry& entry = entries[i];
+        const QRectF box(at + QPointF(0.0, (rowHeight - swatch) / 2.0), QSizeF(swatch, swatch));
+        const QColor colour = swatchColour(entry.swatch);
+        if (colour.isValid()) {
+            QColor fill = entry.swatch == Swatch::Robot ? robotFill : colour;
+            if (entry.swatch != Swatch::Robot)
+                fill.setAlpha(60);
+            painter.setPen(pen(colour, LineWidth));
+            painter.setBrush(fill);
+            painter.drawRect(box);
+            if (entry.swatch == Swatch::Forbidden)
+                hatch(painter, QPolygonF(box), box, box.width() / 3.0);
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(
+            QRectF(at.x() + swatch * 1.6, at.y(), width / 2.0 - swatch * 2.0, rowHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+    }
+    painter.restore();
+}
+
+QColor PlanView::swatchColour(Swatch swatch)
+{
+    switch (swatch) {
+    case Swatch::Robot:
+        return robotLine;
+    case Swatch::Permitted:
+        return permittedColour;
+    case Swatch::Forbidden:
+        return forbiddenColour;
+    case Swatch::MakerArm:
+        return makerArmColour;
+    case Swatch::UserArm:
+        return userArmColour;
+    case Swatch::Tool:
+        return toolColour;
+    case Swatch::None:
+        break;
+    }
+    return QColor();
+}
+
 QImage PlanView::render(const ParameterImage& image, const QSize& size)
 {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || size.isEmpty())
+    if (size.isEmpty())
         return QImage();
-    QOpenGLContext* previous = QOpenGLContext::currentContext();
-    QSurface* previousSurface = previous ? previous->surface() : nullptr;
-
-    QOffscreenSurface surface;
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    QOpenGLContext context;
-    context.setFormat(surface.format());
-    QImage result;
-    if (surface.isValid() && context.create() && context.makeCurrent(&surface)) {
-        QOpenGLFunctions_1_1* gl = context.versionFunctions<QOpenGLFunctions_1_1>();
-        if (gl && gl->initializeOpenGLFunctions() &&
-            QOpenGLFramebufferObject::hasOpenGLFramebufferObjects()) {
-            QOpenGLFramebufferObjectFormat format;
-            format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
-            QOpenGLFramebufferObject buffer(size, format);
-            if (buffer.isValid() && buffer.bind()) {
-                const Matrix4::Matrix floorToClip = draw(*gl, image, size);
-                result = buffer.toImage();
-                labelAxes(result, floorToClip);
-            }
-        }
-        context.doneCurrent();
-    }
-    if (result.isNull())
-        qWarning().noquote() << "PlanView::render no OpenGL context -> NG";
-    // The 3D view on screen finds its own context current again.
-    if (previous && previousSurface)
-        previous->makeCurrent(previousSurface);
-    return result;
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    PlanView(image).paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
 }

@@ -270,6 +270,9 @@ void Robot::update()
     for (std::size_t i = 0; i < m_links.size(); ++i) {
         RobotModel* link = m_links[i];
         const float value = RobotSeries::linkAngle(list, int(i), m_links, m_joints);
+        // The trace of the first series list's rule, kept as that rule writes it.
+        if (list == 1)
+            qInfo() << 1;
         const std::array<float, 3>& axis = m_turnAxes[i];
         Matrix4::Matrix& turn = link->components[2];
         if (m_slides[i]) {

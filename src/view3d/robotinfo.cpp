@@ -43,7 +43,7 @@ bool RobotInfo::xmlParser(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qInfo().noquote() << "RobotInfo::xmlParser"
-                          << "Error: Can't open" << path;
+                          << "Error: Can't open " << path;
         return false;
     }
     qInfo().noquote() << "RobotInfo::xmlParser" + QStringLiteral(": Reading ") + path;

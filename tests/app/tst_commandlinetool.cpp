@@ -1,8 +1,10 @@
+#include "app/commandlinearguments.h"
 #include "app/commandlinetool.h"
 #include "app/core/singleinstance.h"
 #include "defaultimage.h"
 #include "editedfile.h"
 #include "imagecells.h"
+#include "randomimage.h"
 #include "testfiles.h"
 
 #include <QJsonArray>
@@ -13,7 +15,13 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include <cmath>
+#include <cstring>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The command-line check and comparison: exit codes, both output forms and
 // the files a script may hand it.
@@ -45,7 +53,47 @@ class TestCommandLineTool : public QObject
                                             const_cast<char**>(arguments.data()));
     }
 
+    // File names as bytes, which need not be UTF-8.
+    int runRaw(const QList<QByteArray>& arguments)
+    {
+        m_out.clear();
+        m_err.clear();
+        QTextStream out(&m_out);
+        QTextStream err(&m_err);
+        return CommandLineTool(out, err).run(CommandLineArguments::parse(arguments));
+    }
+
     QJsonObject json() const { return QJsonDocument::fromJson(m_out.toUtf8()).object(); }
+
+    QJsonObject firstFileJson() const { return json().value("files").toArray().at(0).toObject(); }
+
+    // A set that differs from the default set only where edit() changes it.
+    template <typename Edit>
+    QString writeSet(const char* name, Edit edit, std::initializer_list<CellText> texts = {})
+    {
+        ParameterImage image = defaultImage();
+        edit(image);
+        const QString path = m_dir.filePath(QLatin1String(name));
+        if (!writeEditedFile(path, image, texts))
+            qFatal("cannot write %s", name);
+        return path;
+    }
+
+    // The default set with two values edited and every CRC stored as 9894,
+    // which the loader takes without checking anything.
+    QString writeUnsignedSet()
+    {
+        return writeSet("unsigned 9894.txt",
+                        [](ParameterImage& image) {
+                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 5, 30));
+                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 6, 40));
+                        },
+                        {{"WholeCRC", 0, 0, QStringLiteral("9894")},
+                         {"SystemCRC", 0, 0, QStringLiteral("9894")},
+                         {"MonitorCRC", 0, 0, QStringLiteral("9894")},
+                         {"SignalCRC", 0, 0, QStringLiteral("9894")},
+                         {"AllDataCRC", 0, 0, QStringLiteral("9894")}});
+    }
 
 private slots:
     void initTestCase()
@@ -105,6 +153,18 @@ private slots:
                                << "File too large";
         QTest::newRow("unreadable wins") << QStringList{m_outside, m_badCrc} << 1 << "99999"
                                          << "CRC mismatch";
+        const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::newRow("FIFO") << QStringList{fifo} << 1 << ""
+                              << "not a regular file";
+        QTest::newRow("/dev/zero") << QStringList{"/dev/zero"} << 1 << ""
+                                   << "not a regular file";
+        // The stored float 0.01 lies below the double 0.01 and is the limit.
+        const QString lowest = writeSet("lowest decel.txt", [](ParameterImage& image) {
+            QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.01f));
+        });
+        QTest::newRow("0.01 lower limit") << QStringList{lowest} << 0 << "0 values outside"
+                                          << "";
     }
 
     void check()
@@ -134,6 +194,44 @@ private slots:
         QCOMPARE(entry.value("fileText").toString(), QStringLiteral("99999"));
     }
 
+    // A stored CRC of 9894 skips its check when loading; the verdict must
+    // still say that nothing vouches for the set.
+    void unsignedSet()
+    {
+        const QString set = writeUnsignedSet();
+        QCOMPARE(run({"--check", set}), 1);
+        QVERIFY2(m_out.contains(": CRC 9894 (0x000026a6), not signed, 0 values outside"),
+                 qPrintable(m_out));
+        for (const char* area : {"whole", "system", "monitor", "signal", "all data"})
+            QVERIFY2(m_err.contains(QStringLiteral("  %1 CRC: 9894, not checked\n").arg(area)),
+                     qPrintable(m_err));
+
+        QCOMPARE(run({"--check", "--format", "json", set, m_good}), 1);
+        const QJsonArray files = json().value("files").toArray();
+        const QJsonObject unsignedFile = files.at(0).toObject();
+        QCOMPARE(unsignedFile.value("signed").toBool(true), false);
+        QCOMPARE(unsignedFile.value("crcOk").toBool(true), false);
+        QCOMPARE(unsignedFile.value("read").toBool(), true);
+        QCOMPARE(unsignedFile.value("skippedSignatures").toArray(),
+                 QJsonArray({"whole", "system", "monitor", "signal", "all data"}));
+        // Its values are still checked.
+        QVERIFY(unsignedFile.value("outsideLimits").isArray());
+        const QJsonObject signedFile = files.at(1).toObject();
+        QCOMPARE(signedFile.value("signed").toBool(), true);
+        QCOMPARE(signedFile.value("skippedSignatures").toArray(), QJsonArray());
+
+        // Unsigned and outside limits: the missing signature decides the code.
+        const QString both =
+            writeSet("unsigned outside.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 5, 0));
+                     },
+                     {{"WholeCRC", 0, 0, QStringLiteral("9894")}});
+        QCOMPARE(run({"--check", "--format=json", both}), 1);
+        QCOMPARE(firstFileJson().value("skippedSignatures").toArray(), QJsonArray({"whole"}));
+        QCOMPARE(firstFileJson().value("outsideLimits").toArray().size(), 1);
+    }
+
     void compare()
     {
         QCOMPARE(run({"--compare", m_good, m_outside}), 1);
@@ -159,6 +257,238 @@ private slots:
         QCOMPARE(run({"--compare", m_good}), 64);
         QCOMPARE(run({"--check", "--format", "xml", m_good}), 64);
         QVERIFY(m_out.isEmpty() && !m_err.isEmpty());
+    }
+
+    // Each value of a two-value cell is its own entry, in the column --check
+    // names; the trailer's differences count; -0 is not shown as 0.
+    void compareNamesEachValue()
+    {
+        const QString second = writeSet("second value.txt", [](ParameterImage& image) {
+            QVERIFY(image.setI32(fieldNamed("TeachSpeedArmValid"), 0, 1, 1));
+            QVERIFY(image.setI32(fieldNamed("UsrSpeedArmValid"), 4, 1, 2000000));
+            QVERIFY(image.setI32(fieldNamed("UsrSpeedArmValid"), 4, 0, 7));
+        });
+        QCOMPARE(run({"--compare", "--format", "json", m_good, second}), 1);
+        const QJsonArray differences = json().value("differences").toArray();
+        QCOMPARE(differences.size(), 3);
+        const auto entry = [&differences](int i) { return differences.at(i).toObject(); };
+        QCOMPARE(entry(0).value("name").toString(), QStringLiteral("TeachSpeedArmValid"));
+        QCOMPARE(entry(0).value("column").toInt(), 2);
+        QVERIFY(!entry(0).value("b").toString().contains(','));
+        QCOMPARE(entry(1).value("row").toInt(), 5);
+        QCOMPARE(entry(1).value("column").toInt(), 1);
+        QCOMPARE(entry(2).value("row").toInt(), 5);
+        QCOMPARE(entry(2).value("column").toInt(), 2);
+        QVERIFY(!entry(2).value("b").toString().contains(','));
+
+        const QString zero = writeSet("zero.txt", [](ParameterImage& image) {
+            const FieldDef& field = fieldNamed("TeachBreakingDecel");
+            QVERIFY(image.setF32(field, 0, 0, 0.0f));
+        });
+        const QString minusZero = writeSet("minus zero.txt", [](ParameterImage& image) {
+            const FieldDef& field = fieldNamed("TeachBreakingDecel");
+            QVERIFY(image.setF32(field, 0, 0, -0.0f));
+        });
+        QCOMPARE(run({"--compare", zero, minusZero}), 1);
+        QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0\t-0\t"), qPrintable(m_out));
+
+        const QString later = writeSet("later.txt", [](ParameterImage& image) {
+            QVERIFY(image.setU32(fieldNamed("SystemUpdateTime"), 0, 0, 1700000000));
+            QVERIFY(image.setText(fieldNamed("ParameterVersion"), 0, 0, QStringLiteral("V9")));
+        });
+        QCOMPARE(run({"--compare", m_good, later}), 1);
+        QCOMPARE(m_out.count('\n'), 2);
+        QVERIFY2(m_out.contains("SystemUpdateTime\t1\t1\t") &&
+                     m_out.contains("\t2023-11-14T22:13:20Z\t"),
+                 qPrintable(m_out));
+        QVERIFY2(m_out.contains("ParameterVersion\t1\t1\t"), qPrintable(m_out));
+
+        // Same values, but one set is signed and the other is not.
+        const QString unsignedSet = writeSet("same unsigned.txt", [](ParameterImage&) {},
+                                             {{"WholeCRC", 0, 0, QStringLiteral("9894")},
+                                              {"AllDataCRC", 0, 0, QStringLiteral("9894")}});
+        QCOMPARE(run({"--compare", m_good, unsignedSet}), 1);
+        QCOMPARE(m_out.count('\n'), 2);
+        QVERIFY2(m_out.contains("WholeCRC\t1\t1\t") && m_out.contains("AllDataCRC\t1\t1\t"),
+                 qPrintable(m_out));
+    }
+
+    // Between two random sets every differing value is one entry, each at
+    // a cell of its own.
+    void compareRandomSets()
+    {
+        const QString a = m_dir.filePath(QStringLiteral("random a.txt"));
+        const QString b = m_dir.filePath(QStringLiteral("random b.txt"));
+        QVERIFY(writeEditedFile(a, randomImage(11)));
+        QVERIFY(writeEditedFile(b, randomImage(12)));
+        const ParameterImage left = readImage(a);
+        const ParameterImage right = readImage(b);
+        int expected = 0;
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const FieldDef& field = ParameterLayout::fields()[i];
+            if (field.cls == ParamClass::Trailer)
+                continue;
+            for (int row = 0; row < field.rows; ++row)
+                for (int column = 0; column < field.columns; ++column) {
+                    const int offset = ParameterLayout::cellOffset(field, row, column);
+                    expected += std::memcmp(left.data() + offset, right.data() + offset,
+                                            size_t(ParameterLayout::valueSize(field.type))) != 0;
+                }
+        }
+        QVERIFY(expected > 1000);
+        QCOMPARE(run({"--compare", "--format", "json", a, b}), 1);
+        QSet<QString> cells;
+        int values = 0;
+        for (const QJsonValue& value : json().value("differences").toArray()) {
+            const QJsonObject entry = value.toObject();
+            const FieldDef& field = fieldNamed(qPrintable(entry.value("name").toString()));
+            if (field.cls == ParamClass::Trailer)
+                continue;
+            ++values;
+            cells.insert(QStringLiteral("%1/%2/%3")
+                             .arg(field.no)
+                             .arg(entry.value("row").toInt())
+                             .arg(entry.value("column").toInt()));
+        }
+        QCOMPARE(values, expected);
+        QCOMPARE(cells.size(), values);
+    }
+
+    // Anything but a regular file is refused before it is opened; the
+    // JSON names the file that could not be read.
+    void compareRefusesWhatItCannotRead()
+    {
+        const QString fifo = m_dir.filePath(QStringLiteral("compare fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(run({"--compare", "--format", "json", m_good, fifo}), 3);
+        const QJsonArray unreadable = json().value("unreadable").toArray();
+        QCOMPARE(unreadable.size(), 1);
+        QCOMPARE(unreadable.at(0).toObject().value("file").toString(), fifo);
+        QVERIFY(unreadable.at(0).toObject().value("error").toString().contains("regular file"));
+    }
+
+    // Every usage error: exit 64, one line of reason and the usage on
+    // standard error, nothing on standard output.
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        const QString a = QStringLiteral("a.txt");
+        QTest::newRow("check without files") << QStringList{"--check"} << "at least one file";
+        QTest::newRow("compare none") << QStringList{"--compare"} << "two files";
+        QTest::newRow("compare one") << QStringList{"--compare", a} << "two files";
+        QTest::newRow("compare three") << QStringList{"--compare", a, a, a} << "not 3";
+        QTest::newRow("export none") << QStringList{"--export-report"} << "SET and OUT";
+        QTest::newRow("export one") << QStringList{"--export-report", a} << "not 1";
+        QTest::newRow("export three") << QStringList{"--export-report", a, a, a} << "not 3";
+        QTest::newRow("two modes")
+            << QStringList{"--check", a, "--export-report", a, a} << "one mode per call";
+        QTest::newRow("format") << QStringList{"--check", "--format", "xml", a} << "text or json";
+        QTest::newRow("format twice")
+            << QStringList{"--check", "--format", "json", "--format=text", a} << "twice";
+        QTest::newRow("format value missing")
+            << QStringList{"--check", a, "--format"} << "--format needs";
+        QTest::newRow("unknown") << QStringList{"--check", "--bogus", a}
+                                 << "unknown option --bogus";
+        QTest::newRow("value glued on") << QStringList{"--check=a.txt"} << "unknown option";
+        QTest::newRow("no mode") << QStringList{"--format", "json", a} << "give --check";
+        QTest::newRow("version and more")
+            << QStringList{"--version", "--check", a} << "--version takes no other";
+        QTest::newRow("window option") << QStringList{"-o", "--check", a} << "window only";
+        QTest::newRow("name with newline") << QStringList{"--check", "--x\ny"} << "$'--x\\ny'";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        QCOMPARE(run(arguments), 64);
+        QVERIFY(m_out.isEmpty());
+        const QStringList lines = m_err.split('\n');
+        QVERIFY2(lines.at(0).startsWith("obxsetting: ") && lines.at(0).contains(reason),
+                 qPrintable(m_err));
+        QVERIFY2(lines.at(1).startsWith("Usage: obxsetting"), qPrintable(m_err));
+    }
+
+    void helpAndVersion()
+    {
+        for (const QStringList& arguments :
+             {QStringList{"-?"}, QStringList{"--help-all"}, QStringList{"-h"},
+              QStringList{"--export-report", "--help"},
+              QStringList{"--check", "x", "--bogus", "-?"}}) {
+            QCOMPARE(run(arguments), 0);
+            QVERIFY2(m_out.contains("Exit codes") && m_out.contains("signed"), qPrintable(m_out));
+            QVERIFY(m_err.isEmpty());
+        }
+        QCOMPARE(run({"--version"}), 0);
+        QCOMPARE(m_out, QStringLiteral("obxsetting " OBX_APP_VERSION "\n"));
+        // After "--" a name that looks like an option is a file.
+        const QString named = m_dir.filePath(QStringLiteral("--help"));
+        QVERIFY(QFile::copy(m_good, named));
+        const QString folder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QCOMPARE(run({"--check", "--", "--help"}), 0);
+        QVERIFY(QDir::setCurrent(folder));
+        QVERIFY2(m_out.startsWith("--help: CRC "), qPrintable(m_out));
+    }
+
+    // Names that are no UTF-8, or that hold a line break, are read and
+    // shown on one line each, as the shell would quote them.
+    void namesAsBytes()
+    {
+        const QByteArray folder = QFile::encodeName(m_dir.path());
+        const QByteArray latin1 = folder + "/caf\xe9 \xe6\xbc\xa2.txt";
+        const QByteArray newline = folder + "/two\nlines.txt";
+        const QByteArray good = readTestFile(m_good);
+        for (const QByteArray& name : {latin1, newline}) {
+            const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, good.constData(), size_t(good.size())), ssize_t(good.size()));
+            ::close(fd);
+        }
+        QCOMPARE(runRaw({"--check", latin1, newline}), 0);
+        const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(
+            lines.at(0).startsWith(QStringLiteral("$'%1/caf\\xe9 漢.txt': CRC ").arg(m_dir.path())),
+            qPrintable(lines.at(0)));
+        QVERIFY2(
+            lines.at(1).startsWith(QStringLiteral("$'%1/two\\nlines.txt': CRC ").arg(m_dir.path())),
+            qPrintable(lines.at(1)));
+        QCOMPARE(runRaw({"--compare", latin1, newline}), 0);
+        // The toolkit cannot remove what it cannot name.
+        QCOMPARE(::unlink(latin1.constData()), 0);
+    }
+
+    // Only the window's and the toolkit's own options open the window; a
+    // mistyped mode is a usage error, which needs no display.
+    void windowOrCommandLine_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("mistyped mode") << QByteArrayList{"--chek", "a.txt"} << true;
+        QTest::newRow("shortened mode") << QByteArrayList{"--export", "a", "b"} << true;
+        QTest::newRow("unknown with value") << QByteArrayList{"--colour=red"} << true;
+        QTest::newRow("no options") << QByteArrayList{} << false;
+        QTest::newRow("hide 3d") << QByteArrayList{"--opengl"} << false;
+        QTest::newRow("toolkit, two dashes") << QByteArrayList{"--platform", "offscreen"} << false;
+        QTest::newRow("toolkit, value glued") << QByteArrayList{"--style=fusion"} << false;
+        QTest::newRow("after the end of options") << QByteArrayList{"--", "--chek"} << false;
+    }
+
+    void windowOrCommandLine()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(bool, commandLine);
+        std::vector<const char*> argv{"obxsetting"};
+        for (const QByteArray& argument : qAsConst(arguments))
+            argv.push_back(argument.constData());
+        QCOMPARE(requested(argv), commandLine);
+        if (commandLine) {
+            QCOMPARE(runRaw(arguments), 64);
+            QVERIFY2(m_err.startsWith("obxsetting: unknown option " + arguments.at(0)),
+                     qPrintable(m_err));
+        }
     }
 
     // The real program: no display, no platform setting, and an open

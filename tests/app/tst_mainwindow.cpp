@@ -15,15 +15,20 @@
 #include "view3d/areamonitorview.h"
 #include "view3d/glwidget.h"
 #include "widgets/msgbox.h"
+#include "widgets/properties/view.h"
 #include "widgets/properties/window.h"
 
 #include "areamodelbudget.h"
+#include "imagecells.h"
 #include "testfiles.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -175,6 +180,37 @@ private slots:
         IO::FileDialog::setAutoAnswer(nullptr);
     }
 
+    // Yes to saving, then No to writing values outside their limits: the
+    // write ends as a cancel in its one result box, no file is chosen and
+    // the window stays with its data.
+    void decliningToWriteOutsideValuesKeepsTheWindow()
+    {
+        bool chosen = false;
+        IO::FileDialog::setAutoAnswer([&chosen](IO::FileDialog&) { return chosen = true; });
+        setI16(store()->appliedImage(), "UsrSafetyFilterTime", 0, 0, 500);
+        QStringList boxes;
+        MsgBox::setAutoAnswer([&boxes](QMessageBox& box) -> QAbstractButton* {
+            boxes << box.windowTitle() + QLatin1Char('|') + box.text().section('\n', 0, 0);
+            if (QAbstractButton* no = box.button(QMessageBox::No))
+                return no;
+            for (QAbstractButton* button : box.buttons())
+                if (box.buttonRole(button) == QMessageBox::YesRole)
+                    return button;
+            return box.button(QMessageBox::Ok);
+        });
+        m_window->show();
+        QVERIFY(!m_window->close());
+        IO::FileDialog::setAutoAnswer(nullptr);
+        QVERIFY(!chosen);
+        QCOMPARE(boxes.size(), 3);
+        QVERIFY(boxes[0].startsWith(QLatin1String("Close confirmation|")));
+        QVERIFY2(boxes[1].startsWith(QLatin1String("Output Parameter File|")) &&
+                     boxes[1].contains(QLatin1String(" outside ")),
+                 qPrintable(boxes[1]));
+        QCOMPARE(boxes[2],
+                 QStringLiteral("Output Parameter File canceled|The operation was canceled."));
+    }
+
     void unchangedDataClosesWithoutAQuestion()
     {
         bool asked = false;
@@ -231,6 +267,29 @@ private slots:
         QCOMPARE(centredPosition(screen, QRect(50, 60, 2000, 1200)), QPoint(0, 0));
         QCOMPARE(centredPosition(QRect(1920, 0, 1920, 1080), QRect(0, 0, 1280, 800)),
                  QPoint(2240, 140));
+    }
+
+    // 1280 x 800 wherever the window fits with its frame; else the frame
+    // fills the available area, so the status line and the cost bar show.
+    void openingSizeFitsTheScreen()
+    {
+        const QSize wanted(1280, 800);
+        const QMargins frame(1, 26, 1, 1);
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 0, 1920, 1080), frame), wanted);
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 0, 1280, 800), QMargins()), wanted);
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 0, 1280, 800), frame), QSize(1278, 773));
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 30, 1366, 738), frame), QSize(1280, 711));
+
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        const QRect small(0, 0, 1280, 720);
+        placeOnScreen(m_window.get(), small);
+        QTRY_VERIFY2(small.contains(m_window->frameGeometry()),
+                     qPrintable(QStringLiteral("%1x%2")
+                                    .arg(m_window->frameGeometry().width())
+                                    .arg(m_window->frameGeometry().height())));
+        QVERIFY(m_window->statusBar()->isVisible());
+        m_window->resize(wanted);
     }
 
     void controllerEntriesFollowTheOnlineState()
@@ -305,11 +364,64 @@ private slots:
     {
         for (const char* option : {"-o", "--opengl"}) {
             m_window->centralWidget()->setHidden(false);
+            m_window->statusBar()->setHidden(false);
             m_window->parseCommandLine({QStringLiteral("obxsetting"), QLatin1String(option)});
             QVERIFY(m_window->centralWidget()->isHidden());
+            QVERIFY(m_window->statusBar()->isHidden());
             QVERIFY(!m_window->menuBar()->isHidden());
         }
         m_window->centralWidget()->setHidden(false);
+        m_window->statusBar()->setHidden(false);
+    }
+
+    // Esc on a monitoring screen goes home and then back to the last page:
+    // the dialog hides and the page shows again. On a network page Esc only
+    // asks to leave, which nothing answers: the dialog stays open.
+    void escapeInTheMonitoringDialog()
+    {
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        MonitoringDialog* dialog = Window::instance()->monitoringDialog;
+        QTabWidget* tabs = dialog->tabWidget();
+        m_window->show();
+        scenes->loadScene(35);
+        QTRY_VERIFY(scenes->state(35)->active());
+        scenes->loadScene(2);
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(tabs->currentIndex(), 0);
+        QApplication::setActiveWindow(dialog);
+        QCOMPARE(QApplication::activeWindow(), dialog);
+        QSignalSpy loaded(scenes, &Scene::SceneManager::loadedScene);
+        QTest::keyClick(tabs->currentWidget(), Qt::Key_Escape);
+        QCOMPARE(loaded.count(), 2);
+        QCOMPARE(loaded.at(0).at(0).toInt(), 0);
+        QCOMPARE(loaded.at(1).at(0).toInt(), 35);
+        QVERIFY(!dialog->isVisible());
+        QTRY_VERIFY(scenes->state(35)->active());
+        QCOMPARE(scenes->currentScene(), 35);
+
+        scenes->loadScene(2);
+        QTRY_VERIFY(dialog->isVisible());
+        QWidget* network = View::instance()->screen(16);
+        QVERIFY(network);
+        // As with the safety network enabled.
+        tabs->setTabEnabled(tabs->indexOf(network), true);
+        tabs->setCurrentWidget(network);
+        QApplication::setActiveWindow(dialog);
+        auto* field = network->findChild<QLineEdit*>();
+        field->setFocus(Qt::MouseFocusReason); // as a click gives it
+        QCOMPARE(QApplication::focusWidget(), field);
+        QSignalSpy asked(network, SIGNAL(exitRequest()));
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(dialog->isVisible());
+        // Closing it returns to the last page.
+        dialog->close();
+        QVERIFY(!dialog->isVisible());
+        QTRY_VERIFY(scenes->state(35)->active());
+        tabs->setCurrentIndex(0);
+        tabs->setTabEnabled(tabs->indexOf(network), false);
+        scenes->loadScene(0);
+        QTRY_VERIFY(scenes->state(0)->active());
     }
 
     // The 3D view learns through the probe which channel block of the area

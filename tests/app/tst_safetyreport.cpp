@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 #include "defaultimage.h"
@@ -18,6 +19,8 @@
 #include "parameter/logictable.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
+#include "parameter/parser.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/msgbox.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
@@ -52,6 +55,33 @@ int offsetOf(int parameterNo, int group, int element)
                    ->valueOffset(group, element));
 }
 
+// The PDF's text with its columns kept apart: a table row's first line
+// holds the first line of every cell.
+QStringList pdfLayoutLines(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+}
+
+// A crafted set read as the command line reads it, with the findings that
+// its file's texts show too.
+QVector<LimitEntry> readWithFindings(const QString& name, ParameterImage& image)
+{
+    const QString path = QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/") + name;
+    IO::Procedure procedure;
+    DataProviderErrorRecord error;
+    if (!procedure.readAll(image, path, error))
+        return {};
+    ParameterTextTable texts;
+    procedure.parser->makeTable(texts);
+    procedure.parser->extractToMap(texts, path, error);
+    return ValueValidator::check(image, &texts);
+}
+
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -81,6 +111,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
                          "[ApplicationSettings]\nFontPath=" OBX_RUNTIME_DIR "/assets/font\n"
+                         "RobotModelPath=" OBX_RUNTIME_DIR "/assets/obj\n"
                          "ParameterPath=" +
                              m_dir.path().toUtf8() + "\n");
         LanguageSetting::setLanguage(&LanguageSetting::findRow(QStringLiteral("en")));
@@ -121,10 +152,17 @@ private slots:
             "Motion Area Monitoring Function - Stop Distance Estimation Parameter Value")));
         for (const char* value : {"1234.5", "77.25", "-43.5"})
             QVERIFY2(text.contains(QLatin1String(value)), value);
-        // No GL on the off-screen platform: the plan view is a note.
-        QVERIFY(text.contains(QStringLiteral("Plan view (XY)")));
-        QVERIFY(text.contains(QStringLiteral("the plan view is not drawn")));
+        // The plan view is drawn on the off-screen platform too: its axes,
+        // scale bar and legend are the PDF's text.
+        QVERIFY(text.contains(QStringLiteral("Plan view (XY) +Y")));
+        for (const char* label : {"+X", "Robot in its home pose", "No motion area is enabled."})
+            QVERIFY2(text.contains(QLatin1String(label)), label);
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral(" [125]0+ mm "))));
+        QVERIFY(!text.contains(QStringLiteral("not drawn")));
         QVERIFY(!text.contains(QStringLiteral("Values outside their limits are marked.")));
+        // A clean set: the title page and the closing section say so.
+        QVERIFY(text.contains(QStringLiteral("Values outside their limits none")));
+        QVERIFY(text.contains(QStringLiteral("Values outside their limits None.")));
     }
 
     void oddValuesShownAsStored()
@@ -154,11 +192,15 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY(text.contains(QStringLiteral("nan")));
         QVERIFY(text.contains(QStringLiteral(" 99 ")));
-        QVERIFY(text.contains(QStringLiteral("[77] (9999) (?) 60200")));
+        // The odd logic values marked with their numbers in the closing
+        // list, after the area's vertex count and its first X.
+        QVERIFY2(text.contains(QStringLiteral("[77] (9999) (?) [3] [4] 60200")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("7 Logical Operation Result 7 (Invalid) User Safety "
                                              "Output 3")));
-        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401, Network Safety Output 2 "
-                                             "= -5")));
+        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401 [5], Network Safety "
+                                             "Output 2 = -5 [6]")));
+        // The enabled area whose corners cannot be drawn is named.
+        QVERIFY(text.contains(QStringLiteral("Area 1: enabled, not drawn")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
 
         // Alone outside its limits, in the second set of a table whose sets
@@ -167,6 +209,75 @@ private slots:
         QVERIFY(second.setF32At(offsetOf(3145, 2, 1), 3.0e38f)); // MoveAreaZulimit, set 2
         QVERIFY(SafetyReport(second, QString()).write(path));
         QCOMPARE(pdfText(path).count(QStringLiteral("Values outside their limits are marked.")), 1);
+    }
+
+    // Every value the validator lists is in the report: marked with its
+    // number where a page shows it (even in a row that would be left out
+    // as all 0, and at the right value of a two-value cell), counted on the
+    // title page and listed at the end with its page, row, column, value
+    // and limits.
+    void everyFindingListedAndMarked_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("shown"); // the first finding where a page shows it
+        QTest::addColumn<QString>("page");  // its page in the closing list
+        QTest::newRow("all 0, signed") << "all-zero.txt" << 138 << "Tool 1 0 [1] Tool 2 0 [2]"
+                                       << "Common";
+        QTest::newRow("tool 5 conversion 0")
+            << "tool5-conversion-0.txt" << 1 << "Tool 4 4 Tool 5 0 [1] Tool 6 6"
+            << "Common";
+        QTest::newRow("CommonSpec 5") << "commonspec-5.txt" << 1 << QString() << "System";
+        QTest::newRow("DHPrmAxisNo 99") << "dhprmaxisno-99.txt" << 1 << QString() << "no page";
+        QTest::newRow("second value of a two-value cell")
+            << "teachspeedarmvalid-2000000.txt" << 1 << "0x00000000, 0x001e8480 [1]"
+            << "Speed";
+    }
+
+    void everyFindingListedAndMarked()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, count);
+        QFETCH(QString, shown);
+        QFETCH(QString, page);
+        ParameterImage image;
+        const QVector<LimitEntry> entries = readWithFindings(file, image);
+        QCOMPARE(entries.size(), count);
+        const QString path = writeReport(SafetyReport(image, file, entries), "findings.pdf");
+        QVERIFY(!path.isEmpty());
+
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(shown), qPrintable(text.right(600)));
+        QVERIFY(!text.contains(QStringLiteral("0x00000000 [1]")));
+        QVERIFY(
+            text.contains(QStringLiteral("Values outside their limits %1 Report date").arg(count)));
+        const QStringList lines = pdfLayoutLines(path);
+        const int closing = lines.lastIndexOf(
+            QRegularExpression(QStringLiteral("^\\f?Values outside their limits$")));
+        QVERIFY(closing > 0);
+        const QString pages = lines.mid(0, closing).join('\n');
+        const QString list = lines.mid(closing).join('\n');
+        QVERIFY(
+            !lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[1\\]\\s+") + page)).isEmpty());
+        for (int i = 0; i < entries.size(); ++i) {
+            const LimitEntry& entry = entries[i];
+            const QString mark = QStringLiteral("[%1]").arg(i + 1);
+            // The safety function and logic pages have a section; the
+            // system page's and the robot data's values are in the closing
+            // list alone.
+            const bool onPage = entry.scene >= 20;
+            QCOMPARE(list.count(mark), 1);
+            QCOMPARE(pages.count(mark), onPage ? 1 : 0);
+            const QRegularExpression row(QStringLiteral("^\\f?%1\\s.*\\s%2\\s+%3\\s+%4\\s+%5\\s*$")
+                                             .arg(QRegularExpression::escape(mark))
+                                             .arg(entry.row + 1)
+                                             .arg(entry.column + 1)
+                                             .arg(QRegularExpression::escape(entry.valueText),
+                                                  QRegularExpression::escape(entry.limitsText())));
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString& line) { return row.match(line).hasMatch(); }),
+                     qPrintable(row.pattern() + '\n' + lines.filter(mark).join('\n')));
+        }
     }
 
     void unwritableFolderLeavesNothing()

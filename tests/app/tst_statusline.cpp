@@ -3,6 +3,7 @@
 #include "defaultimage.h"
 #include "imagecells.h"
 #include "io/dataprovider.h"
+#include "parameter/crc32c.h"
 #include "parameter/parameter.h"
 #include "testfiles.h"
 
@@ -51,6 +52,9 @@ private slots:
         // An edit counts once it is applied; the unwritten note comes with it.
         QVERIFY(store->editImage().setI16(fieldNamed("UsrSafetyFilterTime"), 0, 0, 0));
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
+        line.refresh(); // an unapplied edit is not "not yet written" either
+        QVERIFY2(!text(line).contains(QLatin1String("not yet written")), qPrintable(text(line)));
+        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
         store->update(35);
         QTRY_VERIFY(text(line).contains(QLatin1String("Applied changes not yet written")));
         QVERIFY(text(line).endsWith(QLatin1String("|1 value outside its limits")));
@@ -58,6 +62,27 @@ private slots:
         // The applied set becomes the master set.
         store->setMasterData(true);
         QTRY_VERIFY(!text(line).contains(QLatin1String("not yet written")));
+
+        // A CRC of 9894 skips its check when loading: the set is not signed.
+        QVERIFY(!text(line).contains(QLatin1String("Not signed")));
+        QVERIFY(store->masterImage().setU32At(ParameterLayout::MonitorCrcOffset, 9894));
+        QVERIFY(store->masterImage().setU32At(ParameterLayout::AllDataCrcOffset, 9894));
+        line.refresh();
+        // The signature shown stays the one a write would give the set.
+        const quint32 written = Crc32c::imageSignature(store->appliedImage()).allData;
+        QVERIFY2(text(line).contains(QStringLiteral("CRC %1 (0x%2)|Not signed|")
+                                         .arg(written)
+                                         .arg(written, 8, 16, QLatin1Char('0'))),
+                 qPrintable(text(line)));
+        const QLabel* notSigned = nullptr;
+        for (const QLabel* label : line.findChildren<QLabel*>())
+            if (label->text() == QLatin1String("Not signed"))
+                notSigned = label;
+        QVERIFY(notSigned);
+        QVERIFY2(notSigned->toolTip().contains(QLatin1String("Monitor")) &&
+                     notSigned->toolTip().contains(QLatin1String("All data CRC")) &&
+                     !notSigned->toolTip().contains(QLatin1String("Whole")),
+                 qPrintable(notSigned->toolTip()));
         DataProvider::destroyInstance();
     }
 };

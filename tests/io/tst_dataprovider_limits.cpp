@@ -27,23 +27,13 @@ class TestDataProviderLimits : public QObject
     {
         return QDir(m_dir.path()).entryList({pattern}, QDir::Files);
     }
-    QString noticeText() const
-    {
-        auto* notice = qobject_cast<LongMessageBox*>(m_provider->limitNotice());
-        return notice ? notice->findChild<QLabel*>()->text() + QLatin1Char('\n') +
-                            notice->findChild<QTextEdit*>()->toPlainText()
-                      : QString();
-    }
+    QString noticeText() const { return limitNoticeText(m_provider); }
 
 private slots:
     void initTestCase()
     {
-        prepareLocalFolders(m_dir);
-        loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
-                     "MirelIPAddress=127.0.0.1\nFtpMaxRetryCount=0\n");
+        startOffline(m_dir, &m_provider);
         m_store = Parameter::instance();
-        m_provider = DataProvider::create();
-        QVERIFY(!m_provider->createRemoteDirectories());
     }
     void init()
     {
@@ -87,7 +77,8 @@ private slots:
         QVERIFY(!m_provider->limitNotice());
     }
 
-    // Nothing is written unless the user insists; No is the default.
+    // Nothing is written unless the user insists; No is the default. No is a
+    // cancel, told in the one result box that ends every write.
     void writesAskFirst_data()
     {
         QTest::addColumn<bool>("report");
@@ -107,9 +98,12 @@ private slots:
             QVERIFY(QFile::remove(m_dir.filePath(file)));
 
         QStringList asked;
+        QStringList results;
         MsgBox::setAutoAnswer([&](QMessageBox& box) -> QAbstractButton* {
-            if (!box.button(QMessageBox::No))
+            if (!box.button(QMessageBox::No)) {
+                results << box.windowTitle() + QLatin1Char('|') + box.text();
                 return box.button(QMessageBox::Ok);
+            }
             const bool noIsDefault = box.standardButton(box.defaultButton()) == QMessageBox::No;
             asked << box.windowTitle() << box.text() << QString::number(noIsDefault);
             return box.button(answer ? QMessageBox::Yes : QMessageBox::No);
@@ -127,6 +121,11 @@ private slots:
         QVERIFY(asked.value(1).startsWith(QLatin1String("1 value lies outside its limits\n")));
         QCOMPARE(asked.value(2), QStringLiteral("1"));
         QCOMPARE(filesLike(QStringLiteral("OBX_Safety*")).size(), answer ? 1 : 0);
+        QCOMPARE(results.size(), 1);
+        if (!answer)
+            QCOMPARE(results[0], (report ? QStringLiteral("Safety Report")
+                                         : QStringLiteral("Output Parameter File canceled")) +
+                                     QStringLiteral("|The operation was canceled."));
     }
 };
 

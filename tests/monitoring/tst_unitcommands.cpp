@@ -179,6 +179,12 @@ private slots:
         QCOMPARE(m_boxes.boxes.size(), 1);
         QCOMPARE(m_boxes.lastTitle(), QStringLiteral("NW Parameter Reset"));
         QCOMPARE(m_boxes.lastText(), box);
+
+        // Any other click only asks again: nothing was reset, so no box says so.
+        m_unit->requests.clear();
+        QVERIFY(QMetaObject::invokeMethod(&page, "clicked"));
+        QCOMPARE(m_unit->requests, QStringList{QStringLiteral("ZSAFM_EIPS_CONF_DISP")});
+        QCOMPARE(m_boxes.boxes.size(), 1);
     }
 
     void pagesShowTheReply()

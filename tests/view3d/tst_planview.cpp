@@ -8,6 +8,8 @@
 #include "view3d/planview.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -59,6 +61,57 @@ private slots:
         QVERIFY(std::all_of(std::begin(screen->m_areaModelFlags),
                             std::end(screen->m_areaModelFlags),
                             [](quint8 flag) { return flag == 0; }));
+    }
+
+    // The crafted set with a permitted and a forbidden area, maker arm
+    // models and tool 1's models, drawn without any OpenGL: each in its
+    // colour, where its coordinates put it.
+    void areasAndModelsInTheirColours()
+    {
+        loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
+                         "[ApplicationSettings]\nRobotModelPath=" OBX_RUNTIME_DIR "/assets/obj\n");
+        const ParameterImage image = readImage(
+            QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/plan-areas-and-models.txt"));
+        const PlanView plan(image);
+        // Area 1 reaches 1000 mm on every side: with the margin, 1100 mm.
+        QCOMPARE(plan.extent(), 1100.0);
+        const int width = 600;
+        const QImage picture =
+            PlanView::render(image, QSize(width, int(std::ceil(plan.heightFor(width)))));
+        const double scale = width / (2.0 * plan.extent());
+        const auto at = [&](double x, double y) {
+            return picture.pixel(int(width / 2 + x * scale), int(width / 2 - y * scale));
+        };
+        const auto count = [&](const std::function<bool(int, int, int)>& test) {
+            int found = 0;
+            for (int y = 0; y < width; ++y)
+                for (int x = 0; x < width; ++x) {
+                    const QRgb p = picture.pixel(x, y);
+                    found += test(qRed(p), qGreen(p), qBlue(p));
+                }
+            return found;
+        };
+        // Red hatching inside the forbidden pentagon, which lies in the
+        // permitted square: blue there alone; beyond it: paper.
+        const auto red = [&](double x, double y) {
+            int found = 0;
+            for (int dx = -50; dx <= 50; dx += 10)
+                for (int dy = -50; dy <= 50; dy += 10) {
+                    const QRgb p = at(x + dx, y + dy);
+                    found += qRed(p) > qGreen(p) + 80 && qRed(p) > qBlue(p) + 80;
+                }
+            return found;
+        };
+        QVERIFY(red(650.0, -450.0) > 10);
+        QCOMPARE(red(-700.0, 700.0), 0);
+        const QRgb permitted = at(-750.0, 750.0);
+        QVERIFY2(qBlue(permitted) > qRed(permitted) + 40, qPrintable(QColor(permitted).name()));
+        QCOMPARE(QColor(at(-1050.0, -1050.0)), QColor(Qt::white));
+        // The robot's base covers the origin.
+        QVERIFY(qGray(at(-100.0, 40.0)) < 225);
+        // Green maker arm outlines, orange tool outlines.
+        QVERIFY(count([](int r, int g, int b) { return g > r + 60 && g > b + 40; }) > 20);
+        QVERIFY(count([](int r, int g, int b) { return r > g + 60 && g > b + 60; }) > 20);
     }
 };
 

@@ -310,7 +310,7 @@ private slots:
         MessageCapture capture;
         const QString missing = m_dir.filePath("missing.xml");
         QVERIFY(!info.xmlParser(missing));
-        QVERIFY(capture.contains("RobotInfo::xmlParser Error: Can't open " + missing));
+        QVERIFY(capture.contains("RobotInfo::xmlParser Error: Can't open  " + missing));
         QCOMPARE(info.typeName, QStringLiteral("A")); // unchanged
         QCOMPARE(info.items.size(), 1);
 

@@ -167,6 +167,15 @@ void AreaModel::initialize()
     stopColumn->addLayout(category);
     addSection(tr("StopSetting"), stop);
     addButtons();
+    // Tab follows the page top to bottom: the heights were made before the
+    // corners but stand below them.
+    QWidget* previous = m_vertexCount;
+    for (QWidget* next :
+         m_editors.mid(FirstVertexEditor) + QVector<QWidget*>{m_upper, m_lower} +
+             m_editors.mid(FirstSwitchEditor, StopCategoryEditor + 1 - FirstSwitchEditor)) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
     setTabOrder(m_stopCategory);
 
     connect(this, &PropertyWidget::apply, this, &AreaModel::parameterSave);

@@ -1,5 +1,7 @@
 #include "widgets/properties/armdevicespeedproperty.h"
 
+#include <array>
+
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -93,10 +95,12 @@ void ArmSpeed::initialize()
     connect(m_table, &SubMenuTable::currentIndexChanged, this, &ArmSpeed::setCurrentIndex);
     connect(m_table, &SubMenuTable::visibleStateChanged, this, [this] { updateUI(); });
     connect(m_coordinates, &CoordinateChoice::chosen, this, &ArmSpeed::chooseCoordinate);
+    const std::array<void (ArmSpeed::*)(double), 3> setters = {
+        &ArmSpeed::setPoint0, &ArmSpeed::setPoint1, &ArmSpeed::setPoint2};
     for (int axis = 0; axis < 3; ++axis) {
         DoubleSpinBox* box = m_point->box(axis);
         connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
-                [this, axis](double value) { setPoint(axis, value); });
+                setters[std::size_t(axis)]);
         connect(box, &DoubleSpinBox::focussed, this, [this] { updateUI(); });
     }
     connect(m_parameter, &Parameter::parameterChanged, this, &ArmSpeed::reset);
@@ -204,6 +208,21 @@ void ArmSpeed::setPoint(int axis, double value)
     if (updating || m_set != User)
         return;
     m_userFields[std::size_t(axis + 1)].writeCell(0, m_pointIndex, value);
+}
+
+void ArmSpeed::setPoint0(double value)
+{
+    setPoint(0, value);
+}
+
+void ArmSpeed::setPoint1(double value)
+{
+    setPoint(1, value);
+}
+
+void ArmSpeed::setPoint2(double value)
+{
+    setPoint(2, value);
 }
 
 void ArmSpeed::writeCoordinate(int number)

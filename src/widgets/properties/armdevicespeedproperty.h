@@ -43,6 +43,10 @@ public slots:
     // Picks the current user point's coordinate system through its axis.
     void coordinateNoSettingClicked();
     void setPoint(int axis, double value);
+    // X, Y and Z of the current user point, as the boxes give them.
+    void setPoint0(double value);
+    void setPoint1(double value);
+    void setPoint2(double value);
     void copy();
     void paste();
 

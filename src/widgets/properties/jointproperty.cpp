@@ -97,12 +97,9 @@ void markCell(QTableWidgetItem* item, const Parameter* store, const FieldDef& fi
 {
     const quint8 state = FieldBinding::cellState(store, field, row, column);
     item->setForeground(RowColours::of(state));
-    double lower = 0, upper = 0;
-    item->setToolTip(
-        state == EditState::OutOfLimits && ValueValidator::limitsOf(field.no, &lower, &upper)
-            ? QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
-                  .arg(number(lower), number(upper))
-            : QString());
+    item->setToolTip(state == EditState::OutOfLimits
+                         ? FieldBinding::findingTip(store, field, row, column)
+                         : QString());
 }
 
 } // namespace
@@ -249,7 +246,10 @@ void Joint::showSet(bool enabled)
     const bool editable = enabled && joint > 0;
     for (FieldBinding* field : {&m_moveField, &m_lowerField, &m_upperField}) {
         field->setCell(m_set, qMax(0, joint - 1));
-        field->fill();
+        if (joint > 0)
+            field->fill();
+        else
+            field->unmark();
     }
     const QString unit =
         joint > 0 ? m_parameter->unitSuffixes().value(QString::number(joint)) : QString();
@@ -259,12 +259,17 @@ void Joint::showSet(bool enabled)
     m_lower->setSuffix(unit);
     m_upper->setSuffix(unit);
     // A target without joints selects no range: the editors show none
-    // rather than the values of a joint the set does not watch.
+    // rather than the values (or the marks) of a joint the set does not
+    // watch; the set's row carries the marks.
     if (joint == 0) {
         const QSignalBlocker block(m_move);
         m_move->setCurrentIndex(-1);
-        m_lower->clear();
-        m_upper->clear();
+        m_move->setState(EditState::Equal);
+        for (DoubleSpinBox* box : {m_lower, m_upper}) {
+            const QSignalBlocker blockBox(box);
+            box->clear();
+            box->setState(EditState::Equal);
+        }
     }
     m_ranges->setEnabled(enabled);
     showFindings();
@@ -308,6 +313,33 @@ void Joint::showRangeRows()
         m_jointRow = 0;
     if (!joints.isEmpty())
         m_ranges->selectRow(m_jointRow);
+}
+
+// The set's values outside their limits on joints its target does not
+// offer, which the page cannot show.
+QString Joint::setToolTip(int set) const
+{
+    const QStringList shown = target().jointsOf(targetOf(set));
+    QStringList hidden;
+    for (int joint = 1; joint <= Parameter::JointCount; ++joint) {
+        if (shown.contains(QString::number(joint)))
+            continue;
+        for (const FieldBinding* binding :
+             {&m_rangeValidField, &m_moveField, &m_lowerField, &m_upperField}) {
+            const FieldDef& field = binding->field();
+            if (FieldBinding::cellState(m_parameter, field, set, joint - 1) ==
+                EditState::OutOfLimits)
+                hidden << tr("Joint %1 %2: %3")
+                              .arg(joint)
+                              .arg(definitionLabel(field.no),
+                                   number(FieldBinding::value(m_parameter->editImage(), field, set,
+                                                              joint - 1)));
+        }
+    }
+    if (hidden.isEmpty())
+        return QString();
+    return tr("Outside their limits, not shown for this target:") + QLatin1Char('\n') +
+           hidden.join(QLatin1Char('\n'));
 }
 
 // The robot part's ranges of the assigned joints, values as stored; also of

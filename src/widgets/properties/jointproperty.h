@@ -29,6 +29,7 @@ public slots:
 protected:
     void showSet(bool enabled) override;
     void targetShown() override;
+    QString setToolTip(int set) const override;
 
 private:
     void enableRange(QTableWidgetItem* item);

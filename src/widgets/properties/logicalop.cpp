@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -90,6 +91,19 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
     m_formula->setObjectName(QStringLiteral("logicFormula"));
     m_formula->setWordWrap(true);
     m_formula->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The Check column is narrow and may lie past the edge: the current
+    // row's findings stand here whole.
+    m_errors = new QLabel;
+    m_errors->setObjectName(QStringLiteral("logicErrors"));
+    m_errors->setStyleSheet(QStringLiteral("color: #ff6060;"));
+    m_warnings = new QLabel;
+    m_warnings->setObjectName(QStringLiteral("logicWarnings"));
+    m_warnings->setStyleSheet(QStringLiteral("color: #ffd640;"));
+    for (QLabel* findings : {m_errors, m_warnings}) {
+        findings->setWordWrap(true);
+        findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        findings->hide();
+    }
     m_assignments = new LogicAssignmentTree;
     auto* sideWidget = new QWidget;
     // Room for the long signal names beside their numbers.
@@ -97,6 +111,8 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
     auto* side = new QVBoxLayout(sideWidget);
     side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(m_formula);
+    side->addWidget(m_errors);
+    side->addWidget(m_warnings);
     side->addWidget(m_assignments, 1);
 
     auto* middle = new QHBoxLayout;
@@ -226,6 +242,11 @@ void LogicalOp::showCurrent()
         m_formula->setText(formula.isEmpty() ? tr("Result %1 is unused.").arg(result)
                                              : tr("Result %1 = %2").arg(result).arg(formula));
     }
+    const LogicCheck::Findings& findings = m_model->check().of(result);
+    m_errors->setText(findings.errors.join(QLatin1Char('\n')));
+    m_errors->setVisible(!findings.errors.isEmpty());
+    m_warnings->setText(findings.warnings.join(QLatin1Char('\n')));
+    m_warnings->setVisible(!findings.warnings.isEmpty());
     m_assignments->showResult(*m_model, result);
 }
 
@@ -311,6 +332,11 @@ bool LogicalOp::confirmClear(int result, const QList<quint32>& driven)
                           "them off it; Cancel keeps everything.")
                            .arg(result),
                        lines.join(QLatin1Char('\n')), window());
+    // A reflexive Return must keep the formula and its signals.
+    if (auto* keep = box.findChild<QPushButton*>(QStringLiteral("messageBoxCancel"))) {
+        keep->setDefault(true);
+        keep->setFocus();
+    }
     return box.exec() == QDialog::Accepted;
 }
 
@@ -330,8 +356,27 @@ bool LogicalOp::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (key->key() == Qt::Key_Delete) {
-        m_model->clearOperation(currentResult());
+        deleteCurrentCell();
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void LogicalOp::deleteCurrentCell()
+{
+    // Only the cell under the cursor: an emptied input is left for the
+    // checks to flag, and only the operation itself takes its signals along,
+    // after the question.
+    const QModelIndex current = m_filter->mapToSource(m_table->currentIndex());
+    switch (current.column()) {
+    case LogicTableModel::OperationColumn:
+        m_model->clearOperation(current.row() + 1);
+        break;
+    case LogicTableModel::Input1Column:
+    case LogicTableModel::Input2Column:
+        m_model->setData(current, 0);
+        break;
+    default:
+        break;
+    }
 }

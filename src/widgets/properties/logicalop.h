@@ -16,7 +16,8 @@ class QTableView;
 
 // The logical operation editor hosted by LogicalOpDialog: the table of the
 // 400 results with their operation, inputs, driven signals and check
-// findings, the signals the current result drives, and Apply and Cancel.
+// findings, the current result's formula and findings in full, the signals
+// it drives, and Apply and Cancel.
 // Edits stay in the editor's working copy until Apply writes the logic part
 // into the applied image (and the edit image, which keeps no copy of its
 // own) and stamps the signal area's update time. Viewing never writes.
@@ -52,6 +53,7 @@ private:
     void parameterLoad(Parameter::DataType type);
     void edited();
     void showCurrent();
+    void deleteCurrentCell();
     // After a reload or filter change: the same result and column when the
     // filter shows it, else the first row shown.
     void keepPlace(int result, int column);
@@ -68,6 +70,8 @@ private:
     QCheckBox* m_inUseOnly = nullptr;
     QLabel* m_summary = nullptr;
     QLabel* m_formula = nullptr;
+    QLabel* m_errors = nullptr;
+    QLabel* m_warnings = nullptr;
     LogicAssignmentTree* m_assignments = nullptr;
     QLabel* m_status = nullptr;
     ButtonPrimary* m_applyButton = nullptr;

@@ -5,12 +5,15 @@
 #include "widgets/properties/logictablemodel.h"
 #include "widgets/properties/rowcolours.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace {
 
 constexpr int SignalRole = Qt::UserRole;
 constexpr int DriverColumn = 1;
+const QColor errorColour(255, 96, 96);
 
 } // namespace
 
@@ -90,14 +93,43 @@ void LogicAssignmentTree::showResult(const LogicTableModel& model, int result)
             item->setText(DriverColumn, driver == 0 ? QString() : QString::number(driver));
             // The whole name, which the column may show shortened.
             QString tip = item->text(0);
+            const QString fault = model.check().ofSignal(signal);
+            if (!fault.isEmpty())
+                tip += QLatin1Char('\n') + fault;
             if (otherDriver)
                 tip += QLatin1Char('\n') +
                        tr("Driven by result %1; take it off there first.").arg(driver);
             item->setToolTip(0, tip);
-            const QColor colour = RowColours::of(model.signalState(signal));
+            item->setToolTip(DriverColumn, fault);
+            const QColor colour =
+                fault.isEmpty() ? RowColours::of(model.signalState(signal)) : errorColour;
             item->setForeground(0, colour);
             item->setForeground(DriverColumn, colour);
         }
     }
     m_filling = false;
+}
+
+void LogicAssignmentTree::keyboardSearch(const QString& search)
+{
+    m_typing.start();
+    QTreeWidget::keyboardSearch(search);
+}
+
+void LogicAssignmentTree::keyPressEvent(QKeyEvent* event)
+{
+    // The view's own search forgets the typed text after the same interval.
+    const bool typing =
+        m_typing.isValid() && m_typing.elapsed() <= QApplication::keyboardInputInterval();
+    const bool plain = !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
+    if (event->key() == Qt::Key_Space && plain && typing) {
+        keyboardSearch(event->text());
+        event->accept();
+        return;
+    }
+    // Any other key (a move, a shortcut) ends the search: a Space after an
+    // arrow key ticks the row the user went to.
+    if (event->text().isEmpty() || !plain)
+        m_typing.invalidate();
+    QTreeWidget::keyPressEvent(event);
 }

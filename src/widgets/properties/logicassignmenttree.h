@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTreeWidget>
 
 class LogicTableModel;
@@ -8,7 +9,9 @@ class LogicTableModel;
 // safety outputs and network safety outputs, each with a check box (checked:
 // this result drives it) and the result that drives it now. A signal that
 // another result drives cannot be checked here; it names its driver. The
-// names come first, so that typing the start of one finds it.
+// names come first, so that typing the start of one finds it: a Space typed
+// within such a search goes on searching and never ticks a box. A signal
+// whose assignment the checks refuse is red, with the reason in its tip.
 class LogicAssignmentTree : public QTreeWidget
 {
     Q_OBJECT
@@ -26,9 +29,15 @@ signals:
     // The user checked or cleared a signal's box.
     void drivenChanged(int result, int signal, bool on);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+
 private:
     void addGroup(const QString& title, int first, int count);
 
     int m_result = 0;
     bool m_filling = false;
+    // Since the last key of a type-ahead search; invalid when none runs.
+    QElapsedTimer m_typing;
 };

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 
 #include "app/core/languagesetting.h"
+#include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "widgets/label.h"
 
@@ -81,7 +82,8 @@ SafetySignatureCRC::signatureRows(const ParameterImage& image)
     QVector<SignatureRow> texts;
     for (const Row& row : rows) {
         const quint32 value = image.u32At(row.offset);
-        texts.append({tr(row.key), row.isTime ? updateTimeText(value) : crcText(value)});
+        texts.append({tr(row.key), row.isTime ? updateTimeText(value) : crcText(value),
+                      !row.isTime && value == IO::Decoder::IgnoredCRC});
     }
     return texts;
 }

@@ -33,6 +33,7 @@ public:
     {
         QString label;
         QString text;
+        bool notSigned = false; // a CRC of 9894, whose check is skipped
     };
     // The page's eight rows for an image: whole, system, monitor and signal
     // area, each its update time and its CRC, labelled as on the page.

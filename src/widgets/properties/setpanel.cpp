@@ -127,6 +127,11 @@ void SetPanel::chooseTarget(const QString& name)
     updateUI();
 }
 
+int SetPanel::targetOf(int set) const
+{
+    return int(FieldBinding::value(m_parameter->editImage(), m_targetField.field(), 0, set));
+}
+
 double SetPanel::setValue(const FieldBinding& field, int column) const
 {
     return FieldBinding::value(m_parameter->editImage(), field.field(), m_set, column);
@@ -172,6 +177,7 @@ void SetPanel::showRowStates()
                                                                                  perRow ? i : set));
         }
         m_setTable->setRowForeground(set, RowColours::of(state));
+        m_setTable->setRowToolTip(set, setToolTip(set));
     }
     m_setTable->setCurrentRow(m_set, true);
 }

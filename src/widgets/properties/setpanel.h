@@ -67,6 +67,15 @@ protected:
     virtual void showSet(bool enabled) = 0;
     // The set's target changed on the page or by a reload.
     virtual void targetShown() {}
+    // The tool tip of a set's row: what its colour stands for where the
+    // page cannot show it.
+    virtual QString setToolTip(int set) const
+    {
+        Q_UNUSED(set)
+        return QString();
+    }
+    // The stored target of a set.
+    int targetOf(int set) const;
 
     const TargetDeviceBox& target() const { return *m_target; }
     // The stored value of a cell of the current set's row of a field.

@@ -2,9 +2,14 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "widgets/properties/definitionlabel.h"
@@ -48,24 +53,27 @@ SpeedPointDialog::SpeedPointDialog(const QVector<quint32>& arm, const QVector<qu
     m_tools.resize(ToolCount);
     setWindowTitle(tr("Speed Monitoring Points"));
 
-    // Arm words on the left, tools and the chosen tool's points on the right.
-    auto* grid = new QGridLayout;
-    grid->addWidget(title(definitionText(ArmPointsLabel), this), 0, 0, 1, 2);
-    grid->addWidget(title(definitionText(ToolPointsLabel), this), 0, 2, 1, 2);
+    // Arm words on the left, tools and the chosen tool's points on the right,
+    // in a scrolled area so that the note and the buttons stay in sight.
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(title(definitionText(ArmPointsLabel), content), 0, 0, 1, 2);
+    grid->addWidget(title(definitionText(ToolPointsLabel), content), 0, 2, 1, 2);
     for (int w = 0; w < ArmWordCount; ++w) {
-        grid->addWidget(new QLabel(tr("Word %1").arg(w + 1), this), 1, w);
-        m_armLists[w] = checkList(QStringLiteral("word%1").arg(w + 1), this);
+        grid->addWidget(new QLabel(tr("Word %1").arg(w + 1), content), 1, w);
+        m_armLists[w] = checkList(QStringLiteral("word%1").arg(w + 1), content);
         grid->addWidget(m_armLists[w], 2, w);
         fillList(m_armLists[w], m_arm[w], ArmBits);
         connect(m_armLists[w], &QListWidget::itemChanged, this,
                 [this, w](QListWidgetItem* item) { toggle(item, m_arm[w]); });
     }
 
-    m_toolList = checkList(QStringLiteral("tools"), this);
+    m_toolList = checkList(QStringLiteral("tools"), content);
     m_toolList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int t = 0; t < ToolCount; ++t)
         m_toolList->addItem(QString());
-    m_toolPoints = checkList(QStringLiteral("toolPoints"), this);
+    m_toolPoints = checkList(QStringLiteral("toolPoints"), content);
     grid->addWidget(m_toolList, 2, 2);
     grid->addWidget(m_toolPoints, 2, 3);
     connect(m_toolList, &QListWidget::currentRowChanged, this, &SpeedPointDialog::chooseTool);
@@ -88,14 +96,61 @@ SpeedPointDialog::SpeedPointDialog(const QVector<quint32>& arm, const QVector<qu
         above = above || word >> ToolBits;
     note->setVisible(above);
 
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pointArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto* column = new QVBoxLayout(this);
-    column->addLayout(grid);
+    column->addWidget(scroll, 1);
     column->addWidget(note);
     column->addWidget(buttons);
 
     showToolNames();
     m_toolList->setCurrentRow(m_tool);
     chooseTool(m_tool);
+    fitToScreen(scroll);
+}
+
+// The whole content where the screen has room for it, else as much as the
+// available area takes with the window's frame; the rest scrolls. The width
+// always holds the lists and a scroll bar, so nothing scrolls sideways. The
+// frame stands centred on the owner and wholly on the screen (the toolkit's
+// own placement lets the lower border out).
+void SpeedPointDialog::fitToScreen(QScrollArea* scroll)
+{
+    const QWidget* content = scroll->widget();
+    const int width =
+        content->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width();
+    scroll->setMinimumSize(width, content->sizeHint().height());
+    const QSize whole = sizeHint();
+    scroll->setMinimumSize(width, 0);
+
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame that the window manager puts around the owner comes around
+    // the dialog too; without a framed owner, at least a title bar.
+    QMargins frame;
+    if (owner) {
+        const QRect inner = owner->geometry();
+        const QRect outer = owner->frameGeometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    if (frame.top() <= 0)
+        frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QRect available = screen->availableGeometry();
+    const QSize extra(frame.left() + frame.right(), frame.top() + frame.bottom());
+    resize(whole.boundedTo(available.size() - extra));
+    if (!owner)
+        return;
+    QRect outer(QPoint(), size() + extra);
+    outer.moveCenter(owner->frameGeometry().center());
+    outer.moveLeft(qBound(available.left(), outer.left(), available.right() + 1 - outer.width()));
+    outer.moveTop(qBound(available.top(), outer.top(), available.bottom() + 1 - outer.height()));
+    move(outer.topLeft());
 }
 
 void SpeedPointDialog::fillList(QListWidget* list, quint32 word, int bits)

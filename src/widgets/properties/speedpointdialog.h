@@ -6,6 +6,7 @@
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QScrollArea;
 
 // The speed monitoring points that one custom speed set watches, as check
 // lists: the points on the arm and devices are two words of 20 bits, the
@@ -45,6 +46,7 @@ private:
     void chooseTool(int tool);
     void showToolNames();
     void toggle(QListWidgetItem* item, quint32& word);
+    void fitToScreen(QScrollArea* scroll);
 
     QVector<quint32> m_arm;
     QVector<quint32> m_tools;

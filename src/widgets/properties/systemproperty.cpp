@@ -162,9 +162,9 @@ void System::queryVersions()
     DataProvider* provider = DataProvider::instance();
     if (!initialized || !provider)
         return;
-    QString reply = m_versionReply;
-    if (provider->executeMonitorMirel(QStringLiteral("ZSAFM_VERSION"), &reply))
-        m_versionReply = reply;
+    // Whatever the unit answers, an error reply too, is what the labels
+    // show; offline or without a connection no reply comes and the last stays.
+    provider->executeMonitorMirel(QStringLiteral("ZSAFM_VERSION"), &m_versionReply);
     m_versionLines = m_versionReply.split(QLatin1Char('\n'));
     Label* const labels[] = {m_cpuA, m_cpuB, m_cpuC};
     for (int line = 0; line < 3 && line < m_versionLines.size(); ++line)

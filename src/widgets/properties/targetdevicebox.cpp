@@ -53,11 +53,17 @@ bool TargetDeviceBox::show(int target, quint8 state)
         }
     }
     m_box->setState(state);
-    const QStringList joints =
-        known ? m_store->jointsByDevice().value(m_box->currentText()) : QStringList();
+    const QStringList joints = jointsOf(target);
     const bool changed = joints != m_joints;
     m_joints = joints;
     return changed;
+}
+
+QStringList TargetDeviceBox::jointsOf(int target) const
+{
+    const QString name = m_numbers.key(target, QString());
+    const int index = m_box->findText(name);
+    return index >= 0 && index < m_count ? m_store->jointsByDevice().value(name) : QStringList();
 }
 
 int TargetDeviceBox::choose(const QString& name, QWidget* parent, const FieldDef& monitored,

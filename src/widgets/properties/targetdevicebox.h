@@ -38,6 +38,9 @@ public:
     int choose(const QString& name, QWidget* parent, const FieldDef& monitored, int row);
     // Labels ("1" to "18") of the joints of the shown target.
     const QStringList& joints() const { return m_joints; }
+    // The joints that show(target) would offer: none for a target that is
+    // not listed.
+    QStringList jointsOf(int target) const;
     // Joint number 1..18 of a label, or 0.
     static int jointOf(const QString& label);
     // The name of a target number (1 the robot), else the number itself:

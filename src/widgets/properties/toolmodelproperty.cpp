@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QtDebug>
 
+#include <array>
 #include <iterator>
 
 #include "parameter/parameter.h"
@@ -159,9 +160,16 @@ void ToolModel::initialize()
             qOverload<int, int>(&ToolModel::setEnabled));
     connect(m_modelTable, &SubMenuTable::visibleStateChanged, this, &ToolModel::setVisibility);
     connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this, &ToolModel::setKind);
+    // In grid order, as the boxes.
+    const std::array<void (ToolModel::*)(double), 13> setters = {
+        &ToolModel::setRadius,     &ToolModel::setPosition1X, &ToolModel::setPosition1Y,
+        &ToolModel::setPosition1Z, &ToolModel::setPosition2X, &ToolModel::setPosition2Y,
+        &ToolModel::setPosition2Z, &ToolModel::setWidthX,     &ToolModel::setWidthY,
+        &ToolModel::setWidthZ,     &ToolModel::setO,          &ToolModel::setA,
+        &ToolModel::setT};
     for (int i = 0; i < m_boxes.size(); ++i) {
         connect(m_boxes[i], qOverload<double>(&QDoubleSpinBox::valueChanged), this,
-                [this, i](double value) { setShape(i, value); });
+                setters[std::size_t(i)]);
         connect(m_boxes[i], &DoubleSpinBox::focussed, this, [this] { updateUI(); });
     }
     connect(m_copy, &QPushButton::clicked, this, &ToolModel::copy);
@@ -170,8 +178,7 @@ void ToolModel::initialize()
     refreshOnPageLoad();
 
     initialized = true;
-    m_copyTool = m_copyModel = -1;
-    parameterLoad();
+    parameterRestore();
     selectCurrent();
 }
 
@@ -182,6 +189,71 @@ void ToolModel::setShape(int box, double value)
     if (updating)
         return;
     m_shapeFields[std::size_t(box)].writeCell(m_tool, m_model, value);
+}
+
+void ToolModel::setRadius(double value)
+{
+    setShape(0, value);
+}
+
+void ToolModel::setPosition1X(double value)
+{
+    setShape(1, value);
+}
+
+void ToolModel::setPosition1Y(double value)
+{
+    setShape(2, value);
+}
+
+void ToolModel::setPosition1Z(double value)
+{
+    setShape(3, value);
+}
+
+void ToolModel::setPosition2X(double value)
+{
+    setShape(4, value);
+}
+
+void ToolModel::setPosition2Y(double value)
+{
+    setShape(5, value);
+}
+
+void ToolModel::setPosition2Z(double value)
+{
+    setShape(6, value);
+}
+
+void ToolModel::setWidthX(double value)
+{
+    setShape(7, value);
+}
+
+void ToolModel::setWidthY(double value)
+{
+    setShape(8, value);
+}
+
+void ToolModel::setWidthZ(double value)
+{
+    setShape(9, value);
+}
+
+void ToolModel::setO(double value)
+{
+    setShape(10, value);
+}
+
+void ToolModel::setA(double value)
+{
+    setShape(11, value);
+}
+
+void ToolModel::setT(double value)
+{
+    setShape(12, value);
 }
 
 void ToolModel::setKind(int kind)

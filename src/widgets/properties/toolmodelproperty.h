@@ -42,6 +42,20 @@ public slots:
     void setEnabled(int state, int index);
     void setVisibility(int state, int index);
     void setKind(int kind);
+    // The shape values of the current model, as the boxes give them.
+    void setRadius(double value);
+    void setPosition1X(double value);
+    void setPosition1Y(double value);
+    void setPosition1Z(double value);
+    void setPosition2X(double value);
+    void setPosition2Y(double value);
+    void setPosition2Z(double value);
+    void setWidthX(double value);
+    void setWidthY(double value);
+    void setWidthZ(double value);
+    void setO(double value);
+    void setA(double value);
+    void setT(double value);
     void copy();
     void paste();
 

@@ -100,6 +100,11 @@ void ToolSpeed::parameterRestore()
     for (const FieldBinding& field : m_positionFields)
         FieldBinding::revertField(m_parameter, field.field());
     m_copyTool = m_copyPoint = -1;
+    updateCurrentIndex();
+}
+
+void ToolSpeed::updateCurrentIndex()
+{
     m_tool = qBound(0, m_toolTable->currentIndex(), ToolCount - 1);
     m_pointIndex = qBound(0, m_pointTable->currentIndex(), PointCount - 1);
     updateUI();

@@ -34,6 +34,8 @@ public:
 public slots:
     void setCurrentToolId(int toolId);
     void setCurrentPointIndex(int pointIndex);
+    // Takes the current tool and point from the two tables.
+    void updateCurrentIndex();
     void setEnabled(int state, int pointIndex);
     void setVisibility(int state, int pointIndex);
     void setPoint(int axis, double value);

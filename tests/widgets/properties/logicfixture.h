@@ -17,6 +17,8 @@ class LongBoxAnswers
 public:
     QStringList captions;
     QStringList texts;
+    // Object name of the button that Return would press.
+    QStringList defaults;
     bool ok = false;
 
     LongBoxAnswers()
@@ -25,6 +27,11 @@ public:
             const QList<QLabel*> labels = box.findChildren<QLabel*>();
             captions << (labels.isEmpty() ? QString() : labels.first()->text());
             texts << box.findChild<QTextEdit*>()->toPlainText();
+            QString pressedByReturn;
+            for (const QPushButton* button : box.findChildren<QPushButton*>())
+                if (button->isDefault())
+                    pressedByReturn = button->objectName();
+            defaults << pressedByReturn;
             return box.findChild<QPushButton*>(ok ? QStringLiteral("messageBoxOk")
                                                   : QStringLiteral("messageBoxCancel"));
         });

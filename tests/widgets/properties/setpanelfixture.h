@@ -43,6 +43,18 @@ inline void watchPoints(ParameterImage& image, int set)
             image.setI32(tools, set, 1, qint32(0x80000000)));
 }
 
+// The largest point lists the dialog can meet: every bit of every word of
+// the set, on the arm and on all 32 tools, set.
+inline void watchEveryPoint(ParameterImage& image, int set)
+{
+    const FieldDef& arm = fieldNamed("UsrSpeedArmValid");
+    const FieldDef& tools = fieldNamed("UsrSpeedToolValid");
+    for (int word = 0; word < arm.columns; ++word)
+        QVERIFY(image.setI32(arm, set, word, -1));
+    for (int tool = 0; tool < tools.columns; ++tool)
+        QVERIFY(image.setI32(tools, set, tool, -1));
+}
+
 // A live status screen greys the row of a disabled set and follows the
 // page's Apply, not its unapplied edit.
 template <class Screen>

@@ -127,6 +127,63 @@ private slots:
         QCOMPARE(m_store->editImage(), odd);
     }
 
+    // A shown joint's odd values stand as stored, in the table and on the
+    // editors, which stay open to a fix; nothing is written.
+    void oddRangeValuesShowAsStored()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "SelectAxisRngValid", 0, 2, 2);
+        setI16(odd, "SelectAxisRngMoveValid", 0, 2, 7);
+        QVERIFY(odd.setF32(fieldNamed("SelectAxisRngLlimit"), 0, 2, qQNaN()));
+        QVERIFY(odd.setF32(fieldNamed("SelectAxisRngUlimit"), 0, 2, 1e30f));
+        loadMaster(m_store, odd);
+        m_ranges->setCurrentCell(2, 0);
+        QCOMPARE(m_ranges->item(2, 0)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(m_ranges->item(2, 1)->text(), QStringLiteral("7"));
+        QCOMPARE(m_ranges->item(2, 2)->text(), QStringLiteral("nan deg"));
+        QCOMPARE(m_ranges->item(2, 3)->foreground().color(), QColor(255, 64, 64));
+        QCOMPARE(m_move->currentText(), QStringLiteral("7"));
+        QCOMPARE(m_lower->text(), QStringLiteral("nan"));
+        QVERIFY(m_upper->objectName().endsWith(QLatin1String("invalid")));
+        QVERIFY(m_move->isEnabled() && m_lower->isEnabled() && m_upper->isEnabled());
+        QVERIFY(m_findings->text().isEmpty()); // a NaN limit crosses nothing
+        QCOMPARE(m_store->editImage(), odd);
+    }
+
+    // Target 0 offers no joint: the empty editors carry no mark; the set's
+    // row does, with a tool tip that names the values the page hides. A
+    // target with joints names only the joints it does not offer.
+    void hiddenValuesMarkTheSetRow()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "SelectAxisTargetRobot", 0, 0, 0);
+        QVERIFY(odd.setF32(fieldNamed("SelectAxisRngUlimit"), 0, 0, 2e6f));
+        setI16(odd, "SelectAxisRngMoveValid", 0, 9, 7);
+        loadMaster(m_store, odd);
+        for (QWidget* editor : {static_cast<QWidget*>(m_move), static_cast<QWidget*>(m_lower),
+                                static_cast<QWidget*>(m_upper)}) {
+            QVERIFY2(!editor->objectName().endsWith(QLatin1String("invalid")),
+                     qPrintable(editor->objectName()));
+            QVERIFY(!editor->toolTip().contains(QLatin1String("Outside")));
+        }
+        QVERIFY(m_upper->text().isEmpty());
+        QCOMPARE(rowColour(m_sets, 0), QColor(255, 64, 64));
+        const QString hidden = m_sets->table()->item(0, 0)->toolTip();
+        QCOMPARE(hidden, QStringLiteral("Outside their limits, not shown for this target:\n"
+                                        "Joint 1 Joint Range Upper Limit: 2000000\n"
+                                        "Joint 10 Permitted/Fobidden Joint Range: 7"));
+        QVERIFY(m_sets->table()->item(1, 0)->toolTip().isEmpty());
+
+        // The robot's joints are shown, and marked in the table, not named.
+        setI16(odd, "SelectAxisTargetRobot", 0, 0, 1);
+        loadMaster(m_store, odd);
+        QVERIFY(m_upper->objectName().endsWith(QLatin1String("invalid")));
+        QCOMPARE(m_sets->table()->item(0, 0)->toolTip(),
+                 QStringLiteral("Outside their limits, not shown for this target:\n"
+                                "Joint 10 Permitted/Fobidden Joint Range: 7"));
+        QCOMPARE(m_store->editImage(), odd);
+    }
+
     // Edits land in the selected joint's cells of the current set; Apply
     // and Cancel move only the page's cells.
     void editApplyCancel()
@@ -166,6 +223,9 @@ private slots:
         QCOMPARE(m_findings->text(), leaves);
         QCOMPARE(m_ranges->item(1, 4)->text(), QStringLiteral("!"));
         QCOMPARE(m_ranges->item(1, 4)->toolTip(), leaves);
+        m_upper->setValue(100); // equal limits do not cross
+        m_lower->setValue(100);
+        QVERIFY(m_findings->text().isEmpty());
         m_lower->setValue(150);
         QVERIFY(m_findings->text().startsWith(
             QStringLiteral("Joint 2: the lower limit lies above the upper limit.")));

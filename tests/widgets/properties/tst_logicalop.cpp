@@ -1,6 +1,7 @@
 // The logical operation editor: its checks, the one-driver rule of the
 // signal assignments, clearing with confirmation, what Apply writes, leaving
-// with edits, building a formula from the keyboard and the live logic
+// with edits, building a formula from the keyboard, typing in the signal
+// list, Delete on a cell, the current row's findings and the live logic
 // screen after Apply.
 
 #include <QComboBox>
@@ -17,6 +18,7 @@
 
 #include "app/functionmenuwidget.h"
 #include "app/scene/scenemanager.h"
+#include "defaultimage.h"
 #include "logicfixture.h"
 #include "monitoring/monitoringlogicaloperation.h"
 #include "panelfixture.h"
@@ -24,6 +26,7 @@
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicalopdialog.h"
 #include "widgets/properties/logicassignmenttree.h"
+#include "widgets/properties/logicitemdelegate.h"
 #include "widgets/properties/logictablemodel.h"
 #include "widgets/properties/window.h"
 #include "widgets/systemsound.h"
@@ -74,6 +77,38 @@ class TestLogicalOp : public QObject
     QColor colour(int result, int column) const
     {
         return cell(result, column).data(Qt::ForegroundRole).value<QColor>();
+    }
+    QLabel* findings(const char* name) const
+    {
+        return m_editor->findChild<QLabel*>(QLatin1String(name));
+    }
+    // The rows announced as changed while the spy listened.
+    static QSet<int> announcedRows(const QSignalSpy& spy)
+    {
+        QSet<int> rows;
+        for (const QList<QVariant>& call : spy)
+            for (int row = call[0].toModelIndex().row(); row <= call[1].toModelIndex().row(); ++row)
+                rows << row + 1;
+        return rows;
+    }
+    void showFocused(QWidget* widget)
+    {
+        m_editor->show();
+        m_editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        widget->setFocus();
+        QTRY_VERIFY(widget->hasFocus());
+    }
+    // Opens an input cell's editor with its first key, types the rest and
+    // ends with Return.
+    void typeIntoCell(int result, int column, Qt::Key first, const QString& rest)
+    {
+        m_editor->selectResult(result, column);
+        m_editor->table()->setFocus();
+        QTest::keyClick(m_editor->table(), first);
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        QTest::keyClicks(QApplication::focusWidget(), rest);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     QLabel* statusLabel() const
     {
@@ -423,12 +458,7 @@ private slots:
         QCOMPARE(LogicTable::type(model()->working(), 5), qint16(2));
 
         // A number outside the input signals is refused with its reason.
-        m_editor->selectResult(5, Model::Input1Column);
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_3);
-        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("004"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        typeIntoCell(5, Model::Input1Column, Qt::Key_3, QStringLiteral("004"));
         QTRY_COMPARE(statusLabel()->text(), QStringLiteral("3004: Invalid signal number."));
         QCOMPARE(LogicTable::input(model()->working(), 5, 1), qint16(1001));
         QVERIFY(m_sounds.contains(SystemSound::Exclamation));
@@ -440,6 +470,214 @@ private slots:
         QVERIFY(m_store->appliedImage() == applied);
         QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
         QTRY_VERIFY(m_editor->assignments()->hasFocus());
+
+        // The start of several names takes none of them.
+        typeIntoCell(5, Model::Input2Column, Qt::Key_U, QStringLiteral("ser safety input"));
+        QTRY_COMPARE(statusLabel()->text(),
+                     QStringLiteral("32 signals begin with \"user safety input\"; choose one "
+                                    "from the list."));
+        QCOMPARE(LogicTable::input(model()->working(), 5, 2), qint16(1002));
+        int number = 0;
+        QString reason;
+        QVERIFY(!LogicItemDelegate::parseInput(QStringLiteral("~tp"), &number, &reason));
+        QVERIFY(
+            LogicItemDelegate::parseInput(QStringLiteral("User Safety Input 3"), &number, &reason));
+        QCOMPARE(number, 1103);
+    }
+
+    // A table made elsewhere: signal 60001 driven by result 1, whose
+    // operation is unused. The one error blocks Apply on its own, stands
+    // beside the row and on the signal, and goes once the signal is freed.
+    void signalOnAnUnusedResultBlocksApply()
+    {
+        ParameterImage image;
+        QVERIFY(readImageFile(
+            image, QStringLiteral(OBX_SOURCE_DIR "/tests/data/logic_unused_driver.txt")));
+        QCOMPARE(LogicTable::type(image, 1), qint16(0));
+        QCOMPARE(LogicTable::assignment(image, LogicTable::InternalInput, 0), qint16(1));
+        open(image);
+        m_editor->resize(1280, 800);
+
+        const QString fault = QStringLiteral("Drives 60001 User Teach/Repeat Mode, but the "
+                                             "operation is unused.");
+        QCOMPARE(model()->check().of(1).errors, QStringList{fault});
+        QCOMPARE(model()->check().errorCount(), 1);
+        QCOMPARE(text(1, Model::CheckColumn), fault);
+        QCOMPARE(colour(1, Model::CheckColumn), QColor(255, 96, 96));
+        m_editor->setInUseFilter(true); // a row driving a signal is in use
+        QCOMPARE(m_editor->table()->model()->rowCount(), 1);
+        const QString onSignal = QStringLiteral("Driven by result 1, whose operation is unused.");
+        QCOMPARE(model()->check().ofSignal(60001), onSignal);
+        QCOMPARE(model()->check().ofSignal(60002), QString());
+        LogicAssignmentTree* tree = m_editor->assignments();
+        for (const int shown : {1, 2}) {
+            m_editor->selectResult(shown);
+            QVERIFY(tree->itemOf(60001)->toolTip(0).contains(onSignal));
+            QCOMPARE(tree->itemOf(60001)->foreground(0).color(), QColor(255, 96, 96));
+            QVERIFY(tree->itemOf(60002)->toolTip(0).indexOf(QLatin1String("unused")) < 0);
+        }
+
+        // An edit elsewhere cannot be applied past the one error.
+        QVERIFY(set(5, Model::OperationColumn, 1));
+        QVERIFY(set(5, Model::Input1Column, 1001));
+        const ParameterImage applied = m_store->appliedImage();
+        QVERIFY(!m_editor->apply());
+        QVERIFY(m_store->appliedImage() == applied);
+        QCOMPARE(m_editor->currentResult(), 1);
+        QCOMPARE(statusLabel()->text(),
+                 QStringLiteral("Apply is blocked by errors (1); the first is at result 1."));
+        QCOMPARE(findings("logicErrors")->text(), fault);
+
+        // Taking the signal off the unused result mends it.
+        tree->itemOf(60001)->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(model()->owner(60001), 0);
+        QCOMPARE(model()->check().errorCount(), 0);
+        QVERIFY(tree->itemOf(60001)->toolTip(0).indexOf(QLatin1String("unused")) < 0);
+        QVERIFY(findings("logicErrors")->isHidden());
+        QVERIFY(m_editor->apply());
+        QCOMPARE(LogicTable::assignment(m_store->appliedImage(), LogicTable::InternalInput, 0),
+                 qint16(0));
+    }
+
+    // Typing a name moves to it, a Space within the typing included; Space
+    // ticks a box only outside a search: as the first key, after another
+    // key, or once the search interval has passed.
+    void typingInTheSignalListOnlyMoves()
+    {
+        const int interval = QApplication::keyboardInputInterval();
+        open(defaultImage());
+        m_editor->selectResult(1);
+        LogicAssignmentTree* tree = m_editor->assignments();
+        showFocused(tree);
+        QTreeWidgetItem* teachRepeat = tree->itemOf(60001);
+        QVERIFY(teachRepeat->text(0).startsWith(QLatin1String("User ")));
+
+        QApplication::setKeyboardInputInterval(60000); // however slow the machine
+        QTest::keyClick(tree, Qt::Key_Home);
+        QTest::keyClicks(tree, QStringLiteral("User "));
+        QCOMPARE(tree->currentItem(), teachRepeat);
+        QCOMPARE(teachRepeat->checkState(0), Qt::Unchecked);
+        QVERIFY(!model()->isModified());
+        QTest::keyClicks(tree, QStringLiteral("S"));
+        QVERIFY(
+            tree->currentItem()->text(0).startsWith(QLatin1String("User S"), Qt::CaseInsensitive));
+        QVERIFY(!model()->isModified());
+
+        // After an arrow key, Space ticks the row gone to.
+        QTest::keyClick(tree, Qt::Key_Up);
+        QTest::keyClick(tree, Qt::Key_Space);
+        QCOMPARE(model()->drivenBy(1),
+                 QList<quint32>{quint32(tree->currentItem()->data(0, Qt::UserRole).toInt())});
+        QTest::keyClick(tree, Qt::Key_Space); // and clears it again
+        QCOMPARE(model()->drivenBy(1), QList<quint32>());
+
+        // Once the interval has passed, Space ticks the row found.
+        QApplication::setKeyboardInputInterval(50);
+        QElapsedTimer lastKey;
+        lastKey.start();
+        QTRY_VERIFY(lastKey.elapsed() > 100);
+        QTest::keyClick(tree, Qt::Key_Home);
+        QTest::keyClicks(tree, QStringLiteral("User"));
+        QCOMPARE(tree->currentItem(), teachRepeat);
+        lastKey.start();
+        QTRY_VERIFY(lastKey.elapsed() > 100);
+        QTest::keyClick(tree, Qt::Key_Space);
+        QApplication::setKeyboardInputInterval(interval);
+        QCOMPARE(model()->owner(60001), 1);
+        // Ticked on an unused result, the signal is an error until mended.
+        QCOMPARE(model()->check().errorCount(), 1);
+        QVERIFY(!m_editor->apply());
+    }
+
+    // Delete empties the cell under the cursor: an input on its own, and
+    // only on the Operation cell the whole operation, after the question,
+    // which Return answers with Cancel.
+    void deleteClearsTheCurrentCellOnly()
+    {
+        ParameterImage image = baseImage();
+        setOperation(image, 3, 3, 1003, 1004);
+        LogicTable::setAssignment(image, LogicTable::NetworkOutput, 1, 3);
+        open(image);
+        LongBoxAnswers boxes;
+        QTableView* table = m_editor->table();
+        const auto press = [&](int column) {
+            m_editor->selectResult(3, column);
+            QTest::keyClick(table, Qt::Key_Delete);
+        };
+
+        press(Model::Input2Column);
+        QCOMPARE(LogicTable::type(model()->working(), 3), qint16(3));
+        QCOMPARE(LogicTable::input(model()->working(), 3, 1), qint16(1003));
+        QCOMPARE(LogicTable::input(model()->working(), 3, 2), qint16(0));
+        QCOMPARE(model()->drivenBy(3), QList<quint32>{60602});
+        QCOMPARE(model()->check().of(3).errors, QStringList{"Input 2 is missing."});
+        press(Model::Input1Column);
+        QCOMPARE(LogicTable::input(model()->working(), 3, 1), qint16(0));
+        QCOMPARE(model()->check().of(3).errors,
+                 QStringList({"Input 1 is missing.", "Input 2 is missing."}));
+        const ParameterImage before = model()->working();
+        for (const int column : {Model::ResultColumn, Model::DrivesColumn, Model::CheckColumn})
+            press(column);
+        QVERIFY(model()->working() == before);
+        QVERIFY(boxes.texts.isEmpty());
+
+        press(Model::OperationColumn);
+        QCOMPARE(boxes.defaults, QStringList{"messageBoxCancel"});
+        QVERIFY(model()->working() == before);
+        boxes.ok = true;
+        press(Model::OperationColumn);
+        QCOMPARE(LogicTable::type(model()->working(), 3), qint16(0));
+        QCOMPARE(model()->drivenBy(3), QList<quint32>());
+    }
+
+    // The current row's findings stand whole beside the formula, inside the
+    // editor at the size of a small screen, where the Check column is cut.
+    void currentFindingsStandInFull()
+    {
+        ParameterImage image = baseImage();
+        setOperation(image, 7, 2, 7, 1001);
+        setOperation(image, 8, 3, 9, 1001);
+        setOperation(image, 9, 5, 8);
+        open(image);
+        for (const QSize size : {QSize(1280, 800), QSize(1366, 768)}) {
+            m_editor->resize(size);
+            m_editor->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+            QTRY_COMPARE(m_editor->size(), size);
+            m_editor->selectResult(7);
+            QLabel* errors = findings("logicErrors");
+            QCOMPARE(errors->text(), QStringLiteral("Input 1 reads this operation's own result."));
+            QVERIFY(errors->isVisible());
+            QVERIFY(findings("logicWarnings")->isHidden());
+            QVERIFY(m_editor->rect().contains(
+                QRect(errors->mapTo(m_editor.get(), QPoint()), errors->size())));
+            QVERIFY(errors->width() >= errors->fontMetrics().horizontalAdvance(errors->text()));
+
+            m_editor->selectResult(8, Model::Input1Column);
+            QLabel* warnings = findings("logicWarnings");
+            QCOMPARE(warnings->text(),
+                     QStringLiteral("Input 1 reads the later result 9.\n"
+                                    "Takes part in a cycle of the results 8, 9."));
+            QVERIFY(warnings->isVisible());
+            QVERIFY(errors->isHidden());
+            m_editor->selectResult(1);
+            QVERIFY(warnings->isHidden());
+        }
+    }
+
+    // Only the rows whose cells changed are repainted: the edited row even
+    // when its findings and drives stay, and a row whose findings follow.
+    void editsAnnounceTheirRows()
+    {
+        open(baseImage());
+        QSignalSpy changes(model(), &QAbstractItemModel::dataChanged);
+        QVERIFY(set(1, Model::Input2Column, 1003));
+        QCOMPARE(announcedRows(changes), QSet<int>{1});
+        QVERIFY(set(6, Model::OperationColumn, 1));
+        QVERIFY(set(6, Model::Input1Column, 30));
+        changes.clear();
+        QVERIFY(set(30, Model::OperationColumn, 5));
+        QCOMPARE(announcedRows(changes), (QSet<int>{6, 30}));
     }
 
     void liveScreenShowsAppliedFormulas()

@@ -2,8 +2,12 @@
 // stand for no point, OK and Cancel through the custom speed page, and the
 // 3D view following the checks while the dialog is open.
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -27,6 +31,15 @@ QString checkedTexts(const QListWidget* list)
         if (list->item(i)->checkState() == Qt::Checked)
             checked << list->item(i)->text();
     return checked.join(QLatin1Char(','));
+}
+
+QString toString(const QRect& rect)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
 }
 
 quint32 word(const ParameterImage& image, const char* name, int set, int index)
@@ -93,6 +106,51 @@ private slots:
         QCOMPARE(dialog.armWords(), (QVector<quint32>{0x5, 0x100003}));
         QCOMPARE(dialog.toolWords().value(1), 0x80000000u);
         QCOMPARE(changed.count(), 1);
+    }
+
+    // The 21st bit of a tool word stands for no point but lies within the
+    // word's limit: not marked, and no note.
+    void theLastToolBitIsWithinTheLimit()
+    {
+        SpeedPointDialog dialog({0x3, 0xFFFFF}, {0x100001}, 0);
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("aboveLimitNote"))->isHidden());
+        QListWidget* tools = list(&dialog, "tools");
+        QCOMPARE(tools->item(0)->foreground(), QBrush());
+        QListWidgetItem* last = list(&dialog, "toolPoints")->item(20);
+        QCOMPARE(last->checkState(), Qt::Checked);
+        QCOMPARE(last->toolTip(), QStringLiteral("No known meaning: kept as stored."));
+    }
+
+    // Every bit of every word set: the dialog fits the screen, which is
+    // smaller than any the program meets; the lists scroll inside it while
+    // the note and the buttons stay in sight.
+    void everyBitSetFitsTheScreen()
+    {
+        ParameterImage image = m_store->editImage();
+        watchEveryPoint(image, 1);
+        loadMaster(m_store, image);
+        m_panel->setCurrentSet(1);
+        SpeedPointDialog* dialog = openedDialog();
+        QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+        const QRect available = dialog->screen()->availableGeometry();
+        QVERIFY2(available.height() < 720, "the test screen must be the smaller one");
+        QVERIFY2(available.contains(dialog->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 in %2")
+                                .arg(toString(dialog->frameGeometry()), toString(available))));
+        const auto* note = dialog->findChild<QLabel*>(QStringLiteral("aboveLimitNote"));
+        const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        for (const QWidget* shown :
+             {static_cast<const QWidget*>(note), static_cast<const QWidget*>(buttons)}) {
+            QVERIFY(shown->isVisible());
+            QVERIFY(dialog->rect().contains(QRect(shown->mapTo(dialog, QPoint()), shown->size())));
+        }
+        const auto* area = dialog->findChild<QScrollArea*>();
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(list(dialog, "word1")->count(), 32);
+        dialog->reject();
+        QTRY_VERIFY(!m_panel->findChild<SpeedPointDialog*>());
+        QVERIFY(m_store->editImage() == image);
     }
 
     // Cancel writes nothing; OK writes the changed word and keeps the bits

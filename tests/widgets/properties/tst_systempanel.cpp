@@ -234,6 +234,14 @@ private slots:
         QCOMPARE(asked(), 2);
         loadMaster(m_store, m_store->masterImage());
         QCOMPARE(asked(), 3);
+
+        // The unit's error reply is shown like any other: it replaces the
+        // version reply, and a processor without a line keeps its text.
+        fake->answers.insert(QStringLiteral("ZSAFM_VERSION"), {0, QStringLiteral("NG:123")});
+        loadMaster(m_store, m_store->masterImage());
+        QCOMPARE(asked(), 4);
+        QCOMPARE(m_labels[2]->text(), QStringLiteral("NG:123"));
+        QCOMPARE(m_labels[3]->text(), QStringLiteral("B 2.0"));
         delete m_panel;
         m_panel = nullptr;
         DataProvider::destroyInstance();

@@ -1,0 +1,215 @@
+#include "app/commandlinefile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString errnoText(int number)
+{
+    return QString::fromLocal8Bit(std::strerror(number));
+}
+
+QString descriptorPath(int fd)
+{
+    return QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
+QByteArray workingDirectory()
+{
+    char* path = ::getcwd(nullptr, 0);
+    const QByteArray directory(path ? path : ".");
+    std::free(path);
+    return directory;
+}
+
+// Where a written file waits for its name when that name is no toolkit
+// string; in the target folder, so that the rename cannot cross a device.
+QByteArray temporaryName()
+{
+    return QByteArray(".obxsetting-") + QByteArray::number(qint64(::getpid())) + ".part";
+}
+
+bool isPlain(const QByteArray& name)
+{
+    return QString::fromUtf8(name).toUtf8() == name &&
+           std::none_of(name.begin(), name.end(), [](char c) {
+               const uchar byte = uchar(c);
+               return byte < 0x20 || byte == 0x7f;
+           });
+}
+
+} // namespace
+
+CommandLineFile::CommandLineFile(const QByteArray& name)
+    : m_name(name), m_absolute(name.startsWith('/') ? name : workingDirectory() + '/' + name)
+{
+    const int slash = name.lastIndexOf('/');
+    m_baseName = name.mid(slash + 1);
+}
+
+CommandLineFile::~CommandLineFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+bool CommandLineFile::openForReading()
+{
+    struct stat info;
+    if (::stat(m_name.constData(), &info) != 0) {
+        m_error = errno == ENOENT ? QStringLiteral("no such file")
+                                  : QStringLiteral("cannot be read: ") + errnoText(errno);
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        m_error = QStringLiteral("is a directory");
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        m_error = QStringLiteral("not a regular file");
+        return false;
+    }
+    // Not blocking: the name may have become a FIFO since the look above.
+    const int fd = ::open(m_name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        m_error = QStringLiteral("cannot be read: ") + errnoText(errno);
+        return false;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        m_error = QStringLiteral("not a regular file");
+        return false;
+    }
+    m_fd = fd;
+    m_device = info.st_dev;
+    m_inode = info.st_ino;
+    return true;
+}
+
+bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int inputCount)
+{
+    if (m_baseName.isEmpty() || m_baseName == "." || m_baseName == "..") {
+        m_error = QStringLiteral("is a directory");
+        return false;
+    }
+    const int slash = m_name.lastIndexOf('/');
+    const QByteArray folderName = slash < 0    ? QByteArray(".")
+                                  : slash == 0 ? QByteArray("/")
+                                               : m_name.left(slash);
+    const int folder = ::open(folderName.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        m_error = QStringLiteral("cannot be written: ") + errnoText(errno);
+        return false;
+    }
+    struct stat info;
+    // Through a symbolic link: what it names is what the write replaces.
+    if (::fstatat(folder, m_baseName.constData(), &info, 0) == 0) {
+        QString refusal;
+        if (S_ISDIR(info.st_mode))
+            refusal = QStringLiteral("is a directory");
+        else if (!S_ISREG(info.st_mode))
+            refusal = QStringLiteral("not a regular file");
+        for (int i = 0; i < inputCount && refusal.isEmpty(); ++i)
+            if (inputs[i]->m_fd >= 0 && inputs[i]->m_device == info.st_dev &&
+                inputs[i]->m_inode == info.st_ino)
+                refusal = QStringLiteral("is the file being read, %1").arg(inputs[i]->shownName());
+        if (!refusal.isEmpty()) {
+            ::close(folder);
+            m_error = refusal;
+            return false;
+        }
+    }
+    m_folder = folder;
+    m_viaTemporary = QFile::encodeName(QFile::decodeName(m_baseName)) != m_baseName;
+    return true;
+}
+
+QString CommandLineFile::readPath() const
+{
+    return descriptorPath(m_fd);
+}
+
+QString CommandLineFile::writePath() const
+{
+    return descriptorPath(m_folder) + QLatin1Char('/') +
+           QFile::decodeName(m_viaTemporary ? temporaryName() : m_baseName);
+}
+
+bool CommandLineFile::finishWrite()
+{
+    if (!m_viaTemporary)
+        return true;
+    if (::renameat(m_folder, temporaryName().constData(), m_folder, m_baseName.constData()) == 0)
+        return true;
+    m_error = QStringLiteral("cannot be written: ") + errnoText(errno);
+    discardWrite();
+    return false;
+}
+
+void CommandLineFile::discardWrite()
+{
+    if (m_viaTemporary && m_folder >= 0)
+        ::unlinkat(m_folder, temporaryName().constData(), 0);
+}
+
+QString CommandLineFile::shownName(const QByteArray& name)
+{
+    if (isPlain(name))
+        return QString::fromUtf8(name);
+    QString shown = QStringLiteral("$'");
+    for (int i = 0; i < name.size();) {
+        const uchar byte = uchar(name.at(i));
+        // Whole characters stay readable; only the bytes that are none are escaped.
+        const int length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
+        if (length > 1 && i + length <= name.size()) {
+            const QByteArray character = name.mid(i, length);
+            const QString decoded = QString::fromUtf8(character);
+            if (decoded.toUtf8() == character) {
+                shown += decoded;
+                i += length;
+                continue;
+            }
+        }
+        switch (byte) {
+        case '\n':
+            shown += QLatin1String("\\n");
+            break;
+        case '\t':
+            shown += QLatin1String("\\t");
+            break;
+        case '\r':
+            shown += QLatin1String("\\r");
+            break;
+        case '\\':
+        case '\'':
+            shown += QLatin1Char('\\');
+            shown += QLatin1Char(char(byte));
+            break;
+        default:
+            if (byte < 0x20 || byte >= 0x7f)
+                shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+            else
+                shown += QLatin1Char(char(byte));
+        }
+        ++i;
+    }
+    return shown + QLatin1Char('\'');
+}
+
+QString CommandLineFile::absoluteName() const
+{
+    return isPlain(m_absolute) ? QDir::cleanPath(QString::fromUtf8(m_absolute))
+                               : shownName(m_absolute);
+}

@@ -1,0 +1,46 @@
+#include "app/safetyreportplanobject.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// Narrower than the text of an A4 page between the report's margins.
+constexpr double widthMm = 130.0;
+
+} // namespace
+
+SafetyReportPlanObject::SafetyReportPlanObject(const ParameterImage& image) : m_plan(image) {}
+
+bool SafetyReportPlanObject::insertInto(QTextDocument& document, const QString& placeholder)
+{
+    QTextCursor cursor = document.find(placeholder);
+    if (cursor.isNull())
+        return false;
+    document.documentLayout()->registerHandler(ObjectType, this);
+    QTextCharFormat format;
+    format.setObjectType(ObjectType);
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    return true;
+}
+
+QSizeF SafetyReportPlanObject::intrinsicSize(QTextDocument* document, int, const QTextFormat&)
+{
+    // The layout's units are the paint device's pixels: a PDF's while it
+    // is printed.
+    const QPaintDevice* device = document->documentLayout()->paintDevice();
+    const double dotsPerMm = (device ? device->logicalDpiX() : 96) / 25.4;
+    const double width = widthMm * dotsPerMm;
+    return QSizeF(width, m_plan.heightFor(width));
+}
+
+void SafetyReportPlanObject::drawObject(QPainter* painter, const QRectF& rect,
+                                        QTextDocument* document, int, const QTextFormat&)
+{
+    // The report's font, for the plan's labels in every language.
+    painter->setFont(document->defaultFont());
+    m_plan.paint(*painter, rect);
+}
