@@ -40,7 +40,8 @@ public:
     void discardWrite();
 
     // The name as given, for one output line: escaped as the shell's $'...'
-    // where it holds control characters or bytes that are not UTF-8.
+    // where it holds control characters, line or paragraph separators, or
+    // bytes that are not UTF-8.
     QString shownName() const { return shownName(m_name); }
     static QString shownName(const QByteArray& name);
     // The name against the working directory when the file was named.

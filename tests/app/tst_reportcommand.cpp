@@ -301,22 +301,20 @@ private slots:
         QVERIFY(!pdfText(pdf).contains(QStringLiteral("not signed")));
     }
 
-    // The modes that need no window never start it, so no display is needed.
+    // The modes that need no window never start it, so no display is needed:
+    // the help, the version and a usage error, of the export too, by the
+    // real program (which calls open the window is tested in-process).
     void helpVersionAndUsageWithoutDisplay()
     {
-        for (const QStringList& arguments :
-             {QStringList{"--version"}, QStringList{"--help-all"}, QStringList{"-?"}}) {
+        for (const auto& [arguments, exitCode] :
+             {std::make_pair(QStringList{"--version"}, 0), std::make_pair(QStringList{"-?"}, 0),
+              std::make_pair(QStringList{"--export-report"}, 64),
+              std::make_pair(QStringList{"--chek", "a"}, 64)}) {
             const Result result = start(program(), arguments);
-            QCOMPARE(result.code, 0);
-            QVERIFY(!result.out.isEmpty());
-        }
-        for (const QStringList& arguments :
-             {QStringList{"--export-report"}, QStringList{"--export-report", "a", "b", "c"},
-              QStringList{"--check", "x", "--export-report", "a", "b"},
-              QStringList{"--chek", "a"}}) {
-            const Result result = start(program(), arguments);
-            QCOMPARE(result.code, 64);
-            QVERIFY2(result.err.contains("Usage: obxsetting"), result.err.constData());
+            QCOMPARE(result.code, exitCode);
+            QVERIFY2(exitCode == 0 ? !result.out.isEmpty()
+                                   : result.err.contains("Usage: obxsetting"),
+                     result.err.constData());
         }
     }
 };
