@@ -2443,6 +2443,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Area %1: permitted, Z %2 to %3 mm</translation>
     </message>
     <message>
+      <source>Arm model %1: enabled, not drawn (its values are not usable)</source>
+      <translation>Arm model %1: enabled, not drawn (its values are not usable)</translation>
+    </message>
+    <message>
       <source>Arm model, maker setting</source>
       <translation>Arm model, maker setting</translation>
     </message>
@@ -2469,6 +2473,10 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Robot in its home pose (all joints at 0)</source>
       <translation>Robot in its home pose (all joints at 0)</translation>
+    </message>
+    <message>
+      <source>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</source>
+      <translation>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</translation>
     </message>
     <message>
       <source>Tool model of tool 1</source>

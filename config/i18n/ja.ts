@@ -2442,6 +2442,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>領域%1: 許可、Z %2 〜 %3 mm</translation>
     </message>
     <message>
+      <source>Arm model %1: enabled, not drawn (its values are not usable)</source>
+      <translation>アーム監視モデル%1: 有効、描画なし (値が使用できません)</translation>
+    </message>
+    <message>
       <source>Arm model, maker setting</source>
       <translation>アーム監視モデル (メーカ設定)</translation>
     </message>
@@ -2468,6 +2472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Robot in its home pose (all joints at 0)</source>
       <translation>ホーム姿勢 (全軸0) のロボット</translation>
+    </message>
+    <message>
+      <source>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</source>
+      <translation>ツール1のツール監視モデル%1: 有効、描画なし (値が使用できません)</translation>
     </message>
     <message>
       <source>Tool model of tool 1</source>

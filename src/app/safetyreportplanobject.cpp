@@ -34,7 +34,7 @@ QSizeF SafetyReportPlanObject::intrinsicSize(QTextDocument* document, int, const
     const QPaintDevice* device = document->documentLayout()->paintDevice();
     const double dotsPerMm = (device ? device->logicalDpiX() : 96) / 25.4;
     const double width = widthMm * dotsPerMm;
-    return QSizeF(width, m_plan.heightFor(width));
+    return QSizeF(width, m_plan.heightFor(width, document->defaultFont()));
 }
 
 void SafetyReportPlanObject::drawObject(QPainter* painter, const QRectF& rect,

@@ -108,7 +108,7 @@ private slots:
         QVERIFY2(!errors.contains("NG"), errors.constData());
         const QString content = pdfText(pdf);
         for (const char* label :
-             {"Plan view (XY) +Y", "+X", "Area 1: permitted, Z -1000 to 2000 mm",
+             {"Plan view (XY)", "+X", "+Y", "Area 1: permitted, Z -1000 to 2000 mm",
               "Area 2: forbidden, Z 0 to 1500 mm", "Arm model, maker setting",
               "Tool model of tool 1"})
             QVERIFY2(content.contains(QLatin1String(label)), label);

@@ -19,6 +19,7 @@
 #include "parameter/logictable.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
+#include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/msgbox.h"
@@ -154,8 +155,8 @@ private slots:
             QVERIFY2(text.contains(QLatin1String(value)), value);
         // The plan view is drawn on the off-screen platform too: its axes,
         // scale bar and legend are the PDF's text.
-        QVERIFY(text.contains(QStringLiteral("Plan view (XY) +Y")));
-        for (const char* label : {"+X", "Robot in its home pose", "No motion area is enabled."})
+        QVERIFY(text.contains(QStringLiteral("Plan view (XY) +X")));
+        for (const char* label : {"+Y", "Robot in its home pose", "No motion area is enabled."})
             QVERIFY2(text.contains(QLatin1String(label)), label);
         QVERIFY(text.contains(QRegularExpression(QStringLiteral(" [125]0+ mm "))));
         QVERIFY(!text.contains(QStringLiteral("not drawn")));
@@ -209,6 +210,37 @@ private slots:
         QVERIFY(second.setF32At(offsetOf(3145, 2, 1), 3.0e38f)); // MoveAreaZulimit, set 2
         QVERIFY(SafetyReport(second, QString()).write(path));
         QCOMPARE(pdfText(path).count(QStringLiteral("Values outside their limits are marked.")), 1);
+    }
+
+    // Numbers far beyond any cell (an area's corner, an arm model's radius,
+    // a tool cuboid's width) leave the PDF readable: the plan page keeps
+    // its legend, which names every enabled element it could not draw.
+    void planOfHugeNumbersStaysReadable()
+    {
+        const auto cell = [](int no, int row, int column) {
+            return ParameterLayout::cellOffset(*ParameterLayout::findByNo(no), row, column);
+        };
+        ParameterImage image = m_image;
+        QVERIFY(image.setI16At(cell(3143, 0, 0), 1));       // MoveAreaValid, area 1
+        QVERIFY(image.setF32At(cell(3148, 0, 0), 1.0e30f)); // its first X
+        QVERIFY(image.setI16At(cell(3110, 0, 0), 12));      // maker arm model 1 on frame 12
+        QVERIFY(image.setI16At(cell(3111, 0, 0), 1));       // a capsule
+        QVERIFY(image.setF32At(cell(3112, 0, 0), 1.0e30f)); // its radius
+        QVERIFY(image.setI16At(cell(3128, 0, 0), 1));       // tool 1, model 1 enabled
+        QVERIFY(image.setI16At(cell(3129, 0, 0), 2));       // a cuboid
+        QVERIFY(image.setF32At(cell(3131, 0, 0), 3.0e38f)); // its width
+        const QString path = writeReport(SafetyReport(image, QString()), "huge.pdf");
+        QVERIFY(!path.isEmpty());
+
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray errors = process.readAllStandardError();
+        QVERIFY2(errors.isEmpty(), errors.constData());
+        const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        for (const char* line : {"Area 1: enabled, not drawn", "Arm model 1: enabled, not drawn",
+                                 "Tool model 1 of tool 1: enabled, not drawn", "Grid lines every"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
     }
 
     // Every value the validator lists is in the report: marked with its
