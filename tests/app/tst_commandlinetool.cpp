@@ -80,22 +80,6 @@ class TestCommandLineTool : public QObject
         return path;
     }
 
-    // The default set with two values edited and every CRC stored as 9894,
-    // which the loader takes without checking anything.
-    QString writeUnsignedSet()
-    {
-        return writeSet("unsigned 9894.txt",
-                        [](ParameterImage& image) {
-                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 5, 30));
-                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 6, 40));
-                        },
-                        {{"WholeCRC", 0, 0, QStringLiteral("9894")},
-                         {"SystemCRC", 0, 0, QStringLiteral("9894")},
-                         {"MonitorCRC", 0, 0, QStringLiteral("9894")},
-                         {"SignalCRC", 0, 0, QStringLiteral("9894")},
-                         {"AllDataCRC", 0, 0, QStringLiteral("9894")}});
-    }
-
 private slots:
     void initTestCase()
     {
@@ -162,9 +146,7 @@ private slots:
         QTest::newRow("/dev/zero") << QStringList{"/dev/zero"} << 1 << ""
                                    << "not a regular file";
         // The stored float 0.01 lies below the double 0.01 and is the limit.
-        const QString lowest = writeSet("lowest decel.txt", [](ParameterImage& image) {
-            QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.01f));
-        });
+        const QString lowest = testDataPath("commandline/decel-0.01.txt");
         QTest::newRow("0.01 lower limit") << QStringList{lowest} << 0 << "0 values outside"
                                           << "";
     }
@@ -200,7 +182,7 @@ private slots:
     // still say that nothing vouches for the set.
     void unsignedSet()
     {
-        const QString set = writeUnsignedSet();
+        const QString set = testDataPath("commandline/unsigned-9894.txt");
         QCOMPARE(run({"--check", set}), 1);
         QVERIFY2(m_out.contains(": CRC 9894 (0x000026a6), not signed, 0 values outside"),
                  qPrintable(m_out));

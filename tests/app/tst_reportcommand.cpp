@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "defaultimage.h"
-#include "editedfile.h"
 #include "testfiles.h"
 
 #include <sys/stat.h>
@@ -295,13 +294,7 @@ private slots:
     // the report and the summary say that it is not signed.
     void summaryAndUnsignedSet()
     {
-        const QString set = m_dir.filePath(QStringLiteral("unsigned.txt"));
-        QVERIFY(writeEditedFile(set, defaultImage(),
-                                {{"WholeCRC", 0, 0, QStringLiteral("9894")},
-                                 {"SystemCRC", 0, 0, QStringLiteral("9894")},
-                                 {"MonitorCRC", 0, 0, QStringLiteral("9894")},
-                                 {"SignalCRC", 0, 0, QStringLiteral("9894")},
-                                 {"AllDataCRC", 0, 0, QStringLiteral("9894")}}));
+        const QString set = testDataPath("commandline/unsigned-9894.txt");
         const QString pdf = m_dir.filePath(QStringLiteral("unsigned.pdf"));
         const Result result = start(program(), {"--format", "json", "--export-report", set, pdf});
         QCOMPARE(result.code, 0);
