@@ -175,7 +175,8 @@ private slots:
     void namedFiles_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("mounts"); // needs a mount namespace of its own
+        // Needs a mount namespace of its own; the script says "bound" once it has mounted.
+        QTest::addColumn<bool>("mounts");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QByteArray>("pdf");
@@ -202,6 +203,9 @@ private slots:
         row("paths through the caller's folder",
             R"(exec "$0" --export-report /proc/self/cwd/set.txt /proc/self/cwd/out.pdf)", 0, "",
             "out.pdf");
+        row("without /proc",
+            R"(umount -l /proc && echo bound && exec "$0" --export-report set.txt out.pdf)", 0, "",
+            "out.pdf", true);
         row("OUT not UTF-8", R"sh(exec "$0" --export-report set.txt "$(printf 'r\351port.pdf')")sh",
             0, "", "r\xe9port.pdf");
     }
