@@ -14,6 +14,7 @@ after the idle time within 1.5x the bare window's.
 """
 
 import argparse
+import contextlib
 import os
 import queue
 import shutil
@@ -45,6 +46,42 @@ def start_display():
     return xvfb, ":" + number
 
 
+def program_arguments(doc):
+    """The parser with the options of the programs both scripts start."""
+    build = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build")
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--program", default=os.path.join(build, "bin", "obxsetting"))
+    parser.add_argument("--bare", default=os.path.join(build, "bench", "startup", "bare_window"))
+    parser.add_argument("--probe",
+                        default=os.path.join(build, "bench", "startup", "libframe_probe.so"))
+    parser.add_argument("--preload", action="append", default=[],
+                        help="a library preloaded into both programs besides the probe, "
+                             "e.g. one that makes a variant to measure a floor with")
+    return parser
+
+
+@contextlib.contextmanager
+def program_environment(args):
+    """The environment of both programs on a private display: the probe and
+    the variant's libraries preloaded, and a runtime folder and settings of
+    their own, so that no lock or setting of a copy the user runs is
+    touched. The display and the folder go when the block ends."""
+    xvfb, display = start_display()
+    home = tempfile.mkdtemp(prefix="obx-startup-")
+    os.chmod(home, 0o700)
+    env = dict(os.environ)
+    env.pop("QT_QPA_PLATFORM", None)
+    env.update(DISPLAY=display,
+               LD_PRELOAD=":".join(os.path.abspath(path) for path in [args.probe] + args.preload),
+               XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=os.path.join(home, "config"))
+    try:
+        yield env
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(home, ignore_errors=True)
+
+
 class Run:
     """One start of a program whose standard error is read line by line."""
 
@@ -61,8 +98,10 @@ class Run:
         self.lines.put(None)
 
     def first_frame(self, after, timeout=120.0):
-        """Milliseconds from the start to the first frame after the marker line."""
+        """Milliseconds from the start to the first frame after the marker
+        line; self.frames counts the frames up to that one."""
         seen = after is None
+        self.frames = 0
         deadline = time.monotonic() + timeout
         while True:
             try:
@@ -72,10 +111,12 @@ class Run:
             if line is None:
                 self.stop()
                 sys.exit("no frame from %s" % self.process.args[0])
-            if not seen:
+            if line.startswith(FRAME):
+                self.frames += 1
+                if seen:
+                    return (int(line[len(FRAME):]) - self.started) / 1e6
+            elif not seen:
                 seen = after in line
-            elif line.startswith(FRAME):
-                return (int(line[len(FRAME):]) - self.started) / 1e6
 
     def resident_mb(self):
         with open("/proc/%d/status" % self.process.pid) as status:
@@ -95,30 +136,16 @@ class Run:
 
 
 def main():
-    build = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build")
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--program", default=os.path.join(build, "bin", "obxsetting"))
-    parser.add_argument("--bare", default=os.path.join(build, "bench", "startup", "bare_window"))
-    parser.add_argument("--probe",
-                        default=os.path.join(build, "bench", "startup", "libframe_probe.so"))
+    parser = program_arguments(__doc__)
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--idle", type=float, default=10.0,
                         help="seconds idle before reading resident memory (0: skip)")
     args = parser.parse_args()
 
-    xvfb, display = start_display()
-    home = tempfile.mkdtemp(prefix="obx-startup-")
-    env = dict(os.environ)
-    env.pop("QT_QPA_PLATFORM", None)
-    env.update(DISPLAY=display, LD_PRELOAD=os.path.abspath(args.probe),
-               # A runtime folder and settings of their own: no lock or
-               # setting of a copy the user runs is touched.
-               XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=os.path.join(home, "config"))
-    os.chmod(home, 0o700)
     programs = [("program", [os.path.abspath(args.program)], SHOWN),
                 ("bare", [os.path.abspath(args.bare)], None)]
     times = {name: [] for name, _, _ in programs}
-    try:
+    with program_environment(args) as env:
         for _ in range(args.runs):
             for name, command, marker in programs:
                 run = Run(command, env)
@@ -142,10 +169,6 @@ def main():
             print("resident after %.0f s idle: program %.1f MB, bare %.1f MB, ratio %.2f "
                   "(goal <= 1.5)" % (args.idle, memory["program"], memory["bare"],
                                      memory["program"] / memory["bare"]))
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
-        shutil.rmtree(home, ignore_errors=True)
 
 
 if __name__ == "__main__":

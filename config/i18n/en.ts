@@ -58,12 +58,24 @@
       <translation>%1 values lie outside their limits</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>%1 values of the file's robot part were not taken: the robot data held stays</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: file %2, held %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... and %1 more</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1 value lies outside its limits</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>1 value of the file's robot part was not taken: the robot data held stays</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>Outside its limits %1 to %2</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>file: %1</translation>
     </message>
   </context>
   <context>

@@ -58,12 +58,24 @@
       <translation>%1 個の値が範囲外です</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>ファイルのロボット部の値 %1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: ファイル %2、保持 %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... ほか %1 件</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1 個の値が範囲外です</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>ファイルのロボット部の値 1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>範囲外です (%1 〜 %2)</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>ファイル: %1</translation>
     </message>
   </context>
   <context>

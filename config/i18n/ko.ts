@@ -58,12 +58,24 @@
       <translation>%1개의 값이 범위를 벗어났습니다</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>파일의 로봇 부분 값 %1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: 파일 %2, 보유 %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... 외 %1개</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1개의 값이 범위를 벗어났습니다</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>파일의 로봇 부분 값 1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>범위를 벗어남 (%1 ~ %2)</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>파일: %1</translation>
     </message>
   </context>
   <context>

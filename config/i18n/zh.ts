@@ -58,12 +58,24 @@
       <translation>%1 个值超出范围</translation>
     </message>
     <message>
+      <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
+      <translation>文件机器人部分的 %1 个值未被读取：保留现有的机器人数据</translation>
+    </message>
+    <message>
+      <source>%1: file %2, held %3</source>
+      <translation>%1: 文件 %2，保留 %3</translation>
+    </message>
+    <message>
       <source>... and %1 more</source>
       <translation>... 另有 %1 个</translation>
     </message>
     <message>
       <source>1 value lies outside its limits</source>
       <translation>1 个值超出范围</translation>
+    </message>
+    <message>
+      <source>1 value of the file's robot part was not taken: the robot data held stays</source>
+      <translation>文件机器人部分的 1 个值未被读取：保留现有的机器人数据</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -289,6 +301,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Outside its limits %1 to %2</source>
       <translation>超出范围 (%1 至 %2)</translation>
+    </message>
+    <message>
+      <source>file: %1</source>
+      <translation>文件: %1</translation>
     </message>
   </context>
   <context>

@@ -31,6 +31,30 @@ const char* const commandLineOptions[] = {"--check",    "--compare", "--export-r
                                           "-h",         "--help",    "-?",
                                           "--help-all", "--version", "--format"};
 
+// The long options the window takes: its own and the toolkit's, which the
+// toolkit also reads with two dashes ("--platform offscreen"). Any other
+// long option is a mistyped mode ("--chek"): a usage error, not a window
+// that needs a display.
+const char* const windowLongOptions[] = {"opengl",        "platform",    "platformpluginpath",
+                                         "platformtheme", "plugin",      "qwindowgeometry",
+                                         "qwindowtitle",  "qwindowicon", "geometry",
+                                         "title",         "icon",        "display",
+                                         "name",          "session",     "reverse",
+                                         "style",         "stylesheet",  "widgetcount",
+                                         "qmljsdebugger", "testability", "nograb",
+                                         "dograb",        "sync"};
+
+bool isWindowLongOption(const char* argument)
+{
+    const char* name = argument + 2;
+    const std::size_t length = std::strcspn(name, "=");
+    return std::any_of(std::begin(windowLongOptions), std::end(windowLongOptions),
+                       [name, length](const char* option) {
+                           return std::strlen(option) == length &&
+                                  std::strncmp(name, option, length) == 0;
+                       });
+}
+
 bool isOneOf(const QByteArray& argument, const char* const* first, const char* const* last)
 {
     return std::any_of(first, last, [&argument](const char* name) { return argument == name; });
@@ -142,6 +166,8 @@ bool CommandLineArguments::isRequested(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
             break;
+        if (std::strncmp(argv[i], "--", 2) == 0 && !isWindowLongOption(argv[i]))
+            return true;
         for (const char* option : commandLineOptions) {
             const std::size_t length = std::strlen(option);
             if (std::strncmp(argv[i], option, length) == 0 &&

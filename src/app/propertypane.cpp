@@ -156,13 +156,18 @@ void PropertyPane::showPage(int index, int scene)
 
 // The page takes the pane's width less a vertical scroll bar that its height
 // brings, rather than that of the widest page, so that no page scrolls
-// sideways; its item tables narrow to stay inside it.
+// sideways; its item tables narrow to stay inside it. The height it is
+// measured against is the area's own once the window has laid it out: a
+// window smaller than the screen gives it less than its most.
 void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
 {
     const int height = page->sizeHint().height();
     const int frame = 2 * m_scrollArea->frameWidth();
+    int room = m_scrollArea->maximumHeight();
+    if (m_scrollArea->isVisible() && m_scrollArea->height() > 0)
+        room = qMin(room, m_scrollArea->height());
     int width = paneWidth - frame;
-    if (height > m_scrollArea->maximumHeight() - frame)
+    if (height > room - frame)
         width -= m_scrollArea->verticalScrollBar()->sizeHint().width();
     // The tables end where the section titles end.
     for (SubMenuTable* table : page->findChildren<SubMenuTable*>()) {

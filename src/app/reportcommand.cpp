@@ -37,23 +37,40 @@ void warningsOnly(QtMsgType type, const QMessageLogContext& context, const QStri
     std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
+// Platforms that draw on a display and, where it cannot be opened, let the
+// toolkit go on to the next one. The others take a device or a port of
+// their own, and some abort where they find none; a PDF needs neither.
+bool fallsBackWithoutDisplay(const QByteArray& platform)
+{
+    const QByteArray name = platform.split(':').first();
+    return name == "xcb" || name.startsWith("wayland") || name == "offscreen" || name == "minimal";
+}
+
 // The platform list the application is made with: the one asked for (or
 // the one the session's display implies) and then the off-screen one, which
 // the toolkit takes when the others cannot be opened. Returns the first
-// choice, empty where no display is named.
-QByteArray choosePlatform()
+// choice, empty where no display is named; *dropped names one asked for
+// that the report does not use.
+QByteArray choosePlatform(QByteArray* dropped)
 {
-    QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
-    if (platforms.isEmpty()) {
+    QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (asked.isEmpty()) {
         if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-            platforms = "xcb";
+            asked = "xcb";
         else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            platforms = "wayland";
+            asked = "wayland";
     }
-    const QByteArray first = platforms.split(';').first();
-    if (!platforms.split(';').contains("offscreen"))
-        platforms += platforms.isEmpty() ? "offscreen" : ";offscreen";
-    qputenv("QT_QPA_PLATFORM", platforms);
+    QByteArrayList platforms;
+    for (const QByteArray& platform : asked.split(';')) {
+        if (fallsBackWithoutDisplay(platform))
+            platforms << platform;
+        else if (!platform.isEmpty() && dropped->isEmpty())
+            *dropped = platform.split(':').first();
+    }
+    const QByteArray first = platforms.isEmpty() ? QByteArray() : platforms.first();
+    if (!platforms.contains("offscreen"))
+        platforms << "offscreen";
+    qputenv("QT_QPA_PLATFORM", platforms.join(';'));
     return first;
 }
 
@@ -61,7 +78,8 @@ QByteArray choosePlatform()
 
 int ReportCommand::main(const char* program, const CommandLineArguments& arguments)
 {
-    const QByteArray wanted = choosePlatform();
+    QByteArray dropped;
+    const QByteArray wanted = choosePlatform(&dropped);
     qInstallMessageHandler(warningsOnly);
     // Only the program name: the toolkit must not take a file name for one
     // of its own options.
@@ -75,6 +93,9 @@ int ReportCommand::main(const char* program, const CommandLineArguments& argumen
     if (!wanted.isEmpty() && !wanted.startsWith("offscreen") &&
         QGuiApplication::platformName() == QLatin1String("offscreen"))
         err << "obxsetting: the display cannot be opened; the report is drawn without it\n";
+    else if (!dropped.isEmpty())
+        err << "obxsetting: the platform " << QString::fromLocal8Bit(dropped)
+            << " is not used for a report; the report is drawn without a display\n";
     const int code = run(arguments, out, err);
     out.flush();
     err.flush();

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QEventLoop>
+#include <QMargins>
 #include <QRegularExpression>
 #include <QtDebug>
 
@@ -100,7 +101,7 @@ bool InitializeSAFM(QObject* parent)
                                : containsWord(originReply, "OFF") ? 0
                                                                   : 1;
 
-            if (!provider->readInitialSAFM(&store->editImage())) {
+            if (!provider->readInitialSAFM(&store->editImage(), &store->unkeptTexts())) {
                 // The data provider has shown its box.
             } else if (readFault) {
                 qCritical().noquote() << "FakeInitialReadError";
@@ -111,7 +112,7 @@ bool InitializeSAFM(QObject* parent)
     } else {
         isVSFtoAFM = false;
         dhOriginMode = 1;
-        result = provider->initializeForTest(&store->editImage());
+        result = provider->initializeForTest(&store->editImage(), &store->unkeptTexts());
     }
     if (result)
         store->setMasterData(true);
@@ -123,6 +124,24 @@ QPoint centredPosition(const QRect& available, const QRect& frame)
 {
     const QPoint position = frame.topLeft() + (available.center() - frame.center());
     return QPoint(qMax(position.x(), 0), qMax(position.y(), 0));
+}
+
+QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame)
+{
+    const QSize room(available.width() - frame.left() - frame.right(),
+                     available.height() - frame.top() - frame.bottom());
+    return wanted.boundedTo(room);
+}
+
+void placeOnScreen(QWidget* window, const QRect& available)
+{
+    // The frame is known once the window manager has taken the window.
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    window->resize(fittedWindowSize(window->size(), available, frame));
+    window->move(centredPosition(available, window->frameGeometry()));
 }
 
 int runApplication(int argc, char* argv[])
@@ -155,7 +174,7 @@ int runApplication(int argc, char* argv[])
 
     const QRect available = QApplication::desktop()->availableGeometry(window.get());
     qInfo().noquote() << "availableGeometry:" << available;
-    window->move(centredPosition(available, window->frameGeometry()));
+    placeOnScreen(window.get(), available);
     qInfo().noquote() << "WindowGeometry:" << window->frameGeometry();
     startupStep(QStringLiteral("Initialization finished."));
 

@@ -2,6 +2,7 @@
 
 #include "io/controllerlogin.h"
 #include "io/dataprovider.h"
+#include "parameter/crc32c.h"
 #include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "parameter/valuevalidator.h"
@@ -38,8 +39,12 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
 void StatusLine::refresh()
 {
     const ParameterImage& master = m_store->masterImage();
-    m_signature->setText(
-        tr("All data CRC %1").arg(Property::SafetySignatureCRC::crcText(master.allDataCRC())));
+    // What a write of the held set would sign it with: a read by part keeps
+    // the other part's values but takes the file's trailer, so the stored
+    // value need not be the set's.
+    m_signature->setText(tr("All data CRC %1")
+                             .arg(Property::SafetySignatureCRC::crcText(
+                                 Crc32c::imageSignature(m_store->appliedImage()).allData)));
 
     // The loader skips the check of a CRC of 9894: such a set is not signed.
     QStringList skipped;

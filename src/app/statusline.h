@@ -5,11 +5,11 @@
 class Parameter;
 class QLabel;
 
-// The bottom line of the main window: the master set's all-data CRC as the
-// safety signature page shows it (and "Not signed" where a CRC of 9894
-// skipped a check), where the set came from, whether applied
-// changes wait to be written, and how many applied values lie outside their
-// limits. Refreshed when the store's data changes and after every exchange.
+// The bottom line of the main window: the all-data CRC that writing the
+// applied set now would give it (and "Not signed" where a stored CRC of 9894
+// skipped a check), where the data last read came from, whether applied
+// changes wait to be written, and how many applied values the validator
+// lists. Refreshed when the store's data changes and after every exchange.
 class StatusLine : public QStatusBar
 {
     Q_OBJECT

@@ -33,6 +33,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -118,7 +119,6 @@ public:
     explicit BusyScope(DataProvider* provider) : m_provider(provider)
     {
         m_provider->m_error.clear();
-        m_provider->m_readFiles.clear();
         ++m_provider->m_busyCount;
     }
     ~BusyScope()
@@ -324,19 +324,17 @@ bool DataProvider::listRemote(const QString& folder, QVector<FtpListEntry>* entr
 }
 
 bool DataProvider::readParameterFile(ParameterImage& image, const QString& path, int mode,
-                                     bool checkNoData)
+                                     bool checkNoData, UnkeptTexts* texts)
 {
     if (checkNoData && Setting::fakeFileIOError().toLower() == QLatin1String("nodata")) {
         qWarning().noquote() << "FakeFileIOError=nodata";
         return fail(NoDataError, DataProviderErrorRecord::FileProcedureSource, path);
     }
     // mode < 0: the whole set replaces the image.
-    const bool ok = mode < 0 ? m_procedure->readAll(image, path, m_error)
-                             : m_procedure->readData(image, path, mode, m_error);
-    if (ok) {
-        m_readFiles << path;
+    const bool ok = mode < 0 ? m_procedure->readAll(image, path, m_error, texts)
+                             : m_procedure->readData(image, path, mode, m_error, texts);
+    if (ok)
         return true;
-    }
     if (m_error.errorCode == NoError)
         m_error.set(DataProviderErrorRecord::FileReadError,
                     DataProviderErrorRecord::FileProcedureSource);
@@ -345,7 +343,8 @@ bool DataProvider::readParameterFile(ParameterImage& image, const QString& path,
 }
 
 bool DataProvider::readUnitPart(ParameterImage& image, bool robotPart, QString* reply,
-                                const CommandFault& fault, const QString& transferFault)
+                                const CommandFault& fault, const QString& transferFault,
+                                UnkeptTexts* texts)
 {
     const QString file =
         robotPart ? Constants::transferFileSaveRobot : Constants::transferFileSaveUser;
@@ -357,11 +356,11 @@ bool DataProvider::readUnitPart(ParameterImage& image, bool robotPart, QString* 
     if (!transfer(false, local, m_folders.contTmpDir + file, !transferFault.isEmpty(),
                   transferFault))
         return false;
-    return readParameterFile(image, local,
-                             robotPart ? IO::Procedure::RobotPart : IO::Procedure::UserPart, false);
+    return readParameterFile(
+        image, local, robotPart ? IO::Procedure::RobotPart : IO::Procedure::UserPart, false, texts);
 }
 
-bool DataProvider::readUnitForUser(ParameterImage& image)
+bool DataProvider::readUnitForUser(ParameterImage& image, UnkeptTexts* texts)
 {
     const QString readError = Setting::fakeOBXReadError();
     if (!readError.isEmpty()) {
@@ -381,15 +380,17 @@ bool DataProvider::readUnitForUser(ParameterImage& image)
         fault.reply = QStringLiteral("NG:COMM");
     return readUnitPart(
         image, false, nullptr, fault,
-        retryFail == QLatin1String("get") ? QStringLiteral("FakeOBXReadRetryFail=get") : QString());
+        retryFail == QLatin1String("get") ? QStringLiteral("FakeOBXReadRetryFail=get") : QString(),
+        texts);
 }
 
-bool DataProvider::readInitialSAFM(ParameterImage* image)
+bool DataProvider::readInitialSAFM(ParameterImage* image, UnkeptTexts* texts)
 {
     BusyScope busy(this);
     const QString fake = lowerSetting("FakeInitialReadRetryFail");
     // Read into a copy: the image takes both parts or nothing.
     ParameterImage read = *image;
+    UnkeptTexts readTexts;
     bool ok = false;
     {
         WaitCursor wait;
@@ -399,7 +400,8 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
         ok = readUnitPart(read, true, nullptr, robotFault,
                           fake == QLatin1String("get")
                               ? QStringLiteral("FakeInitialReadRetryFail=get")
-                              : QString());
+                              : QString(),
+                          &readTexts);
         if (ok) {
             CommandFault userFault;
             if (fake == QLatin1String("c"))
@@ -407,7 +409,7 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
             else if (Setting::isFakeInitialReadCError())
                 userFault.reply = QStringLiteral("NG:R_SFPRMBIN");
             QString reply;
-            ok = readUnitPart(read, false, &reply, userFault, QString());
+            ok = readUnitPart(read, false, &reply, userFault, QString(), &readTexts);
             if (!ok && m_error.errorCode == CommandError &&
                 reply.startsWith(QLatin1String("NG:R_SFPRMBIN"))) {
                 // The unit's user parameters were never initialised: the
@@ -416,13 +418,15 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
                 qWarning().noquote()
                     << "DataProvider::readInitialSAFM" << reply << "Reading" << path;
                 m_error.clear();
-                ok = readParameterFile(read, path, IO::Procedure::UserPart, false);
+                ok = readParameterFile(read, path, IO::Procedure::UserPart, false, &readTexts);
             }
         }
     }
     qInfo().noquote() << "DataProvider::readInitialSAFM ->" << okNgText(ok);
     if (ok) {
         *image = read;
+        if (texts)
+            *texts = readTexts;
         m_masterSource = IO::controllerAddress;
     } else
         messageBox(tr("Title InitialOBXReadError"),
@@ -431,10 +435,9 @@ bool DataProvider::readInitialSAFM(ParameterImage* image)
     return ok;
 }
 
-bool DataProvider::initializeForTest(ParameterImage* image)
+bool DataProvider::initializeForTest(ParameterImage* image, UnkeptTexts* texts)
 {
     m_error.clear();
-    m_readFiles.clear();
     const QString path = parameterFolder() + defaultParameterFileName;
     qInfo().noquote() << "Reading" << path;
     // Without a folder the path would name a file at the file system's root.
@@ -443,11 +446,9 @@ bool DataProvider::initializeForTest(ParameterImage* image)
         m_error.set(DataProviderErrorRecord::FileReadError,
                     DataProviderErrorRecord::FileProcedureSource);
     else
-        ok = m_procedure->readAll(*image, path, m_error);
-    if (ok) {
-        m_readFiles << path;
+        ok = m_procedure->readAll(*image, path, m_error, texts);
+    if (ok)
         m_masterSource = path;
-    }
     qInfo().noquote() << "DataProvider::initializeForTest ->" << okNgText(ok);
     return ok;
 }
@@ -491,12 +492,14 @@ bool DataProvider::readSAFM(QWidget* parent)
     } else {
         Parameter* store = Parameter::instance();
         ParameterImage read = store->masterImage();
+        UnkeptTexts texts = store->unkeptTexts();
         {
             WaitCursor wait;
-            ok = readUnitForUser(read);
+            ok = readUnitForUser(read, &texts);
         }
         if (ok) {
             store->editImage() = read;
+            store->unkeptTexts() = texts;
             store->setMasterData(true);
             m_masterSource = IO::controllerAddress;
         }
@@ -590,6 +593,7 @@ bool DataProvider::writeUnit(QWidget* parent)
     // the unit started to hold the checked set.
     ParameterImage unitImage = store->masterImage();
     ParameterImage readBack;
+    UnkeptTexts readBackTexts;
     QElapsedTimer sinceCheck;
     {
         WritingNotice notice(parent);
@@ -627,7 +631,7 @@ bool DataProvider::writeUnit(QWidget* parent)
                       retryFail == QLatin1String("get"),
                       QStringLiteral("FakeOBXWriteRetryFail=get")))
             return false;
-        if (!readParameterFile(readBack, readBackFile, -1, false))
+        if (!readParameterFile(readBack, readBackFile, -1, false, &readBackTexts))
             return false;
     }
 
@@ -648,6 +652,7 @@ bool DataProvider::writeUnit(QWidget* parent)
     // The unit now runs the read-back set; the edit image keeps its content.
     store->masterImage() = readBack;
     store->appliedImage() = readBack;
+    store->unkeptTexts() = readBackTexts;
     m_masterSource = IO::controllerAddress;
     return true;
 }
@@ -759,7 +764,8 @@ bool DataProvider::chooseFile(int dialogType, QWidget* parent, const QString& pr
 }
 
 bool DataProvider::chooseAndReadFile(int dialogType, QWidget* parent, ParameterImage& image,
-                                     int mode, QString* shownName)
+                                     int mode, QString* shownName, UnkeptTexts* texts,
+                                     QString* source)
 {
     int drive = IO::FileDialog::PcDisk;
     QString path;
@@ -768,9 +774,13 @@ bool DataProvider::chooseAndReadFile(int dialogType, QWidget* parent, ParameterI
     WaitCursor wait;
     if (drive == IO::FileDialog::Orbilux) {
         *shownName = IO::FileDialog::driveLabels[IO::FileDialog::Orbilux];
-        return readUnitPart(image, true, nullptr, CommandFault(), QString());
+        if (source)
+            *source = IO::controllerAddress;
+        return readUnitPart(image, true, nullptr, CommandFault(), QString(), texts);
     }
     *shownName = path;
+    if (source)
+        *source = path;
     QString local = path;
     if (drive == IO::FileDialog::CFast) {
         // A file on the unit is read from a local copy.
@@ -780,7 +790,7 @@ bool DataProvider::chooseAndReadFile(int dialogType, QWidget* parent, ParameterI
                       QStringLiteral("FakeFileOpRetryFail=get")))
             return false;
     }
-    return readParameterFile(image, local, mode, true);
+    return readParameterFile(image, local, mode, true, texts);
 }
 
 int DataProvider::fileReadMode()
@@ -796,18 +806,24 @@ bool DataProvider::readFile(QWidget* parent)
     Parameter* store = Parameter::instance();
     // The file merges into the present edit data; on failure nothing changes.
     ParameterImage image = store->editImage();
+    UnkeptTexts texts = store->unkeptTexts();
     QString name;
+    const int mode = fileReadMode();
     const bool ok =
-        chooseAndReadFile(IO::FileDialog::OpenParameterFile, parent, image, fileReadMode(), &name);
+        chooseAndReadFile(IO::FileDialog::OpenParameterFile, parent, image, mode, &name, &texts);
+    QStringList untaken;
     if (ok) {
+        if (mode != IO::Procedure::AllParts)
+            untaken = untakenValues(image, texts);
         store->editImage() = image;
+        store->unkeptTexts() = texts;
         store->setMasterData(true);
         m_masterSource = name;
     }
     finish(Operation::OpenFile, ok, parent,
            tr("The parameter file was read.\nFilename: %1").arg(name));
     if (ok)
-        showLimitNotice(parent);
+        showLimitNotice(parent, untaken);
     return ok;
 }
 
@@ -860,9 +876,11 @@ bool DataProvider::readRobotParam(QWidget* parent)
     BusyScope busy(this);
     Parameter* store = Parameter::instance();
     ParameterImage image = store->editImage();
+    UnkeptTexts texts = store->unkeptTexts();
     QString name;
+    QString source;
     const bool ok = chooseAndReadFile(IO::FileDialog::OpenRobotData, parent, image,
-                                      IO::Procedure::RobotPart, &name);
+                                      IO::Procedure::RobotPart, &name, &texts, &source);
     if (ok) {
         const FieldDef* typeName = ParameterLayout::findByNo(101); // RobotTypeName
         const bool otherRobot =
@@ -874,7 +892,9 @@ bool DataProvider::readRobotParam(QWidget* parent)
             emit robotModelUnloading();
         }
         store->editImage() = image;
+        store->unkeptTexts() = texts;
         store->setMasterData(true);
+        m_masterSource = source;
         if (otherRobot)
             emit robotModelChanged();
     }
@@ -915,14 +935,40 @@ bool DataProvider::setPass(QWidget* parent)
 
 QVector<LimitEntry> DataProvider::masterOutsideLimits() const
 {
-    IO::Parser* parser = m_procedure->parser;
-    ParameterTextTable texts;
-    parser->makeTable(texts);
-    for (const QString& path : m_readFiles) {
-        DataProviderErrorRecord ignored; // the file was read a moment ago
-        parser->extractToMap(texts, path, ignored);
+    return ValueValidator::check(Parameter::instance()->masterImage());
+}
+
+QStringList DataProvider::untakenValues(const ParameterImage& held,
+                                        const UnkeptTexts& heldTexts) const
+{
+    // Every cell the read took holds the file's value and text, so what still
+    // differs is what it left as held.
+    const ParameterImage& file = m_procedure->lastFileImage();
+    QStringList lines;
+    for (const IO::ComparisonView::Row& row : IO::ComparisonView::differences(file, held))
+        lines << tr("%1: file %2, held %3").arg(row.name, row.left, row.right);
+    for (const LimitEntry& entry : ValueValidator::check(file, m_procedure->lastFileTexts())) {
+        const FieldDef* field = ParameterLayout::findByNo(entry.no);
+        // A null text (none held) is not the empty one the file may have.
+        const QString heldText = heldTexts.textAt(held, entry.offset);
+        if (entry.problem != LimitEntry::TextNotKept || !field ||
+            std::memcmp(file.data() + entry.offset, held.data() + entry.offset,
+                        std::size_t(ParameterLayout::valueSize(field->type))) != 0 ||
+            (!heldText.isNull() && heldText == entry.fileText))
+            continue;
+        lines << tr("%1: file %2, held %3")
+                     .arg(entry.displayName, UnkeptTexts::shown(entry.fileText), entry.valueText);
     }
-    return ValueValidator::check(Parameter::instance()->masterImage(), &texts);
+    return lines;
+}
+
+QString DataProvider::untakenCountText(int count)
+{
+    return count == 1 ? tr("1 value of the file's robot part was not taken: the robot data "
+                           "held stays")
+                      : tr("%1 values of the file's robot part were not taken: the robot data "
+                           "held stays")
+                            .arg(count);
 }
 
 QString DataProvider::limitCountText(int count)
@@ -931,18 +977,24 @@ QString DataProvider::limitCountText(int count)
                       : tr("%1 values lie outside their limits").arg(count);
 }
 
-void DataProvider::showLimitNotice(QWidget* parent)
+void DataProvider::showLimitNotice(QWidget* parent, const QStringList& untaken)
 {
     if (m_limitNotice)
         m_limitNotice->close();
     const QVector<LimitEntry> entries = masterOutsideLimits();
     qInfo().noquote() << "DataProvider::showLimitNotice values outside their limits:"
-                      << entries.size();
-    if (entries.isEmpty())
+                      << entries.size() << "untaken:" << untaken.size();
+    if (entries.isEmpty() && untaken.isEmpty())
         return;
-    auto* notice =
-        new LongMessageBox(tr("Values outside their limits"), limitCountText(entries.size()),
-                           entryLines(entries).join(QLatin1Char('\n')), parent);
+    QStringList caption;
+    if (!entries.isEmpty())
+        caption << limitCountText(entries.size());
+    if (!untaken.isEmpty())
+        caption << untakenCountText(untaken.size());
+    auto* notice = new LongMessageBox(
+        entries.isEmpty() ? operationName(Operation::OpenFile) : tr("Values outside their limits"),
+        caption.join(QLatin1Char('\n')), (entryLines(entries) + untaken).join(QLatin1Char('\n')),
+        parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Beside the work, not over all of it: the window stays in sight and usable.
     notice->setFixedSize(900, 420);

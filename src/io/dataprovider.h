@@ -14,6 +14,7 @@
 #include <memory>
 
 class ParameterImage;
+class UnkeptTexts;
 struct LimitEntry;
 
 class FtpClient;
@@ -69,8 +70,9 @@ public:
     bool messageBox(const QString& title, const QString& text, QWidget* parent, int icon, int kind);
 
     // Start-up reads into the store's edit image.
-    bool readInitialSAFM(ParameterImage* image);
-    bool initializeForTest(ParameterImage* image);
+    // texts, when given, takes the file texts the set read did not keep.
+    bool readInitialSAFM(ParameterImage* image, UnkeptTexts* texts = nullptr);
+    bool initializeForTest(ParameterImage* image, UnkeptTexts* texts = nullptr);
     // After a failed initializeForTest: a critical box naming the default
     // set's file and why it cannot be read, for a start that must end.
     void showDefaultSetFailure();
@@ -92,13 +94,16 @@ public:
     const QString& masterSource() const { return m_masterSource; }
 
     // The values of the master set that lie outside their limits, judged
-    // with the texts of the files it was last read from (so that "99999"
-    // read into a 16-bit field is named as such).
+    // with the file texts the set did not keep (so that "99999" read into a
+    // 16-bit field is named as such).
     QVector<LimitEntry> masterOutsideLimits() const;
-    // After a read: when the master set holds such values, a notice that
-    // names them opens beside the window and waits for nothing. A newer read
+    // After a read: when the master set holds such values, or the read left
+    // values of the file untaken (untaken: a line each), a notice that names
+    // them opens beside the window and waits for nothing. A newer read
     // closes an older notice. The start-up calls it once the window exists.
-    void showLimitNotice(QWidget* parent);
+    void showLimitNotice(QWidget* parent, const QStringList& untaken = QStringList());
+    // "1 value of the file's robot part was not taken: ...", or N values.
+    static QString untakenCountText(int count);
     QWidget* limitNotice() const { return m_limitNotice; }
     // Before anything is certified (a file, a report, the unit's set): true
     // when the image holds no value outside its limits, or the user chose to
@@ -151,15 +156,24 @@ private:
     bool ftpFailure();
     bool listRemote(const QString& folder, QVector<FtpListEntry>* entries);
     // mode: an IO::Procedure::ReadMode, or -1 for the whole set.
-    bool readParameterFile(ParameterImage& image, const QString& path, int mode, bool checkNoData);
+    // texts (when given) takes the file's texts that the image did not keep.
+    bool readParameterFile(ParameterImage& image, const QString& path, int mode, bool checkNoData,
+                           UnkeptTexts* texts = nullptr);
     // transferFault: when not empty, the transfer fails with this text.
     bool readUnitPart(ParameterImage& image, bool robotPart, QString* reply,
-                      const CommandFault& fault, const QString& transferFault);
-    bool readUnitForUser(ParameterImage& image);
+                      const CommandFault& fault, const QString& transferFault,
+                      UnkeptTexts* texts = nullptr);
+    bool readUnitForUser(ParameterImage& image, UnkeptTexts* texts = nullptr);
     bool chooseFile(int dialogType, QWidget* parent, const QString& proposedName, int* drive,
                     QString* path);
+    // source: the path, or the unit's address for the unit's robot data.
     bool chooseAndReadFile(int dialogType, QWidget* parent, ParameterImage& image, int mode,
-                           QString* shownName);
+                           QString* shownName, UnkeptTexts* texts = nullptr,
+                           QString* source = nullptr);
+    // After a read by part: the file's values that the read left as held
+    // because they differ (in value, or in a file text the set did not
+    // keep), a line each.
+    QStringList untakenValues(const ParameterImage& held, const UnkeptTexts& heldTexts) const;
     static int fileReadMode();
     QString reviewDifferences(const ParameterImage& other, const ParameterImage& applied,
                               const QString& otherTitle, QWidget* parent);
@@ -183,7 +197,6 @@ private:
     int m_busyCount = 0;
     Folders m_folders;
     DataProviderErrorRecord m_error;
-    QStringList m_readFiles; // parameter files the running operation has read
     QPointer<QWidget> m_limitNotice;
     QString m_masterSource;
 };

@@ -4,6 +4,7 @@
 
 #include "parameter/parameterlayout.h"
 #include "parameter/scenesection.h"
+#include "parameter/valuevalidator.h"
 
 #include <QDebug>
 
@@ -113,12 +114,17 @@ Parameter::Parameter(QObject* parent) : QObject(parent)
     if (deviceNames.size() != DeviceNameCount || jointLabels.size() != JointCount)
         rebuildNameLists();
     clearDisplayFlags();
+    // The program has one store; a second one (a test's) leaves the first's.
+    if (!ValueValidator::heldTexts())
+        ValueValidator::setHeldTexts(&m_unkeptTexts);
 }
 
 Parameter::~Parameter()
 {
     if (s_instance == this)
         s_instance = nullptr;
+    if (ValueValidator::heldTexts() == &m_unkeptTexts)
+        ValueValidator::setHeldTexts(nullptr);
     if (LogicSignalDef::masterImage() == &m_masterImage)
         LogicSignalDef::setMasterImage(nullptr);
 }
@@ -149,11 +155,14 @@ void Parameter::update()
     // after the edit image was last filled; that time must survive.
     for (std::size_t i = 0; i < std::size(UpdateTimeOffsets); ++i)
         m_appliedImage.setU32At(UpdateTimeOffsets[i], newest[i]);
+    m_unkeptTexts.forgetChanged(m_appliedImage);
 }
 
 void Parameter::update(int scene)
 {
     copySection(scene, m_appliedImage, m_editImage);
+    // A value applied in place of a file's text is the user's own.
+    m_unkeptTexts.forgetChanged(m_appliedImage);
     emit parameterChanged(AppliedData);
 }
 

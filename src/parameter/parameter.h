@@ -2,6 +2,7 @@
 
 #include "parameter/parameterimage.h"
 #include "parameter/robotframes.h"
+#include "parameter/unkepttexts.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -69,6 +70,12 @@ public:
     const ParameterImage& masterImage() const { return m_masterImage; }
     const ParameterImage& appliedImage() const { return m_appliedImage; }
     const ParameterImage& editImage() const { return m_editImage; }
+    // The file texts the set read last did not keep, cell by cell; the
+    // validator tells them about any of the three images (see ValueValidator).
+    // A read replaces them with the set; Apply of another value in a cell
+    // forgets that cell's.
+    UnkeptTexts& unkeptTexts() { return m_unkeptTexts; }
+    const UnkeptTexts& unkeptTexts() const { return m_unkeptTexts; }
 
     // Update time stamps of the applied image: the whole-area time and the
     // area's own time.
@@ -169,6 +176,7 @@ private:
     alignas(8) ParameterImage m_masterImage;
     alignas(8) ParameterImage m_appliedImage;
     alignas(8) ParameterImage m_editImage;
+    UnkeptTexts m_unkeptTexts;
 
     QStringList m_devicesInUse;
     QStringList m_assignedJoints;

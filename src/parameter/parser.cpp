@@ -101,8 +101,8 @@ private:
 class ImageSink : public IO::ParameterFileScanner::CellSink
 {
 public:
-    ImageSink(ParameterImage& image, const IO::ParameterNameIndex& index)
-        : m_image(image), m_index(index)
+    ImageSink(ParameterImage& image, const IO::ParameterNameIndex& index, UnkeptTexts* texts)
+        : m_image(image), m_index(index), m_texts(texts)
     {
     }
 
@@ -111,14 +111,20 @@ public:
         const IO::ParameterNameIndex::Entry& definition = m_index.entry(entry);
         if (row >= definition.tableRows || cell >= definition.tableCells)
             return false;
-        if (definition.field && row < definition.field->rows && cell < definition.field->columns)
-            IO::Decoder::storeCell(m_image, *definition.field, row, int(cell), text);
+        const FieldDef* field = definition.field;
+        if (field && row < field->rows && cell < field->columns) {
+            // Only the rare text that is no plain number of the field's range
+            // is looked at closely.
+            if (!IO::Decoder::storeCell(m_image, *field, row, int(cell), text) && m_texts)
+                m_texts->note(m_image, *field, row, int(cell), utf8Text(text));
+        }
         return true;
     }
 
 private:
     ParameterImage& m_image;
     const IO::ParameterNameIndex& m_index;
+    UnkeptTexts* m_texts;
 };
 
 // Numbers of groups and of lines within a group are written in two digits.
@@ -497,11 +503,11 @@ bool Parser::extractToMap(ParameterTextTable& table, const QString& path,
 }
 
 bool Parser::extractToImage(ParameterImage& fileImage, const QString& path,
-                            DataProviderErrorRecord& error)
+                            DataProviderErrorRecord& error, UnkeptTexts* texts)
 {
     const ParameterNameIndex& index = nameIndex();
     ParameterFileScanner scanner(index);
-    ImageSink sink(fileImage, index);
+    ImageSink sink(fileImage, index, texts);
     const ParseResult result = parse(path, scanner, sink);
     return checkParsed(
         result,

@@ -7,6 +7,7 @@
 #include "parameter/parameternameindex.h"
 #include "parameter/parametertexttable.h"
 #include "parameter/textbuffer.h"
+#include "parameter/unkepttexts.h"
 
 #include <QMap>
 #include <QObject>
@@ -85,9 +86,10 @@ public:
     ParseResult parseText(ParameterTextTable& table, const QString& path);
     // Reads a parameter file straight into a zeroed image, with the checks,
     // messages and error record of extractToMap: the image then holds what
-    // IO::Decoder::decode without definitions stores from that table.
+    // IO::Decoder::decode without definitions stores from that table. texts,
+    // when given, gets the cell texts the image did not keep.
     bool extractToImage(ParameterImage& fileImage, const QString& path,
-                        DataProviderErrorRecord& error);
+                        DataProviderErrorRecord& error, UnkeptTexts* texts = nullptr);
     bool checkDataCount(const QMap<QString, int>& valueCounts);
 
     // Forgets the process-wide load so the next loadInfo reads again (tests).

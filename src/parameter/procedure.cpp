@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QtDebug>
 
+#include <cstring>
+
 namespace {
 
 QString quoted(const QString& text)
@@ -98,19 +100,20 @@ quint32 Procedure::output(const QString& path, ParameterImage& image, bool repor
     return result;
 }
 
-bool Procedure::readAll(ParameterImage& image, const QString& path, DataProviderErrorRecord& error)
+bool Procedure::readAll(ParameterImage& image, const QString& path, DataProviderErrorRecord& error,
+                        UnkeptTexts* texts)
 {
-    return read(image, path, AllParts, true, error, "readAll");
+    return read(image, path, AllParts, true, error, texts, "readAll");
 }
 
 bool Procedure::readData(ParameterImage& image, const QString& path, int mode,
-                         DataProviderErrorRecord& error)
+                         DataProviderErrorRecord& error, UnkeptTexts* texts)
 {
-    return read(image, path, mode, false, error, "readData");
+    return read(image, path, mode, false, error, texts, "readData");
 }
 
 bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool replaceAll,
-                     DataProviderErrorRecord& error, const char* function)
+                     DataProviderErrorRecord& error, UnkeptTexts* texts, const char* function)
 {
     PartFlags flags;
     if (!flagsOfMode(mode, &flags)) {
@@ -123,7 +126,8 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
         parser->loadInfo();
         // The file's own image, as decoding its whole table would give it.
         ParameterImage fileImage;
-        if (!parser->extractToImage(fileImage, path, error)) {
+        UnkeptTexts fileTexts;
+        if (!parser->extractToImage(fileImage, path, error, &fileTexts)) {
             qWarning().noquote() << "[Procedure] extract text to map err";
             logFunction(function);
         } else if (!decoder->isCRCCorrect(fileImage)) {
@@ -136,6 +140,20 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
                 image.clear();
             decoder->decode(image, fileImage, parser->nameIndex(), &parser->parameterInfos,
                             flags.robot, flags.user, flags.trailer);
+            if (texts) {
+                // The cells this read stored: decoding a file of all-ones bytes
+                // into zeros marks them.
+                auto taken = std::make_unique<ParameterImage>();
+                auto ones = std::make_unique<ParameterImage>();
+                std::memset(ones->data(), 0xFF, ParameterImage::Size);
+                decoder->decode(*taken, *ones, parser->nameIndex(), &parser->parameterInfos,
+                                flags.robot, flags.user, flags.trailer);
+                if (replaceAll)
+                    texts->clear();
+                texts->takeCells(fileTexts, *taken);
+            }
+            m_lastFileImage = fileImage;
+            m_lastFileTexts = fileTexts;
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "parameter/dataprovidererrorrecord.h"
 #include "parameter/parameterimage.h"
+#include "parameter/unkepttexts.h"
 
 #include <QObject>
 #include <QString>
@@ -41,12 +42,19 @@ public:
     // The same with the display names of the parameters (safety report).
     quint32 outputReport(const QString& path, ParameterImage& image);
 
-    // Replaces the whole image by the file's data.
-    bool readAll(ParameterImage& image, const QString& path, DataProviderErrorRecord& error);
+    // Replaces the whole image by the file's data; texts, when given, by the
+    // file's texts that the image did not keep.
+    bool readAll(ParameterImage& image, const QString& path, DataProviderErrorRecord& error,
+                 UnkeptTexts* texts = nullptr);
     // Stores the parts of the file that the mode selects into the image;
-    // everything else keeps its value.
+    // everything else keeps its value. texts takes the file's unkept texts
+    // of the cells stored and keeps its notes of the others.
     bool readData(ParameterImage& image, const QString& path, int mode,
-                  DataProviderErrorRecord& error);
+                  DataProviderErrorRecord& error, UnkeptTexts* texts = nullptr);
+    // The whole set of the file last read, whatever part the read stored, and
+    // the texts of it that the set did not keep.
+    const ParameterImage& lastFileImage() const { return m_lastFileImage; }
+    const UnkeptTexts& lastFileTexts() const { return m_lastFileTexts; }
 
     Decoder* decoder;
     Parser* parser;
@@ -55,10 +63,12 @@ private:
     quint32 output(const QString& path, ParameterImage& image, bool reportMode,
                    const char* function);
     bool read(ParameterImage& image, const QString& path, int mode, bool replaceAll,
-              DataProviderErrorRecord& error, const char* function);
+              DataProviderErrorRecord& error, UnkeptTexts* texts, const char* function);
 
     // The cell texts of the last file written; its buffers serve every write.
     std::unique_ptr<EncodedCells> m_cells;
+    ParameterImage m_lastFileImage;
+    UnkeptTexts m_lastFileTexts;
 };
 
 } // namespace IO

@@ -1,6 +1,5 @@
 #include "parameter/valuevalidator.h"
 
-#include "parameter/decoder.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterdeftable.h"
 
@@ -125,14 +124,6 @@ QString limitText(double value)
     return QString::number(value, 'g', 7);
 }
 
-// The integer a file text stands for, when it is one.
-bool textInteger(const QString& text, qint64* value)
-{
-    bool ok = false;
-    *value = text.trimmed().toLongLong(&ok, 10);
-    return ok;
-}
-
 // Which group, element and value of its definition a byte offset is.
 void placeOf(const ParamDefRecord& record, int offset, int* group, int* element)
 {
@@ -141,6 +132,35 @@ void placeOf(const ParamDefRecord& record, int offset, int* group, int* element)
     const int inGroup = record.groupStride ? relative % record.groupStride : relative;
     *element = record.elementStride ? inGroup / record.elementStride + 1 : 1;
 }
+
+// The cell with limits at a byte offset, or null.
+const Cell* cellAt(int offset)
+{
+    static const std::vector<const Cell*> byOffset = [] {
+        std::vector<const Cell*> list;
+        for (const Cell& cell : cells())
+            list.push_back(&cell);
+        std::sort(list.begin(), list.end(),
+                  [](const Cell* a, const Cell* b) { return a->offset < b->offset; });
+        return list;
+    }();
+    const auto found =
+        std::lower_bound(byOffset.begin(), byOffset.end(), offset,
+                         [](const Cell* cell, int wanted) { return cell->offset < wanted; });
+    return found != byOffset.end() && (*found)->offset == offset ? *found : nullptr;
+}
+
+// The file's text of a cell; empty when the table lacks it.
+QString fileText(const ParameterTextTable& table, const FieldDef& field, int row, int column)
+{
+    const auto found = table.constFind(QLatin1String(field.name));
+    if (found == table.constEnd() || row >= found->size() || column >= found->at(row).size())
+        return QString();
+    return found->at(row).at(column);
+}
+
+// The texts of the set the program holds, registered by the store.
+const UnkeptTexts* s_heldTexts = nullptr;
 
 struct SceneRange
 {
@@ -169,9 +189,9 @@ QString LimitEntry::limitsText() const
 QString LimitEntry::describe() const
 {
     QString text = displayName + QStringLiteral(": ") + valueText;
-    if (!fileText.isEmpty())
-        text += QLatin1Char(' ') +
-                QCoreApplication::translate("ValueValidator", "(file: %1)").arg(fileText);
+    if (!fileText.isEmpty() || problem == TextNotKept)
+        text += QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
+                                       .arg(UnkeptTexts::shown(fileText));
     return text + QStringLiteral("; ") +
            QCoreApplication::translate("ValueValidator", "limits %1").arg(limitsText());
 }
@@ -179,37 +199,31 @@ QString LimitEntry::describe() const
 QVector<LimitEntry> ValueValidator::check(const ParameterImage& image,
                                           const ParameterTextTable* fileTable)
 {
+    if (!fileTable)
+        return findings(image, s_heldTexts, nullptr);
+    const UnkeptTexts texts = UnkeptTexts::ofTable(image, *fileTable);
+    return findings(image, &texts, fileTable);
+}
+
+QVector<LimitEntry> ValueValidator::check(const ParameterImage& image, const UnkeptTexts& texts)
+{
+    return findings(image, &texts, nullptr);
+}
+
+QVector<LimitEntry> ValueValidator::findings(const ParameterImage& image, const UnkeptTexts* texts,
+                                             const ParameterTextTable* fileTable)
+{
     QVector<LimitEntry> entries;
     const ParameterDefDB* db = nullptr;
-    ParameterImage decoded; // where a file text is decoded, one cell at a time
-    int lastField = -1;
-    const QVector<QVector<QString>>* fileRows = nullptr;
+    const bool anyText = texts && !texts->isEmpty();
     for (const Cell& cell : cells()) {
         const double value = storedValue(image.data(), cell.offset, cell.type);
-        const FieldDef& field = ParameterLayout::fields()[cell.field];
-        if (fileTable && cell.field != lastField) {
-            lastField = cell.field;
-            const auto found = fileTable->constFind(QLatin1String(field.name));
-            fileRows = found == fileTable->constEnd() ? nullptr : &found.value();
-        }
-        QString fileText;
-        bool textKept = true;
-        if (fileRows && cell.row < fileRows->size() &&
-            cell.column < fileRows->at(cell.row).size()) {
-            fileText = fileRows->at(cell.row).at(cell.column);
-            // Only an integer cell can lose its text's value, and only where
-            // the image holds what the text became.
-            if (cell.type != ValueType::F32) {
-                IO::Decoder::storeCell(decoded, field, cell.row, cell.column, fileText);
-                qint64 written = 0;
-                textKept = storedValue(decoded.data(), cell.offset, cell.type) != value ||
-                           (textInteger(fileText, &written) && double(written) == value);
-            }
-        }
+        const QString unkept = anyText ? texts->textAt(image, cell.offset) : QString();
         const bool isOutside = outside(value, cell);
-        if (!isOutside && textKept)
+        if (!isOutside && unkept.isNull())
             continue;
 
+        const FieldDef& field = ParameterLayout::fields()[cell.field];
         if (!db)
             db = ParameterDefDB::instance();
         const ParamDefRecord* record = db->findParamByNo(quint32(field.no));
@@ -230,13 +244,19 @@ QVector<LimitEntry> ValueValidator::check(const ParameterImage& image,
         entry.offset = cell.offset;
         entry.value = value;
         entry.valueText = numberText(value, cell.type);
-        if (fileText.trimmed() != entry.valueText)
-            entry.fileText = fileText;
+        if (!unkept.isNull()) {
+            entry.fileText = unkept;
+        } else if (fileTable) {
+            // A kept text in another form ("0500") is still worth seeing.
+            const QString text = fileText(*fileTable, field, cell.row, cell.column);
+            if (text.trimmed() != entry.valueText)
+                entry.fileText = text;
+        }
         // The limits as defined, not as compared.
         const ParamDefRecord* limits = rawRecord(field.no);
         entry.lower = limits ? limits->min : cell.lower;
         entry.upper = limits ? limits->max : cell.upper;
-        entry.problem = !textKept              ? LimitEntry::TextNotKept
+        entry.problem = !unkept.isNull()       ? LimitEntry::TextNotKept
                         : std::isfinite(value) ? LimitEntry::OutsideLimits
                                                : LimitEntry::NotFinite;
         entries.append(entry);
@@ -250,11 +270,26 @@ int ValueValidator::count(const ParameterImage& image)
     const unsigned char* data = image.data();
     for (const Cell& cell : cells())
         found += outside(storedValue(data, cell.offset, cell.type), cell);
+    if (!s_heldTexts)
+        return found;
+    // The held texts that were not kept, where their cell is not counted yet.
+    for (int offset : s_heldTexts->offsets()) {
+        const Cell* cell = cellAt(offset);
+        found += cell && !s_heldTexts->textAt(image, offset).isNull() &&
+                 !outside(storedValue(data, offset, cell->type), *cell);
+    }
     return found;
 }
 
 bool ValueValidator::isOutside(const ParameterImage& image, const FieldDef& field, int row,
                                int column)
+{
+    return isOutsideLimits(image, field, row, column) ||
+           !unkeptText(image, field, row, column).isNull();
+}
+
+bool ValueValidator::isOutsideLimits(const ParameterImage& image, const FieldDef& field, int row,
+                                     int column)
 {
     const ParamDefRecord* record = rawRecord(field.no);
     const int offset = ParameterLayout::cellOffset(field, row, column);
@@ -269,6 +304,25 @@ bool ValueValidator::isOutside(const ParameterImage& image, const FieldDef& fiel
                        limitOfType(record->min, field.type),
                        limitOfType(record->max, field.type)};
     return outside(storedValue(image.data(), offset, field.type), cell);
+}
+
+QString ValueValidator::unkeptText(const ParameterImage& image, const FieldDef& field, int row,
+                                   int column)
+{
+    const int offset = ParameterLayout::cellOffset(field, row, column);
+    if (!s_heldTexts || s_heldTexts->isEmpty() || offset < 0 || !cellAt(offset))
+        return QString();
+    return s_heldTexts->textAt(image, offset);
+}
+
+void ValueValidator::setHeldTexts(const UnkeptTexts* texts)
+{
+    s_heldTexts = texts;
+}
+
+const UnkeptTexts* ValueValidator::heldTexts()
+{
+    return s_heldTexts;
 }
 
 bool ValueValidator::limitsOf(int no, double* lower, double* upper)

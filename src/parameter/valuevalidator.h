@@ -2,6 +2,7 @@
 
 #include "parameter/parameterimage.h"
 #include "parameter/parametertexttable.h"
+#include "parameter/unkepttexts.h"
 
 #include <QString>
 #include <QVector>
@@ -13,7 +14,8 @@ struct LimitEntry
     {
         OutsideLimits, // a number outside the parameter's limits
         NotFinite,     // a float that is NaN or infinite
-        TextNotKept,   // the file's integer text did not fit the field ("99999" read as -31073)
+        TextNotKept,   // the file's text did not fit the field ("99999" read as -31073) or,
+                       // for a float, was no number ("abc" read as 0)
     };
 
     int no = 0;          // parameter number
@@ -38,23 +40,42 @@ struct LimitEntry
 
 // Finds every value of a parameter image that lies outside its definition's
 // limits, every float that is not finite and, for an image read from a
-// file, every integer whose text did not fit its field. Texts and the
+// file, every value whose file text it did not keep. Texts and the
 // signature trailer have no limits and are skipped. Reads nothing but the
-// image (and the table), so it runs anywhere: on the pages, before a write
-// and on the command line.
+// image and the file's texts, so it runs anywhere: on the pages, before a
+// write and on the command line.
+//
+// The set the program holds keeps the texts its files did not keep (the
+// store registers them with setHeldTexts): check(), count() and isOutside()
+// without a table judge an image of that set, so a wrapped value is told
+// wherever a value outside its limits is, as long as the image still holds
+// what the text became.
 class ValueValidator
 {
 public:
     // Every such value, in field order. fileTable: the text table of the file
-    // the image was read from, when it was.
+    // the image was read from; without it, the held set's texts count.
     static QVector<LimitEntry> check(const ParameterImage& image,
                                      const ParameterTextTable* fileTable = nullptr);
+    // The same with the given file texts.
+    static QVector<LimitEntry> check(const ParameterImage& image, const UnkeptTexts& texts);
     // How many values check() would list for the image alone, without
     // making any text: for status lines and page marks.
     static int count(const ParameterImage& image);
-    // Whether one cell's stored value lies outside its limits or is not
-    // finite. False for cells without limits and cells outside the field.
+    // Whether check() lists the cell: its stored value lies outside its
+    // limits or is not finite, or the held file text was not kept. False for
+    // cells without limits and cells outside the field.
     static bool isOutside(const ParameterImage& image, const FieldDef& field, int row, int column);
+    // Only the first half of isOutside(): the value against its limits.
+    static bool isOutsideLimits(const ParameterImage& image, const FieldDef& field, int row,
+                                int column);
+    // The held set's file text of a listed cell that the image did not keep;
+    // a null string for any other cell.
+    static QString unkeptText(const ParameterImage& image, const FieldDef& field, int row,
+                              int column);
+    // The texts check() and the others take for the held set; null for none.
+    static void setHeldTexts(const UnkeptTexts* texts);
+    static const UnkeptTexts* heldTexts();
     // The limits of a parameter; false when it has none (texts, trailer).
     static bool limitsOf(int no, double* lower, double* upper);
     // The page (scene number) that shows a parameter, 0 for none.
@@ -63,4 +84,8 @@ public:
     static int cellsWithLimits();
     // Scenes that hold at least one listed value, ascending, without repeats.
     static QVector<int> scenesOf(const QVector<LimitEntry>& entries);
+
+private:
+    static QVector<LimitEntry> findings(const ParameterImage& image, const UnkeptTexts* texts,
+                                        const ParameterTextTable* fileTable);
 };

@@ -2,6 +2,7 @@
 
 #include "app/core/interfaceutilities.h"
 #include "widgets/checkbox.h"
+#include "widgets/editstate.h"
 #include "widgets/polishstyle.h"
 #include "widgets/visibility.h"
 #include "widgets/widgetstylesheets.h"
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -223,6 +225,21 @@ void SubMenuTable::setEnabledChecked(int row, bool checked)
     m_enabledBoxes[row]->setChecked(checked);
     if (m_visibleColumn && row < m_visibleBoxes.size())
         m_visibleBoxes[row]->setEnabled(checked);
+}
+
+void SubMenuTable::setEnabledMark(int row, bool marked, const QString& toolTip)
+{
+    if (!m_enabledColumn || !isRowInUse(row) || row >= m_enabledBoxes.size())
+        return;
+    CheckBox* box = m_enabledBoxes[row];
+    const QString name = marked ? EditState::objectName(EditState::OutOfLimits) : QString();
+    if (box->objectName() != name) {
+        box->setObjectName(name);
+        // The table's sheet holds the boxes' looks: matched again for the name.
+        box->style()->unpolish(box);
+        box->style()->polish(box);
+    }
+    box->setToolTip(toolTip);
 }
 
 void SubMenuTable::setVisibleChecked(int row, bool checked)

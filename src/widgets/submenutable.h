@@ -32,6 +32,10 @@ public:
     bool isEnabledChecked(int row) const;
     bool isVisibleChecked(int row) const;
     void setEnabledChecked(int row, bool checked);
+    // Marks a row's Enabled box red (the edit state's "form-invalid"), with
+    // the tool tip that says why; an unmarked box has no tip.
+    void setEnabledMark(int row, bool marked, const QString& toolTip);
+    CheckBox* enabledBox(int row) const { return m_enabledBoxes.value(row, nullptr); }
     void setVisibleChecked(int row, bool checked);
     void setCurrentRow(int row, bool scroll);
     void setRowForeground(int row, const QColor& colour);

@@ -269,6 +269,29 @@ private slots:
                  QPoint(2240, 140));
     }
 
+    // 1280 x 800 wherever the window fits with its frame; else the frame
+    // fills the available area, so the status line and the cost bar show.
+    void openingSizeFitsTheScreen()
+    {
+        const QSize wanted(1280, 800);
+        const QMargins frame(1, 26, 1, 1);
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 0, 1920, 1080), frame), wanted);
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 0, 1280, 800), QMargins()), wanted);
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 0, 1280, 800), frame), QSize(1278, 773));
+        QCOMPARE(fittedWindowSize(wanted, QRect(0, 30, 1366, 738), frame), QSize(1280, 711));
+
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        const QRect small(0, 0, 1280, 720);
+        placeOnScreen(m_window.get(), small);
+        QTRY_VERIFY2(small.contains(m_window->frameGeometry()),
+                     qPrintable(QStringLiteral("%1x%2")
+                                    .arg(m_window->frameGeometry().width())
+                                    .arg(m_window->frameGeometry().height())));
+        QVERIFY(m_window->statusBar()->isVisible());
+        m_window->resize(wanted);
+    }
+
     void controllerEntriesFollowTheOnlineState()
     {
         QMenu* unit = menu(QStringLiteral("Orbilux(&C)"));

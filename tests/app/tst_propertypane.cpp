@@ -158,6 +158,29 @@ private slots:
         PropertyPane::setMetricsSource({});
     }
 
+    // A window smaller than the screen gives the pane less height than its
+    // most: a page that fits the screen's height brings the vertical scroll
+    // bar there, and narrows by it so that nothing scrolls sideways.
+    void aShorterPaneNarrowsThePage()
+    {
+        isOnline = false;
+        PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
+        makePanels();
+        PropertyPane pane(nullptr, &m_panels);
+        pane.resize(417, 600);
+        pane.show();
+        m_scenes->loadScene(1);
+        QTRY_VERIFY(m_scenes->state(1)->active());
+        m_scenes->loadScene(20);
+        QTRY_VERIFY(m_scenes->state(20)->active());
+        const QScrollArea* area = pane.scrollArea();
+        QVERIFY(area->height() < 900);
+        QCOMPARE(pane.pageStack()->width(), 417 - area->verticalScrollBar()->sizeHint().width());
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+        PropertyPane::setMetricsSource({});
+    }
+
     void areaModelPageChecksTheCost()
     {
         makePanels();

@@ -22,8 +22,10 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTranslator>
 #include <QtTest>
 
@@ -127,6 +129,17 @@ inline void prepareLocalFolders(const QTemporaryDir& dir)
     localTmpDir = dir.filePath(QStringLiteral("local/"));
 }
 
+// The PC alone, with the shipped set in dir's parameter folder: the
+// provider finds no unit and works on files.
+inline void startOffline(const QTemporaryDir& dir, DataProvider** provider)
+{
+    prepareLocalFolders(dir);
+    loadSettings(dir, "ParameterPath=" + dir.path().toUtf8() + "\n",
+                 "MirelIPAddress=127.0.0.1\nFtpMaxRetryCount=0\n");
+    *provider = DataProvider::create();
+    QVERIFY(!(*provider)->createRemoteDirectories());
+}
+
 // The FTP server with the controller's own folders, and the PC's side. No
 // proxy may stand between the tests and the server.
 inline void startControllerServer(FtpServer& server, const QTemporaryDir& dir)
@@ -169,6 +182,16 @@ public:
     QString lastTitle() const { return boxes.isEmpty() ? QString() : boxes.last().title; }
     QString lastText() const { return boxes.isEmpty() ? QString() : boxes.last().text; }
 };
+
+// The caption and the list of the notice that follows a read; empty while
+// none is open.
+inline QString limitNoticeText(const DataProvider* provider)
+{
+    const QWidget* notice = provider->limitNotice();
+    const QLabel* caption = notice ? notice->findChild<QLabel*>() : nullptr;
+    const QTextEdit* list = notice ? notice->findChild<QTextEdit*>() : nullptr;
+    return caption && list ? caption->text() + QLatin1Char('\n') + list->toPlainText() : QString();
+}
 
 // Answers the exchange's own dialogs while it lives.
 class DialogAnswers

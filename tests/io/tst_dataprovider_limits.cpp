@@ -27,23 +27,13 @@ class TestDataProviderLimits : public QObject
     {
         return QDir(m_dir.path()).entryList({pattern}, QDir::Files);
     }
-    QString noticeText() const
-    {
-        auto* notice = qobject_cast<LongMessageBox*>(m_provider->limitNotice());
-        return notice ? notice->findChild<QLabel*>()->text() + QLatin1Char('\n') +
-                            notice->findChild<QTextEdit*>()->toPlainText()
-                      : QString();
-    }
+    QString noticeText() const { return limitNoticeText(m_provider); }
 
 private slots:
     void initTestCase()
     {
-        prepareLocalFolders(m_dir);
-        loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
-                     "MirelIPAddress=127.0.0.1\nFtpMaxRetryCount=0\n");
+        startOffline(m_dir, &m_provider);
         m_store = Parameter::instance();
-        m_provider = DataProvider::create();
-        QVERIFY(!m_provider->createRemoteDirectories());
     }
     void init()
     {

@@ -2,7 +2,10 @@
 #include "editedfile.h"
 #include "imagecells.h"
 #include "parameter/parameterdefdb.h"
+#include "parameter/procedure.h"
+#include "parameter/unkepttexts.h"
 #include "parameter/valuevalidator.h"
+#include "randomimage.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +21,20 @@ const LimitEntry* entryAt(const QVector<LimitEntry>& entries, const char* name, 
         if (entry.name == QLatin1String(name) && entry.row == row && entry.column == column)
             return &entry;
     return nullptr;
+}
+
+// Entries to compare two lists at once. The command line may also show a
+// kept text written in another form; that is no finding.
+QStringList entryLines(const QVector<LimitEntry>& entries)
+{
+    QStringList lines;
+    for (const LimitEntry& entry : entries)
+        lines << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(entry.offset)
+                     .arg(entry.problem)
+                     .arg(entry.displayName, entry.valueText,
+                          entry.problem == LimitEntry::TextNotKept ? entry.fileText : QString());
+    return lines;
 }
 
 } // namespace
@@ -36,6 +53,42 @@ class TestValueValidator : public QObject
         parser.makeTable(table);
         DataProviderErrorRecord error;
         return readImageFile(image, path) && parser.extractToMap(table, path, error);
+    }
+
+    // Reads the file as the program does and as the command line does; true
+    // when both list the same entries. notKept: the cells not kept, as
+    // "name row column text", sorted.
+    static bool readBothWays(const QString& path, QStringList* notKept, QString* why)
+    {
+        ParameterImage image;
+        UnkeptTexts texts;
+        IO::Procedure procedure;
+        DataProviderErrorRecord error;
+        ParameterImage tableImage;
+        ParameterTextTable table;
+        if (!procedure.readAll(image, path, error, &texts) ||
+            !readWithTable(path, tableImage, table) || tableImage != image) {
+            *why = QStringLiteral(" not read alike");
+            return false;
+        }
+        const QVector<LimitEntry> entries = ValueValidator::check(image, texts);
+        const QStringList lines = entryLines(entries);
+        const QStringList tableLines = entryLines(ValueValidator::check(image, &table));
+        if (lines != tableLines) {
+            *why = QStringLiteral("\n") + lines.join(QLatin1Char('\n')) +
+                   QStringLiteral("\n--- command line:\n") + tableLines.join(QLatin1Char('\n'));
+            return false;
+        }
+        notKept->clear();
+        for (const LimitEntry& entry : entries)
+            if (entry.problem == LimitEntry::TextNotKept)
+                *notKept << QStringLiteral("%1 %2 %3 %4")
+                                .arg(entry.name)
+                                .arg(entry.row)
+                                .arg(entry.column)
+                                .arg(entry.fileText);
+        notKept->sort();
+        return true;
     }
 
 private slots:
@@ -300,6 +353,205 @@ private slots:
         QVERIFY(entries[0].describe().contains(QLatin1String("99999")));
         // Without the file only the value outside its limits remains.
         QCOMPARE(ValueValidator::check(read).size(), 1);
+    }
+
+    // Which file texts a cell keeps: integers of the field's range in any
+    // form the toolkit reads, and floats that are numbers. Storing a plain
+    // text never calls it kept where the full look does not.
+    void whichTextsAreKept_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("kept");
+        const auto row = [](const char* name, const char* text, bool kept) {
+            QTest::addRow("%s %s", name, text)
+                << QByteArray(name) << QString::fromUtf8(text) << kept;
+        };
+        row("ToolIDChngTable", "2", true); // i16
+        row("ToolIDChngTable", "+2", true);
+        row("ToolIDChngTable", "-32768", true);
+        row("ToolIDChngTable", "65538", false);
+        row("ToolIDChngTable", "32768", false);
+        row("ToolIDChngTable", "2.0", false);
+        row("ToolIDChngTable", "abc", false);
+        row("ToolIDChngTable", "", false);
+        row("RotateOffset", "65535", true); // u16
+        row("RotateOffset", "-1", false);
+        row("UsrSpeedArmValid", "-2147483648", true); // i32
+        row("UsrSpeedArmValid", "2147483648", false);
+        row("UsrSpeedArmValid", "4294967296", false);
+        row("ZeroingValue", "4294967295", true); // u32
+        row("ZeroingValue", "4294967296", false);
+        row("ZeroingValue", "-1", false);
+        row("StopJudgeDist", "1.5", true); // f32
+        row("StopJudgeDist", "-0", true);
+        row("StopJudgeDist", "1e3", true);
+        row("StopJudgeDist", "1e-40", true); // subnormal
+        row("StopJudgeDist", "inf", true);   // kept, and listed as not finite
+        row("StopJudgeDist", "abc", false);
+        row("StopJudgeDist", "0x10", false);
+        row("StopJudgeDist", "", false);
+        row("StopJudgeDist", "1.#INF", false);
+        row("StopJudgeDist", "1e39", false);
+        row("StopJudgeDist", "1e-50", false);
+    }
+    void whichTextsAreKept()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, text);
+        QFETCH(bool, kept);
+        const FieldDef& field = fieldNamed(name.constData());
+        ParameterImage image;
+        const QByteArray bytes = text.toUtf8();
+        const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
+        const bool plainAndKept = IO::Decoder::storeCell(image, field, 0, 1, view);
+        QCOMPARE(UnkeptTexts::isKept(image, field, 0, 1, text), kept);
+        if (plainAndKept)
+            QVERIFY(kept);
+        UnkeptTexts texts;
+        texts.note(image, field, 0, 1, text);
+        QCOMPARE(texts.isEmpty(), kept);
+    }
+
+    // The crafted files: what the program's read notes is what the command
+    // line finds in the file's text table, entry for entry.
+    void craftedFilesReadAsOnTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("notKept"); // "name row column text"
+        QTest::newRow("wrapped integers")
+            << testDataPath("wrapped-integers.txt")
+            << QStringList{"ToolIDChngTable 0 1 65538", "UsrSpeedArmValid 0 1 4294967296",
+                           "ProtStopUsrValid 0 0 65537"};
+        QTest::newRow("float texts")
+            << testDataPath("float-texts.txt")
+            << QStringList{"StopJudgeDist 0 6 abc", "StopJudgeDist 0 7 0x10", "StopJudgeDist 0 8 ",
+                           "StopJudgeDist 0 9 1.#INF"};
+        QTest::newRow("other robot part")
+            << testDataPath("other-robot-part.txt")
+            << QStringList{"ToolIDChngTable 0 1 65538", "EachAxisMaxSpeed 0 6 abc"};
+    }
+    void craftedFilesReadAsOnTheCommandLine()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, notKept);
+        QStringList found;
+        QString why;
+        QVERIFY2(readBothWays(file, &found, &why), qPrintable(why));
+        notKept.sort();
+        QCOMPARE(found, notKept);
+    }
+
+    // Random sets, each with random texts that its cells do not keep: an
+    // integer off by whole turns of a 16-bit field, or a text that stores 0
+    // (a number too large for a 32-bit field, no number for a float). Both
+    // ways of reading list exactly the planted cells as not kept.
+    void randomWrappedTexts()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString path = m_dir.filePath(QStringLiteral("random-wrapped.txt"));
+        const char* const noNumbers[] = {"abc", "0x10", "", "1.#INF", "1e-50", "--1"};
+        QVector<QPair<const FieldDef*, QPoint>> withLimits; // cells, (column, row)
+        for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
+            const FieldDef& field = ParameterLayout::fields()[i];
+            double lower = 0, upper = 0;
+            if (field.type != ValueType::Text && ValueValidator::limitsOf(field.no, &lower, &upper))
+                for (int r = 0; r < field.rows; ++r)
+                    for (int c = 0; c < field.columns; ++c)
+                        withLimits.append({&field, QPoint(c, r)});
+        }
+        for (quint32 seed = 1; seed <= 12; ++seed) {
+            ParameterImage image = randomImage(seed);
+            QRandomGenerator random(seed);
+            QMap<QString, CellText> planted; // by "name row column"
+            while (planted.size() < 40) {
+                const auto& [field, at] = withLimits.at(random.bounded(withLimits.size()));
+                const int turns = 1 + random.bounded(3);
+                QString text;
+                switch (field->type) {
+                case ValueType::I16:
+                    text = QString::number(image.i16(*field, at.y(), at.x()) +
+                                           (random.bounded(2) ? turns : -turns) * 65536);
+                    break;
+                case ValueType::U16:
+                    text = QString::number(image.u16(*field, at.y(), at.x()) + turns * 65536);
+                    break;
+                case ValueType::I32:
+                case ValueType::U32:
+                    QVERIFY(image.setU32(*field, at.y(), at.x(), 0));
+                    text = QString::number(4294967296LL * turns);
+                    break;
+                default:
+                    QVERIFY(image.setF32(*field, at.y(), at.x(), 0.0f));
+                    text = QLatin1String(noNumbers[random.bounded(int(std::size(noNumbers)))]);
+                    break;
+                }
+                planted.insert(QStringLiteral("%1 %2 %3 %4")
+                                   .arg(field->name)
+                                   .arg(at.y())
+                                   .arg(at.x())
+                                   .arg(text),
+                               {field->name, at.y(), at.x(), text});
+            }
+            QVERIFY(writeEditedFile(path, image, planted.values().toVector()));
+
+            QStringList found;
+            QString why;
+            QVERIFY2(readBothWays(path, &found, &why), qPrintable(QString::number(seed) + why));
+            QCOMPARE(found, planted.keys());
+        }
+    }
+
+    // A read by part brings the texts of the cells it stores and leaves the
+    // notes of the others; a note tells about an image only while the cell
+    // holds what the text became, and the store's notes count wherever the
+    // validator looks without a table.
+    void notesFollowTheirCells()
+    {
+        ParameterImage image = defaultImage();
+        UnkeptTexts texts;
+        IO::Procedure procedure;
+        DataProviderErrorRecord error;
+        QVERIFY(procedure.readData(image, testDataPath("other-robot-part.txt"),
+                                   IO::Procedure::RobotPart, error, &texts));
+        const FieldDef& speed = fieldNamed("EachAxisMaxSpeed");
+        const FieldDef& tool = fieldNamed("ToolIDChngTable");
+        const int speedOffset = ParameterLayout::cellOffset(speed, 0, 6);
+        const int toolOffset = ParameterLayout::cellOffset(tool, 0, 1);
+        QCOMPARE(texts.offsets(), QList<int>{speedOffset}); // the tool's cell is the user's
+        QVERIFY(procedure.readData(image, testDataPath("wrapped-integers.txt"),
+                                   IO::Procedure::UserPart, error, &texts));
+        QCOMPARE(texts.size(), 4);
+        QCOMPARE(texts.textAt(image, toolOffset), QStringLiteral("65538"));
+
+        ValueValidator::setHeldTexts(&texts);
+        // The four texts and the robot part's speed of 20000.
+        QCOMPARE(ValueValidator::count(image), 5);
+        QCOMPARE(ValueValidator::check(image).size(), 5);
+        QVERIFY(ValueValidator::isOutside(image, tool, 0, 1));
+        QVERIFY(!ValueValidator::isOutsideLimits(image, tool, 0, 1));
+        QCOMPARE(ValueValidator::unkeptText(image, tool, 0, 1), QStringLiteral("65538"));
+        // Another value in the cell: out of sight there, still noted.
+        ParameterImage edited = image;
+        QVERIFY(edited.setI16(tool, 0, 1, 3));
+        QCOMPARE(ValueValidator::count(edited), 4);
+        QVERIFY(!ValueValidator::isOutside(edited, tool, 0, 1));
+        QCOMPARE(ValueValidator::count(image), 5);
+        // Applied, it is forgotten even where the old value comes back.
+        texts.forgetChanged(edited);
+        QCOMPARE(ValueValidator::count(image), 4);
+        QVERIFY(ValueValidator::unkeptText(image, tool, 0, 1).isNull());
+
+        QVERIFY(procedure.readData(image, testDataPath("float-texts.txt"), IO::Procedure::UserPart,
+                                   error, &texts));
+        QCOMPARE(texts.size(), 5); // the four floats and the robot part's
+        QCOMPARE(texts.textAt(image, speedOffset), QStringLiteral("abc"));
+        QCOMPARE(
+            texts.textAt(image, ParameterLayout::cellOffset(fieldNamed("StopJudgeDist"), 0, 8)),
+            QStringLiteral(""));
+        QVERIFY(procedure.readAll(image, defaultSetPath(), error, &texts));
+        QVERIFY(texts.isEmpty());
+        ValueValidator::setHeldTexts(nullptr);
     }
 };
 

@@ -26,6 +26,12 @@ inline QString defaultSetPath()
     return QStringLiteral(OBX_SOURCE_DIR "/config/parameter/default.txt");
 }
 
+// A crafted parameter file kept with the tests (tests/data).
+inline QString testDataPath(const char* name)
+{
+    return QStringLiteral(OBX_SOURCE_DIR "/tests/data/") + QLatin1String(name);
+}
+
 inline bool readDefaultImage(ParameterImage& image)
 {
     return readImageFile(image, defaultSetPath());

@@ -10,6 +10,7 @@
 #include "parameter/parser.h"
 
 #include <QString>
+#include <QVector>
 
 struct CellText
 {
@@ -20,7 +21,7 @@ struct CellText
 };
 
 inline bool writeEditedFile(const QString& path, ParameterImage image,
-                            std::initializer_list<CellText> texts = {})
+                            const QVector<CellText>& texts)
 {
     IO::Parser parser;
     parser.loadInfo();
@@ -32,4 +33,10 @@ inline bool writeEditedFile(const QString& path, ParameterImage image,
     for (const CellText& cell : texts)
         table[QLatin1String(cell.name)][cell.row][cell.column] = cell.text;
     return parser.extractToText(path, table, false) == 1;
+}
+
+inline bool writeEditedFile(const QString& path, const ParameterImage& image,
+                            std::initializer_list<CellText> texts = {})
+{
+    return writeEditedFile(path, image, QVector<CellText>(texts));
 }

@@ -13,7 +13,9 @@
 // view n, "d<parameter>:<row>:<column>=<value>" puts a value into the loaded set as a read would
 // (so the page shows data rather than edits) and "b<text>" clicks the page's button whose text
 // begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon;
-// "t<n>" makes table n the next item table (23:0ev,t0,1ev). Message boxes that a choice brings
+// "t<n>" makes table n the next item table (23:0ev,t0,1ev), "h<n>" shows the tool tip of row n of
+// the next item table (25:dSelectAxisTargetRobot:0:0=0,h0) and "y<n>" scrolls the pane n pixels
+// down (25:y9999 shows the page's end). Message boxes that a choice brings
 // up are answered with their default button. The logical operation editor takes its own choices
 // (logicshots.h), e.g. 36:demo,u,r10. The second form shows every monitoring and network tab
 // with a fixed monitor record; the program itself never gets such a record.
@@ -37,8 +39,12 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdio>
@@ -122,6 +128,21 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
             const QList<QSpinBox*> integers = page->findChildren<QSpinBox*>();
             if (QSpinBox* box = integers.value(choice.section('=', 0, 0).midRef(1).toInt()))
                 box->setValue(choice.section('=', 1).toInt());
+        } else if (choice.startsWith(QLatin1Char('h'))) {
+            if (SubMenuTable* table = tables.value(next)) {
+                const int row = choice.midRef(1).toInt();
+                if (QTableWidgetItem* item = table->table()->item(row, 0)) {
+                    const QRect cell = table->table()->visualItemRect(item);
+                    QToolTip::showText(table->table()->viewport()->mapToGlobal(cell.center()),
+                                       item->toolTip(), table->table());
+                }
+            }
+        } else if (choice.startsWith(QLatin1Char('y'))) {
+            for (QWidget* at = page; at; at = at->parentWidget())
+                if (auto* area = qobject_cast<QScrollArea*>(at)) {
+                    area->verticalScrollBar()->setValue(choice.midRef(1).toInt());
+                    break;
+                }
         } else if (choice.startsWith(QLatin1Char('t'))) {
             next = choice.midRef(1).toInt();
         } else if (choice.startsWith(QLatin1Char('p'))) {
@@ -174,6 +195,9 @@ int main(int argc, char* argv[])
     if (GLWidget* view = GLWidget::instance())
         view->loadRobot();
     settle(1500);
+    // Sized and placed as the start-up does, once the frame is known.
+    placeOnScreen(&window, window.screen()->availableGeometry());
+    settle(300);
     if (arguments[2] == QLatin1String("monitoring")) {
         QDir().mkpath(folder);
         return takeMonitoringShots(folder, settle) ? 0 : 1;

@@ -39,6 +39,7 @@ enum Field
 constexpr int Maker = 0;
 constexpr int User = 1;
 constexpr int Sphere = 0;
+constexpr quint8 UnusedState = 3; // grey text of an unused, unedited element
 
 } // namespace
 
@@ -323,7 +324,8 @@ void ArmModel::updateUI()
 }
 
 // The Visible marks are the store's display flags of the shown set; an
-// element without a coordinate system is greyed and not drawn.
+// element without a coordinate system (number 0) is greyed, unless its
+// colour tells of an edit or a value outside its limits, and not drawn.
 void ArmModel::showRows(int set)
 {
     const QSignalBlocker block(m_table);
@@ -336,11 +338,12 @@ void ArmModel::showRows(int set)
             m_table->setVisibleChecked(k, m_parameter->m_armModelFlags[set][k] != 0);
         const bool shown = used && m_table->isVisibleChecked(k);
         m_table->setVisibleChecked(k, shown);
-        m_table->setRowDisabledLook(k, coordinateOf(set, k) != 0);
         quint8 state = 0;
         for (const FieldBinding& field : fields(set))
             state = FieldBinding::mergeStates(
                 state, FieldBinding::cellState(m_parameter, field.field(), 0, k));
+        if (state == 0 && coordinateOf(set, k) == 0)
+            state = UnusedState;
         m_table->setRowForeground(k, RowColours::of(state));
         written = written || m_parameter->m_armModelFlags[set][k] != quint8(shown);
         m_parameter->m_armModelFlags[set][k] = quint8(shown);

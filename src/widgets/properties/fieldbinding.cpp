@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVariant>
 
 #include <cmath>
@@ -151,10 +152,8 @@ void FieldBinding::markLimits(QWidget& editor, bool outside) const
         editor.setProperty(ownTip, editor.toolTip());
     QString tip = editor.property(ownTip).toString();
     if (outside) {
-        const QString limits =
-            QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
-                .arg(QString::number(m_lower, 'g', 7), QString::number(m_upper, 'g', 7));
-        tip = tip.isEmpty() ? limits : limits + QLatin1Char('\n') + tip;
+        const QString finding = findingTip(m_store, *m_field, m_row, m_column);
+        tip = tip.isEmpty() ? finding : finding + QLatin1Char('\n') + tip;
     }
     editor.setToolTip(tip);
     editor.setProperty("boundCell",
@@ -293,6 +292,7 @@ void copyField(const ParameterImage& from, ParameterImage& to, const FieldDef& f
 void FieldBinding::applyField(Parameter* store, const FieldDef& field)
 {
     copyField(store->editImage(), store->appliedImage(), field);
+    store->unkeptTexts().forgetChanged(store->appliedImage());
 }
 
 void FieldBinding::revertField(Parameter* store, const FieldDef& field)
@@ -338,6 +338,23 @@ quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, in
     if (differs(store->editImage(), store->appliedImage(), field, row, column))
         return 1;
     return differs(store->appliedImage(), store->masterImage(), field, row, column) ? 2 : 0;
+}
+
+QString FieldBinding::findingTip(const Parameter* store, const FieldDef& field, int row, int column)
+{
+    const ParameterImage& image = store->editImage();
+    QStringList lines;
+    const QString text = ValueValidator::unkeptText(image, field, row, column);
+    if (!text.isNull())
+        lines << QCoreApplication::translate("FieldBinding", "file: %1")
+                     .arg(UnkeptTexts::shown(text));
+    double lower = 0;
+    double upper = 0;
+    if (ValueValidator::isOutsideLimits(image, field, row, column) &&
+        ValueValidator::limitsOf(field.no, &lower, &upper))
+        lines << QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
+                     .arg(QString::number(lower, 'g', 7), QString::number(upper, 'g', 7));
+    return lines.join(QLatin1Char('\n'));
 }
 
 quint8 FieldBinding::mergeStates(quint8 a, quint8 b)

@@ -96,6 +96,10 @@ public:
     // else 1 edit differs from applied, else 2 applied differs from master,
     // else 0.
     static quint8 cellState(const Parameter* store, const FieldDef& field, int row, int column);
+    // Why the edit image's cell is marked, for a tool tip: the file's text
+    // that the set did not keep ("file: 65538") and the limits it lies
+    // outside of, a line each; empty when the cell is not marked.
+    static QString findingTip(const Parameter* store, const FieldDef& field, int row, int column);
     // Outside the limits wins over changed (1), changed over updated (2),
     // updated over equal (0).
     static quint8 mergeStates(quint8 a, quint8 b);

@@ -97,12 +97,9 @@ void markCell(QTableWidgetItem* item, const Parameter* store, const FieldDef& fi
 {
     const quint8 state = FieldBinding::cellState(store, field, row, column);
     item->setForeground(RowColours::of(state));
-    double lower = 0, upper = 0;
-    item->setToolTip(
-        state == EditState::OutOfLimits && ValueValidator::limitsOf(field.no, &lower, &upper)
-            ? QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
-                  .arg(number(lower), number(upper))
-            : QString());
+    item->setToolTip(state == EditState::OutOfLimits
+                         ? FieldBinding::findingTip(store, field, row, column)
+                         : QString());
 }
 
 } // namespace

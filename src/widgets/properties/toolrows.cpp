@@ -1,8 +1,11 @@
 #include "widgets/properties/toolrows.h"
 
 #include <QSignalBlocker>
+#include <QVariant>
 
 #include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
+#include "widgets/checkbox.h"
 #include "widgets/properties/fieldbinding.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/submenutable.h"
@@ -29,8 +32,16 @@ void showToolRows(SubMenuTable* table, const Parameter* store, const FieldDef& v
 void showEnabledChecks(SubMenuTable* table, const Parameter* store, const FieldDef& valid)
 {
     const QSignalBlocker block(table);
-    for (int row = 0; row < table->rowCount(); ++row)
+    for (int row = 0; row < table->rowCount(); ++row) {
         table->setEnabledChecked(row, FieldBinding::value(store->editImage(), valid, 0, row) != 0);
+        // A ticked box can stand for a value the validator lists (2, or the
+        // 1 of a file's 65537): marked and named as an editor would be.
+        const bool listed = ValueValidator::isOutside(store->editImage(), valid, 0, row);
+        table->setEnabledMark(row, listed,
+                              listed ? FieldBinding::findingTip(store, valid, 0, row) : QString());
+        if (CheckBox* box = table->enabledBox(row))
+            box->setProperty("boundCell", QStringLiteral("%1/0/%2").arg(valid.no).arg(row));
+    }
 }
 
 void showItemRows(SubMenuTable* table, const Parameter* store,

@@ -17,7 +17,10 @@
 #include <QPair>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVariant>
 #include <QVector>
+
+#include <functional>
 
 // Text colours of an item table's rows: edited, applied but not written, equal.
 const QColor changedColour(30, 144, 255);
@@ -61,6 +64,22 @@ inline void loadMaster(Parameter* store, const ParameterImage& image)
 {
     store->editImage() = image;
     store->setMasterData(true);
+}
+
+// The editors of a panel that show a cell after the panel fills them, with
+// the cell each names ("number/row/column"); one left unfilled (a joint
+// switch without a joint) shows none.
+inline QVector<QPair<QString, const QWidget*>> filledEditors(QWidget* panel,
+                                                             const std::function<void()>& fill)
+{
+    for (QWidget* editor : panel->findChildren<QWidget*>())
+        editor->setProperty("boundCell", QVariant());
+    fill();
+    QVector<QPair<QString, const QWidget*>> editors;
+    for (const QWidget* editor : panel->findChildren<QWidget*>())
+        if (!editor->property("boundCell").toString().isEmpty())
+            editors.append({editor->property("boundCell").toString(), editor});
+    return editors;
 }
 
 using ByteRanges = QVector<QPair<int, int>>; // [begin, end)

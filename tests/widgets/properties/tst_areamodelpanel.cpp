@@ -154,6 +154,34 @@ private slots:
         QVERIFY(m_warnings->isHidden());
     }
 
+    // Odd stored values show as they are: a vertex count of 9 opens every
+    // corner, 1e30 and equal heights stand unwarned (equal is no wrong
+    // order); an area whose switch holds 2 shows as enabled and marked but
+    // takes no edits. Nothing is written.
+    void oddStoredValuesShowAsStored()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "MoveAreaVertexNum", 0, 2, 9);
+        QVERIFY(odd.setF32(fieldNamed("MoveAreaZulimit"), 0, 2, 100.f));
+        QVERIFY(odd.setF32(fieldNamed("MoveAreaX"), 2, 7, 1e30f));
+        setI16(odd, "MoveAreaValid", 0, 4, 2);
+        loadMaster(m_store, odd);
+        m_table->setCurrentRow(2, false);
+        QCOMPARE(m_count->value(), 9);
+        QCOMPARE(m_count->objectName(), QStringLiteral("form-invalid"));
+        for (int box = FirstVertex; box < m_boxes.size(); ++box)
+            QVERIFY(m_boxes[box]->isEnabled());
+        QCOMPARE(m_boxes[FirstVertex + 14]->value(), double(1e30f));
+        QCOMPARE(m_boxes[FirstVertex + 14]->objectName(), QStringLiteral("form-invalid"));
+        QVERIFY(m_warnings->isHidden());
+
+        m_table->setCurrentRow(4, false);
+        QVERIFY(m_table->isEnabledChecked(4));
+        QCOMPARE(rowColour(m_table, 4), QColor(255, 64, 64));
+        QVERIFY(!m_moveValid->isEnabled() && !m_count->isEnabled() && !m_boxes[Upper]->isEnabled());
+        QVERIFY(m_store->editImage() == odd);
+    }
+
     // Tab goes down the page as it is drawn: the count, every corner, then
     // the two heights below them.
     void tabFollowsThePageTopToBottom()

@@ -131,6 +131,53 @@ private slots:
         QVERIFY(m_boxes[Radius]->isEnabled());
     }
 
+    // An element without a coordinate system (number 0) is greyed unless
+    // its colour tells of more; odd stored values show as they are, on
+    // editors that stay open to a fix, and nothing is written.
+    void unusedElementsGreyOddValuesAsStored()
+    {
+        const QColor grey(108, 117, 125);
+        m_set->setCurrentIndex(1);
+        settle();
+        QCOMPARE(rowColour(m_table, 0), plainColour);
+        QCOMPARE(rowColour(m_table, 3), grey);
+
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "UsrArmModelCoordinateNo", 0, 5, 60);
+        setI16(odd, "UsrArmModelKind", 0, 5, 2);
+        odd.setF32(fieldNamed("UsrArmModelRadius"), 0, 5, qQNaN());
+        setI16(odd, "UsrArmModelKind", 0, 6, 3); // no system, kind outside its limits
+        loadMaster(m_store, odd);
+        QCOMPARE(rowColour(m_table, 5), QColor(255, 64, 64));
+        QCOMPARE(rowColour(m_table, 6), QColor(255, 64, 64));
+        m_table->setCurrentRow(5, false);
+        QCOMPARE(m_coordinate->currentText(), QStringLiteral("60"));
+        QCOMPARE(m_kind->currentText(), QStringLiteral("2"));
+        QCOMPARE(m_boxes[Radius]->text(), QStringLiteral("nan"));
+        QVERIFY(m_kind->isEnabled() && m_boxes[Radius]->isEnabled());
+        QVERIFY(m_boxes[Point2X]->isVisibleTo(m_panel)); // not a sphere
+        m_table->setCurrentRow(6, false);
+        QCOMPARE(m_kind->currentText(), QStringLiteral("3"));
+        QVERIFY(!m_kind->isEnabled() && m_coordinate->isEnabled());
+        QVERIFY(m_store->editImage() == odd);
+    }
+
+    // A maker element pastes onto the user element of the same number; only
+    // a user element onto itself is no paste.
+    void makerElementPastesOntoTheSameNumber()
+    {
+        m_table->setCurrentRow(2, false);
+        button("Copy")->click();
+        m_set->setCurrentIndex(1);
+        settle();
+        m_table->setCurrentRow(2, false);
+        QVERIFY(button("Paste")->isEnabled());
+        button("Copy")->click();
+        QVERIFY(!button("Paste")->isEnabled());
+        m_table->setCurrentRow(3, false);
+        QVERIFY(button("Paste")->isEnabled());
+    }
+
     void costOverRefusesSetCoordinateKindAndPaste()
     {
         delete m_panel;

@@ -80,8 +80,10 @@ private slots:
 
         // Tool 2: a fresh entry shows as it is, the centre point read-only;
         // the 3D view is told which tool's frame to mark.
+        QSignalSpy redraws(m_store, &Parameter::selectionChanged);
         m_tools->setCurrentRow(1, false);
         QCOMPARE(m_store->m_selectedTool, 1);
+        QCOMPARE(redraws.count(), 1);
         QCOMPARE(m_entry->value(), 0);
         QCOMPARE(m_boxes[FirstTcpBox + 2]->value(), 150.0);
         QVERIFY(!m_boxes[FirstTcpBox + 2]->isEnabled());

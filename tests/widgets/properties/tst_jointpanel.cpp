@@ -127,6 +127,29 @@ private slots:
         QCOMPARE(m_store->editImage(), odd);
     }
 
+    // A shown joint's odd values stand as stored, in the table and on the
+    // editors, which stay open to a fix; nothing is written.
+    void oddRangeValuesShowAsStored()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "SelectAxisRngValid", 0, 2, 2);
+        setI16(odd, "SelectAxisRngMoveValid", 0, 2, 7);
+        QVERIFY(odd.setF32(fieldNamed("SelectAxisRngLlimit"), 0, 2, qQNaN()));
+        QVERIFY(odd.setF32(fieldNamed("SelectAxisRngUlimit"), 0, 2, 1e30f));
+        loadMaster(m_store, odd);
+        m_ranges->setCurrentCell(2, 0);
+        QCOMPARE(m_ranges->item(2, 0)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(m_ranges->item(2, 1)->text(), QStringLiteral("7"));
+        QCOMPARE(m_ranges->item(2, 2)->text(), QStringLiteral("nan deg"));
+        QCOMPARE(m_ranges->item(2, 3)->foreground().color(), QColor(255, 64, 64));
+        QCOMPARE(m_move->currentText(), QStringLiteral("7"));
+        QCOMPARE(m_lower->text(), QStringLiteral("nan"));
+        QVERIFY(m_upper->objectName().endsWith(QLatin1String("invalid")));
+        QVERIFY(m_move->isEnabled() && m_lower->isEnabled() && m_upper->isEnabled());
+        QVERIFY(m_findings->text().isEmpty()); // a NaN limit crosses nothing
+        QCOMPARE(m_store->editImage(), odd);
+    }
+
     // Target 0 offers no joint: the empty editors carry no mark; the set's
     // row does, with a tool tip that names the values the page hides. A
     // target with joints names only the joints it does not offer.
@@ -200,6 +223,9 @@ private slots:
         QCOMPARE(m_findings->text(), leaves);
         QCOMPARE(m_ranges->item(1, 4)->text(), QStringLiteral("!"));
         QCOMPARE(m_ranges->item(1, 4)->toolTip(), leaves);
+        m_upper->setValue(100); // equal limits do not cross
+        m_lower->setValue(100);
+        QVERIFY(m_findings->text().isEmpty());
         m_lower->setValue(150);
         QVERIFY(m_findings->text().startsWith(
             QStringLiteral("Joint 2: the lower limit lies above the upper limit.")));

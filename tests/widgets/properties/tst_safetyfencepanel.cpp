@@ -44,6 +44,25 @@ private slots:
         verifyLeavingAsksAndKeepsOtherPages();
         QVERIFY(valid->isChecked());
     }
+
+    // A switch of 2 is not off: shown partly checked and marked, its
+    // category open to a fix; a category of 5 shows as its number.
+    void oddStoredValuesShowAsStored()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "ProtStopFenceValid", 0, 0, 2);
+        setI16(odd, "ProtStopFenceStopCategory", 0, 0, 5);
+        loadMaster(m_store, odd);
+        auto* valid = m_panel->findChild<CheckBox*>();
+        auto* category = m_panel->findChild<ComboBox*>();
+        QCOMPARE(valid->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(valid->objectName(), QStringLiteral("form-invalid"));
+        QVERIFY(category->isEnabled());
+        QCOMPARE(category->currentText(), QStringLiteral("5"));
+        QVERIFY(category->objectName().endsWith(QLatin1String("invalid")));
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+        QVERIFY(m_store->editImage() == odd);
+    }
 };
 
 QTEST_MAIN(TestSafetyFencePanel)

@@ -91,6 +91,36 @@ private slots:
         QCOMPARE(rowColour(m_table, 1), changedColour);
     }
 
+    // Choosing only another target is an edit: Apply opens and leaving asks.
+    void aTargetAloneIsAnEdit()
+    {
+        QVERIFY(!barButton(m_panel, 0)->isEnabled());
+        m_target->setCurrentIndex(m_target->findText(QStringLiteral("Device5")));
+        QCOMPARE(cell("ProtStopUsrTargetRobot", 0), qint16(6));
+        QVERIFY(barButton(m_panel, 0)->isEnabled());
+        BoxAnswers boxes;
+        boxes.answers = {false};
+        QVERIFY(!m_panel->requestClose());
+        QCOMPARE(boxes.titles.size(), 1);
+    }
+
+    // Switch words of 2 and 3 are not off: the item shows as enabled, its
+    // editors open, the mode partly checked, all marked; nothing is written.
+    void oddSwitchesShowAsStored()
+    {
+        ParameterImage odd = m_store->editImage();
+        setI16(odd, "ProtStopUsrValid", 0, 2, 2);
+        setI16(odd, "ProtStopUsrRepeatValid", 0, 2, 3);
+        loadMaster(m_store, odd);
+        m_table->setCurrentRow(2, false);
+        QVERIFY(m_table->isEnabledChecked(2));
+        QVERIFY(m_category->isEnabled() && m_target->isEnabled() && m_modes[2]->isEnabled());
+        QCOMPARE(m_modes[2]->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(m_modes[2]->objectName(), QStringLiteral("form-invalid"));
+        QCOMPARE(rowColour(m_table, 2), QColor(255, 64, 64));
+        QVERIFY(m_store->editImage() == odd);
+    }
+
     void applyFeedsTheScreenAndCancelKeepsOtherPages()
     {
         const LiveScreen screen(protectiveStopScreen);

@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+"""Compares two folders of PNG pictures pixel by pixel.
+
+    scripts/compare-shots.py <before folder> <after folder>
+
+Every picture of either folder is compared with the one of the same name in
+the other; the script prints one line per picture that differs or is missing
+(with the number of differing pixels and the rectangle holding them) and a
+closing count, and exits with 1 if any picture differs or is missing.
+Pictures that are the same except for how they were compressed count as
+identical. Made for pictures that scripts/take-shots.sh takes before and
+after a change that must not change what a user sees.
+"""
+
+import os
+import struct
+import sys
+import zlib
+
+SIGNATURE = b"\x89PNG\r\n\x1a\n"
+# Bytes per pixel of the 8-bit colour types: grey, RGB, grey+alpha, RGBA.
+CHANNELS = {0: 1, 2: 3, 4: 2, 6: 4}
+
+
+class PictureError(Exception):
+    pass
+
+
+def read_png(path):
+    """(width, height, bytes per pixel, filtered scan lines) of an 8-bit PNG."""
+    with open(path, "rb") as source:
+        data = source.read()
+    if not data.startswith(SIGNATURE):
+        raise PictureError("not a PNG")
+    at = len(SIGNATURE)
+    header = None
+    compressed = []
+    while at + 8 <= len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if len(body) != length:
+            raise PictureError("truncated chunk")
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            compressed.append(body)
+        elif kind == b"IEND":
+            break
+        at += 12 + length
+    if header is None:
+        raise PictureError("no header")
+    width, height, depth, colour, _, _, interlace = header
+    if depth != 8 or colour not in CHANNELS or interlace:
+        raise PictureError("only 8-bit, non-interlaced pictures are compared")
+    raw = zlib.decompress(b"".join(compressed))
+    pixel = CHANNELS[colour]
+    if len(raw) != height * (1 + width * pixel):
+        raise PictureError("pixel data of the wrong size")
+    return width, height, pixel, raw
+
+
+def unfilter(width, height, pixel, raw):
+    """The scan lines without their filter bytes."""
+    stride = width * pixel
+    lines = []
+    previous = bytearray(stride)
+    for row in range(height):
+        start = row * (stride + 1)
+        kind = raw[start]
+        line = bytearray(raw[start + 1:start + 1 + stride])
+        if kind == 1:
+            for i in range(pixel, stride):
+                line[i] = (line[i] + line[i - pixel]) & 0xFF
+        elif kind == 2:
+            for i in range(stride):
+                line[i] = (line[i] + previous[i]) & 0xFF
+        elif kind == 3:
+            for i in range(stride):
+                left = line[i - pixel] if i >= pixel else 0
+                line[i] = (line[i] + ((left + previous[i]) >> 1)) & 0xFF
+        elif kind == 4:
+            for i in range(stride):
+                left = line[i - pixel] if i >= pixel else 0
+                up = previous[i]
+                corner = previous[i - pixel] if i >= pixel else 0
+                estimate = left + up - corner
+                distances = (abs(estimate - left), abs(estimate - up), abs(estimate - corner))
+                chosen = left if distances[0] <= distances[1] and distances[0] <= distances[2] \
+                    else up if distances[1] <= distances[2] else corner
+                line[i] = (line[i] + chosen) & 0xFF
+        elif kind != 0:
+            raise PictureError("unknown filter %d" % kind)
+        lines.append(bytes(line))
+        previous = line
+    return lines
+
+
+def difference(before_path, after_path):
+    """None when both show the same pixels, else what differs, in words."""
+    before = read_png(before_path)
+    after = read_png(after_path)
+    if before[:2] != after[:2]:
+        return "size %dx%d against %dx%d" % (before[0], before[1], after[0], after[1])
+    if before == after:
+        return None
+    width, height = before[:2]
+    lines_before = unfilter(*before)
+    lines_after = unfilter(*after)
+    pixels = 0
+    box = None
+    for row in range(height):
+        if lines_before[row] == lines_after[row]:
+            continue
+        for column in range(width):
+            a = lines_before[row][column * before[2]:(column + 1) * before[2]]
+            b = lines_after[row][column * after[2]:(column + 1) * after[2]]
+            if before[2] != after[2]:
+                a, b = a[:3], b[:3]
+            if a != b:
+                pixels += 1
+                box = (min(box[0], column), min(box[1], row), max(box[2], column),
+                       max(box[3], row)) if box else (column, row, column, row)
+    if not pixels:
+        return None
+    return "%d pixels differ within x %d-%d, y %d-%d" % (pixels, box[0], box[2], box[1], box[3])
+
+
+def main():
+    if len(sys.argv) != 3:
+        sys.exit(__doc__.strip().splitlines()[2].strip())
+    before_dir, after_dir = sys.argv[1:]
+    names = sorted({name for folder in (before_dir, after_dir) if os.path.isdir(folder)
+                    for name in os.listdir(folder) if name.endswith(".png")})
+    if not names:
+        sys.exit("no pictures in %s or %s" % (before_dir, after_dir))
+    failed = 0
+    for name in names:
+        paths = [os.path.join(folder, name) for folder in (before_dir, after_dir)]
+        missing = [path for path in paths if not os.path.exists(path)]
+        try:
+            problem = "missing: " + " ".join(missing) if missing else difference(*paths)
+        except (OSError, PictureError, zlib.error) as error:
+            problem = "unreadable: %s" % error
+        if problem:
+            failed += 1
+            print("%s: %s" % (name, problem))
+    print("%d of %d pictures identical" % (len(names) - failed, len(names)))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

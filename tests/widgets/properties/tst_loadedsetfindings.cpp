@@ -1,0 +1,360 @@
+// What a file said for a cell whose text the set did not keep ("65538" in a
+// 16-bit field) is told wherever a value outside its limits is: the page's
+// editor and row, the function menu, the status line, the notice after the
+// read and the question before a write; the command line counts alike. The
+// status line signs the held set as a write would and names the last read;
+// a read by part names the values it left untaken.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QSet>
+#include <QTreeWidgetItem>
+#include <QtTest>
+
+#include "app/commandlinetool.h"
+#include "app/functionmenuwidget.h"
+#include "app/scene/scenemanager.h"
+#include "app/statusline.h"
+#include "imagecells.h"
+#include "panelfixture.h"
+#include "parameter/crc32c.h"
+#include "parameter/valuevalidator.h"
+#include "randomimage.h"
+#include "widgets/checkbox.h"
+#include "widgets/properties/allproperties.h"
+#include "widgets/spinbox.h"
+
+namespace {
+
+constexpr quint32 otherRobotFileCrc = 3487714303u; // stored in other-robot-part.txt
+
+QString cellKey(int no, int row, int column)
+{
+    return QStringLiteral("%1/%2/%3").arg(no).arg(row).arg(column);
+}
+
+} // namespace
+
+class TestLoadedSetFindings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    Parameter* m_store = nullptr;
+    DataProvider* m_provider = nullptr;
+
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    void openFile(const QString& file)
+    {
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(file);
+        QVERIFY(m_provider->readFile(nullptr));
+    }
+
+    QString noticeText() const { return limitNoticeText(m_provider); }
+
+    static QString lineText(const StatusLine& line)
+    {
+        QStringList parts;
+        for (const QLabel* label : line.findChildren<QLabel*>())
+            if (label->isVisibleTo(&line))
+                parts << label->text();
+        return parts.join(QLatin1Char('|'));
+    }
+
+    static QString countText(int count)
+    {
+        return count == 1 ? QStringLiteral("|1 value outside its limits")
+                          : QStringLiteral("|%1 values outside their limits").arg(count);
+    }
+
+    // The cells --check lists for a file, as "number/row/column", from 0.
+    static QSet<QString> checkedCells(const QString& file)
+    {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        CommandLineTool(outStream, errStream)
+            .run({QStringLiteral("obxsetting"), QStringLiteral("--check"),
+                  QStringLiteral("--format=json"), file});
+        const QJsonArray files = QJsonDocument::fromJson(out.toUtf8())["files"].toArray();
+        QSet<QString> cells;
+        for (const QJsonValue entry : files.first()["outsideLimits"].toArray())
+            cells << cellKey(entry["no"].toInt(), entry["row"].toInt() - 1,
+                             entry["column"].toInt() - 1);
+        return cells;
+    }
+
+    static QSet<QString> listedCells(const QVector<LimitEntry>& entries)
+    {
+        QSet<QString> cells;
+        for (const LimitEntry& entry : entries)
+            cells << cellKey(entry.no, entry.row, entry.column);
+        return cells;
+    }
+
+    // The editor of a panel that shows a cell, after the panel was filled.
+    static QWidget* editorOf(const QWidget* panel, const QString& cell)
+    {
+        for (QWidget* editor : panel->findChildren<QWidget*>())
+            if (editor->property("boundCell").toString() == cell && editor->isVisibleTo(panel))
+                return editor;
+        return nullptr;
+    }
+
+    static bool isRed(const QWidget* editor)
+    {
+        return editor && editor->objectName().endsWith(QLatin1String("invalid"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        startOffline(m_dir, &m_provider);
+        m_store = Parameter::instance();
+    }
+
+    // The shipped set, as the start-up reads it.
+    void init()
+    {
+        QVERIFY(m_provider->initializeForTest(&m_store->editImage(), &m_store->unkeptTexts()));
+        m_store->setMasterData(true);
+        QVERIFY(m_store->unkeptTexts().isEmpty());
+    }
+
+    // Pages 20 and 33 mark the wrapped values red with the file's text in
+    // the tool tip, and so do the menu and the status line, until the value
+    // is edited: Cancel brings the mark back, Apply of another value ends it
+    // for good, and another set takes it away.
+    void wrappedValuesAreMarkedUntilEdited()
+    {
+        StatusLine line(m_store);
+        openFile(testDataPath("wrapped-integers.txt"));
+        QVERIFY(noticeText().startsWith(QLatin1String("3 values lie outside their limits\n")));
+        QVERIFY(noticeText().contains(QLatin1String("(Tool 2): 2 (file: 65538)")));
+        QTRY_VERIFY(lineText(line).endsWith(countText(3)));
+
+        BoxAnswers boxes;
+        Property::SettingCommon common(m_store);
+        Property::ProtectiveStopUserProtectiveStop userStop(m_store);
+        QVector<PropertyWidget*> table(Scene::SceneSignals::sceneCount, nullptr);
+        for (PropertyWidget* panel : std::initializer_list<PropertyWidget*>{&common, &userStop}) {
+            panel->initialize();
+            panel->updateUI();
+            table[panel->scene()] = panel;
+        }
+        FunctionMenuWidget menu(nullptr, &table);
+        for (int scene = 20; scene <= 35; ++scene)
+            QCOMPARE(menu.menuItem(scene)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool(),
+                     scene == 20 || scene == 29 || scene == 33);
+
+        auto* tools = common.findChild<SubMenuTable*>();
+        tools->setCurrentRow(1, false);
+        auto* entry = qobject_cast<SpinBox*>(editorOf(&common, cellKey(3002, 0, 1)));
+        QVERIFY(isRed(entry));
+        QCOMPARE(entry->value(), 2);
+        QVERIFY(entry->toolTip().startsWith(QLatin1String("file: 65538\n")));
+        QCOMPARE(rowColour(tools, 1), QColor(255, 64, 64));
+        QWidget* enabled = editorOf(&userStop, cellKey(3604, 0, 0));
+        QVERIFY(isRed(enabled) && qobject_cast<CheckBox*>(enabled)->isChecked());
+        QVERIFY(enabled->toolTip().startsWith(QLatin1String("file: 65537")));
+        QVERIFY(m_store->editImage() == m_store->masterImage()); // looking wrote nothing
+
+        entry->setValue(3);
+        QVERIFY(!isRed(entry) && !entry->toolTip().contains(QLatin1String("file:")));
+        barButton(&common, 1)->click(); // Cancel
+        common.updateUI();
+        QVERIFY(isRed(entry));
+        entry->setValue(3);
+        barButton(&common, 0)->click(); // Apply
+        QTRY_VERIFY(lineText(line).endsWith(countText(2)));
+        entry->setValue(2);
+        barButton(&common, 0)->click();
+        common.updateUI();
+        QVERIFY(!isRed(entry));
+        QTRY_VERIFY(lineText(line).endsWith(countText(2)));
+        QVERIFY(!menu.menuItem(20)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool());
+
+        openFile(defaultSetPath());
+        userStop.updateUI();
+        QVERIFY(!isRed(editorOf(&userStop, cellKey(3604, 0, 0))));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0)));
+    }
+
+    // Float texts that are no number: the joints' rows of page 20 show up
+    // red (their joints are in no use) with the file's text.
+    void floatTextsAreMarked()
+    {
+        openFile(testDataPath("float-texts.txt"));
+        QVERIFY(noticeText().startsWith(QLatin1String("4 values lie outside their limits\n")));
+        QVERIFY(noticeText().contains(QLatin1String("(Joint 9): 0 (file: \"\")")));
+        BoxAnswers boxes;
+        Property::SettingCommon common(m_store);
+        common.initialize();
+        common.updateUI();
+        const QStringList texts = {QStringLiteral("abc"), QStringLiteral("0x10"),
+                                   QStringLiteral("\"\""), QStringLiteral("1.#INF")};
+        for (int joint = 6; joint <= 9; ++joint) {
+            QWidget* box = editorOf(&common, cellKey(3015, 0, joint));
+            QVERIFY2(isRed(box), qPrintable(QString::number(joint)));
+            QCOMPARE(box->toolTip().section(QLatin1Char('\n'), 0, 0),
+                     QStringLiteral("file: ") + texts[joint - 6]);
+        }
+        QVERIFY(!editorOf(&common, cellKey(3015, 0, 10))); // in no use, and plain
+    }
+
+    // Nothing held in place of a file's text is written or certified
+    // without the question that names it.
+    void writesAskFirst()
+    {
+        openFile(testDataPath("wrapped-integers.txt"));
+        BoxRecorder boxes;
+        boxes.answers = {false, false};
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(path("written.txt"));
+        QVERIFY(!m_provider->writeFile(nullptr));
+        QVERIFY(!m_provider->writeReport(nullptr));
+        QVERIFY(!QFile::exists(path("written.txt")));
+        int asked = 0;
+        for (const BoxRecorder::Box& box : boxes.boxes)
+            asked += box.text.startsWith(QLatin1String("3 values lie outside their limits\n"));
+        QCOMPARE(asked, 2);
+    }
+
+    // The window's count and --check agree on a file whose robot part is the
+    // held one; otherwise they differ by exactly the robot part's values the
+    // notice names as not taken.
+    void countsAgreeWithTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("untaken"); // cells --check lists and the window does not
+        QTest::newRow("wrapped integers") << testDataPath("wrapped-integers.txt") << QStringList();
+        QTest::newRow("float texts") << testDataPath("float-texts.txt") << QStringList();
+        QTest::newRow("other robot part") << testDataPath("other-robot-part.txt")
+                                          << QStringList{cellKey(3010, 0, 1), cellKey(3010, 0, 6)};
+    }
+    void countsAgreeWithTheCommandLine()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, untaken);
+        StatusLine line(m_store);
+        openFile(file);
+        const QSet<QString> held = listedCells(ValueValidator::check(m_store->appliedImage()));
+        const QSet<QString> checked = checkedCells(file);
+        QTRY_VERIFY(lineText(line).endsWith(countText(held.size())));
+        QVERIFY(held.size() > 0);
+        QCOMPARE(checked - held, QSet<QString>(untaken.begin(), untaken.end()));
+        QVERIFY((held - checked).isEmpty());
+    }
+
+    // A file with another robot part: the notice counts the values not taken
+    // in one line and lists them; the status line shows the signature a
+    // write of the held set gives, not the file's.
+    void otherRobotPartIsNamedAndSignedAsHeld()
+    {
+        StatusLine line(m_store);
+        openFile(testDataPath("other-robot-part.txt"));
+        const QString notice = noticeText();
+        QVERIFY2(notice.startsWith(QLatin1String(
+                     "1 value lies outside its limits\n3 values of the file's robot part were "
+                     "not taken: the robot data held stays\n")),
+                 qPrintable(notice));
+        for (const char* untaken :
+             {"(Joint 1): file 300, held 250", "(Joint 2): file 20000, held 250",
+              "(Joint 7): file abc, held 0"})
+            QVERIFY2(notice.contains(QLatin1String(untaken)), untaken);
+
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(path("held.txt"));
+        QVERIFY(m_provider->writeFile(nullptr));
+        const quint32 written = readImage(path("held.txt")).allDataCRC();
+        QVERIFY(written != otherRobotFileCrc);
+        QTRY_VERIFY(lineText(line).contains(QStringLiteral("All data CRC %1 (0x").arg(written)));
+        QVERIFY(lineText(line).contains(QLatin1String("Source: other-robot-part.txt")));
+    }
+
+    // Read Robot Data names its file as the source and signs the new set.
+    void robotDataReadIsTheSource()
+    {
+        StatusLine line(m_store);
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(testDataPath("other-robot-part.txt"));
+        QVERIFY(m_provider->readRobotParam(nullptr));
+        const quint32 crc = Crc32c::imageSignature(m_store->appliedImage()).allData;
+        QVERIFY(crc != m_store->masterImage().allDataCRC()); // the old trailer stays
+        QTRY_VERIFY(lineText(line).contains(QStringLiteral("All data CRC %1 (0x").arg(crc)));
+        QVERIFY(lineText(line).contains(QLatin1String("Source: other-robot-part.txt")));
+        // The robot part's own findings: the speed of 20000 and "abc".
+        QTRY_VERIFY(lineText(line).endsWith(countText(2)));
+    }
+
+    // Over random sets with random noted texts, every editor of the pages
+    // that show them is red exactly where the validator lists its cell, and
+    // names the file's text exactly where that was not kept.
+    void randomNotesMarkTheirEditors()
+    {
+        BoxAnswers boxes;
+        std::vector<std::unique_ptr<PropertyWidget>> panels;
+        panels.emplace_back(new Property::SettingCommon(m_store));
+        panels.emplace_back(new Property::ToolModel(m_store));
+        panels.emplace_back(new Property::StopMonitoring(m_store));
+        panels.emplace_back(new Property::ProtectiveStopUserProtectiveStop(m_store));
+        panels.emplace_back(new Property::SafetyInput(m_store));
+        for (const auto& panel : panels)
+            panel->initialize();
+        int named = 0;
+        for (quint32 seed = 1; seed <= 30; ++seed) {
+            ParameterImage image = defaultImage();
+            QRandomGenerator random(seed);
+            const ParameterImage values = randomImage(seed);
+            UnkeptTexts texts;
+            for (const char* name : {"ToolIDChngTable", "StopJudgeDist", "ProtStopUsrValid",
+                                     "UsrSafetyFilterTime", "ToolModelRadius", "StopMonValid"}) {
+                const FieldDef& field = fieldNamed(name);
+                for (int r = 0; r < field.rows; ++r)
+                    for (int c = 0; c < field.columns; ++c) {
+                        const int offset = ParameterLayout::cellOffset(field, r, c);
+                        const int pick = random.bounded(4);
+                        if (pick == 0) // a random value
+                            std::memcpy(image.data() + offset, values.data() + offset,
+                                        std::size_t(ParameterLayout::valueSize(field.type)));
+                        if (pick == 1) // a text it did not keep
+                            texts.note(image, field, r, c,
+                                       field.type == ValueType::F32 ? QStringLiteral("x%1").arg(c)
+                                                                    : QStringLiteral("99999"));
+                    }
+            }
+            m_store->unkeptTexts() = texts;
+            loadMaster(m_store, image);
+            const QVector<LimitEntry> entries = ValueValidator::check(image);
+            const QSet<QString> listed = listedCells(entries);
+            QSet<QString> notKept;
+            for (const LimitEntry& entry : entries)
+                if (entry.problem == LimitEntry::TextNotKept)
+                    notKept << cellKey(entry.no, entry.row, entry.column);
+            for (const auto& panel : panels) {
+                for (const auto& [cell, editor] :
+                     filledEditors(panel.get(), [&panel] { panel->updateUI(); })) {
+                    QVERIFY2(isRed(editor) == listed.contains(cell),
+                             qPrintable(QStringLiteral("seed %1 cell %2").arg(seed).arg(cell)));
+                    const bool namesText = editor->toolTip().startsWith(QLatin1String("file: "));
+                    QCOMPARE(namesText, notKept.contains(cell));
+                    named += namesText;
+                }
+            }
+            QVERIFY(m_store->editImage() == image);
+        }
+        QVERIFY2(named > 30, qPrintable(QString::number(named)));
+        m_store->unkeptTexts().clear();
+    }
+};
+
+QTEST_MAIN(TestLoadedSetFindings)
+#include "tst_loadedsetfindings.moc"
