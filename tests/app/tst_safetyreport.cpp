@@ -314,11 +314,12 @@ private slots:
         }
     }
 
-    // A mark reads as a mark only: the formula of an odd operation type
-    // shows that number in brackets, which must not pass for the mark of
-    // the finding with that number; and a four-digit mark keeps to one
-    // line of the closing list.
-    void marksReadAsMarksOnly()
+    // Nothing of the set passes for a mark or moves the plan: the formula
+    // of an odd operation type shows that number in brackets, which must
+    // not read as the mark of the finding with that number; a source named
+    // like the old placeholder of the plan stays a name. A four-digit mark
+    // keeps to one line of the closing list.
+    void nothingOfTheSetPassesForAMarkOrThePlan()
     {
         ParameterImage image = m_image;
         for (int tool = 0; tool < 5; ++tool) // five findings before the logic
@@ -328,9 +329,13 @@ private slots:
         QVector<LimitEntry> entries = ValueValidator::check(image);
         QCOMPARE(entries.size(), 6);
         QCOMPARE(entries[5].no, 6101u);
-        const QString path = writeReport(SafetyReport(image, QString(), entries), "marks.pdf");
+        const QString path =
+            writeReport(SafetyReport(image, QStringLiteral("[[plan view]]"), entries), "marks.pdf");
         QVERIFY(!path.isEmpty());
         const QString text = pdfText(path);
+        QVERIFY(text.contains(QStringLiteral("Source [[plan view]]")));
+        QVERIFY(text.indexOf(QStringLiteral("Robot in its home pose")) >
+                text.indexOf(QStringLiteral("Plan view (XY)")));
         QVERIFY2(text.contains(QStringLiteral("[6] (?) (?) [#6]")), qPrintable(text));
         QCOMPARE(text.count(QStringLiteral("[#6]")), 2); // on its page and in the list
 
