@@ -3383,6 +3383,10 @@ Check safety input/output signals.</translation>
       <translation>Safety Report</translation>
     </message>
     <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>Signal assignments whose file text was not kept:</translation>
+    </message>
+    <message>
       <source>Signals assigned a number that is no result:</source>
       <translation>Signals assigned a number that is no result:</translation>
     </message>

@@ -3382,6 +3382,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>安全レポート</translation>
     </message>
     <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>ファイルの記述どおりに保持できなかった信号割り当て:</translation>
+    </message>
+    <message>
       <source>Signals assigned a number that is no result:</source>
       <translation>結果番号ではない値が割り当てられた信号:</translation>
     </message>

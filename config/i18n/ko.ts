@@ -3382,6 +3382,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>안전 보고서</translation>
     </message>
     <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>파일의 텍스트대로 유지되지 않은 신호 할당:</translation>
+    </message>
+    <message>
       <source>Signals assigned a number that is no result:</source>
       <translation>결과 번호가 아닌 값이 할당된 신호:</translation>
     </message>

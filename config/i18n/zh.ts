@@ -3382,6 +3382,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>安全报告</translation>
     </message>
     <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>未能按文件文本保存的信号分配:</translation>
+    </message>
+    <message>
       <source>Signals assigned a number that is no result:</source>
       <translation>被分配了非结果编号的信号:</translation>
     </message>

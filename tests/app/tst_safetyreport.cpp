@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "defaultimage.h"
+#include "editedfile.h"
 #include "testfiles.h"
 
 #include "app/core/languagesetting.h"
@@ -70,9 +71,8 @@ QStringList pdfLayoutLines(const QString& path)
 
 // A crafted set read as the command line reads it, with the findings that
 // its file's texts show too.
-QVector<LimitEntry> readWithFindings(const QString& name, ParameterImage& image)
+QVector<LimitEntry> readWithFindings(const QString& path, ParameterImage& image)
 {
-    const QString path = QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/") + name;
     IO::Procedure procedure;
     DataProviderErrorRecord error;
     if (!procedure.readAll(image, path, error))
@@ -195,11 +195,12 @@ private slots:
         QVERIFY(text.contains(QStringLiteral(" 99 ")));
         // The odd logic values marked with their numbers in the closing
         // list, after the area's vertex count and its first X.
-        QVERIFY2(text.contains(QStringLiteral("[77] (9999) (?) [3] [4] 60200")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("[77] (9999) (?) [#3] [#4] 60200")),
+                 qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("7 Logical Operation Result 7 (Invalid) User Safety "
                                              "Output 3")));
-        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401 [5], Network Safety "
-                                             "Output 2 = -5 [6]")));
+        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401 [#5], Network Safety "
+                                             "Output 2 = -5 [#6]")));
         // The enabled area whose corners cannot be drawn is named.
         QVERIFY(text.contains(QStringLiteral("Area 1: enabled, not drawn")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
@@ -254,15 +255,15 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("shown"); // the first finding where a page shows it
         QTest::addColumn<QString>("page");  // its page in the closing list
-        QTest::newRow("all 0, signed") << "all-zero.txt" << 138 << "Tool 1 0 [1] Tool 2 0 [2]"
+        QTest::newRow("all 0, signed") << "all-zero.txt" << 138 << "Tool 1 0 [#1] Tool 2 0 [#2]"
                                        << "Common";
         QTest::newRow("tool 5 conversion 0")
-            << "tool5-conversion-0.txt" << 1 << "Tool 4 4 Tool 5 0 [1] Tool 6 6"
+            << "tool5-conversion-0.txt" << 1 << "Tool 4 4 Tool 5 0 [#1] Tool 6 6"
             << "Common";
         QTest::newRow("CommonSpec 5") << "commonspec-5.txt" << 1 << QString() << "System";
         QTest::newRow("DHPrmAxisNo 99") << "dhprmaxisno-99.txt" << 1 << QString() << "no page";
         QTest::newRow("second value of a two-value cell")
-            << "teachspeedarmvalid-2000000.txt" << 1 << "0x00000000, 0x001e8480 [1]"
+            << "teachspeedarmvalid-2000000.txt" << 1 << "0x00000000, 0x001e8480 [#1]"
             << "Speed";
     }
 
@@ -273,14 +274,15 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, page);
         ParameterImage image;
-        const QVector<LimitEntry> entries = readWithFindings(file, image);
+        const QVector<LimitEntry> entries =
+            readWithFindings(QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/") + file, image);
         QCOMPARE(entries.size(), count);
         const QString path = writeReport(SafetyReport(image, file, entries), "findings.pdf");
         QVERIFY(!path.isEmpty());
 
         const QString text = pdfText(path);
         QVERIFY2(text.contains(shown), qPrintable(text.right(600)));
-        QVERIFY(!text.contains(QStringLiteral("0x00000000 [1]")));
+        QVERIFY(!text.contains(QStringLiteral("0x00000000 [#1]")));
         QVERIFY(
             text.contains(QStringLiteral("Values outside their limits %1 Report date").arg(count)));
         const QStringList lines = pdfLayoutLines(path);
@@ -289,11 +291,11 @@ private slots:
         QVERIFY(closing > 0);
         const QString pages = lines.mid(0, closing).join('\n');
         const QString list = lines.mid(closing).join('\n');
-        QVERIFY(
-            !lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[1\\]\\s+") + page)).isEmpty());
+        QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[#1\\]\\s+") + page))
+                     .isEmpty());
         for (int i = 0; i < entries.size(); ++i) {
             const LimitEntry& entry = entries[i];
-            const QString mark = QStringLiteral("[%1]").arg(i + 1);
+            const QString mark = QStringLiteral("[#%1]").arg(i + 1);
             // The safety function and logic pages have a section; the
             // system page's and the robot data's values are in the closing
             // list alone.
@@ -310,6 +312,56 @@ private slots:
                                  [&](const QString& line) { return row.match(line).hasMatch(); }),
                      qPrintable(row.pattern() + '\n' + lines.filter(mark).join('\n')));
         }
+    }
+
+    // A mark reads as a mark only: the formula of an odd operation type
+    // shows that number in brackets, which must not pass for the mark of
+    // the finding with that number; and a four-digit mark keeps to one
+    // line of the closing list.
+    void marksReadAsMarksOnly()
+    {
+        ParameterImage image = m_image;
+        for (int tool = 0; tool < 5; ++tool) // five findings before the logic
+            QVERIFY(image.setI16At(
+                ParameterLayout::cellOffset(*ParameterLayout::findByNo(3002), 0, tool), 0));
+        QVERIFY(image.setI16At(62252, 6)); // operation type 6 of result 1
+        QVector<LimitEntry> entries = ValueValidator::check(image);
+        QCOMPARE(entries.size(), 6);
+        QCOMPARE(entries[5].no, 6101u);
+        const QString path = writeReport(SafetyReport(image, QString(), entries), "marks.pdf");
+        QVERIFY(!path.isEmpty());
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("[6] (?) (?) [#6]")), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("[#6]")), 2); // on its page and in the list
+
+        while (entries.size() < 1000)
+            entries.append(entries.front());
+        QVERIFY(SafetyReport(image, QString(), entries).write(path));
+        const QStringList lines = pdfLayoutLines(path);
+        QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[#1000\\]\\s"))).isEmpty());
+    }
+
+    // An assignment whose file text was not kept (the stored value 0 or a
+    // result) is marked on the logic page too, where no formula or signal
+    // list would carry its mark.
+    void assignmentsWhoseTextWasNotKeptAreMarked()
+    {
+        ParameterImage image = m_image;
+        QVERIFY(LogicTable::setAssignment(image, LogicTable::UserOutput, 1, 5));
+        const QString file = m_dir.filePath(QStringLiteral("assignments.txt"));
+        QVERIFY(writeEditedFile(file, image,
+                                {{"SignalAssigInternalIn", 0, 2, QStringLiteral("65536")},
+                                 {"SignalAssigUserOut", 0, 1, QStringLiteral("65541")}}));
+        ParameterImage read;
+        const QVector<LimitEntry> entries = readWithFindings(file, read);
+        QCOMPARE(entries.size(), 2);
+        const QString path = writeReport(SafetyReport(read, QString(), entries), "assign.pdf");
+        QVERIFY(!path.isEmpty());
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("Signal assignments whose file text was not kept: "
+                                              "Tool ID 2-1 = 0 [#1], User Safety Output 2 = 5 "
+                                              "[#2]")),
+                 qPrintable(text.right(1500)));
     }
 
     void unwritableFolderLeavesNothing()
