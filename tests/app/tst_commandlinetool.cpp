@@ -385,6 +385,9 @@ private slots:
         row("mistyped mode", {"--chek", a}, 64, "unknown option --chek");
         row("shortened mode", {"--export", a, a}, 64, "unknown option --export");
         row("unknown with value", {"--colour=red"}, 64, "unknown option --colour=red");
+        row("check, empty name", {"--check", a, ""}, 64, "a file name is empty");
+        row("compare, empty name", {"--compare", "", a}, 64, "a file name is empty");
+        row("export, empty OUT", {"--export-report", a, ""}, 64, "a file name is empty");
 
         row("-?", {"-?"}, 0, "Exit codes");
         row("--help-all", {"--help-all"}, 0, "Exit codes");
