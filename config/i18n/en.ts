@@ -2475,6 +2475,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Forbidden area</translation>
     </message>
     <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>Grid lines every %1 mm, heavier every %2 mm.</translation>
+    </message>
+    <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
       <translation>Grid lines every %1 mm, heavier every 1000 mm.</translation>
     </message>

@@ -2474,6 +2474,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>禁止領域</translation>
     </message>
     <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>グリッド線は%1 mmごと、太線は%2 mmごとです。</translation>
+    </message>
+    <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
       <translation>グリッド線は%1 mmごと、太線は1000 mmごとです。</translation>
     </message>

@@ -2474,6 +2474,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>금지 영역</translation>
     </message>
     <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>격자선은 %1 mm 간격, 굵은 선은 %2 mm 간격입니다.</translation>
+    </message>
+    <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
       <translation>격자선은 %1 mm 간격, 굵은 선은 1000 mm 간격입니다.</translation>
     </message>

@@ -2474,6 +2474,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>禁止区域</translation>
     </message>
     <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>网格线间隔%1 mm，粗线间隔%2 mm。</translation>
+    </message>
+    <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
       <translation>网格线间隔%1 mm，粗线间隔1000 mm。</translation>
     </message>

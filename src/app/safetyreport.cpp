@@ -57,8 +57,10 @@ const Page pages[] = {
 constexpr int pageCount = int(sizeof pages / sizeof pages[0]);
 const char* const logicNodeName = "LogicalOperation";
 
-// Where the plan view's drawing goes into the laid out text.
-const QString planPlaceholder = QStringLiteral("[[plan view]]");
+// Where the plan view's drawing goes into the laid out text: an image
+// name, which no escaped text of the set (a file name, a robot type) can
+// imitate.
+const QString planPlaceholder = QStringLiteral("obx-plan-view");
 
 // Pages of the function menu that have no section of their own in the
 // report, by the scene the value validator gives.
@@ -512,7 +514,7 @@ QStringList SafetyReport::logicMarks(std::initializer_list<int> fieldNumbers, in
 
 QString SafetyReport::planSection() const
 {
-    return QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p>%2</p>")
+    return QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p><img src=\"%2\"></p>")
         .arg(escaped(tr("Plan view")), planPlaceholder);
 }
 

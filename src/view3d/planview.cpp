@@ -140,11 +140,19 @@ double roundLength(double limit)
     return best;
 }
 
-// The grid's finer step: 100 mm up to a plan 5 m across, so that the
-// lines stay apart on paper.
-double minorGridStep(double extent)
+// The grid's steps: the finer one a round length that keeps some 50
+// lines at most across the plan, so that they stay apart on paper (100 mm
+// up to a plan 5 m across); a heavier line every metre, or every 10 m
+// where the finer lines are a metre apart or more.
+std::pair<double, double> gridSteps(double extent)
 {
-    return extent <= 2500.0 ? 100.0 : 500.0;
+    double minor = 100.0;
+    for (const double step : {100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0}) {
+        minor = step;
+        if (2.0 * extent / step <= 50.0)
+            break;
+    }
+    return {minor, minor < 1000.0 ? 1000.0 : 10000.0};
 }
 
 QString numberText(float value)
@@ -358,9 +366,9 @@ QVector<PlanView::LegendEntry> PlanView::legend() const
             {Swatch::None,
              tr("Tool model %1 of tool 1: enabled, not drawn (its values are not usable)")
                  .arg(number)});
-    entries.append(
-        {Swatch::None,
-         tr("Grid lines every %1 mm, heavier every 1000 mm.").arg(minorGridStep(m_extent))});
+    entries.append({Swatch::None, tr("Grid lines every %1 mm, heavier every %2 mm.")
+                                      .arg(gridSteps(m_extent).first)
+                                      .arg(gridSteps(m_extent).second)});
     return entries;
 }
 
@@ -425,10 +433,8 @@ void PlanView::paint(QPainter& painter, const QRectF& target) const
     painter.save();
     painter.setClipRect(square);
     painter.fillRect(square, Qt::white);
-    // The grid: every 100 mm where the lines stay apart, heavier every
-    // 1000 mm.
-    const double minor = minorGridStep(m_extent);
-    for (const double step : {minor, 1000.0}) {
+    const auto [minor, major] = gridSteps(m_extent);
+    for (const double step : {minor, major}) {
         painter.setPen(pen(step == minor ? gridColour : majorGridColour, ThinLineWidth));
         const int lines = int(std::floor(m_extent / step));
         for (int k = -lines; k <= lines; ++k) {

@@ -215,7 +215,8 @@ private slots:
 
     // Numbers far beyond any cell (an area's corner, an arm model's radius,
     // a tool cuboid's width) leave the PDF readable: the plan page keeps
-    // its legend, which names every enabled element it could not draw.
+    // its legend, which names every enabled element it could not draw. An
+    // area at its limit is on the plan, whose grid stays apart.
     void planOfHugeNumbersStaysReadable()
     {
         const auto cell = [](int no, int row, int column) {
@@ -224,6 +225,8 @@ private slots:
         ParameterImage image = m_image;
         QVERIFY(image.setI16At(cell(3143, 0, 0), 1));       // MoveAreaValid, area 1
         QVERIFY(image.setF32At(cell(3148, 0, 0), 1.0e30f)); // its first X
+        QVERIFY(image.setI16At(cell(3143, 0, 1), 1));       // area 2: at its limit, 100 m out
+        QVERIFY(image.setF32At(cell(3148, 1, 0), 100000.0f));
         QVERIFY(image.setI16At(cell(3110, 0, 0), 12));      // maker arm model 1 on frame 12
         QVERIFY(image.setI16At(cell(3111, 0, 0), 1));       // a capsule
         QVERIFY(image.setF32At(cell(3112, 0, 0), 1.0e30f)); // its radius
@@ -240,8 +243,17 @@ private slots:
         QVERIFY2(errors.isEmpty(), errors.constData());
         const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
         for (const char* line : {"Area 1: enabled, not drawn", "Arm model 1: enabled, not drawn",
-                                 "Tool model 1 of tool 1: enabled, not drawn", "Grid lines every"})
+                                 "Tool model 1 of tool 1: enabled, not drawn",
+                                 "Area 2: forbidden, Z -1000 to 2000 mm"})
             QVERIFY2(text.contains(QLatin1String(line)), line);
+        // A plan 220 m across: its finer grid lines stay some 50 at most.
+        const QRegularExpressionMatch grid =
+            QRegularExpression(
+                QStringLiteral("Grid lines every (\\d+) mm, heavier every (\\d+) mm"))
+                .match(text);
+        QVERIFY2(grid.hasMatch(), qPrintable(text.right(800)));
+        QVERIFY(220000 / grid.captured(1).toInt() <= 50);
+        QVERIFY(grid.captured(2).toInt() > grid.captured(1).toInt());
     }
 
     // Every value the validator lists is in the report: marked with its
@@ -314,11 +326,12 @@ private slots:
         }
     }
 
-    // A mark reads as a mark only: the formula of an odd operation type
-    // shows that number in brackets, which must not pass for the mark of
-    // the finding with that number; and a four-digit mark keeps to one
-    // line of the closing list.
-    void marksReadAsMarksOnly()
+    // Nothing of the set passes for a mark or moves the plan: the formula
+    // of an odd operation type shows that number in brackets, which must
+    // not read as the mark of the finding with that number; a source named
+    // like the old placeholder of the plan stays a name. A four-digit mark
+    // keeps to one line of the closing list.
+    void nothingOfTheSetPassesForAMarkOrThePlan()
     {
         ParameterImage image = m_image;
         for (int tool = 0; tool < 5; ++tool) // five findings before the logic
@@ -328,9 +341,13 @@ private slots:
         QVector<LimitEntry> entries = ValueValidator::check(image);
         QCOMPARE(entries.size(), 6);
         QCOMPARE(entries[5].no, 6101u);
-        const QString path = writeReport(SafetyReport(image, QString(), entries), "marks.pdf");
+        const QString path =
+            writeReport(SafetyReport(image, QStringLiteral("[[plan view]]"), entries), "marks.pdf");
         QVERIFY(!path.isEmpty());
         const QString text = pdfText(path);
+        QVERIFY(text.contains(QStringLiteral("Source [[plan view]]")));
+        QVERIFY(text.indexOf(QStringLiteral("Robot in its home pose")) >
+                text.indexOf(QStringLiteral("Plan view (XY)")));
         QVERIFY2(text.contains(QStringLiteral("[6] (?) (?) [#6]")), qPrintable(text));
         QCOMPARE(text.count(QStringLiteral("[#6]")), 2); // on its page and in the list
 
