@@ -221,7 +221,8 @@ private slots:
         QCOMPARE(run({"--compare", m_good, m_outside}), 1);
         QCOMPARE(m_out.count('\n'), 1);
         // The same row and column as --check names.
-        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t-31073\t"), qPrintable(m_out));
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t-31073 (file: 99999)\t"),
+                 qPrintable(m_out));
 
         QCOMPARE(run({"--compare", "--format", "json", m_good, m_other}), 1);
         const QJsonArray differences = json().value("differences").toArray();
@@ -275,6 +276,30 @@ private slots:
         });
         QCOMPARE(run({"--compare", zero, minusZero}), 1);
         QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0\t-0\t"), qPrintable(m_out));
+
+        // Texts the sets cannot keep read as the other file's values; they
+        // still differ, and the file's text says how.
+        const auto wide = [this](const char* name, const char* text) {
+            return writeSet(name, [](ParameterImage&) {},
+                            {{"UsrSafetyFilterTime", 0, 2, QLatin1String(text)}});
+        };
+        const QString wideA = wide("wide a.txt", "65546");
+        QCOMPARE(run({"--compare", m_good, wideA}), 1);
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t10 (file: 65546)\t"),
+                 qPrintable(m_out));
+        QCOMPARE(run({"--compare", "--format", "json", wideA, wide("wide b.txt", "131082")}), 1);
+        QCOMPARE(json().value("differences").toArray().at(0).toObject().value("b").toString(),
+                 QStringLiteral("10 (file: 131082)"));
+        QCOMPARE(run({"--compare", wideA, wideA}), 0);
+        const QString notNumber =
+            writeSet("not a number.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
+                     },
+                     {{"TeachBreakingDecel", 0, 0, QStringLiteral("abc")}});
+        QCOMPARE(run({"--compare", notNumber, zero}), 1);
+        QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0 (file: abc)\t0\t"),
+                 qPrintable(m_out));
 
         const QString later = writeSet("later.txt", [](ParameterImage& image) {
             QVERIFY(image.setU32(fieldNamed("SystemUpdateTime"), 0, 0, 1700000000));
