@@ -24,6 +24,15 @@ QString descriptorPath(int fd)
     return QStringLiteral("/proc/self/fd/%1").arg(fd);
 }
 
+// Where /proc is not mounted (some chroots and containers) an opened file
+// cannot be reached by its descriptor; it is then reached by the name taken
+// against the caller's folder, which the toolkit can carry where it is UTF-8.
+bool descriptorsReachable(int fd)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(descriptorPath(fd)).constData(), &info) == 0;
+}
+
 QByteArray workingDirectory()
 {
     char* path = ::getcwd(nullptr, 0);
@@ -145,12 +154,15 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
 
 QString CommandLineFile::readPath() const
 {
-    return descriptorPath(m_fd);
+    return descriptorsReachable(m_fd) ? descriptorPath(m_fd) : QFile::decodeName(m_absolute);
 }
 
 QString CommandLineFile::writePath() const
 {
-    return descriptorPath(m_folder) + QLatin1Char('/') +
+    const QString folder = descriptorsReachable(m_folder)
+                               ? descriptorPath(m_folder)
+                               : QFile::decodeName(m_absolute.left(m_absolute.lastIndexOf('/')));
+    return folder + QLatin1Char('/') +
            QFile::decodeName(m_viaTemporary ? temporaryName() : m_baseName);
 }
 

@@ -80,22 +80,6 @@ class TestCommandLineTool : public QObject
         return path;
     }
 
-    // The default set with two values edited and every CRC stored as 9894,
-    // which the loader takes without checking anything.
-    QString writeUnsignedSet()
-    {
-        return writeSet("unsigned 9894.txt",
-                        [](ParameterImage& image) {
-                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 5, 30));
-                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 6, 40));
-                        },
-                        {{"WholeCRC", 0, 0, QStringLiteral("9894")},
-                         {"SystemCRC", 0, 0, QStringLiteral("9894")},
-                         {"MonitorCRC", 0, 0, QStringLiteral("9894")},
-                         {"SignalCRC", 0, 0, QStringLiteral("9894")},
-                         {"AllDataCRC", 0, 0, QStringLiteral("9894")}});
-    }
-
 private slots:
     void initTestCase()
     {
@@ -162,9 +146,7 @@ private slots:
         QTest::newRow("/dev/zero") << QStringList{"/dev/zero"} << 1 << ""
                                    << "not a regular file";
         // The stored float 0.01 lies below the double 0.01 and is the limit.
-        const QString lowest = writeSet("lowest decel.txt", [](ParameterImage& image) {
-            QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.01f));
-        });
+        const QString lowest = testDataPath("commandline/decel-0.01.txt");
         QTest::newRow("0.01 lower limit") << QStringList{lowest} << 0 << "0 values outside"
                                           << "";
     }
@@ -200,7 +182,7 @@ private slots:
     // still say that nothing vouches for the set.
     void unsignedSet()
     {
-        const QString set = writeUnsignedSet();
+        const QString set = testDataPath("commandline/unsigned-9894.txt");
         QCOMPARE(run({"--check", set}), 1);
         QVERIFY2(m_out.contains(": CRC 9894 (0x000026a6), not signed, 0 values outside"),
                  qPrintable(m_out));
@@ -239,7 +221,8 @@ private slots:
         QCOMPARE(run({"--compare", m_good, m_outside}), 1);
         QCOMPARE(m_out.count('\n'), 1);
         // The same row and column as --check names.
-        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t-31073\t"), qPrintable(m_out));
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t-31073 (file: 99999)\t"),
+                 qPrintable(m_out));
 
         QCOMPARE(run({"--compare", "--format", "json", m_good, m_other}), 1);
         const QJsonArray differences = json().value("differences").toArray();
@@ -293,6 +276,30 @@ private slots:
         });
         QCOMPARE(run({"--compare", zero, minusZero}), 1);
         QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0\t-0\t"), qPrintable(m_out));
+
+        // Texts the sets cannot keep read as the other file's values; they
+        // still differ, and the file's text says how.
+        const auto wide = [this](const char* name, const char* text) {
+            return writeSet(name, [](ParameterImage&) {},
+                            {{"UsrSafetyFilterTime", 0, 2, QLatin1String(text)}});
+        };
+        const QString wideA = wide("wide a.txt", "65546");
+        QCOMPARE(run({"--compare", m_good, wideA}), 1);
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t10 (file: 65546)\t"),
+                 qPrintable(m_out));
+        QCOMPARE(run({"--compare", "--format", "json", wideA, wide("wide b.txt", "131082")}), 1);
+        QCOMPARE(json().value("differences").toArray().at(0).toObject().value("b").toString(),
+                 QStringLiteral("10 (file: 131082)"));
+        QCOMPARE(run({"--compare", wideA, wideA}), 0);
+        const QString notNumber =
+            writeSet("not a number.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
+                     },
+                     {{"TeachBreakingDecel", 0, 0, QStringLiteral("abc")}});
+        QCOMPARE(run({"--compare", notNumber, zero}), 1);
+        QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0 (file: abc)\t0\t"),
+                 qPrintable(m_out));
 
         const QString later = writeSet("later.txt", [](ParameterImage& image) {
             QVERIFY(image.setU32(fieldNamed("SystemUpdateTime"), 0, 0, 1700000000));
@@ -403,6 +410,9 @@ private slots:
         row("mistyped mode", {"--chek", a}, 64, "unknown option --chek");
         row("shortened mode", {"--export", a, a}, 64, "unknown option --export");
         row("unknown with value", {"--colour=red"}, 64, "unknown option --colour=red");
+        row("check, empty name", {"--check", a, ""}, 64, "a file name is empty");
+        row("compare, empty name", {"--compare", "", a}, 64, "a file name is empty");
+        row("export, empty OUT", {"--export-report", a, ""}, 64, "a file name is empty");
 
         row("-?", {"-?"}, 0, "Exit codes");
         row("--help-all", {"--help-all"}, 0, "Exit codes");
