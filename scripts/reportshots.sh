@@ -1,8 +1,8 @@
 #!/bin/sh
 # PNG pictures of the PDF safety report of a parameter set, for reviewing
-# its look: the first two pages and the plan view (the last page), in
-# English and Japanese, exported by the command line on a private Xvfb
-# display (so the plan view is drawn).
+# its look: the first two pages and the plan view (the page with the "+X"
+# axis label), in English and Japanese, exported by the command line on a
+# private Xvfb display.
 #   scripts/reportshots.sh <output folder> [parameter file]
 # writes report-<lang>.pdf and report-<lang>-<page>.png into the folder.
 set -eu
@@ -28,5 +28,13 @@ for lang in en ja; do
         "$BUILD_DIR/bin/obxsetting" --export-report "$SET" "$pdf" 2>/dev/null
     pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
     pdftoppm -r 80 -png -f 1 -l 2 "$pdf" "$OUT_DIR/report-$lang"
-    pdftoppm -r 80 -png -f "$pages" -l "$pages" "$pdf" "$OUT_DIR/report-$lang"
+    # The plan precedes the closing list of values outside their limits.
+    page=1
+    while [ "$page" -le "$pages" ]; do
+        if pdftotext -f "$page" -l "$page" "$pdf" - | grep -q '^+X$'; then
+            pdftoppm -r 80 -png -f "$page" -l "$page" "$pdf" "$OUT_DIR/report-$lang"
+            break
+        fi
+        page=$((page + 1))
+    done
 done

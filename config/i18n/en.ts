@@ -2459,6 +2459,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Area %1: permitted, Z %2 to %3 mm</translation>
     </message>
     <message>
+      <source>Arm model %1: enabled, not drawn (its values are not usable)</source>
+      <translation>Arm model %1: enabled, not drawn (its values are not usable)</translation>
+    </message>
+    <message>
       <source>Arm model, maker setting</source>
       <translation>Arm model, maker setting</translation>
     </message>
@@ -2469,6 +2473,10 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Forbidden area</source>
       <translation>Forbidden area</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>Grid lines every %1 mm, heavier every %2 mm.</translation>
     </message>
     <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
@@ -2485,6 +2493,10 @@ The area monitoring settings have been disabled.</translation>
     <message>
       <source>Robot in its home pose (all joints at 0)</source>
       <translation>Robot in its home pose (all joints at 0)</translation>
+    </message>
+    <message>
+      <source>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</source>
+      <translation>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</translation>
     </message>
     <message>
       <source>Tool model of tool 1</source>
@@ -3373,6 +3385,10 @@ Check safety input/output signals.</translation>
     <message>
       <source>Safety Report</source>
       <translation>Safety Report</translation>
+    </message>
+    <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>Signal assignments whose file text was not kept:</translation>
     </message>
     <message>
       <source>Signals assigned a number that is no result:</source>

@@ -2458,6 +2458,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>領域%1: 許可、Z %2 〜 %3 mm</translation>
     </message>
     <message>
+      <source>Arm model %1: enabled, not drawn (its values are not usable)</source>
+      <translation>アーム監視モデル%1: 有効、描画なし (値が使用できません)</translation>
+    </message>
+    <message>
       <source>Arm model, maker setting</source>
       <translation>アーム監視モデル (メーカ設定)</translation>
     </message>
@@ -2468,6 +2472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Forbidden area</source>
       <translation>禁止領域</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>グリッド線は%1 mmごと、太線は%2 mmごとです。</translation>
     </message>
     <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
@@ -2484,6 +2492,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Robot in its home pose (all joints at 0)</source>
       <translation>ホーム姿勢 (全軸0) のロボット</translation>
+    </message>
+    <message>
+      <source>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</source>
+      <translation>ツール1のツール監視モデル%1: 有効、描画なし (値が使用できません)</translation>
     </message>
     <message>
       <source>Tool model of tool 1</source>
@@ -3372,6 +3384,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Safety Report</source>
       <translation>安全レポート</translation>
+    </message>
+    <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>ファイルの記述どおりに保持できなかった信号割り当て:</translation>
     </message>
     <message>
       <source>Signals assigned a number that is no result:</source>

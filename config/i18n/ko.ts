@@ -2458,6 +2458,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>영역 %1: 허용, Z %2 ~ %3 mm</translation>
     </message>
     <message>
+      <source>Arm model %1: enabled, not drawn (its values are not usable)</source>
+      <translation>암 감시 모델 %1: 유효, 그리지 않음 (값을 사용할 수 없음)</translation>
+    </message>
+    <message>
       <source>Arm model, maker setting</source>
       <translation>암 감시 모델 (메이커 설정)</translation>
     </message>
@@ -2468,6 +2472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Forbidden area</source>
       <translation>금지 영역</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>격자선은 %1 mm 간격, 굵은 선은 %2 mm 간격입니다.</translation>
     </message>
     <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
@@ -2484,6 +2492,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Robot in its home pose (all joints at 0)</source>
       <translation>홈 자세 (모든 축 0) 의 로봇</translation>
+    </message>
+    <message>
+      <source>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</source>
+      <translation>툴 1의 툴 감시 모델 %1: 유효, 그리지 않음 (값을 사용할 수 없음)</translation>
     </message>
     <message>
       <source>Tool model of tool 1</source>
@@ -3372,6 +3384,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Safety Report</source>
       <translation>안전 보고서</translation>
+    </message>
+    <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>파일의 텍스트대로 유지되지 않은 신호 할당:</translation>
     </message>
     <message>
       <source>Signals assigned a number that is no result:</source>

@@ -2458,6 +2458,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>区域%1: 允许，Z %2 至 %3 mm</translation>
     </message>
     <message>
+      <source>Arm model %1: enabled, not drawn (its values are not usable)</source>
+      <translation>手臂监视模型%1: 有效，未绘制 (数值不可用)</translation>
+    </message>
+    <message>
       <source>Arm model, maker setting</source>
       <translation>手臂监视模型 (厂家设定)</translation>
     </message>
@@ -2468,6 +2472,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Forbidden area</source>
       <translation>禁止区域</translation>
+    </message>
+    <message>
+      <source>Grid lines every %1 mm, heavier every %2 mm.</source>
+      <translation>网格线间隔%1 mm，粗线间隔%2 mm。</translation>
     </message>
     <message>
       <source>Grid lines every %1 mm, heavier every 1000 mm.</source>
@@ -2484,6 +2492,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Robot in its home pose (all joints at 0)</source>
       <translation>原点姿态 (各轴为0) 的机器人</translation>
+    </message>
+    <message>
+      <source>Tool model %1 of tool 1: enabled, not drawn (its values are not usable)</source>
+      <translation>工具1的工具监视模型%1: 有效，未绘制 (数值不可用)</translation>
     </message>
     <message>
       <source>Tool model of tool 1</source>
@@ -3372,6 +3384,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Safety Report</source>
       <translation>安全报告</translation>
+    </message>
+    <message>
+      <source>Signal assignments whose file text was not kept:</source>
+      <translation>未能按文件文本保存的信号分配:</translation>
     </message>
     <message>
       <source>Signals assigned a number that is no result:</source>

@@ -135,6 +135,9 @@ CommandLineArguments CommandLineArguments::parse(const QList<QByteArray>& argume
         result.mode = Version;
     }
     const int count = result.files.size();
+    // No file has an empty name; the open would only fail with an empty name to show.
+    if (result.mode != Window && result.files.contains(QByteArray()))
+        fail(QStringLiteral("a file name is empty"));
     switch (result.mode) {
     case Window:
         if (formatGiven || count > 0)

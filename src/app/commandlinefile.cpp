@@ -24,6 +24,15 @@ QString descriptorPath(int fd)
     return QStringLiteral("/proc/self/fd/%1").arg(fd);
 }
 
+// Where /proc is not mounted (some chroots and containers) an opened file
+// cannot be reached by its descriptor; it is then reached by the name taken
+// against the caller's folder, which the toolkit can carry where it is UTF-8.
+bool descriptorsReachable(int fd)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(descriptorPath(fd)).constData(), &info) == 0;
+}
+
 QByteArray workingDirectory()
 {
     char* path = ::getcwd(nullptr, 0);
@@ -39,13 +48,20 @@ QByteArray temporaryName()
     return QByteArray(".obxsetting-") + QByteArray::number(qint64(::getpid())) + ".part";
 }
 
+// Control characters (C0 and C1: a terminal may take one for an escape
+// sequence) and the line and paragraph separators, which readers of the
+// one-line-per-file output may take for a line break.
+bool isUnprintable(QChar c)
+{
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph;
+}
+
 bool isPlain(const QByteArray& name)
 {
-    return QString::fromUtf8(name).toUtf8() == name &&
-           std::none_of(name.begin(), name.end(), [](char c) {
-               const uchar byte = uchar(c);
-               return byte < 0x20 || byte == 0x7f;
-           });
+    const QString text = QString::fromUtf8(name);
+    return text.toUtf8() == name && std::none_of(text.begin(), text.end(), isUnprintable);
 }
 
 } // namespace
@@ -138,12 +154,15 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
 
 QString CommandLineFile::readPath() const
 {
-    return descriptorPath(m_fd);
+    return descriptorsReachable(m_fd) ? descriptorPath(m_fd) : QFile::decodeName(m_absolute);
 }
 
 QString CommandLineFile::writePath() const
 {
-    return descriptorPath(m_folder) + QLatin1Char('/') +
+    const QString folder = descriptorsReachable(m_folder)
+                               ? descriptorPath(m_folder)
+                               : QFile::decodeName(m_absolute.left(m_absolute.lastIndexOf('/')));
+    return folder + QLatin1Char('/') +
            QFile::decodeName(m_viaTemporary ? temporaryName() : m_baseName);
 }
 
@@ -171,12 +190,13 @@ QString CommandLineFile::shownName(const QByteArray& name)
     QString shown = QStringLiteral("$'");
     for (int i = 0; i < name.size();) {
         const uchar byte = uchar(name.at(i));
-        // Whole characters stay readable; only the bytes that are none are escaped.
+        // Whole printable characters stay readable; every other byte is escaped.
         const int length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
         if (length > 1 && i + length <= name.size()) {
             const QByteArray character = name.mid(i, length);
             const QString decoded = QString::fromUtf8(character);
-            if (decoded.toUtf8() == character) {
+            if (decoded.toUtf8() == character &&
+                std::none_of(decoded.begin(), decoded.end(), isUnprintable)) {
                 shown += decoded;
                 i += length;
                 continue;

@@ -10,7 +10,8 @@
 // carry) and the file, or the folder it is to be written in, is opened at
 // once: later changes of the working directory, or of the file between
 // its check and its read, cannot make the program take another file. The
-// toolkit's readers and writers then reach it through /proc/self/fd.
+// toolkit's readers and writers then reach it through /proc/self/fd, or by
+// the name against the caller's folder where /proc is not mounted.
 class CommandLineFile
 {
 public:
@@ -40,7 +41,8 @@ public:
     void discardWrite();
 
     // The name as given, for one output line: escaped as the shell's $'...'
-    // where it holds control characters or bytes that are not UTF-8.
+    // where it holds control characters, line or paragraph separators, or
+    // bytes that are not UTF-8.
     QString shownName() const { return shownName(m_name); }
     static QString shownName(const QByteArray& name);
     // The name against the working directory when the file was named.

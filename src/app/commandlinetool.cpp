@@ -9,6 +9,7 @@
 #include "parameter/parameterfilescanner.h"
 #include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
+#include "parameter/unkepttexts.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
@@ -183,11 +184,60 @@ QString trailerName(const FieldDef& field)
     return QCoreApplication::translate("Property::SafetySignatureCRC", field.name);
 }
 
-QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImage& b)
+// The texts of two files that their sets did not keep ("65538" in a 16-bit
+// cell stores 2, "abc" in a float cell 0): two files whose texts of a cell
+// differ are not the same there, even where their sets store the same
+// bytes, and a value is shown with the file's text beside it.
+class FileTexts
+{
+public:
+    FileTexts(const ReadFile& a, const ReadFile& b)
+        : m_a(a.image), m_b(b.image), m_aTexts(UnkeptTexts::ofTable(a.image, a.table)),
+          m_bTexts(UnkeptTexts::ofTable(b.image, b.table))
+    {
+    }
+
+    bool differ(int offset, int size) const
+    {
+        for (int at = offset; at < offset + size; ++at) {
+            const QString a = m_aTexts.textAt(m_a, at);
+            const QString b = m_bTexts.textAt(m_b, at);
+            if (a.isNull() != b.isNull() || a.trimmed() != b.trimmed())
+                return true;
+        }
+        return false;
+    }
+    QString left(const QString& value, int offset) const
+    {
+        return shown(value, m_aTexts.textAt(m_a, offset));
+    }
+    QString right(const QString& value, int offset) const
+    {
+        return shown(value, m_bTexts.textAt(m_b, offset));
+    }
+
+private:
+    static QString shown(const QString& value, const QString& text)
+    {
+        return text.isNull() ? value
+                             : value + QLatin1Char(' ') +
+                                   QCoreApplication::translate("ValueValidator", "(file: %1)")
+                                       .arg(UnkeptTexts::shown(text));
+    }
+
+    const ParameterImage& m_a;
+    const ParameterImage& m_b;
+    UnkeptTexts m_aTexts;
+    UnkeptTexts m_bTexts;
+};
+
+QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImage& b,
+                                    const FileTexts& texts)
 {
     QVector<Difference> list;
     const ParameterDefDB* db = ParameterDefDB::instance();
-    for (const IO::ComparisonView::Row& row : IO::ComparisonView::differences(a, b)) {
+    const auto textsDiffer = [&texts](int offset, int size) { return texts.differ(offset, size); };
+    for (const IO::ComparisonView::Row& row : IO::ComparisonView::differences(a, b, textsDiffer)) {
         const FieldDef* field = ParameterLayout::findByNo(row.no);
         const ParamDefRecord* record = db->findParamByNo(quint32(row.no));
         const int values = record && !record->isText() ? record->valueCount : 1;
@@ -199,13 +249,16 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
                 difference.name = QLatin1String(field->name);
                 const int offset = int(record->valueOffset(row.group, row.element, value));
                 if (values > 1) {
-                    if (!bytesDiffer(a, b, offset, record->valueSize()))
+                    if (!bytesDiffer(a, b, offset, record->valueSize()) &&
+                        !texts.differ(offset, record->valueSize()))
                         continue;
                     difference.left =
                         IO::ComparisonView::valueText(a, *record, row.group, row.element, value);
                     difference.right =
                         IO::ComparisonView::valueText(b, *record, row.group, row.element, value);
                 }
+                difference.left = texts.left(difference.left, offset);
+                difference.right = texts.right(difference.right, offset);
                 ParameterLayout::cellOfOffset(*field, offset, &difference.row, &difference.column);
             }
             list << difference;
@@ -220,15 +273,20 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
         if (field.cls != ParamClass::Trailer)
             continue;
         const int size = ParameterLayout::valueSize(field.type);
-        if (!bytesDiffer(a, b, field.offset, size))
-            continue;
-        if (field.type == ValueType::U32 && !isUpdateTime(field) &&
-            a.u32At(field.offset) != IO::Decoder::IgnoredCRC &&
-            b.u32At(field.offset) != IO::Decoder::IgnoredCRC)
+        const bool followsValues = field.type == ValueType::U32 && !isUpdateTime(field) &&
+                                   a.u32At(field.offset) != IO::Decoder::IgnoredCRC &&
+                                   b.u32At(field.offset) != IO::Decoder::IgnoredCRC;
+        if (!texts.differ(field.offset, size) &&
+            (!bytesDiffer(a, b, field.offset, size) || followsValues))
             continue;
         const QString name = QLatin1String(field.name);
-        list << Difference{
-            field.no, name, trailerName(field), 0, 0, trailerText(a, field), trailerText(b, field)};
+        list << Difference{field.no,
+                           name,
+                           trailerName(field),
+                           0,
+                           0,
+                           texts.left(trailerText(a, field), field.offset),
+                           texts.right(trailerText(b, field), field.offset)};
     }
     return list;
 }
@@ -400,7 +458,7 @@ int CommandLineTool::compare(const QByteArray& left, const QByteArray& right, bo
                          .toJson();
         return CompareUnreadable;
     }
-    const QVector<Difference> differences = cellDifferences(a.image, b.image);
+    const QVector<Difference> differences = cellDifferences(a.image, b.image, FileTexts(a, b));
     QJsonArray list;
     for (const Difference& difference : differences) {
         if (!json) {

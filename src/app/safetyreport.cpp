@@ -57,8 +57,10 @@ const Page pages[] = {
 constexpr int pageCount = int(sizeof pages / sizeof pages[0]);
 const char* const logicNodeName = "LogicalOperation";
 
-// Where the plan view's drawing goes into the laid out text.
-const QString planPlaceholder = QStringLiteral("[[plan view]]");
+// Where the plan view's drawing goes into the laid out text: an image
+// name, which no escaped text of the set (a file name, a robot type) can
+// imitate.
+const QString planPlaceholder = QStringLiteral("obx-plan-view");
 
 // Pages of the function menu that have no section of their own in the
 // report, by the scene the value validator gives.
@@ -239,10 +241,11 @@ QString tableStart()
 
 const char* const cellStyle = " style=\"background-color:#ffd0d0; font-weight:bold;\"";
 
-// The entry's number in the closing list, after a value that it marks.
+// The entry's number in the closing list, after a value that it marks:
+// with "#", as a formula shows an odd operation type as a bracketed number.
 QString entryMark(int index)
 {
-    return QStringLiteral("[%1]").arg(index + 1);
+    return QStringLiteral("[#%1]").arg(index + 1);
 }
 
 } // namespace
@@ -463,26 +466,38 @@ QString SafetyReport::logicSection() const
 
 QString SafetyReport::oddAssignments() const
 {
-    // Entries that hold neither 0 nor a result, as stored.
+    // Entries that hold neither 0 nor a result, as stored; and the listed
+    // values among the others (whose file text was not kept), which no
+    // formula or signal list shows with their mark.
     QStringList odd;
+    QStringList notKept;
     for (int t = 0; t < LogicTable::TargetCount; ++t) {
         const auto target = LogicTable::Target(t);
         for (int entry = 0; entry < LogicTable::entryCount(target); ++entry) {
             const int value = LogicTable::assignment(m_image, target, entry);
-            if (value != 0 && (value < 1 || value > LogicTable::ResultCount))
-                odd << (QStringList{QStringLiteral("%1 = %2")
-                                        .arg(LogicTable::drivenSignalText(
-                                            LogicTable::firstSignal(target) + entry))
-                                        .arg(value)} +
-                        logicMarks({LogicTable::AssignmentFields[t]}, entry))
-                           .join(QLatin1Char(' '));
+            const QStringList marks = logicMarks({LogicTable::AssignmentFields[t]}, entry);
+            const bool isOdd = value != 0 && (value < 1 || value > LogicTable::ResultCount);
+            if (!isOdd && marks.isEmpty())
+                continue;
+            (isOdd ? odd : notKept)
+                << (QStringList{QStringLiteral("%1 = %2")
+                                    .arg(LogicTable::drivenSignalText(
+                                        LogicTable::firstSignal(target) + entry))
+                                    .arg(value)} +
+                    marks)
+                       .join(QLatin1Char(' '));
         }
     }
-    if (odd.isEmpty())
-        return QString();
-    return QStringLiteral("<p%1>%2 %3</p>")
-        .arg(QLatin1String(cellStyle), escaped(tr("Signals assigned a number that is no result:")),
-             escaped(odd.join(QStringLiteral(", "))));
+    QString html;
+    const auto paragraph = [&html](const QString& heading, const QStringList& items) {
+        if (!items.isEmpty())
+            html += QStringLiteral("<p%1>%2 %3</p>")
+                        .arg(QLatin1String(cellStyle), escaped(heading),
+                             escaped(items.join(QStringLiteral(", "))));
+    };
+    paragraph(tr("Signals assigned a number that is no result:"), odd);
+    paragraph(tr("Signal assignments whose file text was not kept:"), notKept);
+    return html;
 }
 
 QStringList SafetyReport::logicMarks(std::initializer_list<int> fieldNumbers, int index) const
@@ -499,7 +514,7 @@ QStringList SafetyReport::logicMarks(std::initializer_list<int> fieldNumbers, in
 
 QString SafetyReport::planSection() const
 {
-    return QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p>%2</p>")
+    return QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p><img src=\"%2\"></p>")
         .arg(escaped(tr("Plan view")), planPlaceholder);
 }
 
@@ -535,8 +550,8 @@ QString SafetyReport::findingsSection() const
     html += tableStart() + QStringLiteral("<tr>");
     // Widths in percent: numbers stay on one line.
     const std::pair<QString, int> columns[] = {
-        {tr("No."), 7},     {tr("Page"), 13},  {tr("Parameter"), 24}, {tr("Row"), 7},
-        {tr("Column"), 11}, {tr("Value"), 18}, {tr("Limits"), 20}};
+        {tr("No."), 11},    {tr("Page"), 13},  {tr("Parameter"), 23}, {tr("Row"), 7},
+        {tr("Column"), 11}, {tr("Value"), 17}, {tr("Limits"), 18}};
     for (const auto& column : columns)
         html += QStringLiteral("<th width=\"%1%\">%2</th>")
                     .arg(column.second)

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -15,16 +16,24 @@ constexpr double widthMm = 130.0;
 
 SafetyReportPlanObject::SafetyReportPlanObject(const ParameterImage& image) : m_plan(image) {}
 
-bool SafetyReportPlanObject::insertInto(QTextDocument& document, const QString& placeholder)
+bool SafetyReportPlanObject::insertInto(QTextDocument& document, const QString& imageName)
 {
-    QTextCursor cursor = document.find(placeholder);
-    if (cursor.isNull())
-        return false;
-    document.documentLayout()->registerHandler(ObjectType, this);
-    QTextCharFormat format;
-    format.setObjectType(ObjectType);
-    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
-    return true;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFragment part = fragment.fragment();
+            if (!part.charFormat().isImageFormat() ||
+                part.charFormat().toImageFormat().name() != imageName)
+                continue;
+            document.documentLayout()->registerHandler(ObjectType, this);
+            QTextCharFormat format;
+            format.setObjectType(ObjectType);
+            QTextCursor cursor(&document);
+            cursor.setPosition(part.position());
+            cursor.setPosition(part.position() + part.length(), QTextCursor::KeepAnchor);
+            cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+            return true;
+        }
+    return false;
 }
 
 QSizeF SafetyReportPlanObject::intrinsicSize(QTextDocument* document, int, const QTextFormat&)
@@ -34,7 +43,7 @@ QSizeF SafetyReportPlanObject::intrinsicSize(QTextDocument* document, int, const
     const QPaintDevice* device = document->documentLayout()->paintDevice();
     const double dotsPerMm = (device ? device->logicalDpiX() : 96) / 25.4;
     const double width = widthMm * dotsPerMm;
-    return QSizeF(width, m_plan.heightFor(width));
+    return QSizeF(width, m_plan.heightFor(width, document->defaultFont()));
 }
 
 void SafetyReportPlanObject::drawObject(QPainter* painter, const QRectF& rect,

@@ -22,9 +22,8 @@ public:
     explicit SafetyReportPlanObject(const ParameterImage& image);
 
     // Registers the drawing with document and puts it in the place of the
-    // first occurrence of placeholder. False when the placeholder is not
-    // there.
-    bool insertInto(QTextDocument& document, const QString& placeholder);
+    // image named imageName. False when the document holds no such image.
+    bool insertInto(QTextDocument& document, const QString& imageName);
 
     QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int position,

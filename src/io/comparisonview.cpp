@@ -113,7 +113,8 @@ int ComparisonView::exec()
 }
 
 QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& left,
-                                                         const ParameterImage& right)
+                                                         const ParameterImage& right,
+                                                         const AlsoDiffers& alsoDiffers)
 {
     QVector<Row> rows;
     const ParameterDefDB* db = ParameterDefDB::instance();
@@ -126,7 +127,8 @@ QVector<ComparisonView::Row> ComparisonView::differences(const ParameterImage& l
                 const quint32 offset = record.valueOffset(group, element);
                 if (offset + quint32(bytes) > quint32(ParameterImage::Size))
                     continue;
-                if (std::memcmp(left.data() + offset, right.data() + offset, size_t(bytes)) == 0)
+                if (std::memcmp(left.data() + offset, right.data() + offset, size_t(bytes)) == 0 &&
+                    !(alsoDiffers && alsoDiffers(int(offset), bytes)))
                     continue;
                 Row row;
                 row.no = record.no;

@@ -49,9 +49,14 @@ public:
     const QVector<Row>& rows() const { return m_rows; }
     QTableWidget* table() const { return m_table; }
 
+    // A cell's bytes (offset, size) that count as different although the
+    // images hold the same bytes there.
+    using AlsoDiffers = std::function<bool(int offset, int size)>;
+
     // Every value of the parameter catalogue that differs between the images,
     // in parameter order.
-    static QVector<Row> differences(const ParameterImage& left, const ParameterImage& right);
+    static QVector<Row> differences(const ParameterImage& left, const ParameterImage& right,
+                                    const AlsoDiffers& alsoDiffers = nullptr);
     // A value as the view shows it: all values of a cell that has several,
     // joined by commas.
     static QString valueText(const ParameterImage& image, const ParamDefRecord& record, int group,

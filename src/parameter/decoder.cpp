@@ -163,11 +163,11 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
     }
 }
 
-void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
+bool Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                         std::string_view text)
 {
     if (row < 0 || row >= field.rows || column < 0 || column >= field.columns)
-        return;
+        return true;
     const int offset = field.offset + row * field.rowStride + column * field.columnStride;
     const auto store = [&image, offset](auto value) {
         if (offset >= 0 && offset <= ParameterImage::Size - int(sizeof value))
@@ -177,9 +177,14 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
     float real = 0;
     switch (field.type) {
     case ValueType::I16:
-    case ValueType::I32:
+    case ValueType::I32: {
         if (!plainInteger(text, &integer))
             break;
+        const bool fits = field.type == ValueType::I16
+                              ? integer >= std::numeric_limits<qint16>::min() &&
+                                    integer <= std::numeric_limits<qint16>::max()
+                              : integer >= std::numeric_limits<qint32>::min() &&
+                                    integer <= std::numeric_limits<qint32>::max();
         if (integer < std::numeric_limits<qint32>::min() ||
             integer > std::numeric_limits<qint32>::max())
             integer = 0; // as the toolkit refuses it
@@ -187,30 +192,37 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
             store(quint16(integer)); // the low 16 bits
         else
             store(qint32(integer));
-        return;
+        return fits;
+    }
     case ValueType::U16:
-    case ValueType::U32:
+    case ValueType::U32: {
         if (!plainInteger(text, &integer))
             break;
+        const bool fits = integer >= 0 && integer <= (field.type == ValueType::U16
+                                                          ? std::numeric_limits<quint16>::max()
+                                                          : std::numeric_limits<quint32>::max());
         if (integer < 0 || integer > std::numeric_limits<quint32>::max())
             integer = 0;
         if (field.type == ValueType::U16)
             store(quint16(integer));
         else
             store(quint32(integer));
-        return;
+        return fits;
+    }
     case ValueType::F32:
         if (!plainFloat(text, &real))
             break;
         quint32 bits;
         std::memcpy(&bits, &real, sizeof bits);
         store(bits);
-        return;
+        return true;
     case ValueType::Text:
-        break;
+        storeCell(image, field, row, column, utf8Text(text));
+        return true;
     }
     // Everything else as the toolkit reads it.
     storeCell(image, field, row, column, utf8Text(text));
+    return false;
 }
 
 bool Decoder::plainInteger(std::string_view text, qint64* value)

@@ -79,8 +79,10 @@ public:
     static void storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                           const QString& text);
     // The same for the UTF-8 bytes of a cell text; plain numbers are
-    // converted without making a string.
-    static void storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
+    // converted without making a string. True when the text was a plain
+    // number that the field holds as written (or a text field's text); false
+    // when it took the toolkit's way, and may not have been kept.
+    static bool storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                           std::string_view text);
 
     // The stored CRC value that tells the check to skip a range.

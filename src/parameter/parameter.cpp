@@ -114,7 +114,9 @@ Parameter::Parameter(QObject* parent) : QObject(parent)
     if (deviceNames.size() != DeviceNameCount || jointLabels.size() != JointCount)
         rebuildNameLists();
     clearDisplayFlags();
-    ValueValidator::setHeldTexts(&m_unkeptTexts);
+    // The program has one store; a second one (a test's) leaves the first's.
+    if (!ValueValidator::heldTexts())
+        ValueValidator::setHeldTexts(&m_unkeptTexts);
 }
 
 Parameter::~Parameter()
@@ -130,6 +132,7 @@ Parameter::~Parameter()
 void Parameter::setMasterData(bool both)
 {
     m_masterImage = m_editImage;
+    m_masterTexts = m_unkeptTexts;
     if (both)
         m_appliedImage = m_editImage;
     clearDisplayFlags();

@@ -113,10 +113,9 @@ public:
             return false;
         const FieldDef* field = definition.field;
         if (field && row < field->rows && cell < field->columns) {
-            IO::Decoder::storeCell(m_image, *field, row, int(cell), text);
             // Only the rare text that is no plain number of the field's range
             // is looked at closely.
-            if (m_texts && !UnkeptTexts::isPlainAndKept(*field, text))
+            if (!IO::Decoder::storeCell(m_image, *field, row, int(cell), text) && m_texts)
                 m_texts->note(m_image, *field, row, int(cell), utf8Text(text));
         }
         return true;

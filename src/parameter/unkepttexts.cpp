@@ -3,7 +3,6 @@
 #include "parameter/decoder.h"
 
 #include <cstring>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -34,26 +33,6 @@ qint64 storedInteger(const ParameterImage& image, int offset, ValueType type)
     return 0;
 }
 
-bool fitsType(qint64 value, ValueType type)
-{
-    switch (type) {
-    case ValueType::I16:
-        return value >= std::numeric_limits<qint16>::min() &&
-               value <= std::numeric_limits<qint16>::max();
-    case ValueType::U16:
-        return value >= 0 && value <= std::numeric_limits<quint16>::max();
-    case ValueType::I32:
-        return value >= std::numeric_limits<qint32>::min() &&
-               value <= std::numeric_limits<qint32>::max();
-    case ValueType::U32:
-        return value >= 0 && value <= std::numeric_limits<quint32>::max();
-    case ValueType::F32:
-    case ValueType::Text:
-        break;
-    }
-    return false;
-}
-
 } // namespace
 
 bool UnkeptTexts::isKept(const ParameterImage& image, const FieldDef& field, int row, int column,
@@ -71,18 +50,6 @@ bool UnkeptTexts::isKept(const ParameterImage& image, const FieldDef& field, int
     }
     const qint64 written = text.trimmed().toLongLong(&ok, 10);
     return ok && written == storedInteger(image, offset, field.type);
-}
-
-bool UnkeptTexts::isPlainAndKept(const FieldDef& field, std::string_view text)
-{
-    if (field.type == ValueType::Text)
-        return true;
-    if (field.type == ValueType::F32) {
-        float value = 0;
-        return IO::Decoder::plainFloat(text, &value);
-    }
-    qint64 value = 0;
-    return IO::Decoder::plainInteger(text, &value) && fitsType(value, field.type);
 }
 
 void UnkeptTexts::note(const ParameterImage& image, const FieldDef& field, int row, int column,

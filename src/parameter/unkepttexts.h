@@ -8,8 +8,6 @@
 #include <QMap>
 #include <QString>
 
-#include <string_view>
-
 // The texts of a parameter file that the set read from it did not keep: an
 // integer its field cannot hold ("65538" in a 16-bit field stores 2) or a
 // float text that is not a number ("abc", "0x10", "" and "1.#INF" store 0).
@@ -27,9 +25,6 @@ public:
     // and cells outside the image keep every text.
     static bool isKept(const ParameterImage& image, const FieldDef& field, int row, int column,
                        const QString& text);
-    // The same for a plain number text of the file, without making a string;
-    // false when the text needs the full look (isKept).
-    static bool isPlainAndKept(const FieldDef& field, std::string_view text);
 
     // After the image stored the text of a cell: notes the text when the
     // image did not keep it, and forgets an earlier note of the cell when it

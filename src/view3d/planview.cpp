@@ -23,9 +23,12 @@ using Matrix = Matrix4::Matrix;
 
 constexpr int FirstToolFrame = 51;
 constexpr int RobotTypeNameOffset = 4; // parameter 101, element 1
-// Beyond this a stored coordinate is surely an odd value: the plan stays
-// readable and clips it.
-constexpr double MaxExtent = 10000.0;
+// The farthest an area's corner may lie (its limits): the plan reaches
+// that far with a margin, so that every drawn outline is on it. Farther
+// points, and model radii beyond it, are odd values that are not drawn
+// (which also keeps every number the PDF holds small).
+constexpr double MaxCoordinate = 100000.0;
+constexpr double MaxExtent = 1.1 * MaxCoordinate;
 
 const QColor permittedColour(20, 100, 210);
 const QColor forbiddenColour(210, 30, 40);
@@ -37,9 +40,10 @@ const QColor robotLine(90, 90, 90);
 const QColor gridColour(225, 225, 225);
 const QColor majorGridColour(190, 190, 190);
 
-bool finitePoint(const QPointF& p)
+// A point the plan can place: finite and within its reach.
+bool usablePoint(const QPointF& p)
 {
-    return std::isfinite(p.x()) && std::isfinite(p.y());
+    return std::fabs(p.x()) <= MaxCoordinate && std::fabs(p.y()) <= MaxCoordinate;
 }
 
 QPointF planPoint(const Matrix& m, const Matrix4::Vector& p)
@@ -57,7 +61,7 @@ double cross(const QPointF& o, const QPointF& a, const QPointF& b)
 QPolygonF convexHull(std::vector<QPointF> points)
 {
     points.erase(std::remove_if(points.begin(), points.end(),
-                                [](const QPointF& p) { return !finitePoint(p); }),
+                                [](const QPointF& p) { return !usablePoint(p); }),
                  points.end());
     std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
         return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
@@ -136,11 +140,19 @@ double roundLength(double limit)
     return best;
 }
 
-// The grid's finer step: 100 mm up to a plan 5 m across, so that the
-// lines stay apart on paper.
-double minorGridStep(double extent)
+// The grid's steps: the finer one a round length that keeps some 50
+// lines at most across the plan, so that they stay apart on paper (100 mm
+// up to a plan 5 m across); a heavier line every metre, or every 10 m
+// where the finer lines are a metre apart or more.
+std::pair<double, double> gridSteps(double extent)
 {
-    return extent <= 2500.0 ? 100.0 : 500.0;
+    double minor = 100.0;
+    for (const double step : {100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0}) {
+        minor = step;
+        if (2.0 * extent / step <= 50.0)
+            break;
+    }
+    return {minor, minor < 1000.0 ? 1000.0 : 10000.0};
 }
 
 QString numberText(float value)
@@ -166,6 +178,14 @@ PlanView::PlanView(const ParameterImage& image)
     store.m_armModelSet = spec && store.editImage().i16(*spec) == 1 ? 1 : 0;
     store.m_selectedTool = 0;
     store.markValidArmAndAreaModels(true);
+    // Any value but 0 enables an area or a tool model, as the area and tool
+    // model pages show it (an odd value is marked there, not left out).
+    const auto enabled = [&store](const char* name, int row, int column) {
+        const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
+        return field && store.editImage().i16(*field, row, column) != 0;
+    };
+    for (int i = 0; i < Parameter::AreaCount; ++i)
+        store.m_areaModelFlags[i] = enabled("MoveAreaValid", 0, i);
     for (int i = 0; i < Parameter::AreaCount; ++i) {
         if (store.m_areaModelFlags[i] == 0)
             continue;
@@ -175,35 +195,53 @@ PlanView::PlanView(const ParameterImage& image)
     }
     m_userArmModels = store.m_armModelSet != 0;
     const Swatch armKind = m_userArmModels ? Swatch::UserArm : Swatch::MakerArm;
+    // Enabled models that give no outline are named in the legend.
+    const auto undrawn = [](const quint8* flags, const std::vector<bool>& drawn) {
+        std::vector<int> numbers;
+        for (int k = 0; k < Parameter::ModelsPerSet; ++k)
+            if (flags[k] != 0 && !drawn[size_t(k)])
+                numbers.push_back(k + 1);
+        return numbers;
+    };
+    const auto addModel = [this](const SafetyShapePlan::Item& item, Swatch kind,
+                                 std::vector<bool>& drawn) {
+        if (item.index >= 0 && item.index < int(drawn.size()) && addShape(item, kind))
+            drawn[size_t(item.index)] = true;
+    };
+    std::vector<bool> drawnArmModels(Parameter::ModelsPerSet, false);
     SafetyShapePlan plan;
     plan.build(store, store.m_robotFrames, 0, AreaMonitorView(), MirelRzShmRz2IfSafmMon{});
     for (const SafetyShapePlan::Item& item : plan.items()) {
         if (item.shape != SafetyShapePlan::Shape::Prism) {
-            addShape(item, armKind);
+            addModel(item, armKind, drawnArmModels);
             continue;
         }
         for (Area& area : m_areas) {
             if (area.number != item.index + 1)
                 continue;
-            area.drawn = true;
             area.permitted = item.colour == SafetyShapePlan::Colour::Blue;
             area.lower = item.lowerZ;
             area.upper = item.upperZ;
             for (int k = 0; k < item.cornerCount; ++k)
                 area.corners << QPointF(double(item.corners[size_t(k)][0]),
                                         double(item.corners[size_t(k)][1]));
+            area.drawn = std::all_of(area.corners.begin(), area.corners.end(), usablePoint);
         }
     }
+    m_undrawnArmModels = undrawn(store.m_armModelFlags[store.m_armModelSet], drawnArmModels);
     store.markValidArmAndAreaModels(false);
-    store.markValidToolModels(true, 0);
+    for (int k = 0; k < Parameter::ModelsPerSet; ++k)
+        store.m_toolModelFlags[0][k] = enabled("ToolModelValid", 0, k);
+    std::vector<bool> drawnToolModels(Parameter::ModelsPerSet, false);
     plan.build(store, store.m_robotFrames, 0, AreaMonitorView(), MirelRzShmRz2IfSafmMon{});
     for (const SafetyShapePlan::Item& item : plan.items())
-        addShape(item, Swatch::Tool);
+        addModel(item, Swatch::Tool, drawnToolModels);
+    m_undrawnToolModels = undrawn(store.m_toolModelFlags[0], drawnToolModels);
 
     // Everything drawn fits in, with a margin; at least a metre is shown.
     double extent = 500.0;
     const auto include = [&extent](const QRectF& box) {
-        if (finitePoint(box.topLeft()) && finitePoint(box.bottomRight()))
+        if (usablePoint(box.topLeft()) && usablePoint(box.bottomRight()))
             extent = std::max({extent, std::fabs(box.left()), std::fabs(box.right()),
                                std::fabs(box.top()), std::fabs(box.bottom())});
     };
@@ -213,7 +251,11 @@ PlanView::PlanView(const ParameterImage& image)
     for (const Area& area : m_areas)
         include(area.corners.boundingRect());
     for (const Shape& shape : m_shapes)
-        include(shape.outline.boundingRect());
+        include(shape.capsule
+                    ? QRectF(shape.from, shape.to)
+                          .normalized()
+                          .adjusted(-shape.radius, -shape.radius, shape.radius, shape.radius)
+                    : shape.outline.boundingRect());
     m_extent = std::min(extent * 1.1, MaxExtent);
 }
 
@@ -228,7 +270,7 @@ void PlanView::addRobot(const Parameter& store, const float* joints)
         m_chain << QPointF(double(tcp[12]), double(tcp[13]));
     }
     if (std::any_of(m_chain.begin(), m_chain.end(),
-                    [](const QPointF& p) { return !finitePoint(p); }))
+                    [](const QPointF& p) { return !usablePoint(p); }))
         m_chain.clear();
 
     // A set that names no robot type has no model to look for.
@@ -265,15 +307,18 @@ void PlanView::addRobot(const Parameter& store, const float* joints)
         m_links.push_back(link.second);
 }
 
-void PlanView::addShape(const SafetyShapePlan::Item& item, Swatch kind)
+bool PlanView::addShape(const SafetyShapePlan::Item& item, Swatch kind)
 {
-    Shape shape{kind, QPainterPath()};
+    Shape shape;
+    shape.kind = kind;
     if (item.shape == SafetyShapePlan::Shape::Capsule) {
-        const QPointF a = planPoint(item.parent, {0.0f, 0.0f, 0.0f});
-        const QPointF b = planPoint(item.parent, {-item.length, 0.0f, 0.0f});
-        if (!finitePoint(a) || !finitePoint(b) || !std::isfinite(item.radius))
-            return;
-        shape.outline = capsuleOutline(a, b, double(item.radius));
+        shape.capsule = true;
+        shape.from = planPoint(item.parent, {0.0f, 0.0f, 0.0f});
+        shape.to = planPoint(item.parent, {-item.length, 0.0f, 0.0f});
+        shape.radius = std::max(0.0, double(item.radius));
+        if (!usablePoint(shape.from) || !usablePoint(shape.to) || !std::isfinite(item.radius) ||
+            shape.radius > MaxCoordinate)
+            return false;
     } else if (item.shape == SafetyShapePlan::Shape::Cuboid) {
         // The cuboid mesh spans -1 to 1 on every axis before its scale.
         const Matrix box =
@@ -283,15 +328,16 @@ void PlanView::addShape(const SafetyShapePlan::Item& item, Swatch kind)
             for (const float y : {-1.0f, 1.0f})
                 for (const float z : {-1.0f, 1.0f})
                     corners.push_back(planPoint(box, {x, y, z}));
-        const QPolygonF outline = convexHull(corners);
-        if (outline.size() < 3)
-            return;
-        shape.outline.addPolygon(outline);
-        shape.outline.closeSubpath();
+        if (!std::all_of(corners.begin(), corners.end(), usablePoint))
+            return false;
+        shape.outline = convexHull(corners);
+        if (shape.outline.size() < 3)
+            return false;
     } else {
-        return;
+        return false;
     }
     m_shapes.push_back(shape);
+    return true;
 }
 
 QVector<PlanView::LegendEntry> PlanView::legend() const
@@ -320,9 +366,18 @@ QVector<PlanView::LegendEntry> PlanView::legend() const
     }
     if (m_areas.empty())
         entries.append({Swatch::None, tr("No motion area is enabled.")});
-    entries.append(
-        {Swatch::None,
-         tr("Grid lines every %1 mm, heavier every 1000 mm.").arg(minorGridStep(m_extent))});
+    for (const int number : m_undrawnArmModels)
+        entries.append(
+            {Swatch::None,
+             tr("Arm model %1: enabled, not drawn (its values are not usable)").arg(number)});
+    for (const int number : m_undrawnToolModels)
+        entries.append(
+            {Swatch::None,
+             tr("Tool model %1 of tool 1: enabled, not drawn (its values are not usable)")
+                 .arg(number)});
+    entries.append({Swatch::None, tr("Grid lines every %1 mm, heavier every %2 mm.")
+                                      .arg(gridSteps(m_extent).first)
+                                      .arg(gridSteps(m_extent).second)});
     return entries;
 }
 
@@ -337,25 +392,42 @@ constexpr double ThinLineWidth = 0.0008;
 
 } // namespace
 
-double PlanView::heightFor(double width) const
+bool PlanView::twoLegendColumns(const QFont& font) const
 {
-    const int rows = (legend().size() + 1) / 2;
+    // Measured at a reference width: the sizes scale with the drawing.
+    constexpr double width = 1000.0;
+    QFont sized = font;
+    sized.setPixelSize(int(std::lround(width * FontHeight)));
+    const QFontMetricsF metrics(sized);
+    const double room = width / 2.0 - width * LegendRowHeight * 0.6 * 2.0;
+    const QVector<LegendEntry> entries = legend();
+    return std::all_of(entries.begin(), entries.end(), [&](const LegendEntry& entry) {
+        return metrics.horizontalAdvance(entry.text) <= room;
+    });
+}
+
+double PlanView::heightFor(double width, const QFont& font) const
+{
+    const int count = legend().size();
+    const int rows = twoLegendColumns(font) ? (count + 1) / 2 : count;
     return width * (1.0 + 0.01 + LegendRowHeight * (rows + 1));
 }
 
 void PlanView::paint(QPainter& painter, const QRectF& target) const
 {
-    const double width = std::min(target.width(), target.height() / (heightFor(1.0)));
+    const double width = std::min(target.width(), target.height() / heightFor(1.0, painter.font()));
     if (!(width > 0.0))
         return;
+    const bool twoColumns = twoLegendColumns(painter.font());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // Centred across a wider target, the legend below it.
     const QRectF square(target.left() + (target.width() - width) / 2.0, target.top(), width, width);
     const double scale = width / (2.0 * m_extent);
+    // As the 3D view's XY plane: +X to the left, +Y downwards.
     QTransform toPage;
     toPage.translate(square.center().x(), square.center().y());
-    toPage.scale(scale, -scale);
+    toPage.scale(-scale, scale);
     const auto pen = [width](const QColor& colour, double part) {
         QPen p(colour, width * part);
         p.setJoinStyle(Qt::RoundJoin);
@@ -370,10 +442,8 @@ void PlanView::paint(QPainter& painter, const QRectF& target) const
     painter.save();
     painter.setClipRect(square);
     painter.fillRect(square, Qt::white);
-    // The grid: every 100 mm where the lines stay apart, heavier every
-    // 1000 mm.
-    const double minor = minorGridStep(m_extent);
-    for (const double step : {minor, 1000.0}) {
+    const auto [minor, major] = gridSteps(m_extent);
+    for (const double step : {minor, major}) {
         painter.setPen(pen(step == minor ? gridColour : majorGridColour, ThinLineWidth));
         const int lines = int(std::floor(m_extent / step));
         for (int k = -lines; k <= lines; ++k) {
@@ -415,15 +485,33 @@ void PlanView::paint(QPainter& painter, const QRectF& target) const
             painter.drawEllipse(toPage.map(joint), width * 0.004, width * 0.004);
     }
     for (const Shape& shape : m_shapes) {
+        QPainterPath outline;
+        if (shape.capsule) {
+            outline = capsuleOutline(shape.from, shape.to, shape.radius);
+        } else {
+            outline.addPolygon(shape.outline);
+            outline.closeSubpath();
+        }
         const QColor colour = swatchColour(shape.kind);
         QColor fill = colour;
         fill.setAlpha(60);
         painter.setPen(pen(colour, LineWidth));
         painter.setBrush(fill);
-        painter.drawPath(toPage.map(shape.outline));
+        painter.drawPath(toPage.map(outline));
     }
-    // Each area's number inside its outline, near its first corner: the
-    // middle of an area around the robot lies under the robot.
+    // The scale bar, bottom left: a round length up to a quarter of the
+    // plan.
+    const double barLength = roundLength(m_extent * 0.5);
+    const QPointF barStart(square.left() + width * 0.04, square.bottom() - width * 0.04);
+    const QPointF barEnd = barStart + QPointF(barLength * scale, 0.0);
+    const QString barText = tr("%1 mm").arg(barLength);
+    const QRectF barLabel(barStart.x(), barStart.y() - width * 0.012 - textHeight * 1.1,
+                          barEnd.x() - barStart.x(), textHeight);
+    // Each area's number inside its outline, near its first corner (the
+    // middle of an area around the robot lies under the robot), moved
+    // towards its middle off the numbers of areas that start at the same
+    // place and off the scale bar.
+    std::vector<QRectF> labels{QRectF(barLabel.topLeft(), barEnd)};
     for (const Area& area : m_areas) {
         if (!area.drawn || area.corners.isEmpty())
             continue;
@@ -437,6 +525,14 @@ void PlanView::paint(QPainter& painter, const QRectF& target) const
             QPointF(),
             QSizeF(QFontMetricsF(font).horizontalAdvance(number) + textHeight * 0.4, textHeight));
         label.moveCenter(toPage.map(centre));
+        const double step = toPage.map(middle).y() < label.center().y() ? -textHeight : textHeight;
+        for (int tries = 0; tries <= Parameter::AreaCount; ++tries) {
+            const auto overlaps = [&label](const QRectF& other) { return other.intersects(label); };
+            if (std::none_of(labels.begin(), labels.end(), overlaps))
+                break;
+            label.translate(0.0, step);
+        }
+        labels.push_back(label);
         // On paper, over the hatching.
         painter.setPen(pen(area.permitted ? permittedColour : forbiddenColour, ThinLineWidth));
         painter.setBrush(Qt::white);
@@ -450,38 +546,40 @@ void PlanView::paint(QPainter& painter, const QRectF& target) const
     painter.setFont(bold);
     const QPointF xEnd = toPage.map(QPointF(m_extent, 0.0));
     const QPointF yEnd = toPage.map(QPointF(0.0, m_extent));
-    painter.drawText(QRectF(xEnd.x() - textHeight * 2.2, xEnd.y() - textHeight * 1.1,
+    painter.drawText(QRectF(xEnd.x() + textHeight * 0.2, xEnd.y() - textHeight * 1.1,
                             textHeight * 2, textHeight),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("+X"));
-    painter.drawText(QRectF(yEnd.x() + textHeight * 0.3, yEnd.y(), textHeight * 2, textHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("+X"));
+    painter.drawText(QRectF(yEnd.x() + textHeight * 0.3, yEnd.y() - textHeight * 1.1,
+                            textHeight * 2, textHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("+Y"));
     painter.setFont(font);
-    // The scale bar, bottom left: a round length up to a quarter of the plan.
-    const double barLength = roundLength(m_extent * 0.5);
-    const QPointF barStart(square.left() + width * 0.04, square.bottom() - width * 0.04);
-    const QPointF barEnd = barStart + QPointF(barLength * scale, 0.0);
+    // The scale bar, its label on paper over whatever lies below.
     painter.setPen(pen(Qt::black, LineWidth * 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(barStart, barEnd);
     for (const QPointF& end : {barStart, barEnd})
         painter.drawLine(end, end - QPointF(0.0, width * 0.012));
-    painter.drawText(QRectF(barStart.x(), barStart.y() - width * 0.012 - textHeight * 1.1,
-                            barEnd.x() - barStart.x(), textHeight),
-                     Qt::AlignCenter, tr("%1 mm").arg(barLength));
+    const double barTextWidth = QFontMetricsF(font).horizontalAdvance(barText) + textHeight * 0.4;
+    painter.fillRect(QRectF(barLabel.center().x() - barTextWidth / 2.0, barLabel.top(),
+                            barTextWidth, barLabel.height()),
+                     Qt::white);
+    painter.drawText(barLabel, Qt::AlignCenter, barText);
     painter.restore();
 
     painter.setPen(pen(Qt::black, ThinLineWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(square);
 
-    // The legend below the plan, in two columns read downwards.
+    // The legend below the plan, in two columns read downwards where every
+    // text fits in half the width, else in one.
     const QVector<LegendEntry> entries = legend();
-    const int rows = (entries.size() + 1) / 2;
+    const int rows = twoColumns ? (entries.size() + 1) / 2 : entries.size();
+    const double columnWidth = twoColumns ? width / 2.0 : width;
     const double rowHeight = width * LegendRowHeight;
     const double top = square.bottom() + width * 0.01;
     const double swatch = rowHeight * 0.6;
     for (int i = 0; i < entries.size(); ++i) {
-        const QPointF at(square.left() + (i / rows) * width / 2.0, top + (i % rows) * rowHeight);
+        const QPointF at(square.left() + (i / rows) * columnWidth, top + (i % rows) * rowHeight);
         const LegendEntry& entry = entries[i];
         const QRectF box(at + QPointF(0.0, (rowHeight - swatch) / 2.0), QSizeF(swatch, swatch));
         const QColor colour = swatchColour(entry.swatch);
@@ -497,7 +595,7 @@ void PlanView::paint(QPainter& painter, const QRectF& target) const
         }
         painter.setPen(Qt::black);
         painter.drawText(
-            QRectF(at.x() + swatch * 1.6, at.y(), width / 2.0 - swatch * 2.0, rowHeight),
+            QRectF(at.x() + swatch * 1.6, at.y(), columnWidth - swatch * 2.0, rowHeight),
             Qt::AlignLeft | Qt::AlignVCenter, entry.text);
     }
     painter.restore();

@@ -3,6 +3,7 @@
 #include "view3d/safetyshapeplan.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QImage>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -24,8 +25,10 @@ class QRectF;
 // outline in its permitted or forbidden colour with its Z range, the
 // enabled arm models (of the set the image selects) and the enabled tool
 // models of tool 1 as their outlines from above, the axes with "+X" and
-// "+Y", a scale bar in millimetres and a legend. Uses a private store: the
-// view on screen and its display flags stay as they are.
+// "+Y", a scale bar in millimetres and a legend. Turned as the 3D view's XY
+// plane shows it (+X to the left, +Y downwards), so that paper and screen
+// agree. Uses a private store: the view on screen and its display flags
+// stay as they are.
 class PlanView
 {
     Q_DECLARE_TR_FUNCTIONS(PlanView)
@@ -34,8 +37,8 @@ public:
     explicit PlanView(const ParameterImage& image);
 
     // The drawing's height for a width: the plan square and the legend
-    // below it.
-    double heightFor(double width) const;
+    // below it, whose texts are set in font's family.
+    double heightFor(double width, const QFont& font = QFont()) const;
     // Draws into target (any paint device: a PDF page, a picture).
     void paint(QPainter& painter, const QRectF& target) const;
 
@@ -66,10 +69,16 @@ private:
         UserArm,
         Tool,
     };
+    // A model as seen from above, in millimetres: a capsule (a sphere when
+    // its ends meet) or the outline of a cuboid.
     struct Shape
     {
-        Swatch kind;          // MakerArm, UserArm or Tool
-        QPainterPath outline; // millimetres
+        Swatch kind = Swatch::None; // MakerArm, UserArm or Tool
+        bool capsule = false;
+        QPointF from;
+        QPointF to;
+        double radius = 0.0;
+        QPolygonF outline;
     };
     struct LegendEntry
     {
@@ -78,14 +87,19 @@ private:
     };
 
     void addRobot(const Parameter& store, const float* joints);
-    void addShape(const SafetyShapePlan::Item& item, Swatch kind);
+    // False where the item's numbers give no drawable shape.
+    bool addShape(const SafetyShapePlan::Item& item, Swatch kind);
     static QColor swatchColour(Swatch swatch);
     QVector<LegendEntry> legend() const;
+    // Whether the legend's texts fit in two columns.
+    bool twoLegendColumns(const QFont& font) const;
 
     std::vector<QPolygonF> m_links; // outlines from above, lowest link first
     QPolygonF m_chain;              // base, link frames, tool 1's centre point
     std::vector<Area> m_areas;      // every enabled area
     std::vector<Shape> m_shapes;
-    bool m_userArmModels = false; // the image selects the user arm models
+    std::vector<int> m_undrawnArmModels;  // enabled, numbered from 1
+    std::vector<int> m_undrawnToolModels; // of tool 1, numbered from 1
+    bool m_userArmModels = false;         // the image selects the user arm models
     double m_extent = 500.0;
 };

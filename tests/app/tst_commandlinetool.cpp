@@ -36,6 +36,7 @@ class TestCommandLineTool : public QObject
     QString m_other;
     QString m_out;
     QString m_err;
+    static constexpr int Window = -1; // a command line that opens the window
 
     int run(QStringList arguments)
     {
@@ -79,22 +80,6 @@ class TestCommandLineTool : public QObject
         return path;
     }
 
-    // The default set with two values edited and every CRC stored as 9894,
-    // which the loader takes without checking anything.
-    QString writeUnsignedSet()
-    {
-        return writeSet("unsigned 9894.txt",
-                        [](ParameterImage& image) {
-                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 5, 30));
-                            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 6, 40));
-                        },
-                        {{"WholeCRC", 0, 0, QStringLiteral("9894")},
-                         {"SystemCRC", 0, 0, QStringLiteral("9894")},
-                         {"MonitorCRC", 0, 0, QStringLiteral("9894")},
-                         {"SignalCRC", 0, 0, QStringLiteral("9894")},
-                         {"AllDataCRC", 0, 0, QStringLiteral("9894")}});
-    }
-
 private slots:
     void initTestCase()
     {
@@ -121,6 +106,7 @@ private slots:
         QVERIFY(other.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 4, 20));
         m_other = m_dir.filePath(QStringLiteral("other.txt"));
         QVERIFY(writeEditedFile(m_other, other));
+        QVERIFY(QFile::copy(m_good, m_dir.filePath(QStringLiteral("--help"))));
     }
 
     void check_data()
@@ -160,9 +146,7 @@ private slots:
         QTest::newRow("/dev/zero") << QStringList{"/dev/zero"} << 1 << ""
                                    << "not a regular file";
         // The stored float 0.01 lies below the double 0.01 and is the limit.
-        const QString lowest = writeSet("lowest decel.txt", [](ParameterImage& image) {
-            QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.01f));
-        });
+        const QString lowest = testDataPath("commandline/decel-0.01.txt");
         QTest::newRow("0.01 lower limit") << QStringList{lowest} << 0 << "0 values outside"
                                           << "";
     }
@@ -198,7 +182,7 @@ private slots:
     // still say that nothing vouches for the set.
     void unsignedSet()
     {
-        const QString set = writeUnsignedSet();
+        const QString set = testDataPath("commandline/unsigned-9894.txt");
         QCOMPARE(run({"--check", set}), 1);
         QVERIFY2(m_out.contains(": CRC 9894 (0x000026a6), not signed, 0 values outside"),
                  qPrintable(m_out));
@@ -237,7 +221,8 @@ private slots:
         QCOMPARE(run({"--compare", m_good, m_outside}), 1);
         QCOMPARE(m_out.count('\n'), 1);
         // The same row and column as --check names.
-        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t-31073\t"), qPrintable(m_out));
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t-31073 (file: 99999)\t"),
+                 qPrintable(m_out));
 
         QCOMPARE(run({"--compare", "--format", "json", m_good, m_other}), 1);
         const QJsonArray differences = json().value("differences").toArray();
@@ -291,6 +276,30 @@ private slots:
         });
         QCOMPARE(run({"--compare", zero, minusZero}), 1);
         QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0\t-0\t"), qPrintable(m_out));
+
+        // Texts the sets cannot keep read as the other file's values; they
+        // still differ, and the file's text says how.
+        const auto wide = [this](const char* name, const char* text) {
+            return writeSet(name, [](ParameterImage&) {},
+                            {{"UsrSafetyFilterTime", 0, 2, QLatin1String(text)}});
+        };
+        const QString wideA = wide("wide a.txt", "65546");
+        QCOMPARE(run({"--compare", m_good, wideA}), 1);
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t10\t10 (file: 65546)\t"),
+                 qPrintable(m_out));
+        QCOMPARE(run({"--compare", "--format", "json", wideA, wide("wide b.txt", "131082")}), 1);
+        QCOMPARE(json().value("differences").toArray().at(0).toObject().value("b").toString(),
+                 QStringLiteral("10 (file: 131082)"));
+        QCOMPARE(run({"--compare", wideA, wideA}), 0);
+        const QString notNumber =
+            writeSet("not a number.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
+                     },
+                     {{"TeachBreakingDecel", 0, 0, QStringLiteral("abc")}});
+        QCOMPARE(run({"--compare", notNumber, zero}), 1);
+        QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0 (file: abc)\t0\t"),
+                 qPrintable(m_out));
 
         const QString later = writeSet("later.txt", [](ParameterImage& image) {
             QVERIFY(image.setU32(fieldNamed("SystemUpdateTime"), 0, 0, 1700000000));
@@ -367,69 +376,88 @@ private slots:
         QVERIFY(unreadable.at(0).toObject().value("error").toString().contains("regular file"));
     }
 
-    // Every usage error: exit 64, one line of reason and the usage on
-    // standard error, nothing on standard output.
-    void usageErrors_data()
+    // Every command line: whether it opens the window and, where it does
+    // not, its exit code and output. A usage error gives 64, one line of
+    // reason and the usage on standard error and nothing on standard
+    // output; the help and the version give 0 and nothing on standard error.
+    void commandLines_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("reason");
-        const QString a = QStringLiteral("a.txt");
-        QTest::newRow("check without files") << QStringList{"--check"} << "at least one file";
-        QTest::newRow("compare none") << QStringList{"--compare"} << "two files";
-        QTest::newRow("compare one") << QStringList{"--compare", a} << "two files";
-        QTest::newRow("compare three") << QStringList{"--compare", a, a, a} << "not 3";
-        QTest::newRow("export none") << QStringList{"--export-report"} << "SET and OUT";
-        QTest::newRow("export one") << QStringList{"--export-report", a} << "not 1";
-        QTest::newRow("export three") << QStringList{"--export-report", a, a, a} << "not 3";
-        QTest::newRow("two modes")
-            << QStringList{"--check", a, "--export-report", a, a} << "one mode per call";
-        QTest::newRow("format") << QStringList{"--check", "--format", "xml", a} << "text or json";
-        QTest::newRow("format twice")
-            << QStringList{"--check", "--format", "json", "--format=text", a} << "twice";
-        QTest::newRow("format value missing")
-            << QStringList{"--check", a, "--format"} << "--format needs";
-        QTest::newRow("unknown") << QStringList{"--check", "--bogus", a}
-                                 << "unknown option --bogus";
-        QTest::newRow("value glued on") << QStringList{"--check=a.txt"} << "unknown option";
-        QTest::newRow("no mode") << QStringList{"--format", "json", a} << "give --check";
-        QTest::newRow("version and more")
-            << QStringList{"--version", "--check", a} << "--version takes no other";
-        QTest::newRow("window option") << QStringList{"-o", "--check", a} << "window only";
-        QTest::newRow("name with newline") << QStringList{"--check", "--x\ny"} << "$'--x\\ny'";
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<int>("exitCode");  // Window: the window opens
+        QTest::addColumn<QString>("holds"); // the reason, or what standard output holds
+        const auto row = [](const char* name, const QByteArrayList& arguments, int exitCode,
+                            const char* holds) {
+            QTest::newRow(name) << arguments << exitCode << QString::fromUtf8(holds);
+        };
+        const QByteArray a = "a.txt";
+        row("check without files", {"--check"}, 64, "at least one file");
+        row("compare none", {"--compare"}, 64, "two files");
+        row("compare one", {"--compare", a}, 64, "two files");
+        row("compare three", {"--compare", a, a, a}, 64, "not 3");
+        row("export none", {"--export-report"}, 64, "SET and OUT");
+        row("export one", {"--export-report", a}, 64, "not 1");
+        row("export three", {"--export-report", a, a, a}, 64, "not 3");
+        row("two modes", {"--check", a, "--export-report", a, a}, 64, "one mode per call");
+        row("format", {"--check", "--format", "xml", a}, 64, "text or json");
+        row("format twice", {"--check", "--format", "json", "--format=text", a}, 64, "twice");
+        row("format value missing", {"--check", a, "--format"}, 64, "--format needs");
+        row("unknown", {"--check", "--bogus", a}, 64, "unknown option --bogus");
+        row("value glued on", {"--check=a.txt"}, 64, "unknown option");
+        row("no mode", {"--format", "json", a}, 64, "give --check");
+        row("version and more", {"--version", "--check", a}, 64, "--version takes no other");
+        row("window option", {"-o", "--check", a}, 64, "window only");
+        row("name with newline", {"--check", "--x\ny"}, 64, "$'--x\\ny'");
+        row("mistyped mode", {"--chek", a}, 64, "unknown option --chek");
+        row("shortened mode", {"--export", a, a}, 64, "unknown option --export");
+        row("unknown with value", {"--colour=red"}, 64, "unknown option --colour=red");
+        row("check, empty name", {"--check", a, ""}, 64, "a file name is empty");
+        row("compare, empty name", {"--compare", "", a}, 64, "a file name is empty");
+        row("export, empty OUT", {"--export-report", a, ""}, 64, "a file name is empty");
+
+        row("-?", {"-?"}, 0, "Exit codes");
+        row("--help-all", {"--help-all"}, 0, "Exit codes");
+        row("-h", {"-h"}, 0, "Exit codes");
+        row("help after a mode", {"--export-report", "--help"}, 0, "Exit codes");
+        row("help after errors", {"--check", "x", "--bogus", "-?"}, 0, "Exit codes");
+        row("version", {"--version"}, 0, "obxsetting " OBX_APP_VERSION "\n");
+        // A file of that name lies in the folder the calls are made in.
+        row("file named like an option", {"--check", "--", "--help"}, 0, "--help: CRC ");
+
+        row("no options", {}, Window, "");
+        row("hide 3d", {"-o"}, Window, "");
+        row("hide 3d, long", {"--opengl"}, Window, "");
+        row("toolkit, two dashes", {"--platform", "offscreen"}, Window, "");
+        row("toolkit, value glued", {"--style=fusion"}, Window, "");
+        row("after the end of options", {"--", "--chek"}, Window, "");
     }
 
-    void usageErrors()
+    void commandLines()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, reason);
-        QCOMPARE(run(arguments), 64);
-        QVERIFY(m_out.isEmpty());
-        const QStringList lines = m_err.split('\n');
-        QVERIFY2(lines.at(0).startsWith("obxsetting: ") && lines.at(0).contains(reason),
-                 qPrintable(m_err));
-        QVERIFY2(lines.at(1).startsWith("Usage: obxsetting"), qPrintable(m_err));
-    }
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, holds);
+        std::vector<const char*> argv{"obxsetting"};
+        for (const QByteArray& argument : qAsConst(arguments))
+            argv.push_back(argument.constData());
+        QCOMPARE(requested(argv), exitCode != Window);
+        if (exitCode == Window)
+            return;
 
-    void helpAndVersion()
-    {
-        for (const QStringList& arguments :
-             {QStringList{"-?"}, QStringList{"--help-all"}, QStringList{"-h"},
-              QStringList{"--export-report", "--help"},
-              QStringList{"--check", "x", "--bogus", "-?"}}) {
-            QCOMPARE(run(arguments), 0);
-            QVERIFY2(m_out.contains("Exit codes") && m_out.contains("signed"), qPrintable(m_out));
-            QVERIFY(m_err.isEmpty());
-        }
-        QCOMPARE(run({"--version"}), 0);
-        QCOMPARE(m_out, QStringLiteral("obxsetting " OBX_APP_VERSION "\n"));
-        // After "--" a name that looks like an option is a file.
-        const QString named = m_dir.filePath(QStringLiteral("--help"));
-        QVERIFY(QFile::copy(m_good, named));
         const QString folder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        QCOMPARE(run({"--check", "--", "--help"}), 0);
+        const int code = runRaw(arguments);
         QVERIFY(QDir::setCurrent(folder));
-        QVERIFY2(m_out.startsWith("--help: CRC "), qPrintable(m_out));
+        QCOMPARE(code, exitCode);
+        if (exitCode == 0) {
+            QVERIFY2(m_out.contains(holds), qPrintable(m_out));
+            QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+            return;
+        }
+        QVERIFY(m_out.isEmpty());
+        const QStringList lines = m_err.split('\n');
+        QVERIFY2(lines.at(0).startsWith("obxsetting: ") && lines.at(0).contains(holds),
+                 qPrintable(m_err));
+        QVERIFY2(lines.at(1).startsWith("Usage: obxsetting"), qPrintable(m_err));
     }
 
     // Names that are no UTF-8, or that hold a line break, are read and
@@ -439,56 +467,31 @@ private slots:
         const QByteArray folder = QFile::encodeName(m_dir.path());
         const QByteArray latin1 = folder + "/caf\xe9 \xe6\xbc\xa2.txt";
         const QByteArray newline = folder + "/two\nlines.txt";
+        // Next line, line separator, and the terminal's control sequence introducer.
+        const QByteArray breaks = folder + "/nel\xc2\x85 ls\xe2\x80\xa8 csi\xc2\x9b.txt";
         const QByteArray good = readTestFile(m_good);
-        for (const QByteArray& name : {latin1, newline}) {
+        for (const QByteArray& name : {latin1, newline, breaks}) {
             const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             QVERIFY(fd >= 0);
             QCOMPARE(::write(fd, good.constData(), size_t(good.size())), ssize_t(good.size()));
             ::close(fd);
         }
-        QCOMPARE(runRaw({"--check", latin1, newline}), 0);
+        QCOMPARE(runRaw({"--check", latin1, newline, breaks}), 0);
         const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.size(), 3);
         QVERIFY2(
             lines.at(0).startsWith(QStringLiteral("$'%1/caf\\xe9 漢.txt': CRC ").arg(m_dir.path())),
             qPrintable(lines.at(0)));
         QVERIFY2(
             lines.at(1).startsWith(QStringLiteral("$'%1/two\\nlines.txt': CRC ").arg(m_dir.path())),
             qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(2).startsWith(
+                     QStringLiteral("$'%1/nel\\xc2\\x85 ls\\xe2\\x80\\xa8 csi\\xc2\\x9b.txt': CRC ")
+                         .arg(m_dir.path())),
+                 qPrintable(lines.at(2)));
         QCOMPARE(runRaw({"--compare", latin1, newline}), 0);
         // The toolkit cannot remove what it cannot name.
         QCOMPARE(::unlink(latin1.constData()), 0);
-    }
-
-    // Only the window's and the toolkit's own options open the window; a
-    // mistyped mode is a usage error, which needs no display.
-    void windowOrCommandLine_data()
-    {
-        QTest::addColumn<QByteArrayList>("arguments");
-        QTest::addColumn<bool>("commandLine");
-        QTest::newRow("mistyped mode") << QByteArrayList{"--chek", "a.txt"} << true;
-        QTest::newRow("shortened mode") << QByteArrayList{"--export", "a", "b"} << true;
-        QTest::newRow("unknown with value") << QByteArrayList{"--colour=red"} << true;
-        QTest::newRow("no options") << QByteArrayList{} << false;
-        QTest::newRow("hide 3d") << QByteArrayList{"--opengl"} << false;
-        QTest::newRow("toolkit, two dashes") << QByteArrayList{"--platform", "offscreen"} << false;
-        QTest::newRow("toolkit, value glued") << QByteArrayList{"--style=fusion"} << false;
-        QTest::newRow("after the end of options") << QByteArrayList{"--", "--chek"} << false;
-    }
-
-    void windowOrCommandLine()
-    {
-        QFETCH(QByteArrayList, arguments);
-        QFETCH(bool, commandLine);
-        std::vector<const char*> argv{"obxsetting"};
-        for (const QByteArray& argument : qAsConst(arguments))
-            argv.push_back(argument.constData());
-        QCOMPARE(requested(argv), commandLine);
-        if (commandLine) {
-            QCOMPARE(runRaw(arguments), 64);
-            QVERIFY2(m_err.startsWith("obxsetting: unknown option " + arguments.at(0)),
-                     qPrintable(m_err));
-        }
     }
 
     // The real program: no display, no platform setting, and an open

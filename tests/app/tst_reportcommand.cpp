@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "defaultimage.h"
-#include "editedfile.h"
 #include "testfiles.h"
 
 #include <sys/stat.h>
@@ -108,7 +107,7 @@ private slots:
         QVERIFY2(!errors.contains("NG"), errors.constData());
         const QString content = pdfText(pdf);
         for (const char* label :
-             {"Plan view (XY) +Y", "+X", "Area 1: permitted, Z -1000 to 2000 mm",
+             {"Plan view (XY)", "+X", "+Y", "Area 1: permitted, Z -1000 to 2000 mm",
               "Area 2: forbidden, Z 0 to 1500 mm", "Arm model, maker setting",
               "Tool model of tool 1"})
             QVERIFY2(content.contains(QLatin1String(label)), label);
@@ -168,71 +167,96 @@ private slots:
         QCOMPARE(readTestFile(set), before);
     }
 
-    // Neither a FIFO as SET (which would block the read forever) nor a
-    // FIFO or device as OUT (which the PDF would replace) is taken.
-    void refusesWhatIsNoRegularFile()
+    // SET and OUT as a script may name them. Each row's script runs in a
+    // folder of its own that holds set.txt, with the program as $0: the exit
+    // code and reason, set.txt as it was, after a refusal no PDF anywhere in
+    // the folder (a FIFO or a link replaced by one), and after a write the
+    // PDF under the name the caller gave.
+    void namedFiles_data()
     {
-        const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString pdf = m_dir.filePath(QStringLiteral("fifo.pdf"));
-        QByteArray errors;
-        QCOMPARE(run({fifo, pdf}, &errors), 1);
-        QVERIFY2(errors.contains("not a regular file"), errors.constData());
-        QVERIFY(!QFile::exists(pdf));
-        QCOMPARE(run({defaultSetPath(), fifo}, &errors), 4);
-        QVERIFY2(errors.contains("not a regular file"), errors.constData());
-        struct stat info;
-        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
-        QVERIFY(S_ISFIFO(info.st_mode));
+        QTest::addColumn<QString>("script");
+        // Needs a mount namespace of its own; the script says "bound" once it has mounted.
+        QTest::addColumn<bool>("mounts");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QByteArray>("pdf");
+        const auto row = [](const char* name, const char* script, int exitCode, const char* reason,
+                            const QByteArray& pdf = {}, bool mounts = false) {
+            QTest::newRow(name) << QString::fromUtf8(script) << mounts << exitCode
+                                << QString::fromUtf8(reason) << pdf;
+        };
+        // A FIFO as SET would block the read for ever; as OUT the PDF would replace it.
+        row("FIFO as SET", R"(mkfifo fifo && exec "$0" --export-report fifo out.pdf)", 1,
+            "not a regular file");
+        row("FIFO as OUT", R"(mkfifo fifo && exec "$0" --export-report set.txt fifo)", 4,
+            "not a regular file");
+        row("SET by a hard link", R"(ln set.txt link && exec "$0" --export-report set.txt link)", 4,
+            "is the file being read");
+        row("SET by a symbolic link",
+            R"(ln -s set.txt link && exec "$0" --export-report set.txt link)", 4,
+            "is the file being read");
+        row("SET by a bind mount",
+            R"(mkdir -p bound && mount --bind . bound && echo bound &&
+               exec "$0" --export-report set.txt bound/set.txt)",
+            4, "is the file being read", {}, true);
+        // Taken against the caller's folder before the program moves to its own.
+        row("paths through the caller's folder",
+            R"(exec "$0" --export-report /proc/self/cwd/set.txt /proc/self/cwd/out.pdf)", 0, "",
+            "out.pdf");
+        row("without /proc",
+            R"(umount -l /proc && echo bound && exec "$0" --export-report set.txt out.pdf)", 0, "",
+            "out.pdf", true);
+        row("OUT not UTF-8", R"sh(exec "$0" --export-report set.txt "$(printf 'r\351port.pdf')")sh",
+            0, "", "r\xe9port.pdf");
     }
 
-    // Every path is taken against the caller's folder before the program
-    // moves to its own; a name need not be UTF-8.
-    void pathsAsTheCallerGaveThem()
+    void namedFiles()
     {
-        QVERIFY(QFile::copy(defaultSetPath(), m_dir.filePath(QStringLiteral("cwd set.txt"))));
-        QCOMPARE(run({"/proc/self/cwd/cwd set.txt", "/proc/self/cwd/cwd.pdf"}), 0);
-        QVERIFY(readTestFile(m_dir.filePath(QStringLiteral("cwd.pdf"))).startsWith("%PDF"));
-
-        const Result latin1 =
-            start(QStringLiteral("sh"),
-                  {"-c", "exec \"$0\" --export-report \"$1\" \"$(printf 'r\\351port.pdf')\"",
-                   program(), defaultSetPath()});
-        QCOMPARE(latin1.code, 0);
-        struct stat info;
-        const QByteArray name = QFile::encodeName(m_dir.path()) + "/r\xe9port.pdf";
-        QCOMPARE(::stat(name.constData(), &info), 0);
-        QVERIFY(info.st_size > 1000);
-        // The toolkit cannot remove what it cannot name.
-        QCOMPARE(::unlink(name.constData()), 0);
-    }
-
-    // The same file by another path, through a bind mount, is still the set.
-    void bindMountedSetIsNotReplaced()
-    {
-        const QString source = m_dir.filePath(QStringLiteral("bind source"));
-        const QString target = m_dir.filePath(QStringLiteral("bind target"));
-        QVERIFY(QDir().mkpath(source) && QDir().mkpath(target));
-        const QString set = source + QStringLiteral("/set.txt");
+        QFETCH(QString, script);
+        QFETCH(bool, mounts);
+        QFETCH(int, exitCode);
+        QFETCH(QString, reason);
+        QFETCH(QByteArray, pdf);
+        const QString folder =
+            m_dir.filePath(QStringLiteral("named %1").arg(QLatin1String(QTest::currentDataTag())));
+        QVERIFY(QDir().mkpath(folder));
+        const QString set = folder + QStringLiteral("/set.txt");
         QVERIFY(QFile::copy(defaultSetPath(), set));
-        const QByteArray before = readTestFile(set);
-        const QString script =
-            QStringLiteral("mount --bind \"$1\" \"$2\" || exit 99; echo bound; "
-                           "exec \"$0\" --export-report \"$1/set.txt\" \"$2/set.txt\"");
-        // As root a mount namespace suffices; otherwise a user namespace may allow it.
+        const QStringList shell{"sh", "-c", QStringLiteral("cd \"$1\" || exit 98\n") + script,
+                                program(), folder};
         Result result;
-        for (const QString& flags : {QStringLiteral("-m"), QStringLiteral("-rm")}) {
-            result = start(QStringLiteral("unshare"),
-                           {flags, "sh", "-c", script, program(), source, target});
-            if (result.out.startsWith("bound"))
+        // As root a mount namespace suffices; otherwise a user namespace may allow it.
+        for (const QStringList& prefix :
+             mounts ? QList<QStringList>{{"-m"}, {"-rm"}} : QList<QStringList>{{}}) {
+            result = mounts ? start(QStringLiteral("unshare"), prefix + shell)
+                            : start(shell.at(0), shell.mid(1));
+            if (!mounts || result.out.startsWith("bound"))
                 break;
         }
-        if (!result.out.startsWith("bound"))
+        if (mounts && !result.out.startsWith("bound"))
             QSKIP(qPrintable(QStringLiteral("no bind mount may be made here: ") +
                              QString::fromLocal8Bit(result.err).trimmed()));
-        QCOMPARE(result.code, 4);
-        QVERIFY2(result.err.contains("is the file being read"), result.err.constData());
-        QCOMPARE(readTestFile(set), before);
+        QCOMPARE(result.code, exitCode);
+        QVERIFY2(result.err.contains(reason.toUtf8()), result.err.constData());
+        QCOMPARE(readTestFile(set), readTestFile(defaultSetPath()));
+
+        const QByteArray folderBytes = QFile::encodeName(folder) + '/';
+        struct stat info;
+        if (!pdf.isEmpty()) {
+            QCOMPARE(::stat((folderBytes + pdf).constData(), &info), 0);
+            QVERIFY(S_ISREG(info.st_mode) && info.st_size > 1000);
+            // The toolkit cannot remove what it cannot name.
+            QCOMPARE(::unlink((folderBytes + pdf).constData()), 0);
+            return;
+        }
+        for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System |
+                                                          QDir::Hidden | QDir::NoDotAndDotDot)) {
+            const QByteArray path = folderBytes + QFile::encodeName(name);
+            QCOMPARE(::lstat(path.constData(), &info), 0);
+            QVERIFY2(!S_ISREG(info.st_mode) ||
+                         !readTestFile(QFile::decodeName(path)).startsWith("%PDF"),
+                     qPrintable(name));
+        }
     }
 
     // A display that is named but cannot be opened: the report is drawn
@@ -274,13 +298,7 @@ private slots:
     // the report and the summary say that it is not signed.
     void summaryAndUnsignedSet()
     {
-        const QString set = m_dir.filePath(QStringLiteral("unsigned.txt"));
-        QVERIFY(writeEditedFile(set, defaultImage(),
-                                {{"WholeCRC", 0, 0, QStringLiteral("9894")},
-                                 {"SystemCRC", 0, 0, QStringLiteral("9894")},
-                                 {"MonitorCRC", 0, 0, QStringLiteral("9894")},
-                                 {"SignalCRC", 0, 0, QStringLiteral("9894")},
-                                 {"AllDataCRC", 0, 0, QStringLiteral("9894")}}));
+        const QString set = testDataPath("commandline/unsigned-9894.txt");
         const QString pdf = m_dir.filePath(QStringLiteral("unsigned.pdf"));
         const Result result = start(program(), {"--format", "json", "--export-report", set, pdf});
         QCOMPARE(result.code, 0);
@@ -301,22 +319,20 @@ private slots:
         QVERIFY(!pdfText(pdf).contains(QStringLiteral("not signed")));
     }
 
-    // The modes that need no window never start it, so no display is needed.
+    // The modes that need no window never start it, so no display is needed:
+    // the help, the version and a usage error, of the export too, by the
+    // real program (which calls open the window is tested in-process).
     void helpVersionAndUsageWithoutDisplay()
     {
-        for (const QStringList& arguments :
-             {QStringList{"--version"}, QStringList{"--help-all"}, QStringList{"-?"}}) {
+        for (const auto& [arguments, exitCode] :
+             {std::make_pair(QStringList{"--version"}, 0), std::make_pair(QStringList{"-?"}, 0),
+              std::make_pair(QStringList{"--export-report"}, 64),
+              std::make_pair(QStringList{"--chek", "a"}, 64)}) {
             const Result result = start(program(), arguments);
-            QCOMPARE(result.code, 0);
-            QVERIFY(!result.out.isEmpty());
-        }
-        for (const QStringList& arguments :
-             {QStringList{"--export-report"}, QStringList{"--export-report", "a", "b", "c"},
-              QStringList{"--check", "x", "--export-report", "a", "b"},
-              QStringList{"--chek", "a"}}) {
-            const Result result = start(program(), arguments);
-            QCOMPARE(result.code, 64);
-            QVERIFY2(result.err.contains("Usage: obxsetting"), result.err.constData());
+            QCOMPARE(result.code, exitCode);
+            QVERIFY2(exitCode == 0 ? !result.out.isEmpty()
+                                   : result.err.contains("Usage: obxsetting"),
+                     result.err.constData());
         }
     }
 };

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "defaultimage.h"
+#include "editedfile.h"
 #include "testfiles.h"
 
 #include "app/core/languagesetting.h"
@@ -19,6 +20,7 @@
 #include "parameter/logictable.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
+#include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/msgbox.h"
@@ -69,9 +71,8 @@ QStringList pdfLayoutLines(const QString& path)
 
 // A crafted set read as the command line reads it, with the findings that
 // its file's texts show too.
-QVector<LimitEntry> readWithFindings(const QString& name, ParameterImage& image)
+QVector<LimitEntry> readWithFindings(const QString& path, ParameterImage& image)
 {
-    const QString path = QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/") + name;
     IO::Procedure procedure;
     DataProviderErrorRecord error;
     if (!procedure.readAll(image, path, error))
@@ -154,8 +155,8 @@ private slots:
             QVERIFY2(text.contains(QLatin1String(value)), value);
         // The plan view is drawn on the off-screen platform too: its axes,
         // scale bar and legend are the PDF's text.
-        QVERIFY(text.contains(QStringLiteral("Plan view (XY) +Y")));
-        for (const char* label : {"+X", "Robot in its home pose", "No motion area is enabled."})
+        QVERIFY(text.contains(QStringLiteral("Plan view (XY) +X")));
+        for (const char* label : {"+Y", "Robot in its home pose", "No motion area is enabled."})
             QVERIFY2(text.contains(QLatin1String(label)), label);
         QVERIFY(text.contains(QRegularExpression(QStringLiteral(" [125]0+ mm "))));
         QVERIFY(!text.contains(QStringLiteral("not drawn")));
@@ -194,11 +195,12 @@ private slots:
         QVERIFY(text.contains(QStringLiteral(" 99 ")));
         // The odd logic values marked with their numbers in the closing
         // list, after the area's vertex count and its first X.
-        QVERIFY2(text.contains(QStringLiteral("[77] (9999) (?) [3] [4] 60200")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("[77] (9999) (?) [#3] [#4] 60200")),
+                 qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("7 Logical Operation Result 7 (Invalid) User Safety "
                                              "Output 3")));
-        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401 [5], Network Safety "
-                                             "Output 2 = -5 [6]")));
+        QVERIFY(text.contains(QStringLiteral("User Safety Output 1 = 401 [#5], Network Safety "
+                                             "Output 2 = -5 [#6]")));
         // The enabled area whose corners cannot be drawn is named.
         QVERIFY(text.contains(QStringLiteral("Area 1: enabled, not drawn")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits are marked.")));
@@ -209,6 +211,49 @@ private slots:
         QVERIFY(second.setF32At(offsetOf(3145, 2, 1), 3.0e38f)); // MoveAreaZulimit, set 2
         QVERIFY(SafetyReport(second, QString()).write(path));
         QCOMPARE(pdfText(path).count(QStringLiteral("Values outside their limits are marked.")), 1);
+    }
+
+    // Numbers far beyond any cell (an area's corner, an arm model's radius,
+    // a tool cuboid's width) leave the PDF readable: the plan page keeps
+    // its legend, which names every enabled element it could not draw. An
+    // area at its limit is on the plan, whose grid stays apart.
+    void planOfHugeNumbersStaysReadable()
+    {
+        const auto cell = [](int no, int row, int column) {
+            return ParameterLayout::cellOffset(*ParameterLayout::findByNo(no), row, column);
+        };
+        ParameterImage image = m_image;
+        QVERIFY(image.setI16At(cell(3143, 0, 0), 1));       // MoveAreaValid, area 1
+        QVERIFY(image.setF32At(cell(3148, 0, 0), 1.0e30f)); // its first X
+        QVERIFY(image.setI16At(cell(3143, 0, 1), 1));       // area 2: at its limit, 100 m out
+        QVERIFY(image.setF32At(cell(3148, 1, 0), 100000.0f));
+        QVERIFY(image.setI16At(cell(3110, 0, 0), 12));      // maker arm model 1 on frame 12
+        QVERIFY(image.setI16At(cell(3111, 0, 0), 1));       // a capsule
+        QVERIFY(image.setF32At(cell(3112, 0, 0), 1.0e30f)); // its radius
+        QVERIFY(image.setI16At(cell(3128, 0, 0), 1));       // tool 1, model 1 enabled
+        QVERIFY(image.setI16At(cell(3129, 0, 0), 2));       // a cuboid
+        QVERIFY(image.setF32At(cell(3131, 0, 0), 3.0e38f)); // its width
+        const QString path = writeReport(SafetyReport(image, QString()), "huge.pdf");
+        QVERIFY(!path.isEmpty());
+
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray errors = process.readAllStandardError();
+        QVERIFY2(errors.isEmpty(), errors.constData());
+        const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        for (const char* line : {"Area 1: enabled, not drawn", "Arm model 1: enabled, not drawn",
+                                 "Tool model 1 of tool 1: enabled, not drawn",
+                                 "Area 2: forbidden, Z -1000 to 2000 mm"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
+        // A plan 220 m across: its finer grid lines stay some 50 at most.
+        const QRegularExpressionMatch grid =
+            QRegularExpression(
+                QStringLiteral("Grid lines every (\\d+) mm, heavier every (\\d+) mm"))
+                .match(text);
+        QVERIFY2(grid.hasMatch(), qPrintable(text.right(800)));
+        QVERIFY(220000 / grid.captured(1).toInt() <= 50);
+        QVERIFY(grid.captured(2).toInt() > grid.captured(1).toInt());
     }
 
     // Every value the validator lists is in the report: marked with its
@@ -222,15 +267,15 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("shown"); // the first finding where a page shows it
         QTest::addColumn<QString>("page");  // its page in the closing list
-        QTest::newRow("all 0, signed") << "all-zero.txt" << 138 << "Tool 1 0 [1] Tool 2 0 [2]"
+        QTest::newRow("all 0, signed") << "all-zero.txt" << 138 << "Tool 1 0 [#1] Tool 2 0 [#2]"
                                        << "Common";
         QTest::newRow("tool 5 conversion 0")
-            << "tool5-conversion-0.txt" << 1 << "Tool 4 4 Tool 5 0 [1] Tool 6 6"
+            << "tool5-conversion-0.txt" << 1 << "Tool 4 4 Tool 5 0 [#1] Tool 6 6"
             << "Common";
         QTest::newRow("CommonSpec 5") << "commonspec-5.txt" << 1 << QString() << "System";
         QTest::newRow("DHPrmAxisNo 99") << "dhprmaxisno-99.txt" << 1 << QString() << "no page";
         QTest::newRow("second value of a two-value cell")
-            << "teachspeedarmvalid-2000000.txt" << 1 << "0x00000000, 0x001e8480 [1]"
+            << "teachspeedarmvalid-2000000.txt" << 1 << "0x00000000, 0x001e8480 [#1]"
             << "Speed";
     }
 
@@ -241,14 +286,15 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, page);
         ParameterImage image;
-        const QVector<LimitEntry> entries = readWithFindings(file, image);
+        const QVector<LimitEntry> entries =
+            readWithFindings(QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/") + file, image);
         QCOMPARE(entries.size(), count);
         const QString path = writeReport(SafetyReport(image, file, entries), "findings.pdf");
         QVERIFY(!path.isEmpty());
 
         const QString text = pdfText(path);
         QVERIFY2(text.contains(shown), qPrintable(text.right(600)));
-        QVERIFY(!text.contains(QStringLiteral("0x00000000 [1]")));
+        QVERIFY(!text.contains(QStringLiteral("0x00000000 [#1]")));
         QVERIFY(
             text.contains(QStringLiteral("Values outside their limits %1 Report date").arg(count)));
         const QStringList lines = pdfLayoutLines(path);
@@ -257,11 +303,11 @@ private slots:
         QVERIFY(closing > 0);
         const QString pages = lines.mid(0, closing).join('\n');
         const QString list = lines.mid(closing).join('\n');
-        QVERIFY(
-            !lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[1\\]\\s+") + page)).isEmpty());
+        QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[#1\\]\\s+") + page))
+                     .isEmpty());
         for (int i = 0; i < entries.size(); ++i) {
             const LimitEntry& entry = entries[i];
-            const QString mark = QStringLiteral("[%1]").arg(i + 1);
+            const QString mark = QStringLiteral("[#%1]").arg(i + 1);
             // The safety function and logic pages have a section; the
             // system page's and the robot data's values are in the closing
             // list alone.
@@ -278,6 +324,61 @@ private slots:
                                  [&](const QString& line) { return row.match(line).hasMatch(); }),
                      qPrintable(row.pattern() + '\n' + lines.filter(mark).join('\n')));
         }
+    }
+
+    // Nothing of the set passes for a mark or moves the plan: the formula
+    // of an odd operation type shows that number in brackets, which must
+    // not read as the mark of the finding with that number; a source named
+    // like the old placeholder of the plan stays a name. A four-digit mark
+    // keeps to one line of the closing list.
+    void nothingOfTheSetPassesForAMarkOrThePlan()
+    {
+        ParameterImage image = m_image;
+        for (int tool = 0; tool < 5; ++tool) // five findings before the logic
+            QVERIFY(image.setI16At(
+                ParameterLayout::cellOffset(*ParameterLayout::findByNo(3002), 0, tool), 0));
+        QVERIFY(image.setI16At(62252, 6)); // operation type 6 of result 1
+        QVector<LimitEntry> entries = ValueValidator::check(image);
+        QCOMPARE(entries.size(), 6);
+        QCOMPARE(entries[5].no, 6101u);
+        const QString path =
+            writeReport(SafetyReport(image, QStringLiteral("[[plan view]]"), entries), "marks.pdf");
+        QVERIFY(!path.isEmpty());
+        const QString text = pdfText(path);
+        QVERIFY(text.contains(QStringLiteral("Source [[plan view]]")));
+        QVERIFY(text.indexOf(QStringLiteral("Robot in its home pose")) >
+                text.indexOf(QStringLiteral("Plan view (XY)")));
+        QVERIFY2(text.contains(QStringLiteral("[6] (?) (?) [#6]")), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("[#6]")), 2); // on its page and in the list
+
+        while (entries.size() < 1000)
+            entries.append(entries.front());
+        QVERIFY(SafetyReport(image, QString(), entries).write(path));
+        const QStringList lines = pdfLayoutLines(path);
+        QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[#1000\\]\\s"))).isEmpty());
+    }
+
+    // An assignment whose file text was not kept (the stored value 0 or a
+    // result) is marked on the logic page too, where no formula or signal
+    // list would carry its mark.
+    void assignmentsWhoseTextWasNotKeptAreMarked()
+    {
+        ParameterImage image = m_image;
+        QVERIFY(LogicTable::setAssignment(image, LogicTable::UserOutput, 1, 5));
+        const QString file = m_dir.filePath(QStringLiteral("assignments.txt"));
+        QVERIFY(writeEditedFile(file, image,
+                                {{"SignalAssigInternalIn", 0, 2, QStringLiteral("65536")},
+                                 {"SignalAssigUserOut", 0, 1, QStringLiteral("65541")}}));
+        ParameterImage read;
+        const QVector<LimitEntry> entries = readWithFindings(file, read);
+        QCOMPARE(entries.size(), 2);
+        const QString path = writeReport(SafetyReport(read, QString(), entries), "assign.pdf");
+        QVERIFY(!path.isEmpty());
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("Signal assignments whose file text was not kept: "
+                                              "Tool ID 2-1 = 0 [#1], User Safety Output 2 = 5 "
+                                              "[#2]")),
+                 qPrintable(text.right(1500)));
     }
 
     void unwritableFolderLeavesNothing()

@@ -5,6 +5,7 @@
 #include "testfiles.h"
 
 #include "parameter/parameter.h"
+#include "parameter/parameterlayout.h"
 #include "view3d/planview.h"
 
 #include <algorithm>
@@ -65,7 +66,8 @@ private slots:
 
     // The crafted set with a permitted and a forbidden area, maker arm
     // models and tool 1's models, drawn without any OpenGL: each in its
-    // colour, where its coordinates put it.
+    // colour, where its coordinates put it as the 3D view's XY plane shows
+    // them (+X to the left, +Y downwards).
     void areasAndModelsInTheirColours()
     {
         loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
@@ -80,7 +82,7 @@ private slots:
             PlanView::render(image, QSize(width, int(std::ceil(plan.heightFor(width)))));
         const double scale = width / (2.0 * plan.extent());
         const auto at = [&](double x, double y) {
-            return picture.pixel(int(width / 2 + x * scale), int(width / 2 - y * scale));
+            return picture.pixel(int(width / 2 - x * scale), int(width / 2 + y * scale));
         };
         const auto count = [&](const std::function<bool(int, int, int)>& test) {
             int found = 0;
@@ -112,6 +114,70 @@ private slots:
         // Green maker arm outlines, orange tool outlines.
         QVERIFY(count([](int r, int g, int b) { return g > r + 60 && g > b + 40; }) > 20);
         QVERIFY(count([](int r, int g, int b) { return r > g + 60 && g > b + 60; }) > 20);
+    }
+
+    // An odd enable value (2) enables an area and a tool model, as their
+    // pages show them: the plan draws them.
+    void oddEnableValuesDrawn()
+    {
+        const auto cell = [](int no, int row, int column) {
+            return ParameterLayout::cellOffset(*ParameterLayout::findByNo(no), row, column);
+        };
+        const QSize size(400, 560);
+        const ParameterImage plain = defaultImage();
+        ParameterImage area = plain;
+        QVERIFY(area.setI16At(cell(3143, 0, 0), 2)); // MoveAreaValid, area 1
+        QVERIFY(colouredPixels(PlanView::render(area, size)) >
+                colouredPixels(PlanView::render(plain, size)) + size.width() * size.width() / 4);
+        ParameterImage tool = plain;
+        QVERIFY(tool.setI16At(cell(3128, 0, 0), 2));      // ToolModelValid, tool 1 model 1
+        QVERIFY(tool.setF32At(cell(3130, 0, 0), 100.0f)); // a sphere of 100 mm
+        QVERIFY(colouredPixels(PlanView::render(tool, size)) >
+                colouredPixels(PlanView::render(plain, size)) + 100);
+    }
+
+    // Areas anywhere within their limits are on the plan; areas that start
+    // at the same corner keep their numbers apart; a legend line too long
+    // for half the width gets the whole width.
+    void farAreasSharedCornersAndLongLegendLines()
+    {
+        const auto cell = [](int no, int row, int column) {
+            return ParameterLayout::cellOffset(*ParameterLayout::findByNo(no), row, column);
+        };
+        ParameterImage image = defaultImage();
+        QVERIFY(image.setI16At(cell(3143, 0, 0), 1)); // area 1: the metre square
+        QVERIFY(image.setI16At(cell(3143, 0, 2), 1)); // area 3: 20 to 21 m in X
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(image.setF32At(cell(3148, 2, k), k == 1 || k == 2 ? 20000.0f : 21000.0f));
+        QCOMPARE(PlanView(image).extent(), 1.1 * 21000.0);
+
+        // White label boxes: the second area on the same corners adds its
+        // own.
+        const int width = 600;
+        const auto labelPixels = [width](const ParameterImage& set) {
+            const QImage picture = PlanView::render(set, QSize(width, width * 2));
+            int white = 0;
+            for (int y = 0; y < width; ++y)
+                for (int x = 0; x < width; ++x)
+                    white += picture.pixel(x, y) == qRgb(255, 255, 255);
+            return white;
+        };
+        ParameterImage one = defaultImage();
+        QVERIFY(one.setI16At(cell(3143, 0, 0), 1));
+        ParameterImage two = one;
+        QVERIFY(two.setI16At(cell(3143, 0, 1), 1));
+        // A number's box at this size holds some 150 white pixels.
+        const int added = labelPixels(two) - labelPixels(one);
+        QVERIFY2(added > 60, qPrintable(QString::number(added)));
+
+        // An area that cannot be drawn: its long line takes the whole
+        // width, so the legend has more rows than with the same number of
+        // short lines.
+        ParameterImage undrawn = image;
+        QVERIFY(undrawn.setI16At(cell(3143, 0, 1), 1));
+        QVERIFY(image.setI16At(cell(3143, 0, 1), 1));
+        QVERIFY(undrawn.setI16At(cell(3147, 0, 1), 2)); // area 2 with 2 vertices
+        QVERIFY(PlanView(undrawn).heightFor(width) > PlanView(image).heightFor(width));
     }
 };
 
