@@ -178,6 +178,14 @@ PlanView::PlanView(const ParameterImage& image)
     store.m_armModelSet = spec && store.editImage().i16(*spec) == 1 ? 1 : 0;
     store.m_selectedTool = 0;
     store.markValidArmAndAreaModels(true);
+    // Any value but 0 enables an area or a tool model, as the area and tool
+    // model pages show it (an odd value is marked there, not left out).
+    const auto enabled = [&store](const char* name, int row, int column) {
+        const FieldDef* field = ParameterLayout::findByName(QLatin1String(name));
+        return field && store.editImage().i16(*field, row, column) != 0;
+    };
+    for (int i = 0; i < Parameter::AreaCount; ++i)
+        store.m_areaModelFlags[i] = enabled("MoveAreaValid", 0, i);
     for (int i = 0; i < Parameter::AreaCount; ++i) {
         if (store.m_areaModelFlags[i] == 0)
             continue;
@@ -222,7 +230,8 @@ PlanView::PlanView(const ParameterImage& image)
     }
     m_undrawnArmModels = undrawn(store.m_armModelFlags[store.m_armModelSet], drawnArmModels);
     store.markValidArmAndAreaModels(false);
-    store.markValidToolModels(true, 0);
+    for (int k = 0; k < Parameter::ModelsPerSet; ++k)
+        store.m_toolModelFlags[0][k] = enabled("ToolModelValid", 0, k);
     std::vector<bool> drawnToolModels(Parameter::ModelsPerSet, false);
     plan.build(store, store.m_robotFrames, 0, AreaMonitorView(), MirelRzShmRz2IfSafmMon{});
     for (const SafetyShapePlan::Item& item : plan.items())

@@ -116,6 +116,26 @@ private slots:
         QVERIFY(count([](int r, int g, int b) { return r > g + 60 && g > b + 60; }) > 20);
     }
 
+    // An odd enable value (2) enables an area and a tool model, as their
+    // pages show them: the plan draws them.
+    void oddEnableValuesDrawn()
+    {
+        const auto cell = [](int no, int row, int column) {
+            return ParameterLayout::cellOffset(*ParameterLayout::findByNo(no), row, column);
+        };
+        const QSize size(400, 560);
+        const ParameterImage plain = defaultImage();
+        ParameterImage area = plain;
+        QVERIFY(area.setI16At(cell(3143, 0, 0), 2)); // MoveAreaValid, area 1
+        QVERIFY(colouredPixels(PlanView::render(area, size)) >
+                colouredPixels(PlanView::render(plain, size)) + size.width() * size.width() / 4);
+        ParameterImage tool = plain;
+        QVERIFY(tool.setI16At(cell(3128, 0, 0), 2));      // ToolModelValid, tool 1 model 1
+        QVERIFY(tool.setF32At(cell(3130, 0, 0), 100.0f)); // a sphere of 100 mm
+        QVERIFY(colouredPixels(PlanView::render(tool, size)) >
+                colouredPixels(PlanView::render(plain, size)) + 100);
+    }
+
     // Areas anywhere within their limits are on the plan; areas that start
     // at the same corner keep their numbers apart; a legend line too long
     // for half the width gets the whole width.
