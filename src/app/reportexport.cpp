@@ -5,7 +5,6 @@
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
 #include "parameter/parameter.h"
-#include "parameter/valuevalidator.h"
 #include "widgets/msgbox.h"
 
 #include <QApplication>
@@ -26,7 +25,7 @@ QString withPdfSuffix(const QString& path)
 bool exportSafetyReport(QWidget* parent)
 {
     DataProvider* provider = DataProvider::instance();
-    if (!DataProvider::confirmLimits(Parameter::instance()->masterImage(),
+    if (!DataProvider::confirmLimits(DataProvider::masterOutsideLimits(),
                                      SafetyReport::tr("Safety Report"), parent))
         return false;
     IO::FileDialog dialog(IO::FileDialog::SaveSafetyReport, provider && provider->online(),
@@ -47,7 +46,7 @@ bool exportSafetyReport(QWidget* parent)
     // notice after reading lists them.
     const ParameterImage& master = Parameter::instance()->masterImage();
     SafetyReport report(master, provider ? provider->masterSource() : QString(),
-                        provider ? provider->masterOutsideLimits() : ValueValidator::check(master));
+                        DataProvider::masterOutsideLimits());
     const bool ok = report.write(path, [&progress](int done, int) {
         progress.setValue(done);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

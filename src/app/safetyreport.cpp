@@ -589,7 +589,7 @@ QStringList SafetyReport::findingsSection() const
     return parts;
 }
 
-bool SafetyReport::write(const QString& path, const Progress& progress) const
+bool SafetyReport::write(const QString& path, const Progress& progress, QString* error) const
 {
     int done = 0;
     const auto step = [&] {
@@ -599,6 +599,8 @@ bool SafetyReport::write(const QString& path, const Progress& progress) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "SafetyReport::write" << path << file.errorString() << "-> NG";
+        if (error)
+            *error = file.errorString();
         return false;
     }
     QStringList sections{titlePage()};
@@ -614,8 +616,11 @@ bool SafetyReport::write(const QString& path, const Progress& progress) const
     print(file, sections);
     // A failed write leaves the temporary file behind only until here.
     const bool ok = file.commit();
-    if (!ok)
+    if (!ok) {
         qWarning().noquote() << "SafetyReport::write" << path << file.errorString() << "-> NG";
+        if (error)
+            *error = file.errorString();
+    }
     step();
     qInfo().noquote() << "SafetyReport::write" << path << "->" << okNgText(ok);
     return ok;

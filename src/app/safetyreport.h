@@ -47,9 +47,10 @@ public:
                  const QVector<LimitEntry>& entries);
 
     // Writes the PDF through a temporary file that replaces path only once
-    // it is complete. False when the file cannot be written; nothing is
-    // left behind then.
-    bool write(const QString& path, const Progress& progress = Progress()) const;
+    // it is complete. False when the file cannot be written, with the reason
+    // in *error where given; nothing is left behind then.
+    bool write(const QString& path, const Progress& progress = Progress(),
+               QString* error = nullptr) const;
 
     // "OBX_Safetyreport_<yyyyMMddhhmmss>.pdf"
     static QString proposedFileName(const QDateTime& time);

@@ -653,6 +653,7 @@ bool DataProvider::writeUnit(QWidget* parent)
     store->masterImage() = readBack;
     store->appliedImage() = readBack;
     store->unkeptTexts() = readBackTexts;
+    store->masterTexts() = readBackTexts;
     m_masterSource = IO::controllerAddress;
     return true;
 }
@@ -721,7 +722,7 @@ bool DataProvider::writeReport(QWidget* parent)
 {
     BusyScope busy(this);
     QString name;
-    if (!confirmLimits(Parameter::instance()->masterImage(), tr("Safety Report"), parent)) {
+    if (!confirmLimits(masterOutsideLimits(), tr("Safety Report"), parent)) {
         qInfo().noquote() << "DataProvider::writeReport canceled";
         cancel();
         // Ends with its result box, as every write does.
@@ -933,9 +934,10 @@ bool DataProvider::setPass(QWidget* parent)
     return finish(Operation::ChangePassword, ok, parent, tr("The password was changed."));
 }
 
-QVector<LimitEntry> DataProvider::masterOutsideLimits() const
+QVector<LimitEntry> DataProvider::masterOutsideLimits()
 {
-    return ValueValidator::check(Parameter::instance()->masterImage());
+    const Parameter* store = Parameter::instance();
+    return ValueValidator::check(store->masterImage(), store->masterTexts());
 }
 
 QStringList DataProvider::untakenValues(const ParameterImage& held,
@@ -1007,7 +1009,12 @@ void DataProvider::showLimitNotice(QWidget* parent, const QStringList& untaken)
 
 bool DataProvider::confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent)
 {
-    const QVector<LimitEntry> entries = ValueValidator::check(image);
+    return confirmLimits(ValueValidator::check(image), title, parent);
+}
+
+bool DataProvider::confirmLimits(const QVector<LimitEntry>& entries, const QString& title,
+                                 QWidget* parent)
+{
     if (entries.isEmpty())
         return true;
     const QStringList lines = entryLines(entries);

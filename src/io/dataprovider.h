@@ -95,8 +95,8 @@ public:
 
     // The values of the master set that lie outside their limits, judged
     // with the file texts the set did not keep (so that "99999" read into a
-    // 16-bit field is named as such).
-    QVector<LimitEntry> masterOutsideLimits() const;
+    // 16-bit field is named as such) even where Apply changed the cell since.
+    static QVector<LimitEntry> masterOutsideLimits();
     // After a read: when the master set holds such values, or the read left
     // values of the file untaken (untaken: a line each), a notice that names
     // them opens beside the window and waits for nothing. A newer read
@@ -109,6 +109,9 @@ public:
     // when the image holds no value outside its limits, or the user chose to
     // write it anyway in a box that names them (default No).
     static bool confirmLimits(const ParameterImage& image, const QString& title, QWidget* parent);
+    // The same for findings already made (the master set's, with its texts).
+    static bool confirmLimits(const QVector<LimitEntry>& entries, const QString& title,
+                              QWidget* parent);
     // "1 value lies ..." or "N values lie ...", in the user's language.
     static QString limitCountText(int count);
 

@@ -132,6 +132,7 @@ Parameter::~Parameter()
 void Parameter::setMasterData(bool both)
 {
     m_masterImage = m_editImage;
+    m_masterTexts = m_unkeptTexts;
     if (both)
         m_appliedImage = m_editImage;
     clearDisplayFlags();

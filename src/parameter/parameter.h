@@ -76,6 +76,10 @@ public:
     // forgets that cell's.
     UnkeptTexts& unkeptTexts() { return m_unkeptTexts; }
     const UnkeptTexts& unkeptTexts() const { return m_unkeptTexts; }
+    // Those of the master set: Apply leaves the set as read (which reports
+    // show) as it was, so its texts stay until the master set is replaced.
+    UnkeptTexts& masterTexts() { return m_masterTexts; }
+    const UnkeptTexts& masterTexts() const { return m_masterTexts; }
 
     // Update time stamps of the applied image: the whole-area time and the
     // area's own time.
@@ -177,6 +181,7 @@ private:
     alignas(8) ParameterImage m_appliedImage;
     alignas(8) ParameterImage m_editImage;
     UnkeptTexts m_unkeptTexts;
+    UnkeptTexts m_masterTexts;
 
     QStringList m_devicesInUse;
     QStringList m_assignedJoints;

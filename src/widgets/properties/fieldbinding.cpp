@@ -342,7 +342,12 @@ quint8 FieldBinding::cellState(const Parameter* store, const FieldDef& field, in
 
 QString FieldBinding::findingTip(const Parameter* store, const FieldDef& field, int row, int column)
 {
-    const ParameterImage& image = store->editImage();
+    return findingTip(store->editImage(), field, row, column);
+}
+
+QString FieldBinding::findingTip(const ParameterImage& image, const FieldDef& field, int row,
+                                 int column)
+{
     QStringList lines;
     const QString text = ValueValidator::unkeptText(image, field, row, column);
     if (!text.isNull())

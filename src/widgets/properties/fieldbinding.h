@@ -100,6 +100,10 @@ public:
     // that the set did not keep ("file: 65538") and the limits it lies
     // outside of, a line each; empty when the cell is not marked.
     static QString findingTip(const Parameter* store, const FieldDef& field, int row, int column);
+    // The same for a cell of another image of the held set (the logic
+    // editor's working copy).
+    static QString findingTip(const ParameterImage& image, const FieldDef& field, int row,
+                              int column);
     // Outside the limits wins over changed (1), changed over updated (2),
     // updated over equal (0).
     static quint8 mergeStates(quint8 a, quint8 b);

@@ -93,6 +93,9 @@ void LogicAssignmentTree::showResult(const LogicTableModel& model, int result)
             item->setText(DriverColumn, driver == 0 ? QString() : QString::number(driver));
             // The whole name, which the column may show shortened.
             QString tip = item->text(0);
+            const QString finding = model.signalFinding(signal);
+            if (!finding.isEmpty())
+                tip += QLatin1Char('\n') + finding;
             const QString fault = model.check().ofSignal(signal);
             if (!fault.isEmpty())
                 tip += QLatin1Char('\n') + fault;

@@ -11,7 +11,9 @@ class LogicTableModel;
 // another result drives cannot be checked here; it names its driver. The
 // names come first, so that typing the start of one finds it: a Space typed
 // within such a search goes on searching and never ticks a box. A signal
-// whose assignment the checks refuse is red, with the reason in its tip.
+// whose assignment the checks refuse, or whose entry holds a value the
+// validator lists (a file text the set did not keep), is red, with the
+// reason in its tip.
 class LogicAssignmentTree : public QTreeWidget
 {
     Q_OBJECT

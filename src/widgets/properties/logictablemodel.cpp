@@ -3,6 +3,7 @@
 #include "parameter/logicsignaldef.h"
 #include "parameter/logictable.h"
 #include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/editstate.h"
 #include "widgets/properties/fieldbinding.h"
 #include "widgets/properties/rowcolours.h"
@@ -102,6 +103,20 @@ QVariant LogicTableModel::data(const QModelIndex& index, int role) const
         if (column == Input1Column || column == Input2Column)
             return int(LogicTable::input(m_work, result, column - Input1Column + 1));
         return QVariant();
+    }
+    if (role == Qt::ToolTipRole && column <= Input2Column) {
+        // Why the cell or row is red: a file text the set did not keep or a
+        // value outside its limits, which no check of the table tells.
+        QStringList lines;
+        for (const int no :
+             {LogicTable::TypeField, LogicTable::Input1Field, LogicTable::Input2Field})
+            if (column == ResultColumn || no == parameterOfColumn(column))
+                lines << finding(no, result - 1);
+        lines.removeAll(QString());
+        if (column != ResultColumn)
+            lines.prepend(data(index, Qt::DisplayRole).toString());
+        lines.removeAll(QString());
+        return lines.isEmpty() ? QVariant() : lines.join(QLatin1Char('\n'));
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (column) {
@@ -262,6 +277,8 @@ quint8 LogicTableModel::signalState(int signal) const
     if (!LogicTable::entryOfSignal(signal, &target, &entry))
         return 0;
     const FieldDef& field = FieldBinding::fieldOf(LogicTable::AssignmentFields[target]);
+    if (ValueValidator::isOutside(m_work, field, 0, entry))
+        return EditState::OutOfLimits;
     if (FieldBinding::differs(m_work, m_store->appliedImage(), field, 0, entry))
         return 1;
     return FieldBinding::differs(m_store->appliedImage(), m_store->masterImage(), field, 0, entry)
@@ -326,6 +343,8 @@ void LogicTableModel::changed(int result)
 quint8 LogicTableModel::cellState(int parameterNo, int result) const
 {
     const FieldDef& field = FieldBinding::fieldOf(parameterNo);
+    if (ValueValidator::isOutside(m_work, field, 0, result - 1))
+        return EditState::OutOfLimits;
     const ParameterImage& applied = m_store->appliedImage();
     if (FieldBinding::differs(m_work, applied, field, 0, result - 1))
         return 1;
@@ -338,6 +357,20 @@ quint8 LogicTableModel::rowState(int result) const
     for (const int no : {LogicTable::TypeField, LogicTable::Input1Field, LogicTable::Input2Field})
         state = FieldBinding::mergeStates(state, cellState(no, result));
     return state;
+}
+
+QString LogicTableModel::signalFinding(int signal) const
+{
+    LogicTable::Target target;
+    int entry = 0;
+    return LogicTable::entryOfSignal(signal, &target, &entry)
+               ? finding(LogicTable::AssignmentFields[target], entry)
+               : QString();
+}
+
+QString LogicTableModel::finding(int parameterNo, int entry) const
+{
+    return FieldBinding::findingTip(m_work, FieldBinding::fieldOf(parameterNo), 0, entry);
 }
 
 QString LogicTableModel::drivesText(int result, const QString& separator) const

@@ -75,8 +75,11 @@ public:
     // Makes result drive the signal, or drive it no longer.
     bool setDriven(int result, int signal, bool on);
     QList<quint32> drivenBy(int result) const;
-    // 0 equal, 1 edited, 2 applied but not written.
+    // 0 equal, 1 edited, 2 applied but not written, 4 (red) a value the
+    // validator lists (outside its limits, or a file text not kept).
     quint8 signalState(int signal) const;
+    // Why a signal's assignment is red, a line each; empty when it is not.
+    QString signalFinding(int signal) const;
 
 signals:
     // The working copy changed by an edit.
@@ -87,6 +90,8 @@ private:
     // Recomputes after an edit of one result's row or assignments.
     void changed(int result);
     quint8 cellState(int parameterNo, int result) const;
+    // Why a cell of a logic field is red ("file: 65536", its limits).
+    QString finding(int parameterNo, int entry) const;
     quint8 rowState(int result) const;
     QString drivesText(int result, const QString& separator) const;
     // Stores the driver of a signal without telling anyone.

@@ -24,6 +24,9 @@
 #include "randomimage.h"
 #include "widgets/checkbox.h"
 #include "widgets/properties/allproperties.h"
+#include "widgets/properties/logicalop.h"
+#include "widgets/properties/logicassignmenttree.h"
+#include "widgets/properties/logictablemodel.h"
 #include "widgets/spinbox.h"
 
 namespace {
@@ -224,6 +227,52 @@ private slots:
         for (const BoxRecorder::Box& box : boxes.boxes)
             asked += box.text.startsWith(QLatin1String("3 values lie outside their limits\n"));
         QCOMPARE(asked, 2);
+    }
+
+    // The report and its question are of the set as read, which Apply does
+    // not change: a value applied in place of a file's text leaves the
+    // applied set's findings, not the read set's.
+    void theReadSetKeepsItsFindingsAfterApply()
+    {
+        openFile(testDataPath("wrapped-integers.txt"));
+        QVERIFY(m_store->editImage().setI16(fieldNamed("ToolIDChngTable"), 0, 1, 3));
+        m_store->update();
+        QCOMPARE(ValueValidator::count(m_store->appliedImage()), 2);
+        QCOMPARE(m_provider->masterOutsideLimits().size(), 3);
+        BoxRecorder boxes;
+        boxes.answers = {false};
+        QVERIFY(!m_provider->writeReport(nullptr));
+        QVERIFY2(boxes.boxes.first().text.startsWith(QLatin1String("3 values")),
+                 qPrintable(boxes.boxes.first().text));
+    }
+
+    // The logic editor's checks cannot see a file's text: the row of a
+    // formula and the signal whose entries the set holds in its place are
+    // red and name the text, until the cell is edited.
+    void logicCellsNameTheirFileTexts()
+    {
+        openFile(testDataPath("wrapped-logic.txt"));
+        LogicalOp editor(nullptr, m_store);
+        LogicTableModel* model = editor.model();
+        const QColor red(255, 64, 64);
+        const auto cell = [model](int result, int column) {
+            return model->index(result - 1, column);
+        };
+        QCOMPARE(cell(2, LogicTableModel::ResultColumn).data(Qt::ForegroundRole), QVariant(red));
+        QCOMPARE(cell(2, LogicTableModel::Input2Column).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("file: 65536"));
+        QVERIFY(cell(1, LogicTableModel::ResultColumn).data(Qt::ForegroundRole) != QVariant(red));
+        auto* signalList = editor.findChild<LogicAssignmentTree*>();
+        signalList->showResult(*model, 2);
+        QTreeWidgetItem* teachMode = signalList->itemOf(60001);
+        QCOMPARE(teachMode->foreground(0).color(), red);
+        QVERIFY(teachMode->toolTip(0).endsWith(QLatin1String("\nfile: 65536")));
+
+        QVERIFY(model->setData(cell(2, LogicTableModel::OperationColumn), 5)); // NOT
+        QVERIFY(cell(2, LogicTableModel::OperationColumn).data(Qt::ForegroundRole) !=
+                QVariant(red));
+        QVERIFY(cell(2, LogicTableModel::Input2Column).data(Qt::ForegroundRole) == QVariant(red));
+        QVERIFY(m_store->editImage() == m_store->masterImage()); // the working copy only
     }
 
     // The window's count and --check agree on a file whose robot part is the
