@@ -53,11 +53,16 @@ const char* const widgetStyleSheet = "QTableWidget {"
                                      " color: #808080;"
                                      " selection-color: #808080;"
                                      "}"
-                                     "QHeaderView::section { padding: 0 0 0 0; }";
+                                     "QHeaderView::section { padding: 0 0 0 0; }"
+                                     "QHeaderView::section {"
+                                     " background: #606060;"
+                                     " color: white;"
+                                     " font-weight: bold;"
+                                     "}";
 
-// The table's sheet also carries the looks of the boxes in its rows, keyed by
-// their classes: one sheet read and matched for all of them instead of a
-// sheet of each box's own, for tables of dozens of rows.
+// The table's sheet also carries the looks of the header and of the boxes in
+// its rows, keyed by their classes: one sheet read and matched for all of
+// them instead of a sheet of each one's own, for tables of dozens of rows.
 QString tableStyleSheet()
 {
     return QLatin1String(widgetStyleSheet) +
@@ -66,9 +71,6 @@ QString tableStyleSheet()
            QString(WidgetStyleSheets::visibilityWhite)
                .replace(QLatin1String("QCheckBox"), QLatin1String("Visibility"));
 }
-
-const char* const headerStyleSheet =
-    "QHeaderView::section { background:#606060; color:white; font-weight:bold; }";
 
 // A cell widget that centres one check box with a pixel of room above and below.
 // The cell is made inside the table's viewport and the box inside the cell,
@@ -135,7 +137,6 @@ void SubMenuTable::setupUi()
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     QHeaderView* header = m_table->horizontalHeader();
-    header->setStyleSheet(QLatin1String(headerStyleSheet));
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
 

@@ -173,6 +173,22 @@ private slots:
         const QFont font = table.table()->horizontalHeader()->font();
         QCOMPARE(table.table()->columnWidth(0), textBoundingRect(font, text).width() + 48);
     }
+
+    // The header takes its dark grey sections (the style shades them) from
+    // the table's one sheet; without it they would be the style's light ones.
+    void headerSectionsAreDarkGrey()
+    {
+        SubMenuTable table("%1", 2, 2, true, false, false, false);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QHeaderView* header = table.table()->horizontalHeader();
+        const QImage image = header->grab().toImage();
+        // Past the centred heading, near the end of the first section.
+        const QColor shade = image.pixelColor(header->sectionSize(0) - 4, header->height() / 2);
+        QCOMPARE(shade.green(), shade.red());
+        QCOMPARE(shade.blue(), shade.red());
+        QVERIFY2(shade.red() >= 0x50 && shade.red() < 0x80, qPrintable(shade.name()));
+    }
 };
 
 QTEST_MAIN(TestSubMenuTable)

@@ -12,6 +12,7 @@
 #include "widgets/buttonprimary.h"
 #include "widgets/buttonsecondary.h"
 #include "widgets/msgbox.h"
+#include "widgets/polishstyle.h"
 
 namespace {
 const char* const sectionTitleStyle = "\nQLabel {\n\tfont:bold;\n\tbackground: #707070;\n\tborder: "
@@ -58,7 +59,9 @@ void PropertyWidget::addSection(const QString& title, QWidget* section)
 {
     auto* label = new QLabel(title, this);
     label->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
-    label->setStyleSheet(QString::fromLatin1(sectionTitleStyle));
+    // The title moves with its panel into the pane: its sheet waits for the
+    // first polish, so that the move re-styles nothing.
+    PolishStyle::set(label, QString::fromLatin1(sectionTitleStyle));
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     m_layout->addLayout(row, 0);
