@@ -301,6 +301,35 @@ private slots:
         m_store->unkeptTexts().clear();
     }
 
+    // Page 21 shows the set its switch names; a wrapped value of the other
+    // set is named beside the switch, which the user need not change to
+    // find what the menu marks.
+    void armModelNamesTheSetNotShown()
+    {
+        openFile(testDataPath("wrapped-integers.txt"));
+        BoxAnswers boxes;
+        Property::ArmModel page(m_store);
+        page.initialize();
+        page.updateUI();
+        auto* note = page.findChild<QLabel*>(QStringLiteral("hiddenFindings"));
+        QVERIFY(note && !note->isVisibleTo(&page));
+
+        ParameterImage image = defaultImage();
+        const FieldDef& coordinate = fieldNamed("UsrArmModelCoordinateNo");
+        UnkeptTexts texts;
+        texts.note(image, coordinate, 0, 2, QStringLiteral("65536"));
+        m_store->unkeptTexts() = texts;
+        loadMaster(m_store, image); // the maker set shown
+        page.updateUI();
+        QVERIFY(note->isVisibleTo(&page));
+        QVERIFY2(note->text().startsWith(
+                     QLatin1String("Outside their limits in the set not shown (User):\n3 ")),
+                 qPrintable(note->text()));
+        QVERIFY(note->text().endsWith(QLatin1String(": 0 (file: 65536)")));
+        QVERIFY(m_store->editImage() == image);
+        m_store->unkeptTexts().clear();
+    }
+
     // The window's count and --check agree on a file whose robot part is the
     // held one; otherwise they differ by exactly the robot part's values the
     // notice names as not taken.
