@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <functional>
@@ -63,10 +64,12 @@ private:
     // (one row each) at index.
     QStringList logicMarks(std::initializer_list<int> fieldNumbers, int index) const;
     QString planSection() const;
-    QString findingsSection() const;
+    // In parts that are printed apart.
+    QStringList findingsSection() const;
     QString entryPage(const LimitEntry& entry) const;
     QString markedValue(int offset, const QString& text) const;
-    void print(QIODevice& device, const QString& html) const;
+    // Each section starts on a new page.
+    void print(QIODevice& device, const QStringList& sections) const;
 
     ParameterImage m_image;
     QString m_source;

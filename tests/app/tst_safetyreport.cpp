@@ -358,6 +358,24 @@ private slots:
         QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[#1000\\]\\s"))).isEmpty());
     }
 
+    // Thousands of findings (a damaged file) fill some 700 pages: the
+    // text of the last one is still in the PDF, as a document's text
+    // beyond some 600 pages was lost.
+    void everyFindingOfAHugeListLegible()
+    {
+        ParameterImage image;
+        QVector<LimitEntry> entries = readWithFindings(
+            QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/tool5-conversion-0.txt"), image);
+        QCOMPARE(entries.size(), 1);
+        entries[0].fileText = QStringLiteral("a text of many words ").repeated(10).trimmed();
+        entries = QVector<LimitEntry>(4000, entries[0]);
+        const QString path = writeReport(SafetyReport(image, QString(), entries), "huge-list.pdf");
+        QVERIFY(!path.isEmpty());
+        const QStringList lines = pdfLayoutLines(path);
+        QVERIFY(lines.size() > 700 * 20);
+        QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^\\f?\\[#4000\\]\\s"))).isEmpty());
+    }
+
     // An assignment whose file text was not kept (the stored value 0 or a
     // result) is marked on the logic page too, where no formula or signal
     // list would carry its mark.
