@@ -6,7 +6,6 @@
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
 #include "parameter/parameterdefdb.h"
-#include "parameter/parameterfilescanner.h"
 #include "parameter/parameterlayout.h"
 #include "parameter/parser.h"
 #include "parameter/unkepttexts.h"
@@ -27,14 +26,6 @@
 #include <cstring>
 
 namespace {
-
-// The library's log lines (one per refused file line, for one) belong in
-// the program's log file; the tool reports every outcome itself.
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
-}
 
 // One parameter file as the program would take it.
 struct ReadFile
@@ -63,13 +54,7 @@ ReadFile readFile(CommandLineFile& named)
     parser.makeTable(file.table);
     DataProviderErrorRecord error;
     if (!parser.extractToMap(file.table, path, error)) {
-        QByteArray text;
-        QString reason;
-        if (error.errorCode == DataProviderErrorRecord::FileReadError &&
-            !IO::ParameterFileScanner::readText(path, &text, &reason))
-            file.error = QStringLiteral("cannot be read: ") + reason;
-        else
-            file.error = QStringLiteral("format error: not a complete parameter file");
+        file.error = parser.lastProblem();
         return file;
     }
     file.read = true;
@@ -80,7 +65,8 @@ ReadFile readFile(CommandLineFile& named)
         file.signatureOk = file.signatureOk && crc.holds();
     file.skipped = IO::Decoder::skippedChecks(file.image);
     if (!file.signatureOk)
-        file.error = QStringLiteral("CRC mismatch");
+        file.error = QStringLiteral("CRC mismatch: ") +
+                     IO::Decoder::failedChecks(file.image).join(QLatin1String(", "));
     else if (!file.skipped.isEmpty())
         file.error = QStringLiteral("not signed");
     return file;
@@ -293,6 +279,16 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
 
 } // namespace
 
+void CommandLineTool::quietMessages(QtMsgType type, const QMessageLogContext& context,
+                                    const QString& message)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    if (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0)
+        return;
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
 bool CommandLineTool::isRequested(int argc, char* argv[])
 {
     return CommandLineArguments::isRequested(argc, argv);
@@ -310,7 +306,7 @@ int CommandLineTool::main(int argc, char* argv[])
     // Only the program name: the file names are taken above, as bytes.
     int appArgc = 1;
     QCoreApplication app(appArgc, argv);
-    qInstallMessageHandler(quietMessages);
+    qInstallMessageHandler(CommandLineTool::quietMessages);
     // Names in the reports are the English ones, whatever the user chose.
     QTranslator english;
     if (english.load(QStringLiteral("en"), QStringLiteral(":/config/i18n")))

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class CommandLineArguments;
 class QTextStream;
@@ -38,6 +39,14 @@ public:
     static bool isRequested(int argc, char* argv[]);
     // Makes the application object the mode needs and runs the tool.
     static int main(int argc, char* argv[]);
+    // Only critical messages reach the terminal: the library's log lines (one
+    // per refused file line, naming the descriptor path a file is read by)
+    // belong in the program's log file, and the tool reports every outcome
+    // itself, naming the file as the caller gave it. The platform plugins'
+    // complaints about a display that cannot be opened are left out too; the
+    // export says in one line what it did instead.
+    static void quietMessages(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message);
 
     CommandLineTool(QTextStream& out, QTextStream& err);
     // arguments: the program's arguments, the program name first.

@@ -2,6 +2,7 @@
 
 #include "app/commandlinearguments.h"
 #include "app/commandlinefile.h"
+#include "app/commandlinetool.h"
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "app/safetyreport.h"
@@ -20,22 +21,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include <cstdio>
-#include <cstring>
-
 namespace {
-
-// Only warnings and worse reach the terminal: the command's own output.
-// The platform plugins' complaints about a display that cannot be opened
-// are left out; the command says in one line what it did instead.
-void warningsOnly(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    if (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0)
-        return;
-    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
-}
 
 // Platforms that draw on a display and, where it cannot be opened, let the
 // toolkit go on to the next one. The others take a device or a port of
@@ -80,7 +66,7 @@ int ReportCommand::main(const char* program, const CommandLineArguments& argumen
 {
     QByteArray dropped;
     const QByteArray wanted = choosePlatform(&dropped);
-    qInstallMessageHandler(warningsOnly);
+    qInstallMessageHandler(CommandLineTool::quietMessages);
     // Only the program name: the toolkit must not take a file name for one
     // of its own options.
     int argc = 1;
@@ -130,7 +116,8 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
                       .arg(set.shownName(), set.error());
         code = SetUnreadable;
     } else if (!procedure.readAll(image, set.readPath(), error)) {
-        problem = QStringLiteral("The parameter file cannot be read: %1").arg(set.shownName());
+        problem = QStringLiteral("The parameter file cannot be read: %1 (%2)")
+                      .arg(set.shownName(), procedure.lastProblem());
         code = SetUnreadable;
     } else {
         read = true;
@@ -148,13 +135,15 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
         code = PdfUnwritable;
     } else if (read) {
         LogicSignalDef::setMasterImage(&image);
-        const bool written =
-            SafetyReport(image, set.absoluteName(), entries).write(pdf.writePath()) &&
-            pdf.finishWrite();
+        QString reason;
+        const bool written = SafetyReport(image, set.absoluteName(), entries)
+                                 .write(pdf.writePath(), SafetyReport::Progress(), &reason);
+        const bool named = written && pdf.finishWrite();
         LogicSignalDef::setMasterImage(nullptr);
-        if (!written) {
+        if (!named) {
             pdf.discardWrite();
-            problem = QStringLiteral("The file cannot be written: %1").arg(pdf.shownName());
+            problem = QStringLiteral("The file cannot be written: %1 (%2)")
+                          .arg(pdf.shownName(), written ? pdf.error() : reason);
             code = PdfUnwritable;
         } else if (!entries.isEmpty()) {
             code = OutsideLimits;

@@ -14,13 +14,16 @@
 #include "parameter/parameterlayout.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QtDebug>
 
 #include <algorithm>
@@ -312,8 +315,7 @@ QString SafetyReport::pageSection(int page) const
 {
     const Page& def = pages[page];
     const std::vector<Block> blocks = blocksOf(def);
-    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
-                       .arg(escaped(pageHeading(def, blocks)));
+    QString html = QStringLiteral("<h2>%1</h2>").arg(escaped(pageHeading(def, blocks)));
     bool marked = false;
     bool skipped = false;
     // The offsets of a cell's values: two-word bit masks hold two.
@@ -429,7 +431,7 @@ QString SafetyReport::pageSection(int page) const
 
 QString SafetyReport::logicSection() const
 {
-    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
+    QString html = QStringLiteral("<h2>%1</h2>")
                        .arg(escaped(FunctionMenuWidget::nodeText(QLatin1String(logicNodeName))));
     QString rows;
     for (int result = 1; result <= LogicTable::ResultCount; ++result) {
@@ -514,7 +516,7 @@ QStringList SafetyReport::logicMarks(std::initializer_list<int> fieldNumbers, in
 
 QString SafetyReport::planSection() const
 {
-    return QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p><img src=\"%2\"></p>")
+    return QStringLiteral("<h2>%1</h2><p><img src=\"%2\"></p>")
         .arg(escaped(tr("Plan view")), planPlaceholder);
 }
 
@@ -537,44 +539,57 @@ QString SafetyReport::entryPage(const LimitEntry& entry) const
     return tr("no page");
 }
 
-QString SafetyReport::findingsSection() const
+QStringList SafetyReport::findingsSection() const
 {
-    QString html = QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2>")
-                       .arg(escaped(tr("Values outside their limits")));
+    const QString heading =
+        QStringLiteral("<h2>%1</h2>").arg(escaped(tr("Values outside their limits")));
     if (m_entries.isEmpty())
-        return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("None.")));
-    html += QStringLiteral("<p>%1</p>")
-                .arg(escaped(tr("Every value outside its limits, not finite or whose file text "
-                                "was not kept, with its number as marked on the pages. Rows and "
-                                "columns count from 1 as in a parameter file.")));
-    html += tableStart() + QStringLiteral("<tr>");
+        return {heading + QStringLiteral("<p>%1</p>").arg(escaped(tr("None.")))};
+    QString header = tableStart() + QStringLiteral("<tr>");
     // Widths in percent: numbers stay on one line.
     const std::pair<QString, int> columns[] = {
         {tr("No."), 11},    {tr("Page"), 13},  {tr("Parameter"), 23}, {tr("Row"), 7},
         {tr("Column"), 11}, {tr("Value"), 17}, {tr("Limits"), 18}};
     for (const auto& column : columns)
-        html += QStringLiteral("<th width=\"%1%\">%2</th>")
-                    .arg(column.second)
-                    .arg(escaped(column.first));
-    html += QStringLiteral("</tr>");
+        header += QStringLiteral("<th width=\"%1%\">%2</th>")
+                      .arg(column.second)
+                      .arg(escaped(column.first));
+    header += QStringLiteral("</tr>");
+    // Parts of some hundred pages each, every one printed on its own (see
+    // print()).
+    constexpr int partSize = 400;
+    QStringList parts;
     for (int i = 0; i < m_entries.size(); ++i) {
+        if (i % partSize == 0)
+            parts << (i == 0 ? heading +
+                                   QStringLiteral("<p>%1</p>")
+                                       .arg(escaped(tr(
+                                           "Every value outside its limits, not finite or whose "
+                                           "file text was not kept, with its number as marked on "
+                                           "the pages. Rows and columns count from 1 as in a "
+                                           "parameter file.")))
+                             : QString()) +
+                         header;
         const LimitEntry& entry = m_entries[i];
         QString value = entry.valueText;
         if (!entry.fileText.isEmpty())
             value +=
                 QLatin1Char(' ') +
                 QCoreApplication::translate("ValueValidator", "(file: %1)").arg(entry.fileText);
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3<br><small>%4</small></td>"
-                               "<td>%5</td><td>%6</td><td%7>%8</td><td>%9</td></tr>")
-                    .arg(entryMark(i), escaped(entryPage(entry)), escaped(entry.displayName),
-                         escaped(entry.name), QString::number(entry.row + 1),
-                         QString::number(entry.column + 1), QLatin1String(cellStyle),
-                         escaped(value), escaped(entry.limitsText()));
+        parts.last() +=
+            QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3<br><small>%4</small></td>"
+                           "<td>%5</td><td>%6</td><td%7>%8</td><td>%9</td></tr>")
+                .arg(entryMark(i), escaped(entryPage(entry)), escaped(entry.displayName),
+                     escaped(entry.name), QString::number(entry.row + 1),
+                     QString::number(entry.column + 1), QLatin1String(cellStyle), escaped(value),
+                     escaped(entry.limitsText()));
+        if (i % partSize == partSize - 1 || i == m_entries.size() - 1)
+            parts.last() += QStringLiteral("</table>");
     }
-    return html + QStringLiteral("</table>");
+    return parts;
 }
 
-bool SafetyReport::write(const QString& path, const Progress& progress) const
+bool SafetyReport::write(const QString& path, const Progress& progress, QString* error) const
 {
     int done = 0;
     const auto step = [&] {
@@ -584,44 +599,93 @@ bool SafetyReport::write(const QString& path, const Progress& progress) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "SafetyReport::write" << path << file.errorString() << "-> NG";
+        if (error)
+            *error = file.errorString();
         return false;
     }
-    QString html = titlePage();
+    QStringList sections{titlePage()};
     step();
     for (int page = 0; page < pageCount; ++page) {
-        html += pageSection(page);
+        sections << pageSection(page);
         step();
     }
-    html += logicSection();
+    sections << logicSection();
     step();
-    html += planSection() + findingsSection();
+    sections << planSection() << findingsSection();
     step();
-    print(file, html);
+    print(file, sections);
     // A failed write leaves the temporary file behind only until here.
     const bool ok = file.commit();
-    if (!ok)
+    if (!ok) {
         qWarning().noquote() << "SafetyReport::write" << path << file.errorString() << "-> NG";
+        if (error)
+            *error = file.errorString();
+    }
     step();
     qInfo().noquote() << "SafetyReport::write" << path << "->" << okNgText(ok);
     return ok;
 }
 
-void SafetyReport::print(QIODevice& device, const QString& html) const
+void SafetyReport::print(QIODevice& device, const QStringList& sections) const
 {
     QPdfWriter writer(&device);
     writer.setTitle(tr("Safety Report"));
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-
-    QTextDocument document;
+    QPainter painter(&writer);
     QFont font(reportFontFamily(), 9);
     // No ligatures: a path or a name copied out of the PDF stays as written.
     font.setStyleStrategy(QFont::PreferNoShaping);
-    document.setDefaultFont(font);
-    document.setHtml(html);
+
+    // Laid out and printed as QTextDocument::print() does (2 cm inside the
+    // page's margins, the page number at the bottom right), but each section
+    // as a document of its own, each starting on a new page: the text of a
+    // document lies at device coordinates of up to its height, and beyond
+    // some 600 pages at the writer's resolution its text is lost.
+    const QRectF body(0, 0, writer.width(), writer.height());
+    const double dpiY = writer.logicalDpiY();
+    // The margin in the layout's units (those of a 96 dpi screen), scaled
+    // to the device when laid out.
+    const int margin = int(2 / 2.54 * 96);
+    const double deviceMargin = margin * dpiY / 96;
+    const QPointF pageNumberAt(body.width() - deviceMargin,
+                               body.height() - deviceMargin + QFontMetrics(font, &writer).ascent() +
+                                   5 * dpiY / 72.0);
     SafetyReportPlanObject plan(m_image);
-    if (!plan.insertInto(document, planPlaceholder))
+    bool planPlaced = false;
+    int pageNumber = 0;
+    for (const QString& section : sections) {
+        QTextDocument document;
+        document.setDefaultFont(font);
+        document.setHtml(section);
+        document.documentLayout()->setPaintDevice(&writer);
+        QTextFrameFormat frame = document.rootFrame()->frameFormat();
+        frame.setMargin(margin);
+        document.rootFrame()->setFrameFormat(frame);
+        planPlaced = plan.insertInto(document, planPlaceholder) || planPlaced;
+        document.setPageSize(body.size());
+        for (int page = 0; page < document.pageCount(); ++page) {
+            if (pageNumber++ > 0)
+                writer.newPage();
+            painter.save();
+            const QRectF view(0, page * body.height(), body.width(), body.height());
+            painter.translate(0, -view.top());
+            painter.setClipRect(view);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = view;
+            context.palette.setColor(QPalette::Text, Qt::black);
+            document.documentLayout()->draw(&painter, context);
+            painter.setClipping(false);
+            painter.setFont(font);
+            const QString number = QString::number(pageNumber);
+            painter.drawText(
+                QPointF(qRound(pageNumberAt.x() - painter.fontMetrics().horizontalAdvance(number)),
+                        qRound(pageNumberAt.y() + view.top())),
+                number);
+            painter.restore();
+        }
+    }
+    if (!planPlaced)
         qWarning().noquote() << "SafetyReport plan view not placed -> NG";
-    document.print(&writer);
 }

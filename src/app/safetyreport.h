@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <functional>
@@ -46,9 +47,10 @@ public:
                  const QVector<LimitEntry>& entries);
 
     // Writes the PDF through a temporary file that replaces path only once
-    // it is complete. False when the file cannot be written; nothing is
-    // left behind then.
-    bool write(const QString& path, const Progress& progress = Progress()) const;
+    // it is complete. False when the file cannot be written, with the reason
+    // in *error where given; nothing is left behind then.
+    bool write(const QString& path, const Progress& progress = Progress(),
+               QString* error = nullptr) const;
 
     // "OBX_Safetyreport_<yyyyMMddhhmmss>.pdf"
     static QString proposedFileName(const QDateTime& time);
@@ -62,10 +64,12 @@ private:
     // (one row each) at index.
     QStringList logicMarks(std::initializer_list<int> fieldNumbers, int index) const;
     QString planSection() const;
-    QString findingsSection() const;
+    // In parts that are printed apart.
+    QStringList findingsSection() const;
     QString entryPage(const LimitEntry& entry) const;
     QString markedValue(int offset, const QString& text) const;
-    void print(QIODevice& device, const QString& html) const;
+    // Each section starts on a new page.
+    void print(QIODevice& device, const QStringList& sections) const;
 
     ParameterImage m_image;
     QString m_source;

@@ -236,17 +236,27 @@ bool ParameterFileScanner::scanBlock(std::string_view block, CellSink& sink)
     std::size_t from = 0;
     // Every stretch that a line feed ends is a line; what follows the last one
     // is the start of the ".END" line.
+    m_line = 0;
     for (std::size_t end = block.find('\n'); end != std::string_view::npos;
-         from = end + 1, end = block.find('\n', from)) {
+         from = end + 1, end = block.find('\n', from), ++m_line) {
         Line line;
         if (!line.parse(block.substr(from, end - from))) {
             qWarning().noquote() << "[Parser] format err incorrect data";
             logFunction();
+            refuse(QStringLiteral("not a parameter line"));
             return true; // the rest of the block is not read
         }
         refused |= !scanLine(line, sink);
     }
     return refused;
+}
+
+void ParameterFileScanner::refuse(const QString& problem)
+{
+    if (!m_problem.isEmpty())
+        return;
+    m_problem = problem;
+    m_problemLine = m_line;
 }
 
 bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
@@ -261,6 +271,7 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
         qWarning().noquote() << "[Parser] format err unknown parameter:"
                              << quoted(toString(line.name));
         logFunction();
+        refuse(QStringLiteral("unknown parameter ") + quoted(toString(line.name)));
         return false;
     }
     const ParameterInfo& info = m_index.entry(entry).info;
@@ -268,6 +279,9 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
     if (number != info.No) {
         qWarning().noquote() << "[Parser] format err incorrect parameter No:" << number;
         logFunction();
+        refuse(QStringLiteral("%1 has the number %2, not %3")
+                   .arg(m_index.entry(entry).name, toString(line.number))
+                   .arg(info.No));
         return false;
     }
     const auto valueCount = std::count(line.values.begin(), line.values.end(), ',');
@@ -275,6 +289,9 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
         qWarning().noquote() << "[Parser] format err exceeded maximum per line";
         qWarning().noquote() << "param Name : " << quoted(m_index.entry(entry).name);
         logFunction();
+        refuse(QStringLiteral("more than %1 values of %2 on one line")
+                   .arg(info.DataPerRow)
+                   .arg(m_index.entry(entry).name));
         return false;
     }
 
@@ -295,6 +312,8 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
         } else {
             qWarning().noquote() << "[Parser] format err incorrect index of data";
             logFunction();
+            refuse(QStringLiteral("a value of %1 beyond its groups and values")
+                       .arg(m_index.entry(entry).name));
             stored = false;
         }
         value = comma + 1;

@@ -44,6 +44,11 @@ public:
     // Reads every line of the block; true when a line or value was refused.
     bool scanBlock(std::string_view block, CellSink& sink);
 
+    // Why scanBlock refused its first line or value, and that line's index
+    // in the block (from 0); empty when nothing was refused.
+    QString problem() const { return m_problem; }
+    int problemLine() const { return m_problemLine; }
+
     // Values stored for the definition entry (0 when no line named it).
     int valueCount(int entry) const { return qMax(m_counts.at(entry), 0); }
     // Values stored per parameter name, with an entry for every parameter a
@@ -53,11 +58,15 @@ public:
 private:
     struct Line;
     bool scanLine(const Line& line, CellSink& sink);
+    void refuse(const QString& problem);
 
     const ParameterNameIndex& m_index;
     QVector<int> m_counts;       // per definition entry, -1 while no line named it
     std::string_view m_lastName; // the name of the line before and its entry
     int m_lastEntry = -1;
+    int m_line = 0; // index in the block of the line being read
+    QString m_problem;
+    int m_problemLine = -1;
 };
 
 } // namespace IO

@@ -16,6 +16,8 @@
 #include <QSaveFile>
 #include <QtDebug>
 
+#include <algorithm>
+
 namespace {
 
 // The definitions are read once per process and shared by every parser, so
@@ -458,6 +460,7 @@ ParseResult Parser::parse(const QString& path, ParameterFileScanner& scanner,
     QString openError;
     if (!ParameterFileScanner::readText(path, &content, &openError)) {
         result.errorKind = ParseResult::OpenError;
+        result.problem = QStringLiteral("cannot be read: ") + openError;
         qWarning().noquote() << QStringLiteral("[Parser] Open Error: %1: %2").arg(path, openError);
         logFunction("parseText");
     } else {
@@ -465,11 +468,19 @@ ParseResult Parser::parse(const QString& path, ParameterFileScanner& scanner,
         std::string_view block;
         if (!ParameterFileScanner::findBlock(
                 std::string_view(content.constData(), std::size_t(content.size())), &block)) {
+            result.problem = QStringLiteral("format error: no .OBXDATA ... .END block");
             qWarning().noquote() << "[Parser] format err (.OBXDATA ~ .END) not found";
             logFunction("parseText");
         } else {
             readable = true;
             refused = scanner.scanBlock(block, sink);
+            if (refused) {
+                // Counted in the file, whose lines before the block the scanner does not see.
+                const int before = int(std::count(content.constData(), block.data(), '\n'));
+                result.problem = QStringLiteral("format error in line %1: %2")
+                                     .arg(before + scanner.problemLine() + 1)
+                                     .arg(scanner.problem());
+            }
         }
     }
 
@@ -483,8 +494,10 @@ ParseResult Parser::parse(const QString& path, ParameterFileScanner& scanner,
             result.errorKind = ParseResult::FormatError;
             refused = true;
         }
-        if (refused)
+        if (refused) {
+            result.problem = QStringLiteral("simulated error (FakeFileIOError=%1)").arg(fake);
             qWarning().noquote() << QStringLiteral("FakeFileIOError=") + fake;
+        }
     }
 
     result.ok = readable && !refused;
@@ -524,6 +537,7 @@ bool Parser::checkParsed(const ParseResult& result, CountsAgree countsAgree,
                          DataProviderErrorRecord& error)
 {
     int code;
+    m_lastProblem = result.problem;
     if (result.ok) {
         if (countsAgree())
             return true;
@@ -566,7 +580,12 @@ template <typename CountOf> bool Parser::countsAgree(CountOf countOf)
         const QString& name = parameterNames.at(i);
         const int entry = index.entryOfName(i);
         const ParameterInfo info = entry < 0 ? ParameterInfo() : index.entry(entry).info;
-        if (countOf(entry, name) != info.GroupNum * info.DataNum) {
+        const int count = countOf(entry, name);
+        if (count != info.GroupNum * info.DataNum) {
+            m_lastProblem = QStringLiteral("format error: %1 has %2 values, not %3")
+                                .arg(name)
+                                .arg(count)
+                                .arg(info.GroupNum * info.DataNum);
             qWarning().noquote() << quoted(
                 QStringLiteral("ParamName, No : %1, %2").arg(name).arg(info.No));
             return false;

@@ -34,6 +34,7 @@ struct ParseResult
     bool ok = false; // read, and no line refused
     qint32 errorKind = NotOpened;
     QMap<QString, int> valueCounts; // values stored per parameter name
+    QString problem;                // why not ok, in words
 };
 
 // Reads and writes parameter text files against the parameter definitions.
@@ -91,6 +92,10 @@ public:
     bool extractToImage(ParameterImage& fileImage, const QString& path,
                         DataProviderErrorRecord& error, UnkeptTexts* texts = nullptr);
     bool checkDataCount(const QMap<QString, int>& valueCounts);
+    // Why the last read of a parameter file failed, in words that name the
+    // line or parameter ("format error in line 12: unknown parameter "X"")
+    // but not the path; empty after a read that succeeded.
+    QString lastProblem() const { return m_lastProblem; }
 
     // Forgets the process-wide load so the next loadInfo reads again (tests).
     static void resetLoadedFlag();
@@ -136,6 +141,7 @@ private:
     mutable QStringList m_indexedNames;
     mutable ParameterNameIndex m_nameIndex;
     TextBuffer m_fileText{256 * 1024}; // the file being written; reused by every write
+    QString m_lastProblem;
 };
 
 } // namespace IO

@@ -116,7 +116,9 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
                      DataProviderErrorRecord& error, UnkeptTexts* texts, const char* function)
 {
     PartFlags flags;
+    m_lastProblem.clear();
     if (!flagsOfMode(mode, &flags)) {
+        m_lastProblem = QStringLiteral("unknown read mode %1").arg(mode);
         // A mode that selects nothing would report a read that did not happen.
         error.set(DataProviderErrorRecord::FileFormatError,
                   DataProviderErrorRecord::FileProcedureSource);
@@ -128,9 +130,12 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
         ParameterImage fileImage;
         UnkeptTexts fileTexts;
         if (!parser->extractToImage(fileImage, path, error, &fileTexts)) {
+            m_lastProblem = parser->lastProblem();
             qWarning().noquote() << "[Procedure] extract text to map err";
             logFunction(function);
         } else if (!decoder->isCRCCorrect(fileImage)) {
+            m_lastProblem = QStringLiteral("CRC mismatch: ") +
+                            Decoder::failedChecks(fileImage).join(QLatin1String(", "));
             error.set(DataProviderErrorRecord::FileFormatError,
                       DataProviderErrorRecord::FileProcedureSource);
             qWarning().noquote() << "[Procedure] incorrect crc err";

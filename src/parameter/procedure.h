@@ -55,6 +55,9 @@ public:
     // the texts of it that the set did not keep.
     const ParameterImage& lastFileImage() const { return m_lastFileImage; }
     const UnkeptTexts& lastFileTexts() const { return m_lastFileTexts; }
+    // Why the last read failed, in words ("CRC mismatch: signal", or the
+    // parser's reason); empty after a read that succeeded.
+    QString lastProblem() const { return m_lastProblem; }
 
     Decoder* decoder;
     Parser* parser;
@@ -69,6 +72,7 @@ private:
     std::unique_ptr<EncodedCells> m_cells;
     ParameterImage m_lastFileImage;
     UnkeptTexts m_lastFileTexts;
+    QString m_lastProblem;
 };
 
 } // namespace IO

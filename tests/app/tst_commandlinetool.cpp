@@ -134,7 +134,21 @@ private slots:
         QTest::newRow("directory") << QStringList{m_dir.path()} << 1 << ""
                                    << "directory";
         QTest::newRow("empty") << QStringList{empty} << 1 << ""
-                               << "format error";
+                               << "empty.txt: format error: no .OBXDATA ... .END block";
+        const QByteArray text = readTestFile(m_good);
+        const QString unknown = writeTestFile(
+            m_dir.filePath(QStringLiteral("unknown.txt")),
+            QByteArray(text).replace("\n1-00-00,CommonSpec,", "\n1-00-00,CommonSpek,"));
+        QTest::newRow("unknown parameter")
+            << QStringList{unknown} << 1 << ""
+            << "unknown.txt: format error in line 2: unknown parameter \"CommonSpek\"";
+        const QString shortened =
+            writeTestFile(m_dir.filePath(QStringLiteral("short.txt")),
+                          QByteArray(text).replace("\n6002-00-01,UsrSafetyFilterTime,10,",
+                                                   "\n6002-00-01,UsrSafetyFilterTime,"));
+        QTest::newRow("value missing")
+            << QStringList{shortened} << 1 << ""
+            << "short.txt: format error: UsrSafetyFilterTime has 31 values, not 32";
         QTest::newRow("40 MB") << QStringList{huge} << 1 << ""
                                << "File too large";
         QTest::newRow("unreadable wins") << QStringList{m_outside, m_badCrc} << 1 << "99999"
@@ -232,6 +246,8 @@ private slots:
         QCOMPARE(run({"--compare", m_good, m_good}), 0);
         QVERIFY(m_out.isEmpty());
         QCOMPARE(run({"--compare", m_good, m_badCrc}), 3);
+        QVERIFY2(m_err.startsWith(m_badCrc + ": CRC mismatch: ") && m_err.contains("signal"),
+                 qPrintable(m_err));
     }
 
     void usage()

@@ -148,9 +148,27 @@ private slots:
     {
         const QString garbage =
             writeTestFile(m_dir.filePath(QStringLiteral("garbage.txt")), "not a parameter file\n");
-        for (const QString& set : {m_dir.filePath(QStringLiteral("missing.txt")), garbage}) {
-            QCOMPARE(run({set, m_dir.filePath(QStringLiteral("never.pdf"))}), 1);
+        QByteArray text = readTestFile(defaultSetPath());
+        const QString unknown = writeTestFile(
+            m_dir.filePath(QStringLiteral("unknown.txt")),
+            QByteArray(text).replace("\n101-00-01,RobotTypeName,", "\n101-00-01,Bogus,"));
+        const QString badCrc = writeTestFile(
+            m_dir.filePath(QStringLiteral("bad crc.txt")),
+            QByteArray(text).replace("UsrSafetyFilterTime,10,", "UsrSafetyFilterTime,11,"));
+        // The set as the caller named it, and why it cannot be read; no
+        // log line of the reader.
+        for (const auto& [set, reason] :
+             {std::make_pair(m_dir.filePath(QStringLiteral("missing.txt")), "(no such file)"),
+              std::make_pair(garbage, "(format error: no .OBXDATA ... .END block)"),
+              std::make_pair(unknown, "(format error in line 3: unknown parameter \"Bogus\")"),
+              std::make_pair(badCrc, "(CRC mismatch: ")}) {
+            QByteArray errors;
+            QCOMPARE(run({set, m_dir.filePath(QStringLiteral("never.pdf"))}, &errors), 1);
             QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.pdf"))));
+            QVERIFY2(errors.startsWith("The parameter file cannot be read: " + set.toUtf8() + " " +
+                                       reason),
+                     errors.constData());
+            QVERIFY2(errors.count('\n') == 1, errors.constData());
         }
         // A missing OUT is a usage error, like every wrong argument count.
         QCOMPARE(run({defaultSetPath()}), 64);
@@ -203,6 +221,10 @@ private slots:
         row("paths through the caller's folder",
             R"(exec "$0" --export-report /proc/self/cwd/set.txt /proc/self/cwd/out.pdf)", 0, "",
             "out.pdf");
+        row("OUT on a read-only file system",
+            R"(mkdir ro && mount -t tmpfs -o ro none ro && echo bound &&
+               exec "$0" --export-report set.txt ro/out.pdf)",
+            4, "The file cannot be written: ro/out.pdf (Read-only file system)", {}, true);
         row("without /proc",
             R"(umount -l /proc && echo bound && exec "$0" --export-report set.txt out.pdf)", 0, "",
             "out.pdf", true);
@@ -238,6 +260,8 @@ private slots:
                              QString::fromLocal8Bit(result.err).trimmed()));
         QCOMPARE(result.code, exitCode);
         QVERIFY2(result.err.contains(reason.toUtf8()), result.err.constData());
+        // Files are named as the caller gave them, never by the descriptor they are read by.
+        QVERIFY2(!result.err.contains("/proc/self/fd"), result.err.constData());
         QCOMPARE(readTestFile(set), readTestFile(defaultSetPath()));
 
         const QByteArray folderBytes = QFile::encodeName(folder) + '/';

@@ -106,15 +106,20 @@ QVariant LogicTableModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::ToolTipRole && column <= Input2Column) {
         // Why the cell or row is red: a file text the set did not keep or a
-        // value outside its limits, which no check of the table tells.
+        // value outside its limits, which no check of the table tells. The
+        // row number's tip names the cell of each.
         QStringList lines;
-        for (const int no :
-             {LogicTable::TypeField, LogicTable::Input1Field, LogicTable::Input2Field})
-            if (column == ResultColumn || no == parameterOfColumn(column))
-                lines << finding(no, result - 1);
-        lines.removeAll(QString());
         if (column != ResultColumn)
-            lines.prepend(data(index, Qt::DisplayRole).toString());
+            lines << data(index, Qt::DisplayRole).toString();
+        for (const int shown : {OperationColumn, Input1Column, Input2Column}) {
+            const QString text = finding(parameterOfColumn(shown), result - 1);
+            if (text.isEmpty() || (column != ResultColumn && column != shown))
+                continue;
+            lines << (column == ResultColumn
+                          ? headerData(shown, Qt::Horizontal, Qt::DisplayRole).toString() +
+                                QStringLiteral(": ") + text
+                          : text);
+        }
         lines.removeAll(QString());
         return lines.isEmpty() ? QVariant() : lines.join(QLatin1Char('\n'));
     }

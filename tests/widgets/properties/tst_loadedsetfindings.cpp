@@ -259,6 +259,8 @@ private slots:
             return model->index(result - 1, column);
         };
         QCOMPARE(cell(2, LogicTableModel::ResultColumn).data(Qt::ForegroundRole), QVariant(red));
+        QCOMPARE(cell(2, LogicTableModel::ResultColumn).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Operation: file: 65536\nInput 2: file: 65536"));
         QCOMPARE(cell(2, LogicTableModel::Input2Column).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("file: 65536"));
         QVERIFY(cell(1, LogicTableModel::ResultColumn).data(Qt::ForegroundRole) != QVariant(red));
