@@ -65,7 +65,8 @@ ReadFile readFile(CommandLineFile& named)
         file.signatureOk = file.signatureOk && crc.holds();
     file.skipped = IO::Decoder::skippedChecks(file.image);
     if (!file.signatureOk)
-        file.error = QStringLiteral("CRC mismatch");
+        file.error = QStringLiteral("CRC mismatch: ") +
+                     IO::Decoder::failedChecks(file.image).join(QLatin1String(", "));
     else if (!file.skipped.isEmpty())
         file.error = QStringLiteral("not signed");
     return file;

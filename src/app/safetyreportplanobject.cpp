@@ -42,7 +42,13 @@ QSizeF SafetyReportPlanObject::intrinsicSize(QTextDocument* document, int, const
     // is printed.
     const QPaintDevice* device = document->documentLayout()->paintDevice();
     const double dotsPerMm = (device ? device->logicalDpiX() : 96) / 25.4;
-    const double width = widthMm * dotsPerMm;
+    double width = widthMm * dotsPerMm;
+    // Never taller than most of a page, which it cannot leave: a long
+    // legend (areas and models that cannot be drawn) makes it narrower.
+    const double room = document->pageSize().height() * 0.75;
+    const double height = m_plan.heightFor(width, document->defaultFont());
+    if (room > 0.0 && height > room)
+        width *= room / height;
     return QSizeF(width, m_plan.heightFor(width, document->defaultFont()));
 }
 

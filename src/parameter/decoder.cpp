@@ -347,6 +347,15 @@ QVector<Decoder::CrcCheck> Decoder::crcChecks(const ParameterImage& image)
     };
 }
 
+QStringList Decoder::failedChecks(const ParameterImage& image)
+{
+    QStringList names;
+    for (const CrcCheck& crc : crcChecks(image))
+        if (!crc.holds())
+            names << QLatin1String(crc.name);
+    return names;
+}
+
 QStringList Decoder::skippedChecks(const ParameterImage& image)
 {
     const std::pair<const char*, quint32> stored[] = {

@@ -72,6 +72,8 @@ public:
     // The ranges ("whole", ..., "all data") whose stored CRC is 9894: the
     // check skips them, so the set loads but is not signed. Empty when none.
     static QStringList skippedChecks(const ParameterImage& image);
+    // The ranges whose stored CRC differs from the one computed (9894 aside).
+    static QStringList failedChecks(const ParameterImage& image);
 
     // Stores one cell text into the image as the field's type reads it:
     // integers in base 10 (0 when not a number), floats by QString::toFloat,

@@ -134,11 +134,8 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
             qWarning().noquote() << "[Procedure] extract text to map err";
             logFunction(function);
         } else if (!decoder->isCRCCorrect(fileImage)) {
-            QStringList failed;
-            for (const Decoder::CrcCheck& crc : Decoder::crcChecks(fileImage))
-                if (!crc.holds())
-                    failed << QLatin1String(crc.name);
-            m_lastProblem = QStringLiteral("CRC mismatch: ") + failed.join(QLatin1String(", "));
+            m_lastProblem = QStringLiteral("CRC mismatch: ") +
+                            Decoder::failedChecks(fileImage).join(QLatin1String(", "));
             error.set(DataProviderErrorRecord::FileFormatError,
                       DataProviderErrorRecord::FileProcedureSource);
             qWarning().noquote() << "[Procedure] incorrect crc err";

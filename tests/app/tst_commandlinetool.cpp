@@ -246,6 +246,8 @@ private slots:
         QCOMPARE(run({"--compare", m_good, m_good}), 0);
         QVERIFY(m_out.isEmpty());
         QCOMPARE(run({"--compare", m_good, m_badCrc}), 3);
+        QVERIFY2(m_err.startsWith(m_badCrc + ": CRC mismatch: ") && m_err.contains("signal"),
+                 qPrintable(m_err));
     }
 
     void usage()

@@ -15,6 +15,7 @@
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/editstate.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
@@ -162,7 +163,7 @@ void Joint::initialize()
     m_upperField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngUlimit, m_upper);
     m_findings = new QLabel(ranges);
     m_findings->setObjectName(QStringLiteral("range-findings"));
-    m_findings->setStyleSheet(QStringLiteral("color: %1;").arg(FindingColour.name()));
+    PolishStyle::set(m_findings, QStringLiteral("color: %1;").arg(FindingColour.name()));
     m_findings->setWordWrap(true);
     // Room for the selected joint's findings, so the page keeps its height.
     m_findings->setFixedHeight(3 * m_findings->fontMetrics().lineSpacing());
