@@ -353,7 +353,10 @@ QString ArmModel::hiddenFindings(int set) const
                 value +=
                     QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
                                            .arg(UnkeptTexts::shown(text));
-            lines << QStringLiteral("%1 %2: %3").arg(k + 1).arg(definitionLabel(field.no), value);
+            lines << QStringLiteral("%1 %2 %3: %4")
+                         .arg(tr("ModelNo"))
+                         .arg(k + 1)
+                         .arg(definitionLabel(field.no), value);
         }
     if (lines.isEmpty())
         return QString();

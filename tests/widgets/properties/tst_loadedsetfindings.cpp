@@ -322,8 +322,8 @@ private slots:
         loadMaster(m_store, image); // the maker set shown
         page.updateUI();
         QVERIFY(note->isVisibleTo(&page));
-        QVERIFY2(note->text().startsWith(
-                     QLatin1String("Outside their limits in the set not shown (User):\n3 ")),
+        QVERIFY2(note->text().startsWith(QLatin1String(
+                     "Outside their limits in the set not shown (User):\nModel No 3 ")),
                  qPrintable(note->text()));
         QVERIFY(note->text().endsWith(QLatin1String(": 0 (file: 65536)")));
         QVERIFY(m_store->editImage() == image);
