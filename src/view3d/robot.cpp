@@ -109,6 +109,10 @@ QString Robot::matchModelName() const
 void Robot::load(const QString& name)
 {
     m_modelName = name;
+    // No model matches the set's robot type (matchModelName said so):
+    // there is no description to look for.
+    if (name.isEmpty())
+        return;
     RobotInfo info;
     if (readDescription(name, info)) {
         for (int k = 0; k < NodeCount; ++k) {
