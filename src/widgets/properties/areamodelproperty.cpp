@@ -17,6 +17,7 @@
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/areaoutline.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
@@ -154,7 +155,7 @@ void AreaModel::initialize()
     paramColumn->addLayout(heights);
     m_warnings = new QLabel(params);
     m_warnings->setObjectName(QStringLiteral("area-warning"));
-    m_warnings->setStyleSheet(QStringLiteral("color:#ffa500"));
+    PolishStyle::set(m_warnings, QStringLiteral("color:#ffa500"));
     m_warnings->setWordWrap(true);
     paramColumn->addWidget(m_warnings);
     addSection(tr("Param"), params);

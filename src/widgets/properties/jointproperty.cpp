@@ -15,6 +15,7 @@
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/editstate.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/rowcolours.h"
 #include "widgets/properties/targetdevicebox.h"
@@ -162,7 +163,7 @@ void Joint::initialize()
     m_upperField = FieldBinding::doubleSpin(m_parameter, SelectAxisRngUlimit, m_upper);
     m_findings = new QLabel(ranges);
     m_findings->setObjectName(QStringLiteral("range-findings"));
-    m_findings->setStyleSheet(QStringLiteral("color: %1;").arg(FindingColour.name()));
+    PolishStyle::set(m_findings, QStringLiteral("color: %1;").arg(FindingColour.name()));
     m_findings->setWordWrap(true);
     // Room for the selected joint's findings, so the page keeps its height.
     m_findings->setFixedHeight(3 * m_findings->fontMetrics().lineSpacing());
@@ -327,13 +328,19 @@ QString Joint::setToolTip(int set) const
         for (const FieldBinding* binding :
              {&m_rangeValidField, &m_moveField, &m_lowerField, &m_upperField}) {
             const FieldDef& field = binding->field();
-            if (FieldBinding::cellState(m_parameter, field, set, joint - 1) ==
+            if (FieldBinding::cellState(m_parameter, field, set, joint - 1) !=
                 EditState::OutOfLimits)
-                hidden << tr("Joint %1 %2: %3")
-                              .arg(joint)
-                              .arg(definitionLabel(field.no),
-                                   number(FieldBinding::value(m_parameter->editImage(), field, set,
-                                                              joint - 1)));
+                continue;
+            const ParameterImage& image = m_parameter->editImage();
+            QString value = number(FieldBinding::value(image, field, set, joint - 1));
+            // A value within its limits is listed for the file's text it
+            // stands for, which the tip names as the notice does.
+            const QString text = ValueValidator::unkeptText(image, field, set, joint - 1);
+            if (!text.isNull())
+                value +=
+                    QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
+                                           .arg(UnkeptTexts::shown(text));
+            hidden << tr("Joint %1 %2: %3").arg(joint).arg(definitionLabel(field.no), value);
         }
     }
     if (hidden.isEmpty())

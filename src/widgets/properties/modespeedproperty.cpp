@@ -9,6 +9,7 @@
 #include "parameter/parameter.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/widgetstylesheets.h"
 
 namespace Property {
@@ -29,7 +30,7 @@ QLineEdit* readOnlyLine()
 {
     auto* line = new QLineEdit;
     line->setAlignment(Qt::AlignRight);
-    line->setStyleSheet(WidgetStyleSheets::lineEdit);
+    PolishStyle::set(line, WidgetStyleSheets::lineEdit);
     line->setEnabled(false);
     return line;
 }

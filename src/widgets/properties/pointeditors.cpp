@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "widgets/doublespinbox.h"
+#include "widgets/polishstyle.h"
 
 PointEditors::PointEditors(QWidget* parent) : QWidget(parent)
 {
@@ -13,7 +14,7 @@ PointEditors::PointEditors(QWidget* parent) : QWidget(parent)
     grid->setContentsMargins(8, 0, 8, 0);
     for (int axis = 0; axis < 3; ++axis) {
         auto* label = new QLabel(QLatin1String(names[axis]));
-        label->setStyleSheet(QStringLiteral("color:#%1").arg(QLatin1String(colours[axis])));
+        PolishStyle::set(label, QStringLiteral("color:#%1").arg(QLatin1String(colours[axis])));
         auto* box = new DoubleSpinBox(-10000, 10000);
         box->setSuffix(QStringLiteral(" mm"));
         grid->addWidget(label, axis, 0, Qt::AlignRight);

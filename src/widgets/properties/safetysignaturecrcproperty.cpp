@@ -7,6 +7,7 @@
 #include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "widgets/label.h"
+#include "widgets/polishstyle.h"
 
 namespace Property {
 
@@ -44,7 +45,7 @@ void SafetySignatureCRC::initialize()
     connect(m_parameter, &Parameter::parameterChanged, this, &SafetySignatureCRC::refresh);
 
     auto* section = new QWidget;
-    section->setStyleSheet(QStringLiteral("background: #404040; color: white;"));
+    PolishStyle::set(section, QStringLiteral("background: #404040; color: white;"));
     auto* form = new QFormLayout(section);
     form->setFormAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);

@@ -10,6 +10,7 @@
 #include "parameter/valuevalidator.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/toolrows.h"
 #include "widgets/spinbox.h"
@@ -94,7 +95,7 @@ void SettingCommon::initialize()
     toolColumn->addLayout(toolForm);
     m_sharedEntries = new QLabel(tools);
     m_sharedEntries->setWordWrap(true);
-    m_sharedEntries->setStyleSheet(QStringLiteral("color: #ffc107"));
+    PolishStyle::set(m_sharedEntries, QStringLiteral("color: #ffc107"));
     toolColumn->addWidget(m_sharedEntries);
     addSection(definitionNamePart(ToolIdSpec, 0), tools);
 
