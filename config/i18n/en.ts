@@ -2598,6 +2598,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Outside their limits in the set not shown (%1):</translation>
     </message>
     <message>
+      <source>Outside their limits, shown on no page:</source>
+      <translation>Outside their limits, shown on no page:</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>Param</translation>
     </message>

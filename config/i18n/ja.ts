@@ -2597,6 +2597,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>表示されていないセット（%1）の制限外の値:</translation>
     </message>
     <message>
+      <source>Outside their limits, shown on no page:</source>
+      <translation>どのページにも表示されない制限外の値:</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>パラメータ</translation>
     </message>

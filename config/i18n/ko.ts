@@ -2597,6 +2597,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>표시되지 않은 세트(%1)의 제한을 벗어난 값:</translation>
     </message>
     <message>
+      <source>Outside their limits, shown on no page:</source>
+      <translation>어느 페이지에도 표시되지 않는 제한을 벗어난 값:</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>파라미터</translation>
     </message>

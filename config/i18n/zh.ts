@@ -2597,6 +2597,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>未显示的集合（%1）中超出限制的值：</translation>
     </message>
     <message>
+      <source>Outside their limits, shown on no page:</source>
+      <translation>未在任何页面显示的超出限制的值：</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>参数</translation>
     </message>

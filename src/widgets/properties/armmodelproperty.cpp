@@ -1,7 +1,6 @@
 #include "widgets/properties/armmodelproperty.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -27,6 +26,8 @@ namespace Property {
 
 namespace {
 
+constexpr int FirstStopDistanceParameter = 3101; // StopPosPrdctSpec
+constexpr int LastStopDistanceParameter = 3108;  // UserBreakingDecel
 constexpr int ArmModelSpec = 3109;
 constexpr int firstMakerParameter = 3110;
 constexpr int firstUserParameter = 3119;
@@ -311,9 +312,10 @@ void ArmModel::updateUI()
     m_parameter->calculateCost();
     const int set = shownSet();
     m_specField.fill();
-    const QString hidden = hiddenFindings(set == User ? Maker : User);
-    m_hiddenFindings->setText(hidden);
-    m_hiddenFindings->setVisible(!hidden.isEmpty());
+    QStringList notes = {hiddenFindings(set == User ? Maker : User), unshownFindings()};
+    notes.removeAll(QString());
+    m_hiddenFindings->setText(notes.join(QLatin1Char('\n')));
+    m_hiddenFindings->setVisible(!notes.isEmpty());
     std::vector<FieldBinding>& shown = fields(set);
     for (FieldBinding& field : shown)
         field.setCell(0, m_model);
@@ -347,12 +349,7 @@ QString ArmModel::hiddenFindings(int set) const
             const FieldDef& field = binding.field();
             if (!ValueValidator::isOutside(image, field, 0, k))
                 continue;
-            QString value = QString::number(FieldBinding::value(image, field, 0, k), 'g', 7);
-            const QString text = ValueValidator::unkeptText(image, field, 0, k);
-            if (!text.isNull())
-                value +=
-                    QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
-                                           .arg(UnkeptTexts::shown(text));
+            const QString value = FieldBinding::listedValue(image, field, 0, k);
             lines << QStringLiteral("%1 %2 %3: %4")
                          .arg(tr("ModelNo"))
                          .arg(k + 1)
@@ -362,6 +359,25 @@ QString ArmModel::hiddenFindings(int set) const
         return QString();
     return tr("Outside their limits in the set not shown (%1):").arg(m_setBox->itemText(set)) +
            QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+}
+
+// Stop distance estimation counts to this page, yet no page offers it: its
+// values the validator lists are named here, so that the page's mark in the
+// menu has a place.
+QString ArmModel::unshownFindings() const
+{
+    const ParameterImage& image = m_parameter->editImage();
+    QStringList lines;
+    for (int no = FirstStopDistanceParameter; no <= LastStopDistanceParameter; ++no) {
+        const FieldDef* field = ParameterLayout::findByNo(no);
+        if (field && ValueValidator::isOutside(image, *field, 0, 0))
+            lines << definitionLabel(no) + QStringLiteral(": ") +
+                         FieldBinding::listedValue(image, *field, 0, 0);
+    }
+    if (lines.isEmpty())
+        return QString();
+    return tr("Outside their limits, shown on no page:") + QLatin1Char('\n') +
+           lines.join(QLatin1Char('\n'));
 }
 
 // The Visible marks are the store's display flags of the shown set; an

@@ -57,6 +57,7 @@ private:
     void selectCurrent();
     void showRows(int set);
     QString hiddenFindings(int set) const;
+    QString unshownFindings() const;
     bool canPaste() const;
     bool changed() const;
 

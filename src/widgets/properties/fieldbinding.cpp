@@ -362,6 +362,17 @@ QString FieldBinding::findingTip(const ParameterImage& image, const FieldDef& fi
     return lines.join(QLatin1Char('\n'));
 }
 
+QString FieldBinding::listedValue(const ParameterImage& image, const FieldDef& field, int row,
+                                  int column)
+{
+    QString text = QString::number(value(image, field, row, column), 'g', 7);
+    const QString file = ValueValidator::unkeptText(image, field, row, column);
+    if (!file.isNull())
+        text += QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
+                                       .arg(UnkeptTexts::shown(file));
+    return text;
+}
+
 quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
 {
     if (a == EditState::OutOfLimits || b == EditState::OutOfLimits)

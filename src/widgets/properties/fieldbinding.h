@@ -104,6 +104,10 @@ public:
     // editor's working copy).
     static QString findingTip(const ParameterImage& image, const FieldDef& field, int row,
                               int column);
+    // A listed cell's value for a list of findings: the number, and the
+    // file's text where the set did not keep it ("0 (file: 65536)").
+    static QString listedValue(const ParameterImage& image, const FieldDef& field, int row,
+                               int column);
     // Outside the limits wins over changed (1), changed over updated (2),
     // updated over equal (0).
     static quint8 mergeStates(quint8 a, quint8 b);

@@ -303,7 +303,8 @@ private slots:
 
     // Page 21 shows the set its switch names; a wrapped value of the other
     // set is named beside the switch, which the user need not change to
-    // find what the menu marks.
+    // find what the menu marks, and so is a value of the stop distance
+    // estimation that the page is marked for.
     void armModelNamesTheSetNotShown()
     {
         openFile(testDataPath("wrapped-integers.txt"));
@@ -327,6 +328,18 @@ private slots:
                  qPrintable(note->text()));
         QVERIFY(note->text().endsWith(QLatin1String(": 0 (file: 65536)")));
         QVERIFY(m_store->editImage() == image);
+
+        // Stop distance estimation counts to this page; no page offers it.
+        const FieldDef& deceleration = fieldNamed("UserBreakingDecel");
+        QVERIFY(image.setF32(deceleration, 0, 0, 0.0f));
+        texts.note(image, deceleration, 0, 0, QStringLiteral("0x10"));
+        m_store->unkeptTexts() = texts;
+        loadMaster(m_store, image);
+        page.updateUI();
+        QVERIFY2(
+            note->text().contains(QLatin1String("\nOutside their limits, shown on no page:\n")) &&
+                note->text().endsWith(QLatin1String(": 0 (file: 0x10)")),
+            qPrintable(note->text()));
         m_store->unkeptTexts().clear();
     }
 
