@@ -2594,6 +2594,10 @@ The area monitoring settings have been disabled.</translation>
       <translation>Model No</translation>
     </message>
     <message>
+      <source>Outside their limits in the set not shown (%1):</source>
+      <translation>Outside their limits in the set not shown (%1):</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>Param</translation>
     </message>

@@ -2593,6 +2593,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>モデル番号</translation>
     </message>
     <message>
+      <source>Outside their limits in the set not shown (%1):</source>
+      <translation>表示されていないセット（%1）の制限外の値:</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>パラメータ</translation>
     </message>

@@ -2593,6 +2593,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>모델 번호</translation>
     </message>
     <message>
+      <source>Outside their limits in the set not shown (%1):</source>
+      <translation>표시되지 않은 세트(%1)의 제한을 벗어난 값:</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>파라미터</translation>
     </message>

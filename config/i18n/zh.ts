@@ -2593,6 +2593,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>模型编号</translation>
     </message>
     <message>
+      <source>Outside their limits in the set not shown (%1):</source>
+      <translation>未显示的集合（%1）中超出限制的值：</translation>
+    </message>
+    <message>
       <source>Param</source>
       <translation>参数</translation>
     </message>

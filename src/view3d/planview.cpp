@@ -22,7 +22,6 @@ namespace {
 using Matrix = Matrix4::Matrix;
 
 constexpr int FirstToolFrame = 51;
-constexpr int RobotTypeNameOffset = 4; // parameter 101, element 1
 // The farthest an area's corner may lie (its limits): the plan reaches
 // that far with a margin, so that every drawn outline is on it. Farther
 // points, and model radii beyond it, are odd values that are not drawn
@@ -273,8 +272,9 @@ void PlanView::addRobot(const Parameter& store, const float* joints)
                     [](const QPointF& p) { return !usablePoint(p); }))
         m_chain.clear();
 
-    // A set that names no robot type has no model to look for.
-    if (store.editImage().textAt(RobotTypeNameOffset).isEmpty())
+    // A set whose robot type names no model has none to look for (the
+    // chain alone stands for the robot).
+    if (Robot::modelNameFor(store.editImage()).isEmpty())
         return;
     Robot robot(store.editImage(), frames, joints);
     robot.update();

@@ -47,8 +47,8 @@ QString modelPathSetting()
 Robot::Robot(const ParameterImage& image, const RobotFrames& frames, const float* joints)
     : m_image(image), m_frames(frames), m_joints(joints)
 {
-    listModelNames();
-    const QString name = matchModelName();
+    m_availableModels = listModelNames();
+    const QString name = matchModelName(m_image, m_availableModels);
     qInfo().noquote() << "RobotName:" << name;
     load(name);
 }
@@ -61,22 +61,29 @@ Robot::~Robot()
         delete node;
 }
 
-void Robot::listModelNames()
+QString Robot::modelNameFor(const ParameterImage& image)
 {
+    return matchModelName(image, listModelNames());
+}
+
+QStringList Robot::listModelNames()
+{
+    QStringList names;
     const QString folder = modelPathSetting();
     if (!QFileInfo(folder).isDir())
-        return;
+        return names;
     QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         if (it.fileInfo().suffix() == QLatin1String("xml"))
-            m_availableModels << it.fileInfo().baseName();
+            names << it.fileInfo().baseName();
     }
+    return names;
 }
 
-QString Robot::matchModelName() const
+QString Robot::matchModelName(const ParameterImage& image, const QStringList& available)
 {
-    QString candidate = m_image.textAt(RobotTypeNameOffset);
+    QString candidate = image.textAt(RobotTypeNameOffset);
     const QString configured = Setting::instance()->value(QStringLiteral("RobotTypeName"));
     if (!configured.isEmpty()) {
         qInfo().noquote() << "typeName(config.ini):" << configured;
@@ -85,14 +92,14 @@ QString Robot::matchModelName() const
     candidate.remove(QLatin1Char('/'));
 
     QString result;
-    if (m_availableModels.contains(candidate)) {
+    if (available.contains(candidate)) {
         result = candidate;
     } else {
         qInfo().noquote() << "Exact match to" << candidate << "not found.";
         const int dash = candidate.indexOf(QLatin1Char('-'));
         if (dash >= 0) {
             const QString cut = candidate.left(dash);
-            if (m_availableModels.contains(cut))
+            if (available.contains(cut))
                 result = cut;
             else
                 qWarning().noquote() << "No matching 3D model to" << cut;

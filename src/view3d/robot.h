@@ -48,9 +48,13 @@ public:
     const QString& seriesName() const { return m_seriesName; }
     const QStringList& availableModels() const { return m_availableModels; }
 
+    // The model that image's robot type names among the descriptions in the
+    // model folder, as the constructor picks it; empty when none matches.
+    static QString modelNameFor(const ParameterImage& image);
+
 private:
-    void listModelNames();
-    QString matchModelName() const;
+    static QStringList listModelNames();
+    static QString matchModelName(const ParameterImage& image, const QStringList& available);
     void load(const QString& name);
     bool readDescription(const QString& name, RobotInfo& info);
     void buildLinks(const RobotInfo& info);

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "defaultimage.h"
+#include "editedfile.h"
 #include "testfiles.h"
 
 #include <sys/stat.h>
@@ -95,7 +96,8 @@ private slots:
     }
 
     // The plan view is drawn without a display: every enabled area with its
-    // kind and Z range, the axes and the models' legend are in the PDF.
+    // kind and Z range, the axes and the models' legend are in the PDF; also
+    // for a robot type that has no model.
     void drawsThePlanWithoutDisplay()
     {
         const QString pdf = m_dir.filePath(QStringLiteral("plan.pdf"));
@@ -111,6 +113,16 @@ private slots:
               "Area 2: forbidden, Z 0 to 1500 mm", "Arm model, maker setting",
               "Tool model of tool 1"})
             QVERIFY2(content.contains(QLatin1String(label)), label);
+
+        // A robot type without a model: the plan without its outline, and
+        // no complaint about a description file that was never to be found.
+        ParameterImage unknown = defaultImage();
+        QVERIFY(unknown.setTextAt(4, QStringLiteral("XYZ-9999"))); // RobotTypeName
+        const QString set = m_dir.filePath(QStringLiteral("unknown robot.txt"));
+        QVERIFY(writeEditedFile(set, unknown));
+        QCOMPARE(run({set, pdf}, &errors), 0);
+        QVERIFY2(errors.isEmpty(), errors.constData());
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Plan view (XY)")));
     }
 
     // A set with values outside their limits is still reported, and the

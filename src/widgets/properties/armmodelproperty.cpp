@@ -1,6 +1,7 @@
 #include "widgets/properties/armmodelproperty.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "parameter/parameter.h"
+#include "parameter/valuevalidator.h"
 #include "widgets/buttonsuccess.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
@@ -68,6 +70,14 @@ void ArmModel::initialize()
     category->addWidget(new QLabel(definitionLabel(ArmModelSpec), models));
     category->addWidget(m_setBox, 1);
     modelColumn->addLayout(category);
+    // The switch shows one set; what the other holds outside its limits is
+    // named here, so that the menu's mark can be traced without an edit.
+    m_hiddenFindings = new QLabel(models);
+    m_hiddenFindings->setObjectName(QStringLiteral("hiddenFindings"));
+    m_hiddenFindings->setStyleSheet(QStringLiteral("color: #ff5050;"));
+    m_hiddenFindings->setWordWrap(true);
+    m_hiddenFindings->hide();
+    modelColumn->addWidget(m_hiddenFindings);
     modelColumn->addWidget(m_table);
     addSection(tr("ArmModelSetting"), models);
 
@@ -301,6 +311,9 @@ void ArmModel::updateUI()
     m_parameter->calculateCost();
     const int set = shownSet();
     m_specField.fill();
+    const QString hidden = hiddenFindings(set == User ? Maker : User);
+    m_hiddenFindings->setText(hidden);
+    m_hiddenFindings->setVisible(!hidden.isEmpty());
     std::vector<FieldBinding>& shown = fields(set);
     for (FieldBinding& field : shown)
         field.setCell(0, m_model);
@@ -321,6 +334,34 @@ void ArmModel::updateUI()
     m_paste->setEnabled(canPaste());
     showModified(changed());
     updating = false;
+}
+
+// The other set's values that the validator lists, a line each with the
+// element, the value and the file's text where that was not kept.
+QString ArmModel::hiddenFindings(int set) const
+{
+    const ParameterImage& image = m_parameter->editImage();
+    QStringList lines;
+    for (int k = 0; k < ModelCount; ++k)
+        for (const FieldBinding& binding : m_fields[std::size_t(set)]) {
+            const FieldDef& field = binding.field();
+            if (!ValueValidator::isOutside(image, field, 0, k))
+                continue;
+            QString value = QString::number(FieldBinding::value(image, field, 0, k), 'g', 7);
+            const QString text = ValueValidator::unkeptText(image, field, 0, k);
+            if (!text.isNull())
+                value +=
+                    QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
+                                           .arg(UnkeptTexts::shown(text));
+            lines << QStringLiteral("%1 %2 %3: %4")
+                         .arg(tr("ModelNo"))
+                         .arg(k + 1)
+                         .arg(definitionLabel(field.no), value);
+        }
+    if (lines.isEmpty())
+        return QString();
+    return tr("Outside their limits in the set not shown (%1):").arg(m_setBox->itemText(set)) +
+           QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
 }
 
 // The Visible marks are the store's display flags of the shown set; an

@@ -56,6 +56,7 @@ private:
     void writeShape(int field, double value);
     void selectCurrent();
     void showRows(int set);
+    QString hiddenFindings(int set) const;
     bool canPaste() const;
     bool changed() const;
 
@@ -67,6 +68,7 @@ private:
     PointEditors* m_point1 = nullptr;
     PointEditors* m_point2 = nullptr;
     QLabel* m_point2Caption = nullptr;
+    QLabel* m_hiddenFindings = nullptr;
     ButtonSuccess* m_copy = nullptr;
     ButtonSuccess* m_paste = nullptr;
     // The shape boxes in field order: radius, point 1, point 2.

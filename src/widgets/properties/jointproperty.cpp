@@ -328,13 +328,19 @@ QString Joint::setToolTip(int set) const
         for (const FieldBinding* binding :
              {&m_rangeValidField, &m_moveField, &m_lowerField, &m_upperField}) {
             const FieldDef& field = binding->field();
-            if (FieldBinding::cellState(m_parameter, field, set, joint - 1) ==
+            if (FieldBinding::cellState(m_parameter, field, set, joint - 1) !=
                 EditState::OutOfLimits)
-                hidden << tr("Joint %1 %2: %3")
-                              .arg(joint)
-                              .arg(definitionLabel(field.no),
-                                   number(FieldBinding::value(m_parameter->editImage(), field, set,
-                                                              joint - 1)));
+                continue;
+            const ParameterImage& image = m_parameter->editImage();
+            QString value = number(FieldBinding::value(image, field, set, joint - 1));
+            // A value within its limits is listed for the file's text it
+            // stands for, which the tip names as the notice does.
+            const QString text = ValueValidator::unkeptText(image, field, set, joint - 1);
+            if (!text.isNull())
+                value +=
+                    QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
+                                           .arg(UnkeptTexts::shown(text));
+            hidden << tr("Joint %1 %2: %3").arg(joint).arg(definitionLabel(field.no), value);
         }
     }
     if (hidden.isEmpty())

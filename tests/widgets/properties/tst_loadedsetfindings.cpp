@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QSet>
+#include <QTableWidget>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -275,6 +276,58 @@ private slots:
                 QVariant(red));
         QVERIFY(cell(2, LogicTableModel::Input2Column).data(Qt::ForegroundRole) == QVariant(red));
         QVERIFY(m_store->editImage() == m_store->masterImage()); // the working copy only
+    }
+
+    // Page 25 names the values of joints its target does not offer in the
+    // set's row tip: a wrapped one with the file's text, not as a bare value
+    // that lies within its limits.
+    void hiddenJointNamesItsFileText()
+    {
+        ParameterImage image = defaultImage();
+        QVERIFY(image.setI16(fieldNamed("SelectAxisTargetRobot"), 0, 0, 0));
+        const FieldDef& range = fieldNamed("SelectAxisRngMoveValid");
+        QVERIFY(image.setI16(range, 0, 9, 1));
+        UnkeptTexts texts;
+        texts.note(image, range, 0, 9, QStringLiteral("65537"));
+        m_store->unkeptTexts() = texts;
+        loadMaster(m_store, image);
+        BoxAnswers boxes;
+        Property::Joint page(m_store);
+        page.initialize();
+        page.updateUI();
+        QCOMPARE(page.findChild<SubMenuTable*>()->table()->item(0, 0)->toolTip(),
+                 QStringLiteral("Outside their limits, not shown for this target:\n"
+                                "Joint 10 Permitted/Fobidden Joint Range: 1 (file: 65537)"));
+        m_store->unkeptTexts().clear();
+    }
+
+    // Page 21 shows the set its switch names; a wrapped value of the other
+    // set is named beside the switch, which the user need not change to
+    // find what the menu marks.
+    void armModelNamesTheSetNotShown()
+    {
+        openFile(testDataPath("wrapped-integers.txt"));
+        BoxAnswers boxes;
+        Property::ArmModel page(m_store);
+        page.initialize();
+        page.updateUI();
+        auto* note = page.findChild<QLabel*>(QStringLiteral("hiddenFindings"));
+        QVERIFY(note && !note->isVisibleTo(&page));
+
+        ParameterImage image = defaultImage();
+        const FieldDef& coordinate = fieldNamed("UsrArmModelCoordinateNo");
+        UnkeptTexts texts;
+        texts.note(image, coordinate, 0, 2, QStringLiteral("65536"));
+        m_store->unkeptTexts() = texts;
+        loadMaster(m_store, image); // the maker set shown
+        page.updateUI();
+        QVERIFY(note->isVisibleTo(&page));
+        QVERIFY2(note->text().startsWith(QLatin1String(
+                     "Outside their limits in the set not shown (User):\nModel No 3 ")),
+                 qPrintable(note->text()));
+        QVERIFY(note->text().endsWith(QLatin1String(": 0 (file: 65536)")));
+        QVERIFY(m_store->editImage() == image);
+        m_store->unkeptTexts().clear();
     }
 
     // The window's count and --check agree on a file whose robot part is the
