@@ -71,16 +71,19 @@ void ArmModel::initialize()
     category->addWidget(new QLabel(definitionLabel(ArmModelSpec), models));
     category->addWidget(m_setBox, 1);
     modelColumn->addLayout(category);
+    modelColumn->addWidget(m_table);
+    addSection(tr("ArmModelSetting"), models);
     // The switch shows one set; what the other holds outside its limits is
-    // named here, so that the menu's mark can be traced without an edit.
-    m_hiddenFindings = new QLabel(models);
+    // named below it, so that the menu's mark can be traced without an edit.
+    // The note spans the page and wraps rather than widen it.
+    m_hiddenFindings = new QLabel(this);
     m_hiddenFindings->setObjectName(QStringLiteral("hiddenFindings"));
     m_hiddenFindings->setStyleSheet(QStringLiteral("color: #ff5050;"));
     m_hiddenFindings->setWordWrap(true);
+    m_hiddenFindings->setMinimumWidth(1);
+    m_hiddenFindings->setContentsMargins(9, 0, 9, 4);
     m_hiddenFindings->hide();
-    modelColumn->addWidget(m_hiddenFindings);
-    modelColumn->addWidget(m_table);
-    addSection(tr("ArmModelSetting"), models);
+    layout()->addWidget(m_hiddenFindings);
 
     auto* coordinates = new QFrame;
     m_coordinates = new CoordinateChoice(m_parameter, coordinates, this);

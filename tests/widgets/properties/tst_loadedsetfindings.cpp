@@ -314,6 +314,7 @@ private slots:
         page.updateUI();
         auto* note = page.findChild<QLabel*>(QStringLiteral("hiddenFindings"));
         QVERIFY(note && !note->isVisibleTo(&page));
+        const int width = page.minimumSizeHint().width();
 
         ParameterImage image = defaultImage();
         const FieldDef& coordinate = fieldNamed("UsrArmModelCoordinateNo");
@@ -340,6 +341,7 @@ private slots:
             note->text().contains(QLatin1String("\nOutside their limits, shown on no page:\n")) &&
                 note->text().endsWith(QLatin1String(": 0 (file: 0x10)")),
             qPrintable(note->text()));
+        QCOMPARE(page.minimumSizeHint().width(), width); // it wraps, never widens the page
         m_store->unkeptTexts().clear();
     }
 
