@@ -20,6 +20,19 @@ QString withPdfSuffix(const QString& path)
                : path + QStringLiteral(".pdf");
 }
 
+// Like every other write, a declined or cancelled export ends with one
+// result box, so that the user knows nothing was written.
+bool reportCanceled(QWidget* parent)
+{
+    MsgBox box(QMessageBox::Information,
+               QCoreApplication::translate("DataProvider", "%1 canceled")
+                   .arg(SafetyReport::tr("Safety Report")),
+               QCoreApplication::translate("DataProvider", "Body canceled"), QMessageBox::Ok,
+               parent);
+    box.exec();
+    return false;
+}
+
 } // namespace
 
 bool exportSafetyReport(QWidget* parent)
@@ -27,13 +40,13 @@ bool exportSafetyReport(QWidget* parent)
     DataProvider* provider = DataProvider::instance();
     if (!DataProvider::confirmLimits(DataProvider::masterOutsideLimits(),
                                      SafetyReport::tr("Safety Report"), parent))
-        return false;
+        return reportCanceled(parent);
     IO::FileDialog dialog(IO::FileDialog::SaveSafetyReport, provider && provider->online(),
                           Setting::instance()->value(QStringLiteral("ParameterPath")), QString(),
                           IO::FileDialog::RemoteLister(),
                           SafetyReport::proposedFileName(QDateTime::currentDateTime()), parent);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return reportCanceled(parent);
     const QString path = withPdfSuffix(dialog.selectedPath());
 
     QProgressDialog progress(SafetyReport::tr("Writing the safety report..."), QString(), 0,

@@ -481,7 +481,8 @@ private slots:
     }
 
     // A set with a value outside its limits is reported only when the user
-    // insists: No ends before the file is even chosen.
+    // insists: No ends before the file is even chosen. No, like cancelling
+    // the chooser, ends with the one box that says nothing was written.
     void valuesOutsideLimitsAskFirst()
     {
         Parameter* store = Parameter::instance();
@@ -491,13 +492,24 @@ private slots:
         store->setMasterData(true);
         bool chosen = false;
         IO::FileDialog::setAutoAnswer([&chosen](IO::FileDialog&) { return chosen = true; });
-        MsgBox::setAutoAnswer([](QMessageBox& box) { return box.button(QMessageBox::No); });
+        QStringList shown;
+        MsgBox::setAutoAnswer([&shown](QMessageBox& box) {
+            shown << box.text();
+            return box.button(QMessageBox::No) ? box.button(QMessageBox::No)
+                                               : box.button(QMessageBox::Ok);
+        });
         QVERIFY(!exportSafetyReport(nullptr));
-        IO::FileDialog::setAutoAnswer({});
-        MsgBox::setAutoAnswer({});
         store->editImage() = before;
         store->setMasterData(true);
         QVERIFY(!chosen);
+        IO::FileDialog::setAutoAnswer([](IO::FileDialog&) { return false; });
+        QVERIFY(!exportSafetyReport(nullptr));
+        IO::FileDialog::setAutoAnswer({});
+        MsgBox::setAutoAnswer({});
+        const QString canceled = QStringLiteral("The operation was canceled.");
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown[1], canceled);
+        QCOMPARE(shown[2], canceled);
     }
 
     void menuProposesTimeStampedNameInParameterFolder()
