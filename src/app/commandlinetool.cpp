@@ -203,10 +203,7 @@ public:
 private:
     static QString shown(const QString& value, const QString& text)
     {
-        return text.isNull() ? value
-                             : value + QLatin1Char(' ') +
-                                   QCoreApplication::translate("ValueValidator", "(file: %1)")
-                                       .arg(UnkeptTexts::shown(text));
+        return text.isNull() ? value : LimitEntry::withFileText(value, text);
     }
 
     const ParameterImage& m_a;

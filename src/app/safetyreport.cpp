@@ -571,11 +571,7 @@ QStringList SafetyReport::findingsSection() const
                              : QString()) +
                          header;
         const LimitEntry& entry = m_entries[i];
-        QString value = entry.valueText;
-        if (!entry.fileText.isEmpty())
-            value +=
-                QLatin1Char(' ') +
-                QCoreApplication::translate("ValueValidator", "(file: %1)").arg(entry.fileText);
+        const QString value = entry.shownValue();
         parts.last() +=
             QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3<br><small>%4</small></td>"
                            "<td>%5</td><td>%6</td><td%7>%8</td><td>%9</td></tr>")

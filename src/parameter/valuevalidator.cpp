@@ -188,12 +188,21 @@ QString LimitEntry::limitsText() const
 
 QString LimitEntry::describe() const
 {
-    QString text = displayName + QStringLiteral(": ") + valueText;
-    if (!fileText.isEmpty() || problem == TextNotKept)
-        text += QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
-                                       .arg(UnkeptTexts::shown(fileText));
-    return text + QStringLiteral("; ") +
+    return displayName + QStringLiteral(": ") + shownValue() + QStringLiteral("; ") +
            QCoreApplication::translate("ValueValidator", "limits %1").arg(limitsText());
+}
+
+QString LimitEntry::shownValue() const
+{
+    return !fileText.isEmpty() || problem == TextNotKept ? withFileText(valueText, fileText)
+                                                         : valueText;
+}
+
+QString LimitEntry::withFileText(const QString& value, const QString& fileText)
+{
+    return value + QLatin1Char(' ') +
+           QCoreApplication::translate("ValueValidator", "(file: %1)")
+               .arg(UnkeptTexts::shown(fileText));
 }
 
 QVector<LimitEntry> ValueValidator::check(const ParameterImage& image,

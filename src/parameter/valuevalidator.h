@@ -36,6 +36,11 @@ struct LimitEntry
     QString limitsText() const;
     // "Name (where): value" with the file's text and the limits, one line.
     QString describe() const;
+    // valueText with the file's text beside it where the two differ or the
+    // text was not kept (an empty one quoted).
+    QString shownValue() const;
+    // value with "(file: text)" beside it, as every list of findings shows it.
+    static QString withFileText(const QString& value, const QString& fileText);
 };
 
 // Finds every value of a parameter image that lies outside its definition's
