@@ -60,13 +60,11 @@ ReadFile readFile(CommandLineFile& named)
     file.read = true;
     IO::Decoder().decode(file.image, file.table, nullptr, true, true, true);
     file.crcs = IO::Decoder::crcChecks(file.image);
-    file.signatureOk = true;
-    for (const IO::Decoder::CrcCheck& crc : qAsConst(file.crcs))
-        file.signatureOk = file.signatureOk && crc.holds();
+    const QStringList failed = IO::Decoder::failedChecks(file.crcs);
+    file.signatureOk = failed.isEmpty();
     file.skipped = IO::Decoder::skippedChecks(file.image);
     if (!file.signatureOk)
-        file.error = QStringLiteral("CRC mismatch: ") +
-                     IO::Decoder::failedChecks(file.image).join(QLatin1String(", "));
+        file.error = QStringLiteral("CRC mismatch: ") + failed.join(QLatin1String(", "));
     else if (!file.skipped.isEmpty())
         file.error = QStringLiteral("not signed");
     return file;

@@ -349,8 +349,13 @@ QVector<Decoder::CrcCheck> Decoder::crcChecks(const ParameterImage& image)
 
 QStringList Decoder::failedChecks(const ParameterImage& image)
 {
+    return failedChecks(crcChecks(image));
+}
+
+QStringList Decoder::failedChecks(const QVector<CrcCheck>& checks)
+{
     QStringList names;
-    for (const CrcCheck& crc : crcChecks(image))
+    for (const CrcCheck& crc : checks)
         if (!crc.holds())
             names << QLatin1String(crc.name);
     return names;

@@ -74,6 +74,8 @@ public:
     static QStringList skippedChecks(const ParameterImage& image);
     // The ranges whose stored CRC differs from the one computed (9894 aside).
     static QStringList failedChecks(const ParameterImage& image);
+    // The same of checks already made (crcChecks), without computing again.
+    static QStringList failedChecks(const QVector<CrcCheck>& checks);
 
     // Stores one cell text into the image as the field's type reads it:
     // integers in base 10 (0 when not a number), floats by QString::toFloat,

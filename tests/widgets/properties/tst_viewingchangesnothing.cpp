@@ -1,6 +1,7 @@
 // Looking at the pages changes no data: every panel is built, loaded and
 // walked item by item over a set full of values that its editors cannot
-// hold, and the edit image stays the same byte for byte, with no box shown.
+// hold and of file texts it did not keep, and the edit image stays the same
+// byte for byte, the texts stay named, and no box is shown.
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -11,13 +12,17 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "imagecells.h"
 #include "logicfixture.h"
 #include "panelfixture.h"
+#include "parameter/unkepttexts.h"
 #include "setpanelfixture.h"
 #include "widgets/properties/allproperties.h"
+#include "widgets/properties/fieldbinding.h"
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicassignmenttree.h"
 #include "widgets/properties/logictablemodel.h"
@@ -155,6 +160,13 @@ class TestViewingChangesNothing : public QObject
             }
     }
 
+    static void turnWheelOver(QWidget* widget)
+    {
+        QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPoint(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
+    }
+
     static void pressKeysInEveryBox(PropertyWidget* panel)
     {
         QList<QWidget*> boxes;
@@ -168,10 +180,7 @@ class TestViewingChangesNothing : public QObject
             // The wheel over a box without the focus scrolls the page instead.
             if (QWidget* focused = QApplication::focusWidget())
                 focused->clearFocus();
-            QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPoint(5, 5)), QPoint(),
-                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                              false);
-            QApplication::sendEvent(box, &wheel);
+            turnWheelOver(box);
             box->setFocus(Qt::TabFocusReason);
             QTest::keyClick(box, Qt::Key_Return);
             QTest::keyClick(box, Qt::Key_Tab);
@@ -187,7 +196,40 @@ private slots:
     void everyPageLeavesTheSetAlone()
     {
         Parameter* store = Parameter::instance();
-        loadMaster(store, outOfRangeImage());
+        // File texts the set did not keep (wrapped integers, words for
+        // floats), which the pages now mark and name: one or two per page.
+        const ParameterImage image = outOfRangeImage();
+        UnkeptTexts texts;
+        for (const auto& [name, row, column] :
+             std::initializer_list<std::tuple<const char*, int, int>>{
+                 {"I/OBoardSheets", 0, 0},
+                 {"OpeModeInputSet", 0, 0},
+                 {"ToolIDChngTable", 0, 1},
+                 {"TCP_X", 0, 2},
+                 {"ToolDiscrpAllowDist", 0, 0},
+                 {"UsrArmModelCoordinateNo", 0, 2},
+                 {"UsrArmModelRadius", 0, 3},
+                 {"ToolModelValid", 0, 1},
+                 {"ToolModelRadius", 1, 2},
+                 {"MoveAreaVertexNum", 0, 3},
+                 {"MoveAreaX", 2, 1},
+                 {"SelectAxisTargetRobot", 0, 1},
+                 {"SelectAxisRngMoveValid", 0, 9},
+                 {"ArmSpeedCoordiNo", 0, 6},
+                 {"ArmSpeedUsrX", 0, 1},
+                 {"ToolSpeedMonValid", 1, 1},
+                 {"ToolSpeedMonX", 0, 4},
+                 {"UsrSpeedKind", 0, 1},
+                 {"ProtStopUsrValid", 0, 4},
+                 {"ProtStopUsrStopCategory", 0, 5}}) {
+            const FieldDef& field = fieldNamed(name);
+            texts.note(image, field, row, column,
+                       field.type == ValueType::F32 ? QStringLiteral("0x10")
+                                                    : QStringLiteral("99999"));
+        }
+        QCOMPARE(texts.size(), 20);
+        store->unkeptTexts() = texts;
+        loadMaster(store, image);
         const ParameterImage loaded = store->editImage();
         BoxAnswers boxes;
 
@@ -235,6 +277,7 @@ private slots:
         QVERIFY(store->appliedImage() == loaded);
         QVERIFY(store->masterImage() == loaded);
         QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
+        QCOMPARE(store->unkeptTexts().offsets(), texts.offsets()); // still named
 
         // The odd values are shown as they are.
         auto* system = panels[0].get();
@@ -281,6 +324,12 @@ private slots:
         // The tool choice 5, the fence's category 2 and user protective
         // stop 3's category and target 32767.
         QCOMPARE(panels[2]->findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
+        // Tool 2's conversion entry names the file's text it did not keep.
+        panels[2]->findChild<SubMenuTable*>()->setCurrentRow(1, false);
+        const QList<QSpinBox*> entries = panels[2]->findChildren<QSpinBox*>();
+        QVERIFY(std::any_of(entries.begin(), entries.end(), [](const QSpinBox* box) {
+            return box->toolTip().startsWith(QLatin1String("file: 99999"));
+        }));
         QCOMPARE(panels[14]->findChild<QComboBox*>()->currentText(), QStringLiteral("2"));
         panels[15]->findChild<SubMenuTable*>()->setCurrentRow(2, false);
         QStringList userStop;
@@ -288,6 +337,7 @@ private slots:
             userStop << box->currentText();
         QCOMPARE(userStop, QStringList({"32767", "32767"}));
         QVERIFY(store->editImage() == loaded);
+        store->unkeptTexts().clear();
     }
 
     // The joint and custom speed pages and the point dialog over sets with
@@ -382,6 +432,13 @@ private slots:
         setOperation(image, 5, 3, 60001, 1001);
         LogicTable::setAssignment(image, LogicTable::InternalInput, 0, 401);
         LogicTable::setAssignment(image, LogicTable::NetworkOutput, 0, -5);
+        UnkeptTexts texts;
+        texts.note(image, FieldBinding::fieldOf(LogicTable::TypeField), 0, 1,
+                   QStringLiteral("65535")); // result 2's -1
+        texts.note(image, FieldBinding::fieldOf(LogicTable::Input1Field), 0, 4,
+                   QStringLiteral("60001"));
+        QCOMPARE(texts.size(), 2);
+        store->unkeptTexts() = texts;
         loadMaster(store, image);
         BoxAnswers boxes;
         LongBoxAnswers longBoxes;
@@ -404,6 +461,8 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 QTRY_VERIFY(table->hasFocus());
                 QTest::keyClick(table, Qt::Key_Return);
+                QTest::keyClick(table, Qt::Key_Tab);
+                turnWheelOver(table->viewport());
             }
         editor.setInUseFilter(true);
         editor.setInUseFilter(false);
@@ -414,6 +473,7 @@ private slots:
         QVERIFY(store->masterImage() == image);
         QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.titles.join(", ")));
         QVERIFY(longBoxes.texts.isEmpty());
+        QCOMPARE(store->unkeptTexts().offsets(), texts.offsets());
 
         // The odd values as they are.
         const LogicTableModel* model = editor.model();
@@ -428,6 +488,12 @@ private slots:
         editor.selectResult(1);
         QCOMPARE(editor.assignments()->itemOf(60001)->text(1), QStringLiteral("401"));
         QCOMPARE(editor.assignments()->itemOf(60601)->text(1), QStringLiteral("-5"));
+        // The unkept texts are named where the values stand.
+        QVERIFY(model->index(1, LogicTableModel::OperationColumn)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QLatin1String("file: 65535")));
+        store->unkeptTexts().clear();
     }
 };
 
