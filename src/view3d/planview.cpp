@@ -274,9 +274,10 @@ void PlanView::addRobot(const Parameter& store, const float* joints)
 
     // A set whose robot type names no model has none to look for (the
     // chain alone stands for the robot).
-    if (Robot::modelNameFor(store.editImage()).isEmpty())
+    const QString modelName = Robot::modelNameFor(store.editImage());
+    if (modelName.isEmpty())
         return;
-    Robot robot(store.editImage(), frames, joints);
+    Robot robot(store.editImage(), frames, joints, modelName);
     robot.update();
     if (robot.nodes().empty() || robot.links().empty())
         return;

@@ -53,6 +53,14 @@ Robot::Robot(const ParameterImage& image, const RobotFrames& frames, const float
     load(name);
 }
 
+Robot::Robot(const ParameterImage& image, const RobotFrames& frames, const float* joints,
+             const QString& modelName)
+    : m_image(image), m_frames(frames), m_joints(joints)
+{
+    qInfo().noquote() << "RobotName:" << modelName;
+    load(modelName);
+}
+
 Robot::~Robot()
 {
     for (RobotModel* link : m_links)

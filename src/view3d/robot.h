@@ -29,6 +29,10 @@ public:
     // image, frames and joints (18 values) are read at every update and
     // must outlive the robot.
     Robot(const ParameterImage& image, const RobotFrames& frames, const float* joints);
+    // With the model already picked (modelNameFor), so that the model folder
+    // is not searched a second time; availableModels() stays empty.
+    Robot(const ParameterImage& image, const RobotFrames& frames, const float* joints,
+          const QString& modelName);
     ~Robot() override;
 
     void update() override;
