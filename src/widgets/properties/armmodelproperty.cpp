@@ -16,6 +16,7 @@
 #include "widgets/buttonsuccess.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/coordinatechoice.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/pointeditors.h"
@@ -78,7 +79,7 @@ void ArmModel::initialize()
     // The note spans the page and wraps rather than widen it.
     m_hiddenFindings = new QLabel(this);
     m_hiddenFindings->setObjectName(QStringLiteral("hiddenFindings"));
-    m_hiddenFindings->setStyleSheet(QStringLiteral("color: #ff5050;"));
+    PolishStyle::set(m_hiddenFindings, QStringLiteral("color: #ff5050;"));
     m_hiddenFindings->setWordWrap(true);
     m_hiddenFindings->setMinimumWidth(1);
     m_hiddenFindings->setContentsMargins(9, 0, 9, 4);
@@ -358,10 +359,8 @@ QString ArmModel::hiddenFindings(int set) const
                          .arg(k + 1)
                          .arg(definitionLabel(field.no), value);
         }
-    if (lines.isEmpty())
-        return QString();
-    return tr("Outside their limits in the set not shown (%1):").arg(m_setBox->itemText(set)) +
-           QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    return FieldBinding::findingsNote(
+        tr("Outside their limits in the set not shown (%1):").arg(m_setBox->itemText(set)), lines);
 }
 
 // Stop distance estimation counts to this page, yet no page offers it: its
@@ -377,10 +376,7 @@ QString ArmModel::unshownFindings() const
             lines << definitionLabel(no) + QStringLiteral(": ") +
                          FieldBinding::listedValue(image, *field, 0, 0);
     }
-    if (lines.isEmpty())
-        return QString();
-    return tr("Outside their limits, shown on no page:") + QLatin1Char('\n') +
-           lines.join(QLatin1Char('\n'));
+    return FieldBinding::findingsNote(tr("Outside their limits, shown on no page:"), lines);
 }
 
 // The Visible marks are the store's display flags of the shown set; an

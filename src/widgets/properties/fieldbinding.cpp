@@ -373,6 +373,11 @@ QString FieldBinding::listedValue(const ParameterImage& image, const FieldDef& f
     return text;
 }
 
+QString FieldBinding::findingsNote(const QString& title, const QStringList& lines)
+{
+    return lines.isEmpty() ? QString() : title + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+}
+
 quint8 FieldBinding::mergeStates(quint8 a, quint8 b)
 {
     if (a == EditState::OutOfLimits || b == EditState::OutOfLimits)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
@@ -108,6 +109,8 @@ public:
     // file's text where the set did not keep it ("0 (file: 65536)").
     static QString listedValue(const ParameterImage& image, const FieldDef& field, int row,
                                int column);
+    // A note of listed findings under its title; empty when there are none.
+    static QString findingsNote(const QString& title, const QStringList& lines);
     // Outside the limits wins over changed (1), changed over updated (2),
     // updated over equal (0).
     static quint8 mergeStates(quint8 a, quint8 b);

@@ -336,10 +336,8 @@ QString Joint::setToolTip(int set) const
             hidden << tr("Joint %1 %2: %3").arg(joint).arg(definitionLabel(field.no), value);
         }
     }
-    if (hidden.isEmpty())
-        return QString();
-    return tr("Outside their limits, not shown for this target:") + QLatin1Char('\n') +
-           hidden.join(QLatin1Char('\n'));
+    return FieldBinding::findingsNote(tr("Outside their limits, not shown for this target:"),
+                                      hidden);
 }
 
 // The robot part's ranges of the assigned joints, values as stored; also of

@@ -8,6 +8,7 @@
 #include "widgets/buttonsecondary.h"
 #include "widgets/longmessagebox.h"
 #include "widgets/msgbox.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/logicassignmenttree.h"
 #include "widgets/properties/logicitemdelegate.h"
 #include "widgets/properties/logictablemodel.h"
@@ -95,10 +96,10 @@ LogicalOp::LogicalOp(QWidget* parent, Parameter* store)
     // row's findings stand here whole.
     m_errors = new QLabel;
     m_errors->setObjectName(QStringLiteral("logicErrors"));
-    m_errors->setStyleSheet(QStringLiteral("color: #ff6060;"));
+    PolishStyle::set(m_errors, QStringLiteral("color: #ff6060;"));
     m_warnings = new QLabel;
     m_warnings->setObjectName(QStringLiteral("logicWarnings"));
-    m_warnings->setStyleSheet(QStringLiteral("color: #ffd640;"));
+    PolishStyle::set(m_warnings, QStringLiteral("color: #ffd640;"));
     for (QLabel* findings : {m_errors, m_warnings}) {
         findings->setWordWrap(true);
         findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
