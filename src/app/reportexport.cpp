@@ -24,9 +24,7 @@ QString withPdfSuffix(const QString& path)
 // result box, so that the user knows nothing was written.
 bool reportCanceled(QWidget* parent)
 {
-    MsgBox box(QMessageBox::Information,
-               QCoreApplication::translate("DataProvider", "%1 canceled")
-                   .arg(SafetyReport::tr("Safety Report")),
+    MsgBox box(QMessageBox::Information, SafetyReport::tr("Safety Report"),
                QCoreApplication::translate("DataProvider", "Body canceled"), QMessageBox::Ok,
                parent);
     box.exec();

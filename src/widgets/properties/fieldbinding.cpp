@@ -365,12 +365,9 @@ QString FieldBinding::findingTip(const ParameterImage& image, const FieldDef& fi
 QString FieldBinding::listedValue(const ParameterImage& image, const FieldDef& field, int row,
                                   int column)
 {
-    QString text = QString::number(value(image, field, row, column), 'g', 7);
+    const QString text = QString::number(value(image, field, row, column), 'g', 7);
     const QString file = ValueValidator::unkeptText(image, field, row, column);
-    if (!file.isNull())
-        text += QLatin1Char(' ') + QCoreApplication::translate("ValueValidator", "(file: %1)")
-                                       .arg(UnkeptTexts::shown(file));
-    return text;
+    return file.isNull() ? text : LimitEntry::withFileText(text, file);
 }
 
 QString FieldBinding::findingsNote(const QString& title, const QStringList& lines)
