@@ -86,7 +86,14 @@ private slots:
                                     {65448, 65452},
                                     {65472, 65476}};
         QVERIFY(differsOnlyIn(appliedBefore, m_store->appliedImage(), allowed));
-        QCOMPARE(differingRanges(appliedBefore, m_store->appliedImage()).size(), 4);
+        // Both edited cells and both update times changed; a time's bytes
+        // need not all differ, so each range is asked for a change of its own.
+        for (const auto& range : allowed) {
+            bool changed = false;
+            for (int i = range.first; i < range.second; ++i)
+                changed = changed || appliedBefore.data()[i] != m_store->appliedImage().data()[i];
+            QVERIFY2(changed, qPrintable(QString::number(range.first)));
+        }
         QVERIFY(m_store->editImage().areasEqual(m_store->appliedImage()));
     }
 
