@@ -315,15 +315,14 @@ void MonitoringBase::fitContentColumns(QTableWidget* table)
 void MonitoringBase::freezeContentColumns(QTableWidget* table)
 {
     QHeaderView* header = table->horizontalHeader();
-    for (int column = 0; column < table->columnCount(); ++column) {
-        if (header->sectionResizeMode(column) != QHeaderView::ResizeToContents)
-            continue;
-        // Asking for the size lays the sections out to their contents if that
-        // is still due; the size is kept when the mode becomes fixed, so the
-        // rows are not measured a second time.
-        header->sectionSize(column);
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-    }
+    // Asking for the length lays the sections out to their contents if that
+    // is still due, once for all columns; the sizes are kept when the modes
+    // become fixed. Asking each column for its size instead would lay them
+    // out again for each: a layout starts the next one.
+    header->length();
+    for (int column = 0; column < table->columnCount(); ++column)
+        if (header->sectionResizeMode(column) == QHeaderView::ResizeToContents)
+            header->setSectionResizeMode(column, QHeaderView::Fixed);
 }
 
 void MonitoringBase::measureContent()
