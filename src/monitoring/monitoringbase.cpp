@@ -268,7 +268,6 @@ void MonitoringBase::ensureMeasured()
     if (m_measured)
         return;
     m_measured = true;
-    takeSheets();
     ensurePolished();
     for (QTableWidget* table : findChildren<QTableWidget*>())
         fitContentColumns(table);
@@ -285,9 +284,10 @@ void MonitoringBase::takeSheets()
     // it). A sheet given to an unpolished widget under a styled parent is
     // only stored, Qt taking its subtree for unpolished too: so the sheets
     // are given first, the parts polished early are re-styled one by one,
-    // and ensurePolished() polishes the rest once, with the sheets in place.
-    // A screen polished before (shown on its own) took its sheets then.
-    if (testAttribute(Qt::WA_WState_Polished))
+    // and the first polish of the screen (shown as the dialog's first page,
+    // or measured) polishes the rest once, with the sheets in place. A
+    // screen polished before (shown on its own) took its sheets then.
+    if (testAttribute(Qt::WA_WState_Polished) || !styleSheet().isEmpty())
         return;
     QList<QWidget*> widgets = findChildren<QWidget*>();
     widgets.prepend(this);
@@ -415,6 +415,14 @@ void MonitoringBase::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     ensureMeasured();
     m_header->setFocus(Qt::OtherFocusReason);
+}
+
+void MonitoringBase::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Placed in its dialog, which shows its first page at once.
+    if (event->type() == QEvent::ParentChange && parentWidget())
+        takeSheets();
 }
 
 void MonitoringBase::onMonitorDataUpdated()
