@@ -129,8 +129,10 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__.strip().splitlines()[2].strip())
     before_dir, after_dir = sys.argv[1:]
-    names = sorted({name for folder in (before_dir, after_dir) if os.path.isdir(folder)
-                    for name in os.listdir(folder) if name.endswith(".png")})
+    names = sorted({os.path.relpath(os.path.join(root, name), folder)
+                    for folder in (before_dir, after_dir) if os.path.isdir(folder)
+                    for root, _, files in os.walk(folder)
+                    for name in files if name.endswith(".png")})
     if not names:
         sys.exit("no pictures in %s or %s" % (before_dir, after_dir))
     failed = 0

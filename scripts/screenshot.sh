@@ -7,13 +7,14 @@
 #       the main window on each given page (page-<scene>.png), e.g. 20 23 36
 #   scripts/screenshot.sh --monitoring <output folder>
 #       every monitoring and network tab with a fixed monitor record
+# SCREEN_SIZE sets the display's size (default 1920x1080x24).
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 # The first display number from 97 on that no other X server holds.
 DISPLAY_NO=${DISPLAY_NO:-97}
 while [ -e "/tmp/.X$DISPLAY_NO-lock" ]; do DISPLAY_NO=$((DISPLAY_NO + 1)); done
-Xvfb ":$DISPLAY_NO" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$DISPLAY_NO" -screen 0 "${SCREEN_SIZE:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 # A runtime folder of its own, so that the program's single-instance lock
 # does not meet a copy that the user runs.

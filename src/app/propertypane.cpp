@@ -2,6 +2,7 @@
 
 #include "app/core/startupstate.h"
 #include "app/mainwindow.h"
+#include "app/pagestack.h"
 #include "app/scene/scenemanager.h"
 #include "parameter/parameter.h"
 #include "widgets/properties/propertywidget.h"
@@ -65,7 +66,7 @@ PropertyPane::PropertyPane(QWidget* parent, const QVector<PropertyWidget*>* prop
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_layout->addWidget(m_scrollArea);
 
-    m_pageStack = new QStackedWidget;
+    m_pageStack = new PageStack;
     m_pageStack->setContentsMargins(0, 0, 0, 0);
     m_scrollArea->setWidget(m_pageStack);
     m_scrollArea->setAlignment(Qt::AlignLeft);

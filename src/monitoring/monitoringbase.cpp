@@ -9,6 +9,7 @@
 #include "monitoring/statusbitrows.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameter.h"
+#include "widgets/polishstyle.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,7 +28,7 @@ MonitoringBase::MonitoringBase(bool selectable) : QWidget(nullptr), m_selectable
     columnHeaders = QStringList{tr("SignalName"), tr("Status")};
     columnAlignment = {Qt::AlignLeft};
     setObjectName(QStringLiteral("monitoringBase"));
-    setStyleSheet(monitoringStyleSheetText());
+    PolishStyle::set(this, monitoringStyleSheetText());
     m_header = new MonitoringHeader(this);
     connect(store, &Parameter::parameterChanged, this, &MonitoringBase::parametersChanged);
 
@@ -167,7 +168,6 @@ QTableWidget* MonitoringBase::createTable(const QStringList& headers)
         header->setMinimumHeight(5);
         header->setMinimumSectionSize(5);
     }
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setAlternatingRowColors(true);
     table->setCornerButtonEnabled(false);
@@ -181,6 +181,10 @@ QTableWidget* MonitoringBase::createTable(const QStringList& headers)
     }
     // The table and its header take the screen's sheet from the screen: a
     // copy of their own would re-style every row each time the table moves.
+    // Its columns keep the interactive mode until the screen is measured,
+    // and fit their contents from then on (unless the screen gave them
+    // another mode): a column that fits its contents measures every row at
+    // each style change, and placing the screen sends one to every widget.
     return table;
 }
 
@@ -264,10 +268,48 @@ void MonitoringBase::ensureMeasured()
     if (m_measured)
         return;
     m_measured = true;
+    takeSheets();
+    ensurePolished();
+    for (QTableWidget* table : findChildren<QTableWidget*>())
+        fitContentColumns(table);
     measureContent();
     adjustTableSize();
     for (QTableWidget* table : findChildren<QTableWidget*>())
         freezeContentColumns(table);
+}
+
+void MonitoringBase::takeSheets()
+{
+    // Placing the screen under its dialog's sheet polished a few of its
+    // parts already (asking a header or a scroll bar for its size polishes
+    // it). A sheet given to an unpolished widget under a styled parent is
+    // only stored, Qt taking its subtree for unpolished too: so the sheets
+    // are given first, the parts polished early are re-styled one by one,
+    // and ensurePolished() polishes the rest once, with the sheets in place.
+    // A screen polished before (shown on its own) took its sheets then.
+    if (testAttribute(Qt::WA_WState_Polished))
+        return;
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.prepend(this);
+    for (QWidget* widget : qAsConst(widgets))
+        if (!widget->testAttribute(Qt::WA_WState_Polished) && widget->styleSheet().isEmpty())
+            if (const QString sheet = PolishStyle::styleSheet(widget); !sheet.isEmpty())
+                widget->setStyleSheet(sheet);
+    QEvent styleChange(QEvent::StyleChange);
+    for (QWidget* widget : qAsConst(widgets)) {
+        if (!widget->testAttribute(Qt::WA_WState_Polished))
+            continue;
+        widget->style()->polish(widget);
+        QCoreApplication::sendEvent(widget, &styleChange);
+    }
+}
+
+void MonitoringBase::fitContentColumns(QTableWidget* table)
+{
+    QHeaderView* header = table->horizontalHeader();
+    for (int column = 0; column < table->columnCount(); ++column)
+        if (header->sectionResizeMode(column) == QHeaderView::Interactive)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 void MonitoringBase::freezeContentColumns(QTableWidget* table)

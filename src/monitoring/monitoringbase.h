@@ -39,6 +39,13 @@ public:
     const MirelRzShmRz2IfSafmMonChannel& channelBlock() const;
     const MirelRzShmRz2IfSafmMon& record() const { return *monitorRecord; }
 
+    // Lays the content out for the screen's present size, once: the table
+    // fits the room its content has, and the columns that fit their contents
+    // are fixed at that width. The screen is built unstyled and unmeasured,
+    // so that it can be placed without Qt re-styling it; its dialog measures
+    // it once placed, a screen shown on its own at its first resize.
+    void ensureMeasured();
+
 public slots:
     // Refreshes the cells from the record; the base refreshes the status
     // rows, when the screen has them.
@@ -66,7 +73,8 @@ protected:
     void insertFooter(MonitoringFooter* footer);
     QTableWidget* createTable(const QStringList& headers);
     int addRow(QTableWidget* table, const QString& name, bool enabled);
-    void ensureMeasured();
+    // Lets the columns still in the interactive mode fit their contents.
+    static void fitContentColumns(QTableWidget* table);
     // Fixes the columns that size to their contents at their present width:
     // measuring them again on every cell change costs a text layout of
     // every row.
@@ -107,6 +115,9 @@ private slots:
 
 private:
     void buildLayout(QWidget* content);
+    // Gives the screen and its parts their waiting sheets before the screen
+    // is first polished.
+    void takeSheets();
     void measureContent();
     void scrollShortcut(QShortcut* shortcut, int step);
 

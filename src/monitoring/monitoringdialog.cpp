@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/scene/scenemanager.h"
+#include "monitoring/monitoringbase.h"
 #include "widgets/properties/view.h"
 #include "widgets/widgetstylesheets.h"
 
@@ -32,6 +33,10 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
         if (!screen)
             continue;
         const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
+        // Measured in its place, with the style it is shown in; placing it
+        // measured would re-style it whole.
+        if (auto* monitoring = qobject_cast<MonitoringBase*>(screen))
+            monitoring->ensureMeasured();
         connect(manager->state(scene), &QState::entered, this, [this, index] {
             setVisible(true);
             m_tabWidget->setCurrentIndex(index);

@@ -14,7 +14,6 @@ MonitoringEmergencyStop::MonitoringEmergencyStop() : MonitoringBase(false)
     rowEnabled = readRowEnabled();
     setupDefaultTable();
     useStatusRows(1);
-    ensureMeasured();
 }
 
 QVector<bool> MonitoringEmergencyStop::readRowEnabled() const

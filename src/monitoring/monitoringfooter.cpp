@@ -5,6 +5,7 @@
 #include "monitoring/monitoringbase.h"
 #include "monitoring/monitoringstylesheet.h"
 #include "monitoring/unitcommand.h"
+#include "widgets/polishstyle.h"
 #include "widgets/toggleswitch.h"
 
 #include <QGridLayout>
@@ -14,7 +15,7 @@ MonitoringFooter::MonitoringFooter(MonitoringBase* owner, bool withDisplay)
     : QWidget(owner), m_owner(owner), m_layout(new QGridLayout(this)), m_withDisplay(withDisplay)
 {
     setObjectName(QStringLiteral("monitoringFooter"));
-    setStyleSheet(monitoringStyleSheetText());
+    PolishStyle::set(this, monitoringStyleSheetText());
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setHorizontalSpacing(10);
     m_layout->setVerticalSpacing(0);

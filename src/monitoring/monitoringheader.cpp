@@ -3,6 +3,7 @@
 #include "monitoring/monitoringbase.h"
 #include "monitoring/monitoringstylesheet.h"
 #include "monitoring/smhbutton.h"
+#include "widgets/polishstyle.h"
 
 #include <QHBoxLayout>
 
@@ -35,7 +36,7 @@ void MonitoringHeader::markButtons(int index)
     m_buttonA->setOnOff(index == 0);
     m_buttonB->setOnOff(index == 1);
     // Property selectors are only matched again when the sheet is set again.
-    setStyleSheet(monitoringStyleSheetText());
+    PolishStyle::set(this, monitoringStyleSheetText());
 }
 
 void MonitoringHeader::select(int index)

@@ -9,7 +9,6 @@ MonitoringJoint::MonitoringJoint() : MonitoringOverridable(false, false)
     rowEnabled = readRowEnabled();
     setupOverridableTable();
     useStatusRows(1);
-    ensureMeasured();
 }
 
 QVector<bool> MonitoringJoint::readRowEnabled() const

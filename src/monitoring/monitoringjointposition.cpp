@@ -38,10 +38,8 @@ MonitoringJointPosition::MonitoringJointPosition()
     columnAlignment = {Qt::AlignRight, Qt::AlignRight, Qt::AlignRight, Qt::AlignHCenter};
     QTableWidget* table = createTable(columnHeaders);
     QHeaderView* columns = table->horizontalHeader();
-    columns->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     columns->setSectionResizeMode(1, QHeaderView::Stretch);
     columns->setSectionResizeMode(2, QHeaderView::Stretch);
-    columns->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     rowEnabled = readRowEnabled();
     for (int i = 0; i < jointCount; ++i) {
         const int row = addRow(table, QString(), rowEnabled[i]);
@@ -49,7 +47,6 @@ MonitoringJointPosition::MonitoringJointPosition()
         table->item(row, 3)->setText(unitText(i));
     }
     table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    table->setFixedHeight(tableHeightForRows(table, true, true));
 
     auto* content = new QWidget;
     auto* layout = new QHBoxLayout(content);
@@ -63,7 +60,13 @@ MonitoringJointPosition::MonitoringJointPosition()
     m_flangeLabel->setContentsMargins(0, 0, 0, 5);
     m_flangeLabel->setAlignment(Qt::AlignCenter);
     mainLayout()->addWidget(m_flangeLabel);
-    ensureMeasured();
+}
+
+void MonitoringJointPosition::adjustTableSize()
+{
+    // Every row shows, at the height the screen's style gives the header,
+    // the rows and the frame.
+    m_jointTable->setFixedHeight(tableHeightForRows(m_jointTable, true, true));
 }
 
 QVector<bool> MonitoringJointPosition::readRowEnabled() const

@@ -22,6 +22,7 @@ public slots:
     void updateMonitoringData() override;
 
 protected:
+    void adjustTableSize() override;
     QVector<bool> readRowEnabled() const override;
     // The joints in use and their units follow the applied image.
     void reloadParameters() override;

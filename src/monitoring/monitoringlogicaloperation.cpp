@@ -31,7 +31,6 @@ MonitoringLogicalOperation::MonitoringLogicalOperation() : MonitoringBase(false)
             &MonitoringLogicalOperation::currentCellChanged);
     connect(table, &QTableWidget::cellEntered, this, &MonitoringLogicalOperation::cellEntered);
     connect(table, &QTableWidget::clicked, this, &MonitoringLogicalOperation::cellClicked);
-    ensureMeasured();
 }
 
 void MonitoringLogicalOperation::updateTable()

@@ -25,13 +25,10 @@ MonitoringMotionArea::MonitoringMotionArea() : MonitoringOverridable(true, true)
     setupOverridableTable();
 
     QTableWidget* table = this->table();
-    if (LanguageSetting::languageNo() == 1) {
+    if (LanguageSetting::languageNo() == 1)
         for (int i = 0; i < table->rowCount(); ++i)
             table->item(i, 0)->setText(tr("SignalName%1_en").arg(i + 1));
-        table->resizeRowsToContents();
-    }
     QHeaderView* columns = table->horizontalHeader();
-    columns->setSectionResizeMode(QHeaderView::ResizeToContents);
     columns->setSectionResizeMode(ArmColumn, QHeaderView::Stretch);
     columns->setSectionResizeMode(ToolColumn, QHeaderView::Stretch);
     for (int row = 0; row < table->rowCount(); ++row)
@@ -50,7 +47,15 @@ MonitoringMotionArea::MonitoringMotionArea() : MonitoringOverridable(true, true)
             &MonitoringMotionArea::displayStatusChanged);
     connect(header(), &MonitoringHeader::cpuChanged, this, &MonitoringMotionArea::askView);
     useStatusRows(StatusColumn);
-    ensureMeasured();
+}
+
+void MonitoringMotionArea::adjustTableSize()
+{
+    // The English names may take more than a row's default height; they are
+    // measured with the screen's style, so here.
+    if (LanguageSetting::languageNo() == 1)
+        table()->resizeRowsToContents();
+    MonitoringOverridable::adjustTableSize();
 }
 
 QVector<bool> MonitoringMotionArea::readRowEnabled() const

@@ -31,6 +31,7 @@ public slots:
     void cellEntered(int row, int column);
 
 protected:
+    void adjustTableSize() override;
     QVector<bool> readRowEnabled() const override;
     void showEvent(QShowEvent* event) override;
 

@@ -9,7 +9,6 @@ MonitoringProtectiveStop::MonitoringProtectiveStop() : MonitoringBase(false)
     rowEnabled = readRowEnabled();
     setupDefaultTable();
     useStatusRows(1);
-    ensureMeasured();
 }
 
 QVector<bool> MonitoringProtectiveStop::readRowEnabled() const

@@ -8,5 +8,4 @@ MonitoringSafetyInput::MonitoringSafetyInput()
     addSignalTab(1, 1101, 0, {1, 1});
     addSignalTab(2, 1501, 0, {2, 2});
     addSignalTab(3, 60001, 0, {4, 5});
-    ensureMeasured();
 }

@@ -12,7 +12,6 @@ MonitoringSafetyOutput::MonitoringSafetyOutput()
     addSignalTab(userTab, 60533, 60501, {10, 2});
     addSignalTab(2, 60601, 0, {2, 2});
     addSignalTab(3, 2001, 0, {4, 6});
-    ensureMeasured();
 }
 
 void MonitoringSafetyOutput::copyWords(int tab, const MirelRzShmRz2IfSafmMonChannel& block)

@@ -9,7 +9,6 @@ MonitoringSpeed::MonitoringSpeed() : MonitoringBase(false)
     rowEnabled = readRowEnabled();
     setupDefaultTable();
     useStatusRows(1);
-    ensureMeasured();
 }
 
 QVector<bool> MonitoringSpeed::readRowEnabled() const

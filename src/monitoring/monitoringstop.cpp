@@ -8,7 +8,6 @@ MonitoringStop::MonitoringStop() : MonitoringBase(false)
     rowEnabled = readRowEnabled();
     setupDefaultTable();
     useStatusRows(1);
-    ensureMeasured();
 }
 
 QVector<bool> MonitoringStop::readRowEnabled() const

@@ -1,5 +1,6 @@
 #include "monitoring/monitoringtoolid.h"
 
+#include "widgets/polishstyle.h"
 #include "widgets/properties/settingcommonproperty.h"
 
 #include <QHeaderView>
@@ -13,22 +14,25 @@ MonitoringToolId::MonitoringToolId() : MonitoringBase(false)
     columnHeaders = QStringList{tr("Name"), tr("Value")};
     shrinkToRows = true;
     setupDefaultTable();
-    QTableWidget* table = this->table();
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // Wide enough for any 8-bit number.
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
-    table->item(0, 1)->setText(QStringLiteral("000"));
-    table->resizeColumnToContents(1);
-    table->item(0, 1)->setText(QString());
+    table()->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
     m_notes[0] = new QLabel(tr("Security softwareA"), this);
     m_notes[1] = new QLabel(tr("Security softwareB"), this);
     for (QLabel* note : m_notes) {
         note->setWordWrap(true);
-        note->setStyleSheet(QStringLiteral("font-size: 10pt"));
+        PolishStyle::set(note, QStringLiteral("font-size: 10pt"));
         note->hide();
         mainLayout()->addWidget(note);
     }
-    ensureMeasured();
+}
+
+void MonitoringToolId::adjustTableSize()
+{
+    // Wide enough for any 8-bit number, in the screen's style.
+    QTableWidget* table = this->table();
+    table->item(0, 1)->setText(QStringLiteral("000"));
+    table->resizeColumnToContents(1);
+    table->item(0, 1)->setText(QString());
+    MonitoringBase::adjustTableSize();
 }
 
 void MonitoringToolId::updateTable()

@@ -26,6 +26,7 @@ public slots:
     void updateMonitoringData() override;
 
 protected:
+    void adjustTableSize() override;
     void updateTable() override;
 
 private:

@@ -23,7 +23,6 @@ MonitoringToolOrientation::MonitoringToolOrientation() : MonitoringOverridable(t
     connect(footer(), &MonitoringFooter::displayStatusChanged, this,
             [](bool display) { Parameter::instance()->setAllVisible(display); });
     useStatusRows(1);
-    ensureMeasured();
 }
 
 QVector<bool> MonitoringToolOrientation::readRowEnabled() const

@@ -2,6 +2,7 @@
 
 #include "app/core/interfaceutilities.h"
 #include "monitoring/monitoringstylesheet.h"
+#include "widgets/polishstyle.h"
 
 #include <QGridLayout>
 #include <QKeySequence>
@@ -12,7 +13,7 @@
 void setupNetworkPage(QWidget* page, const char* objectName)
 {
     page->setObjectName(QLatin1String(objectName));
-    page->setStyleSheet(monitoringStyleSheetText());
+    PolishStyle::set(page, monitoringStyleSheetText());
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), page, nullptr, nullptr,
                                  Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, SIGNAL(activated()), page, SIGNAL(exitRequest()));

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -32,8 +33,17 @@ constexpr int headerTextPadding = 48;
 // What a column keeps beside its text when the table must fit a narrow pane.
 constexpr int leastHeaderTextPadding = 12;
 
-const char* const checkedDisabledIcon = ":/assets/image/checkbox_checked_disable.png";
-const char* const uncheckedDisabledIcon = ":/assets/image/checkbox_unchecked_disable.png";
+// The look of a row whose Enabled box is locked. A QIcon made from a file
+// name looks the file up each time, so the two are made once (on first use:
+// they need the application) and kept for the whole process.
+const QIcon& disabledIcon(bool checked)
+{
+    static const QIcon* const checkedIcon =
+        new QIcon(QStringLiteral(":/assets/image/checkbox_checked_disable.png"));
+    static const QIcon* const uncheckedIcon =
+        new QIcon(QStringLiteral(":/assets/image/checkbox_unchecked_disable.png"));
+    return checked ? *checkedIcon : *uncheckedIcon;
+}
 
 const char* const widgetStyleSheet = "QTableWidget {"
                                      " background: #424242;"
@@ -159,7 +169,7 @@ void SubMenuTable::addRow(int r)
         QString(m_itemFormat).replace(QLatin1String("%1"), QString::number(r + 1)));
     item->setTextAlignment(Qt::AlignCenter);
     if (m_disabledIcons)
-        item->setIcon(QIcon(QLatin1String(uncheckedDisabledIcon)));
+        item->setIcon(disabledIcon(false));
     m_table->setItem(r, ItemColumn, item);
 
     if (m_enabledColumn) {
@@ -284,7 +294,7 @@ void SubMenuTable::setRowDisabledLook(int row, bool checked)
     if (!m_disabledIcons || !isRowInUse(row))
         return;
     if (QTableWidgetItem* item = m_table->item(row, ItemColumn))
-        item->setIcon(QIcon(QLatin1String(checked ? checkedDisabledIcon : uncheckedDisabledIcon)));
+        item->setIcon(disabledIcon(checked));
 }
 
 void SubMenuTable::setHeaderText(int column, const QString& text)

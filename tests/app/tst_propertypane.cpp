@@ -1,3 +1,4 @@
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -29,8 +30,13 @@ public:
     }
     void initialize() override {}
     void updateUI() override { ++updates; }
-    QSize sizeHint() const override { return {m_width, minimumHeight()}; }
+    QSize sizeHint() const override
+    {
+        ++measured;
+        return {m_width, minimumHeight()};
+    }
     int updates = 0;
+    mutable int measured = 0;
 
 private:
     int m_width;
@@ -166,18 +172,51 @@ private slots:
         isOnline = false;
         PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
         makePanels();
-        PropertyPane pane(nullptr, &m_panels);
-        pane.resize(417, 600);
-        pane.show();
+        // The pane stands in a window's row as in the main window, which
+        // enters its first page before it is shown and keeps the height the
+        // screen gives it.
+        QWidget window;
+        auto* row = new QHBoxLayout(&window);
+        row->setContentsMargins(0, 0, 0, 0);
+        auto* pane = new PropertyPane(&window, &m_panels);
+        auto* column = new QVBoxLayout;
+        column->addWidget(pane, 1, Qt::AlignLeft | Qt::AlignTop);
+        row->addLayout(column, 0);
+        window.setFixedSize(500, 600);
         m_scenes->loadScene(1);
         QTRY_VERIFY(m_scenes->state(1)->active());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         m_scenes->loadScene(20);
         QTRY_VERIFY(m_scenes->state(20)->active());
-        const QScrollArea* area = pane.scrollArea();
-        QVERIFY(area->height() < 900);
-        QCOMPARE(pane.pageStack()->width(), 417 - area->verticalScrollBar()->sizeHint().width());
+        const QScrollArea* area = pane->scrollArea();
         QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(area->height() < 900);
+        QCOMPARE(pane->pageStack()->width(), 417 - area->verticalScrollBar()->sizeHint().width());
         QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+        PropertyPane::setMetricsSource({});
+    }
+
+    // Laying out the window measures the page shown only: the others are
+    // measured when they are entered, and the stack's hints follow the page.
+    void onlyTheShownPageIsMeasured()
+    {
+        isOnline = false;
+        PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
+        makePanels();
+        auto* tall = static_cast<FakePanel*>(m_panels[20]);
+        PropertyPane pane(nullptr, &m_panels);
+        m_scenes->loadScene(1);
+        QTRY_VERIFY(m_scenes->state(1)->active());
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        QCOMPARE(tall->measured, 0);
+        QCOMPARE(pane.pageStack()->sizeHint(), QSize(300, 100));
+
+        m_scenes->loadScene(20);
+        QTRY_VERIFY(m_scenes->state(20)->active());
+        QVERIFY(tall->measured > 0);
+        QCOMPARE(pane.pageStack()->sizeHint(), QSize(300, 900));
         PropertyPane::setMetricsSource({});
     }
 

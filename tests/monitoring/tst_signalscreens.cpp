@@ -99,18 +99,23 @@ private slots:
         for (int tab = 0; tab < 4; ++tab)
             QCOMPARE(screen->tabTable(tab)->columnCount(), columns[tab]);
         QCOMPARE(screen->tabTable(3)->item(0, 1)->text(), QStringLiteral("2001"));
-        // The columns fixed at construction hold the width of all their rows.
+        // The columns fixed when the screen is measured hold the width of all
+        // their rows.
         QScopedPointer<MonitoringSafetyOutput> unshown(new MonitoringSafetyOutput);
+        unshown->ensureMeasured();
+        int fixed = 0;
         for (int tab = 0; tab < 4; ++tab) {
             QTableWidget* table = unshown->tabTable(tab);
             for (int column = 0; column < table->columnCount(); ++column) {
                 if (table->horizontalHeader()->sectionResizeMode(column) != QHeaderView::Fixed)
                     continue;
+                ++fixed;
                 const int width = table->columnWidth(column);
                 table->resizeColumnToContents(column);
                 QCOMPARE(table->columnWidth(column), width);
             }
         }
+        QVERIFY(fixed >= 4);
         // A tab that is not current catches up at the next tick only.
         sharedRecord().channel[0].safetyOutputs[2] = 1;
         tick(m_client.get());
@@ -118,6 +123,49 @@ private slots:
         QCOMPARE(screen->tabTable(2)->item(0, 1)->text(), QStringLiteral("OFF"));
         tick(m_client.get());
         QCOMPARE(screen->tabTable(2)->item(0, 1)->text(), QStringLiteral("ON"));
+    }
+
+    // A screen is measured where its dialog placed it, under the dialog's
+    // sheet; placing it polished some of its parts already. It is measured
+    // in its own style all the same: as a screen shown on its own.
+    void measuredInPlaceAsOnItsOwn_data()
+    {
+        QTest::addColumn<int>("scene");
+        for (const int scene : {3, 4, 5, 6, 7, 8, 14})
+            QTest::newRow(qPrintable(QString::number(scene))) << scene;
+    }
+    void measuredInPlaceAsOnItsOwn()
+    {
+        QFETCH(int, scene);
+        const auto layout = [](MonitoringBase* screen) {
+            QStringList sizes;
+            for (const QTableWidget* table : screen->findChildren<QTableWidget*>()) {
+                const QHeaderView* columns = table->horizontalHeader();
+                QStringList widths;
+                for (int column = 0; column < table->columnCount(); ++column)
+                    widths << (columns->sectionResizeMode(column) == QHeaderView::Stretch
+                                   ? QStringLiteral("stretch")
+                                   : QString::number(table->columnWidth(column)));
+                sizes << QStringLiteral("%1x%2 header %3 row %4 columns %5")
+                             .arg(table->maximumWidth())
+                             .arg(table->maximumHeight())
+                             .arg(columns->sizeHint().height())
+                             .arg(table->rowCount() ? table->rowHeight(0) : -1)
+                             .arg(widths.join(QLatin1Char(' ')));
+            }
+            return sizes;
+        };
+        QScopedPointer<MonitoringBase> alone(createStatusScreen(scene));
+        alone->resize(640, 480);
+        alone->show();
+        QWidget dialog;
+        dialog.setStyleSheet(QStringLiteral("QWidget { background-color: #424242; }"));
+        MonitoringBase* placed = createStatusScreen(scene);
+        placed->resize(640, 480);
+        placed->setParent(&dialog);
+        placed->ensureMeasured();
+        QVERIFY(!layout(alone.data()).isEmpty());
+        QCOMPARE(layout(placed), layout(alone.data()));
     }
 
     void logicListsFormulasInUse()

@@ -60,6 +60,18 @@ private slots:
         QCOMPARE(int(withTexture.size()), 1);
         QCOMPARE(withTexture[0].texCoords[1], (ObjFace().texCoords[0] = {0.25f, 0.5f}));
 
+        // Tabs and the other ASCII spaces part words, in runs; a no-break
+        // space is part of its word, which then reads as 0.
+        const QString spaced = write("spaced.obj", "v\t1 \t 2\x0b\x0c"
+                                                   "3\r\n"
+                                                   "v 4\t5 6\nv 7 8\xc2\xa0"
+                                                   "9 1\nvn 0 0 1\n"
+                                                   "f\t1//1   2//1\t3//1\n");
+        const std::vector<ObjFace> spacedFaces = read(spaced);
+        QCOMPARE(int(spacedFaces.size()), 1);
+        QCOMPARE(spacedFaces[0].positions[0], (ObjFace().positions[0] = {1, 2, 3}));
+        QCOMPARE(spacedFaces[0].positions[2], (ObjFace().positions[0] = {7, 0, 1}));
+
         // Only comments: success, no faces.
         QVERIFY(read(write("comments.obj", "# nothing\n# here\n")).empty());
     }

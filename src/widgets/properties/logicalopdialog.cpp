@@ -13,12 +13,15 @@
 #include "widgets/properties/logicalop.h"
 #include "widgets/widgetstylesheets.h"
 
-LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent), m_logicalOp(new LogicalOp)
+LogicalOpDialog::LogicalOpDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LogicalOpDialog"));
     setWindowTitle(tr("LogicalOperation"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/image/OBX.png")));
     setStyleSheet(WidgetStyleSheets::logicalOpDialog);
+    // The editor is made in its place, under the dialog's sheet: moved in,
+    // it would be styled a second time with all its rows.
+    m_logicalOp = new LogicalOp(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_logicalOp);
     // The editor's size where the screen has room for it; on a smaller
