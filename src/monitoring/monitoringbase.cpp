@@ -282,25 +282,29 @@ void MonitoringBase::takeSheets()
     // Placing the screen under its dialog's sheet polished a few of its
     // parts already (asking a header or a scroll bar for its size polishes
     // it). A sheet given to an unpolished widget under a styled parent is
-    // only stored, Qt taking its subtree for unpolished too: so the sheets
-    // are given first, the parts polished early are re-styled one by one,
-    // and the first polish of the screen (shown as the dialog's first page,
-    // or measured) polishes the rest once, with the sheets in place. A
-    // screen polished before (shown on its own) took its sheets then.
-    if (testAttribute(Qt::WA_WState_Polished) || !styleSheet().isEmpty())
+    // only stored, Qt taking its subtree for unpolished too: so the parts
+    // below it polished early are re-styled one by one, and the first
+    // polish of the screen (shown as the dialog's first page, or measured)
+    // polishes the rest once, with the sheets in place. A screen polished
+    // before (shown on its own) took its sheets then.
+    if (testAttribute(Qt::WA_WState_Polished))
         return;
     QList<QWidget*> widgets = findChildren<QWidget*>();
     widgets.prepend(this);
-    for (QWidget* widget : qAsConst(widgets))
-        if (!widget->testAttribute(Qt::WA_WState_Polished) && widget->styleSheet().isEmpty())
-            if (const QString sheet = PolishStyle::styleSheet(widget); !sheet.isEmpty())
-                widget->setStyleSheet(sheet);
     QEvent styleChange(QEvent::StyleChange);
     for (QWidget* widget : qAsConst(widgets)) {
-        if (!widget->testAttribute(Qt::WA_WState_Polished))
+        if (widget->testAttribute(Qt::WA_WState_Polished) || !widget->styleSheet().isEmpty())
             continue;
-        widget->style()->polish(widget);
-        QCoreApplication::sendEvent(widget, &styleChange);
+        const QString sheet = PolishStyle::styleSheet(widget);
+        if (sheet.isEmpty())
+            continue;
+        widget->setStyleSheet(sheet);
+        for (QWidget* part : widget->findChildren<QWidget*>()) {
+            if (!part->testAttribute(Qt::WA_WState_Polished))
+                continue;
+            part->style()->polish(part);
+            QCoreApplication::sendEvent(part, &styleChange);
+        }
     }
 }
 
