@@ -116,6 +116,9 @@ void MonitoringSafetyIO::adjustTableSize()
         QTableWidget* table = m_tabTables[tab];
         if (!table)
             continue;
+        // Fixed at the widths just measured: a stretched first column
+        // would lay the sections out, and measure every row, once more.
+        freezeContentColumns(table);
         if (sizes[tab].width() < width)
             table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->setFixedSize(width, sizes[tab].height());
