@@ -411,6 +411,15 @@ void MonitoringBase::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+bool MonitoringBase::event(QEvent* event)
+{
+    // However the screen comes to be polished first (measured, shown, or
+    // with its dialog), its parts polished before it take its sheet then.
+    if (event->type() == QEvent::Polish)
+        takeSheets();
+    return QWidget::event(event);
+}
+
 void MonitoringBase::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

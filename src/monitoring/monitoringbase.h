@@ -96,6 +96,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
     const ParameterImage* parameterImage = nullptr;
     const MirelRzShmRz2IfSafmMon* monitorRecord = nullptr;

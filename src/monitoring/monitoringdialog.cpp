@@ -33,15 +33,25 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
         if (!screen)
             continue;
         const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
-        // Measured in its place, with the style it is shown in; placing it
-        // measured would re-style it whole.
-        if (auto* monitoring = qobject_cast<MonitoringBase*>(screen))
-            monitoring->ensureMeasured();
         connect(manager->state(scene), &QState::entered, this, [this, index] {
             setVisible(true);
             m_tabWidget->setCurrentIndex(index);
         });
     }
+}
+
+// The screens are measured in their places, with the style they are shown
+// in (placing one measured would re-style it whole), and only when the dialog
+// is first shown: the start-up builds the dialog, which may never be opened.
+void MonitoringDialog::setVisible(bool visible)
+{
+    if (visible && !m_screensMeasured) {
+        m_screensMeasured = true;
+        for (int index = 0; index < m_tabWidget->count(); ++index)
+            if (auto* screen = qobject_cast<MonitoringBase*>(m_tabWidget->widget(index)))
+                screen->ensureMeasured();
+    }
+    QDialog::setVisible(visible);
 }
 
 void MonitoringDialog::closeEvent(QCloseEvent* event)

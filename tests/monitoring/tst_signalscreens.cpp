@@ -168,6 +168,32 @@ private slots:
         QCOMPARE(layout(placed), layout(alone.data()));
     }
 
+    // The main window polishes its hidden dialogs with itself, so a screen
+    // may be polished in its place long before it is measured: its parts
+    // polished before it (its table header) take its sheet all the same.
+    void polishedWithItsWindowLooksAsOnItsOwn()
+    {
+        const auto header = [](MonitoringBase* screen) {
+            QHeaderView* columns = screen->findChild<QTableWidget*>()->horizontalHeader();
+            return columns->grab().toImage().pixel(columns->width() / 2, columns->height() / 2);
+        };
+        QScopedPointer<MonitoringBase> alone(createStatusScreen(9));
+        alone->resize(640, 480);
+        alone->show();
+        QVERIFY(QTest::qWaitForWindowExposed(alone.data()));
+        QWidget window;
+        window.setStyleSheet(QStringLiteral("QWidget { background-color: #424242; }"));
+        MonitoringBase* placed = createStatusScreen(9);
+        placed->resize(640, 480);
+        placed->setParent(&window);
+        window.ensurePolished();
+        placed->ensureMeasured();
+        window.resize(640, 480);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(header(placed), header(alone.data()));
+    }
+
     void logicListsFormulasInUse()
     {
         ParameterImage& image = Parameter::instance()->appliedImage();
