@@ -98,6 +98,11 @@ Hold::Hold()
     }
 }
 
+bool isHeld()
+{
+    return holds > 0;
+}
+
 Hold::~Hold()
 {
     if (--holds == 0) {

@@ -31,4 +31,6 @@ public:
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
 };
+// Whether a Hold lives: widgets built now are still to be placed.
+bool isHeld();
 } // namespace PolishStyle

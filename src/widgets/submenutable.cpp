@@ -133,8 +133,12 @@ void SubMenuTable::setupUi()
     m_table = new QTableWidget(0, ColumnCount, this);
     // The sheet sits on the table, not on this widget, which the panels move
     // into their sections: a widget without a sheet of its own moves
-    // without re-styling its rows, as long as no sheet is above it yet.
-    m_table->setStyleSheet(tableStyleSheet());
+    // without re-styling its rows, as long as no sheet is above it yet. A
+    // table that waits for its place takes it only once there; a sheet set
+    // now would re-style all its rows once more when the panel moves.
+    m_waiting = isWaitingForPlace();
+    if (!m_waiting)
+        m_table->setStyleSheet(tableStyleSheet());
     m_table->setContentsMargins(0, 0, 0, 0);
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -172,13 +176,13 @@ void SubMenuTable::addRow(int r)
         CheckBox* box = nullptr;
         QWidget* cell = centredCell(m_table, &box);
         cell->setEnabled(!(m_lockFirstNine && r < lockedRowCount));
-        m_table->setCellWidget(r, EnabledColumn, cell);
+        placeCell(r, EnabledColumn, cell);
         m_enabledBoxes.append(box);
         connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onEnabledStateChanged);
     }
     if (m_visibleColumn) {
         Visibility* box = nullptr;
-        m_table->setCellWidget(r, VisibleColumn, centredCell(m_table, &box, true));
+        placeCell(r, VisibleColumn, centredCell(m_table, &box, true));
         m_visibleBoxes.append(box);
         connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onVisibleStateChanged);
     }
@@ -310,8 +314,32 @@ void SubMenuTable::setRowHidden(int row, bool hidden)
     m_table->setRowHidden(row, hidden);
 }
 
+bool SubMenuTable::isWaitingForPlace() const
+{
+    return PolishStyle::isHeld() && !window()->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+void SubMenuTable::placeCell(int row, int column, QWidget* cell)
+{
+    if (m_waiting)
+        m_waitingCells.append({row, column, cell});
+    else
+        m_table->setCellWidget(row, column, cell);
+}
+
 void SubMenuTable::adjustLayout()
 {
+    if (m_waiting) {
+        if (isWaitingForPlace())
+            return;
+        // The table takes its sheet as this widget is polished (event()),
+        // so that the cells are polished once, with it.
+        ensurePolished();
+        m_waiting = false;
+        for (const Cell& cell : qAsConst(m_waitingCells))
+            m_table->setCellWidget(cell.row, cell.column, cell.widget);
+        m_waitingCells.clear();
+    }
     m_table->setUpdatesEnabled(false);
 
     QHeaderView* header = m_table->horizontalHeader();
@@ -339,6 +367,35 @@ void SubMenuTable::adjustLayout()
     m_table->setFixedHeight(tableHeightForRows(m_table, true, true, m_heightRows));
 
     m_table->setUpdatesEnabled(true);
+}
+
+bool SubMenuTable::event(QEvent* event)
+{
+    // Sent before the children are polished.
+    if (event->type() == QEvent::Polish && m_table->styleSheet().isEmpty())
+        takeTableSheet();
+    return QWidget::event(event);
+}
+
+void SubMenuTable::takeTableSheet()
+{
+    const bool styledAbove = m_table->style()->inherits("QStyleSheetStyle");
+    m_table->setStyleSheet(tableStyleSheet());
+    if (!styledAbove || m_table->testAttribute(Qt::WA_WState_Polished))
+        return;
+    // Qt restyles the polished parts of a table that takes a sheet only if
+    // the table itself is polished, or if no sheet lies above it. The parts
+    // Qt polished as the table was built (its header and scroll bars) are
+    // polished once more here, with the table's sheet.
+    QEvent change(QEvent::StyleChange);
+    const QList<QWidget*> parts = m_table->findChildren<QWidget*>();
+    for (QWidget* part : parts) {
+        if (!part->testAttribute(Qt::WA_WState_Polished))
+            continue;
+        part->style()->unpolish(part);
+        part->style()->polish(part);
+        QCoreApplication::sendEvent(part, &change);
+    }
 }
 
 void SubMenuTable::showEvent(QShowEvent* event)

@@ -52,9 +52,11 @@ signals:
 public slots:
     // Header sections fit their texts with a padding that shrinks only as
     // far as needed to keep the table within this widget's maximum width.
+    // A table still waiting for its place does so once it is placed.
     void adjustLayout();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -62,6 +64,15 @@ private:
     void setupUi();
     // Fills the row r just inserted.
     void addRow(int r);
+    // A table built under a PolishStyle::Hold, before its window was first
+    // shown, is moved once more with its panel into its place: until the
+    // hold ends or the window is shown it neither takes its sheet, shows its
+    // cells nor measures itself, so that the move re-styles none of them.
+    bool isWaitingForPlace() const;
+    // The sheet of a table built waiting, as this widget is first polished.
+    void takeTableSheet();
+    // Shows the cell in its place at once, or once the table is placed.
+    void placeCell(int row, int column, QWidget* cell);
     bool isRowInUse(int row) const { return row >= 0 && row < m_rowCount; }
     bool isRowCreated(int row) const;
     void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
@@ -74,6 +85,15 @@ private:
     QTableWidget* m_table = nullptr;
     QVector<CheckBox*> m_enabledBoxes;
     QVector<Visibility*> m_visibleBoxes;
+    struct Cell
+    {
+        int row;
+        int column;
+        QWidget* widget;
+    };
+    // The cells of a table still to be placed; shown once it is.
+    QVector<Cell> m_waitingCells;
+    bool m_waiting = false;
     QString m_itemFormat;
     int m_rowCount = 0;
     int m_heightRows = 0;

@@ -2,9 +2,11 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include "app/core/interfaceutilities.h"
+#include "widgets/polishstyle.h"
 #include "widgets/submenutable.h"
 
 // Stands in for the application's main window: the table finds it by class
@@ -188,6 +190,56 @@ private slots:
         QCOMPARE(shade.green(), shade.red());
         QCOMPARE(shade.blue(), shade.red());
         QVERIFY2(shade.red() >= 0x50 && shade.red() < 0x80, qPrintable(shade.name()));
+    }
+
+    // Tables built while their window is held, in a panel that is placed
+    // under a sheet only afterwards, measure themselves, show their cells
+    // and look exactly like a table built and measured at once, then placed:
+    // whether they are first measured before their window is shown or as it
+    // is.
+    void tablesBuiltBeforeTheirPlaceMatchOneBuiltThere()
+    {
+        QWidget window;
+        window.setStyleSheet("QWidget { background: #424242; color: white; border: none; }");
+        auto* layout = new QHBoxLayout(&window);
+        const auto build = [](QWidget* parent) {
+            auto* table = new SubMenuTable("Set %1", 6, 4, true, true, false, false, parent);
+            table->setHeaderText(0, "Set No");
+            table->adjustLayout();
+            table->setEnabledChecked(2, true);
+            table->setVisibleChecked(2, true);
+            table->setRowForeground(1, Qt::red);
+            return table;
+        };
+        SubMenuTable* there = build(nullptr);
+        layout->addWidget(there, 0, Qt::AlignTop);
+        SubMenuTable* moved[2] = {};
+        {
+            const PolishStyle::Hold hold;
+            auto* panel = new QWidget;
+            auto* panelLayout = new QVBoxLayout(panel);
+            for (SubMenuTable*& table : moved)
+                panelLayout->addWidget(table = build(panel));
+            layout->addWidget(panel, 0, Qt::AlignTop);
+        }
+        // A panel may refresh its rows before the window is first shown.
+        moved[0]->adjustLayout();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+
+        QTableWidget* expected = there->table();
+        for (SubMenuTable* table : moved) {
+            QTableWidget* actual = table->table();
+            QCOMPARE(actual->size(), expected->size());
+            for (int column = 0; column < 3; ++column)
+                QCOMPARE(actual->columnWidth(column), expected->columnWidth(column));
+            for (int row = 0; row < 6; ++row)
+                QVERIFY(cellBox(*table, row, 1) && cellBox(*table, row, 2));
+            QVERIFY(cellBox(*table, 2, 1)->isChecked());
+            QCOMPARE(actual->grab().toImage(), expected->grab().toImage());
+        }
     }
 };
 
