@@ -268,7 +268,6 @@ void MonitoringBase::ensureMeasured()
     if (m_measured)
         return;
     m_measured = true;
-    takeSheets();
     ensurePolished();
     for (QTableWidget* table : findChildren<QTableWidget*>())
         fitContentColumns(table);
@@ -283,24 +282,29 @@ void MonitoringBase::takeSheets()
     // Placing the screen under its dialog's sheet polished a few of its
     // parts already (asking a header or a scroll bar for its size polishes
     // it). A sheet given to an unpolished widget under a styled parent is
-    // only stored, Qt taking its subtree for unpolished too: so the sheets
-    // are given first, the parts polished early are re-styled one by one,
-    // and ensurePolished() polishes the rest once, with the sheets in place.
-    // A screen polished before (shown on its own) took its sheets then.
+    // only stored, Qt taking its subtree for unpolished too: so the parts
+    // below it polished early are re-styled one by one, and the first
+    // polish of the screen (shown as the dialog's first page, or measured)
+    // polishes the rest once, with the sheets in place. A screen polished
+    // before (shown on its own) took its sheets then.
     if (testAttribute(Qt::WA_WState_Polished))
         return;
     QList<QWidget*> widgets = findChildren<QWidget*>();
     widgets.prepend(this);
-    for (QWidget* widget : qAsConst(widgets))
-        if (!widget->testAttribute(Qt::WA_WState_Polished) && widget->styleSheet().isEmpty())
-            if (const QString sheet = PolishStyle::styleSheet(widget); !sheet.isEmpty())
-                widget->setStyleSheet(sheet);
     QEvent styleChange(QEvent::StyleChange);
     for (QWidget* widget : qAsConst(widgets)) {
-        if (!widget->testAttribute(Qt::WA_WState_Polished))
+        if (widget->testAttribute(Qt::WA_WState_Polished) || !widget->styleSheet().isEmpty())
             continue;
-        widget->style()->polish(widget);
-        QCoreApplication::sendEvent(widget, &styleChange);
+        const QString sheet = PolishStyle::styleSheet(widget);
+        if (sheet.isEmpty())
+            continue;
+        widget->setStyleSheet(sheet);
+        for (QWidget* part : widget->findChildren<QWidget*>()) {
+            if (!part->testAttribute(Qt::WA_WState_Polished))
+                continue;
+            part->style()->polish(part);
+            QCoreApplication::sendEvent(part, &styleChange);
+        }
     }
 }
 
@@ -315,15 +319,14 @@ void MonitoringBase::fitContentColumns(QTableWidget* table)
 void MonitoringBase::freezeContentColumns(QTableWidget* table)
 {
     QHeaderView* header = table->horizontalHeader();
-    for (int column = 0; column < table->columnCount(); ++column) {
-        if (header->sectionResizeMode(column) != QHeaderView::ResizeToContents)
-            continue;
-        // Asking for the size lays the sections out to their contents if that
-        // is still due; the size is kept when the mode becomes fixed, so the
-        // rows are not measured a second time.
-        header->sectionSize(column);
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-    }
+    // Asking for the length lays the sections out to their contents if that
+    // is still due, once for all columns; the sizes are kept when the modes
+    // become fixed. Asking each column for its size instead would lay them
+    // out again for each: a layout starts the next one.
+    header->length();
+    for (int column = 0; column < table->columnCount(); ++column)
+        if (header->sectionResizeMode(column) == QHeaderView::ResizeToContents)
+            header->setSectionResizeMode(column, QHeaderView::Fixed);
 }
 
 void MonitoringBase::measureContent()
@@ -416,6 +419,14 @@ void MonitoringBase::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     ensureMeasured();
     m_header->setFocus(Qt::OtherFocusReason);
+}
+
+void MonitoringBase::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Placed in its dialog, which shows its first page at once.
+    if (event->type() == QEvent::ParentChange && parentWidget())
+        takeSheets();
 }
 
 void MonitoringBase::onMonitorDataUpdated()

@@ -96,6 +96,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     const ParameterImage* parameterImage = nullptr;
     const MirelRzShmRz2IfSafmMon* monitorRecord = nullptr;
@@ -115,8 +116,8 @@ private slots:
 
 private:
     void buildLayout(QWidget* content);
-    // Gives the screen and its parts their waiting sheets before the screen
-    // is first polished.
+    // Gives the screen and its parts their waiting sheets once it is placed,
+    // before it is first polished.
     void takeSheets();
     void measureContent();
     void scrollShortcut(QShortcut* shortcut, int step);

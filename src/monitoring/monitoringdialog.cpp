@@ -2,12 +2,15 @@
 
 #include <QIcon>
 #include <QKeyEvent>
+#include <QStackedWidget>
 #include <QState>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/scene/scenemanager.h"
 #include "monitoring/monitoringbase.h"
+#include "monitoring/monitoringstylesheet.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/view.h"
 #include "widgets/widgetstylesheets.h"
 
@@ -24,6 +27,13 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
     layout->addWidget(m_tabWidget);
     setVisible(false);
 
+    // The pages share one copy of their sheet, on the page stack (the tab
+    // bar keeps the dialog's look): a page with a copy of its own would be
+    // re-styled whole as it is placed.
+    if (auto* pages =
+            m_tabWidget->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        pages->setStyleSheet(monitoringStyleSheetText());
+
     const View* view = View::instance();
     const Scene::SceneManager* manager = Scene::SceneManager::instance();
     if (!view || !manager)
@@ -32,6 +42,8 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
         QWidget* screen = view->screen(scene);
         if (!screen)
             continue;
+        // Its own copy, still waiting for its first polish, is dropped.
+        PolishStyle::set(screen, QString());
         const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
         // Measured in its place, with the style it is shown in; placing it
         // measured would re-style it whole.

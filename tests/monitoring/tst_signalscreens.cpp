@@ -1,5 +1,7 @@
 #include "app/core/setting.h"
+#include "app/scene/scenemanager.h"
 #include "messagecapture.h"
+#include "monitoring/monitoringdialog.h"
 #include "monitoring/monitoringjointposition.h"
 #include "monitoring/monitoringlogicaloperation.h"
 #include "monitoring/monitoringsafetyinput.h"
@@ -126,17 +128,23 @@ private slots:
     }
 
     // A screen is measured where its dialog placed it, under the dialog's
-    // sheet; placing it polished some of its parts already. It is measured
-    // in its own style all the same: as a screen shown on its own.
+    // sheets, with parts of it polished by the placing; a screen placed
+    // under another styled parent with its own sheet is measured there. In
+    // either place it is measured in its own style: as shown on its own.
     void measuredInPlaceAsOnItsOwn_data()
     {
         QTest::addColumn<int>("scene");
+        QTest::addColumn<bool>("inDialog");
         for (const int scene : {3, 4, 5, 6, 7, 8, 14})
-            QTest::newRow(qPrintable(QString::number(scene))) << scene;
+            for (const bool inDialog : {false, true})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(scene).arg(
+                    inDialog ? "in the dialog" : "styled parent")))
+                    << scene << inDialog;
     }
     void measuredInPlaceAsOnItsOwn()
     {
         QFETCH(int, scene);
+        QFETCH(bool, inDialog);
         const auto layout = [](MonitoringBase* screen) {
             QStringList sizes;
             for (const QTableWidget* table : screen->findChildren<QTableWidget*>()) {
@@ -158,13 +166,23 @@ private slots:
         QScopedPointer<MonitoringBase> alone(createStatusScreen(scene));
         alone->resize(640, 480);
         alone->show();
-        QWidget dialog;
-        dialog.setStyleSheet(QStringLiteral("QWidget { background-color: #424242; }"));
+        QVERIFY(!layout(alone.data()).isEmpty());
+        if (inDialog) {
+            QObject owner;
+            Scene::SceneManager::create(&owner);
+            View::create(&owner);
+            MonitoringDialog dialog(nullptr);
+            auto* placed = qobject_cast<MonitoringBase*>(View::instance()->screen(scene));
+            QVERIFY(placed && placed->window() == &dialog);
+            QCOMPARE(layout(placed), layout(alone.data()));
+            return;
+        }
+        QWidget parent;
+        parent.setStyleSheet(QStringLiteral("QWidget { background-color: #424242; }"));
         MonitoringBase* placed = createStatusScreen(scene);
         placed->resize(640, 480);
-        placed->setParent(&dialog);
+        placed->setParent(&parent);
         placed->ensureMeasured();
-        QVERIFY(!layout(alone.data()).isEmpty());
         QCOMPARE(layout(placed), layout(alone.data()));
     }
 
