@@ -33,6 +33,11 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
     if (auto* pages =
             m_tabWidget->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
         pages->setStyleSheet(monitoringStyleSheetText());
+    // Styled before the screens join it, the tab widget stops the main
+    // window's first polish, which runs through every widget below it that
+    // was not polished yet: each screen is styled when it is first shown or
+    // measured instead.
+    m_tabWidget->ensurePolished();
 
     const View* view = View::instance();
     const Scene::SceneManager* manager = Scene::SceneManager::instance();

@@ -188,6 +188,25 @@ private slots:
         QCOMPARE(layout(placed), layout(alone.data()));
     }
 
+    // The start-up builds the dialog in the main window, whose first polish
+    // runs through every widget below it: the screens of the other tabs are
+    // styled and measured only as the dialog first shows.
+    void hiddenScreensWaitForTheDialog()
+    {
+        QObject owner;
+        Scene::SceneManager::create(&owner);
+        View::create(&owner);
+        QWidget window;
+        auto* dialog = new MonitoringDialog(&window);
+        window.ensurePolished();
+        QWidget* first = dialog->tabWidget()->widget(0);
+        QWidget* other = dialog->tabWidget()->widget(4);
+        QVERIFY(first && other);
+        QVERIFY(!other->testAttribute(Qt::WA_WState_Polished));
+        dialog->show();
+        QVERIFY(other->testAttribute(Qt::WA_WState_Polished));
+    }
+
     // The main window polishes its hidden dialogs with itself, so a screen
     // may be polished in its place long before it is measured: its parts
     // polished before it (its table header) take its sheet all the same.
