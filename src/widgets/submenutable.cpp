@@ -384,17 +384,17 @@ void SubMenuTable::takeTableSheet()
     if (!styledAbove || m_table->testAttribute(Qt::WA_WState_Polished))
         return;
     // Qt restyles the polished parts of a table that takes a sheet only if
-    // the table itself is polished, or if no sheet lies above it. The parts
-    // Qt polished as the table was built (its header and scroll bars) are
-    // polished once more here, with the table's sheet.
+    // the table itself is polished, or if no sheet lies above it. Of the
+    // parts Qt polished as the table was built (headers, scroll bars), the
+    // sheet styles the headers' sections: those are polished once more.
     QEvent change(QEvent::StyleChange);
-    const QList<QWidget*> parts = m_table->findChildren<QWidget*>();
-    for (QWidget* part : parts) {
-        if (!part->testAttribute(Qt::WA_WState_Polished))
+    const QList<QHeaderView*> headers = m_table->findChildren<QHeaderView*>();
+    for (QHeaderView* header : headers) {
+        if (!header->testAttribute(Qt::WA_WState_Polished))
             continue;
-        part->style()->unpolish(part);
-        part->style()->polish(part);
-        QCoreApplication::sendEvent(part, &change);
+        header->style()->unpolish(header);
+        header->style()->polish(header);
+        QCoreApplication::sendEvent(header, &change);
     }
 }
 

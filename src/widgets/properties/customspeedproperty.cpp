@@ -115,13 +115,18 @@ SetPanel::Rows CustomSpeed::buildSetRows(QWidget* section)
     auto* joints = new QFrame(section);
     auto* jointGrid = new QGridLayout(joints);
     jointGrid->setContentsMargins(0, 0, 0, 0);
+    int rowHeight = 0;
     for (int joint = 1; joint <= Parameter::JointCount; ++joint) {
         auto* box = new CheckBox(joints);
         box->setText(QString::number(joint));
         jointGrid->addWidget(box, (joint - 1) / 6, (joint - 1) % 6);
         // The rows keep their room when a target has fewer joints: the page
-        // is sized once when it is shown.
-        jointGrid->setRowMinimumHeight((joint - 1) / 6, box->sizeHint().height());
+        // is sized once when it is shown. The boxes are alike, so one is
+        // measured: measuring polishes a box, which is then re-styled as the
+        // panel moves into its place.
+        if (rowHeight == 0)
+            rowHeight = box->sizeHint().height();
+        jointGrid->setRowMinimumHeight((joint - 1) / 6, rowHeight);
         m_jointBoxes.push_back(box);
         m_jointFields.push_back(FieldBinding::check(m_parameter, UsrSpeedTargetAxis, box));
         connect(box, &QCheckBox::stateChanged, this, [this, box, joint] {
