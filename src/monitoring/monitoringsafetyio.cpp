@@ -48,7 +48,10 @@ QTableWidget* MonitoringSafetyIO::buildSignalTable(int tab, int firstId, int sec
             const int row = addRow(table, LogicSignalDef::signalText(s), true);
             if (numbered)
                 table->item(row, 1)->setText(QString::number(s));
-            table->item(row, statusColumn)->setText(onOffText(false));
+            // Every status starts as "OFF"; only the first is written before
+            // the column is fitted to its contents (see adjustTableSize()).
+            if (row == 0)
+                table->item(row, statusColumn)->setText(onOffText(false));
         }
     }
     return table;
@@ -116,6 +119,13 @@ void MonitoringSafetyIO::adjustTableSize()
         QTableWidget* table = m_tabTables[tab];
         if (!table)
             continue;
+        // Fixed at the widths just measured: a stretched first column
+        // would lay the sections out, and measure every row, once more.
+        freezeContentColumns(table);
+        // The statuses, all alike, were measured by the first alone.
+        const int statusColumn = table->columnCount() - 1;
+        for (int row = 1; row < table->rowCount(); ++row)
+            table->item(row, statusColumn)->setText(onOffText(false));
         if (sizes[tab].width() < width)
             table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->setFixedSize(width, sizes[tab].height());
