@@ -122,7 +122,7 @@ SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, 
     setRowCount(rows);
 
     if (QWidget* mainWindow = findMainWindow())
-        connect(mainWindow, SIGNAL(requestLayout()), this, SLOT(adjustLayout()));
+        connect(mainWindow, SIGNAL(requestLayout()), this, SLOT(layoutRequested()));
 }
 
 void SubMenuTable::setupUi()
@@ -340,6 +340,7 @@ void SubMenuTable::adjustLayout()
             m_table->setCellWidget(cell.row, cell.column, cell.widget);
         m_waitingCells.clear();
     }
+    m_layoutDue = false;
     m_table->setUpdatesEnabled(false);
 
     QHeaderView* header = m_table->horizontalHeader();
@@ -396,6 +397,20 @@ void SubMenuTable::takeTableSheet()
         header->style()->polish(header);
         QCoreApplication::sendEvent(header, &change);
     }
+}
+
+void SubMenuTable::layoutRequested()
+{
+    if (isVisible())
+        adjustLayout();
+    else
+        m_layoutDue = true;
+}
+
+void SubMenuTable::adjustLayoutIfDue()
+{
+    if (m_layoutDue)
+        adjustLayout();
 }
 
 void SubMenuTable::showEvent(QShowEvent* event)
