@@ -162,6 +162,9 @@ void PropertyPane::showPage(int index, int scene)
 // window smaller than the screen gives it less than its most.
 void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
 {
+    const QList<SubMenuTable*> tables = page->findChildren<SubMenuTable*>();
+    for (SubMenuTable* table : tables)
+        table->adjustLayoutIfDue();
     const int height = page->sizeHint().height();
     const int frame = 2 * m_scrollArea->frameWidth();
     int room = m_scrollArea->maximumHeight();
@@ -171,7 +174,7 @@ void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
     if (height > room - frame)
         width -= m_scrollArea->verticalScrollBar()->sizeHint().width();
     // The tables end where the section titles end.
-    for (SubMenuTable* table : page->findChildren<SubMenuTable*>()) {
+    for (SubMenuTable* table : tables) {
         table->setMaximumWidth(qMax(0, width - sectionRightGap - table->mapTo(page, QPoint()).x()));
         table->adjustLayout();
     }

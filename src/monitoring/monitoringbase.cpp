@@ -268,6 +268,7 @@ void MonitoringBase::ensureMeasured()
     if (m_measured)
         return;
     m_measured = true;
+    buildContent();
     ensurePolished();
     for (QTableWidget* table : findChildren<QTableWidget*>())
         fitContentColumns(table);

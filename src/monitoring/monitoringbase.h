@@ -58,6 +58,9 @@ protected:
     // setupDefaultTable().
     virtual void updateTable();
     virtual void adjustTableSize();
+    // Builds what the screen leaves unbuilt until it is measured; runs
+    // first thing in ensureMeasured().
+    virtual void buildContent() {}
     // The enable flag of every row as the applied image has it now; empty
     // when every row counts as enabled.
     virtual QVector<bool> readRowEnabled() const { return {}; }

@@ -33,6 +33,11 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
     if (auto* pages =
             m_tabWidget->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
         pages->setStyleSheet(monitoringStyleSheetText());
+    // Styled before the screens join it, the tab widget stops the main
+    // window's first polish, which runs through every widget below it that
+    // was not polished yet: each screen is styled when it is first shown or
+    // measured instead.
+    m_tabWidget->ensurePolished();
 
     const View* view = View::instance();
     const Scene::SceneManager* manager = Scene::SceneManager::instance();
@@ -45,15 +50,25 @@ MonitoringDialog::MonitoringDialog(QWidget* parent)
         // Its own copy, still waiting for its first polish, is dropped.
         PolishStyle::set(screen, QString());
         const int index = m_tabWidget->addTab(screen, manager->sceneName(scene));
-        // Measured in its place, with the style it is shown in; placing it
-        // measured would re-style it whole.
-        if (auto* monitoring = qobject_cast<MonitoringBase*>(screen))
-            monitoring->ensureMeasured();
         connect(manager->state(scene), &QState::entered, this, [this, index] {
             setVisible(true);
             m_tabWidget->setCurrentIndex(index);
         });
     }
+}
+
+// The screens are measured in their places, with the style they are shown
+// in (placing one measured would re-style it whole), and only when the dialog
+// is first shown: the start-up builds the dialog, which may never be opened.
+void MonitoringDialog::setVisible(bool visible)
+{
+    if (visible && !m_screensMeasured) {
+        m_screensMeasured = true;
+        for (int index = 0; index < m_tabWidget->count(); ++index)
+            if (auto* screen = qobject_cast<MonitoringBase*>(m_tabWidget->widget(index)))
+                screen->ensureMeasured();
+    }
+    QDialog::setVisible(visible);
 }
 
 void MonitoringDialog::closeEvent(QCloseEvent* event)

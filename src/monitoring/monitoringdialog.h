@@ -15,6 +15,8 @@ public:
     explicit MonitoringDialog(QWidget* parent);
 
     QTabWidget* tabWidget() const { return m_tabWidget; }
+    // Measures the screens in their tabs before the dialog first shows them.
+    void setVisible(bool visible) override;
 
 protected:
     // Returns to the page the dialog was opened from.
@@ -25,4 +27,5 @@ protected:
 
 private:
     QTabWidget* m_tabWidget = nullptr;
+    bool m_screensMeasured = false;
 };

@@ -25,7 +25,15 @@ void MonitoringSafetyIO::setupTabs(int wordCount)
 void MonitoringSafetyIO::addSignalTab(int tab, int firstId, int secondId, WordRange words)
 {
     m_wordRanges[tab] = words;
-    m_tabTables[tab] = buildSignalTable(tab, firstId, secondId);
+    m_rangeIds[tab][0] = firstId;
+    m_rangeIds[tab][1] = secondId;
+}
+
+void MonitoringSafetyIO::buildContent()
+{
+    for (int tab = 0; tab < TabCount; ++tab)
+        if (m_rangeIds[tab][0] && !m_tabTables[tab])
+            m_tabTables[tab] = buildSignalTable(tab, m_rangeIds[tab][0], m_rangeIds[tab][1]);
 }
 
 QTableWidget* MonitoringSafetyIO::buildSignalTable(int tab, int firstId, int secondId)
@@ -36,9 +44,6 @@ QTableWidget* MonitoringSafetyIO::buildSignalTable(int tab, int firstId, int sec
         headers << tr("SignalNo");
     headers << tr("Status");
     QTableWidget* table = createTable(headers);
-    // The table takes its place before its rows: moving a styled table
-    // re-styles and re-measures every row it holds.
-    m_tabWidget->addTab(table, m_tabTitles[tab]);
     const int statusColumn = headers.size() - 1;
     for (const int id : {firstId, secondId}) {
         const SignalRangeDef* range = id ? LogicSignalDef::findRow(id) : nullptr;
@@ -48,9 +53,15 @@ QTableWidget* MonitoringSafetyIO::buildSignalTable(int tab, int firstId, int sec
             const int row = addRow(table, LogicSignalDef::signalText(s), true);
             if (numbered)
                 table->item(row, 1)->setText(QString::number(s));
-            table->item(row, statusColumn)->setText(onOffText(false));
+            // Every status starts as "OFF"; only the first is written before
+            // the column is fitted to its contents (see adjustTableSize()).
+            if (row == 0)
+                table->item(row, statusColumn)->setText(onOffText(false));
         }
     }
+    // Placed filled: built apart, unstyled, the rows cost less, and as the
+    // columns do not fit their contents yet, placing it measures none.
+    m_tabWidget->addTab(table, m_tabTitles[tab]);
     return table;
 }
 
@@ -116,6 +127,13 @@ void MonitoringSafetyIO::adjustTableSize()
         QTableWidget* table = m_tabTables[tab];
         if (!table)
             continue;
+        // Fixed at the widths just measured: a stretched first column
+        // would lay the sections out, and measure every row, once more.
+        freezeContentColumns(table);
+        // The statuses, all alike, were measured by the first alone.
+        const int statusColumn = table->columnCount() - 1;
+        for (int row = 1; row < table->rowCount(); ++row)
+            table->item(row, statusColumn)->setText(onOffText(false));
         if (sizes[tab].width() < width)
             table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->setFixedSize(width, sizes[tab].height());

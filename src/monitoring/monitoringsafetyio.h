@@ -34,9 +34,13 @@ protected:
 
     // wordCount: the size of currentWords and shownWords.
     void setupTabs(int wordCount);
-    // Appends a tab whose table lists the members of the signal range rows
-    // that start at firstId and then at secondId (0: none).
+    // Adds a tab whose table lists the members of the signal range rows
+    // that start at firstId and then at secondId (0: none). The tables,
+    // hundreds of rows together, are built when the screen is measured, as
+    // its dialog first shows: the start-up builds a screen a user may never
+    // open.
     void addSignalTab(int tab, int firstId, int secondId, WordRange words);
+    void buildContent() override;
     QTableWidget* buildSignalTable(int tab, int firstId, int secondId);
     // Copies the words of a tab from the channel block into currentWords;
     // the base takes them from sourceWords at the same indices.
@@ -55,4 +59,6 @@ private:
     QTableWidget* m_tabTables[TabCount] = {};
     QStringList m_tabTitles;
     WordRange m_wordRanges[TabCount] = {};
+    // The first and second signal range of each tab's rows.
+    int m_rangeIds[TabCount][2] = {};
 };

@@ -130,7 +130,7 @@ SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, 
     setRowCount(rows);
 
     if (QWidget* mainWindow = findMainWindow())
-        connect(mainWindow, SIGNAL(requestLayout()), this, SLOT(adjustLayout()));
+        connect(mainWindow, SIGNAL(requestLayout()), this, SLOT(layoutRequested()));
 }
 
 void SubMenuTable::setupUi()
@@ -364,6 +364,7 @@ void SubMenuTable::adjustLayout()
         ensurePolished();
         m_waiting = false;
     }
+    m_layoutDue = false;
     m_table->setUpdatesEnabled(false);
 
     QHeaderView* header = m_table->horizontalHeader();
@@ -420,6 +421,20 @@ void SubMenuTable::takeTableSheet()
         header->style()->polish(header);
         QCoreApplication::sendEvent(header, &change);
     }
+}
+
+void SubMenuTable::layoutRequested()
+{
+    if (isVisible())
+        adjustLayout();
+    else
+        m_layoutDue = true;
+}
+
+void SubMenuTable::adjustLayoutIfDue()
+{
+    if (m_layoutDue)
+        adjustLayout();
 }
 
 void SubMenuTable::showEvent(QShowEvent* event)

@@ -56,10 +56,20 @@ public slots:
     // A table still waiting for its place does so once it is placed.
     void adjustLayout();
 
+public:
+    // Lays the table out now if the window asked for it while the table was
+    // out of sight (its page is about to be measured).
+    void adjustLayoutIfDue();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private slots:
+    // The window lays every table out again; one out of sight does so when
+    // it is shown or its page is measured.
+    void layoutRequested();
 
 private:
     void setupUi();
@@ -99,6 +109,7 @@ private:
     // deletes those it never showed.
     QVector<Cell> m_waitingCells;
     bool m_waiting = false;
+    bool m_layoutDue = false;
     QString m_itemFormat;
     int m_rowCount = 0;
     int m_heightRows = 0;

@@ -174,6 +174,8 @@ private slots:
             MonitoringDialog dialog(nullptr);
             auto* placed = qobject_cast<MonitoringBase*>(View::instance()->screen(scene));
             QVERIFY(placed && placed->window() == &dialog);
+            // Measured as the dialog first shows.
+            dialog.show();
             QCOMPARE(layout(placed), layout(alone.data()));
             return;
         }
@@ -184,6 +186,51 @@ private slots:
         placed->setParent(&parent);
         placed->ensureMeasured();
         QCOMPARE(layout(placed), layout(alone.data()));
+    }
+
+    // The start-up builds the dialog in the main window, whose first polish
+    // runs through every widget below it: the screens of the other tabs are
+    // styled and measured only as the dialog first shows.
+    void hiddenScreensWaitForTheDialog()
+    {
+        QObject owner;
+        Scene::SceneManager::create(&owner);
+        View::create(&owner);
+        QWidget window;
+        auto* dialog = new MonitoringDialog(&window);
+        window.ensurePolished();
+        QWidget* first = dialog->tabWidget()->widget(0);
+        QWidget* other = dialog->tabWidget()->widget(4);
+        QVERIFY(first && other);
+        QVERIFY(!other->testAttribute(Qt::WA_WState_Polished));
+        dialog->show();
+        QVERIFY(other->testAttribute(Qt::WA_WState_Polished));
+    }
+
+    // The main window polishes its hidden dialogs with itself, so a screen
+    // may be polished in its place long before it is measured: its parts
+    // polished before it (its table header) take its sheet all the same.
+    void polishedWithItsWindowLooksAsOnItsOwn()
+    {
+        const auto header = [](MonitoringBase* screen) {
+            QHeaderView* columns = screen->findChild<QTableWidget*>()->horizontalHeader();
+            return columns->grab().toImage().pixel(columns->width() / 2, columns->height() / 2);
+        };
+        QScopedPointer<MonitoringBase> alone(createStatusScreen(9));
+        alone->resize(640, 480);
+        alone->show();
+        QVERIFY(QTest::qWaitForWindowExposed(alone.data()));
+        QWidget window;
+        window.setStyleSheet(QStringLiteral("QWidget { background-color: #424242; }"));
+        MonitoringBase* placed = createStatusScreen(9);
+        placed->resize(640, 480);
+        placed->setParent(&window);
+        window.ensurePolished();
+        placed->ensureMeasured();
+        window.resize(640, 480);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(header(placed), header(alone.data()));
     }
 
     void logicListsFormulasInUse()

@@ -171,8 +171,24 @@ private slots:
         const QString text = "A much longer heading than before";
         table.setHeaderText(0, text);
         QCOMPARE(table.table()->columnWidth(0), before);
+        // Out of sight, the table lays itself out once it is shown (or its
+        // page is measured); in sight, at once.
         emit window.requestLayout();
+        QCOMPARE(table.table()->columnWidth(0), before);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
         const QFont font = table.table()->horizontalHeader()->font();
+        QCOMPARE(table.table()->columnWidth(0), textBoundingRect(font, text).width() + 48);
+        const QString shorter = "Shorter";
+        table.setHeaderText(0, shorter);
+        emit window.requestLayout();
+        QCOMPARE(table.table()->columnWidth(0), textBoundingRect(font, shorter).width() + 48);
+
+        // Hidden again: the pane lays it out before it measures its page.
+        table.hide();
+        table.setHeaderText(0, text);
+        emit window.requestLayout();
+        table.adjustLayoutIfDue();
         QCOMPARE(table.table()->columnWidth(0), textBoundingRect(font, text).width() + 48);
     }
 
