@@ -134,6 +134,25 @@ void MonitoringBase::setupDefaultTable()
     updateTable();
 }
 
+void MonitoringBase::setupDeferredTable()
+{
+    m_tableDeferred = true;
+    buildLayout(nullptr);
+}
+
+void MonitoringBase::buildContent()
+{
+    if (!m_tableDeferred || m_table)
+        return;
+    m_table = createTable(columnHeaders);
+    m_table->setObjectName(QStringLiteral("defaultTable"));
+    // Filled apart, unstyled, then placed: its columns do not fit their
+    // contents yet, so placing it measures no row.
+    updateTable();
+    m_contentWidget = m_table;
+    m_layout->insertWidget(1, m_table, 1, Qt::AlignCenter);
+}
+
 void MonitoringBase::setContentWidget(QWidget* widget)
 {
     buildLayout(widget);
@@ -144,7 +163,8 @@ void MonitoringBase::buildLayout(QWidget* content)
     m_contentWidget = content;
     m_layout = new QVBoxLayout(this);
     m_layout->addWidget(m_header, 0);
-    m_layout->addWidget(content, 1, Qt::AlignCenter);
+    if (content)
+        m_layout->addWidget(content, 1, Qt::AlignCenter);
     m_layout->addSpacing(5);
     m_layout->setSpacing(5);
     m_layout->setContentsMargins(10, 5, 10, 5);
@@ -153,7 +173,8 @@ void MonitoringBase::buildLayout(QWidget* content)
 
 void MonitoringBase::insertFooter(MonitoringFooter* footer)
 {
-    m_layout->insertWidget(2, footer, 0, Qt::AlignCenter);
+    // Below the content, before the closing spacing.
+    m_layout->insertWidget(m_layout->count() - 1, footer, 0, Qt::AlignCenter);
     m_footer = footer;
 }
 

@@ -55,12 +55,12 @@ public slots:
 protected:
     virtual void scrollTableTo(int step);
     // Appends one row per entry of rowSignals; runs once, from
-    // setupDefaultTable().
+    // setupDefaultTable() or as a deferred table is built.
     virtual void updateTable();
     virtual void adjustTableSize();
     // Builds what the screen leaves unbuilt until it is measured; runs
-    // first thing in ensureMeasured().
-    virtual void buildContent() {}
+    // first thing in ensureMeasured(). The base builds a deferred table.
+    virtual void buildContent();
     // The enable flag of every row as the applied image has it now; empty
     // when every row counts as enabled.
     virtual QVector<bool> readRowEnabled() const { return {}; }
@@ -69,6 +69,10 @@ protected:
     virtual void reloadParameters();
 
     void setupDefaultTable();
+    // The default table, built only when the screen is first measured (as
+    // its dialog first shows): the start-up builds screens a user may never
+    // open. For a screen that does not touch its table before.
+    void setupDeferredTable();
     // Makes every row (rowSignals: internal output signals) a status row
     // whose state shows in the given column.
     void useStatusRows(int column);
@@ -126,6 +130,7 @@ private:
     void scrollShortcut(QShortcut* shortcut, int step);
 
     bool m_measured = false;
+    bool m_tableDeferred = false;
     bool m_selectable;
     bool m_updating = false;
     bool m_parametersStale = false;

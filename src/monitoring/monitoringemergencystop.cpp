@@ -12,7 +12,7 @@ MonitoringEmergencyStop::MonitoringEmergencyStop() : MonitoringBase(false)
     for (int i = 0; i < count; ++i)
         rowSignals << quint16(2140 + i);
     rowEnabled = readRowEnabled();
-    setupDefaultTable();
+    setupDeferredTable();
     useStatusRows(1);
 }
 

@@ -7,7 +7,7 @@ MonitoringJoint::MonitoringJoint() : MonitoringOverridable(false, false)
     for (int i = 0; i < 18; ++i)
         rowSignals << quint16(2020 + i);
     rowEnabled = readRowEnabled();
-    setupOverridableTable();
+    setupOverridableTable(true);
     useStatusRows(1);
 }
 

@@ -7,8 +7,11 @@ MonitoringOverridable::MonitoringOverridable(bool withDisplay, bool selectable)
 {
 }
 
-void MonitoringOverridable::setupOverridableTable()
+void MonitoringOverridable::setupOverridableTable(bool deferTable)
 {
-    setupDefaultTable();
+    if (deferTable)
+        setupDeferredTable();
+    else
+        setupDefaultTable();
     insertFooter(new MonitoringFooter(this, withDisplay));
 }

@@ -11,7 +11,8 @@ public:
     MonitoringOverridable(bool withDisplay, bool selectable);
 
 protected:
-    void setupOverridableTable();
+    // deferTable: see setupDeferredTable().
+    void setupOverridableTable(bool deferTable = false);
 
     bool withDisplay;
 };

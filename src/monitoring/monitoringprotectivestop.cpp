@@ -7,7 +7,7 @@ MonitoringProtectiveStop::MonitoringProtectiveStop() : MonitoringBase(false)
     for (int i = 0; i < 18; ++i)
         rowSignals << quint16(2103 + i) << quint16(2121 + i);
     rowEnabled = readRowEnabled();
-    setupDefaultTable();
+    setupDeferredTable();
     useStatusRows(1);
 }
 

@@ -7,7 +7,7 @@ MonitoringSpeed::MonitoringSpeed() : MonitoringBase(false)
     for (int i = 0; i < 18; ++i)
         rowSignals << quint16(2040 + i);
     rowEnabled = readRowEnabled();
-    setupDefaultTable();
+    setupDeferredTable();
     useStatusRows(1);
 }
 

@@ -6,7 +6,7 @@ MonitoringStop::MonitoringStop() : MonitoringBase(false)
     for (int i = 0; i < 18; ++i)
         rowSignals << quint16(2066 + i) << quint16(2084 + i);
     rowEnabled = readRowEnabled();
-    setupDefaultTable();
+    setupDeferredTable();
     useStatusRows(1);
 }
 
