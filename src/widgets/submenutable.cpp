@@ -8,6 +8,7 @@
 #include "widgets/widgetstylesheets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
@@ -83,12 +84,13 @@ QString tableStyleSheet()
 }
 
 // A cell widget that centres one check box with a pixel of room above and below.
-// The cell is made inside the table's viewport and the box inside the cell,
-// so that neither is moved (and re-styled) once more when it is placed.
+// The cell is made inside the table's viewport (or, for a table waiting for
+// its place, on its own) and the box inside the cell, so that neither is
+// moved (and re-styled) once more before it is placed.
 template <typename Box, typename... Args>
-QWidget* centredCell(QTableWidget* table, Box** box, Args... args)
+QWidget* centredCell(QWidget* parent, Box** box, Args... args)
 {
-    auto* cell = new QWidget(table->viewport());
+    auto* cell = new QWidget(parent);
     *box = new Box(args..., cell);
     PolishStyle::set(*box, QString());
     auto* layout = new QVBoxLayout(cell);
@@ -110,6 +112,12 @@ QWidget* findMainWindow()
 }
 
 } // namespace
+
+SubMenuTable::~SubMenuTable()
+{
+    for (const Cell& cell : qAsConst(m_waitingCells))
+        delete cell.widget;
+}
 
 SubMenuTable::SubMenuTable(const QString& itemFormat, int rows, int heightRows, bool enabledColumn,
                            bool visibleColumn, bool disabledIcons, bool lockFirstNine,
@@ -174,7 +182,7 @@ void SubMenuTable::addRow(int r)
 
     if (m_enabledColumn) {
         CheckBox* box = nullptr;
-        QWidget* cell = centredCell(m_table, &box);
+        QWidget* cell = centredCell(m_waiting ? nullptr : m_table->viewport(), &box);
         cell->setEnabled(!(m_lockFirstNine && r < lockedRowCount));
         placeCell(r, EnabledColumn, cell);
         m_enabledBoxes.append(box);
@@ -182,7 +190,8 @@ void SubMenuTable::addRow(int r)
     }
     if (m_visibleColumn) {
         Visibility* box = nullptr;
-        placeCell(r, VisibleColumn, centredCell(m_table, &box, true));
+        placeCell(r, VisibleColumn,
+                  centredCell(m_waiting ? nullptr : m_table->viewport(), &box, true));
         m_visibleBoxes.append(box);
         connect(box, &QCheckBox::stateChanged, this, &SubMenuTable::onVisibleStateChanged);
     }
@@ -327,18 +336,33 @@ void SubMenuTable::placeCell(int row, int column, QWidget* cell)
         m_table->setCellWidget(row, column, cell);
 }
 
+void SubMenuTable::placeWaitingCells()
+{
+    if (m_waitingCells.isEmpty())
+        return;
+    // The boxes come into the window's focus chain last as they are placed;
+    // Tab goes from the table to its boxes, row by row, as for a table whose
+    // cells were made in it.
+    QWidget* previous = m_table;
+    for (const Cell& cell : qAsConst(m_waitingCells)) {
+        m_table->setCellWidget(cell.row, cell.column, cell.widget);
+        if (auto* box = cell.widget->findChild<QCheckBox*>()) {
+            QWidget::setTabOrder(previous, box);
+            previous = box;
+        }
+    }
+    m_waitingCells.clear();
+}
+
 void SubMenuTable::adjustLayout()
 {
     if (m_waiting) {
         if (isWaitingForPlace())
             return;
-        // The table takes its sheet as this widget is polished (event()),
-        // so that the cells are polished once, with it.
+        // The table takes its sheet as this widget is polished (event()):
+        // it is measured with it.
         ensurePolished();
         m_waiting = false;
-        for (const Cell& cell : qAsConst(m_waitingCells))
-            m_table->setCellWidget(cell.row, cell.column, cell.widget);
-        m_waitingCells.clear();
     }
     m_layoutDue = false;
     m_table->setUpdatesEnabled(false);
@@ -415,6 +439,7 @@ void SubMenuTable::adjustLayoutIfDue()
 
 void SubMenuTable::showEvent(QShowEvent* event)
 {
+    placeWaitingCells();
     adjustLayout();
     QWidget::showEvent(event);
 }

@@ -23,6 +23,7 @@ public:
     SubMenuTable(const QString& itemFormat, int rows, int heightRows, bool enabledColumn,
                  bool visibleColumn, bool disabledIcons, bool lockFirstNine,
                  QWidget* parent = nullptr);
+    ~SubMenuTable() override;
 
     QTableWidget* table() const { return m_table; }
     int rowCount() const { return m_rowCount; }
@@ -76,13 +77,16 @@ private:
     void addRow(int r);
     // A table built under a PolishStyle::Hold, before its window was first
     // shown, is moved once more with its panel into its place: until the
-    // hold ends or the window is shown it neither takes its sheet, shows its
-    // cells nor measures itself, so that the move re-styles none of them.
+    // hold ends or the window is shown it neither takes its sheet nor
+    // measures itself, and its cells stay out of the window until the table
+    // is first shown, so that neither the move nor the window's first polish
+    // styles them before they are seen.
     bool isWaitingForPlace() const;
     // The sheet of a table built waiting, as this widget is first polished.
     void takeTableSheet();
-    // Shows the cell in its place at once, or once the table is placed.
+    // Shows the cell in its place at once, or once the table is first shown.
     void placeCell(int row, int column, QWidget* cell);
+    void placeWaitingCells();
     bool isRowInUse(int row) const { return row >= 0 && row < m_rowCount; }
     bool isRowCreated(int row) const;
     void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
@@ -101,7 +105,8 @@ private:
         int column;
         QWidget* widget;
     };
-    // The cells of a table still to be placed; shown once it is.
+    // The cells of a table still to be shown, on their own; the table
+    // deletes those it never showed.
     QVector<Cell> m_waitingCells;
     bool m_waiting = false;
     bool m_layoutDue = false;

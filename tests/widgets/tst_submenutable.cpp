@@ -256,6 +256,19 @@ private slots:
             QVERIFY(cellBox(*table, 2, 1)->isChecked());
             QCOMPARE(actual->grab().toImage(), expected->grab().toImage());
         }
+
+        // Tab goes from each table to its boxes, row by row, and on.
+        QWidgetList order;
+        for (SubMenuTable* table : {there, moved[0], moved[1]}) {
+            order << table->table();
+            for (int row = 0; row < 6; ++row)
+                order << cellBox(*table, row, 1) << cellBox(*table, row, 2);
+        }
+        QWidgetList chain;
+        for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+            if (order.contains(w))
+                chain << w;
+        QCOMPARE(chain, order);
     }
 };
 

@@ -45,10 +45,6 @@ bool isInputColumn(int column)
 LogicItemDelegate::LogicItemDelegate(QObject* parent)
     : QStyledItemDelegate(parent), m_signalList(new QStringListModel(this))
 {
-    QStringList texts;
-    for (const int number : inputNumbers())
-        texts << LogicTable::inputText(number);
-    m_signalList->setStringList(texts);
 }
 
 QWidget* LogicItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -62,6 +58,14 @@ QWidget* LogicItemDelegate::createEditor(QWidget* parent, const QStyleOptionView
     }
     if (!isInputColumn(index.column()))
         return QStyledItemDelegate::createEditor(parent, option, index);
+    // The completions, every input signal's name, are read for the first
+    // input edited: the editor is built at start-up, and may never be used.
+    if (m_signalList->rowCount() == 0) {
+        QStringList texts;
+        for (const int number : inputNumbers())
+            texts << LogicTable::inputText(number);
+        m_signalList->setStringList(texts);
+    }
     auto* edit = new QLineEdit(parent);
     auto* completer = new QCompleter(m_signalList, edit);
     completer->setCaseSensitivity(Qt::CaseInsensitive);

@@ -5,6 +5,7 @@
 // screen after Apply.
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -488,6 +489,32 @@ private slots:
     // A table made elsewhere: signal 60001 driven by result 1, whose
     // operation is unused. The one error blocks Apply on its own, stands
     // beside the row and on the signal, and goes once the signal is freed.
+    // Every input editor offers the name of every input signal, once each,
+    // the first one opened too.
+    void inputEditorsCompleteEverySignalName()
+    {
+        open(baseImage());
+        QStringList names;
+        for (int number = 1; number <= 3003; ++number)
+            if (LogicTable::isInputSignal(number))
+                names << LogicTable::inputText(number);
+        QVERIFY(names.size() > 100);
+        for (int round = 0; round < 2; ++round) {
+            m_editor->selectResult(1 + round, Model::Input1Column);
+            const QModelIndex index = m_editor->table()->currentIndex();
+            m_editor->table()->edit(index);
+            auto* edit = qobject_cast<QLineEdit*>(m_editor->table()->indexWidget(index));
+            QVERIFY(edit && edit->completer());
+            const QAbstractItemModel* list = edit->completer()->model();
+            QStringList offered;
+            for (int row = 0; row < list->rowCount(); ++row)
+                offered << list->index(row, 0).data().toString();
+            QCOMPARE(offered, names);
+            m_editor->table()->closePersistentEditor(index);
+            m_editor->table()->setCurrentIndex(QModelIndex());
+        }
+    }
+
     void signalOnAnUnusedResultBlocksApply()
     {
         ParameterImage image;
