@@ -124,35 +124,41 @@ int PropertyPane::paneWidth(const SystemMetrics& metrics, bool online)
 
 void PropertyPane::showPage(int index, int scene)
 {
+    m_pageEntered = true;
     m_pageStack->setCurrentIndex(index);
-
-    if (QWidget* page = m_pageStack->currentWidget()) {
-        if (page->layout())
-            page->layout()->activate();
-
-        const SystemMetrics metrics = systemMetrics();
-        const int width = paneWidth(metrics, isOnline);
-        QRect rect = geometry();
-        rect.setWidth(width);
-        // A screen that reports no height leaves the pane as tall as it is.
-        int height = metrics.fullScreenHeight - metrics.captionHeight;
-        // The window's status line sits below the pane and needs its room too.
-        if (const auto* status =
-                window()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
-            height -= status->sizeHint().height();
-        if (height > 0)
-            rect.setHeight(height);
-        setGeometry(rect);
-
-        m_scrollArea->setFixedWidth(width);
-        m_scrollArea->setMaximumHeight(this->height());
-        fitPageWidth(page, width);
-    }
+    sizeForPage();
 
     if (scene == Scene::AreaModelScene && Parameter::instance()->checkAreaModelCost(true, this)) {
         if (PropertyWidget* panel = m_propertyWidgets.value(Scene::AreaModelScene, nullptr))
             panel->updateUI();
     }
+}
+
+void PropertyPane::sizeForPage()
+{
+    QWidget* page = m_pageStack->currentWidget();
+    if (!page)
+        return;
+    if (page->layout())
+        page->layout()->activate();
+
+    const SystemMetrics metrics = systemMetrics();
+    const int width = paneWidth(metrics, isOnline);
+    QRect rect = geometry();
+    rect.setWidth(width);
+    // A screen that reports no height leaves the pane as tall as it is.
+    int height = metrics.fullScreenHeight - metrics.captionHeight;
+    // The window's status line sits below the pane and needs its room too.
+    if (const auto* status =
+            window()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        height -= status->sizeHint().height();
+    if (height > 0)
+        rect.setHeight(height);
+    setGeometry(rect);
+
+    m_scrollArea->setFixedWidth(width);
+    m_scrollArea->setMaximumHeight(this->height());
+    fitPageWidth(page, width);
 }
 
 // The page takes the pane's width less a vertical scroll bar that its height
@@ -183,9 +189,31 @@ void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
     m_pageStack->setFixedSize(qMax(width, page->minimumSizeHint().width()), height);
 }
 
+// The window is first polished just before it is first laid out, and the
+// function menu enters its first page only as it is shown, after that
+// layout. The column takes that page's size here already, as entering it
+// will give it, so that the window is laid out once (the 3D view beside
+// the column sets up its frame buffer for each size it is given).
+bool PropertyPane::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish && !m_pageEntered && !isVisible()) {
+        sizeForPage();
+        // Hidden, the pane takes its new size only as it is shown: its
+        // layout places the scroll area now, as the resize will.
+        m_layout->activate();
+        fixScrollArea();
+    }
+    return QWidget::event(event);
+}
+
 void PropertyPane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    fixScrollArea();
+}
+
+void PropertyPane::fixScrollArea()
+{
     if (m_layout->count() > 0)
         m_scrollArea->setFixedSize(m_layout->itemAt(m_layout->count() - 1)->geometry().size());
 }

@@ -47,16 +47,22 @@ public:
     static int paneWidth(const SystemMetrics& metrics, bool online);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showPage(int index, int scene);
+    // Sizes the column for the page shown.
+    void sizeForPage();
     void fitPageWidth(QWidget* page, int paneWidth);
+    // The scroll area keeps the size that the pane's layout gives it.
+    void fixScrollArea();
 
     QVBoxLayout* m_layout = nullptr;
     QScrollArea* m_scrollArea = nullptr;
     QStackedWidget* m_pageStack = nullptr;
     QVector<PropertyWidget*> m_propertyWidgets;
+    bool m_pageEntered = false;
 
     static MetricsSource s_metricsSource;
 };

@@ -197,6 +197,31 @@ private slots:
         PropertyPane::setMetricsSource({});
     }
 
+    // The column has its page's size when the window is first laid out, so
+    // that the function menu entering that page lays out nothing again.
+    void firstLayoutHasThePageSize()
+    {
+        isOnline = false;
+        PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
+        makePanels();
+        m_scenes->loadScene(0);
+        QTRY_VERIFY(m_scenes->state(0)->active());
+        QWidget window;
+        auto* row = new QHBoxLayout(&window);
+        auto* pane = new PropertyPane(&window, &m_panels);
+        row->addWidget(pane, 0, Qt::AlignLeft | Qt::AlignTop);
+        window.show();
+        const QRect first = pane->geometry();
+        const QSize area = pane->scrollArea()->size();
+        QCOMPARE(area.width(), 417);
+        m_scenes->loadScene(1);
+        QTRY_VERIFY(m_scenes->state(1)->active());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(pane->geometry(), first);
+        QCOMPARE(pane->scrollArea()->size(), area);
+        PropertyPane::setMetricsSource({});
+    }
+
     // Laying out the window measures the page shown only: the others are
     // measured when they are entered, and the stack's hints follow the page.
     void onlyTheShownPageIsMeasured()
