@@ -21,8 +21,13 @@ MonitoringLogicalOperation::MonitoringLogicalOperation() : MonitoringBase(false)
         QStringList{tr("ResultNo"), tr("OP"), tr("IN1"), tr("IN2"), tr("OUT"), tr("Status")};
     columnAlignment = {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignRight,
                        Qt::AlignRight, Qt::AlignLeft,    Qt::AlignHCenter};
-    setupDefaultTable();
+    setupDeferredTable();
     fitWidth = true;
+}
+
+void MonitoringLogicalOperation::buildContent()
+{
+    MonitoringBase::buildContent();
     QTableWidget* table = this->table();
     table->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
     table->setWordWrap(false);

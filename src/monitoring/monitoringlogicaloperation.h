@@ -27,6 +27,7 @@ public slots:
     void cellClicked(const QModelIndex& index);
 
 protected:
+    void buildContent() override;
     void updateTable() override;
     // The formulas in use change with the applied image: the rows are
     // built again.

@@ -12,7 +12,15 @@ MonitoringToolOrientation::MonitoringToolOrientation() : MonitoringOverridable(t
     for (int i = 0; i < 8; ++i)
         rowSignals << quint16(2058 + i);
     rowEnabled = readRowEnabled();
-    setupOverridableTable();
+    setupOverridableTable(true);
+    connect(footer(), &MonitoringFooter::displayStatusChanged, this,
+            [](bool display) { Parameter::instance()->setAllVisible(display); });
+    useStatusRows(1);
+}
+
+void MonitoringToolOrientation::buildContent()
+{
+    MonitoringOverridable::buildContent();
     QTableWidget* table = this->table();
     table->setFocusPolicy(Qt::ClickFocus);
     if (LanguageSetting::languageNo() == 1) {
@@ -20,9 +28,6 @@ MonitoringToolOrientation::MonitoringToolOrientation() : MonitoringOverridable(t
         for (int i = 0; i < table->rowCount(); ++i)
             table->item(i, 0)->setText(tr("SignalName%1_en").arg(i + 1));
     }
-    connect(footer(), &MonitoringFooter::displayStatusChanged, this,
-            [](bool display) { Parameter::instance()->setAllVisible(display); });
-    useStatusRows(1);
 }
 
 QVector<bool> MonitoringToolOrientation::readRowEnabled() const

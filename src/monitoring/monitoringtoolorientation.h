@@ -12,6 +12,7 @@ public:
     MonitoringToolOrientation();
 
 protected:
+    void buildContent() override;
     QVector<bool> readRowEnabled() const override;
     void showEvent(QShowEvent* event) override;
 };

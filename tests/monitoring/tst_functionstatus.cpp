@@ -150,6 +150,8 @@ private slots:
     void enableFlagsFollowTheAppliedImage()
     {
         QScopedPointer<MonitoringBase> screen(createStatusScreen(10));
+        // Its table is built as it is measured (as its dialog first shows).
+        screen->ensureMeasured();
         QTableWidget* table = screen->table();
         setI16(Parameter::instance()->appliedImage(), "ToolOrientValid", 0, 3, 0);
         emit Parameter::instance()->parameterChanged(Parameter::AppliedData);
