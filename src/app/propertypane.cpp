@@ -196,7 +196,8 @@ void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
 // the column sets up its frame buffer for each size it is given).
 bool PropertyPane::event(QEvent* event)
 {
-    if (event->type() == QEvent::Polish && !m_pageEntered && !isVisible()) {
+    if (event->type() == QEvent::Polish && !m_pageEntered && !isVisible() &&
+        m_pageStack->currentWidget()) {
         sizeForPage();
         // Hidden, the pane takes its new size only as it is shown: its
         // layout places the scroll area now, as the resize will.
