@@ -36,6 +36,23 @@ MonitoringJointPosition::MonitoringJointPosition()
         m_shownSV[i] = m_shownPV[i] = std::numeric_limits<float>::min();
     columnHeaders = QStringList{tr("Joint"), tr("SV"), tr("PV"), tr("Unit")};
     columnAlignment = {Qt::AlignRight, Qt::AlignRight, Qt::AlignRight, Qt::AlignHCenter};
+    // The joint table is built when the screen is first measured.
+    auto* content = new QWidget;
+    m_contentLayout = new QHBoxLayout(content);
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
+    m_contentLayout->setSpacing(2);
+    setContentWidget(content);
+
+    m_flangeLabel = new QLabel(this);
+    m_flangeLabel->setContentsMargins(0, 0, 0, 5);
+    m_flangeLabel->setAlignment(Qt::AlignCenter);
+    mainLayout()->addWidget(m_flangeLabel);
+}
+
+void MonitoringJointPosition::buildContent()
+{
+    if (m_jointTable)
+        return;
     QTableWidget* table = createTable(columnHeaders);
     QHeaderView* columns = table->horizontalHeader();
     columns->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -47,19 +64,10 @@ MonitoringJointPosition::MonitoringJointPosition()
         table->item(row, 3)->setText(unitText(i));
     }
     table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-
-    auto* content = new QWidget;
-    auto* layout = new QHBoxLayout(content);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(table, 1, Qt::AlignHCenter | Qt::AlignTop);
+    // Filled apart, unstyled, then placed: its columns do not fit their
+    // contents yet, so placing it measures no row.
+    m_contentLayout->addWidget(table, 1, Qt::AlignHCenter | Qt::AlignTop);
     m_jointTable = table;
-    setContentWidget(content);
-
-    m_flangeLabel = new QLabel(this);
-    m_flangeLabel->setContentsMargins(0, 0, 0, 5);
-    m_flangeLabel->setAlignment(Qt::AlignCenter);
-    mainLayout()->addWidget(m_flangeLabel);
 }
 
 void MonitoringJointPosition::adjustTableSize()

@@ -2,6 +2,7 @@
 
 #include "monitoring/monitoringbase.h"
 
+class QHBoxLayout;
 class QLabel;
 
 // Set and present values of the 18 joints and the flange position.
@@ -22,6 +23,7 @@ public slots:
     void updateMonitoringData() override;
 
 protected:
+    void buildContent() override;
     void adjustTableSize() override;
     QVector<bool> readRowEnabled() const override;
     // The joints in use and their units follow the applied image.
@@ -30,6 +32,7 @@ protected:
 private:
     QString unitText(int joint) const;
 
+    QHBoxLayout* m_contentLayout = nullptr;
     QTableWidget* m_jointTable = nullptr;
     QLabel* m_flangeLabel = nullptr;
     float m_shownSV[18];
