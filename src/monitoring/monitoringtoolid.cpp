@@ -13,8 +13,7 @@ MonitoringToolId::MonitoringToolId() : MonitoringBase(false)
     setObjectName(QStringLiteral("ToolNumberStatusWidget"));
     columnHeaders = QStringList{tr("Name"), tr("Value")};
     shrinkToRows = true;
-    setupDefaultTable();
-    table()->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    setupDeferredTable();
     m_notes[0] = new QLabel(tr("Security softwareA"), this);
     m_notes[1] = new QLabel(tr("Security softwareB"), this);
     for (QLabel* note : m_notes) {
@@ -23,6 +22,12 @@ MonitoringToolId::MonitoringToolId() : MonitoringBase(false)
         note->hide();
         mainLayout()->addWidget(note);
     }
+}
+
+void MonitoringToolId::buildContent()
+{
+    MonitoringBase::buildContent();
+    table()->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
 }
 
 void MonitoringToolId::adjustTableSize()

@@ -26,6 +26,7 @@ public slots:
     void updateMonitoringData() override;
 
 protected:
+    void buildContent() override;
     void adjustTableSize() override;
     void updateTable() override;
 
