@@ -57,11 +57,6 @@ class TestLimitMarks : public QObject
     int m_marked = 0;
     int m_plain = 0;
 
-    static QString cellKey(int no, int row, int column)
-    {
-        return QStringLiteral("%1/%2/%3").arg(no).arg(row).arg(column);
-    }
-
     // The shipped set with about one cell in six taken from a random image:
     // some values within their limits, some outside, on every page.
     static ParameterImage mixedImage(quint32 seed)
@@ -140,14 +135,6 @@ class TestLimitMarks : public QObject
                         *outside << cellKey(field.no, r, c);
         }
         return image;
-    }
-
-    static QSet<QString> cells(const QVector<LimitEntry>& entries)
-    {
-        QSet<QString> set;
-        for (const LimitEntry& entry : entries)
-            set << cellKey(entry.no, entry.row, entry.column);
-        return set;
     }
 
     // Shows one set on every page and checks each editor that shows a cell
@@ -234,7 +221,7 @@ private slots:
         for (const Edge edge : {BelowLower, OnLower, OnUpper, AboveUpper}) {
             QSet<QString> outside;
             const ParameterImage image = edgeImage(edge, &outside);
-            QCOMPARE(cells(ValueValidator::check(image)), outside);
+            QCOMPARE(cellKeys(ValueValidator::check(image)), outside);
             checkMarks(image, outside, QLatin1String(names[edge]));
             if (QTest::currentTestFailed())
                 return;
@@ -251,7 +238,7 @@ private slots:
         for (quint32 seed = firstSeed + quint32(part.first - 1); seed < firstSeed + randomSets;
              seed += quint32(part.second), ++sets) {
             const ParameterImage image = mixedImage(seed);
-            checkMarks(image, cells(ValueValidator::check(image)),
+            checkMarks(image, cellKeys(ValueValidator::check(image)),
                        QStringLiteral("seed %1").arg(seed));
             if (QTest::currentTestFailed())
                 return;

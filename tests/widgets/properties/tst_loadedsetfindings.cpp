@@ -34,11 +34,6 @@ namespace {
 
 constexpr quint32 otherRobotFileCrc = 3487714303u; // stored in other-robot-part.txt
 
-QString cellKey(int no, int row, int column)
-{
-    return QStringLiteral("%1/%2/%3").arg(no).arg(row).arg(column);
-}
-
 } // namespace
 
 class TestLoadedSetFindings : public QObject
@@ -91,14 +86,6 @@ class TestLoadedSetFindings : public QObject
         for (const QJsonValue entry : files.first()["outsideLimits"].toArray())
             cells << cellKey(entry["no"].toInt(), entry["row"].toInt() - 1,
                              entry["column"].toInt() - 1);
-        return cells;
-    }
-
-    static QSet<QString> listedCells(const QVector<LimitEntry>& entries)
-    {
-        QSet<QString> cells;
-        for (const LimitEntry& entry : entries)
-            cells << cellKey(entry.no, entry.row, entry.column);
         return cells;
     }
 
@@ -363,7 +350,7 @@ private slots:
         QFETCH(QStringList, untaken);
         StatusLine line(m_store);
         openFile(file);
-        const QSet<QString> held = listedCells(ValueValidator::check(m_store->appliedImage()));
+        const QSet<QString> held = cellKeys(ValueValidator::check(m_store->appliedImage()));
         const QSet<QString> checked = checkedCells(file);
         QTRY_VERIFY(lineText(line).endsWith(countText(held.size())));
         QVERIFY(held.size() > 0);
@@ -453,7 +440,7 @@ private slots:
             m_store->unkeptTexts() = texts;
             loadMaster(m_store, image);
             const QVector<LimitEntry> entries = ValueValidator::check(image);
-            const QSet<QString> listed = listedCells(entries);
+            const QSet<QString> listed = cellKeys(entries);
             QSet<QString> notKept;
             for (const LimitEntry& entry : entries)
                 if (entry.problem == LimitEntry::TextNotKept)
