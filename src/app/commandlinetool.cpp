@@ -2,6 +2,7 @@
 
 #include "app/commandlinearguments.h"
 #include "app/commandlinefile.h"
+#include "app/commandlineset.h"
 #include "app/reportcommand.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
@@ -26,49 +27,6 @@
 #include <cstring>
 
 namespace {
-
-// One parameter file as the program would take it.
-struct ReadFile
-{
-    bool read = false;        // format and value counts accepted
-    bool signatureOk = false; // no stored CRC differs from its data
-    QStringList skipped;      // ranges whose check a stored 9894 skips
-    QString error;            // why it was not read
-    ParameterTextTable table;
-    ParameterImage image; // the file's whole set
-    QVector<IO::Decoder::CrcCheck> crcs;
-
-    bool isSigned() const { return signatureOk && skipped.isEmpty(); }
-};
-
-ReadFile readFile(CommandLineFile& named)
-{
-    ReadFile file;
-    if (!named.openForReading()) {
-        file.error = named.error();
-        return file;
-    }
-    const QString path = named.readPath();
-    IO::Parser parser;
-    parser.loadInfo();
-    parser.makeTable(file.table);
-    DataProviderErrorRecord error;
-    if (!parser.extractToMap(file.table, path, error)) {
-        file.error = parser.lastProblem();
-        return file;
-    }
-    file.read = true;
-    IO::Decoder().decode(file.image, file.table, nullptr, true, true, true);
-    file.crcs = IO::Decoder::crcChecks(file.image);
-    const QStringList failed = IO::Decoder::failedChecks(file.crcs);
-    file.signatureOk = failed.isEmpty();
-    file.skipped = IO::Decoder::skippedChecks(file.image);
-    if (!file.signatureOk)
-        file.error = QStringLiteral("CRC mismatch: ") + failed.join(QLatin1String(", "));
-    else if (!file.skipped.isEmpty())
-        file.error = QStringLiteral("not signed");
-    return file;
-}
 
 QString crcText(quint32 value)
 {
@@ -175,7 +133,7 @@ QString trailerName(const FieldDef& field)
 class FileTexts
 {
 public:
-    FileTexts(const ReadFile& a, const ReadFile& b)
+    FileTexts(const CommandLineSet& a, const CommandLineSet& b)
         : m_a(a.image), m_b(b.image), m_aTexts(UnkeptTexts::ofTable(a.image, a.table)),
           m_bTexts(UnkeptTexts::ofTable(b.image, b.table))
     {
@@ -365,7 +323,7 @@ int CommandLineTool::check(const QList<QByteArray>& files, bool json)
     for (const QByteArray& name : files) {
         CommandLineFile named(name);
         const QString shown = named.shownName();
-        const ReadFile file = readFile(named);
+        const CommandLineSet file = CommandLineSet::readFrom(named);
         QVector<LimitEntry> entries;
         if (file.signatureOk)
             entries = ValueValidator::check(file.image, &file.table);
@@ -430,8 +388,8 @@ int CommandLineTool::compare(const QByteArray& left, const QByteArray& right, bo
 {
     CommandLineFile leftFile(left);
     CommandLineFile rightFile(right);
-    const ReadFile a = readFile(leftFile);
-    const ReadFile b = readFile(rightFile);
+    const CommandLineSet a = CommandLineSet::readFrom(leftFile);
+    const CommandLineSet b = CommandLineSet::readFrom(rightFile);
     QJsonArray unreadable;
     for (const auto& [named, file] :
          {std::make_pair(&leftFile, &a), std::make_pair(&rightFile, &b)}) {

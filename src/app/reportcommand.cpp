@@ -2,16 +2,14 @@
 
 #include "app/commandlinearguments.h"
 #include "app/commandlinefile.h"
+#include "app/commandlineset.h"
 #include "app/commandlinetool.h"
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "app/safetyreport.h"
-#include "parameter/dataprovidererrorrecord.h"
 #include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
-#include "parameter/parser.h"
-#include "parameter/procedure.h"
 #include "parameter/valuevalidator.h"
 
 #include <QApplication>
@@ -104,30 +102,19 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
     LanguageSetting::chooseLanguage(QString());
     LogicSignalDef::initialize();
 
-    ParameterImage image;
-    IO::Procedure procedure;
-    DataProviderErrorRecord error;
+    // Read once, as the check reads it: the texts show what only they hold.
+    const CommandLineSet file = setOpened ? CommandLineSet::readOpened(set) : CommandLineSet();
+    const ParameterImage& image = file.image;
     int code = Written;
     QString problem;
-    bool read = false;
+    const bool read = file.read && file.signatureOk;
     QVector<LimitEntry> entries;
-    if (!setOpened) {
+    if (!read) {
         problem = QStringLiteral("The parameter file cannot be read: %1 (%2)")
-                      .arg(set.shownName(), set.error());
-        code = SetUnreadable;
-    } else if (!procedure.readAll(image, set.readPath(), error)) {
-        problem = QStringLiteral("The parameter file cannot be read: %1 (%2)")
-                      .arg(set.shownName(), procedure.lastProblem());
+                      .arg(set.shownName(), setOpened ? file.error : set.error());
         code = SetUnreadable;
     } else {
-        read = true;
-        // The same findings as a check of the file: with those that only
-        // its texts show.
-        ParameterTextTable texts;
-        procedure.parser->makeTable(texts);
-        DataProviderErrorRecord textError; // the file was read a moment ago
-        procedure.parser->extractToMap(texts, set.readPath(), textError);
-        entries = ValueValidator::check(image, &texts);
+        entries = ValueValidator::check(image, &file.table);
     }
     if (read && !pdfOpened) {
         problem =
@@ -162,7 +149,7 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
                           .arg(entries.size())
                           .arg(pdf.shownName()))
             << '\n';
-    const QStringList skipped = IO::Decoder::skippedChecks(image);
+    const QStringList& skipped = file.skipped;
     if (read && !skipped.isEmpty()) {
         err << set.shownName() << ": not signed\n";
         for (const QString& area : skipped)
