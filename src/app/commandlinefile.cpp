@@ -116,7 +116,8 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
     }
     struct stat info;
     // Through a symbolic link: what it names is what the write replaces.
-    if (::fstatat(folder, m_baseName.constData(), &info, 0) == 0) {
+    const bool exists = ::fstatat(folder, m_baseName.constData(), &info, 0) == 0;
+    if (exists) {
         QString refusal;
         if (S_ISDIR(info.st_mode))
             refusal = QStringLiteral("is a directory");
@@ -131,6 +132,15 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
             m_error = refusal;
             return false;
         }
+    }
+    // The report is written beside the file and then replaces it. Asked
+    // here, where the reason goes with the name as given: the writer knows
+    // the file only by the descriptor path it is written through.
+    if (::faccessat(folder, ".", W_OK, 0) != 0 ||
+        (exists && ::faccessat(folder, m_baseName.constData(), W_OK, 0) != 0)) {
+        m_error = errnoText(errno);
+        ::close(folder);
+        return false;
     }
     m_folder = folder;
     m_viaTemporary = QFile::encodeName(QFile::decodeName(m_baseName)) != m_baseName;

@@ -277,6 +277,14 @@ QString SafetyReport::proposedFileName(const QDateTime& time)
         .arg(Constants::reportFilePrefix, time.toString(QStringLiteral("yyyyMMddhhmmss")));
 }
 
+QFont SafetyReport::font()
+{
+    QFont font(reportFontFamily(), 9);
+    // No ligatures: a path or a name copied out of the PDF stays as written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 QString SafetyReport::titlePage() const
 {
     QString robotType;
@@ -631,9 +639,7 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPainter painter(&writer);
-    QFont font(reportFontFamily(), 9);
-    // No ligatures: a path or a name copied out of the PDF stays as written.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    const QFont font = SafetyReport::font();
 
     // Laid out and printed as QTextDocument::print() does (2 cm inside the
     // page's margins, the page number at the bottom right), but each section
