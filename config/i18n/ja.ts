@@ -305,6 +305,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     </message>
   </context>
   <context>
+    <name>DisplayText</name>
+    <message>
+      <source>… (%1 characters)</source>
+      <translation>…（%1 文字）</translation>
+    </message>
+  </context>
+  <context>
     <name>FieldBinding</name>
     <message>
       <source>Outside its limits %1 to %2</source>

@@ -1,6 +1,7 @@
 #include "io/dataprovider.h"
 
 #include "app/core/constants.h"
+#include "app/core/displaytext.h"
 #include "app/core/interfaceutilities.h"
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
@@ -978,7 +979,8 @@ QStringList DataProvider::untakenValues(const ParameterImage& held,
             (!heldText.isNull() && heldText == entry.fileText))
             continue;
         lines << tr("%1: file %2, held %3")
-                     .arg(entry.displayName, UnkeptTexts::shown(entry.fileText), entry.valueText);
+                     .arg(entry.displayName, UnkeptTexts::shown(entry.fileText),
+                          DisplayText::shown(entry.valueText));
     }
     return lines;
 }
