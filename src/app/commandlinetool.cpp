@@ -3,6 +3,7 @@
 #include "app/commandlinearguments.h"
 #include "app/commandlinefile.h"
 #include "app/commandlineset.h"
+#include "app/core/displaytext.h"
 #include "app/reportcommand.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
@@ -108,7 +109,7 @@ bool isUpdateTime(const FieldDef& field)
 QString trailerText(const ParameterImage& image, const FieldDef& field)
 {
     if (field.type == ValueType::Text)
-        return image.text(field);
+        return DisplayText::shown(image.text(field));
     const quint32 value = image.u32At(field.offset);
     return isUpdateTime(field)
                ? QDateTime::fromSecsSinceEpoch(qint64(value), Qt::UTC).toString(Qt::ISODate)
@@ -151,17 +152,20 @@ public:
     }
     QString left(const QString& value, int offset) const
     {
-        return shown(value, m_aTexts.textAt(m_a, offset));
+        return shown(value, m_aTexts.textAt(m_a, offset), m_bTexts.textAt(m_b, offset));
     }
     QString right(const QString& value, int offset) const
     {
-        return shown(value, m_bTexts.textAt(m_b, offset));
+        return shown(value, m_bTexts.textAt(m_b, offset), m_aTexts.textAt(m_a, offset));
     }
 
 private:
-    static QString shown(const QString& value, const QString& text)
+    // A long text is cut around where it differs from the other file's.
+    static QString shown(const QString& value, const QString& text, const QString& other)
     {
-        return text.isNull() ? value : LimitEntry::withFileText(value, text);
+        return text.isNull() ? value
+                             : LimitEntry::withFileText(value, text,
+                                                        DisplayText::firstDifference(text, other));
     }
 
     const ParameterImage& m_a;

@@ -1,6 +1,7 @@
 #include "app/safetyreport.h"
 
 #include "app/core/constants.h"
+#include "app/core/displaytext.h"
 #include "app/core/interfaceutilities.h"
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
@@ -290,7 +291,7 @@ QString SafetyReport::titlePage() const
 {
     QString robotType;
     if (const FieldDef* field = ParameterLayout::findByNo(101)) // RobotTypeName
-        robotType = m_image.text(*field);
+        robotType = DisplayText::shown(m_image.text(*field));
     QString html =
         QStringLiteral("<h1>%1</h1><table cellpadding=\"4\">").arg(escaped(tr("Safety Report")));
     const auto row = [&html](const QString& label, const QString& text) {

@@ -12,8 +12,7 @@
 #include <QLabel>
 
 StatusLine::StatusLine(Parameter* store, QWidget* parent)
-    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)),
-      m_notSigned(new QLabel(tr("Not signed"), this)), m_source(new QLabel(this)),
+    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)), m_source(new QLabel(this)),
       m_unwritten(new QLabel(tr("Applied changes not yet written"), this)),
       m_outside(new QLabel(this))
 {
@@ -24,8 +23,6 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
                                  "QLabel { padding: 0 12px 0 4px; }"));
     m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
     addWidget(m_signature);
-    m_notSigned->setStyleSheet(QStringLiteral("color: #ffa500; font-weight: bold;"));
-    addWidget(m_notSigned);
     addWidget(m_source, 1);
     addPermanentWidget(m_unwritten);
     addPermanentWidget(m_outside);
@@ -46,27 +43,34 @@ void StatusLine::refresh()
                              .arg(Property::SafetySignatureCRC::crcText(
                                  Crc32c::imageSignature(m_store->appliedImage()).allData)));
 
-    // The loader skips the check of a CRC of 9894: such a set is not signed.
+    // The loader skips the check of a CRC of 9894: the set read is not
+    // signed. That says where the set came from, not what a write gives it.
     QStringList skipped;
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(master))
         if (signature.notSigned)
             skipped << signature.label;
     if (master.allDataCRC() == IO::Decoder::IgnoredCRC)
         skipped << tr("All data CRC");
-    m_notSigned->setVisible(!skipped.isEmpty());
-    m_notSigned->setToolTip(
-        tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
 
     QString source;
     if (const DataProvider* provider = DataProvider::instance())
         source = provider->masterSource();
     // The unit is named by its address, a file by its name (the path in the tip).
     const bool unit = !source.isEmpty() && source == IO::controllerAddress;
-    m_source->setText(
-        tr("Source: %1").arg(unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName()));
-    m_source->setToolTip(source);
+    const QString name = unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName();
+    if (skipped.isEmpty()) {
+        m_source->setText(tr("Source: %1").arg(name));
+        m_source->setToolTip(source);
+        m_source->setStyleSheet(QString());
+    } else {
+        m_source->setText(tr("Source: %1, not signed").arg(name));
+        m_source->setToolTip(
+            source + QLatin1Char('\n') +
+            tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
+        m_source->setStyleSheet(QStringLiteral("color: #ffa500;"));
+    }
 
-    m_unwritten->setVisible(!master.areasEqual(m_store->appliedImage()));
+    m_unwritten->setVisible(m_store->hasUnwrittenChanges());
 
     const int outside = ValueValidator::count(m_store->appliedImage());
     m_outside->setText(outside == 1 ? tr("1 value outside its limits")

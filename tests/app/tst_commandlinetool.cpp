@@ -406,6 +406,56 @@ private slots:
         QCOMPARE(cells.size(), values);
     }
 
+    // A file text reaches the terminal quoted as the shell's $'...', with no
+    // control character or NUL, and a long one cut to its first characters
+    // with its length named; the JSON keeps the whole text. Two long texts
+    // compared each show the part where they differ.
+    void fileTextsShownQuotedAndCut()
+    {
+        const QString control = QStringLiteral("\x1b]0;title\x07\x1b[2J") + QChar(0) + "'z";
+        const QString controlSet =
+            writeSet("control text.txt", [](ParameterImage&) {}, {{"CommonSpec", 0, 0, control}});
+        QCOMPARE(run({"--check", controlSet}), 2);
+        QVERIFY2(m_out.contains("0 (file: $'\\x1b]0;title\\x07\\x1b[2J\\x00\\'z')"),
+                 qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x1b)) && !m_out.contains(QChar(0)));
+        QCOMPARE(run({"--compare", m_good, controlSet}), 1);
+        QVERIFY2(m_out.contains("\t0 (file: $'\\x1b]0;"), qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x1b)) && !m_out.contains(QChar(0)));
+
+        const QString head = QString(5000, 'a');
+        const QString tail = QString(95000, 'c');
+        const auto longSet = [&](const char* name, QChar differing) {
+            return writeSet(name, [](ParameterImage&) {},
+                            {{"CommonSpec", 0, 0, head + differing + tail}});
+        };
+        const QString longA = longSet("long a.txt", 'B');
+        QCOMPARE(run({"--check", longA}), 2);
+        const QString cut = QStringLiteral(" (file: %1… (100,001 characters))").arg(head.left(40));
+        QVERIFY2(m_out.contains(cut) && m_out.size() < 400, qPrintable(m_out));
+        QCOMPARE(run({"--check", "--format", "json", longA}), 2);
+        const QJsonValue entry = firstFileJson()["outsideLimits"].toArray().at(0);
+        QCOMPARE(entry["fileText"].toString().size(), 100001);
+
+        QCOMPARE(run({"--compare", longA, longSet("long b.txt", 'D')}), 1);
+        const QStringList sides = m_out.split('\t');
+        QVERIFY2(sides.size() == 6 && m_out.size() < 400, qPrintable(m_out));
+        const auto around = [](char differing) {
+            return QStringLiteral("0 (file: …%1%2%3… (100,001 characters))")
+                .arg(QString(10, 'a'), QString(QChar(differing)), QString(29, 'c'));
+        };
+        QCOMPARE(sides.at(3), around('B'));
+        QCOMPARE(sides.at(4), around('D'));
+
+        // Stored texts too: the version holds what the unit was given.
+        const QString version = writeSet("version.txt", [](ParameterImage& image) {
+            QVERIFY(
+                image.setText(fieldNamed("ParameterVersion"), 0, 0, QStringLiteral("V\x1b[2J")));
+        });
+        QCOMPARE(run({"--compare", m_good, version}), 1);
+        QVERIFY2(m_out.contains("\t$'V\\x1b[2J'\t"), qPrintable(m_out));
+    }
+
     // Anything but a regular file is refused before it is opened; the
     // JSON names the file that could not be read.
     void compareRefusesWhatItCannotRead()

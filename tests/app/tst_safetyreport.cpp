@@ -471,6 +471,32 @@ private slots:
         QVERIFY(identifiersBroken > 0);
     }
 
+    // Texts are shown as the command line shows them: escaped, and a long
+    // file text cut with its length named.
+    void textsShownEscapedAndCut()
+    {
+        ParameterImage image;
+        QVector<LimitEntry> entries = readWithFindings(
+            QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/tool5-conversion-0.txt"), image);
+        QCOMPARE(entries.size(), 1);
+        entries[0].fileText = QStringLiteral("\x1b]0;t\x07") + QString(100000, 'y');
+        QVERIFY(image.setText(*ParameterLayout::findByNo(101), 0, 0, QStringLiteral("QR\x1b[2J")));
+        const QString path = writeReport(SafetyReport(image, QString(), entries), "texts.pdf");
+        QVERIFY(!path.isEmpty());
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("Robot type $'QR\\x1b[2J'")),
+                 qPrintable(text.left(300)));
+        // Laid out in a narrow column beside the limits, whose text the
+        // reading order may put between its lines: compared without the
+        // breaks and the limits; NFKC makes the ellipsis three dots.
+        QVERIFY2(QString(text)
+                     .remove(' ')
+                     .remove(QStringLiteral("1to32"))
+                     .contains(QStringLiteral("$'\\x1b]0;t\\x07%1'...(100,006characters))")
+                                   .arg(QString(34, 'y'))),
+                 qPrintable(text.right(500)));
+    }
+
     // An assignment whose file text was not kept (the stored value 0 or a
     // result) is marked on the logic page too, where no formula or signal
     // list would carry its mark; so is an unused operation whose input's
