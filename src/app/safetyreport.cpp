@@ -25,7 +25,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QtDebug>
 
 #include <algorithm>
@@ -691,17 +690,16 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
         QTextOption option = document->defaultTextOption();
         option.setWrapMode(wrap);
         document->setDefaultTextOption(option);
-        document->setHtml(html);
+        // Laid out once, as the text comes: device, margin and size first.
         document->documentLayout()->setPaintDevice(&writer);
-        QTextFrameFormat frame = document->rootFrame()->frameFormat();
-        frame.setMargin(margin);
-        document->rootFrame()->setFrameFormat(frame);
-        if (html.contains(planPlaceholder))
-            planPlaced = plan.insertInto(*document, planPlaceholder) || planPlaced;
+        document->setDocumentMargin(margin);
         if (paginated)
             document->setPageSize(body.size());
         else
             document->setTextWidth(body.width());
+        document->setHtml(html);
+        if (html.contains(planPlaceholder))
+            planPlaced = plan.insertInto(*document, planPlaceholder) || planPlaced;
         return document;
     };
     for (const QString& section : sections)
