@@ -8,6 +8,7 @@
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -26,6 +27,10 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
     addWidget(m_signature);
     m_notSigned->setStyleSheet(QStringLiteral("color: #ffa500; font-weight: bold;"));
     addWidget(m_notSigned);
+    // The source gives way first, so that the line fits a narrow window: its
+    // tool tip names it whole.
+    m_source->setMinimumWidth(1);
+    m_source->installEventFilter(this);
     addWidget(m_source, 1);
     addPermanentWidget(m_unwritten);
     addPermanentWidget(m_outside);
@@ -62,15 +67,34 @@ void StatusLine::refresh()
         source = provider->masterSource();
     // The unit is named by its address, a file by its name (the path in the tip).
     const bool unit = !source.isEmpty() && source == IO::controllerAddress;
-    m_source->setText(
-        tr("Source: %1").arg(unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName()));
+    m_sourceText =
+        tr("Source: %1").arg(unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName());
+    elideSource();
     m_source->setToolTip(source);
 
     m_unwritten->setVisible(!master.areasEqual(m_store->appliedImage()));
 
-    const int outside = ValueValidator::count(m_store->appliedImage());
-    m_outside->setText(outside == 1 ? tr("1 value outside its limits")
-                                    : tr("%1 values outside their limits").arg(outside));
-    m_outside->setStyleSheet(outside > 0 ? QStringLiteral("color: #ff4040; font-weight: bold;")
-                                         : QString());
+    const FindingCount found = ValueValidator::count(m_store->appliedImage());
+    m_outside->setText(found.text());
+    m_outside->setStyleSheet(!found.isEmpty() ? QStringLiteral("color: #ff4040; font-weight: bold;")
+                                              : QString());
+}
+
+bool StatusLine::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_source && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        elideSource();
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void StatusLine::elideSource()
+{
+    // Not laid out yet: its width says nothing.
+    if (!m_source->isVisible()) {
+        m_source->setText(m_sourceText);
+        return;
+    }
+    const int room = m_source->contentsRect().width() - m_source->margin() * 2 - m_source->indent();
+    m_source->setText(
+        m_source->fontMetrics().elidedText(m_sourceText, Qt::ElideMiddle, qMax(room, 0)));
 }

@@ -19,11 +19,18 @@ public:
 
     void refresh();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The source's name cut to the room the line leaves it.
+    void elideSource();
+
     Parameter* m_store;
     QLabel* m_signature;
     QLabel* m_notSigned;
     QLabel* m_source;
     QLabel* m_unwritten;
     QLabel* m_outside;
+    QString m_sourceText;
 };
