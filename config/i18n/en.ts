@@ -58,6 +58,10 @@
       <translation>%1 values of the file's robot part were not taken: the robot data held stays</translation>
     </message>
     <message>
+      <source>%1: %2 (was %3)</source>
+      <translation>%1: %2 (was %3)</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: file %2, held %3</translation>
     </message>
@@ -68,6 +72,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>1 value of the file's robot part was not taken: the robot data held stays</translation>
+    </message>
+    <message>
+      <source>Applied changes are not yet written. Open another file and lose them?</source>
+      <translation>Applied changes are not yet written. Open another file and lose them?</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -286,6 +294,13 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Write these parameters into Orbilux?</source>
       <translation>Write these parameters into Orbilux?</translation>
+    </message>
+  </context>
+  <context>
+    <name>DisplayText</name>
+    <message>
+      <source>… (%1 characters)</source>
+      <translation>… (%1 characters)</translation>
     </message>
   </context>
   <context>
@@ -3678,6 +3693,10 @@ Filename: %1</translation>
     <message>
       <source>Source: %1</source>
       <translation>Source: %1</translation>
+    </message>
+    <message>
+      <source>Source: %1, not signed</source>
+      <translation>Source: %1, not signed</translation>
     </message>
   </context>
   <context>

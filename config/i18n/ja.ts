@@ -58,6 +58,10 @@
       <translation>ファイルのロボット部の値 %1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
     </message>
     <message>
+      <source>%1: %2 (was %3)</source>
+      <translation>%1: %2 (変更前 %3)</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: ファイル %2、保持 %3</translation>
     </message>
@@ -68,6 +72,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>ファイルのロボット部の値 1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
+    </message>
+    <message>
+      <source>Applied changes are not yet written. Open another file and lose them?</source>
+      <translation>適用済みの変更はまだ書き込まれていません。別のファイルを開いて、これらの変更を失いますか?</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -286,6 +294,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write these parameters into Orbilux?</source>
       <translation>このパラメータをOrbiluxに書き込みますか？</translation>
+    </message>
+  </context>
+  <context>
+    <name>DisplayText</name>
+    <message>
+      <source>… (%1 characters)</source>
+      <translation>…（%1 文字）</translation>
     </message>
   </context>
   <context>
@@ -3677,6 +3692,10 @@ Filename: %1</source>
     <message>
       <source>Source: %1</source>
       <translation>読込元: %1</translation>
+    </message>
+    <message>
+      <source>Source: %1, not signed</source>
+      <translation>読込元: %1、署名なし</translation>
     </message>
   </context>
   <context>

@@ -58,6 +58,10 @@
       <translation>파일의 로봇 부분 값 %1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
     </message>
     <message>
+      <source>%1: %2 (was %3)</source>
+      <translation>%1: %2 (이전 %3)</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: 파일 %2, 보유 %3</translation>
     </message>
@@ -68,6 +72,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>파일의 로봇 부분 값 1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
+    </message>
+    <message>
+      <source>Applied changes are not yet written. Open another file and lose them?</source>
+      <translation>적용된 변경 사항이 아직 기록되지 않았습니다. 다른 파일을 열고 변경 사항을 잃으시겠습니까?</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -286,6 +294,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write these parameters into Orbilux?</source>
       <translation>이 파라미터를 Orbilux에 쓰겠습니까?</translation>
+    </message>
+  </context>
+  <context>
+    <name>DisplayText</name>
+    <message>
+      <source>… (%1 characters)</source>
+      <translation>… (%1자)</translation>
     </message>
   </context>
   <context>
@@ -3677,6 +3692,10 @@ Filename: %1</source>
     <message>
       <source>Source: %1</source>
       <translation>출처: %1</translation>
+    </message>
+    <message>
+      <source>Source: %1, not signed</source>
+      <translation>출처: %1, 서명되지 않음</translation>
     </message>
   </context>
   <context>

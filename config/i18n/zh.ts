@@ -58,6 +58,10 @@
       <translation>文件机器人部分的 %1 个值未被读取：保留现有的机器人数据</translation>
     </message>
     <message>
+      <source>%1: %2 (was %3)</source>
+      <translation>%1: %2 (原为 %3)</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: 文件 %2，保留 %3</translation>
     </message>
@@ -68,6 +72,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>文件机器人部分的 1 个值未被读取：保留现有的机器人数据</translation>
+    </message>
+    <message>
+      <source>Applied changes are not yet written. Open another file and lose them?</source>
+      <translation>已应用的更改尚未写入。要打开另一个文件并丢失这些更改吗?</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -286,6 +294,13 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Write these parameters into Orbilux?</source>
       <translation>要将这些参数写入Orbilux吗？</translation>
+    </message>
+  </context>
+  <context>
+    <name>DisplayText</name>
+    <message>
+      <source>… (%1 characters)</source>
+      <translation>…（%1 个字符）</translation>
     </message>
   </context>
   <context>
@@ -3677,6 +3692,10 @@ Filename: %1</source>
     <message>
       <source>Source: %1</source>
       <translation>来源: %1</translation>
+    </message>
+    <message>
+      <source>Source: %1, not signed</source>
+      <translation>来源: %1，未签名</translation>
     </message>
   </context>
   <context>

@@ -7,7 +7,6 @@
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "app/safetyreport.h"
-#include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameterimage.h"
 #include "parameter/valuevalidator.h"
@@ -129,6 +128,8 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
         LogicSignalDef::setMasterImage(nullptr);
         if (!named) {
             pdf.discardWrite();
+            // The writer's reason may name the path it wrote by.
+            reason.replace(pdf.writePath(), pdf.shownName());
             problem = QStringLiteral("The file cannot be written: %1 (%2)")
                           .arg(pdf.shownName(), written ? pdf.error() : reason);
             code = PdfUnwritable;
@@ -148,9 +149,7 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
             << '\n';
     const QStringList& skipped = file.skipped;
     if (read && !skipped.isEmpty()) {
-        err << set.shownName() << ": not signed\n";
-        for (const QString& area : skipped)
-            err << "  " << area << " CRC: " << IO::Decoder::IgnoredCRC << ", not checked\n";
+        err << set.shownName() << ": not signed\n" << file.skippedLines();
     }
     if (arguments.json) {
         QJsonObject summary{{QStringLiteral("file"), pdf.shownName()},

@@ -1,6 +1,7 @@
 #include "app/safetyreport.h"
 
 #include "app/core/constants.h"
+#include "app/core/displaytext.h"
 #include "app/core/interfaceutilities.h"
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
@@ -276,11 +277,19 @@ QString SafetyReport::proposedFileName(const QDateTime& time)
         .arg(Constants::reportFilePrefix, time.toString(QStringLiteral("yyyyMMddhhmmss")));
 }
 
+QFont SafetyReport::font()
+{
+    QFont font(reportFontFamily(), 9);
+    // No ligatures: a path or a name copied out of the PDF stays as written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 QString SafetyReport::titlePage() const
 {
     QString robotType;
     if (const FieldDef* field = ParameterLayout::findByNo(101)) // RobotTypeName
-        robotType = m_image.text(*field);
+        robotType = DisplayText::shown(m_image.text(*field));
     QString html =
         QStringLiteral("<h1>%1</h1><table cellpadding=\"4\">").arg(escaped(tr("Safety Report")));
     const auto row = [&html](const QString& label, const QString& text) {
@@ -629,9 +638,7 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPainter painter(&writer);
-    QFont font(reportFontFamily(), 9);
-    // No ligatures: a path or a name copied out of the PDF stays as written.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    const QFont font = SafetyReport::font();
 
     // Laid out and printed as QTextDocument::print() does (2 cm inside the
     // page's margins, the page number at the bottom right), but each section

@@ -4,6 +4,7 @@
 #include "parameter/valuevalidator.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -54,6 +55,9 @@ public:
 
     // "OBX_Safetyreport_<yyyyMMddhhmmss>.pdf"
     static QString proposedFileName(const QDateTime& time);
+    // The font the report is set in: the language's own shipped font, so
+    // that its glyphs and sizes are the same on every machine.
+    static QFont font();
 
 private:
     QString titlePage() const;

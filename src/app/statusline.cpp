@@ -13,8 +13,7 @@
 #include <QLabel>
 
 StatusLine::StatusLine(Parameter* store, QWidget* parent)
-    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)),
-      m_notSigned(new QLabel(tr("Not signed"), this)), m_source(new QLabel(this)),
+    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)), m_source(new QLabel(this)),
       m_unwritten(new QLabel(tr("Applied changes not yet written"), this)),
       m_outside(new QLabel(this))
 {
@@ -25,8 +24,6 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
                                  "QLabel { padding: 0 12px 0 4px; }"));
     m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
     addWidget(m_signature);
-    m_notSigned->setStyleSheet(QStringLiteral("color: #ffa500; font-weight: bold;"));
-    addWidget(m_notSigned);
     // The source gives way first, so that the line fits a narrow window: its
     // tool tip names it whole.
     m_source->setMinimumWidth(1);
@@ -51,28 +48,36 @@ void StatusLine::refresh()
                              .arg(Property::SafetySignatureCRC::crcText(
                                  Crc32c::imageSignature(m_store->appliedImage()).allData)));
 
-    // The loader skips the check of a CRC of 9894: such a set is not signed.
+    // The loader skips the check of a CRC of 9894: the set read is not
+    // signed. That says where the set came from, not what a write gives it.
     QStringList skipped;
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(master))
         if (signature.notSigned)
             skipped << signature.label;
     if (master.allDataCRC() == IO::Decoder::IgnoredCRC)
         skipped << tr("All data CRC");
-    m_notSigned->setVisible(!skipped.isEmpty());
-    m_notSigned->setToolTip(
-        tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
 
     QString source;
     if (const DataProvider* provider = DataProvider::instance())
         source = provider->masterSource();
     // The unit is named by its address, a file by its name (the path in the tip).
     const bool unit = !source.isEmpty() && source == IO::controllerAddress;
-    m_sourceText =
-        tr("Source: %1").arg(unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName());
+    const QString name = unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName();
+    if (skipped.isEmpty()) {
+        m_sourceText = tr("Source: %1");
+        m_source->setToolTip(source);
+        m_source->setStyleSheet(QString());
+    } else {
+        m_sourceText = tr("Source: %1, not signed");
+        m_source->setToolTip(
+            source + QLatin1Char('\n') +
+            tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
+        m_source->setStyleSheet(QStringLiteral("color: #ffa500;"));
+    }
+    m_sourceName = name;
     elideSource();
-    m_source->setToolTip(source);
 
-    m_unwritten->setVisible(!master.areasEqual(m_store->appliedImage()));
+    m_unwritten->setVisible(m_store->hasUnwrittenChanges());
 
     const FindingCount found = ValueValidator::count(m_store->appliedImage());
     m_outside->setText(found.text());
@@ -91,10 +96,13 @@ void StatusLine::elideSource()
 {
     // Not laid out yet: its width says nothing.
     if (!m_source->isVisible()) {
-        m_source->setText(m_sourceText);
+        m_source->setText(m_sourceText.arg(m_sourceName));
         return;
     }
-    const int room = m_source->contentsRect().width() - m_source->margin() * 2 - m_source->indent();
+    // The name gives way, not what is said of it.
+    const QFontMetrics metrics = m_source->fontMetrics();
+    const int room = m_source->contentsRect().width() - m_source->margin() * 2 -
+                     m_source->indent() - metrics.horizontalAdvance(m_sourceText.arg(QString()));
     m_source->setText(
-        m_source->fontMetrics().elidedText(m_sourceText, Qt::ElideMiddle, qMax(room, 0)));
+        m_sourceText.arg(metrics.elidedText(m_sourceName, Qt::ElideMiddle, qMax(room, 0))));
 }

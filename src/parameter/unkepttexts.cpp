@@ -1,5 +1,6 @@
 #include "parameter/unkepttexts.h"
 
+#include "app/core/displaytext.h"
 #include "parameter/decoder.h"
 
 #include <cstring>
@@ -134,7 +135,10 @@ void UnkeptTexts::takeCells(const UnkeptTexts& read, const ParameterImage& taken
             m_notes.insert(it.key(), it.value());
 }
 
-QString UnkeptTexts::shown(const QString& text)
+QString UnkeptTexts::shown(const QString& text, int around)
 {
-    return text.trimmed().isEmpty() ? QLatin1Char('"') + text + QLatin1Char('"') : text;
+    const QString shown = DisplayText::shown(text, around);
+    // A blank text that needs no escapes would show as nothing.
+    return shown == text && text.trimmed().isEmpty() ? QLatin1Char('"') + text + QLatin1Char('"')
+                                                     : shown;
 }

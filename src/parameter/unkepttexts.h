@@ -52,8 +52,10 @@ public:
     // its own notes for them; the notes of the other cells stay.
     void takeCells(const UnkeptTexts& read, const ParameterImage& taken);
 
-    // A file text as a tool tip or a list shows it: an empty one quoted.
-    static QString shown(const QString& text);
+    // A file text as a tool tip or a list shows it: escaped and cut as
+    // DisplayText::shown() does (around the character at index around), an
+    // empty one quoted.
+    static QString shown(const QString& text, int around = 0);
 
 private:
     struct Note

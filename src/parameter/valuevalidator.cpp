@@ -1,5 +1,6 @@
 #include "parameter/valuevalidator.h"
 
+#include "app/core/displaytext.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/parameterdeftable.h"
 
@@ -199,15 +200,15 @@ QString LimitEntry::describe() const
 
 QString LimitEntry::shownValue() const
 {
-    return !fileText.isEmpty() || problem == TextNotKept ? withFileText(valueText, fileText)
-                                                         : valueText;
+    const QString value = DisplayText::shown(valueText);
+    return !fileText.isEmpty() || problem == TextNotKept ? withFileText(value, fileText) : value;
 }
 
-QString LimitEntry::withFileText(const QString& value, const QString& fileText)
+QString LimitEntry::withFileText(const QString& value, const QString& fileText, int around)
 {
     return value + QLatin1Char(' ') +
            QCoreApplication::translate("ValueValidator", "(file: %1)")
-               .arg(UnkeptTexts::shown(fileText));
+               .arg(UnkeptTexts::shown(fileText, around));
 }
 
 QVector<LimitEntry> ValueValidator::check(const ParameterImage& image,

@@ -45,10 +45,11 @@ struct LimitEntry
     // "Name (where): value" with the file's text and the limits, one line.
     QString describe() const;
     // valueText with the file's text beside it where the two differ or the
-    // text was not kept (an empty one quoted).
+    // text was not kept, both as UnkeptTexts::shown() shows a text.
     QString shownValue() const;
-    // value with "(file: text)" beside it, as every list of findings shows it.
-    static QString withFileText(const QString& value, const QString& fileText);
+    // value with "(file: text)" beside it, as every list of findings shows
+    // it; a long text cut around the character at index around.
+    static QString withFileText(const QString& value, const QString& fileText, int around = 0);
 };
 
 // Finds every value of a parameter image that lies outside its definition's

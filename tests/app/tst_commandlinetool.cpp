@@ -296,6 +296,25 @@ private slots:
         QCOMPARE(run({"--check", "--format=json", both}), 1);
         QCOMPARE(firstFileJson().value("skippedSignatures").toArray(), QJsonArray({"whole"}));
         QCOMPARE(firstFileJson().value("outsideLimits").toArray().size(), 1);
+
+        // The comparison says it on standard error, and standard output
+        // holds the differences alone; two such sets of the same values are
+        // the same.
+        QCOMPARE(run({"--compare", set, set}), 0);
+        QVERIFY(m_out.isEmpty());
+        QCOMPARE(
+            m_err.count(set + QStringLiteral(": not signed\n  whole CRC: 9894, not checked\n")), 2);
+        QCOMPARE(run({"--compare", "--format", "json", set, m_good}), 1);
+        const QJsonArray compared = json().value("files").toArray();
+        QCOMPARE(compared.size(), 2);
+        QCOMPARE(compared.at(0)["file"].toString(), set);
+        QCOMPARE(compared.at(0)["signed"].toBool(true), false);
+        QCOMPARE(compared.at(0)["skippedSignatures"].toArray().size(), 5);
+        QCOMPARE(compared.at(1)["signed"].toBool(), true);
+        QCOMPARE(compared.at(1)["skippedSignatures"].toArray(), QJsonArray());
+        QVERIFY2(m_err.startsWith(set + QStringLiteral(": not signed\n")) &&
+                     !m_err.contains(m_good),
+                 qPrintable(m_err));
     }
 
     void compare()
@@ -375,6 +394,14 @@ private slots:
         QCOMPARE(json().value("differences").toArray().at(0).toObject().value("b").toString(),
                  QStringLiteral("10 (file: 131082)"));
         QCOMPARE(run({"--compare", wideA, wideA}), 0);
+        // An empty text stores 0, as "0" does, but is no number.
+        const auto zeroCell = [](ParameterImage& image) {
+            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 2, 0));
+        };
+        const QString emptyText = writeSet("empty text.txt", zeroCell,
+                                           {{"UsrSafetyFilterTime", 0, 2, QStringLiteral("")}});
+        QCOMPARE(run({"--compare", emptyText, writeSet("zero text.txt", zeroCell)}), 1);
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t0 (file: "), qPrintable(m_out));
         const QString notNumber =
             writeSet("not a number.txt",
                      [](ParameterImage& image) {
@@ -467,6 +494,56 @@ private slots:
         QCOMPARE(cells.size(), values);
     }
 
+    // A file text reaches the terminal quoted as the shell's $'...', with no
+    // control character or NUL, and a long one cut to its first characters
+    // with its length named; the JSON keeps the whole text. Two long texts
+    // compared each show the part where they differ.
+    void fileTextsShownQuotedAndCut()
+    {
+        const QString control = QStringLiteral("\x1b]0;title\x07\x1b[2J") + QChar(0) + "'z";
+        const QString controlSet =
+            writeSet("control text.txt", [](ParameterImage&) {}, {{"CommonSpec", 0, 0, control}});
+        QCOMPARE(run({"--check", controlSet}), 2);
+        QVERIFY2(m_out.contains("0 (file: $'\\x1b]0;title\\x07\\x1b[2J\\x00\\'z')"),
+                 qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x1b)) && !m_out.contains(QChar(0)));
+        QCOMPARE(run({"--compare", m_good, controlSet}), 1);
+        QVERIFY2(m_out.contains("\t0 (file: $'\\x1b]0;"), qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x1b)) && !m_out.contains(QChar(0)));
+
+        const QString head = QString(5000, 'a');
+        const QString tail = QString(95000, 'c');
+        const auto longSet = [&](const char* name, QChar differing) {
+            return writeSet(name, [](ParameterImage&) {},
+                            {{"CommonSpec", 0, 0, head + differing + tail}});
+        };
+        const QString longA = longSet("long a.txt", 'B');
+        QCOMPARE(run({"--check", longA}), 2);
+        const QString cut = QStringLiteral(" (file: %1… (100,001 characters))").arg(head.left(40));
+        QVERIFY2(m_out.contains(cut) && m_out.size() < 400, qPrintable(m_out));
+        QCOMPARE(run({"--check", "--format", "json", longA}), 2);
+        const QJsonValue entry = firstFileJson()["outsideLimits"].toArray().at(0);
+        QCOMPARE(entry["fileText"].toString().size(), 100001);
+
+        QCOMPARE(run({"--compare", longA, longSet("long b.txt", 'D')}), 1);
+        const QStringList sides = m_out.split('\t');
+        QVERIFY2(sides.size() == 6 && m_out.size() < 400, qPrintable(m_out));
+        const auto around = [](char differing) {
+            return QStringLiteral("0 (file: …%1%2%3… (100,001 characters))")
+                .arg(QString(10, 'a'), QString(QChar(differing)), QString(29, 'c'));
+        };
+        QCOMPARE(sides.at(3), around('B'));
+        QCOMPARE(sides.at(4), around('D'));
+
+        // Stored texts too: the version holds what the unit was given.
+        const QString version = writeSet("version.txt", [](ParameterImage& image) {
+            QVERIFY(
+                image.setText(fieldNamed("ParameterVersion"), 0, 0, QStringLiteral("V\x1b[2J")));
+        });
+        QCOMPARE(run({"--compare", m_good, version}), 1);
+        QVERIFY2(m_out.contains("\t$'V\\x1b[2J'\t"), qPrintable(m_out));
+    }
+
     // Anything but a regular file is refused before it is opened; the
     // JSON names the file that could not be read.
     void compareRefusesWhatItCannotRead()
@@ -511,9 +588,11 @@ private slots:
         row("version and more", {"--version", "--check", a}, 64, "--version takes no other");
         row("window option", {"-o", "--check", a}, 64, "window only");
         row("name with newline", {"--check", "--x\ny"}, 64, "$'--x\\ny'");
+        row("name with DEL", {"--check", "--x\x7fy"}, 64, "$'--x\\x7fy'");
         row("mistyped mode", {"--chek", a}, 64, "unknown option --chek");
         row("shortened mode", {"--export", a, a}, 64, "unknown option --export");
         row("unknown with value", {"--colour=red"}, 64, "unknown option --colour=red");
+        row("help with value", {"-h=x"}, 64, "unknown option -h=x");
         row("check, empty name", {"--check", a, ""}, 64, "a file name is empty");
         row("compare, empty name", {"--compare", "", a}, 64, "a file name is empty");
         row("export, empty OUT", {"--export-report", a, ""}, 64, "a file name is empty");

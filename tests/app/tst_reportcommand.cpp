@@ -257,6 +257,12 @@ private slots:
             R"(mkdir ro && mount -t tmpfs -o ro none ro && echo bound &&
                exec "$0" --export-report set.txt ro/out.pdf)",
             4, "The file cannot be written: ro/out.pdf (Read-only file system)", {}, true);
+        // The reason is the file system's, for the name as given.
+        row("existing OUT on a read-only file system",
+            R"(mkdir ro && mount -t tmpfs none ro && echo kept > ro/keep.pdf &&
+               mount -o remount,ro ro && echo bound &&
+               exec "$0" --export-report set.txt ro/keep.pdf)",
+            4, "The file cannot be written: ro/keep.pdf (Read-only file system)\n", {}, true);
         row("without /proc",
             R"(umount -l /proc && echo bound && exec "$0" --export-report set.txt out.pdf)", 0, "",
             "out.pdf", true);

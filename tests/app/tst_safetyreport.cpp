@@ -403,27 +403,53 @@ private slots:
             QVERIFY2(!lines.filter(QRegularExpression(QLatin1String(mark))).isEmpty(), mark);
     }
 
+    // Texts are shown as the command line shows them: escaped, and a long
+    // file text cut with its length named.
+    void textsShownEscapedAndCut()
+    {
+        ParameterImage image;
+        QVector<LimitEntry> entries = readWithFindings(
+            QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/tool5-conversion-0.txt"), image);
+        QCOMPARE(entries.size(), 1);
+        entries[0].fileText = QStringLiteral("\x1b]0;t\x07") + QString(100000, 'y');
+        QVERIFY(image.setText(*ParameterLayout::findByNo(101), 0, 0, QStringLiteral("QR\x1b[2J")));
+        const QString path = writeReport(SafetyReport(image, QString(), entries), "texts.pdf");
+        QVERIFY(!path.isEmpty());
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("Robot type $'QR\\x1b[2J'")),
+                 qPrintable(text.left(300)));
+        // Laid out in a narrow column beside the limits: compared without the
+        // breaks; NFKC makes the ellipsis three dots.
+        QVERIFY2(
+            QString(text).remove(' ').contains(
+                QStringLiteral("$'\\x1b]0;t\\x07%1'...(100,006characters))").arg(QString(34, 'y'))),
+            qPrintable(text.right(500)));
+    }
+
     // An assignment whose file text was not kept (the stored value 0 or a
     // result) is marked on the logic page too, where no formula or signal
-    // list would carry its mark.
+    // list would carry its mark; so is an unused operation whose input's
+    // text was not kept.
     void assignmentsWhoseTextWasNotKeptAreMarked()
     {
         ParameterImage image = m_image;
         QVERIFY(LogicTable::setAssignment(image, LogicTable::UserOutput, 1, 5));
         const QString file = m_dir.filePath(QStringLiteral("assignments.txt"));
         QVERIFY(writeEditedFile(file, image,
-                                {{"SignalAssigInternalIn", 0, 2, QStringLiteral("65536")},
+                                {{"LogicalOperatInput1", 0, 399, QStringLiteral("65536")},
+                                 {"SignalAssigInternalIn", 0, 2, QStringLiteral("65536")},
                                  {"SignalAssigUserOut", 0, 1, QStringLiteral("65541")}}));
         ParameterImage read;
         const QVector<LimitEntry> entries = readWithFindings(file, read);
-        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.size(), 3);
         const QString path = writeReport(SafetyReport(read, QString(), entries), "assign.pdf");
         QVERIFY(!path.isEmpty());
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("Signal assignments whose file text was not kept: "
-                                              "Tool ID 2-1 = 0 [#1], User Safety Output 2 = 5 "
-                                              "[#2]")),
+                                              "Tool ID 2-1 = 0 [#2], User Safety Output 2 = 5 "
+                                              "[#3]")),
                  qPrintable(text.right(1500)));
+        QCOMPARE(text.count(QStringLiteral("[#1]")), 2); // in the logic table and in the list
     }
 
     void unwritableFolderLeavesNothing()

@@ -79,6 +79,30 @@ private slots:
         QVERIFY(!m_provider->limitNotice());
     }
 
+    // A file read by its user part whose robot part differs leaves robot
+    // values untaken: the notice names them though no value lies outside its
+    // limits.
+    void readTellsUntakenRobotValues()
+    {
+        loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
+                     "MirelIPAddress=127.0.0.1\n");
+        ParameterImage other = defaultImage();
+        QVERIFY(other.setText(fieldNamed("RobotTypeName"), 0, 0, QStringLiteral("QR6-0900")));
+        QVERIFY(writeImage(path("other robot.txt"), other));
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(path("other robot.txt"));
+        QVERIFY(m_provider->readFile(nullptr));
+        QVERIFY(m_store->masterImage().areasEqual(defaultImage()));
+        const QWidget* notice = m_provider->limitNotice();
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->windowTitle(), QStringLiteral("Open File"));
+        const QString text = noticeText();
+        QVERIFY2(text.startsWith(QLatin1String("1 value of the file's robot part was not taken")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String(": file QR6-0900, held QR6-0700")), qPrintable(text));
+    }
+
     // Nothing is written unless the user insists; No is the default. No is a
     // cancel, told in the one result box that ends every write.
     void writesAskFirst_data()

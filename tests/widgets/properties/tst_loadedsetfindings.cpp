@@ -198,6 +198,23 @@ private slots:
                      QStringLiteral("file: ") + texts[joint - 6]);
         }
         QVERIFY(!editorOf(&common, cellKey(3015, 0, 10))); // in no use, and plain
+
+        // A text with a terminal's control sequence and a NUL, and a long one:
+        // escaped, cut and named by its length, in the notice and the tip.
+        const QByteArray text = QByteArray("\x1b[2J\0", 5) + QByteArray(100, 'x');
+        const QString file =
+            writeTestFile(path("control-text.txt"),
+                          readTestFile(defaultSetPath())
+                              .replace("\n3015-00-01,StopJudgeDist,1,1,1,1,1,1,0,",
+                                       "\n3015-00-01,StopJudgeDist,1,1,1,1,1,1," + text + ','));
+        openFile(file);
+        const QString shown = QStringLiteral("$'\\x1b[2J\\x00%1'… (105 characters)")
+                                  .arg(QString(35, QLatin1Char('x')));
+        QVERIFY2(noticeText().contains(QStringLiteral("(file: %1)").arg(shown)),
+                 qPrintable(noticeText()));
+        common.updateUI();
+        QCOMPARE(editorOf(&common, cellKey(3015, 0, 6))->toolTip().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("file: ") + shown);
     }
 
     // Nothing held in place of a file's text is written or certified
