@@ -1,9 +1,10 @@
 #include "app/commandlinefile.h"
 
+#include "app/core/displaytext.h"
+
 #include <QDir>
 #include <QFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -46,22 +47,6 @@ QByteArray workingDirectory()
 QByteArray temporaryName()
 {
     return QByteArray(".obxsetting-") + QByteArray::number(qint64(::getpid())) + ".part";
-}
-
-// Control characters (C0 and C1: a terminal may take one for an escape
-// sequence) and the line and paragraph separators, which readers of the
-// one-line-per-file output may take for a line break.
-bool isUnprintable(QChar c)
-{
-    const QChar::Category category = c.category();
-    return category == QChar::Other_Control || category == QChar::Separator_Line ||
-           category == QChar::Separator_Paragraph;
-}
-
-bool isPlain(const QByteArray& name)
-{
-    const QString text = QString::fromUtf8(name);
-    return text.toUtf8() == name && std::none_of(text.begin(), text.end(), isUnprintable);
 }
 
 } // namespace
@@ -131,7 +116,8 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
     }
     struct stat info;
     // Through a symbolic link: what it names is what the write replaces.
-    if (::fstatat(folder, m_baseName.constData(), &info, 0) == 0) {
+    const bool exists = ::fstatat(folder, m_baseName.constData(), &info, 0) == 0;
+    if (exists) {
         QString refusal;
         if (S_ISDIR(info.st_mode))
             refusal = QStringLiteral("is a directory");
@@ -146,6 +132,15 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
             m_error = refusal;
             return false;
         }
+    }
+    // The report is written beside the file and then replaces it. Asked
+    // here, where the reason goes with the name as given: the writer knows
+    // the file only by the descriptor path it is written through.
+    if (::faccessat(folder, ".", W_OK, 0) != 0 ||
+        (exists && ::faccessat(folder, m_baseName.constData(), W_OK, 0) != 0)) {
+        m_error = errnoText(errno);
+        ::close(folder);
+        return false;
     }
     m_folder = folder;
     m_viaTemporary = QFile::encodeName(QFile::decodeName(m_baseName)) != m_baseName;
@@ -185,51 +180,11 @@ void CommandLineFile::discardWrite()
 
 QString CommandLineFile::shownName(const QByteArray& name)
 {
-    if (isPlain(name))
-        return QString::fromUtf8(name);
-    QString shown = QStringLiteral("$'");
-    for (int i = 0; i < name.size();) {
-        const uchar byte = uchar(name.at(i));
-        // Whole printable characters stay readable; every other byte is escaped.
-        const int length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
-        if (length > 1 && i + length <= name.size()) {
-            const QByteArray character = name.mid(i, length);
-            const QString decoded = QString::fromUtf8(character);
-            if (decoded.toUtf8() == character &&
-                std::none_of(decoded.begin(), decoded.end(), isUnprintable)) {
-                shown += decoded;
-                i += length;
-                continue;
-            }
-        }
-        switch (byte) {
-        case '\n':
-            shown += QLatin1String("\\n");
-            break;
-        case '\t':
-            shown += QLatin1String("\\t");
-            break;
-        case '\r':
-            shown += QLatin1String("\\r");
-            break;
-        case '\\':
-        case '\'':
-            shown += QLatin1Char('\\');
-            shown += QLatin1Char(char(byte));
-            break;
-        default:
-            if (byte < 0x20 || byte >= 0x7f)
-                shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
-            else
-                shown += QLatin1Char(char(byte));
-        }
-        ++i;
-    }
-    return shown + QLatin1Char('\'');
+    return DisplayText::quoted(name);
 }
 
 QString CommandLineFile::absoluteName() const
 {
-    return isPlain(m_absolute) ? QDir::cleanPath(QString::fromUtf8(m_absolute))
-                               : shownName(m_absolute);
+    return DisplayText::needsQuoting(m_absolute) ? shownName(m_absolute)
+                                                 : QDir::cleanPath(QString::fromUtf8(m_absolute));
 }

@@ -35,3 +35,12 @@ CommandLineSet CommandLineSet::readOpened(const CommandLineFile& named)
         file.error = QStringLiteral("not signed");
     return file;
 }
+
+QString CommandLineSet::skippedLines() const
+{
+    QString lines;
+    for (const QString& area : skipped)
+        lines +=
+            QStringLiteral("  %1 CRC: %2, not checked\n").arg(area).arg(IO::Decoder::IgnoredCRC);
+    return lines;
+}

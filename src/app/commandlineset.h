@@ -24,6 +24,8 @@ struct CommandLineSet
     QVector<IO::Decoder::CrcCheck> crcs;
 
     bool isSigned() const { return signatureOk && skipped.isEmpty(); }
+    // One line for each check a stored 9894 skipped, for standard error.
+    QString skippedLines() const;
 
     // Opens the named file and reads it.
     static CommandLineSet readFrom(CommandLineFile& named);

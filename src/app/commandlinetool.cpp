@@ -3,6 +3,7 @@
 #include "app/commandlinearguments.h"
 #include "app/commandlinefile.h"
 #include "app/commandlineset.h"
+#include "app/core/displaytext.h"
 #include "app/reportcommand.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
@@ -54,7 +55,7 @@ const char* problemName(LimitEntry::Problem problem)
 
 QJsonObject entryJson(const LimitEntry& entry)
 {
-    return QJsonObject{
+    QJsonObject object{
         {QStringLiteral("no"), entry.no},
         {QStringLiteral("name"), entry.name},
         {QStringLiteral("displayName"), entry.displayName},
@@ -64,10 +65,14 @@ QJsonObject entryJson(const LimitEntry& entry)
         {QStringLiteral("value"), numberOrText(entry.value, entry.valueText)},
         {QStringLiteral("valueText"), entry.valueText},
         {QStringLiteral("fileText"), entry.fileText},
-        {QStringLiteral("lower"), entry.lower},
-        {QStringLiteral("upper"), entry.upper},
         {QStringLiteral("problem"), QLatin1String(problemName(entry.problem))},
     };
+    // Texts and the trailer have no limits to name.
+    if (entry.hasLimits) {
+        object.insert(QStringLiteral("lower"), entry.lower);
+        object.insert(QStringLiteral("upper"), entry.upper);
+    }
+    return object;
 }
 
 QString entryLine(const LimitEntry& entry)
@@ -108,7 +113,7 @@ bool isUpdateTime(const FieldDef& field)
 QString trailerText(const ParameterImage& image, const FieldDef& field)
 {
     if (field.type == ValueType::Text)
-        return image.text(field);
+        return DisplayText::shown(image.text(field));
     const quint32 value = image.u32At(field.offset);
     return isUpdateTime(field)
                ? QDateTime::fromSecsSinceEpoch(qint64(value), Qt::UTC).toString(Qt::ISODate)
@@ -151,17 +156,20 @@ public:
     }
     QString left(const QString& value, int offset) const
     {
-        return shown(value, m_aTexts.textAt(m_a, offset));
+        return shown(value, m_aTexts.textAt(m_a, offset), m_bTexts.textAt(m_b, offset));
     }
     QString right(const QString& value, int offset) const
     {
-        return shown(value, m_bTexts.textAt(m_b, offset));
+        return shown(value, m_bTexts.textAt(m_b, offset), m_aTexts.textAt(m_a, offset));
     }
 
 private:
-    static QString shown(const QString& value, const QString& text)
+    // A long text is cut around where it differs from the other file's.
+    static QString shown(const QString& value, const QString& text, const QString& other)
     {
-        return text.isNull() ? value : LimitEntry::withFileText(value, text);
+        return text.isNull() ? value
+                             : LimitEntry::withFileText(value, text,
+                                                        DisplayText::firstDifference(text, other));
     }
 
     const ParameterImage& m_a;
@@ -356,8 +364,7 @@ int CommandLineTool::check(const QList<QByteArray>& files, bool json)
         }
         // An unsigned set is still read and checked: its values are listed,
         // but nothing vouches for them.
-        for (const QString& area : file.skipped)
-            m_err << "  " << area << " CRC: " << IO::Decoder::IgnoredCRC << ", not checked\n";
+        m_err << file.skippedLines();
         result.insert(QStringLiteral("skippedSignatures"),
                       QJsonArray::fromStringList(file.skipped));
         result.insert(QStringLiteral("allDataCrc"), crcText(file.image.allDataCRC()));
@@ -365,13 +372,14 @@ int CommandLineTool::check(const QList<QByteArray>& files, bool json)
         for (const LimitEntry& entry : qAsConst(entries))
             list.append(entryJson(entry));
         result.insert(QStringLiteral("outsideLimits"), list);
+        const FindingCount found = FindingCount::of(entries);
+        result.insert(QStringLiteral("outsideLimitsCount"), found.outsideLimits);
+        result.insert(QStringLiteral("textsNotKeptCount"), found.textsNotKept);
         results.append(result);
         if (json)
             continue;
         m_out << shown << ": CRC " << crcText(file.image.allDataCRC())
-              << (file.isSigned() ? ", " : ", not signed, ") << entries.size()
-              << (entries.size() == 1 ? " value outside its limits"
-                                      : " values outside their limits")
+              << (file.isSigned() ? ", " : ", not signed, ") << found.text()
               << (entries.isEmpty() ? "\n" : ":\n");
         for (const LimitEntry& entry : qAsConst(entries))
             m_out << entryLine(entry) << '\n';
@@ -391,18 +399,28 @@ int CommandLineTool::compare(const QByteArray& left, const QByteArray& right, bo
     const CommandLineSet a = CommandLineSet::readFrom(leftFile);
     const CommandLineSet b = CommandLineSet::readFrom(rightFile);
     QJsonArray unreadable;
+    QJsonArray files;
     for (const auto& [named, file] :
          {std::make_pair(&leftFile, &a), std::make_pair(&rightFile, &b)}) {
-        // An unsigned set compares: what differs is still worth knowing.
-        if (file->signatureOk)
+        // An unsigned set compares: what differs is still worth knowing, and
+        // standard error says that nothing vouches for it.
+        if (file->signatureOk) {
+            if (!file->skipped.isEmpty())
+                m_err << named->shownName() << ": not signed\n" << file->skippedLines();
+            files.append(QJsonObject{
+                {QStringLiteral("file"), named->shownName()},
+                {QStringLiteral("signed"), file->isSigned()},
+                {QStringLiteral("skippedSignatures"), QJsonArray::fromStringList(file->skipped)}});
             continue;
+        }
         unreadable.append(QJsonObject{{QStringLiteral("file"), named->shownName()},
                                       {QStringLiteral("error"), file->error}});
         m_err << named->shownName() << ": " << file->error << '\n';
     }
     if (!unreadable.isEmpty()) {
         if (json)
-            m_out << QJsonDocument(QJsonObject{{QStringLiteral("unreadable"), unreadable},
+            m_out << QJsonDocument(QJsonObject{{QStringLiteral("files"), files},
+                                               {QStringLiteral("unreadable"), unreadable},
                                                {QStringLiteral("exitCode"), CompareUnreadable}})
                          .toJson();
         return CompareUnreadable;
@@ -426,7 +444,8 @@ int CommandLineTool::compare(const QByteArray& left, const QByteArray& right, bo
     }
     const int code = differences.isEmpty() ? Clean : Different;
     if (json)
-        m_out << QJsonDocument(QJsonObject{{QStringLiteral("differences"), list},
+        m_out << QJsonDocument(QJsonObject{{QStringLiteral("files"), files},
+                                           {QStringLiteral("differences"), list},
                                            {QStringLiteral("exitCode"), code}})
                      .toJson();
     return code;

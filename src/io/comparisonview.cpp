@@ -1,5 +1,6 @@
 #include "io/comparisonview.h"
 
+#include "app/core/displaytext.h"
 #include "app/core/interfaceutilities.h"
 #include "io/okcancelrow.h"
 #include "parameter/parameterdefdb.h"
@@ -148,7 +149,7 @@ QString ComparisonView::valueText(const ParameterImage& image, const ParamDefRec
                                   int group, int element)
 {
     if (record.isText())
-        return image.textAt(int(record.valueOffset(group, element)));
+        return DisplayText::shown(image.textAt(int(record.valueOffset(group, element))));
     QStringList values;
     for (int value = 1; value <= record.valueCount; ++value)
         values << valueText(image, record, group, element, value);
@@ -160,7 +161,7 @@ QString ComparisonView::valueText(const ParameterImage& image, const ParamDefRec
 {
     const int offset = int(record.valueOffset(group, element, value));
     if (record.isText())
-        return image.textAt(offset);
+        return DisplayText::shown(image.textAt(offset));
     if (record.type == ParamDefRecord::TypeFloat)
         return floatText(image.f32At(offset));
     const int size = record.valueSize();

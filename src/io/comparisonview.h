@@ -58,7 +58,7 @@ public:
     static QVector<Row> differences(const ParameterImage& left, const ParameterImage& right,
                                     const AlsoDiffers& alsoDiffers = nullptr);
     // A value as the view shows it: all values of a cell that has several,
-    // joined by commas.
+    // joined by commas; a text escaped as DisplayText::shown() does.
     static QString valueText(const ParameterImage& image, const ParamDefRecord& record, int group,
                              int element);
     // One of the values (from 1) of such a cell.

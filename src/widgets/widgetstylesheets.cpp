@@ -205,7 +205,12 @@ const QString buttonSuccess =
     QStringLiteral("QPushButton#form-changed { background-color: #1e90ff; }\n"
                    "QPushButton:disabled#form-changed { background-color: #87cefa; }\n"
                    "QPushButton#form-updated { background-color: #ffa500; }\n"
-                   "QPushButton:disabled#form-updated { background-color: #ffdead; }\n");
+                   "QPushButton:disabled#form-updated { background-color: #ffdead; }\n"
+                   // The editors' red frame; the padding gives the frame's
+                   // width back, so the button keeps its size.
+                   "QPushButton#form-invalid { border: 2px solid #ff4040; padding: 3px; }\n"
+                   "QPushButton:disabled#form-invalid { border: 1px solid #ff8080; "
+                   "padding: 4px; }\n");
 
 const QString buttonSync =
     QStringLiteral("QPushButton#sync-button { background-color: transparent; border-style: none; "

@@ -123,12 +123,55 @@ private slots:
         file.close();
         const QString empty = writeTestFile(m_dir.filePath(QStringLiteral("empty.txt")), "");
 
-        QTest::newRow("good") << QStringList{m_good} << 0 << "0 values outside"
+        QTest::newRow("good") << QStringList{m_good} << 0
+                              << ", 0 values outside their limits, 0 file texts not kept\n"
                               << "";
         QTest::newRow("bad crc") << QStringList{m_badCrc} << 1 << ""
                                  << "signal CRC: stored ";
-        QTest::newRow("outside") << QStringList{m_outside} << 2 << "99999"
+        QTest::newRow("outside") << QStringList{m_outside} << 2
+                                 << ", 0 values outside their limits, 1 file text not kept:\n"
+                                    "  UsrSafetyFilterTime row 1 column 3: "
                                  << "";
+        // Texts and the trailer keep no text longer than 31 bytes, and an
+        // update time only a number of 32 bits; they have no limits to name.
+        const auto trailer = [this](const QString& name, const char* field, const QString& text) {
+            return writeSet(qPrintable(name),
+                            [&](ParameterImage& image) {
+                                IO::Decoder::storeCell(image, fieldNamed(field), 0, 0, text);
+                            },
+                            {{field, 0, 0, text}});
+        };
+        for (const char* time : {"abc", "-1", "4294967296"})
+            QTest::addRow("update time %s", time)
+                << QStringList{trailer(QStringLiteral("time %1.txt").arg(time), "WholeUpdateTime",
+                                       QLatin1String(time))}
+                << 2
+                << QStringLiteral(", 0 values outside their limits, 1 file text not kept:\n"
+                                  "  WholeUpdateTime row 1 column 1: WholeUpdateTime: 0 (file: "
+                                  "%1) [text not kept]\n")
+                       .arg(QLatin1String(time))
+                << "";
+        const QString long40 = QStringLiteral("V1.2.3-") + QString(33, QLatin1Char('x'));
+        QTest::newRow("version of 40 characters")
+            << QStringList{trailer(QStringLiteral("version.txt"), "ParameterVersion", long40)} << 2
+            << QStringLiteral(": %1 (file: %2) [text not kept]\n").arg(long40.left(31), long40)
+            << "";
+        QTest::newRow("robot type of 40 characters")
+            << QStringList{trailer(QStringLiteral("type.txt"), "RobotTypeName", long40)} << 2
+            << QStringLiteral(": %1 (file: %2) [text not kept]\n").arg(long40.left(31), long40)
+            << "";
+        // Integer limits in full.
+        QTest::newRow("u32 limits") << QStringList{trailer(QStringLiteral("zeroing.txt"),
+                                                           "ZeroingValue", QStringLiteral("-1"))}
+                                    << 2 << "0 (file: -1); limits 0 to 4294967295 [text not kept]\n"
+                                    << "";
+        QTest::newRow("i32 limits")
+            << QStringList{writeSet("robot no.txt",
+                                    [](ParameterImage& image) {
+                                        QVERIFY(image.setI32(fieldNamed("RobotNo"), 0, 0, -1));
+                                    })}
+            << 2 << ": -1; limits 0 to 2147483647 [outside limits]\n"
+            << "";
         QTest::newRow("missing") << QStringList{m_dir.filePath("none.txt")} << 1 << ""
                                  << "no such file";
         QTest::newRow("directory") << QStringList{m_dir.path()} << 1 << ""
@@ -190,6 +233,31 @@ private slots:
         QCOMPARE(entry.value("column").toInt(), 3);
         QCOMPARE(entry.value("value").toInt(), -31073);
         QCOMPARE(entry.value("fileText").toString(), QStringLiteral("99999"));
+        QCOMPARE(entry.value("lower").toInt(), 1);
+        QCOMPARE(entry.value("upper").toInt(), 127);
+        QCOMPARE(file["outsideLimitsCount"].toInt(-1), 0);
+        QCOMPARE(file["textsNotKeptCount"].toInt(-1), 1);
+
+        // Each cell counted once, a trailer's entry without limits.
+        const QString counted =
+            writeSet("counted.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 4, 0));
+                         QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 2, 2));
+                         QVERIFY(image.setU32(fieldNamed("SignalUpdateTime"), 0, 0, 0));
+                     },
+                     {{"UsrSafetyFilterTime", 0, 2, QStringLiteral("65538")},
+                      {"SignalUpdateTime", 0, 0, QStringLiteral("abc")}});
+        QCOMPARE(run({"--check", "--format=json", counted}), 2);
+        const QJsonObject counts = firstFileJson();
+        QCOMPARE(counts["outsideLimitsCount"].toInt(-1), 1);
+        QCOMPARE(counts["textsNotKeptCount"].toInt(-1), 2);
+        const QJsonArray entries = counts["outsideLimits"].toArray();
+        QCOMPARE(entries.size(), 3);
+        const QJsonObject time = entries.at(2).toObject();
+        QCOMPARE(time["name"].toString(), QStringLiteral("SignalUpdateTime"));
+        QCOMPARE(time["problem"].toString(), QStringLiteral("text not kept"));
+        QVERIFY(!time.contains("lower") && !time.contains("upper"));
     }
 
     // A stored CRC of 9894 skips its check when loading; the verdict must
@@ -228,6 +296,25 @@ private slots:
         QCOMPARE(run({"--check", "--format=json", both}), 1);
         QCOMPARE(firstFileJson().value("skippedSignatures").toArray(), QJsonArray({"whole"}));
         QCOMPARE(firstFileJson().value("outsideLimits").toArray().size(), 1);
+
+        // The comparison says it on standard error, and standard output
+        // holds the differences alone; two such sets of the same values are
+        // the same.
+        QCOMPARE(run({"--compare", set, set}), 0);
+        QVERIFY(m_out.isEmpty());
+        QCOMPARE(
+            m_err.count(set + QStringLiteral(": not signed\n  whole CRC: 9894, not checked\n")), 2);
+        QCOMPARE(run({"--compare", "--format", "json", set, m_good}), 1);
+        const QJsonArray compared = json().value("files").toArray();
+        QCOMPARE(compared.size(), 2);
+        QCOMPARE(compared.at(0)["file"].toString(), set);
+        QCOMPARE(compared.at(0)["signed"].toBool(true), false);
+        QCOMPARE(compared.at(0)["skippedSignatures"].toArray().size(), 5);
+        QCOMPARE(compared.at(1)["signed"].toBool(), true);
+        QCOMPARE(compared.at(1)["skippedSignatures"].toArray(), QJsonArray());
+        QVERIFY2(m_err.startsWith(set + QStringLiteral(": not signed\n")) &&
+                     !m_err.contains(m_good),
+                 qPrintable(m_err));
     }
 
     void compare()
@@ -307,6 +394,14 @@ private slots:
         QCOMPARE(json().value("differences").toArray().at(0).toObject().value("b").toString(),
                  QStringLiteral("10 (file: 131082)"));
         QCOMPARE(run({"--compare", wideA, wideA}), 0);
+        // An empty text stores 0, as "0" does, but is no number.
+        const auto zeroCell = [](ParameterImage& image) {
+            QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 2, 0));
+        };
+        const QString emptyText = writeSet("empty text.txt", zeroCell,
+                                           {{"UsrSafetyFilterTime", 0, 2, QStringLiteral("")}});
+        QCOMPARE(run({"--compare", emptyText, writeSet("zero text.txt", zeroCell)}), 1);
+        QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t0 (file: "), qPrintable(m_out));
         const QString notNumber =
             writeSet("not a number.txt",
                      [](ParameterImage& image) {
@@ -336,6 +431,26 @@ private slots:
         QCOMPARE(m_out.count('\n'), 2);
         QVERIFY2(m_out.contains("WholeCRC\t1\t1\t") && m_out.contains("AllDataCRC\t1\t1\t"),
                  qPrintable(m_out));
+
+        // Texts that differ only past the 31 bytes their fields keep.
+        const QString head = QString(31, QLatin1Char('v'));
+        const auto version = [this, &head](const char* name, const char* tail) {
+            return writeSet(name,
+                            [&head](ParameterImage& image) {
+                                QVERIFY(image.setText(fieldNamed("ParameterVersion"), 0, 0, head));
+                                QVERIFY(image.setText(fieldNamed("RobotTypeName"), 0, 1, head));
+                            },
+                            {{"ParameterVersion", 0, 0, head + QLatin1String(tail)},
+                             {"RobotTypeName", 0, 1, head + QLatin1String(tail)}});
+        };
+        QCOMPARE(run({"--compare", version("version a.txt", "a"), version("version b.txt", "b")}),
+                 1);
+        QCOMPARE(m_out.count('\n'), 2);
+        QVERIFY2(
+            m_out.contains(
+                QStringLiteral("RobotTypeName\t1\t2\t%1 (file: %1a)\t%1 (file: %1b)").arg(head)) &&
+                m_out.contains("ParameterVersion\t1\t1\t"),
+            qPrintable(m_out));
     }
 
     // Between two random sets every differing value is one entry, each at
@@ -377,6 +492,56 @@ private slots:
         }
         QCOMPARE(values, expected);
         QCOMPARE(cells.size(), values);
+    }
+
+    // A file text reaches the terminal quoted as the shell's $'...', with no
+    // control character or NUL, and a long one cut to its first characters
+    // with its length named; the JSON keeps the whole text. Two long texts
+    // compared each show the part where they differ.
+    void fileTextsShownQuotedAndCut()
+    {
+        const QString control = QStringLiteral("\x1b]0;title\x07\x1b[2J") + QChar(0) + "'z";
+        const QString controlSet =
+            writeSet("control text.txt", [](ParameterImage&) {}, {{"CommonSpec", 0, 0, control}});
+        QCOMPARE(run({"--check", controlSet}), 2);
+        QVERIFY2(m_out.contains("0 (file: $'\\x1b]0;title\\x07\\x1b[2J\\x00\\'z')"),
+                 qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x1b)) && !m_out.contains(QChar(0)));
+        QCOMPARE(run({"--compare", m_good, controlSet}), 1);
+        QVERIFY2(m_out.contains("\t0 (file: $'\\x1b]0;"), qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x1b)) && !m_out.contains(QChar(0)));
+
+        const QString head = QString(5000, 'a');
+        const QString tail = QString(95000, 'c');
+        const auto longSet = [&](const char* name, QChar differing) {
+            return writeSet(name, [](ParameterImage&) {},
+                            {{"CommonSpec", 0, 0, head + differing + tail}});
+        };
+        const QString longA = longSet("long a.txt", 'B');
+        QCOMPARE(run({"--check", longA}), 2);
+        const QString cut = QStringLiteral(" (file: %1… (100,001 characters))").arg(head.left(40));
+        QVERIFY2(m_out.contains(cut) && m_out.size() < 400, qPrintable(m_out));
+        QCOMPARE(run({"--check", "--format", "json", longA}), 2);
+        const QJsonValue entry = firstFileJson()["outsideLimits"].toArray().at(0);
+        QCOMPARE(entry["fileText"].toString().size(), 100001);
+
+        QCOMPARE(run({"--compare", longA, longSet("long b.txt", 'D')}), 1);
+        const QStringList sides = m_out.split('\t');
+        QVERIFY2(sides.size() == 6 && m_out.size() < 400, qPrintable(m_out));
+        const auto around = [](char differing) {
+            return QStringLiteral("0 (file: …%1%2%3… (100,001 characters))")
+                .arg(QString(10, 'a'), QString(QChar(differing)), QString(29, 'c'));
+        };
+        QCOMPARE(sides.at(3), around('B'));
+        QCOMPARE(sides.at(4), around('D'));
+
+        // Stored texts too: the version holds what the unit was given.
+        const QString version = writeSet("version.txt", [](ParameterImage& image) {
+            QVERIFY(
+                image.setText(fieldNamed("ParameterVersion"), 0, 0, QStringLiteral("V\x1b[2J")));
+        });
+        QCOMPARE(run({"--compare", m_good, version}), 1);
+        QVERIFY2(m_out.contains("\t$'V\\x1b[2J'\t"), qPrintable(m_out));
     }
 
     // Anything but a regular file is refused before it is opened; the
@@ -423,9 +588,11 @@ private slots:
         row("version and more", {"--version", "--check", a}, 64, "--version takes no other");
         row("window option", {"-o", "--check", a}, 64, "window only");
         row("name with newline", {"--check", "--x\ny"}, 64, "$'--x\\ny'");
+        row("name with DEL", {"--check", "--x\x7fy"}, 64, "$'--x\\x7fy'");
         row("mistyped mode", {"--chek", a}, 64, "unknown option --chek");
         row("shortened mode", {"--export", a, a}, 64, "unknown option --export");
         row("unknown with value", {"--colour=red"}, 64, "unknown option --colour=red");
+        row("help with value", {"-h=x"}, 64, "unknown option -h=x");
         row("check, empty name", {"--check", a, ""}, 64, "a file name is empty");
         row("compare, empty name", {"--compare", "", a}, 64, "a file name is empty");
         row("export, empty OUT", {"--export-report", a, ""}, 64, "a file name is empty");

@@ -4,6 +4,7 @@
 #include "defaultimage.h"
 #include "testfiles.h"
 
+#include "app/safetyreport.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterlayout.h"
 #include "view3d/planview.h"
@@ -136,7 +137,8 @@ private slots:
                 colouredPixels(PlanView::render(plain, size)) + 100);
     }
 
-    // Areas anywhere within their limits are on the plan; areas that start
+    // Areas anywhere within their limits are on the plan, whose grid is
+    // heavier every 10 m once its lines are a metre apart; areas that start
     // at the same corner keep their numbers apart; a legend line too long
     // for half the width gets the whole width.
     void farAreasSharedCornersAndLongLegendLines()
@@ -150,6 +152,25 @@ private slots:
         for (int k = 0; k < 4; ++k)
             QVERIFY(image.setF32At(cell(3148, 2, k), k == 1 || k == 2 ? 20000.0f : 21000.0f));
         QCOMPARE(PlanView(image).extent(), 1.1 * 21000.0);
+        // A plan 46 m across: grid lines every metre, heavier every 10 m.
+        {
+            const int size = 1200;
+            const QImage picture = PlanView::render(image, QSize(size, size * 2));
+            const double scale = size / (2.0 * PlanView(image).extent());
+            const auto lineGrey = [&](double x) {
+                int grey = 255;
+                for (int dx = -2; dx <= 2; ++dx)
+                    grey = std::min(grey, qGray(picture.pixel(int(size / 2 - x * scale) + dx,
+                                                              int(size / 2 + 15500.0 * scale))));
+                return grey;
+            };
+            for (const double x : {-10000.0, 10000.0, -20000.0})
+                QVERIFY2(
+                    lineGrey(x) < lineGrey(5000.0) - 15,
+                    qPrintable(QStringLiteral("%1 %2").arg(lineGrey(x)).arg(lineGrey(5000.0))));
+            QVERIFY(lineGrey(5000.0) < 245);
+            QVERIFY(lineGrey(5500.0) > 250);
+        }
 
         // White label boxes: the second area on the same corners adds its
         // own.
@@ -177,7 +198,13 @@ private slots:
         QVERIFY(undrawn.setI16At(cell(3143, 0, 1), 1));
         QVERIFY(image.setI16At(cell(3143, 0, 1), 1));
         QVERIFY(undrawn.setI16At(cell(3147, 0, 1), 2)); // area 2 with 2 vertices
-        QVERIFY(PlanView(undrawn).heightFor(width) > PlanView(image).heightFor(width));
+        // Measured in the report's font, which every machine has: the
+        // platform's own may be too wide for any two columns.
+        loadSettingsFile(m_dir.filePath(QStringLiteral("config.ini")),
+                         "[ApplicationSettings]\nFontPath=" OBX_RUNTIME_DIR "/assets/font\n"
+                         "RobotModelPath=" OBX_RUNTIME_DIR "/assets/obj\n");
+        const QFont font = SafetyReport::font();
+        QVERIFY(PlanView(undrawn).heightFor(width, font) > PlanView(image).heightFor(width, font));
     }
 };
 
