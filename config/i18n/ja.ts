@@ -54,12 +54,12 @@
       <translation>%1 タイムアウト</translation>
     </message>
     <message>
-      <source>%1 values lie outside their limits</source>
-      <translation>%1 個の値が範囲外です</translation>
-    </message>
-    <message>
       <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
       <translation>ファイルのロボット部の値 %1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
+    </message>
+    <message>
+      <source>%1: %2 (was %3)</source>
+      <translation>%1: %2 (変更前 %3)</translation>
     </message>
     <message>
       <source>%1: file %2, held %3</source>
@@ -70,12 +70,12 @@
       <translation>... ほか %1 件</translation>
     </message>
     <message>
-      <source>1 value lies outside its limits</source>
-      <translation>1 個の値が範囲外です</translation>
-    </message>
-    <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>ファイルのロボット部の値 1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
+    </message>
+    <message>
+      <source>Applied changes are not yet written. Open another file and lose them?</source>
+      <translation>適用済みの変更はまだ書き込まれていません。別のファイルを開いて、これらの変更を失いますか?</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -312,6 +312,29 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>file: %1</source>
       <translation>ファイル: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FindingCount</name>
+    <message>
+      <source>%1 file texts not kept</source>
+      <translation>保持できなかったファイルの記述: %1 個</translation>
+    </message>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>範囲外の値: %1 個</translation>
+    </message>
+    <message>
+      <source>%1, %2</source>
+      <translation>%1、%2</translation>
+    </message>
+    <message>
+      <source>1 file text not kept</source>
+      <translation>保持できなかったファイルの記述: 1 個</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>範囲外の値: 1 個</translation>
     </message>
   </context>
   <context>
@@ -3337,6 +3360,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>範囲外の値、有限でない値、およびファイルの記述どおりに保持できなかった値をすべて、各ページに付けた番号とともに示します。行と列はパラメータファイルと同じく1から数えます。</translation>
     </message>
     <message>
+      <source>Findings</source>
+      <translation>検出事項</translation>
+    </message>
+    <message>
       <source>Formula</source>
       <translation>演算式</translation>
     </message>
@@ -3449,10 +3476,6 @@ Filename: %1</source>
     <message>
       <source>no page</source>
       <translation>ページなし</translation>
-    </message>
-    <message>
-      <source>none</source>
-      <translation>なし</translation>
     </message>
   </context>
   <context>
@@ -3643,14 +3666,6 @@ Filename: %1</source>
   <context>
     <name>StatusLine</name>
     <message>
-      <source>%1 values outside their limits</source>
-      <translation>範囲外の値: %1 個</translation>
-    </message>
-    <message>
-      <source>1 value outside its limits</source>
-      <translation>範囲外の値: 1 個</translation>
-    </message>
-    <message>
       <source>All data CRC</source>
       <translation>全データCRC</translation>
     </message>
@@ -3677,6 +3692,10 @@ Filename: %1</source>
     <message>
       <source>Source: %1</source>
       <translation>読込元: %1</translation>
+    </message>
+    <message>
+      <source>Source: %1, not signed</source>
+      <translation>読込元: %1、署名なし</translation>
     </message>
   </context>
   <context>

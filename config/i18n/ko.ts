@@ -54,12 +54,12 @@
       <translation>%1 시간 초과</translation>
     </message>
     <message>
-      <source>%1 values lie outside their limits</source>
-      <translation>%1개의 값이 범위를 벗어났습니다</translation>
-    </message>
-    <message>
       <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
       <translation>파일의 로봇 부분 값 %1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
+    </message>
+    <message>
+      <source>%1: %2 (was %3)</source>
+      <translation>%1: %2 (이전 %3)</translation>
     </message>
     <message>
       <source>%1: file %2, held %3</source>
@@ -70,12 +70,12 @@
       <translation>... 외 %1개</translation>
     </message>
     <message>
-      <source>1 value lies outside its limits</source>
-      <translation>1개의 값이 범위를 벗어났습니다</translation>
-    </message>
-    <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>파일의 로봇 부분 값 1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
+    </message>
+    <message>
+      <source>Applied changes are not yet written. Open another file and lose them?</source>
+      <translation>적용된 변경 사항이 아직 기록되지 않았습니다. 다른 파일을 열고 변경 사항을 잃으시겠습니까?</translation>
     </message>
     <message>
       <source>Applied data</source>
@@ -312,6 +312,29 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>file: %1</source>
       <translation>파일: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FindingCount</name>
+    <message>
+      <source>%1 file texts not kept</source>
+      <translation>유지되지 않은 파일 텍스트: %1개</translation>
+    </message>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>범위를 벗어난 값: %1개</translation>
+    </message>
+    <message>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
+    </message>
+    <message>
+      <source>1 file text not kept</source>
+      <translation>유지되지 않은 파일 텍스트: 1개</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>범위를 벗어난 값: 1개</translation>
     </message>
   </context>
   <context>
@@ -3337,6 +3360,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>범위를 벗어난 값, 유한하지 않은 값, 파일의 텍스트대로 유지되지 않은 값을 모두 각 페이지에 표시한 번호와 함께 나열합니다. 행과 열은 파라미터 파일과 같이 1부터 셉니다.</translation>
     </message>
     <message>
+      <source>Findings</source>
+      <translation>발견 사항</translation>
+    </message>
+    <message>
       <source>Formula</source>
       <translation>연산식</translation>
     </message>
@@ -3449,10 +3476,6 @@ Filename: %1</source>
     <message>
       <source>no page</source>
       <translation>페이지 없음</translation>
-    </message>
-    <message>
-      <source>none</source>
-      <translation>없음</translation>
     </message>
   </context>
   <context>
@@ -3643,14 +3666,6 @@ Filename: %1</source>
   <context>
     <name>StatusLine</name>
     <message>
-      <source>%1 values outside their limits</source>
-      <translation>범위를 벗어난 값: %1개</translation>
-    </message>
-    <message>
-      <source>1 value outside its limits</source>
-      <translation>범위를 벗어난 값: 1개</translation>
-    </message>
-    <message>
       <source>All data CRC</source>
       <translation>전체 데이터 CRC</translation>
     </message>
@@ -3677,6 +3692,10 @@ Filename: %1</source>
     <message>
       <source>Source: %1</source>
       <translation>출처: %1</translation>
+    </message>
+    <message>
+      <source>Source: %1, not signed</source>
+      <translation>출처: %1, 서명되지 않음</translation>
     </message>
   </context>
   <context>

@@ -272,8 +272,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    const Parameter* store = Parameter::instance();
-    if (store->masterImage().areasEqual(store->appliedImage())) {
+    if (!Parameter::instance()->hasUnwrittenChanges()) {
         QApplication::closeAllWindows();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/core/interfaceutilities.h"
 #include "app/core/languagesetting.h"
 #include "app/core/startupstate.h"
+#include "app/functionmenuwidget.h"
 #include "app/mainwindow.h"
 #include "app/reportexport.h"
 #include "io/dataprovider.h"
@@ -93,20 +94,25 @@ void MenuBar::setupMenus()
     auto* window =
         static_cast<QWidget*>(findAncestorInheriting(this, &MainWindow::staticMetaObject));
     DataProvider* provider = DataProvider::instance();
+    // asksPage: the operation replaces what the current page shows, so the
+    // page's unapplied edits are asked about first, as leaving it asks.
     const auto connectOperation =
-        [this, window, provider](QAction* action, bool (DataProvider::*operation)(QWidget*)) {
-            connect(action, &QAction::triggered, this, [window, provider, operation] {
-                if (provider)
+        [this, window, provider](QAction* action, bool (DataProvider::*operation)(QWidget*),
+                                 bool asksPage = false) {
+            connect(action, &QAction::triggered, this, [window, provider, operation, asksPage] {
+                const FunctionMenuWidget* menu =
+                    asksPage && window ? window->findChild<FunctionMenuWidget*>() : nullptr;
+                if (provider && (!menu || menu->mayLeaveCurrentScene()))
                     (provider->*operation)(window);
             });
         };
-    connectOperation(openFile, &DataProvider::readFile);
+    connectOperation(openFile, &DataProvider::readFile, true);
     connectOperation(verifyFile, &DataProvider::verifyFile);
     connectOperation(outputFile, &DataProvider::writeFile);
     connectOperation(readUnit, &DataProvider::readSAFM);
     connectOperation(verifyUnit, &DataProvider::verifySAFM);
     connectOperation(writeUnit, &DataProvider::writeSAFM);
-    connectOperation(readRobotData, &DataProvider::readRobotParam);
+    connectOperation(readRobotData, &DataProvider::readRobotParam, true);
     connectOperation(changePassword, &DataProvider::setPass);
     // The report machinery is built only when the entry is chosen.
     connect(exportReport, &QAction::triggered, this, [window] { exportSafetyReport(window); });

@@ -7,6 +7,7 @@
 #include "app/core/setting.h"
 #include "app/functionmenuwidget.h"
 #include "app/safetyreportplanobject.h"
+#include "app/safetyreportrowpages.h"
 #include "io/comparisonview.h"
 #include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
@@ -27,6 +28,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -312,8 +314,7 @@ QString SafetyReport::titlePage() const
     row(tr("All data CRC"),
         signatureText(Property::SafetySignatureCRC::crcText(m_image.allDataCRC()),
                       m_image.allDataCRC() == IO::Decoder::IgnoredCRC));
-    row(tr("Values outside their limits"),
-        m_entries.isEmpty() ? tr("none") : QString::number(m_entries.size()));
+    row(tr("Findings"), FindingCount::of(m_entries).text());
     row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
                                                               LanguageSetting::dateTimeFormat()));
     html += QStringLiteral("</table><p><br></p><h3>%1</h3><table cellpadding=\"10\">")
@@ -552,12 +553,15 @@ QString SafetyReport::entryPage(const LimitEntry& entry) const
     return tr("no page");
 }
 
-QStringList SafetyReport::findingsSection() const
+void SafetyReport::printFindings(const SafetyReportRowPages::Layout& layout,
+                                 const std::function<void(QTextDocument&)>& printPage) const
 {
     const QString heading =
         QStringLiteral("<h2>%1</h2>").arg(escaped(tr("Values outside their limits")));
-    if (m_entries.isEmpty())
-        return {heading + QStringLiteral("<p>%1</p>").arg(escaped(tr("None.")))};
+    if (m_entries.isEmpty()) {
+        printPage(*layout(heading + QStringLiteral("<p>%1</p>").arg(escaped(tr("None."))), true));
+        return;
+    }
     QString header = tableStart() + QStringLiteral("<tr>");
     // Widths in percent: numbers stay on one line.
     const std::pair<QString, int> columns[] = {
@@ -568,34 +572,33 @@ QStringList SafetyReport::findingsSection() const
                       .arg(column.second)
                       .arg(escaped(column.first));
     header += QStringLiteral("</tr>");
-    // Parts of some hundred pages each, every one printed on its own (see
-    // print()).
-    constexpr int partSize = 400;
-    QStringList parts;
+    const auto tableRow = [](const QString& mark, const QString& page, const QString& displayName,
+                             const QString& name, const QString& row, const QString& column,
+                             const QString& value, const QString& limits) {
+        return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3<br><small>%4</small></td>"
+                              "<td>%5</td><td>%6</td><td%7>%8</td><td>%9</td></tr>")
+            .arg(mark, page, displayName, name, row, column, QLatin1String(cellStyle), value,
+                 limits);
+    };
+    const QString x = QStringLiteral("x");
+    // The page and the parameter's names break between words only.
+    SafetyReportRowPages pages(layout, header, tableRow(x, x, x, x, x, x, x, x), {1, 2});
+    QStringList rows;
     for (int i = 0; i < m_entries.size(); ++i) {
-        if (i % partSize == 0)
-            parts << (i == 0 ? heading +
-                                   QStringLiteral("<p>%1</p>")
-                                       .arg(escaped(tr(
-                                           "Every value outside its limits, not finite or whose "
-                                           "file text was not kept, with its number as marked on "
-                                           "the pages. Rows and columns count from 1 as in a "
-                                           "parameter file.")))
-                             : QString()) +
-                         header;
         const LimitEntry& entry = m_entries[i];
         const QString value = entry.shownValue();
-        parts.last() +=
-            QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3<br><small>%4</small></td>"
-                           "<td>%5</td><td>%6</td><td%7>%8</td><td>%9</td></tr>")
-                .arg(entryMark(i), escaped(entryPage(entry)), escaped(entry.displayName),
-                     escaped(entry.name), QString::number(entry.row + 1),
-                     QString::number(entry.column + 1), QLatin1String(cellStyle), escaped(value),
-                     escaped(entry.limitsText()));
-        if (i % partSize == partSize - 1 || i == m_entries.size() - 1)
-            parts.last() += QStringLiteral("</table>");
+        rows << tableRow(entryMark(i), escaped(pages.cell(entryPage(entry), 1)),
+                         escaped(pages.cell(entry.displayName, 2)),
+                         escaped(pages.cell(entry.name, 2, 1)), QString::number(entry.row + 1),
+                         QString::number(entry.column + 1), escaped(pages.cell(value, 5)),
+                         escaped(pages.cell(entry.limitsText(), 6)));
     }
-    return parts;
+    pages.print(heading + QStringLiteral("<p>%1</p>")
+                              .arg(escaped(tr("Every value outside its limits, not finite or "
+                                              "whose file text was not kept, with its number as "
+                                              "marked on the pages. Rows and columns count from "
+                                              "1 as in a parameter file."))),
+                rows, printPage);
 }
 
 bool SafetyReport::write(const QString& path, const Progress& progress, QString* error) const
@@ -620,7 +623,7 @@ bool SafetyReport::write(const QString& path, const Progress& progress, QString*
     }
     sections << logicSection();
     step();
-    sections << planSection() << findingsSection();
+    sections << planSection();
     step();
     print(file, sections);
     // A failed write leaves the temporary file behind only until here.
@@ -661,17 +664,9 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
                                    5 * dpiY / 72.0);
     SafetyReportPlanObject plan(m_image);
     bool planPlaced = false;
+    // Each page's number at its foot.
     int pageNumber = 0;
-    for (const QString& section : sections) {
-        QTextDocument document;
-        document.setDefaultFont(font);
-        // Everything the layout depends on first: each change of it lays
-        // the whole text out again.
-        document.setDocumentMargin(margin);
-        document.documentLayout()->setPaintDevice(&writer);
-        document.setPageSize(body.size());
-        document.setHtml(section);
-        planPlaced = plan.insertInto(document, planPlaceholder) || planPlaced;
+    const auto printDocument = [&](QTextDocument& document) {
         for (int page = 0; page < document.pageCount(); ++page) {
             if (pageNumber++ > 0)
                 writer.newPage();
@@ -692,7 +687,31 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
                 number);
             painter.restore();
         }
-    }
+    };
+    const auto layOut = [&](const QString& html, bool paginated, QTextOption::WrapMode wrap) {
+        auto document = std::make_unique<QTextDocument>();
+        document->setDefaultFont(font);
+        QTextOption option = document->defaultTextOption();
+        option.setWrapMode(wrap);
+        document->setDefaultTextOption(option);
+        // Everything the layout depends on first: each change of it lays
+        // the whole text out again.
+        document->setDocumentMargin(margin);
+        document->documentLayout()->setPaintDevice(&writer);
+        if (paginated)
+            document->setPageSize(body.size());
+        else
+            document->setTextWidth(body.width());
+        document->setHtml(html);
+        if (html.contains(planPlaceholder))
+            planPlaced = plan.insertInto(*document, planPlaceholder) || planPlaced;
+        return document;
+    };
+    for (const QString& section : sections)
+        printDocument(*layOut(section, true, QTextOption::WrapAtWordBoundaryOrAnywhere));
+    printFindings([&](const QString& html,
+                      bool paginated) { return layOut(html, paginated, QTextOption::WordWrap); },
+                  printDocument);
     if (!planPlaced)
         qWarning().noquote() << "SafetyReport plan view not placed -> NG";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/safetyreportrowpages.h"
 #include "parameter/parameterimage.h"
 #include "parameter/valuevalidator.h"
 
@@ -15,6 +16,7 @@
 
 class QDateTime;
 class QIODevice;
+class QTextDocument;
 
 // A safety report of one parameter set that a person can read, check and
 // sign, written as a PDF in the interface language: a title page with the
@@ -68,8 +70,9 @@ private:
     // (one row each) at index.
     QStringList logicMarks(std::initializer_list<int> fieldNumbers, int index) const;
     QString planSection() const;
-    // In parts that are printed apart.
-    QStringList findingsSection() const;
+    // The closing list, in pages of whole rows laid out by layout.
+    void printFindings(const SafetyReportRowPages::Layout& layout,
+                       const std::function<void(QTextDocument&)>& printPage) const;
     QString entryPage(const LimitEntry& entry) const;
     QString markedValue(int offset, const QString& text) const;
     // Each section starts on a new page.

@@ -812,6 +812,7 @@ bool DataProvider::readFile(QWidget* parent)
     QString name;
     const int mode = fileReadMode();
     const bool ok =
+        (mayDropUnwrittenChanges(parent) || cancel()) &&
         chooseAndReadFile(IO::FileDialog::OpenParameterFile, parent, image, mode, &name, &texts);
     QStringList untaken;
     if (ok) {
@@ -827,6 +828,24 @@ bool DataProvider::readFile(QWidget* parent)
     if (ok)
         showLimitNotice(parent, untaken);
     return ok;
+}
+
+bool DataProvider::mayDropUnwrittenChanges(QWidget* parent)
+{
+    const Parameter* store = Parameter::instance();
+    if (!store->hasUnwrittenChanges())
+        return true;
+    QStringList names;
+    for (const IO::ComparisonView::Row& row :
+         IO::ComparisonView::differences(store->appliedImage(), store->masterImage()))
+        names << tr("%1: %2 (was %3)").arg(row.name, row.left, row.right);
+    // Keeping the work is the default.
+    const bool drop = askDefaultNo(
+        operationName(Operation::OpenFile),
+        tr("Applied changes are not yet written. Open another file and lose them?"), names, parent);
+    qInfo().noquote() << "DataProvider::readFile" << names.size() << "unwritten changes ->"
+                      << (drop ? "dropped" : "kept");
+    return drop;
 }
 
 bool DataProvider::verifyFile(QWidget* parent)
@@ -878,7 +897,7 @@ bool DataProvider::readRobotParam(QWidget* parent)
     BusyScope busy(this);
     Parameter* store = Parameter::instance();
     ParameterImage image = store->editImage();
-    UnkeptTexts texts = store->unkeptTexts();
+    UnkeptTexts texts; // of the robot part read
     QString name;
     QString source;
     const bool ok = chooseAndReadFile(IO::FileDialog::OpenRobotData, parent, image,
@@ -893,9 +912,9 @@ bool DataProvider::readRobotParam(QWidget* parent)
             wait.emplace();
             emit robotModelUnloading();
         }
-        store->editImage() = image;
-        store->unkeptTexts() = texts;
-        store->setMasterData(true);
+        // Only the robot part is new: what was applied to the user part and
+        // not written stays so, in the status line and on closing.
+        store->takePart(image, m_procedure->lastTakenCells(), texts);
         m_masterSource = source;
         if (otherRobot)
             emit robotModelChanged();
@@ -975,30 +994,27 @@ QString DataProvider::untakenCountText(int count)
                             .arg(count);
 }
 
-QString DataProvider::limitCountText(int count)
-{
-    return count == 1 ? tr("1 value lies outside its limits")
-                      : tr("%1 values lie outside their limits").arg(count);
-}
-
 void DataProvider::showLimitNotice(QWidget* parent, const QStringList& untaken)
 {
     if (m_limitNotice)
         m_limitNotice->close();
     const QVector<LimitEntry> entries = masterOutsideLimits();
+    const FindingCount found = FindingCount::of(entries);
     qInfo().noquote() << "DataProvider::showLimitNotice values outside their limits:"
-                      << entries.size() << "untaken:" << untaken.size();
+                      << found.outsideLimits << "file texts not kept:" << found.textsNotKept
+                      << "untaken:" << untaken.size();
     if (entries.isEmpty() && untaken.isEmpty())
         return;
     QStringList caption;
     if (!entries.isEmpty())
-        caption << limitCountText(entries.size());
+        caption << found.text();
     if (!untaken.isEmpty())
         caption << untakenCountText(untaken.size());
-    auto* notice = new LongMessageBox(
-        entries.isEmpty() ? operationName(Operation::OpenFile) : tr("Values outside their limits"),
-        caption.join(QLatin1Char('\n')), (entryLines(entries) + untaken).join(QLatin1Char('\n')),
-        parent);
+    auto* notice =
+        new LongMessageBox(found.outsideLimits == 0 ? operationName(Operation::OpenFile)
+                                                    : tr("Values outside their limits"),
+                           caption.join(QLatin1Char('\n')),
+                           (entryLines(entries) + untaken).join(QLatin1Char('\n')), parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Beside the work, not over all of it: the window stays in sight and usable.
     notice->setFixedSize(900, 420);
@@ -1019,22 +1035,29 @@ bool DataProvider::confirmLimits(const QVector<LimitEntry>& entries, const QStri
 {
     if (entries.isEmpty())
         return true;
-    const QStringList lines = entryLines(entries);
+    const FindingCount found = FindingCount::of(entries);
+    const bool write =
+        askDefaultNo(title, found.text() + QLatin1Char('\n') + tr("Write them anyway?"),
+                     entryLines(entries), parent);
+    qWarning().noquote() << "DataProvider::confirmLimits" << title << found.outsideLimits
+                         << "values outside their limits," << found.textsNotKept
+                         << "file texts not kept ->" << (write ? "write" : "not written");
+    return write;
+}
+
+bool DataProvider::askDefaultNo(const QString& title, const QString& text, const QStringList& lines,
+                                QWidget* parent)
+{
     constexpr int shownLines = 10;
     QString shown = lines.mid(0, shownLines).join(QLatin1Char('\n'));
     if (lines.size() > shownLines)
         shown += QLatin1Char('\n') + tr("... and %1 more").arg(lines.size() - shownLines);
-    MsgBox box(QMessageBox::Warning, title,
-               limitCountText(entries.size()) + QLatin1Char('\n') + tr("Write them anyway?"),
-               QMessageBox::Yes | QMessageBox::No, parent);
+    MsgBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setInformativeText(shown);
     box.setDetailedText(lines.join(QLatin1Char('\n')));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
-    const bool write = box.exec() == QMessageBox::Yes;
-    qWarning().noquote() << "DataProvider::confirmLimits" << title << entries.size()
-                         << "values outside their limits ->" << (write ? "write" : "not written");
-    return write;
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool DataProvider::fail(qint32 code, qint32 source, const QString& text)

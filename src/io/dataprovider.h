@@ -112,8 +112,6 @@ public:
     // The same for findings already made (the master set's, with its texts).
     static bool confirmLimits(const QVector<LimitEntry>& entries, const QString& title,
                               QWidget* parent);
-    // "1 value lies ..." or "N values lie ...", in the user's language.
-    static QString limitCountText(int count);
 
 signals:
     // readRobotParam brings a robot part of another robot type: the 3D view
@@ -178,6 +176,14 @@ private:
     // keep), a line each.
     QStringList untakenValues(const ParameterImage& held, const UnkeptTexts& heldTexts) const;
     static int fileReadMode();
+    // Before a read replaces the whole set: true when no applied change waits
+    // to be written, or the user chose to lose them in a box that names them
+    // (default No).
+    bool mayDropUnwrittenChanges(QWidget* parent);
+    // A warning question whose default, as Escape's, is No; its first ten
+    // lines show and the details hold them all.
+    static bool askDefaultNo(const QString& title, const QString& text, const QStringList& lines,
+                             QWidget* parent);
     QString reviewDifferences(const ParameterImage& other, const ParameterImage& applied,
                               const QString& otherTitle, QWidget* parent);
     bool publishReport(QString* shownName);

@@ -135,6 +135,27 @@ void Parameter::setMasterData(bool both)
     m_masterTexts = m_unkeptTexts;
     if (both)
         m_appliedImage = m_editImage;
+    masterDataArrived();
+}
+
+void Parameter::takePart(const ParameterImage& read, const ParameterImage& taken,
+                         const UnkeptTexts& texts)
+{
+    const unsigned char* marks = taken.data();
+    const unsigned char* from = read.data();
+    for (ParameterImage* image : {&m_masterImage, &m_appliedImage, &m_editImage}) {
+        unsigned char* to = image->data();
+        for (int i = 0; i < ParameterImage::Size; ++i)
+            if (marks[i] != 0)
+                to[i] = from[i];
+    }
+    m_masterTexts.takeCells(texts, taken);
+    m_unkeptTexts.takeCells(texts, taken);
+    masterDataArrived();
+}
+
+void Parameter::masterDataArrived()
+{
     clearDisplayFlags();
     updateJointTables();
     emit parameterChanged(MasterData);

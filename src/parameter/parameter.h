@@ -125,6 +125,16 @@ public:
     void setCostDisplay(CostDisplay display) { m_costDisplay = std::move(display); }
     void setCostOverNotice(CostOverNotice notice) { m_costOverNotice = std::move(notice); }
 
+    // A read of one part of the set: the cells marked by non-zero bytes of
+    // taken come from read into all three images, with their file texts.
+    // Every other cell keeps its value in each image, so changes applied
+    // there stay unwritten. Then as setMasterData.
+    void takePart(const ParameterImage& read, const ParameterImage& taken,
+                  const UnkeptTexts& texts);
+    // Applied changes that no write has taken yet: master and applied differ
+    // in their data areas (the trailer is stamped by Apply alone).
+    bool hasUnwrittenChanges() const { return !m_masterImage.areasEqual(m_appliedImage); }
+
 public slots:
     void setMasterData(bool both);
     // Whole edit image into the applied image. The applied image keeps the
@@ -171,6 +181,8 @@ private:
     static void rebuildNameLists();
     void copySection(int scene, ParameterImage& to, const ParameterImage& from);
     void clearDisplayFlags();
+    // After new master data: flags cleared, joint tables rebuilt, pages told.
+    void masterDataArrived();
     void stampUpdateTime(int areaTimeOffset);
 
     qint32 m_cost = 0;

@@ -145,17 +145,17 @@ bool Procedure::read(ParameterImage& image, const QString& path, int mode, bool 
                 image.clear();
             decoder->decode(image, fileImage, parser->nameIndex(), &parser->parameterInfos,
                             flags.robot, flags.user, flags.trailer);
+            // The cells this read stored: decoding a file of all-ones bytes
+            // into zeros marks them.
+            m_lastTakenCells.clear();
+            auto ones = std::make_unique<ParameterImage>();
+            std::memset(ones->data(), 0xFF, ParameterImage::Size);
+            decoder->decode(m_lastTakenCells, *ones, parser->nameIndex(), &parser->parameterInfos,
+                            flags.robot, flags.user, flags.trailer);
             if (texts) {
-                // The cells this read stored: decoding a file of all-ones bytes
-                // into zeros marks them.
-                auto taken = std::make_unique<ParameterImage>();
-                auto ones = std::make_unique<ParameterImage>();
-                std::memset(ones->data(), 0xFF, ParameterImage::Size);
-                decoder->decode(*taken, *ones, parser->nameIndex(), &parser->parameterInfos,
-                                flags.robot, flags.user, flags.trailer);
                 if (replaceAll)
                     texts->clear();
-                texts->takeCells(fileTexts, *taken);
+                texts->takeCells(fileTexts, m_lastTakenCells);
             }
             m_lastFileImage = fileImage;
             m_lastFileTexts = fileTexts;

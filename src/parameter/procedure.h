@@ -55,6 +55,8 @@ public:
     // the texts of it that the set did not keep.
     const ParameterImage& lastFileImage() const { return m_lastFileImage; }
     const UnkeptTexts& lastFileTexts() const { return m_lastFileTexts; }
+    // The cells the last read that succeeded stored, marked by non-zero bytes.
+    const ParameterImage& lastTakenCells() const { return m_lastTakenCells; }
     // Why the last read failed, in words ("CRC mismatch: signal", or the
     // parser's reason); empty after a read that succeeded.
     QString lastProblem() const { return m_lastProblem; }
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<EncodedCells> m_cells;
     ParameterImage m_lastFileImage;
     UnkeptTexts m_lastFileTexts;
+    ParameterImage m_lastTakenCells;
     QString m_lastProblem;
 };
 

@@ -260,6 +260,74 @@ private slots:
         QTRY_VERIFY(scenes->state(0)->active());
     }
 
+    // Open File and Read Robot Data replace what the page shows: its
+    // unapplied edit is asked about before anything else, as leaving the page
+    // asks. No keeps the edit and opens no file dialog; Yes drops it. Open
+    // File then names the applied changes not yet written, and No keeps them.
+    void readsAskTheCurrentPageFirst_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("pageYes");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<bool>("chosen");
+        const QString clear = QStringLiteral("page"); // the page's own question
+        QTest::newRow("open file, page no")
+            << "Open File(&O)..." << false << QStringList{clear} << false;
+        QTest::newRow("open file, page yes, unwritten no")
+            << "Open File(&O)..." << true << QStringList{clear, "Open File", "Open File canceled"}
+            << false;
+        QTest::newRow("robot data, page no")
+            << "Read Robot Data(&B)" << false << QStringList{clear} << false;
+        QTest::newRow("robot data, page yes")
+            << "Read Robot Data(&B)" << true << QStringList{clear, "Read Robot Data canceled"}
+            << true;
+    }
+    void readsAskTheCurrentPageFirst()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, pageYes);
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        scenes->loadScene(35); // safety input
+        QTRY_VERIFY(scenes->state(35)->active());
+        store()->appliedImage().data()[2504] ^= 1; // applied, not written
+        const ParameterImage applied = store()->appliedImage();
+        ParameterImage& edit = store()->editImage();
+        const ParameterImage loaded = edit;
+        edit.setI16At(61996, qint16(edit.i16At(61996) + 1)); // a filter time
+        const ParameterImage edited = edit;
+        bool chosen = false;
+        IO::FileDialog::setAutoAnswer([&chosen](IO::FileDialog&) {
+            chosen = true;
+            return false;
+        });
+        QStringList titles;
+        MsgBox::setAutoAnswer([&](QMessageBox& box) -> QAbstractButton* {
+            titles << (box.text().contains(QLatin1String("clear input")) ? QStringLiteral("page")
+                                                                         : box.windowTitle());
+            if (QAbstractButton* no = box.button(QMessageBox::No))
+                return no;
+            for (QAbstractButton* button : box.buttons())
+                if (box.buttonRole(button) ==
+                    (pageYes ? QMessageBox::YesRole : QMessageBox::NoRole))
+                    return button;
+            return box.button(QMessageBox::Ok);
+        });
+        QAction* action = findAction(menu(QStringLiteral("File(&F)")), entry);
+        if (!action)
+            action = findAction(menu(QStringLiteral("Orbilux(&C)")), entry);
+        QVERIFY(action);
+        action->trigger();
+        IO::FileDialog::setAutoAnswer(nullptr);
+        QTEST(titles, "titles");
+        QTEST(chosen, "chosen");
+        QVERIFY(edit == (pageYes ? loaded : edited));
+        QVERIFY(store()->appliedImage() == applied);
+        QVERIFY(scenes->state(35)->active());
+        edit = loaded;
+        scenes->loadScene(0);
+        QTRY_VERIFY(scenes->state(0)->active());
+    }
+
     void placementNeverStartsOffTheScreen()
     {
         const QRect screen(0, 0, 1920, 1080);

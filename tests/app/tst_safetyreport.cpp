@@ -9,6 +9,7 @@
 
 #include "defaultimage.h"
 #include "editedfile.h"
+#include "randomimage.h"
 #include "testfiles.h"
 
 #include "app/core/languagesetting.h"
@@ -162,7 +163,8 @@ private slots:
         QVERIFY(!text.contains(QStringLiteral("not drawn")));
         QVERIFY(!text.contains(QStringLiteral("Values outside their limits are marked.")));
         // A clean set: the title page and the closing section say so.
-        QVERIFY(text.contains(QStringLiteral("Values outside their limits none")));
+        QVERIFY(text.contains(
+            QStringLiteral("Findings 0 values outside their limits, 0 file texts not kept")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits None.")));
     }
 
@@ -295,8 +297,8 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY2(text.contains(shown), qPrintable(text.right(600)));
         QVERIFY(!text.contains(QStringLiteral("0x00000000 [#1]")));
-        QVERIFY(
-            text.contains(QStringLiteral("Values outside their limits %1 Report date").arg(count)));
+        QVERIFY(text.contains(
+            QStringLiteral("Findings %1 Report date").arg(FindingCount::of(entries).text())));
         const QStringList lines = pdfLayoutLines(path);
         const int closing = lines.lastIndexOf(
             QRegularExpression(QStringLiteral("^\\f?Values outside their limits$")));
@@ -402,6 +404,74 @@ private slots:
             QVERIFY2(!lines.filter(QRegularExpression(QLatin1String(mark))).isEmpty(), mark);
     }
 
+    // The closing list of a random set, two findings of each parameter: a
+    // row stays on its page, each page starts with the table's head, and
+    // the names break between words, or before a capital letter or a digit
+    // where a word is wider than its column.
+    void findingsRowsWholeNamesReadable()
+    {
+        QVector<LimitEntry> entries;
+        QHash<quint32, int> numbers;
+        QSet<QString> words;
+        QSet<QString> identifiers;
+        for (const LimitEntry& entry : ValueValidator::check(randomImage(1))) {
+            if (numbers[entry.no]++ >= 2)
+                continue;
+            entries << entry;
+            if (QRegularExpression(QStringLiteral("^\\w+$")).match(entry.name).hasMatch())
+                identifiers.insert(entry.name);
+            for (const QString& name : {entry.name, entry.displayName})
+                for (const QString& word : name.split(QLatin1Char(' ')))
+                    words.insert(word);
+        }
+        QVERIFY(entries.size() > 300);
+        const QString path = writeReport(SafetyReport(m_image, QString(), entries), "rows.pdf");
+        QVERIFY(!path.isEmpty());
+
+        const QStringList pages = pdfLayoutLines(path).join('\n').split('\f');
+        const QRegularExpression head(QStringLiteral("^\\s*No\\.\\s+Page\\s+Parameter\\s+Row.*"));
+        int listPages = 0;
+        for (const QString& page : pages) {
+            QStringList lines = page.split('\n');
+            lines.erase(
+                std::remove_if(lines.begin(), lines.end(),
+                               [](const QString& line) { return line.trimmed().isEmpty(); }),
+                lines.end());
+            const int at = lines.indexOf(head);
+            // The pages before the list, and the end after the last page.
+            if ((listPages == 0 && at < 0) || lines.isEmpty())
+                continue;
+            ++listPages;
+            const QString first = lines.at(at < 0 ? 0 : at + 1);
+            QVERIFY2(first.startsWith(QStringLiteral("[#")), qPrintable(first));
+            QVERIFY2(at >= 0, qPrintable(lines.first()));
+        }
+        QVERIFY(listPages > 20);
+
+        // Two pieces of one word, neither a word itself: a break inside a
+        // word, which must come before a capital letter or a digit. Names too
+        // wide for their column do break, rather than widen it.
+        const QString text = pdfText(path);
+        const QStringList tokens =
+            text.mid(text.lastIndexOf(QStringLiteral("Values outside their limits")))
+                .split(QLatin1Char(' '));
+        int identifiersBroken = 0;
+        for (int i = 1; i < tokens.size(); ++i) {
+            const QString joined = tokens.at(i - 1) + tokens.at(i);
+            if (tokens.at(i).isEmpty() || words.contains(tokens.at(i - 1)) ||
+                words.contains(tokens.at(i)) ||
+                std::none_of(words.begin(), words.end(),
+                             [&](const QString& word) { return word.contains(joined); }))
+                continue;
+            QVERIFY2(tokens.at(i).at(0).isUpper() || tokens.at(i).at(0).isDigit(),
+                     qPrintable(tokens.at(i - 1) + QLatin1Char('|') + tokens.at(i)));
+            identifiersBroken +=
+                std::any_of(identifiers.begin(), identifiers.end(),
+                            [&](const QString& name) { return name.contains(joined); });
+        }
+        QVERIFY(identifiersBroken > 0);
+    }
+
     // Texts are shown as the command line shows them: escaped, and a long
     // file text cut with its length named.
     void textsShownEscapedAndCut()
@@ -417,12 +487,15 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("Robot type $'QR\\x1b[2J'")),
                  qPrintable(text.left(300)));
-        // Laid out in a narrow column beside the limits: compared without the
-        // breaks; NFKC makes the ellipsis three dots.
-        QVERIFY2(
-            QString(text).remove(' ').contains(
-                QStringLiteral("$'\\x1b]0;t\\x07%1'...(100,006characters))").arg(QString(34, 'y'))),
-            qPrintable(text.right(500)));
+        // Laid out in a narrow column beside the limits, whose text the
+        // reading order may put between its lines: compared without the
+        // breaks and the limits; NFKC makes the ellipsis three dots.
+        QVERIFY2(QString(text)
+                     .remove(' ')
+                     .remove(QStringLiteral("1to32"))
+                     .contains(QStringLiteral("$'\\x1b]0;t\\x07%1'...(100,006characters))")
+                                   .arg(QString(34, 'y'))),
+                 qPrintable(text.right(500)));
     }
 
     // An assignment whose file text was not kept (the stored value 0 or a

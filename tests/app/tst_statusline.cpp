@@ -40,13 +40,15 @@ private slots:
         store->setMasterData(true);
 
         StatusLine line(store);
+        line.resize(1280, line.sizeHint().height()); // as wide as the window makes it
         line.show();
         const quint32 crc = store->masterImage().allDataCRC();
         const QString signature =
             QStringLiteral("%1 (0x%2)").arg(crc).arg(crc, 8, 16, QLatin1Char('0'));
         QVERIFY2(text(line).contains(signature), qPrintable(text(line)));
-        QVERIFY(text(line).contains(QLatin1String("default.txt")));
-        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
+        QVERIFY2(text(line).contains(QLatin1String("default.txt")), qPrintable(text(line)));
+        QVERIFY(text(line).endsWith(
+            QLatin1String("|0 values outside their limits, 0 file texts not kept")));
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
 
         // An edit counts once it is applied; the unwritten note comes with it.
@@ -54,35 +56,49 @@ private slots:
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
         line.refresh(); // an unapplied edit is not "not yet written" either
         QVERIFY2(!text(line).contains(QLatin1String("not yet written")), qPrintable(text(line)));
-        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
+        QVERIFY(text(line).endsWith(
+            QLatin1String("|0 values outside their limits, 0 file texts not kept")));
         store->update(35);
         QTRY_VERIFY(text(line).contains(QLatin1String("Applied changes not yet written")));
-        QVERIFY(text(line).endsWith(QLatin1String("|1 value outside its limits")));
+        QVERIFY(text(line).endsWith(
+            QLatin1String("|1 value outside its limits, 0 file texts not kept")));
 
         // The applied set becomes the master set.
         store->setMasterData(true);
         QTRY_VERIFY(!text(line).contains(QLatin1String("not yet written")));
 
-        // A CRC of 9894 skips its check when loading: the set is not signed.
-        QVERIFY(!text(line).contains(QLatin1String("Not signed")));
+        // A CRC of 9894 skips its check when loading: the set read is not
+        // signed. That stands beside its source, not beside the signature
+        // shown, which stays the one a write would give the set.
+        QVERIFY(!text(line).contains(QLatin1String("not signed"), Qt::CaseInsensitive));
         QVERIFY(store->masterImage().setU32At(ParameterLayout::MonitorCrcOffset, 9894));
         QVERIFY(store->masterImage().setU32At(ParameterLayout::AllDataCrcOffset, 9894));
         line.refresh();
-        // The signature shown stays the one a write would give the set.
         const quint32 written = Crc32c::imageSignature(store->appliedImage()).allData;
-        QVERIFY2(text(line).contains(QStringLiteral("CRC %1 (0x%2)|Not signed|")
-                                         .arg(written)
-                                         .arg(written, 8, 16, QLatin1Char('0'))),
-                 qPrintable(text(line)));
-        const QLabel* notSigned = nullptr;
+        QVERIFY2(
+            text(line).contains(QStringLiteral("CRC %1 (0x%2)|Source: default.txt, not signed|")
+                                    .arg(written)
+                                    .arg(written, 8, 16, QLatin1Char('0'))),
+            qPrintable(text(line)));
+        QCOMPARE(text(line).count(QLatin1String("signed"), Qt::CaseInsensitive), 1);
+        const QLabel* source = nullptr;
         for (const QLabel* label : line.findChildren<QLabel*>())
-            if (label->text() == QLatin1String("Not signed"))
-                notSigned = label;
-        QVERIFY(notSigned);
-        QVERIFY2(notSigned->toolTip().contains(QLatin1String("Monitor")) &&
-                     notSigned->toolTip().contains(QLatin1String("All data CRC")) &&
-                     !notSigned->toolTip().contains(QLatin1String("Whole")),
-                 qPrintable(notSigned->toolTip()));
+            if (label->text().startsWith(QLatin1String("Source:")))
+                source = label;
+        QVERIFY(source);
+        QVERIFY2(source->toolTip().startsWith(dir.filePath(QStringLiteral("default.txt"))) &&
+                     source->toolTip().contains(QLatin1String("Monitor")) &&
+                     source->toolTip().contains(QLatin1String("All data CRC")) &&
+                     !source->toolTip().contains(QLatin1String("Whole")),
+                 qPrintable(source->toolTip()));
+
+        // A narrow window cuts the source's name, not the line's counts.
+        line.resize(line.width() - source->width() + 240, line.height());
+        QTRY_VERIFY2(source->text().contains(QChar(0x2026)), qPrintable(source->text()));
+        QVERIFY(source->text().endsWith(QLatin1String(", not signed")));
+        QVERIFY(text(line).endsWith(QLatin1String("0 file texts not kept")));
+        line.resize(1280, line.height());
+        QTRY_VERIFY(source->text().endsWith(QLatin1String("default.txt, not signed")));
         DataProvider::destroyInstance();
     }
 };

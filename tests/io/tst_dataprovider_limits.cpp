@@ -66,8 +66,10 @@ private slots:
         QPointer<QWidget> notice = m_provider->limitNotice();
         QVERIFY(notice && notice->isVisible() && !notice->isModal());
         const QString text = noticeText();
-        QVERIFY2(text.startsWith(QLatin1String("5 values lie outside their limits\n")),
-                 qPrintable(text));
+        // The wrapped 99999 counts once, as a text not kept.
+        QVERIFY2(
+            text.startsWith(QLatin1String("4 values outside their limits, 1 file text not kept\n")),
+            qPrintable(text));
         QVERIFY(text.contains(QLatin1String("-31073 (file: 99999)")));
         QVERIFY(text.contains(QLatin1String("nan")) && text.contains(QLatin1String("inf")));
 
@@ -75,6 +77,30 @@ private slots:
         QVERIFY(m_provider->readFile(nullptr));
         QTRY_VERIFY(!notice);
         QVERIFY(!m_provider->limitNotice());
+    }
+
+    // A file read by its user part whose robot part differs leaves robot
+    // values untaken: the notice names them though no value lies outside its
+    // limits.
+    void readTellsUntakenRobotValues()
+    {
+        loadSettings(m_dir, "ParameterPath=" + m_dir.path().toUtf8() + "\n",
+                     "MirelIPAddress=127.0.0.1\n");
+        ParameterImage other = defaultImage();
+        QVERIFY(other.setText(fieldNamed("RobotTypeName"), 0, 0, QStringLiteral("QR6-0900")));
+        QVERIFY(writeImage(path("other robot.txt"), other));
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(path("other robot.txt"));
+        QVERIFY(m_provider->readFile(nullptr));
+        QVERIFY(m_store->masterImage().areasEqual(defaultImage()));
+        const QWidget* notice = m_provider->limitNotice();
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->windowTitle(), QStringLiteral("Open File"));
+        const QString text = noticeText();
+        QVERIFY2(text.startsWith(QLatin1String("1 value of the file's robot part was not taken")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String(": file QR6-0900, held QR6-0700")), qPrintable(text));
     }
 
     // Nothing is written unless the user insists; No is the default. No is a
@@ -118,7 +144,9 @@ private slots:
         QCOMPARE(written, answer);
         QCOMPARE(asked.value(0), report ? QStringLiteral("Safety Report")
                                         : QStringLiteral("Output Parameter File"));
-        QVERIFY(asked.value(1).startsWith(QLatin1String("1 value lies outside its limits\n")));
+        QVERIFY2(asked.value(1).startsWith(
+                     QLatin1String("1 value outside its limits, 0 file texts not kept\n")),
+                 qPrintable(asked.value(1)));
         QCOMPARE(asked.value(2), QStringLiteral("1"));
         QCOMPARE(filesLike(QStringLiteral("OBX_Safety*")).size(), answer ? 1 : 0);
         QCOMPARE(results.size(), 1);

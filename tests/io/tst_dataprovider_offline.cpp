@@ -3,10 +3,13 @@
 // (what the comparison lists, which passwords and file names are taken).
 
 #include "dataproviderfixture.h"
+#include "editedfile.h"
+#include "imagecells.h"
 #include "messagecapture.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
 
+#include <QPushButton>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -41,6 +44,7 @@ private slots:
     {
         loadTestSettings();
         m_store->editImage() = changedImage(1);
+        m_store->unkeptTexts().clear();
         m_store->setMasterData(true);
     }
     void cleanup() { DataProvider::destroyInstance(); }
@@ -194,6 +198,115 @@ private slots:
         dialogs.chooseFile = [](IO::FileDialog&) { return false; };
         QVERIFY(!m_provider->readFile(nullptr));
         QCOMPARE(boxes.lastTitle(), QStringLiteral("Open File canceled"));
+    }
+
+    // Open File replaces the set: applied changes that wait to be written
+    // are named first, and only Yes loses them. No (the default, as Escape)
+    // leaves everything as it was, before any file is chosen.
+    void openFileAsksBeforeLosingUnwrittenChanges_data()
+    {
+        QTest::addColumn<bool>("unwritten");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("none waiting: no question") << false << false;
+        QTest::newRow("yes: the file is read") << true << true;
+        QTest::newRow("no: all stays") << true << false;
+    }
+    void openFileAsksBeforeLosingUnwrittenChanges()
+    {
+        QFETCH(bool, unwritten);
+        QFETCH(bool, answer);
+        const QString file = m_dir.filePath(QStringLiteral("other.txt"));
+        QVERIFY(writeImage(file, changedImage(4)));
+        if (unwritten) {
+            m_store->editImage().setI16At(userValueOffset, 3);
+            m_store->update();
+        }
+        const ParameterImage applied = m_store->appliedImage();
+        m_provider = DataProvider::create();
+        DialogAnswers dialogs;
+        bool chosen = false;
+        dialogs.chooseFile = [&](IO::FileDialog& dialog) {
+            chosen = true;
+            dialog.setFileName(file);
+            return true;
+        };
+        QStringList questions;
+        QString result;
+        MsgBox::setAutoAnswer([&](QMessageBox& box) -> QAbstractButton* {
+            if (!box.button(QMessageBox::No)) {
+                result = box.windowTitle();
+                return box.button(QMessageBox::Ok);
+            }
+            questions << box.windowTitle() << box.text() << box.informativeText()
+                      << QString::number(box.standardButton(box.defaultButton()) ==
+                                             QMessageBox::No &&
+                                         box.escapeButton() == box.button(QMessageBox::No));
+            return box.button(answer ? QMessageBox::Yes : QMessageBox::No);
+        });
+        const bool read = m_provider->readFile(nullptr);
+        MsgBox::setAutoAnswer(MsgBox::AutoAnswer());
+        const bool reads = answer || !unwritten;
+        QCOMPARE(read, reads);
+        QCOMPARE(chosen, reads);
+        QCOMPARE(result, reads ? QStringLiteral("Open File completed")
+                               : QStringLiteral("Open File canceled"));
+        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(reads ? 4 : 1));
+        QCOMPARE(m_store->appliedImage() == applied, !reads);
+        if (!unwritten) {
+            QVERIFY(questions.isEmpty());
+            return;
+        }
+        QCOMPARE(questions.size(), 4);
+        QCOMPARE(questions[0], QStringLiteral("Open File"));
+        QCOMPARE(questions[1], QStringLiteral("Applied changes are not yet written. Open another "
+                                              "file and lose them?"));
+        QVERIFY2(questions[2].contains(QLatin1String("I/O")) &&
+                     questions[2].endsWith(QLatin1String(": 3 (was 1)")),
+                 qPrintable(questions[2]));
+        QCOMPARE(questions[3], QStringLiteral("1"));
+    }
+
+    // Read Robot Data takes the robot part alone into the three images, with
+    // its file texts: changes applied to the user part and not written stay
+    // unwritten, and the user part's texts stay noted.
+    void robotDataKeepsUnwrittenChanges()
+    {
+        const FieldDef& filterTime = fieldNamed("UsrSafetyFilterTime");
+        const FieldDef& th0 = fieldNamed("DHPrmTh0");
+        const int filterOffset = ParameterLayout::cellOffset(filterTime, 0, 0);
+        const int th0Offset = ParameterLayout::cellOffset(th0, 0, 0);
+        ParameterImage user = changedImage(1);
+        QVERIFY(user.setI16(filterTime, 0, 0, 2));
+        QVERIFY(writeEditedFile(m_dir.filePath(QStringLiteral("user.txt")), user,
+                                {{"UsrSafetyFilterTime", 0, 0, QStringLiteral("65538")}}));
+        ParameterImage robot = changedImage(4, QStringLiteral("QR6-0900"));
+        QVERIFY(robot.setF32(th0, 0, 0, 0.0f));
+        QVERIFY(writeEditedFile(m_dir.filePath(QStringLiteral("robot.txt")), robot,
+                                {{"DHPrmTh0", 0, 0, QStringLiteral("abc")}}));
+        m_provider = DataProvider::create();
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(m_dir.filePath(QStringLiteral("user.txt")));
+        QVERIFY(m_provider->readFile(nullptr));
+        m_store->editImage().setI16At(userValueOffset, 3);
+        m_store->update();
+
+        dialogs.chooseFileNamed(m_dir.filePath(QStringLiteral("robot.txt")));
+        QVERIFY(m_provider->readRobotParam(nullptr));
+        QCOMPARE(boxes.lastTitle(), QStringLiteral("Read Robot Data completed"));
+        for (const ParameterImage* image :
+             {&m_store->masterImage(), &m_store->appliedImage(), &m_store->editImage()}) {
+            QCOMPARE(image->textAt(robotTypeOffset), QStringLiteral("QR6-0900"));
+            QCOMPARE(image->i16At(filterOffset), qint16(2));
+        }
+        QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(1));
+        QCOMPARE(m_store->appliedImage().i16At(userValueOffset), qint16(3));
+        QVERIFY(m_store->editImage() == m_store->appliedImage());
+        QVERIFY(m_store->hasUnwrittenChanges());
+        for (const UnkeptTexts* texts : {&m_store->masterTexts(), &m_store->unkeptTexts()}) {
+            QCOMPARE(texts->textAt(m_store->masterImage(), filterOffset), QStringLiteral("65538"));
+            QCOMPARE(texts->textAt(m_store->masterImage(), th0Offset), QStringLiteral("abc"));
+        }
     }
 
     void fileFaults_data()

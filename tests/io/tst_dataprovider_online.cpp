@@ -2,7 +2,9 @@
 
 #include "app/core/interfaceutilities.h"
 #include "dataproviderfixture.h"
+#include "editedfile.h"
 #include "ftpserver.h"
+#include "imagecells.h"
 #include "messagecapture.h"
 #include "parameter/parameter.h"
 
@@ -141,6 +143,28 @@ private slots:
             QCOMPARE(boxes.lastTitle(), QStringLiteral("Initial read error"));
             QCOMPARE(boxes.boxes.first().icon, int(QMessageBox::Critical));
         }
+    }
+
+    // The file texts the unit's set did not keep, of either part, come
+    // with the set read at start-up.
+    void startupReadKeepsUnkeptTexts()
+    {
+        ParameterImage unit = changedImage(2, QStringLiteral("QR6-0900"));
+        QVERIFY(unit.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 0, 2));
+        QVERIFY(unit.setF32(fieldNamed("DHPrmTh0"), 0, 0, 0.0f));
+        QVERIFY(writeEditedFile(unitFile(), unit,
+                                {{"UsrSafetyFilterTime", 0, 0, QStringLiteral("65538")},
+                                 {"DHPrmTh0", 0, 0, QStringLiteral("abc")}}));
+        ParameterImage image;
+        UnkeptTexts texts;
+        QVERIFY(m_provider->readInitialSAFM(&image, &texts));
+        QVERIFY(image.areasEqual(unit));
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(texts.textAt(image,
+                              ParameterLayout::cellOffset(fieldNamed("UsrSafetyFilterTime"), 0, 0)),
+                 QStringLiteral("65538"));
+        QCOMPARE(texts.textAt(image, ParameterLayout::cellOffset(fieldNamed("DHPrmTh0"), 0, 0)),
+                 QStringLiteral("abc"));
     }
 
     void monitorCommandRetries_data()
@@ -356,7 +380,8 @@ private slots:
         QVERIFY(m_unit->requests.isEmpty());
         QCOMPARE(readTestFile(unitFile()), unitSet);
         QCOMPARE(boxes.boxes.size(), 2);
-        QVERIFY(boxes.boxes[0].text.startsWith(QLatin1String("1 value lies outside")));
+        QVERIFY(boxes.boxes[0].text.startsWith(
+            QLatin1String("1 value outside its limits, 0 file texts not kept\n")));
         QCOMPARE(boxes.lastTitle(), boxes.boxes[0].title + QStringLiteral(" canceled"));
     }
 

@@ -5,6 +5,7 @@
 #include "widgets/combobox.h"
 #include "widgets/diffcombobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/spinbox.h"
 #include "widgets/spinboxlighttheme.h"
 #include "widgets/toggleswitch.h"
@@ -27,10 +28,10 @@
 
 namespace {
 
-// Text colours of the edit states: changed, changed and disabled, updated,
-// updated and disabled.
-const QColor stateColours[] = {
-    {0x1e, 0x90, 0xff}, {0x87, 0xce, 0xfa}, {0xff, 0xa5, 0x00}, {0xff, 0xde, 0xad}};
+// Colours of the edit states: changed, changed and disabled, updated,
+// updated and disabled, outside the limits (the red frame), and disabled.
+const QColor stateColours[] = {{0x1e, 0x90, 0xff}, {0x87, 0xce, 0xfa}, {0xff, 0xa5, 0x00},
+                               {0xff, 0xde, 0xad}, {0xff, 0x40, 0x40}, {0xff, 0x80, 0x80}};
 
 bool showsColour(QWidget* widget, const QColor& colour, int tolerance = 6)
 {
@@ -113,9 +114,13 @@ private slots:
         for (const char* kind : {"CheckBox", "ToggleSwitch", "ComboBox", "SpinBox",
                                  "SpinBoxLightTheme", "DoubleSpinBox", "ButtonSuccess"})
             for (const bool on : {true, false})
-                for (const int state : {0, 1, 2, 7})
+                for (const int state : {0, 1, 2, 4, 7}) {
+                    // No page shows a stored value in the light box.
+                    if (state == 4 && QLatin1String(kind) == QLatin1String("SpinBoxLightTheme"))
+                        continue;
                     QTest::addRow("%s %d %s", kind, state, on ? "enabled" : "disabled")
                         << QString(kind) << state << on;
+                }
     }
 
     void editStates()
@@ -123,9 +128,9 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(int, state);
         QFETCH(bool, enabled);
-        // Neither state colour shows in state 0 or out of range.
-        const QColor colour =
-            state == 1 || state == 2 ? stateColours[(state - 1) * 2 + !enabled] : QColor();
+        // No state colour shows in state 0 or out of range.
+        const int colourIndex = state == 1 || state == 2 ? (state - 1) * 2 : state == 4 ? 4 : -1;
+        const QColor colour = colourIndex >= 0 ? stateColours[colourIndex + !enabled] : QColor();
 
         Editor made(kind);
         QWidget* editor = made.widget.data();
@@ -141,6 +146,45 @@ private slots:
             for (const QColor& other : stateColours)
                 QVERIFY2(!showsColour(editor, other, 2), qPrintable(other.name()));
         }
+    }
+
+    // The red frame of a value outside its limits lies where the usual frame
+    // and padding are: the editor keeps its size and its text its place as
+    // the mark comes and goes (Apply takes it away).
+    void outOfLimitsFrameKeepsTheSize_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("enabled");
+        for (const char* kind :
+             {"CheckBox", "ToggleSwitch", "ComboBox", "SpinBox", "DoubleSpinBox"})
+            for (const bool on : {true, false})
+                QTest::addRow("%s %s", kind, on ? "enabled" : "disabled") << QString(kind) << on;
+    }
+
+    void outOfLimitsFrameKeepsTheSize()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, enabled);
+        Editor made(kind);
+        QWidget* editor = made.widget.data();
+        editor->setEnabled(enabled);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        editor->clearFocus(); // a changed editor's focus frame is wider
+        const auto geometry = [&](quint8 state) {
+            made.setState(state);
+            editor->ensurePolished();
+            editor->resize(editor->sizeHint());
+            QCoreApplication::processEvents();
+            const auto* box = qobject_cast<QAbstractSpinBox*>(editor);
+            return QVector<QRect>{
+                QRect(QPoint(), editor->sizeHint()), QRect(QPoint(), editor->minimumSizeHint()),
+                box ? editOf(const_cast<QAbstractSpinBox*>(box))->geometry() : QRect()};
+        };
+        const QVector<QRect> plain = geometry(EditState::Equal);
+        QCOMPARE(geometry(EditState::OutOfLimits), plain);
+        QVERIFY(showsColour(editor, enabled ? QColor(0xff, 0x40, 0x40) : QColor(0xff, 0x80, 0x80)));
+        QCOMPARE(geometry(EditState::Updated), plain);
     }
 
     void returnAndEnterClick_data()

@@ -32,8 +32,6 @@ public:
     explicit ArmSpeed(Parameter* parameter, QWidget* parent = nullptr);
 
     void initialize() override;
-    void updateUI() override;
-    bool requestClose() override;
 
 public slots:
     void setCurrentIndex(int index);
@@ -49,6 +47,8 @@ public slots:
     void setPoint2(double value);
     void copy();
     void paste();
+    void updateUI() override;
+    bool requestClose() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

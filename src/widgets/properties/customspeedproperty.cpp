@@ -6,12 +6,14 @@
 #include <QVBoxLayout>
 
 #include <cstring>
+#include <utility>
 
 #include "parameter/valuevalidator.h"
 #include "widgets/buttonsuccess.h"
 #include "widgets/checkbox.h"
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/properties/definitionlabel.h"
 #include "widgets/properties/speedpointdialog.h"
 #include "widgets/properties/targetdevicebox.h"
@@ -36,6 +38,7 @@ enum ParameterNo
 };
 
 constexpr int UserSpeedMonitoringLabel = 48;
+constexpr int ToolLabel = 35; // "Tool %1"
 constexpr int PointMask = (1 << SpeedPointDialog::PointCount) - 1;
 
 } // namespace
@@ -195,8 +198,35 @@ void CustomSpeed::showSet(bool enabled)
         toolPoints += qPopulationCount(word & PointMask);
     m_pointsSummary->setText(
         tr("%1 points on the arm and devices, %2 on tools").arg(armPoints).arg(toolPoints));
+    const QString findings = pointFindings();
+    m_pointsButton->setState(findings.isEmpty() ? EditState::Equal : EditState::OutOfLimits);
+    m_pointsButton->setToolTip(findings);
     if (!m_dialog)
         showPoints(arm, tools, m_tool);
+}
+
+// The point words only the dialog shows: the current set's words outside
+// their limits, a line each with what an editor's tool tip says of its cell.
+QString CustomSpeed::pointFindings() const
+{
+    const std::pair<int, QString> words[] = {
+        {UsrSpeedArmValid, SpeedPointDialog::tr("Word %1")},
+        {UsrSpeedToolValid, definitionText(ToolLabel)},
+    };
+    QStringList notes;
+    for (const auto& [parameterNo, item] : words) {
+        const FieldDef& field = FieldBinding::fieldOf(parameterNo);
+        QStringList lines;
+        for (int word = 0; word < field.columns; ++word)
+            if (FieldBinding::cellState(m_parameter, field, m_set, word) == EditState::OutOfLimits)
+                lines << item.arg(word + 1) + QStringLiteral(": ") +
+                             FieldBinding::findingTip(m_parameter, field, m_set, word)
+                                 .replace(QLatin1Char('\n'), QStringLiteral("; "));
+        const QString note = FieldBinding::findingsNote(definitionLabel(parameterNo), lines);
+        if (!note.isEmpty())
+            notes << note;
+    }
+    return notes.join(QLatin1Char('\n'));
 }
 
 void CustomSpeed::openPointDialog()

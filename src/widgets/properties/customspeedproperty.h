@@ -46,6 +46,8 @@ private:
     // Flags the watched points for the 3D view.
     void showPoints(const QVector<quint32>& arm, const QVector<quint32>& tools, int tool);
     QString limitUnit() const;
+    // Tool tip of the points button; empty when no word lies outside its limits.
+    QString pointFindings() const;
 
     ComboBox* m_kind = nullptr;
     DoubleSpinBox* m_limit = nullptr;

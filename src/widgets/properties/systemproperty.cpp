@@ -104,7 +104,6 @@ void System::initialize()
     ipGrid->addWidget(ipRow, 0, 0, Qt::AlignRight);
 
     initialized = true;
-    queryVersions();
     updateUI();
 
     auto* section = new QFrame;
@@ -140,19 +139,18 @@ void System::initialize()
     });
     for (SpinBox* box : m_ip)
         connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &System::updateUI);
-    updateUI();
+    // The editors were filled before the bar existed.
+    showModified(changed());
 }
 
 void System::parameterLoad(Parameter::DataType dataType)
 {
-    if (dataType == Parameter::MasterData)
-        queryVersions();
+    Q_UNUSED(dataType)
     updateUI();
 }
 
 void System::showEvent(QShowEvent* event)
 {
-    queryVersions();
     updateUI();
     PropertyWidget::showEvent(event);
 }
@@ -238,6 +236,7 @@ void System::updateUI()
     const QString specTexts[] = {tr("Spec Standard"), tr("Spec Clean"), tr("Spec Automaker")};
     m_spec->setText(spec >= 0 && spec <= 2 ? specTexts[spec] : QString::number(spec));
     m_paramVersion->setText(m_parameter->editImage().parameterVersion());
+    queryVersions();
     m_softVersion->setText(QStringLiteral(OBX_APP_VERSION));
 
     for (std::size_t i = 0; i < m_ip.size(); ++i) {

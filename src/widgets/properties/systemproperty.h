@@ -49,9 +49,7 @@ protected:
 private:
     void parameterSave();
     void changeIoBoards(const QString& text);
-    // Asks the unit for its versions; online each request may wait for the
-    // full time-out, so it runs only when the page is built or shown and
-    // when new master data arrives.
+    // Asks the unit for its versions, on every refresh.
     void queryVersions();
     void showNetworkPages();
     void saveAddress();

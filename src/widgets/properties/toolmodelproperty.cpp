@@ -341,12 +341,17 @@ void ToolModel::showEvent(QShowEvent* event)
     updateUI();
 }
 
+// The 3D view's selection is the shown page's: another page's handler of
+// the same change may have written its own, and while another page is shown
+// this one leaves it to that page (showing it selects again).
 void ToolModel::parameterLoad()
 {
     if (!initialized)
         return;
     m_tool = qBound(0, m_toolTable->currentIndex(), ToolCount - 1);
     m_model = qBound(0, m_modelTable->currentIndex(), ModelCount - 1);
+    if (isVisible())
+        selectCurrent();
     updateUI();
 }
 

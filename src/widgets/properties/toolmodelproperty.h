@@ -29,8 +29,6 @@ public:
     explicit ToolModel(Parameter* parameter, QWidget* parent = nullptr);
 
     void initialize() override;
-    void updateUI() override;
-    bool requestClose() override;
     using PropertyWidget::setEnabled;
 
 public slots:
@@ -58,6 +56,8 @@ public slots:
     void setT(double value);
     void copy();
     void paste();
+    void updateUI() override;
+    bool requestClose() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

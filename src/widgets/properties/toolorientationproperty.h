@@ -28,8 +28,6 @@ public:
     explicit ToolOrientation(Parameter* parameter, QWidget* parent = nullptr);
 
     void initialize() override;
-    void updateUI() override;
-    bool requestClose() override;
 
     // Disables the enabled sets in scope (all, or the current one) whose
     // ranges are all invalid, once the user agrees; true when nothing is
@@ -41,6 +39,8 @@ public slots:
     void parameterLoad();
     void parameterRestore();
     void parameterSave();
+    void updateUI() override;
+    bool requestClose() override;
 
 private:
     void reload(Parameter::DataType type);

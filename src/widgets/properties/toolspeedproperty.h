@@ -27,8 +27,6 @@ public:
     explicit ToolSpeed(Parameter* parameter, QWidget* parent = nullptr);
 
     void initialize() override;
-    void updateUI() override;
-    bool requestClose() override;
     using PropertyWidget::setEnabled;
 
 public slots:
@@ -44,6 +42,8 @@ public slots:
     void parameterSave();
     void copy();
     void paste();
+    void updateUI() override;
+    bool requestClose() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -120,6 +120,30 @@ private slots:
         QCOMPARE(flags(1), QStringLiteral("000001"));
     }
 
+    // The point words show nowhere on the page but in the dialog: the
+    // button that opens it carries the editors' red mark and names them.
+    void thePointsButtonNamesItsFindings()
+    {
+        watchEveryPoint(m_store->editImage(), 2);
+        m_panel->show();
+        QPushButton* points = button(QStringLiteral("Monitoring Points..."));
+        QCOMPARE(points->objectName(), EditState::objectName(EditState::OutOfLimits));
+        QCOMPARE(points->toolTip(),
+                 QStringLiteral("Arm/Device Speed Monitoring Point Enable/Disable\n"
+                                "Word 2: Outside its limits 0 to 1048575\n"
+                                "Tool Speed Monitoring Point Enable/Disable\n"
+                                "Tool 2: Outside its limits 0 to 2097151"));
+        m_sets->setCurrentRow(1, false);
+        QCOMPARE(points->objectName(), EditState::objectName(EditState::Equal));
+        QVERIFY(points->toolTip().isEmpty());
+        m_sets->setCurrentRow(2, false); // every bit of all 34 words
+        const QStringList lines = points->toolTip().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2 + 34);
+        QCOMPARE(lines.last(), QStringLiteral("Tool 32: Outside its limits 0 to 2097151"));
+        QVERIFY(!points->isEnabled());
+        QCOMPARE(points->objectName(), EditState::objectName(EditState::OutOfLimits));
+    }
+
     void editApplyCancel()
     {
         m_panel->show();

@@ -1,6 +1,7 @@
 // The slots of the tool model, arm speed and tool speed pages answer to
 // their names, for anything that connects by name: each value slot writes
-// the one cell it names in the set being edited, and nothing else.
+// the one cell it names in the set being edited, and nothing else; so do
+// the refresh and the leave question of these pages and their neighbours.
 
 #include <QtTest>
 
@@ -9,7 +10,9 @@
 #include "widgets/combobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/properties/armdevicespeedproperty.h"
+#include "widgets/properties/modespeedproperty.h"
 #include "widgets/properties/toolmodelproperty.h"
+#include "widgets/properties/toolorientationproperty.h"
 #include "widgets/properties/toolspeedproperty.h"
 #include "widgets/submenutable.h"
 
@@ -88,6 +91,54 @@ private slots:
         const int offset = ParameterLayout::cellOffset(cell, row, column);
         QVERIFY(differsOnlyIn(before, m_store->editImage(), {{offset, offset + 4}}));
         QVERIFY(m_store->appliedImage() == before);
+    }
+
+    void refreshAndLeaveAnswerToTheirNames_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("field"); // the page's cell 0, 0 that is edited
+        QTest::newRow("mode speed")
+            << QByteArray("ModeSpeed") << QByteArray("TeachSpeedStopCategory");
+        QTest::newRow("arm speed") << QByteArray("ArmSpeed") << QByteArray("ArmSpeedUsrX");
+        QTest::newRow("tool speed") << QByteArray("ToolSpeed") << QByteArray("ToolSpeedMonX");
+        QTest::newRow("tool model") << QByteArray("ToolModel") << QByteArray("ToolModelRadius");
+        QTest::newRow("tool orientation")
+            << QByteArray("ToolOrientation") << QByteArray("ToolOrientRngHalftopAng");
+    }
+
+    // A refresh called by name shows an edit the page has not seen; leaving
+    // asks about it, and No keeps the page.
+    void refreshAndLeaveAnswerToTheirNames()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, field);
+        loadMaster(m_store, defaultImage());
+        std::unique_ptr<PropertyWidget> panel;
+        if (page == "ModeSpeed")
+            panel.reset(new Property::ModeSpeed(m_store));
+        else if (page == "ArmSpeed")
+            panel.reset(new Property::ArmSpeed(m_store));
+        else if (page == "ToolSpeed")
+            panel.reset(new Property::ToolSpeed(m_store));
+        else if (page == "ToolModel")
+            panel.reset(new Property::ToolModel(m_store));
+        else
+            panel.reset(new Property::ToolOrientation(m_store));
+        panel->initialize();
+        const FieldDef& cell = fieldNamed(field.constData());
+        if (cell.type == ValueType::F32)
+            QVERIFY(m_store->editImage().setF32(cell, 0, 0, m_store->editImage().f32(cell) + 1));
+        else
+            QVERIFY(m_store->editImage().setI16(cell, 0, 0, 1 - m_store->editImage().i16(cell)));
+        QVERIFY(!barButton(panel.get(), 0)->isEnabled());
+        QVERIFY(QMetaObject::invokeMethod(panel.get(), "updateUI"));
+        QVERIFY(barButton(panel.get(), 0)->isEnabled());
+        BoxAnswers boxes;
+        boxes.answers = {false};
+        bool leaves = true;
+        QVERIFY(QMetaObject::invokeMethod(panel.get(), "requestClose", Q_RETURN_ARG(bool, leaves)));
+        QVERIFY(!leaves);
+        QCOMPARE(boxes.titles.size(), 1);
     }
 
     // No widget is connected to it: it takes the current tool and point from

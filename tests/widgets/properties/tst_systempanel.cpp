@@ -202,10 +202,9 @@ private slots:
                  QByteArray("MirelIPAddress=1.2.3.4"));
     }
 
-    // Online, "ZSAFM_VERSION" can wait for the whole time-out: it is asked
-    // when the page is built, shown or given new master data, never on a
-    // refresh, an edit or Apply.
-    void versionsAreAskedOnlyWhenNeeded()
+    // "ZSAFM_VERSION" is asked on every refresh: when the page is built,
+    // edited, refreshed, shown or given new data.
+    void versionsAreAskedOnEveryRefresh()
     {
         FtpServer server(QStringLiteral("tester"), QStringLiteral("tester"));
         startControllerServer(server, m_dir);
@@ -226,20 +225,25 @@ private slots:
         QCOMPARE(m_labels[4]->text(), QString()); // no third line: kept
 
         m_ip[3]->setValue(30);
-        m_combos[2]->setCurrentIndex(1);
-        m_panel->updateUI();
-        emit m_store->parameterChanged(Parameter::AppliedData);
-        QCOMPARE(asked(), 1);
-        m_panel->show();
         QCOMPARE(asked(), 2);
-        loadMaster(m_store, m_store->masterImage());
+        m_combos[2]->setCurrentIndex(1);
         QCOMPARE(asked(), 3);
+        m_panel->updateUI();
+        QCOMPARE(asked(), 4);
+        emit m_store->parameterChanged(Parameter::AppliedData);
+        QCOMPARE(asked(), 5);
+        m_panel->show();
+        QCOMPARE(asked(), 6);
+        fake->answers.insert(QStringLiteral("ZSAFM_VERSION"), {0, QStringLiteral("A 1.1\nB 2.0")});
+        loadMaster(m_store, m_store->masterImage());
+        QCOMPARE(asked(), 7);
+        QCOMPARE(m_labels[2]->text(), QStringLiteral("A 1.1"));
 
         // The unit's error reply is shown like any other: it replaces the
         // version reply, and a processor without a line keeps its text.
         fake->answers.insert(QStringLiteral("ZSAFM_VERSION"), {0, QStringLiteral("NG:123")});
         loadMaster(m_store, m_store->masterImage());
-        QCOMPARE(asked(), 4);
+        QCOMPARE(asked(), 8);
         QCOMPARE(m_labels[2]->text(), QStringLiteral("NG:123"));
         QCOMPARE(m_labels[3]->text(), QStringLiteral("B 2.0"));
         delete m_panel;

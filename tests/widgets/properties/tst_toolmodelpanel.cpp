@@ -221,6 +221,27 @@ private slots:
         verifyLeavingAsksAndKeepsOtherPages();
     }
 
+    // New data selects the tables' tool and model for the 3D view again,
+    // over what another page's handler wrote, while this page is shown only.
+    void newDataSelectsForTheViewWhileShown()
+    {
+        select(2, 4);
+        m_panel->show();
+        const auto otherPageSelects = [this] {
+            m_store->m_selectedTool = 7;
+            m_store->m_selectedElement = 9;
+        };
+        otherPageSelects();
+        emit m_store->parameterChanged(Parameter::AppliedData);
+        QCOMPARE(m_store->m_selectedTool, 2);
+        QCOMPARE(m_store->m_selectedElement, 4);
+        m_panel->hide();
+        otherPageSelects();
+        emit m_store->parameterChanged(Parameter::MasterData);
+        QCOMPARE(m_store->m_selectedTool, 7);
+        QCOMPARE(m_store->m_selectedElement, 9);
+    }
+
     void focusMarker()
     {
         m_panel->show();
