@@ -310,8 +310,7 @@ QString SafetyReport::titlePage() const
     row(tr("All data CRC"),
         signatureText(Property::SafetySignatureCRC::crcText(m_image.allDataCRC()),
                       m_image.allDataCRC() == IO::Decoder::IgnoredCRC));
-    row(tr("Values outside their limits"),
-        m_entries.isEmpty() ? tr("none") : QString::number(m_entries.size()));
+    row(tr("Findings"), FindingCount::of(m_entries).text());
     row(tr("Report date"), LanguageSetting::locale().toString(QDateTime::currentDateTime(),
                                                               LanguageSetting::dateTimeFormat()));
     html += QStringLiteral("</table><p><br></p><h3>%1</h3><table cellpadding=\"10\">")

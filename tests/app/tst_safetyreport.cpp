@@ -163,7 +163,8 @@ private slots:
         QVERIFY(!text.contains(QStringLiteral("not drawn")));
         QVERIFY(!text.contains(QStringLiteral("Values outside their limits are marked.")));
         // A clean set: the title page and the closing section say so.
-        QVERIFY(text.contains(QStringLiteral("Values outside their limits none")));
+        QVERIFY(text.contains(
+            QStringLiteral("Findings 0 values outside their limits, 0 file texts not kept")));
         QVERIFY(text.contains(QStringLiteral("Values outside their limits None.")));
     }
 
@@ -296,8 +297,8 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY2(text.contains(shown), qPrintable(text.right(600)));
         QVERIFY(!text.contains(QStringLiteral("0x00000000 [#1]")));
-        QVERIFY(
-            text.contains(QStringLiteral("Values outside their limits %1 Report date").arg(count)));
+        QVERIFY(text.contains(
+            QStringLiteral("Findings %1 Report date").arg(FindingCount::of(entries).text())));
         const QStringList lines = pdfLayoutLines(path);
         const int closing = lines.lastIndexOf(
             QRegularExpression(QStringLiteral("^\\f?Values outside their limits$")));

@@ -19,7 +19,8 @@
 // the page's end). Message boxes that a choice brings up are answered with their default button.
 // The logical operation editor takes its own choices (logicshots.h), e.g. 36:demo,u,r10. The second
 // form shows every monitoring and network tab with a fixed monitor record; the program itself never
-// gets such a record.
+// gets such a record. A scene number written "+<n>" shows that page without taking its picture,
+// e.g. 30 +20 30 takes page 30 as shown again.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
@@ -216,7 +217,10 @@ int main(int argc, char* argv[])
         QAbstractButton* button = box.defaultButton();
         return button ? button : box.buttons().value(0);
     });
-    for (const QString& argument : arguments.mid(2)) {
+    for (QString argument : arguments.mid(2)) {
+        const bool pictured = !argument.startsWith(QLatin1Char('+'));
+        if (!pictured)
+            argument.remove(0, 1);
         const QString scene = argument.section(QLatin1Char(':'), 0, 0);
         Scene::SceneManager::instance()->loadScene(scene.toInt());
         settle(800);
@@ -227,6 +231,8 @@ int main(int argc, char* argv[])
         else
             choose(window, scene.toInt(), choices);
         settle(300);
+        if (!pictured)
+            continue;
         const QString path = QStringLiteral("%1/page-%2.png").arg(folder, scene);
         // The whole screen, so the monitoring and logic dialogs are seen too.
         if (!saveScreenPicture(path))

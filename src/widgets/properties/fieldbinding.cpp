@@ -358,7 +358,8 @@ QString FieldBinding::findingTip(const ParameterImage& image, const FieldDef& fi
     if (ValueValidator::isOutsideLimits(image, field, row, column) &&
         ValueValidator::limitsOf(field.no, &lower, &upper))
         lines << QCoreApplication::translate("FieldBinding", "Outside its limits %1 to %2")
-                     .arg(QString::number(lower, 'g', 7), QString::number(upper, 'g', 7));
+                     .arg(LimitEntry::limitText(lower, field.type),
+                          LimitEntry::limitText(upper, field.type));
     return lines.join(QLatin1Char('\n'));
 }
 

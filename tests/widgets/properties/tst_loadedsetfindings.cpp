@@ -67,10 +67,9 @@ class TestLoadedSetFindings : public QObject
         return parts.join(QLatin1Char('|'));
     }
 
-    static QString countText(int count)
+    static QString countText(int outside, int notKept)
     {
-        return count == 1 ? QStringLiteral("|1 value outside its limits")
-                          : QStringLiteral("|%1 values outside their limits").arg(count);
+        return QLatin1Char('|') + FindingCount{outside, notKept}.text();
     }
 
     // The cells --check lists for a file, as "number/row/column", from 0.
@@ -128,9 +127,10 @@ private slots:
     {
         StatusLine line(m_store);
         openFile(testDataPath("wrapped-integers.txt"));
-        QVERIFY(noticeText().startsWith(QLatin1String("3 values lie outside their limits\n")));
+        QVERIFY(noticeText().startsWith(
+            QLatin1String("0 values outside their limits, 3 file texts not kept\n")));
         QVERIFY(noticeText().contains(QLatin1String("(Tool 2): 2 (file: 65538)")));
-        QTRY_VERIFY(lineText(line).endsWith(countText(3)));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 3)));
 
         BoxAnswers boxes;
         Property::SettingCommon common(m_store);
@@ -165,18 +165,18 @@ private slots:
         QVERIFY(isRed(entry));
         entry->setValue(3);
         barButton(&common, 0)->click(); // Apply
-        QTRY_VERIFY(lineText(line).endsWith(countText(2)));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 2)));
         entry->setValue(2);
         barButton(&common, 0)->click();
         common.updateUI();
         QVERIFY(!isRed(entry));
-        QTRY_VERIFY(lineText(line).endsWith(countText(2)));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 2)));
         QVERIFY(!menu.menuItem(20)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool());
 
         openFile(defaultSetPath());
         userStop.updateUI();
         QVERIFY(!isRed(editorOf(&userStop, cellKey(3604, 0, 0))));
-        QTRY_VERIFY(lineText(line).endsWith(countText(0)));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 0)));
     }
 
     // Float texts that are no number: the joints' rows of page 20 show up
@@ -184,7 +184,8 @@ private slots:
     void floatTextsAreMarked()
     {
         openFile(testDataPath("float-texts.txt"));
-        QVERIFY(noticeText().startsWith(QLatin1String("4 values lie outside their limits\n")));
+        QVERIFY(noticeText().startsWith(
+            QLatin1String("0 values outside their limits, 4 file texts not kept\n")));
         QVERIFY(noticeText().contains(QLatin1String("(Joint 9): 0 (file: \"\")")));
         BoxAnswers boxes;
         Property::SettingCommon common(m_store);
@@ -232,7 +233,8 @@ private slots:
         QVERIFY(!QFile::exists(path("written.txt")));
         int asked = 0;
         for (const BoxRecorder::Box& box : boxes.boxes)
-            asked += box.text.startsWith(QLatin1String("3 values lie outside their limits\n"));
+            asked += box.text.startsWith(
+                QLatin1String("0 values outside their limits, 3 file texts not kept\n"));
         QCOMPARE(asked, 2);
     }
 
@@ -244,12 +246,13 @@ private slots:
         openFile(testDataPath("wrapped-integers.txt"));
         QVERIFY(m_store->editImage().setI16(fieldNamed("ToolIDChngTable"), 0, 1, 3));
         m_store->update();
-        QCOMPARE(ValueValidator::count(m_store->appliedImage()), 2);
+        QCOMPARE(ValueValidator::count(m_store->appliedImage()), (FindingCount{0, 2}));
         QCOMPARE(m_provider->masterOutsideLimits().size(), 3);
         BoxRecorder boxes;
         boxes.answers = {false};
         QVERIFY(!m_provider->writeReport(nullptr));
-        QVERIFY2(boxes.boxes.first().text.startsWith(QLatin1String("3 values")),
+        QVERIFY2(boxes.boxes.first().text.startsWith(
+                     QLatin1String("0 values outside their limits, 3 file texts not kept\n")),
                  qPrintable(boxes.boxes.first().text));
     }
 
@@ -426,9 +429,11 @@ private slots:
         QFETCH(QStringList, untaken);
         StatusLine line(m_store);
         openFile(file);
-        const QSet<QString> held = cellKeys(ValueValidator::check(m_store->appliedImage()));
+        const QVector<LimitEntry> entries = ValueValidator::check(m_store->appliedImage());
+        const QSet<QString> held = cellKeys(entries);
         const QSet<QString> checked = checkedCells(file);
-        QTRY_VERIFY(lineText(line).endsWith(countText(held.size())));
+        const FindingCount count = FindingCount::of(entries);
+        QTRY_VERIFY(lineText(line).endsWith(countText(count.outsideLimits, count.textsNotKept)));
         QVERIFY(held.size() > 0);
         QCOMPARE(checked - held, QSet<QString>(untaken.begin(), untaken.end()));
         QVERIFY((held - checked).isEmpty());
@@ -443,7 +448,8 @@ private slots:
         openFile(testDataPath("other-robot-part.txt"));
         const QString notice = noticeText();
         QVERIFY2(notice.startsWith(QLatin1String(
-                     "1 value lies outside its limits\n3 values of the file's robot part were "
+                     "0 values outside their limits, 1 file text not kept\n3 values of the "
+                     "file's robot part were "
                      "not taken: the robot data held stays\n")),
                  qPrintable(notice));
         for (const char* untaken :
@@ -474,7 +480,7 @@ private slots:
         QTRY_VERIFY(lineText(line).contains(QStringLiteral("All data CRC %1 (0x").arg(crc)));
         QVERIFY(lineText(line).contains(QLatin1String("Source: other-robot-part.txt")));
         // The robot part's own findings: the speed of 20000 and "abc".
-        QTRY_VERIFY(lineText(line).endsWith(countText(2)));
+        QTRY_VERIFY(lineText(line).endsWith(countText(1, 1)));
     }
 
     // Over random sets with random noted texts, every editor of the pages
