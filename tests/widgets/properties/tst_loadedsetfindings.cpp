@@ -25,6 +25,8 @@
 #include "parameter/valuevalidator.h"
 #include "randomimage.h"
 #include "widgets/checkbox.h"
+#include "widgets/combobox.h"
+#include "widgets/doublespinbox.h"
 #include "widgets/properties/allproperties.h"
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicassignmenttree.h"
@@ -358,6 +360,63 @@ private slots:
         QCOMPARE(page.findChild<SubMenuTable*>()->table()->item(0, 0)->toolTip(),
                  QStringLiteral("Outside their limits, not shown for this target:\n"
                                 "Joint 10 Permitted/Fobidden Joint Range: 1 (file: 65537)"));
+        m_store->unkeptTexts().clear();
+    }
+
+    // The point pages apply their own cells, not a section: Apply of another
+    // value ends the file's text there too, so that the old value set back
+    // is an edit like any other and not the file's text again.
+    void pointPagesEndTheFileTextOnApply_data()
+    {
+        QTest::addColumn<bool>("armSpeed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("row"); // tool (tool speed)
+        QTest::addColumn<int>("column");
+        QTest::newRow("arm speed") << true << QStringLiteral("ArmSpeedUsrY") << 0 << 4;
+        QTest::newRow("tool speed") << false << QStringLiteral("ToolSpeedMonY") << 2 << 4;
+    }
+
+    void pointPagesEndTheFileTextOnApply()
+    {
+        QFETCH(bool, armSpeed);
+        QFETCH(QString, field);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        ParameterImage image = defaultImage();
+        const FieldDef& cell = fieldNamed(field.toLatin1().constData());
+        QVERIFY(image.setF32(cell, row, column, 0.0f));
+        setI16(image, "ToolSpeedMonValid", 2, 4, 1);
+        UnkeptTexts texts;
+        texts.note(image, cell, row, column, QStringLiteral("abc"));
+        m_store->unkeptTexts() = texts;
+        loadMaster(m_store, image);
+        std::unique_ptr<PropertyWidget> page;
+        if (armSpeed)
+            page.reset(new Property::ArmSpeed(m_store));
+        else
+            page.reset(new Property::ToolSpeed(m_store));
+        page->initialize();
+        const QList<SubMenuTable*> tables = page->findChildren<SubMenuTable*>();
+        if (armSpeed) {
+            page->findChildren<ComboBox*>().value(0)->setCurrentIndex(1); // the user set
+            tables.value(0)->setCurrentRow(column, false);
+        } else {
+            tables.value(0)->setCurrentRow(row, false);
+            tables.value(1)->setCurrentRow(column, false);
+        }
+        auto* box =
+            qobject_cast<DoubleSpinBox*>(editorOf(page.get(), cellKey(cell.no, row, column)));
+        QVERIFY(box && isRed(box));
+        QVERIFY(box->toolTip().contains(QLatin1String("file: abc")));
+        box->setValue(5.0);
+        page->updateUI(); // as the box's focus leaves it
+        barButton(page.get(), 0)->click();
+        QVERIFY(!isRed(box));
+        box->setValue(0.0);
+        page->updateUI();
+        QVERIFY(!isRed(box));
+        QVERIFY(!box->toolTip().contains(QLatin1String("file:")));
+        QVERIFY(barButton(page.get(), 0)->isEnabled());
         m_store->unkeptTexts().clear();
     }
 
