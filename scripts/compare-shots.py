@@ -2,6 +2,7 @@
 """Compares two folders of PNG pictures pixel by pixel.
 
     scripts/compare-shots.py <before folder> <after folder>
+    scripts/compare-shots.py --again <folder>
 
 Every picture of either folder is compared with the one of the same name in
 the other; the script prints one line per picture that differs or is missing
@@ -10,6 +11,10 @@ closing count, and exits with 1 if any picture differs or is missing.
 Pictures that are the same except for how they were compressed count as
 identical. Made for pictures that scripts/take-shots.sh takes before and
 after a change that must not change what a user sees.
+
+With --again, every page picture (page-*.png) of a folder below <folder>
+that has a subfolder "again" is compared with the one of the same name
+there: the page as first shown after the start against the page shown again.
 """
 
 import os
@@ -125,19 +130,47 @@ def difference(before_path, after_path):
     return "%d pixels differ within x %d-%d, y %d-%d" % (pixels, box[0], box[2], box[1], box[3])
 
 
-def main():
-    if len(sys.argv) != 3:
-        sys.exit(__doc__.strip().splitlines()[2].strip())
-    before_dir, after_dir = sys.argv[1:]
+def all_pairs(before_dir, after_dir):
+    """(name, before path, after path) of every picture of either folder."""
     names = sorted({os.path.relpath(os.path.join(root, name), folder)
                     for folder in (before_dir, after_dir) if os.path.isdir(folder)
                     for root, _, files in os.walk(folder)
                     for name in files if name.endswith(".png")})
     if not names:
         sys.exit("no pictures in %s or %s" % (before_dir, after_dir))
+    return [(name, os.path.join(before_dir, name), os.path.join(after_dir, name))
+            for name in names]
+
+
+def again_pairs(top):
+    """(name, first showing, shown again) of every page picture below top."""
+    pairs = []
+    for root, folders, files in os.walk(top):
+        if os.path.basename(root) == "again" or "again" not in folders:
+            continue
+        again = os.path.join(root, "again")
+        names = {name for folder in (root, again) for name in os.listdir(folder)
+                 if name.startswith("page-") and name.endswith(".png")}
+        for name in sorted(names):
+            pairs.append((os.path.relpath(os.path.join(root, name), top),
+                          os.path.join(root, name), os.path.join(again, name)))
+    if not pairs:
+        sys.exit("no page pictures with an \"again\" folder below %s" % top)
+    return sorted(pairs)
+
+
+def main():
+    heading = ""
+    if len(sys.argv) == 3 and sys.argv[1] == "--again":
+        pairs = again_pairs(sys.argv[2])
+        heading = "first showing differs from a later one: "
+    elif len(sys.argv) == 3:
+        pairs = all_pairs(*sys.argv[1:])
+    else:
+        sys.exit("\n".join(line.strip() for line in __doc__.strip().splitlines()[2:4]))
+    names = [name for name, _, _ in pairs]
     failed = 0
-    for name in names:
-        paths = [os.path.join(folder, name) for folder in (before_dir, after_dir)]
+    for name, *paths in pairs:
         missing = [path for path in paths if not os.path.exists(path)]
         try:
             problem = "missing: " + " ".join(missing) if missing else difference(*paths)
@@ -145,7 +178,7 @@ def main():
             problem = "unreadable: %s" % error
         if problem:
             failed += 1
-            print("%s: %s" % (name, problem))
+            print("%s: %s%s" % (name, heading, problem))
     print("%d of %d pictures identical" % (len(names) - failed, len(names)))
     return 1 if failed else 0
 

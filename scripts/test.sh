@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test (and a short fuzz run).
+# Installs what is missing, builds, and runs every test, then every test
+# again under the sanitizers (and a short fuzz run).
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -7,6 +8,8 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 BUILD_DIR=$BUILD_DIR "$ROOT/scripts/build.sh"
 cd "$BUILD_DIR"
 ctest --output-on-failure -j "$(nproc)"
+# The same tests again under AddressSanitizer and UBSan, in build-asan.
+"$ROOT/scripts/sanitize-test.sh"
 if [ -x "$ROOT/scripts/fuzz.sh" ]; then
     "$ROOT/scripts/fuzz.sh"
 fi

@@ -54,10 +54,6 @@
       <translation>%1 timed out</translation>
     </message>
     <message>
-      <source>%1 values lie outside their limits</source>
-      <translation>%1 values lie outside their limits</translation>
-    </message>
-    <message>
       <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
       <translation>%1 values of the file's robot part were not taken: the robot data held stays</translation>
     </message>
@@ -72,10 +68,6 @@
     <message>
       <source>... and %1 more</source>
       <translation>... and %1 more</translation>
-    </message>
-    <message>
-      <source>1 value lies outside its limits</source>
-      <translation>1 value lies outside its limits</translation>
     </message>
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
@@ -320,6 +312,29 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>file: %1</source>
       <translation>file: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FindingCount</name>
+    <message>
+      <source>%1 file texts not kept</source>
+      <translation>%1 file texts not kept</translation>
+    </message>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>%1 values outside their limits</translation>
+    </message>
+    <message>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
+    </message>
+    <message>
+      <source>1 file text not kept</source>
+      <translation>1 file text not kept</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>1 value outside its limits</translation>
     </message>
   </context>
   <context>
@@ -3346,6 +3361,10 @@ Check safety input/output signals.</translation>
       <translation>Every value outside its limits, not finite or whose file text was not kept, with its number as marked on the pages. Rows and columns count from 1 as in a parameter file.</translation>
     </message>
     <message>
+      <source>Findings</source>
+      <translation>Findings</translation>
+    </message>
+    <message>
       <source>Formula</source>
       <translation>Formula</translation>
     </message>
@@ -3458,10 +3477,6 @@ Filename: %1</translation>
     <message>
       <source>no page</source>
       <translation>no page</translation>
-    </message>
-    <message>
-      <source>none</source>
-      <translation>none</translation>
     </message>
   </context>
   <context>
@@ -3651,14 +3666,6 @@ Filename: %1</translation>
   </context>
   <context>
     <name>StatusLine</name>
-    <message>
-      <source>%1 values outside their limits</source>
-      <translation>%1 values outside their limits</translation>
-    </message>
-    <message>
-      <source>1 value outside its limits</source>
-      <translation>1 value outside its limits</translation>
-    </message>
     <message>
       <source>All data CRC</source>
       <translation>All data CRC</translation>

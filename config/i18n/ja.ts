@@ -54,10 +54,6 @@
       <translation>%1 タイムアウト</translation>
     </message>
     <message>
-      <source>%1 values lie outside their limits</source>
-      <translation>%1 個の値が範囲外です</translation>
-    </message>
-    <message>
       <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
       <translation>ファイルのロボット部の値 %1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
     </message>
@@ -72,10 +68,6 @@
     <message>
       <source>... and %1 more</source>
       <translation>... ほか %1 件</translation>
-    </message>
-    <message>
-      <source>1 value lies outside its limits</source>
-      <translation>1 個の値が範囲外です</translation>
     </message>
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
@@ -320,6 +312,29 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>file: %1</source>
       <translation>ファイル: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FindingCount</name>
+    <message>
+      <source>%1 file texts not kept</source>
+      <translation>保持できなかったファイルの記述: %1 個</translation>
+    </message>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>範囲外の値: %1 個</translation>
+    </message>
+    <message>
+      <source>%1, %2</source>
+      <translation>%1、%2</translation>
+    </message>
+    <message>
+      <source>1 file text not kept</source>
+      <translation>保持できなかったファイルの記述: 1 個</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>範囲外の値: 1 個</translation>
     </message>
   </context>
   <context>
@@ -3345,6 +3360,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>範囲外の値、有限でない値、およびファイルの記述どおりに保持できなかった値をすべて、各ページに付けた番号とともに示します。行と列はパラメータファイルと同じく1から数えます。</translation>
     </message>
     <message>
+      <source>Findings</source>
+      <translation>検出事項</translation>
+    </message>
+    <message>
       <source>Formula</source>
       <translation>演算式</translation>
     </message>
@@ -3457,10 +3476,6 @@ Filename: %1</source>
     <message>
       <source>no page</source>
       <translation>ページなし</translation>
-    </message>
-    <message>
-      <source>none</source>
-      <translation>なし</translation>
     </message>
   </context>
   <context>
@@ -3650,14 +3665,6 @@ Filename: %1</source>
   </context>
   <context>
     <name>StatusLine</name>
-    <message>
-      <source>%1 values outside their limits</source>
-      <translation>範囲外の値: %1 個</translation>
-    </message>
-    <message>
-      <source>1 value outside its limits</source>
-      <translation>範囲外の値: 1 個</translation>
-    </message>
     <message>
       <source>All data CRC</source>
       <translation>全データCRC</translation>

@@ -54,10 +54,6 @@
       <translation>%1 시간 초과</translation>
     </message>
     <message>
-      <source>%1 values lie outside their limits</source>
-      <translation>%1개의 값이 범위를 벗어났습니다</translation>
-    </message>
-    <message>
       <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
       <translation>파일의 로봇 부분 값 %1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
     </message>
@@ -72,10 +68,6 @@
     <message>
       <source>... and %1 more</source>
       <translation>... 외 %1개</translation>
-    </message>
-    <message>
-      <source>1 value lies outside its limits</source>
-      <translation>1개의 값이 범위를 벗어났습니다</translation>
     </message>
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
@@ -320,6 +312,29 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>file: %1</source>
       <translation>파일: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FindingCount</name>
+    <message>
+      <source>%1 file texts not kept</source>
+      <translation>유지되지 않은 파일 텍스트: %1개</translation>
+    </message>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>범위를 벗어난 값: %1개</translation>
+    </message>
+    <message>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
+    </message>
+    <message>
+      <source>1 file text not kept</source>
+      <translation>유지되지 않은 파일 텍스트: 1개</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>범위를 벗어난 값: 1개</translation>
     </message>
   </context>
   <context>
@@ -3345,6 +3360,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>범위를 벗어난 값, 유한하지 않은 값, 파일의 텍스트대로 유지되지 않은 값을 모두 각 페이지에 표시한 번호와 함께 나열합니다. 행과 열은 파라미터 파일과 같이 1부터 셉니다.</translation>
     </message>
     <message>
+      <source>Findings</source>
+      <translation>발견 사항</translation>
+    </message>
+    <message>
       <source>Formula</source>
       <translation>연산식</translation>
     </message>
@@ -3457,10 +3476,6 @@ Filename: %1</source>
     <message>
       <source>no page</source>
       <translation>페이지 없음</translation>
-    </message>
-    <message>
-      <source>none</source>
-      <translation>없음</translation>
     </message>
   </context>
   <context>
@@ -3650,14 +3665,6 @@ Filename: %1</source>
   </context>
   <context>
     <name>StatusLine</name>
-    <message>
-      <source>%1 values outside their limits</source>
-      <translation>범위를 벗어난 값: %1개</translation>
-    </message>
-    <message>
-      <source>1 value outside its limits</source>
-      <translation>범위를 벗어난 값: 1개</translation>
-    </message>
     <message>
       <source>All data CRC</source>
       <translation>전체 데이터 CRC</translation>

@@ -54,10 +54,6 @@
       <translation>%1 超时</translation>
     </message>
     <message>
-      <source>%1 values lie outside their limits</source>
-      <translation>%1 个值超出范围</translation>
-    </message>
-    <message>
       <source>%1 values of the file's robot part were not taken: the robot data held stays</source>
       <translation>文件机器人部分的 %1 个值未被读取：保留现有的机器人数据</translation>
     </message>
@@ -72,10 +68,6 @@
     <message>
       <source>... and %1 more</source>
       <translation>... 另有 %1 个</translation>
-    </message>
-    <message>
-      <source>1 value lies outside its limits</source>
-      <translation>1 个值超出范围</translation>
     </message>
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
@@ -320,6 +312,29 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>file: %1</source>
       <translation>文件: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FindingCount</name>
+    <message>
+      <source>%1 file texts not kept</source>
+      <translation>未能保存的文件文本: %1 个</translation>
+    </message>
+    <message>
+      <source>%1 values outside their limits</source>
+      <translation>超出范围的值: %1 个</translation>
+    </message>
+    <message>
+      <source>%1, %2</source>
+      <translation>%1，%2</translation>
+    </message>
+    <message>
+      <source>1 file text not kept</source>
+      <translation>未能保存的文件文本: 1 个</translation>
+    </message>
+    <message>
+      <source>1 value outside its limits</source>
+      <translation>超出范围的值: 1 个</translation>
     </message>
   </context>
   <context>
@@ -3345,6 +3360,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>列出所有超出范围、非有限或未能按文件文本保存的值，并附上各页面上标注的编号。行和列与参数文件相同，从1开始计数。</translation>
     </message>
     <message>
+      <source>Findings</source>
+      <translation>发现的问题</translation>
+    </message>
+    <message>
       <source>Formula</source>
       <translation>运算式</translation>
     </message>
@@ -3457,10 +3476,6 @@ Filename: %1</source>
     <message>
       <source>no page</source>
       <translation>无页面</translation>
-    </message>
-    <message>
-      <source>none</source>
-      <translation>无</translation>
     </message>
   </context>
   <context>
@@ -3650,14 +3665,6 @@ Filename: %1</source>
   </context>
   <context>
     <name>StatusLine</name>
-    <message>
-      <source>%1 values outside their limits</source>
-      <translation>超出范围的值: %1 个</translation>
-    </message>
-    <message>
-      <source>1 value outside its limits</source>
-      <translation>超出范围的值: 1 个</translation>
-    </message>
     <message>
       <source>All data CRC</source>
       <translation>全部数据CRC</translation>

@@ -55,7 +55,7 @@ const char* problemName(LimitEntry::Problem problem)
 
 QJsonObject entryJson(const LimitEntry& entry)
 {
-    return QJsonObject{
+    QJsonObject object{
         {QStringLiteral("no"), entry.no},
         {QStringLiteral("name"), entry.name},
         {QStringLiteral("displayName"), entry.displayName},
@@ -65,10 +65,14 @@ QJsonObject entryJson(const LimitEntry& entry)
         {QStringLiteral("value"), numberOrText(entry.value, entry.valueText)},
         {QStringLiteral("valueText"), entry.valueText},
         {QStringLiteral("fileText"), entry.fileText},
-        {QStringLiteral("lower"), entry.lower},
-        {QStringLiteral("upper"), entry.upper},
         {QStringLiteral("problem"), QLatin1String(problemName(entry.problem))},
     };
+    // Texts and the trailer have no limits to name.
+    if (entry.hasLimits) {
+        object.insert(QStringLiteral("lower"), entry.lower);
+        object.insert(QStringLiteral("upper"), entry.upper);
+    }
+    return object;
 }
 
 QString entryLine(const LimitEntry& entry)
@@ -368,13 +372,14 @@ int CommandLineTool::check(const QList<QByteArray>& files, bool json)
         for (const LimitEntry& entry : qAsConst(entries))
             list.append(entryJson(entry));
         result.insert(QStringLiteral("outsideLimits"), list);
+        const FindingCount found = FindingCount::of(entries);
+        result.insert(QStringLiteral("outsideLimitsCount"), found.outsideLimits);
+        result.insert(QStringLiteral("textsNotKeptCount"), found.textsNotKept);
         results.append(result);
         if (json)
             continue;
         m_out << shown << ": CRC " << crcText(file.image.allDataCRC())
-              << (file.isSigned() ? ", " : ", not signed, ") << entries.size()
-              << (entries.size() == 1 ? " value outside its limits"
-                                      : " values outside their limits")
+              << (file.isSigned() ? ", " : ", not signed, ") << found.text()
               << (entries.isEmpty() ? "\n" : ":\n");
         for (const LimitEntry& entry : qAsConst(entries))
             m_out << entryLine(entry) << '\n';

@@ -171,6 +171,7 @@ void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
     const QList<SubMenuTable*> tables = page->findChildren<SubMenuTable*>();
     for (SubMenuTable* table : tables)
         table->adjustLayoutIfDue();
+    remeasure(tables, page);
     const int height = page->sizeHint().height();
     const int frame = 2 * m_scrollArea->frameWidth();
     int room = m_scrollArea->maximumHeight();
@@ -184,9 +185,30 @@ void PropertyPane::fitPageWidth(QWidget* page, int paneWidth)
         table->setMaximumWidth(qMax(0, width - sectionRightGap - table->mapTo(page, QPoint()).x()));
         table->adjustLayout();
     }
-    if (page->layout())
-        page->layout()->activate();
+    remeasure(tables, page);
     m_pageStack->setFixedSize(qMax(width, page->minimumSizeHint().width()), height);
+}
+
+// A layout keeps the sizes it measured until its widget handles the layout
+// request that a change below it posts; the page is measured before that.
+// The layouts from each item table up to the page measure again now,
+// innermost first, so that a table laid out or narrowed just now counts
+// even inside a section (a page is first shown as it is shown again).
+void PropertyPane::remeasure(const QList<SubMenuTable*>& tables, QWidget* page)
+{
+    for (SubMenuTable* table : tables) {
+        table->updateGeometry();
+        for (QWidget* at = table->parentWidget(); at && at != page; at = at->parentWidget())
+            if (QLayout* layout = at->layout()) {
+                layout->invalidate();
+                layout->activate();
+            }
+    }
+    if (QLayout* layout = page->layout()) {
+        if (!tables.isEmpty())
+            layout->invalidate();
+        layout->activate();
+    }
 }
 
 // The window is first polished just before it is first laid out, and the

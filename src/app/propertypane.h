@@ -9,6 +9,7 @@ class PropertyWidget;
 class QResizeEvent;
 class QScrollArea;
 class QStackedWidget;
+class SubMenuTable;
 class QVBoxLayout;
 
 // The right-hand column of the main window: every property panel as a page
@@ -55,6 +56,7 @@ private:
     // Sizes the column for the page shown.
     void sizeForPage();
     void fitPageWidth(QWidget* page, int paneWidth);
+    static void remeasure(const QList<SubMenuTable*>& tables, QWidget* page);
     // The scroll area keeps the size that the pane's layout gives it.
     void fixScrollArea();
 

@@ -140,15 +140,12 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
     if (!problem.isEmpty())
         err << problem << '\n';
     // Written, but not of a clean set: said apart from the errors.
+    const FindingCount found = FindingCount::of(entries);
     if (code == OutsideLimits)
-        err << (entries.size() == 1
-                    ? QStringLiteral("The set holds 1 value outside its limits; the report lists "
-                                     "it: %1")
-                          .arg(pdf.shownName())
-                    : QStringLiteral("The set holds %1 values outside their limits; the report "
-                                     "lists them: %2")
-                          .arg(entries.size())
-                          .arg(pdf.shownName()))
+        err << QStringLiteral("The set holds %1; the report lists %2: %3")
+                   .arg(found.text(),
+                        entries.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                        pdf.shownName())
             << '\n';
     const QStringList& skipped = file.skipped;
     if (read && !skipped.isEmpty()) {
@@ -160,6 +157,8 @@ int ReportCommand::run(const CommandLineArguments& arguments, QTextStream& out, 
                             {QStringLiteral("exitCode"), code}};
         if (read) {
             summary.insert(QStringLiteral("findings"), entries.size());
+            summary.insert(QStringLiteral("outsideLimitsCount"), found.outsideLimits);
+            summary.insert(QStringLiteral("textsNotKeptCount"), found.textsNotKept);
             summary.insert(QStringLiteral("signed"), skipped.isEmpty());
             summary.insert(QStringLiteral("skippedSignatures"),
                            QJsonArray::fromStringList(skipped));

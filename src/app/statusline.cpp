@@ -8,6 +8,7 @@
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -23,6 +24,10 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent)
                                  "QLabel { padding: 0 12px 0 4px; }"));
     m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
     addWidget(m_signature);
+    // The source gives way first, so that the line fits a narrow window: its
+    // tool tip names it whole.
+    m_source->setMinimumWidth(1);
+    m_source->installEventFilter(this);
     addWidget(m_source, 1);
     addPermanentWidget(m_unwritten);
     addPermanentWidget(m_outside);
@@ -59,22 +64,45 @@ void StatusLine::refresh()
     const bool unit = !source.isEmpty() && source == IO::controllerAddress;
     const QString name = unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName();
     if (skipped.isEmpty()) {
-        m_source->setText(tr("Source: %1").arg(name));
+        m_sourceText = tr("Source: %1");
         m_source->setToolTip(source);
         m_source->setStyleSheet(QString());
     } else {
-        m_source->setText(tr("Source: %1, not signed").arg(name));
+        m_sourceText = tr("Source: %1, not signed");
         m_source->setToolTip(
             source + QLatin1Char('\n') +
             tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
         m_source->setStyleSheet(QStringLiteral("color: #ffa500;"));
     }
+    m_sourceName = name;
+    elideSource();
 
     m_unwritten->setVisible(m_store->hasUnwrittenChanges());
 
-    const int outside = ValueValidator::count(m_store->appliedImage());
-    m_outside->setText(outside == 1 ? tr("1 value outside its limits")
-                                    : tr("%1 values outside their limits").arg(outside));
-    m_outside->setStyleSheet(outside > 0 ? QStringLiteral("color: #ff4040; font-weight: bold;")
-                                         : QString());
+    const FindingCount found = ValueValidator::count(m_store->appliedImage());
+    m_outside->setText(found.text());
+    m_outside->setStyleSheet(!found.isEmpty() ? QStringLiteral("color: #ff4040; font-weight: bold;")
+                                              : QString());
+}
+
+bool StatusLine::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_source && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        elideSource();
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void StatusLine::elideSource()
+{
+    // Not laid out yet: its width says nothing.
+    if (!m_source->isVisible()) {
+        m_source->setText(m_sourceText.arg(m_sourceName));
+        return;
+    }
+    // The name gives way, not what is said of it.
+    const QFontMetrics metrics = m_source->fontMetrics();
+    const int room = m_source->contentsRect().width() - m_source->margin() * 2 -
+                     m_source->indent() - metrics.horizontalAdvance(m_sourceText.arg(QString()));
+    m_source->setText(
+        m_sourceText.arg(metrics.elidedText(m_sourceName, Qt::ElideMiddle, qMax(room, 0))));
 }

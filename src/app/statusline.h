@@ -20,10 +20,18 @@ public:
 
     void refresh();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The source's name cut to the room the line leaves it.
+    void elideSource();
+
     Parameter* m_store;
     QLabel* m_signature;
     QLabel* m_source;
     QLabel* m_unwritten;
     QLabel* m_outside;
+    QString m_sourceText; // "Source: %1" with what is said of it
+    QString m_sourceName;
 };

@@ -994,30 +994,27 @@ QString DataProvider::untakenCountText(int count)
                             .arg(count);
 }
 
-QString DataProvider::limitCountText(int count)
-{
-    return count == 1 ? tr("1 value lies outside its limits")
-                      : tr("%1 values lie outside their limits").arg(count);
-}
-
 void DataProvider::showLimitNotice(QWidget* parent, const QStringList& untaken)
 {
     if (m_limitNotice)
         m_limitNotice->close();
     const QVector<LimitEntry> entries = masterOutsideLimits();
+    const FindingCount found = FindingCount::of(entries);
     qInfo().noquote() << "DataProvider::showLimitNotice values outside their limits:"
-                      << entries.size() << "untaken:" << untaken.size();
+                      << found.outsideLimits << "file texts not kept:" << found.textsNotKept
+                      << "untaken:" << untaken.size();
     if (entries.isEmpty() && untaken.isEmpty())
         return;
     QStringList caption;
     if (!entries.isEmpty())
-        caption << limitCountText(entries.size());
+        caption << found.text();
     if (!untaken.isEmpty())
         caption << untakenCountText(untaken.size());
-    auto* notice = new LongMessageBox(
-        entries.isEmpty() ? operationName(Operation::OpenFile) : tr("Values outside their limits"),
-        caption.join(QLatin1Char('\n')), (entryLines(entries) + untaken).join(QLatin1Char('\n')),
-        parent);
+    auto* notice =
+        new LongMessageBox(found.outsideLimits == 0 ? operationName(Operation::OpenFile)
+                                                    : tr("Values outside their limits"),
+                           caption.join(QLatin1Char('\n')),
+                           (entryLines(entries) + untaken).join(QLatin1Char('\n')), parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Beside the work, not over all of it: the window stays in sight and usable.
     notice->setFixedSize(900, 420);
@@ -1038,11 +1035,13 @@ bool DataProvider::confirmLimits(const QVector<LimitEntry>& entries, const QStri
 {
     if (entries.isEmpty())
         return true;
-    const bool write = askDefaultNo(
-        title, limitCountText(entries.size()) + QLatin1Char('\n') + tr("Write them anyway?"),
-        entryLines(entries), parent);
-    qWarning().noquote() << "DataProvider::confirmLimits" << title << entries.size()
-                         << "values outside their limits ->" << (write ? "write" : "not written");
+    const FindingCount found = FindingCount::of(entries);
+    const bool write =
+        askDefaultNo(title, found.text() + QLatin1Char('\n') + tr("Write them anyway?"),
+                     entryLines(entries), parent);
+    qWarning().noquote() << "DataProvider::confirmLimits" << title << found.outsideLimits
+                         << "values outside their limits," << found.textsNotKept
+                         << "file texts not kept ->" << (write ? "write" : "not written");
     return write;
 }
 

@@ -112,8 +112,6 @@ public:
     // The same for findings already made (the master set's, with its texts).
     static bool confirmLimits(const QVector<LimitEntry>& entries, const QString& title,
                               QWidget* parent);
-    // "1 value lies ..." or "N values lie ...", in the user's language.
-    static QString limitCountText(int count);
 
 signals:
     // readRobotParam brings a robot part of another robot type: the 3D view

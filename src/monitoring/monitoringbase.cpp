@@ -41,7 +41,7 @@ MonitoringBase::MonitoringBase(bool selectable) : QWidget(nullptr), m_selectable
     connect(m_upShortcut, &QShortcut::activated, this,
             [this] { scrollShortcut(m_upShortcut, -1); });
     if (m_selectable)
-        connect(qApp, &QApplication::focusChanged, this, [this] {
+        m_focusFollow = connect(qApp, &QApplication::focusChanged, this, [this] {
             if (!m_table || !m_table->hasFocus()) {
                 m_downShortcut->setEnabled(true);
                 m_upShortcut->setEnabled(true);
@@ -65,6 +65,9 @@ MonitoringBase::MonitoringBase(bool selectable) : QWidget(nullptr), m_selectable
 
 MonitoringBase::~MonitoringBase()
 {
+    // ~QWidget moves the focus away from a child that holds it: the handler
+    // would run on this half-destroyed screen.
+    disconnect(m_focusFollow);
     stopUpdate();
 }
 

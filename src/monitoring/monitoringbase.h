@@ -141,6 +141,7 @@ private:
     QTableWidget* m_table = nullptr;
     QShortcut* m_downShortcut = nullptr;
     QShortcut* m_upShortcut = nullptr;
+    QMetaObject::Connection m_focusFollow;
     IO::MonitorFeedUse m_feed;
     std::unique_ptr<StatusBitRows> m_statusRows;
     int m_statusColumn = 1;

@@ -68,6 +68,9 @@ void MonitoringJointPosition::buildContent()
     // contents yet, so placing it measures no row.
     m_contentLayout->addWidget(table, 1, Qt::AlignHCenter | Qt::AlignTop);
     m_jointTable = table;
+    // Measured with its line, the dialog keeps its size as the first
+    // record comes.
+    showFlangePosition();
 }
 
 void MonitoringJointPosition::adjustTableSize()
@@ -129,6 +132,11 @@ void MonitoringJointPosition::updateMonitoringData()
         }
     }
     m_jointTable->setUpdatesEnabled(true);
+    showFlangePosition();
+}
+
+void MonitoringJointPosition::showFlangePosition()
+{
     const float* flange = channelBlock().flangePosition;
     const QString text = QStringLiteral("    X:%1 mm    Y:%2 mm    Z:%3 mm")
                              .arg(valueText(flange[0]), valueText(flange[1]), valueText(flange[2]));

@@ -30,6 +30,7 @@ protected:
     void reloadParameters() override;
 
 private:
+    void showFlangePosition();
     QString unitText(int joint) const;
 
     QHBoxLayout* m_contentLayout = nullptr;

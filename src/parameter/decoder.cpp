@@ -218,7 +218,12 @@ bool Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
         return true;
     case ValueType::Text:
         storeCell(image, field, row, column, utf8Text(text));
-        return true;
+        // Its bytes as they are, with the field's zero byte after them.
+        return text.size() < std::size_t(ParameterLayout::TextSize) && offset >= 0 &&
+               offset <= ParameterImage::Size - ParameterLayout::TextSize &&
+               std::memchr(text.data(), 0, text.size()) == nullptr &&
+               std::memcmp(image.data() + offset, text.data(), text.size()) == 0 &&
+               image.data()[offset + int(text.size())] == 0;
     }
     // Everything else as the toolkit reads it.
     storeCell(image, field, row, column, utf8Text(text));

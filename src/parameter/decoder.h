@@ -84,8 +84,9 @@ public:
                           const QString& text);
     // The same for the UTF-8 bytes of a cell text; plain numbers are
     // converted without making a string. True when the text was a plain
-    // number that the field holds as written (or a text field's text); false
-    // when it took the toolkit's way, and may not have been kept.
+    // number that the field holds as written (or a text that its field holds
+    // whole); false when it took the toolkit's way, and may not have been
+    // kept.
     static bool storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                           std::string_view text);
 

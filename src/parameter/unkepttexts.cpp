@@ -40,8 +40,11 @@ bool UnkeptTexts::isKept(const ParameterImage& image, const FieldDef& field, int
                          const QString& text)
 {
     const int offset = cellInImage(field, row, column);
-    if (offset < 0 || field.type == ValueType::Text)
+    if (offset < 0)
         return true;
+    // A text longer than 31 bytes is cut, and one with a zero byte ends there.
+    if (field.type == ValueType::Text)
+        return image.textAt(offset) == text;
     bool ok = false;
     if (field.type == ValueType::F32) {
         // Whatever the toolkit reads as a number is the stored float; anything
@@ -74,8 +77,6 @@ UnkeptTexts UnkeptTexts::ofTable(const ParameterImage& image, const ParameterTex
     const auto decoded = std::make_unique<ParameterImage>(); // one cell's text at a time
     for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
         const FieldDef& field = ParameterLayout::fields()[i];
-        if (field.type == ValueType::Text)
-            continue;
         const auto found = table.constFind(QLatin1String(field.name));
         if (found == table.constEnd())
             continue;

@@ -9,8 +9,9 @@
 #include <QString>
 
 // The texts of a parameter file that the set read from it did not keep: an
-// integer its field cannot hold ("65538" in a 16-bit field stores 2) or a
-// float text that is not a number ("abc", "0x10", "" and "1.#INF" store 0).
+// integer its field cannot hold ("65538" in a 16-bit field stores 2), a
+// float text that is not a number ("abc", "0x10", "" and "1.#INF" store 0)
+// or a text longer than its field's 31 bytes.
 // The stored value looks ordinary, so the file's text is what tells the user.
 //
 // Each text is noted by its cell's byte offset together with the bytes it
@@ -21,8 +22,8 @@ class UnkeptTexts
 {
 public:
     // Whether the text stands for the value the image holds for the cell,
-    // the image having stored the text (IO::Decoder::storeCell). Text fields
-    // and cells outside the image keep every text.
+    // the image having stored the text (IO::Decoder::storeCell). Cells
+    // outside the image keep every text.
     static bool isKept(const ParameterImage& image, const FieldDef& field, int row, int column,
                        const QString& text);
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-// One cell with limits, everything a pass needs without a lookup.
+// One cell, everything a pass needs without a lookup.
 struct Cell
 {
     int offset;
@@ -22,6 +22,7 @@ struct Cell
     quint16 field; // index in ParameterLayout::fields()
     quint16 row;
     quint16 column;
+    bool limited; // texts and the trailer have no limits, only their file texts
     double lower;
     double upper;
 };
@@ -49,7 +50,7 @@ double limitOfType(double limit, ValueType type)
     return type == ValueType::F32 ? double(float(limit)) : limit;
 }
 
-// Built once: every cell of every field that has limits, in field order.
+// Built once: every cell of every field, in field order.
 const std::vector<Cell>& cells()
 {
     static const std::vector<Cell> table = [] {
@@ -57,8 +58,7 @@ const std::vector<Cell>& cells()
         for (int i = 0; i < ParameterLayout::fieldCount(); ++i) {
             const FieldDef& field = ParameterLayout::fields()[i];
             const ParamDefRecord* record = rawRecord(field.no);
-            if (field.type == ValueType::Text || !hasLimits(record))
-                continue;
+            const bool limited = field.type != ValueType::Text && hasLimits(record);
             const int size = ParameterLayout::valueSize(field.type);
             for (int row = 0; row < field.rows; ++row) {
                 for (int column = 0; column < field.columns; ++column) {
@@ -66,8 +66,8 @@ const std::vector<Cell>& cells()
                     if (offset < 0 || offset + size > ParameterImage::Size)
                         continue;
                     list.push_back({offset, field.type, quint16(i), quint16(row), quint16(column),
-                                    limitOfType(record->min, field.type),
-                                    limitOfType(record->max, field.type)});
+                                    limited, limited ? limitOfType(record->min, field.type) : 0,
+                                    limited ? limitOfType(record->max, field.type) : 0});
                 }
             }
         }
@@ -120,11 +120,6 @@ QString numberText(double value, ValueType type)
     return QString::number(value, 'g', 9);
 }
 
-QString limitText(double value)
-{
-    return QString::number(value, 'g', 7);
-}
-
 // Which group, element and value of its definition a byte offset is.
 void placeOf(const ParamDefRecord& record, int offset, int* group, int* element)
 {
@@ -134,7 +129,7 @@ void placeOf(const ParamDefRecord& record, int offset, int* group, int* element)
     *element = record.elementStride ? inGroup / record.elementStride + 1 : 1;
 }
 
-// The cell with limits at a byte offset, or null.
+// The cell at a byte offset, or null.
 const Cell* cellAt(int offset)
 {
     static const std::vector<const Cell*> byOffset = [] {
@@ -170,26 +165,38 @@ struct SceneRange
     int scene;
 };
 
-// The pages of the function menu by the parameters they edit. Robot and
-// device data (kinematics, self diagnostics) has no page of its own.
+// The pages of the function menu by the parameters they edit or show (the
+// signature page its times and CRCs, the system page the version). Robot
+// and device data (kinematics, self diagnostics) has no page of its own.
 const SceneRange sceneRanges[] = {
     {1, 1, 1},        {201, 201, 1},    {301, 301, 1},    {401, 401, 1},    {3001, 3016, 20},
     {3101, 3127, 21}, {3128, 3142, 22}, {3143, 3154, 23}, {3201, 3214, 25}, {3301, 3308, 26},
     {3309, 3312, 27}, {3313, 3322, 28}, {3323, 3333, 29}, {3401, 3409, 30}, {3501, 3506, 31},
     {3601, 3603, 32}, {3604, 3609, 33}, {3701, 3708, 34}, {6001, 6004, 35}, {6101, 6203, 36},
+    {9001, 9008, 18}, {9009, 9009, 1},
 };
 
 } // namespace
 
 QString LimitEntry::limitsText() const
 {
+    if (!hasLimits)
+        return QString();
     return QCoreApplication::translate("ValueValidator", "%1 to %2")
-        .arg(limitText(lower), limitText(upper));
+        .arg(limitText(lower, type), limitText(upper, type));
+}
+
+QString LimitEntry::limitText(double limit, ValueType type)
+{
+    return numberText(limit, type);
 }
 
 QString LimitEntry::describe() const
 {
-    return displayName + QStringLiteral(": ") + shownValue() + QStringLiteral("; ") +
+    const QString line = displayName + QStringLiteral(": ") + shownValue();
+    if (!hasLimits)
+        return line;
+    return line + QStringLiteral("; ") +
            QCoreApplication::translate("ValueValidator", "limits %1").arg(limitsText());
 }
 
@@ -227,9 +234,11 @@ QVector<LimitEntry> ValueValidator::findings(const ParameterImage& image, const 
     const ParameterDefDB* db = nullptr;
     const bool anyText = texts && !texts->isEmpty();
     for (const Cell& cell : cells()) {
+        if (!cell.limited && !anyText)
+            continue;
         const double value = storedValue(image.data(), cell.offset, cell.type);
         const QString unkept = anyText ? texts->textAt(image, cell.offset) : QString();
-        const bool isOutside = outside(value, cell);
+        const bool isOutside = cell.limited && outside(value, cell);
         if (!isOutside && unkept.isNull())
             continue;
 
@@ -252,8 +261,10 @@ QVector<LimitEntry> ValueValidator::findings(const ParameterImage& image, const 
         entry.row = cell.row;
         entry.column = cell.column;
         entry.offset = cell.offset;
+        entry.type = cell.type;
         entry.value = value;
-        entry.valueText = numberText(value, cell.type);
+        entry.valueText =
+            cell.type == ValueType::Text ? image.textAt(cell.offset) : numberText(value, cell.type);
         if (!unkept.isNull()) {
             entry.fileText = unkept;
         } else if (fileTable) {
@@ -264,8 +275,11 @@ QVector<LimitEntry> ValueValidator::findings(const ParameterImage& image, const 
         }
         // The limits as defined, not as compared.
         const ParamDefRecord* limits = rawRecord(field.no);
-        entry.lower = limits ? limits->min : cell.lower;
-        entry.upper = limits ? limits->max : cell.upper;
+        entry.hasLimits = cell.limited;
+        if (cell.limited) {
+            entry.lower = limits ? limits->min : cell.lower;
+            entry.upper = limits ? limits->max : cell.upper;
+        }
         entry.problem = !unkept.isNull()       ? LimitEntry::TextNotKept
                         : std::isfinite(value) ? LimitEntry::OutsideLimits
                                                : LimitEntry::NotFinite;
@@ -274,20 +288,20 @@ QVector<LimitEntry> ValueValidator::findings(const ParameterImage& image, const 
     return entries;
 }
 
-int ValueValidator::count(const ParameterImage& image)
+FindingCount ValueValidator::count(const ParameterImage& image)
 {
-    int found = 0;
+    FindingCount found;
     const unsigned char* data = image.data();
+    const bool anyText = s_heldTexts && !s_heldTexts->isEmpty();
+    // A cell whose file text was not kept counts as that alone.
     for (const Cell& cell : cells())
-        found += outside(storedValue(data, cell.offset, cell.type), cell);
-    if (!s_heldTexts)
+        found.outsideLimits += cell.limited &&
+                               outside(storedValue(data, cell.offset, cell.type), cell) &&
+                               (!anyText || s_heldTexts->textAt(image, cell.offset).isNull());
+    if (!anyText)
         return found;
-    // The held texts that were not kept, where their cell is not counted yet.
-    for (int offset : s_heldTexts->offsets()) {
-        const Cell* cell = cellAt(offset);
-        found += cell && !s_heldTexts->textAt(image, offset).isNull() &&
-                 !outside(storedValue(data, offset, cell->type), *cell);
-    }
+    for (int offset : s_heldTexts->offsets())
+        found.textsNotKept += cellAt(offset) && !s_heldTexts->textAt(image, offset).isNull();
     return found;
 }
 
@@ -311,6 +325,7 @@ bool ValueValidator::isOutsideLimits(const ParameterImage& image, const FieldDef
                        0,
                        0,
                        0,
+                       true,
                        limitOfType(record->min, field.type),
                        limitOfType(record->max, field.type)};
     return outside(storedValue(image.data(), offset, field.type), cell);
@@ -355,7 +370,9 @@ int ValueValidator::sceneOf(int no)
 
 int ValueValidator::cellsWithLimits()
 {
-    return int(cells().size());
+    static const int limited = int(std::count_if(cells().begin(), cells().end(),
+                                                 [](const Cell& cell) { return cell.limited; }));
+    return limited;
 }
 
 QVector<int> ValueValidator::scenesOf(const QVector<LimitEntry>& entries)

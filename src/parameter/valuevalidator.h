@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parameter/findingcount.h"
 #include "parameter/parameterimage.h"
 #include "parameter/parametertexttable.h"
 #include "parameter/unkepttexts.h"
@@ -25,15 +26,22 @@ struct LimitEntry
     int row = 0;         // cell of the field, counted from 0 as in the image's field table
     int column = 0;
     int offset = 0; // byte offset of the cell in the image
+    ValueType type = ValueType::I16;
     double value = 0;
     QString valueText; // the stored value as the pages show it
     QString fileText;  // the file's text for the cell where it differs from valueText
+    // Texts and the signature trailer have none; their entries are texts
+    // not kept.
+    bool hasLimits = true;
     double lower = 0;
     double upper = 0;
     Problem problem = OutsideLimits;
 
-    // "1 to 127" with up to 7 significant digits.
+    // "1 to 127"; empty for a cell without limits.
     QString limitsText() const;
+    // One limit of a cell of the type: an integer in full, a float as the
+    // shortest text that reads back as the same float.
+    static QString limitText(double limit, ValueType type);
     // "Name (where): value" with the file's text and the limits, one line.
     QString describe() const;
     // valueText with the file's text beside it where the two differ or the
@@ -46,8 +54,8 @@ struct LimitEntry
 
 // Finds every value of a parameter image that lies outside its definition's
 // limits, every float that is not finite and, for an image read from a
-// file, every value whose file text it did not keep. Texts and the
-// signature trailer have no limits and are skipped. Reads nothing but the
+// file, every cell whose file text it did not keep, texts and the signature
+// trailer included (they have no limits). Reads nothing but the
 // image and the file's texts, so it runs anywhere: on the pages, before a
 // write and on the command line.
 //
@@ -65,18 +73,18 @@ public:
                                      const ParameterTextTable* fileTable = nullptr);
     // The same with the given file texts.
     static QVector<LimitEntry> check(const ParameterImage& image, const UnkeptTexts& texts);
-    // How many values check() would list for the image alone, without
-    // making any text: for status lines and page marks.
-    static int count(const ParameterImage& image);
+    // What check() would list for the image alone, without making any
+    // text: for status lines and page marks.
+    static FindingCount count(const ParameterImage& image);
     // Whether check() lists the cell: its stored value lies outside its
     // limits or is not finite, or the held file text was not kept. False for
-    // cells without limits and cells outside the field.
+    // cells outside the field.
     static bool isOutside(const ParameterImage& image, const FieldDef& field, int row, int column);
     // Only the first half of isOutside(): the value against its limits.
     static bool isOutsideLimits(const ParameterImage& image, const FieldDef& field, int row,
                                 int column);
-    // The held set's file text of a listed cell that the image did not keep;
-    // a null string for any other cell.
+    // The held set's file text of a cell that the image did not keep; a
+    // null string for any other cell.
     static QString unkeptText(const ParameterImage& image, const FieldDef& field, int row,
                               int column);
     // The texts check() and the others take for the held set; null for none.

@@ -357,8 +357,11 @@ void SubMenuTable::placeWaitingCells()
 void SubMenuTable::adjustLayout()
 {
     if (m_waiting) {
-        if (isWaitingForPlace())
+        // Due once placed: the pane may measure its page before it shows.
+        if (isWaitingForPlace()) {
+            m_layoutDue = true;
             return;
+        }
         // The table takes its sheet as this widget is polished (event()):
         // it is measured with it.
         ensurePolished();

@@ -58,7 +58,8 @@ public slots:
 
 public:
     // Lays the table out now if the window asked for it while the table was
-    // out of sight (its page is about to be measured).
+    // out of sight, or if it waited for its place when asked (its page is
+    // about to be measured).
     void adjustLayoutIfDue();
 
 protected:

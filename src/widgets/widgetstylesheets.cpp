@@ -170,11 +170,20 @@ QString darkSpinSheet(const char* type)
 }
 
 // The red mark of a stored value outside its limits; the same for every editor.
-QString outOfLimitsRules(const char* type, const char* name = "form-invalid")
+// Its frame is wider than the editor's usual one (border, with the padding
+// across inside it, none up and down) and takes the difference out of the
+// padding, so that the editor keeps its size and its text its place as the
+// mark comes and goes.
+QString outOfLimitsRules(const char* type, int border, int padding = 0,
+                         const char* name = "form-invalid")
 {
-    return QStringLiteral("%1#%2 { color: #ff4040; border: 2px solid #ff4040; }\n"
-                          "%1:disabled#%2 { color: #ff8080; border: 1px solid #ff8080; }\n")
-        .arg(QLatin1String(type), QLatin1String(name));
+    const auto paddingFor = [border, padding](int frame) {
+        const int less = frame - border;
+        return QStringLiteral("padding: %1px %2px;").arg(-less).arg(padding - less);
+    };
+    return QStringLiteral("%1#%2 { color: #ff4040; border: 2px solid #ff4040; %3 }\n"
+                          "%1:disabled#%2 { color: #ff8080; border: 1px solid #ff8080; %4 }\n")
+        .arg(QLatin1String(type), QLatin1String(name), paddingFor(2), paddingFor(1));
 }
 
 QString dialogFrameRules()
@@ -220,25 +229,27 @@ const QString checkBox =
     checkSheet({"checkbox_checked.png", "checkbox_checked_disable.png", "checkbox_unchecked.png",
                 "checkbox_unchecked_disable.png"},
                "checkbox_partiallychecked.png", "checkbox_partiallychecked_disable.png") +
-    outOfLimitsRules("QCheckBox");
+    outOfLimitsRules("QCheckBox", 0);
 
 const QString toggleSwitch =
     checkSheet({"toggle_on_blue_36dp.png", "toggle_on_disabled_blue_36dp.png",
                 "toggle_off_blue_36dp.png", "toggle_off_disabled_blue_36dp.png"},
                "toggle_off_blue_36dp.png", "toggle_off_disabled_blue_36dp.png") +
-    outOfLimitsRules("QCheckBox");
+    outOfLimitsRules("QCheckBox", 0);
 
 const QString visibilityBlack =
     visibilitySheet("visibility_black_on.png", "visibility_black_off.png");
 const QString visibilityWhite =
     visibilitySheet("visibility_white_on.png", "visibility_white_off.png");
 
-const QString comboBox = comboSheet(false) + outOfLimitsRules("QComboBox", "form-select-invalid");
+const QString comboBox =
+    comboSheet(false) + outOfLimitsRules("QComboBox", 1, 10, "form-select-invalid");
 const QString diffComboBox =
-    comboSheet(true) + outOfLimitsRules("QComboBox", "form-select-invalid");
+    comboSheet(true) + outOfLimitsRules("QComboBox", 1, 10, "form-select-invalid");
 
-const QString spinBox = darkSpinSheet("QSpinBox") + outOfLimitsRules("QSpinBox");
-const QString doubleSpinBox = darkSpinSheet("QDoubleSpinBox") + outOfLimitsRules("QDoubleSpinBox");
+const QString spinBox = darkSpinSheet("QSpinBox") + outOfLimitsRules("QSpinBox", 1);
+const QString doubleSpinBox =
+    darkSpinSheet("QDoubleSpinBox") + outOfLimitsRules("QDoubleSpinBox", 1);
 
 const QString spinBoxLightTheme = QStringLiteral(
     "QSpinBox { border: 1px solid #ced4da; border-radius: 5px; background-color: #ffffff; }\n"
@@ -259,7 +270,7 @@ const QString label =
                    "background-color: #404040; color: #ffffff; }\n"
                    "QLabel:disabled { }\n"
                    "QLabel:focus { border-color: #86b7fe; border-width: 1px; }\n") +
-    darkStateRules("QLabel") +
+    darkStateRules("QLabel") + outOfLimitsRules("QLabel", 1) +
     QStringLiteral("QLabel#item-caption { border: none; background: none; color: white; }\n"
                    "QLabel:disabled#item-caption { color: #808080; }\n"
                    "QLabel#item-x { border: none; background: none; color: #FF0000; }\n"

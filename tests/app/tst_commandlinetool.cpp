@@ -123,12 +123,55 @@ private slots:
         file.close();
         const QString empty = writeTestFile(m_dir.filePath(QStringLiteral("empty.txt")), "");
 
-        QTest::newRow("good") << QStringList{m_good} << 0 << "0 values outside"
+        QTest::newRow("good") << QStringList{m_good} << 0
+                              << ", 0 values outside their limits, 0 file texts not kept\n"
                               << "";
         QTest::newRow("bad crc") << QStringList{m_badCrc} << 1 << ""
                                  << "signal CRC: stored ";
-        QTest::newRow("outside") << QStringList{m_outside} << 2 << "99999"
+        QTest::newRow("outside") << QStringList{m_outside} << 2
+                                 << ", 0 values outside their limits, 1 file text not kept:\n"
+                                    "  UsrSafetyFilterTime row 1 column 3: "
                                  << "";
+        // Texts and the trailer keep no text longer than 31 bytes, and an
+        // update time only a number of 32 bits; they have no limits to name.
+        const auto trailer = [this](const QString& name, const char* field, const QString& text) {
+            return writeSet(qPrintable(name),
+                            [&](ParameterImage& image) {
+                                IO::Decoder::storeCell(image, fieldNamed(field), 0, 0, text);
+                            },
+                            {{field, 0, 0, text}});
+        };
+        for (const char* time : {"abc", "-1", "4294967296"})
+            QTest::addRow("update time %s", time)
+                << QStringList{trailer(QStringLiteral("time %1.txt").arg(time), "WholeUpdateTime",
+                                       QLatin1String(time))}
+                << 2
+                << QStringLiteral(", 0 values outside their limits, 1 file text not kept:\n"
+                                  "  WholeUpdateTime row 1 column 1: WholeUpdateTime: 0 (file: "
+                                  "%1) [text not kept]\n")
+                       .arg(QLatin1String(time))
+                << "";
+        const QString long40 = QStringLiteral("V1.2.3-") + QString(33, QLatin1Char('x'));
+        QTest::newRow("version of 40 characters")
+            << QStringList{trailer(QStringLiteral("version.txt"), "ParameterVersion", long40)} << 2
+            << QStringLiteral(": %1 (file: %2) [text not kept]\n").arg(long40.left(31), long40)
+            << "";
+        QTest::newRow("robot type of 40 characters")
+            << QStringList{trailer(QStringLiteral("type.txt"), "RobotTypeName", long40)} << 2
+            << QStringLiteral(": %1 (file: %2) [text not kept]\n").arg(long40.left(31), long40)
+            << "";
+        // Integer limits in full.
+        QTest::newRow("u32 limits") << QStringList{trailer(QStringLiteral("zeroing.txt"),
+                                                           "ZeroingValue", QStringLiteral("-1"))}
+                                    << 2 << "0 (file: -1); limits 0 to 4294967295 [text not kept]\n"
+                                    << "";
+        QTest::newRow("i32 limits")
+            << QStringList{writeSet("robot no.txt",
+                                    [](ParameterImage& image) {
+                                        QVERIFY(image.setI32(fieldNamed("RobotNo"), 0, 0, -1));
+                                    })}
+            << 2 << ": -1; limits 0 to 2147483647 [outside limits]\n"
+            << "";
         QTest::newRow("missing") << QStringList{m_dir.filePath("none.txt")} << 1 << ""
                                  << "no such file";
         QTest::newRow("directory") << QStringList{m_dir.path()} << 1 << ""
@@ -190,6 +233,31 @@ private slots:
         QCOMPARE(entry.value("column").toInt(), 3);
         QCOMPARE(entry.value("value").toInt(), -31073);
         QCOMPARE(entry.value("fileText").toString(), QStringLiteral("99999"));
+        QCOMPARE(entry.value("lower").toInt(), 1);
+        QCOMPARE(entry.value("upper").toInt(), 127);
+        QCOMPARE(file["outsideLimitsCount"].toInt(-1), 0);
+        QCOMPARE(file["textsNotKeptCount"].toInt(-1), 1);
+
+        // Each cell counted once, a trailer's entry without limits.
+        const QString counted =
+            writeSet("counted.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 4, 0));
+                         QVERIFY(image.setI16(fieldNamed("UsrSafetyFilterTime"), 0, 2, 2));
+                         QVERIFY(image.setU32(fieldNamed("SignalUpdateTime"), 0, 0, 0));
+                     },
+                     {{"UsrSafetyFilterTime", 0, 2, QStringLiteral("65538")},
+                      {"SignalUpdateTime", 0, 0, QStringLiteral("abc")}});
+        QCOMPARE(run({"--check", "--format=json", counted}), 2);
+        const QJsonObject counts = firstFileJson();
+        QCOMPARE(counts["outsideLimitsCount"].toInt(-1), 1);
+        QCOMPARE(counts["textsNotKeptCount"].toInt(-1), 2);
+        const QJsonArray entries = counts["outsideLimits"].toArray();
+        QCOMPARE(entries.size(), 3);
+        const QJsonObject time = entries.at(2).toObject();
+        QCOMPARE(time["name"].toString(), QStringLiteral("SignalUpdateTime"));
+        QCOMPARE(time["problem"].toString(), QStringLiteral("text not kept"));
+        QVERIFY(!time.contains("lower") && !time.contains("upper"));
     }
 
     // A stored CRC of 9894 skips its check when loading; the verdict must
@@ -363,6 +431,26 @@ private slots:
         QCOMPARE(m_out.count('\n'), 2);
         QVERIFY2(m_out.contains("WholeCRC\t1\t1\t") && m_out.contains("AllDataCRC\t1\t1\t"),
                  qPrintable(m_out));
+
+        // Texts that differ only past the 31 bytes their fields keep.
+        const QString head = QString(31, QLatin1Char('v'));
+        const auto version = [this, &head](const char* name, const char* tail) {
+            return writeSet(name,
+                            [&head](ParameterImage& image) {
+                                QVERIFY(image.setText(fieldNamed("ParameterVersion"), 0, 0, head));
+                                QVERIFY(image.setText(fieldNamed("RobotTypeName"), 0, 1, head));
+                            },
+                            {{"ParameterVersion", 0, 0, head + QLatin1String(tail)},
+                             {"RobotTypeName", 0, 1, head + QLatin1String(tail)}});
+        };
+        QCOMPARE(run({"--compare", version("version a.txt", "a"), version("version b.txt", "b")}),
+                 1);
+        QCOMPARE(m_out.count('\n'), 2);
+        QVERIFY2(
+            m_out.contains(
+                QStringLiteral("RobotTypeName\t1\t2\t%1 (file: %1a)\t%1 (file: %1b)").arg(head)) &&
+                m_out.contains("ParameterVersion\t1\t1\t"),
+            qPrintable(m_out));
     }
 
     // Between two random sets every differing value is one entry, each at

@@ -1,3 +1,4 @@
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QScrollArea>
@@ -11,6 +12,7 @@
 #include "app/propertypane.h"
 #include "app/scene/scenemanager.h"
 #include "parameter/parameter.h"
+#include "widgets/polishstyle.h"
 #include "widgets/properties/propertywidget.h"
 #include "widgets/submenutable.h"
 
@@ -58,6 +60,27 @@ public:
     void initialize() override {}
     void updateUI() override {}
     QSize sizeHint() const override { return {600, 300}; }
+    SubMenuTable* table;
+};
+
+// A panel built as at start-up, its item table waiting for its place in a
+// section frame; the table's header asks for more room than the pane has.
+class SectionPanel : public PropertyWidget
+{
+public:
+    SectionPanel() : PropertyWidget(nullptr)
+    {
+        const PolishStyle::Hold hold;
+        auto* section = new QFrame;
+        auto* layout = new QVBoxLayout(section);
+        table = new SubMenuTable(QStringLiteral("%1"), 8, 4, true, true, false, false, section);
+        table->setHeaderText(0, QStringLiteral("Tool orientation range"));
+        table->adjustLayout();
+        layout->addWidget(table);
+        addSection(QStringLiteral("Range"), section);
+    }
+    void initialize() override {}
+    void updateUI() override {}
     SubMenuTable* table;
 };
 
@@ -161,6 +184,73 @@ private slots:
         m_scenes->loadScene(20);
         QTRY_VERIFY(m_scenes->state(20)->active());
         QCOMPARE(pane.pageStack()->width(), paneWidth);
+        PropertyPane::setMetricsSource({});
+    }
+
+    // A page is first shown as it is shown again: its item tables narrow
+    // inside their sections before the page is measured, so nothing scrolls
+    // sideways the first time.
+    void firstShowingEqualsALaterOne()
+    {
+        isOnline = false;
+        PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
+        makePanels();
+        auto* panel = new SectionPanel;
+        m_panels[30] = panel;
+        QWidget window;
+        auto* row = new QHBoxLayout(&window);
+        auto* pane = new PropertyPane(&window, &m_panels);
+        row->addWidget(pane, 0, Qt::AlignLeft | Qt::AlignTop);
+        m_scenes->loadScene(1);
+        QTRY_VERIFY(m_scenes->state(1)->active());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto shown = [&] {
+            m_scenes->loadScene(30);
+            [&] { QTRY_VERIFY(m_scenes->state(30)->active()); }();
+            const QScrollBar* sideways = pane->scrollArea()->horizontalScrollBar();
+            QApplication::processEvents();
+            return QVector<int>{pane->pageStack()->width(), pane->pageStack()->height(),
+                                panel->table->width(), sideways->maximum(),
+                                pane->scrollArea()->viewport()->width()};
+        };
+        const QVector<int> first = shown();
+        QVERIFY2(first[0] <= first[4], qPrintable(QString::number(first[0])));
+        QCOMPARE(first[3], 0);
+        m_scenes->loadScene(20);
+        QTRY_VERIFY(m_scenes->state(20)->active());
+        QCOMPARE(shown(), first);
+        PropertyPane::setMetricsSource({});
+    }
+
+    // An item table that could not lay itself out while its page was out of
+    // sight (it waited for its place, or the window asked it to while it was
+    // hidden) does so before the pane measures the page: the page's height
+    // is that of its tables as they show.
+    void dueTablesAreLaidOutBeforeThePageIsMeasured()
+    {
+        isOnline = false;
+        PropertyPane::setMetricsSource([] { return Metrics{96, 23, 1920, 1017}; });
+        makePanels();
+        auto* panel = new SectionPanel;
+        m_panels[30] = panel;
+        m_scenes->loadScene(1);
+        QTRY_VERIFY(m_scenes->state(1)->active());
+        // Hidden, as the pane is when it sizes the first page ahead.
+        PropertyPane pane(nullptr, &m_panels);
+        m_scenes->loadScene(30);
+        QTRY_VERIFY(m_scenes->state(30)->active());
+        const int first = pane.pageStack()->height();
+        QCOMPARE(first, panel->sizeHint().height());
+
+        m_scenes->loadScene(1);
+        QTRY_VERIFY(m_scenes->state(1)->active());
+        panel->table->setHeaderText(0, QStringLiteral("Tool orientation\nmonitoring\nrange"));
+        QVERIFY(QMetaObject::invokeMethod(panel->table, "layoutRequested"));
+        m_scenes->loadScene(30);
+        QTRY_VERIFY(m_scenes->state(30)->active());
+        QVERIFY(pane.pageStack()->height() > first);
+        QCOMPARE(pane.pageStack()->height(), panel->sizeHint().height());
         PropertyPane::setMetricsSource({});
     }
 

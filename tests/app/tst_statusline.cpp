@@ -40,13 +40,15 @@ private slots:
         store->setMasterData(true);
 
         StatusLine line(store);
+        line.resize(1280, line.sizeHint().height()); // as wide as the window makes it
         line.show();
         const quint32 crc = store->masterImage().allDataCRC();
         const QString signature =
             QStringLiteral("%1 (0x%2)").arg(crc).arg(crc, 8, 16, QLatin1Char('0'));
         QVERIFY2(text(line).contains(signature), qPrintable(text(line)));
-        QVERIFY(text(line).contains(QLatin1String("default.txt")));
-        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
+        QVERIFY2(text(line).contains(QLatin1String("default.txt")), qPrintable(text(line)));
+        QVERIFY(text(line).endsWith(
+            QLatin1String("|0 values outside their limits, 0 file texts not kept")));
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
 
         // An edit counts once it is applied; the unwritten note comes with it.
@@ -54,10 +56,12 @@ private slots:
         QVERIFY(!text(line).contains(QLatin1String("not yet written")));
         line.refresh(); // an unapplied edit is not "not yet written" either
         QVERIFY2(!text(line).contains(QLatin1String("not yet written")), qPrintable(text(line)));
-        QVERIFY(text(line).endsWith(QLatin1String("|0 values outside their limits")));
+        QVERIFY(text(line).endsWith(
+            QLatin1String("|0 values outside their limits, 0 file texts not kept")));
         store->update(35);
         QTRY_VERIFY(text(line).contains(QLatin1String("Applied changes not yet written")));
-        QVERIFY(text(line).endsWith(QLatin1String("|1 value outside its limits")));
+        QVERIFY(text(line).endsWith(
+            QLatin1String("|1 value outside its limits, 0 file texts not kept")));
 
         // The applied set becomes the master set.
         store->setMasterData(true);
@@ -87,6 +91,14 @@ private slots:
                      source->toolTip().contains(QLatin1String("All data CRC")) &&
                      !source->toolTip().contains(QLatin1String("Whole")),
                  qPrintable(source->toolTip()));
+
+        // A narrow window cuts the source's name, not the line's counts.
+        line.resize(line.width() - source->width() + 240, line.height());
+        QTRY_VERIFY2(source->text().contains(QChar(0x2026)), qPrintable(source->text()));
+        QVERIFY(source->text().endsWith(QLatin1String(", not signed")));
+        QVERIFY(text(line).endsWith(QLatin1String("0 file texts not kept")));
+        line.resize(1280, line.height());
+        QTRY_VERIFY(source->text().endsWith(QLatin1String("default.txt, not signed")));
         DataProvider::destroyInstance();
     }
 };

@@ -380,7 +380,8 @@ private slots:
         QVERIFY(m_unit->requests.isEmpty());
         QCOMPARE(readTestFile(unitFile()), unitSet);
         QCOMPARE(boxes.boxes.size(), 2);
-        QVERIFY(boxes.boxes[0].text.startsWith(QLatin1String("1 value lies outside")));
+        QVERIFY(boxes.boxes[0].text.startsWith(
+            QLatin1String("1 value outside its limits, 0 file texts not kept\n")));
         QCOMPARE(boxes.lastTitle(), boxes.boxes[0].title + QStringLiteral(" canceled"));
     }
 

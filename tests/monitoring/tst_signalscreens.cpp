@@ -207,6 +207,26 @@ private slots:
         QVERIFY(other->testAttribute(Qt::WA_WState_Polished));
     }
 
+    // The dialog first shows at the size it keeps once the screen shows its
+    // first record: the joint screen's flange line is there from the start.
+    void firstShowingHasTheLaterSize()
+    {
+        QObject owner;
+        Scene::SceneManager::create(&owner);
+        View::create(&owner);
+        MonitoringDialog dialog(nullptr);
+        QCOMPARE(dialog.tabWidget()->currentWidget()->objectName(),
+                 QStringLiteral("MonitoringJointPosition"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QSize first = dialog.size();
+        tick(IO::MirelClient::instance());
+        QCOMPARE(dialog.sizeHint(), first);
+        dialog.hide();
+        dialog.show();
+        QCOMPARE(dialog.size(), first);
+    }
+
     // The main window polishes its hidden dialogs with itself, so a screen
     // may be polished in its place long before it is measured: its parts
     // polished before it (its table header) take its sheet all the same.

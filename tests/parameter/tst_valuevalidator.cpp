@@ -13,6 +13,8 @@
 #include <cmath>
 #include <limits>
 
+Q_DECLARE_METATYPE(CellText)
+
 namespace {
 
 const LimitEntry* entryAt(const QVector<LimitEntry>& entries, const char* name, int row, int column)
@@ -101,7 +103,7 @@ private slots:
     {
         ParameterImage image;
         QVERIFY(readDefaultImage(image));
-        QCOMPARE(ValueValidator::count(image), 0);
+        QVERIFY(ValueValidator::count(image).isEmpty());
         QVERIFY(ValueValidator::check(image).isEmpty());
     }
 
@@ -116,7 +118,7 @@ private slots:
             if (!record.isText() && record.min > 0)
                 expected += record.groupCount * record.elementCount * record.valueCount;
         QCOMPARE(entries.size(), expected);
-        QCOMPARE(ValueValidator::count(zero), expected);
+        QCOMPARE(ValueValidator::count(zero), (FindingCount{expected, 0}));
         for (int set = 0; set < 16; ++set)
             QVERIFY(entryAt(entries, "MoveAreaVertexNum", 0, set));
         const LimitEntry* filter = entryAt(entries, "UsrSafetyFilterTime", 0, 31);
@@ -173,7 +175,7 @@ private slots:
             QVERIFY(image.setI16(*field, 0, column, qint16(value)));
         }
         const QVector<LimitEntry> entries = ValueValidator::check(image);
-        QCOMPARE(ValueValidator::count(image), entries.size());
+        QCOMPARE(ValueValidator::count(image), FindingCount::of(entries));
         QCOMPARE(ValueValidator::isOutside(image, *field, 0, column), problem >= 0);
         if (problem < 0) {
             QVERIFY(entries.isEmpty());
@@ -233,6 +235,11 @@ private slots:
             {"UsrSafetyDiscrpAllowTime", 35},
             {"LogicalOperatDetails", 36},
             {"SignalAssigNetworkOut", 36},
+            {"RobotTypeName", 0},
+            {"WholeUpdateTime", 18},
+            {"SignalCRC", 18},
+            {"ParameterVersion", 1},
+            {"AllDataCRC", 0},
         };
         for (const auto& row : rows)
             QTest::newRow(row.first) << QByteArray(row.first) << row.second;
@@ -313,13 +320,13 @@ private slots:
             // The whole pass agrees, for the field's first cell.
             const float first = image.f32At(field.offset);
             QVERIFY(image.setF32(field, 0, 0, limits[0]));
-            QCOMPARE(ValueValidator::count(image), 0);
+            QVERIFY(ValueValidator::count(image).isEmpty());
             QVERIFY(image.setF32(field, 0, 0, beyond[1]));
             const QVector<LimitEntry> entries = ValueValidator::check(image);
             QCOMPARE(entries.size(), 1);
             QCOMPARE(entries[0].upper, upper); // the limit as defined
             QVERIFY(image.setF32(field, 0, 0, limits[1]));
-            QCOMPARE(ValueValidator::count(image), 0);
+            QVERIFY(ValueValidator::count(image).isEmpty());
             QVERIFY(image.setF32(field, 0, 0, first));
         }
         QVERIFY(edges > 100);
@@ -353,6 +360,112 @@ private slots:
         QVERIFY(entries[0].describe().contains(QLatin1String("99999")));
         // Without the file only the value outside its limits remains.
         QCOMPARE(ValueValidator::check(read).size(), 1);
+    }
+
+    // A cell counts once: as a file text not kept where its text was not
+    // kept, else as a value outside its limits; the held texts count as the
+    // file's table does, and as check() lists them.
+    void countsEachCellOnce_data()
+    {
+        QTest::addColumn<QVector<CellText>>("texts");
+        QTest::addColumn<int>("outside");
+        QTest::addColumn<int>("notKept");
+        QTest::addColumn<QString>("words");
+        const QString version40 = QString(40, QLatin1Char('v'));
+        QTest::newRow("texts inside and outside their limits")
+            << QVector<CellText>{{"UsrSafetyFilterTime", 0, 0, QStringLiteral("65538")},
+                                 {"UsrSafetyDiscrpAllowTime", 0, 0, QStringLiteral("abc")},
+                                 {"StopJudgeDist", 0, 6, QStringLiteral("abc")},
+                                 {"StopJudgeDist", 0, 7, QStringLiteral("0x10")},
+                                 {"StopJudgeDist", 0, 8, QStringLiteral("1e39")}}
+            << 0 << 5 << "0 values outside their limits, 5 file texts not kept";
+        QTest::newRow("wrapped outside its limits")
+            << QVector<CellText>{{"UsrSafetyFilterTime", 0, 2, QStringLiteral("99999")}} << 0 << 1
+            << "0 values outside their limits, 1 file text not kept";
+        QTest::newRow("beside a plain value outside")
+            << QVector<CellText>{{"UsrSafetyFilterTime", 0, 2, QStringLiteral("99999")},
+                                 {"UsrSafetyFilterTime", 0, 4, QStringLiteral("128")}}
+            << 1 << 1 << "1 value outside its limits, 1 file text not kept";
+        QTest::newRow("plain values outside")
+            << QVector<CellText>{{"UsrSafetyFilterTime", 0, 3, QStringLiteral("0")},
+                                 {"UsrSafetyFilterTime", 0, 4, QStringLiteral("128")}}
+            << 2 << 0 << "2 values outside their limits, 0 file texts not kept";
+        QTest::newRow("update times")
+            << QVector<CellText>{{"WholeUpdateTime", 0, 0, QStringLiteral("abc")},
+                                 {"SystemUpdateTime", 0, 0, QStringLiteral("-1")},
+                                 {"SignalUpdateTime", 0, 0, QStringLiteral("4294967296")}}
+            << 0 << 3 << "0 values outside their limits, 3 file texts not kept";
+        QTest::newRow("texts of 40 characters")
+            << QVector<CellText>{{"ParameterVersion", 0, 0, version40},
+                                 {"RobotTypeName", 0, 3, version40}}
+            << 0 << 2 << "0 values outside their limits, 2 file texts not kept";
+        QTest::newRow("texts that fit")
+            << QVector<CellText>{{"ParameterVersion", 0, 0, QString(31, QLatin1Char('v'))},
+                                 {"RobotTypeName", 0, 3, QString()}}
+            << 0 << 0 << "0 values outside their limits, 0 file texts not kept";
+    }
+    void countsEachCellOnce()
+    {
+        QFETCH(QVector<CellText>, texts);
+        QFETCH(int, outside);
+        QFETCH(int, notKept);
+        QFETCH(QString, words);
+        QVERIFY(m_dir.isValid());
+        // The image holds what each text becomes, so that the set is signed.
+        ParameterImage image = defaultImage();
+        for (const CellText& cell : texts)
+            IO::Decoder::storeCell(image, fieldNamed(cell.name), cell.row, cell.column, cell.text);
+        const QString path = m_dir.filePath(QStringLiteral("counted.txt"));
+        QVERIFY(writeEditedFile(path, image, texts));
+
+        ParameterImage read;
+        UnkeptTexts held;
+        IO::Procedure procedure;
+        DataProviderErrorRecord error;
+        QVERIFY(procedure.readAll(read, path, error, &held));
+        ParameterImage tableImage;
+        ParameterTextTable table;
+        QVERIFY(readWithTable(path, tableImage, table));
+        const FindingCount expected{outside, notKept};
+        QCOMPARE(FindingCount::of(ValueValidator::check(tableImage, &table)), expected);
+        QCOMPARE(FindingCount::of(ValueValidator::check(read, held)), expected);
+        ValueValidator::setHeldTexts(&held);
+        const FindingCount counted = ValueValidator::count(read);
+        const QVector<LimitEntry> entries = ValueValidator::check(read);
+        ValueValidator::setHeldTexts(nullptr);
+        QCOMPARE(counted, expected);
+        QCOMPARE(FindingCount::of(entries), expected);
+        QCOMPARE(expected.text(), words);
+        // Texts and the trailer have no limits to name.
+        for (const LimitEntry& entry : entries) {
+            const bool limited = entry.no < 9000 && entry.name != QLatin1String("RobotTypeName");
+            QCOMPARE(entry.hasLimits, limited);
+            QCOMPARE(entry.describe().contains(QLatin1String("limits")), limited);
+        }
+    }
+
+    // Limits print as the field stores them: an integer in full, a float as
+    // the shortest text that reads back as the same float.
+    void limitsPrintInFull_data()
+    {
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("u32") << 4294967295.0 << int(ValueType::U32) << "4294967295";
+        QTest::newRow("i32") << 2147483647.0 << int(ValueType::I32) << "2147483647";
+        QTest::newRow("i32 lowest") << -2147483648.0 << int(ValueType::I32) << "-2147483648";
+        QTest::newRow("float 0.01") << 0.01 << int(ValueType::F32) << "0.01";
+        // 3.4028235e+38 lies past it: the toolkit reads that as an overflow.
+        QTest::newRow("largest float")
+            << double(std::numeric_limits<float>::max()) << int(ValueType::F32) << "3.40282347e+38";
+        QTest::newRow("float of 8 digits") << 12345.678 << int(ValueType::F32) << "12345.678";
+    }
+    void limitsPrintInFull()
+    {
+        QFETCH(double, limit);
+        QFETCH(int, type);
+        QFETCH(QString, text);
+        QCOMPARE(LimitEntry::limitText(limit, ValueType(type)), text);
     }
 
     // Which file texts a cell keeps: integers of the field's range in any
@@ -394,6 +507,13 @@ private slots:
         row("StopJudgeDist", "1.#INF", false);
         row("StopJudgeDist", "1e39", false);
         row("StopJudgeDist", "1e-50", false);
+        row("RobotTypeName", "", true); // text
+        row("RobotTypeName", "0123456789012345678901234567890", true);
+        row("RobotTypeName", "01234567890123456789012345678901", false);
+        row("RobotTypeName",
+            "\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4"
+            "\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4",
+            false); // cut before its last character
     }
     void whichTextsAreKept()
     {
@@ -526,7 +646,7 @@ private slots:
 
         ValueValidator::setHeldTexts(&texts);
         // The four texts and the robot part's speed of 20000.
-        QCOMPARE(ValueValidator::count(image), 5);
+        QCOMPARE(ValueValidator::count(image), (FindingCount{1, 4}));
         QCOMPARE(ValueValidator::check(image).size(), 5);
         QVERIFY(ValueValidator::isOutside(image, tool, 0, 1));
         QVERIFY(!ValueValidator::isOutsideLimits(image, tool, 0, 1));
@@ -534,12 +654,12 @@ private slots:
         // Another value in the cell: out of sight there, still noted.
         ParameterImage edited = image;
         QVERIFY(edited.setI16(tool, 0, 1, 3));
-        QCOMPARE(ValueValidator::count(edited), 4);
+        QCOMPARE(ValueValidator::count(edited), (FindingCount{1, 3}));
         QVERIFY(!ValueValidator::isOutside(edited, tool, 0, 1));
-        QCOMPARE(ValueValidator::count(image), 5);
+        QCOMPARE(ValueValidator::count(image), (FindingCount{1, 4}));
         // Applied, it is forgotten even where the old value comes back.
         texts.forgetChanged(edited);
-        QCOMPARE(ValueValidator::count(image), 4);
+        QCOMPARE(ValueValidator::count(image), (FindingCount{1, 3}));
         QVERIFY(ValueValidator::unkeptText(image, tool, 0, 1).isNull());
 
         QVERIFY(procedure.readData(image, testDataPath("float-texts.txt"), IO::Procedure::UserPart,

@@ -5,6 +5,7 @@
 #include "widgets/combobox.h"
 #include "widgets/diffcombobox.h"
 #include "widgets/doublespinbox.h"
+#include "widgets/editstate.h"
 #include "widgets/spinbox.h"
 #include "widgets/spinboxlighttheme.h"
 #include "widgets/toggleswitch.h"
@@ -145,6 +146,45 @@ private slots:
             for (const QColor& other : stateColours)
                 QVERIFY2(!showsColour(editor, other, 2), qPrintable(other.name()));
         }
+    }
+
+    // The red frame of a value outside its limits lies where the usual frame
+    // and padding are: the editor keeps its size and its text its place as
+    // the mark comes and goes (Apply takes it away).
+    void outOfLimitsFrameKeepsTheSize_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("enabled");
+        for (const char* kind :
+             {"CheckBox", "ToggleSwitch", "ComboBox", "SpinBox", "DoubleSpinBox"})
+            for (const bool on : {true, false})
+                QTest::addRow("%s %s", kind, on ? "enabled" : "disabled") << QString(kind) << on;
+    }
+
+    void outOfLimitsFrameKeepsTheSize()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, enabled);
+        Editor made(kind);
+        QWidget* editor = made.widget.data();
+        editor->setEnabled(enabled);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        editor->clearFocus(); // a changed editor's focus frame is wider
+        const auto geometry = [&](quint8 state) {
+            made.setState(state);
+            editor->ensurePolished();
+            editor->resize(editor->sizeHint());
+            QCoreApplication::processEvents();
+            const auto* box = qobject_cast<QAbstractSpinBox*>(editor);
+            return QVector<QRect>{
+                QRect(QPoint(), editor->sizeHint()), QRect(QPoint(), editor->minimumSizeHint()),
+                box ? editOf(const_cast<QAbstractSpinBox*>(box))->geometry() : QRect()};
+        };
+        const QVector<QRect> plain = geometry(EditState::Equal);
+        QCOMPARE(geometry(EditState::OutOfLimits), plain);
+        QVERIFY(showsColour(editor, enabled ? QColor(0xff, 0x40, 0x40) : QColor(0xff, 0x80, 0x80)));
+        QCOMPARE(geometry(EditState::Updated), plain);
     }
 
     void returnAndEnterClick_data()

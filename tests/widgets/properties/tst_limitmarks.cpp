@@ -20,6 +20,7 @@
 #include "parameter/valuevalidator.h"
 #include "randomimage.h"
 #include "widgets/properties/allproperties.h"
+#include "widgets/properties/fieldbinding.h"
 
 class TestLimitMarks : public QObject
 {
@@ -291,6 +292,11 @@ private slots:
         QVERIFY(filter);
         QCOMPARE(filter->objectName(), QStringLiteral("form-invalid"));
         QVERIFY(filter->toolTip().startsWith(QLatin1String("Outside its limits 1 to 127")));
+        // Limits of ten digits print in full.
+        ParameterImage robot = image;
+        QVERIFY(robot.setI32(fieldNamed("RobotNo"), 0, 0, -1));
+        QCOMPARE(FieldBinding::findingTip(robot, fieldNamed("RobotNo"), 0, 0),
+                 QStringLiteral("Outside its limits 0 to 2147483647"));
         QVERIFY(store->editImage() == image);
         filter->setValue(50);
         panel.updateUI();
