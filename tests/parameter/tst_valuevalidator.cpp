@@ -235,6 +235,11 @@ private slots:
             {"UsrSafetyDiscrpAllowTime", 35},
             {"LogicalOperatDetails", 36},
             {"SignalAssigNetworkOut", 36},
+            {"RobotTypeName", 0},
+            {"WholeUpdateTime", 18},
+            {"SignalCRC", 18},
+            {"ParameterVersion", 1},
+            {"AllDataCRC", 0},
         };
         for (const auto& row : rows)
             QTest::newRow(row.first) << QByteArray(row.first) << row.second;

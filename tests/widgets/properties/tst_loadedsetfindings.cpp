@@ -18,6 +18,7 @@
 #include "app/functionmenuwidget.h"
 #include "app/scene/scenemanager.h"
 #include "app/statusline.h"
+#include "editedfile.h"
 #include "imagecells.h"
 #include "panelfixture.h"
 #include "parameter/crc32c.h"
@@ -99,6 +100,18 @@ class TestLoadedSetFindings : public QObject
         return nullptr;
     }
 
+    // The panels filled, in a table by scene as the function menu takes it.
+    static QVector<PropertyWidget*> filledPages(std::initializer_list<PropertyWidget*> panels)
+    {
+        QVector<PropertyWidget*> table(Scene::SceneSignals::sceneCount, nullptr);
+        for (PropertyWidget* panel : panels) {
+            panel->initialize();
+            panel->updateUI();
+            table[panel->scene()] = panel;
+        }
+        return table;
+    }
+
     static bool isRed(const QWidget* editor)
     {
         return editor && editor->objectName().endsWith(QLatin1String("invalid"));
@@ -135,12 +148,7 @@ private slots:
         BoxAnswers boxes;
         Property::SettingCommon common(m_store);
         Property::ProtectiveStopUserProtectiveStop userStop(m_store);
-        QVector<PropertyWidget*> table(Scene::SceneSignals::sceneCount, nullptr);
-        for (PropertyWidget* panel : std::initializer_list<PropertyWidget*>{&common, &userStop}) {
-            panel->initialize();
-            panel->updateUI();
-            table[panel->scene()] = panel;
-        }
+        const QVector<PropertyWidget*> table = filledPages({&common, &userStop});
         FunctionMenuWidget menu(nullptr, &table);
         for (int scene = 20; scene <= 35; ++scene)
             QCOMPARE(menu.menuItem(scene)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool(),
@@ -176,6 +184,51 @@ private slots:
         openFile(defaultSetPath());
         userStop.updateUI();
         QVERIFY(!isRed(editorOf(&userStop, cellKey(3604, 0, 0))));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 0)));
+    }
+
+    // A version or update time the set did not keep is a finding as any
+    // other: named in the notice and counted, and red where the system and
+    // signature pages show it, until a set that keeps them is read.
+    void textAndTrailerTextsAreMarked()
+    {
+        const QString version = QStringLiteral("1.0.0-") + QString(34, QLatin1Char('v'));
+        ParameterImage image = defaultImage();
+        QVERIFY(image.setText(fieldNamed("ParameterVersion"), 0, 0, version));
+        QVERIFY(image.setU32(fieldNamed("WholeUpdateTime"), 0, 0, 0));
+        QVERIFY(writeEditedFile(path("texts.txt"), image,
+                                {{"ParameterVersion", 0, 0, version},
+                                 {"WholeUpdateTime", 0, 0, QStringLiteral("abc")}}));
+        StatusLine line(m_store);
+        openFile(path("texts.txt"));
+        QVERIFY2(noticeText().startsWith(
+                     QLatin1String("0 values outside their limits, 2 file texts not kept\n")),
+                 qPrintable(noticeText()));
+        QVERIFY(noticeText().contains(QStringLiteral("(file: %1)").arg(version)));
+        QVERIFY(noticeText().contains(QLatin1String("0 (file: abc)")));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 2)));
+
+        BoxAnswers boxes;
+        Property::System system(m_store);
+        Property::SafetySignatureCRC signature(m_store);
+        const QVector<PropertyWidget*> table = filledPages({&system, &signature});
+        const auto marked = [](const QWidget* page) {
+            QStringList tips;
+            for (const QLabel* label : page->findChildren<QLabel*>())
+                if (label->objectName() == QLatin1String("form-invalid"))
+                    tips << label->toolTip();
+            return tips;
+        };
+        QCOMPARE(marked(&system), QStringList{QStringLiteral("file: ") + version});
+        QCOMPARE(marked(&signature), QStringList{QStringLiteral("file: abc")});
+        FunctionMenuWidget menu(nullptr, &table);
+        for (int scene : {1, 18})
+            QVERIFY(menu.menuItem(scene)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool());
+        QVERIFY(m_store->editImage() == m_store->masterImage()); // looking wrote nothing
+
+        openFile(defaultSetPath());
+        system.updateUI();
+        QVERIFY(marked(&system).isEmpty() && marked(&signature).isEmpty());
         QTRY_VERIFY(lineText(line).endsWith(countText(0, 0)));
     }
 
