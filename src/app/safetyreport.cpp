@@ -25,7 +25,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QtDebug>
 
 #include <algorithm>
@@ -74,7 +73,7 @@ const struct
 {
     int scene;
     const char* nodeName;
-} otherPages[] = {{1, "System"}, {36, "LogicalOperation"}};
+} otherPages[] = {{1, "System"}, {18, "SafetySignature"}, {36, "LogicalOperation"}};
 
 QString escaped(const QString& text)
 {
@@ -239,10 +238,15 @@ QString pageHeading(const Page& page, const std::vector<Block>& blocks)
     return heading;
 }
 
+// Single lines between the cells, half the width on each of two cells
+// that touch: collapsed borders look the same, but their layout looks each
+// cell's neighbours up by position and takes several times as long as the
+// rest of a long table's.
 QString tableStart()
 {
-    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-                          "style=\"border-collapse: collapse;\">");
+    return QStringLiteral(
+        "<table border=\"0.5\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+        "style=\"border-style: solid;\">");
 }
 
 const char* const cellStyle = " style=\"background-color:#ffd0d0; font-weight:bold;\"";
@@ -290,15 +294,22 @@ QFont SafetyReport::font()
 QString SafetyReport::titlePage() const
 {
     QString robotType;
-    if (const FieldDef* field = ParameterLayout::findByNo(101)) // RobotTypeName
+    int robotTypeOffset = -1;
+    if (const FieldDef* field = ParameterLayout::findByNo(101)) { // RobotTypeName
         robotType = DisplayText::shown(m_image.text(*field));
+        robotTypeOffset = field->offset;
+    }
     QString html =
         QStringLiteral("<h1>%1</h1><table cellpadding=\"4\">").arg(escaped(tr("Safety Report")));
-    const auto row = [&html](const QString& label, const QString& text) {
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(escaped(label), escaped(text));
+    // A value is marked as the pages mark it: the time or type a file gave
+    // as a text the set did not keep.
+    const auto markedRow = [&html](const QString& label, const QString& value) {
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(escaped(label), value);
     };
-    row(tr("Robot type"), robotType);
+    const auto row = [&markedRow](const QString& label, const QString& text) {
+        markedRow(label, escaped(text));
+    };
+    markedRow(tr("Robot type"), markedValue(robotTypeOffset, robotType));
     row(tr("Source"), m_source);
     // A CRC of 9894 skips its check when the set is loaded: the report must
     // not present such a set as signed.
@@ -306,7 +317,8 @@ QString SafetyReport::titlePage() const
         return notSigned ? tr("%1, not signed").arg(text) : text;
     };
     for (const auto& signature : Property::SafetySignatureCRC::signatureRows(m_image))
-        row(signature.label, signatureText(signature.text, signature.notSigned));
+        markedRow(signature.label, markedValue(signature.offset,
+                                               signatureText(signature.text, signature.notSigned)));
     row(tr("All data CRC"),
         signatureText(Property::SafetySignatureCRC::crcText(m_image.allDataCRC()),
                       m_image.allDataCRC() == IO::Decoder::IgnoredCRC));
@@ -690,17 +702,17 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
         QTextOption option = document->defaultTextOption();
         option.setWrapMode(wrap);
         document->setDefaultTextOption(option);
-        document->setHtml(html);
+        // Everything the layout depends on first: each change of it lays
+        // the whole text out again.
+        document->setDocumentMargin(margin);
         document->documentLayout()->setPaintDevice(&writer);
-        QTextFrameFormat frame = document->rootFrame()->frameFormat();
-        frame.setMargin(margin);
-        document->rootFrame()->setFrameFormat(frame);
-        if (html.contains(planPlaceholder))
-            planPlaced = plan.insertInto(*document, planPlaceholder) || planPlaced;
         if (paginated)
             document->setPageSize(body.size());
         else
             document->setTextWidth(body.width());
+        document->setHtml(html);
+        if (html.contains(planPlaceholder))
+            planPlaced = plan.insertInto(*document, planPlaceholder) || planPlaced;
         return document;
     };
     for (const QString& section : sections)

@@ -15,9 +15,9 @@ namespace {
 // nothing.
 const QChar breakPoint(0x200b);
 
-// Measured in parts of some hundred pages: the layout's coordinates are
-// fixed-point numbers of limited range.
-constexpr int rowsPerMeasure = 400;
+// Measured in parts of some pages: a long table lays out more slowly, and
+// the layout's coordinates are fixed-point numbers of limited range.
+constexpr int rowsPerMeasure = 40;
 
 QTextTable* firstTable(const QTextDocument& document)
 {

@@ -33,7 +33,7 @@ public:
     SafetyReportRowPages(const Layout& layout, const QString& table, const QString& sample,
                          const QVector<int>& nameColumns);
 
-    // The text of a cell's part, escaped, with break points in its words
+    // The text of a cell's part (to be escaped) with break points in its words
     // that are too wide for the column.
     QString cell(const QString& text, int column, int part = 0);
 

@@ -15,7 +15,7 @@ struct EipsData
         quint32 first = 0;
         quint32 time = 0;
         quint16 date = 0;
-        // The reply held this identifier; without it nothing is shown.
+        // The reply held this identifier.
         bool present = false;
     };
 

@@ -78,10 +78,7 @@ QDateTime NetworkParameters::scidDateTime(const EipsData::Identifier& scid)
 
 void NetworkParameters::showIdentifier(const EipsData::Identifier& identifier, Field first)
 {
-    // A reply without the identifier (offline, or a reply the unit did not
-    // give) leaves its fields empty rather than showing zeros as if read.
-    if (!identifier.present)
-        return;
+    // An identifier the reply lacks (offline there is no reply) shows as zeros.
     m_fields[first]->setText(QStringLiteral("%1").arg(identifier.first, 8, 16, QLatin1Char('0')));
     m_fields[first + 1]->setText(
         QStringLiteral("%1").arg(identifier.time, 8, 16, QLatin1Char('0')));
@@ -101,7 +98,7 @@ void NetworkParameters::updateEipsData()
     showIdentifier(data.scid, ScidCrc);
     showIdentifier(data.ocpunid, OcpunidNode);
     const QDateTime stamp = scidDateTime(data.scid);
-    if (data.scid.present && stamp.isValid())
+    if (stamp.isValid())
         m_scidDate->setText(
             LanguageSetting::locale().toString(stamp, LanguageSetting::dateTimeFormat()));
 }

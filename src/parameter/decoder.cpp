@@ -10,6 +10,7 @@
 #include <QtDebug>
 #include <QtEndian>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -125,6 +126,22 @@ void Decoder::decode(ParameterImage& image, const ParameterImage& fileImage,
                          });
 }
 
+bool Decoder::mayBeNumber(const QString& text, ValueType type)
+{
+    // The toolkit skips white space around a number.
+    const auto first =
+        std::find_if_not(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+    if (first == text.end())
+        return false;
+    const QChar c = *first;
+    if (c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-'))
+        return true;
+    // "inf", "nan" and ".5" are floats too.
+    const QChar lower = c.toLower();
+    return type == ValueType::F32 &&
+           (c == QLatin1Char('.') || lower == QLatin1Char('i') || lower == QLatin1Char('n'));
+}
+
 void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, int column,
                         const QString& text)
 {
@@ -132,30 +149,31 @@ void Decoder::storeCell(ParameterImage& image, const FieldDef& field, int row, i
     if (offset < 0)
         return;
     bool ok = false;
+    const bool number = mayBeNumber(text, field.type);
     switch (field.type) {
     case ValueType::I16: {
-        const int value = text.toInt(&ok, 10);
+        const int value = number ? text.toInt(&ok, 10) : 0;
         image.setU16At(offset, ok ? quint16(value) : 0); // the low 16 bits
         break;
     }
     case ValueType::U16: {
-        const uint value = text.toUInt(&ok, 10);
+        const uint value = number ? text.toUInt(&ok, 10) : 0;
         image.setU16At(offset, ok ? quint16(value) : 0);
         break;
     }
     case ValueType::I32: {
-        const int value = text.toInt(&ok, 10);
+        const int value = number ? text.toInt(&ok, 10) : 0;
         image.setI32At(offset, ok ? value : 0);
         break;
     }
     case ValueType::U32: {
-        const uint value = text.toUInt(&ok, 10);
+        const uint value = number ? text.toUInt(&ok, 10) : 0;
         image.setU32At(offset, ok ? value : 0);
         break;
     }
     case ValueType::F32:
         // Not a number gives 0; out of range is what the toolkit makes of it.
-        image.setF32At(offset, text.toFloat());
+        image.setF32At(offset, number ? text.toFloat() : 0.0f);
         break;
     case ValueType::Text:
         image.setTextAt(offset, text);

@@ -45,6 +45,8 @@ bool UnkeptTexts::isKept(const ParameterImage& image, const FieldDef& field, int
     // A text longer than 31 bytes is cut, and one with a zero byte ends there.
     if (field.type == ValueType::Text)
         return image.textAt(offset) == text;
+    if (!IO::Decoder::mayBeNumber(text, field.type))
+        return false;
     bool ok = false;
     if (field.type == ValueType::F32) {
         // Whatever the toolkit reads as a number is the stored float; anything

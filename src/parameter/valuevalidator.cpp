@@ -165,13 +165,15 @@ struct SceneRange
     int scene;
 };
 
-// The pages of the function menu by the parameters they edit. Robot and
-// device data (kinematics, self diagnostics) has no page of its own.
+// The pages of the function menu by the parameters they edit or show (the
+// signature page its times and CRCs, the system page the version). Robot
+// and device data (kinematics, self diagnostics) has no page of its own.
 const SceneRange sceneRanges[] = {
     {1, 1, 1},        {201, 201, 1},    {301, 301, 1},    {401, 401, 1},    {3001, 3016, 20},
     {3101, 3127, 21}, {3128, 3142, 22}, {3143, 3154, 23}, {3201, 3214, 25}, {3301, 3308, 26},
     {3309, 3312, 27}, {3313, 3322, 28}, {3323, 3333, 29}, {3401, 3409, 30}, {3501, 3506, 31},
     {3601, 3603, 32}, {3604, 3609, 33}, {3701, 3708, 34}, {6001, 6004, 35}, {6101, 6203, 36},
+    {9001, 9008, 18}, {9009, 9009, 1},
 };
 
 } // namespace

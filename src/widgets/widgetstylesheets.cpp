@@ -270,7 +270,7 @@ const QString label =
                    "background-color: #404040; color: #ffffff; }\n"
                    "QLabel:disabled { }\n"
                    "QLabel:focus { border-color: #86b7fe; border-width: 1px; }\n") +
-    darkStateRules("QLabel") +
+    darkStateRules("QLabel") + outOfLimitsRules("QLabel", 1) +
     QStringLiteral("QLabel#item-caption { border: none; background: none; color: white; }\n"
                    "QLabel:disabled#item-caption { color: #808080; }\n"
                    "QLabel#item-x { border: none; background: none; color: #FF0000; }\n"

@@ -279,6 +279,14 @@ private slots:
         QTest::newRow("second value of a two-value cell")
             << "teachspeedarmvalid-2000000.txt" << 1 << "0x00000000, 0x001e8480 [#1]"
             << "Speed";
+        // A time the set did not keep, shown on the title page; no limits.
+        ParameterImage image = defaultImage();
+        QVERIFY(image.setU32(fieldNamed("SystemUpdateTime"), 0, 0, 0));
+        const QString time = m_dir.filePath(QStringLiteral("update-time-abc.txt"));
+        QVERIFY(writeEditedFile(time, image, {{"SystemUpdateTime", 0, 0, QStringLiteral("abc")}}));
+        QTest::newRow("update time not kept")
+            << time << 1 << "System Settings Update Time Thu, Jan 1, 1970 12:00:00 AM [#1]"
+            << "Safety"; // "Signature" on the row's next line
     }
 
     void everyFindingListedAndMarked()
@@ -288,8 +296,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, page);
         ParameterImage image;
-        const QVector<LimitEntry> entries =
-            readWithFindings(QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/") + file, image);
+        const QVector<LimitEntry> entries = readWithFindings(
+            QDir(QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/")).filePath(file), image);
         QCOMPARE(entries.size(), count);
         const QString path = writeReport(SafetyReport(image, file, entries), "findings.pdf");
         QVERIFY(!path.isEmpty());
@@ -310,18 +318,23 @@ private slots:
         for (int i = 0; i < entries.size(); ++i) {
             const LimitEntry& entry = entries[i];
             const QString mark = QStringLiteral("[#%1]").arg(i + 1);
-            // The safety function and logic pages have a section; the
-            // system page's and the robot data's values are in the closing
-            // list alone.
-            const bool onPage = entry.scene >= 20;
+            // The safety function and logic pages have a section, and the
+            // title page shows the signature; the system page's and the
+            // robot data's values are in the closing list alone.
+            const bool onPage = entry.scene >= 20 || entry.scene == 18;
             QCOMPARE(list.count(mark), 1);
             QCOMPARE(pages.count(mark), onPage ? 1 : 0);
-            const QRegularExpression row(QStringLiteral("^\\f?%1\\s.*\\s%2\\s+%3\\s+%4\\s+%5\\s*$")
-                                             .arg(QRegularExpression::escape(mark))
-                                             .arg(entry.row + 1)
-                                             .arg(entry.column + 1)
-                                             .arg(QRegularExpression::escape(entry.valueText),
-                                                  QRegularExpression::escape(entry.limitsText())));
+            // A cell without limits ends with its value and the file's text.
+            const QString last =
+                entry.hasLimits
+                    ? QStringLiteral("\\s+") + QRegularExpression::escape(entry.limitsText())
+                    : QStringLiteral(" \\(file: .*\\)");
+            const QRegularExpression row(
+                QStringLiteral("^\\f?%1\\s.*\\s%2\\s+%3\\s+%4%5\\s*$")
+                    .arg(QRegularExpression::escape(mark))
+                    .arg(entry.row + 1)
+                    .arg(entry.column + 1)
+                    .arg(QRegularExpression::escape(entry.valueText), last));
             QVERIFY2(std::any_of(lines.begin(), lines.end(),
                                  [&](const QString& line) { return row.match(line).hasMatch(); }),
                      qPrintable(row.pattern() + '\n' + lines.filter(mark).join('\n')));

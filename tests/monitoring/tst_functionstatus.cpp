@@ -4,6 +4,7 @@
 #include "monitoringfixture.h"
 #include "widgets/toggleswitch.h"
 
+#include <QLayout>
 #include <QToolTip>
 #include <QtTest>
 
@@ -201,6 +202,36 @@ private slots:
         area->show();
         QVERIFY(area->footer()->displaySwitch()->isChecked());
         QVERIFY(Parameter::instance()->m_allVisible);
+    }
+
+    // Top to bottom: the channel header, the content (a deferred table is
+    // built as the screen is first shown), the override footer where the
+    // screen has one, then the closing spacing (and a screen's own notes).
+    void contentStandsBetweenHeaderAndFooter_data()
+    {
+        QTest::addColumn<int>("scene");
+        for (int scene = 3; scene <= 14; ++scene)
+            QTest::addRow("scene %d", scene) << scene;
+    }
+
+    void contentStandsBetweenHeaderAndFooter()
+    {
+        QFETCH(int, scene);
+        QScopedPointer<MonitoringBase> screen(shownAndFed(createStatusScreen(scene)));
+        const QLayout* layout = screen->layout();
+        QWidget* content = layout->itemAt(1)->widget();
+        QCOMPARE(layout->itemAt(0)->widget(), screen->header());
+        QVERIFY(content && content != screen->footer());
+        if (screen->table())
+            QCOMPARE(content, screen->table());
+        QVERIFY(screen->header()->geometry().bottom() < content->geometry().top());
+        int spacing = 2;
+        if (screen->footer()) {
+            QCOMPARE(layout->itemAt(2)->widget(), screen->footer());
+            QVERIFY(content->geometry().bottom() < screen->footer()->geometry().top());
+            spacing = 3;
+        }
+        QVERIFY(layout->itemAt(spacing) && layout->itemAt(spacing)->spacerItem());
     }
 
     // Each screen holds the feed at most once, however often it is shown or

@@ -1,6 +1,7 @@
 // The safety network pages without a unit: the reply parser, the
 // indicators and what the pages show offline.
 
+#include "app/core/languagesetting.h"
 #include "monitoring/monitoringfooter.h"
 #include "monitoring/networkparameters.h"
 #include "monitoring/networksafetystatus.h"
@@ -210,15 +211,22 @@ private slots:
         QCOMPARE(page.ledState(0), 4);
     }
 
-    // Offline no identifier was read and no command reaches a unit: nothing
-    // is shown as if it were and no reboot is asked for. A command offline
-    // succeeds without being sent, so an override turned on stays on.
+    // Offline the query succeeds without a reply: the identifiers show as
+    // zeros, the SCID's time stamp as 1 January 1972. No command reaches a
+    // unit, so no reboot is asked for. A command offline succeeds without
+    // being sent, so an override turned on stays on.
     void offlinePagesShowAndStartNothing()
     {
         NetworkParameters parameters;
-        for (int f = 0; f < NetworkParameters::FieldCount; ++f)
-            QCOMPARE(parameters.field(NetworkParameters::Field(f))->text(), QString());
-        QCOMPARE(parameters.scidDateLabel()->text(), QString());
+        for (int f = 0; f < NetworkParameters::FieldCount; ++f) {
+            const bool date = f % 3 == 2;
+            QCOMPARE(parameters.field(NetworkParameters::Field(f))->text(),
+                     date ? QStringLiteral("0000") : QStringLiteral("00000000"));
+        }
+        QCOMPARE(
+            parameters.scidDateLabel()->text(),
+            LanguageSetting::locale().toString(QDateTime(QDate(1972, 1, 1), QTime(0, 0), Qt::UTC),
+                                               LanguageSetting::dateTimeFormat()));
         NetworkStatus status;
         QCOMPARE(status.field(0)->text(), QString());
         NetworkSafetyStatus safety;

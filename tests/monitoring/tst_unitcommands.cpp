@@ -171,8 +171,8 @@ private slots:
         QCOMPARE(page.field(NetworkParameters::TunidNode)->text(), QStringLiteral("0000001f"));
         QCOMPARE(page.field(NetworkParameters::ScidDate)->text(), QStringLiteral("0001"));
         QVERIFY(!page.scidDateLabel()->text().isEmpty());
-        // No OCPUNID in the reply: its fields stay empty.
-        QCOMPARE(page.field(NetworkParameters::OcpunidNode)->text(), QString());
+        // No OCPUNID in the reply: it shows as zeros, as offline.
+        QCOMPARE(page.field(NetworkParameters::OcpunidNode)->text(), QStringLiteral("00000000"));
         m_unit->requests.clear();
         page.resetButton(ocpunid)->click();
         QCOMPARE(m_unit->requests, QStringList({command, QStringLiteral("ZSAFM_EIPS_CONF_DISP")}));

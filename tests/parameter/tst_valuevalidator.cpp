@@ -235,6 +235,11 @@ private slots:
             {"UsrSafetyDiscrpAllowTime", 35},
             {"LogicalOperatDetails", 36},
             {"SignalAssigNetworkOut", 36},
+            {"RobotTypeName", 0},
+            {"WholeUpdateTime", 18},
+            {"SignalCRC", 18},
+            {"ParameterVersion", 1},
+            {"AllDataCRC", 0},
         };
         for (const auto& row : rows)
             QTest::newRow(row.first) << QByteArray(row.first) << row.second;
@@ -502,6 +507,17 @@ private slots:
         row("StopJudgeDist", "1.#INF", false);
         row("StopJudgeDist", "1e39", false);
         row("StopJudgeDist", "1e-50", false);
+        // What may begin a number, after white space (a text that cannot is
+        // never converted whole).
+        row("ToolIDChngTable", " +5 ", true);
+        row("ToolIDChngTable", "\t-7", true);
+        row("ToolIDChngTable", "x1", false);
+        row("ToolIDChngTable", "  ", false);
+        row("StopJudgeDist", " .5", true);
+        row("StopJudgeDist", "+2", true);
+        row("StopJudgeDist", "Inf", true);
+        row("StopJudgeDist", "NaN", true);
+        row("StopJudgeDist", "e5", false);
         row("RobotTypeName", "", true); // text
         row("RobotTypeName", "0123456789012345678901234567890", true);
         row("RobotTypeName", "01234567890123456789012345678901", false);

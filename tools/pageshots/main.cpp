@@ -11,16 +11,16 @@
 // whole number into its n-th integer box, "k<n>" clicks its n-th check box outside the item
 // tables, "z<mm>" moves the 3D view's camera to that distance, "p<n>" takes the camera's preset
 // view n, "d<parameter>:<row>:<column>=<value>" puts a value into the loaded set as a read would
-// (so the page shows data rather than edits) and "b<text>" clicks the page's button whose text
-// begins so; e.g. 22:2,4e or 26:c1,0 or 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon;
-// "t<n>" makes table n the next item table (23:0ev,t0,1ev), "h<n>" shows the tool tip of row n of
-// the next item table (25:dSelectAxisTargetRobot:0:0=0,h0) and "y<n>" scrolls the pane n pixels
-// down (25:y9999 shows the page's end). Message boxes that a choice brings
-// up are answered with their default button. The logical operation editor takes its own choices
-// (logicshots.h), e.g. 36:demo,u,r10. The second form shows every monitoring and network tab
-// with a fixed monitor record; the program itself never gets such a record. A scene
-// number written "+<n>" shows that page without taking its picture, e.g. 30 +20 30 takes page 30
-// as shown again.
+// (so the page shows data rather than edits), "b<text>" clicks the page's button whose text
+// begins so and "w<text>" shows that button's tool tip; e.g. 22:2,4e or 26:c1,0 or
+// 22:0,0ev,s0=150,f1 or 29:dUsrSpeedValid:0:0=1,bMon; "t<n>" makes table n the next item table
+// (23:0ev,t0,1ev), "h<n>" shows the tool tip of row n of the next item table
+// (25:dSelectAxisTargetRobot:0:0=0,h0) and "y<n>" scrolls the pane n pixels down (25:y9999 shows
+// the page's end). Message boxes that a choice brings up are answered with their default button.
+// The logical operation editor takes its own choices (logicshots.h), e.g. 36:demo,u,r10. The second
+// form shows every monitoring and network tab with a fixed monitor record; the program itself never
+// gets such a record. A scene number written "+<n>" shows that page without taking its picture,
+// e.g. 30 +20 30 takes page 30 as shown again.
 #include "app/core/applicationinit.h"
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
@@ -91,6 +91,14 @@ void loadCell(const QString& choice)
     store->setMasterData(true);
 }
 
+QPushButton* buttonStartingWith(const QWidget* page, const QString& text)
+{
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        if (button->text().startsWith(text))
+            return button;
+    return nullptr;
+}
+
 void choose(const MainWindow& window, int scene, const QStringList& choices)
 {
     PropertyWidget* page = nullptr;
@@ -106,11 +114,12 @@ void choose(const MainWindow& window, int scene, const QStringList& choices)
         if (choice.startsWith(QLatin1Char('d'))) {
             loadCell(choice.mid(1));
         } else if (choice.startsWith(QLatin1Char('b'))) {
-            for (QPushButton* button : page->findChildren<QPushButton*>())
-                if (button->text().startsWith(choice.mid(1))) {
-                    button->click();
-                    break;
-                }
+            if (QPushButton* button = buttonStartingWith(page, choice.mid(1)))
+                button->click();
+        } else if (choice.startsWith(QLatin1Char('w'))) {
+            if (QPushButton* button = buttonStartingWith(page, choice.mid(1)))
+                QToolTip::showText(button->mapToGlobal(button->rect().center()), button->toolTip(),
+                                   button);
         } else if (choice.startsWith(QLatin1Char('c'))) {
             const bool nth = choice.contains(QLatin1Char('='));
             const int which = nth ? choice.section('=', 0, 0).midRef(1).toInt() : 0;

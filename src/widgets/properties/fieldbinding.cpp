@@ -1,6 +1,7 @@
 #include "widgets/properties/fieldbinding.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QVariant>
@@ -19,6 +20,7 @@
 #include "widgets/editstate.h"
 #include "widgets/spinbox.h"
 #include "widgets/toggleswitch.h"
+#include "widgets/widgetstylesheets.h"
 
 namespace {
 
@@ -361,6 +363,14 @@ QString FieldBinding::findingTip(const ParameterImage& image, const FieldDef& fi
                      .arg(LimitEntry::limitText(lower, field.type),
                           LimitEntry::limitText(upper, field.type));
     return lines.join(QLatin1Char('\n'));
+}
+
+void FieldBinding::markShown(QLabel* label, const ParameterImage& image, const FieldDef& field)
+{
+    const bool listed = ValueValidator::isOutside(image, field, 0, 0);
+    EditState::apply(label, listed ? EditState::objectName(EditState::OutOfLimits) : QString(),
+                     WidgetStyleSheets::label);
+    label->setToolTip(listed ? findingTip(image, field, 0, 0) : QString());
 }
 
 QString FieldBinding::listedValue(const ParameterImage& image, const FieldDef& field, int row,

@@ -13,6 +13,7 @@ class DoubleSpinBox;
 class Parameter;
 class ParameterImage;
 class QAbstractButton;
+class QLabel;
 class SpinBox;
 class ToggleSwitch;
 class QWidget;
@@ -105,6 +106,10 @@ public:
     // editor's working copy).
     static QString findingTip(const ParameterImage& image, const FieldDef& field, int row,
                               int column);
+    // A read-only label that shows a one-cell field of the image (a version,
+    // an update time): red, with the finding's tip, where the validator
+    // lists the cell.
+    static void markShown(QLabel* label, const ParameterImage& image, const FieldDef& field);
     // A listed cell's value for a list of findings: the number, and the
     // file's text where the set did not keep it ("0 (file: 65536)").
     static QString listedValue(const ParameterImage& image, const FieldDef& field, int row,

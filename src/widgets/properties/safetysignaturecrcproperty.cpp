@@ -8,6 +8,7 @@
 #include "parameter/parameter.h"
 #include "widgets/label.h"
 #include "widgets/polishstyle.h"
+#include "widgets/properties/fieldbinding.h"
 
 namespace Property {
 
@@ -18,17 +19,18 @@ struct Row
     const char* key;
     int offset;
     bool isTime;
+    int no; // parameter number
 };
 
 const Row rows[] = {
-    {QT_TR_NOOP("WholeUpdateTime"), ParameterLayout::WholeUpdateTimeOffset, true},
-    {QT_TR_NOOP("WholeCRC"), ParameterLayout::WholeCrcOffset, false},
-    {QT_TR_NOOP("SystemUpdateTime"), ParameterLayout::SystemUpdateTimeOffset, true},
-    {QT_TR_NOOP("SystemCRC"), ParameterLayout::SystemCrcOffset, false},
-    {QT_TR_NOOP("MonitorUpdateTime"), ParameterLayout::MonitorUpdateTimeOffset, true},
-    {QT_TR_NOOP("MonitorCRC"), ParameterLayout::MonitorCrcOffset, false},
-    {QT_TR_NOOP("SignalUpdateTime"), ParameterLayout::SignalUpdateTimeOffset, true},
-    {QT_TR_NOOP("SignalCRC"), ParameterLayout::SignalCrcOffset, false},
+    {QT_TR_NOOP("WholeUpdateTime"), ParameterLayout::WholeUpdateTimeOffset, true, 9001},
+    {QT_TR_NOOP("WholeCRC"), ParameterLayout::WholeCrcOffset, false, 9002},
+    {QT_TR_NOOP("SystemUpdateTime"), ParameterLayout::SystemUpdateTimeOffset, true, 9003},
+    {QT_TR_NOOP("SystemCRC"), ParameterLayout::SystemCrcOffset, false, 9004},
+    {QT_TR_NOOP("MonitorUpdateTime"), ParameterLayout::MonitorUpdateTimeOffset, true, 9005},
+    {QT_TR_NOOP("MonitorCRC"), ParameterLayout::MonitorCrcOffset, false, 9006},
+    {QT_TR_NOOP("SignalUpdateTime"), ParameterLayout::SignalUpdateTimeOffset, true, 9007},
+    {QT_TR_NOOP("SignalCRC"), ParameterLayout::SignalCrcOffset, false, 9008},
 };
 
 } // namespace
@@ -84,7 +86,7 @@ SafetySignatureCRC::signatureRows(const ParameterImage& image)
     for (const Row& row : rows) {
         const quint32 value = image.u32At(row.offset);
         texts.append({tr(row.key), row.isTime ? updateTimeText(value) : crcText(value),
-                      !row.isTime && value == IO::Decoder::IgnoredCRC});
+                      !row.isTime && value == IO::Decoder::IgnoredCRC, row.offset});
     }
     return texts;
 }
@@ -99,9 +101,14 @@ void SafetySignatureCRC::refresh()
 {
     if (!initialized)
         return;
-    const QVector<SignatureRow> texts = signatureRows(m_parameter->masterImage());
-    for (std::size_t i = 0; i < m_labels.size(); ++i)
+    const ParameterImage& master = m_parameter->masterImage();
+    const QVector<SignatureRow> texts = signatureRows(master);
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setText(texts[int(i)].text);
+        // A file's time or CRC that the set did not keep ("abc" read as 0).
+        if (const FieldDef* field = ParameterLayout::findByNo(rows[i].no))
+            FieldBinding::markShown(m_labels[i], master, *field);
+    }
     setApplyEnabled(false);
     setCancelEnabled(false);
     setApplyVisible(false);

@@ -34,6 +34,7 @@ public:
         QString label;
         QString text;
         bool notSigned = false; // a CRC of 9894, whose check is skipped
+        int offset = 0;         // in the image
     };
     // The page's eight rows for an image: whole, system, monitor and signal
     // area, each its update time and its CRC, labelled as on the page.

@@ -32,6 +32,7 @@ enum ParameterNo
     IoBoardSheets = 201,
     EtherNetIPValid = 301,
     OpeModeInputSet = 401,
+    ParameterVersion = 9009,
 };
 
 // The safety network pages of the monitoring dialog.
@@ -236,6 +237,8 @@ void System::updateUI()
     const QString specTexts[] = {tr("Spec Standard"), tr("Spec Clean"), tr("Spec Automaker")};
     m_spec->setText(spec >= 0 && spec <= 2 ? specTexts[spec] : QString::number(spec));
     m_paramVersion->setText(m_parameter->editImage().parameterVersion());
+    FieldBinding::markShown(m_paramVersion, m_parameter->editImage(),
+                            FieldBinding::fieldOf(ParameterVersion));
     queryVersions();
     m_softVersion->setText(QStringLiteral(OBX_APP_VERSION));
 

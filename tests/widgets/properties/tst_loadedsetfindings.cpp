@@ -18,12 +18,15 @@
 #include "app/functionmenuwidget.h"
 #include "app/scene/scenemanager.h"
 #include "app/statusline.h"
+#include "editedfile.h"
 #include "imagecells.h"
 #include "panelfixture.h"
 #include "parameter/crc32c.h"
 #include "parameter/valuevalidator.h"
 #include "randomimage.h"
 #include "widgets/checkbox.h"
+#include "widgets/combobox.h"
+#include "widgets/doublespinbox.h"
 #include "widgets/properties/allproperties.h"
 #include "widgets/properties/logicalop.h"
 #include "widgets/properties/logicassignmenttree.h"
@@ -97,6 +100,18 @@ class TestLoadedSetFindings : public QObject
         return nullptr;
     }
 
+    // The panels filled, in a table by scene as the function menu takes it.
+    static QVector<PropertyWidget*> filledPages(std::initializer_list<PropertyWidget*> panels)
+    {
+        QVector<PropertyWidget*> table(Scene::SceneSignals::sceneCount, nullptr);
+        for (PropertyWidget* panel : panels) {
+            panel->initialize();
+            panel->updateUI();
+            table[panel->scene()] = panel;
+        }
+        return table;
+    }
+
     static bool isRed(const QWidget* editor)
     {
         return editor && editor->objectName().endsWith(QLatin1String("invalid"));
@@ -133,12 +148,7 @@ private slots:
         BoxAnswers boxes;
         Property::SettingCommon common(m_store);
         Property::ProtectiveStopUserProtectiveStop userStop(m_store);
-        QVector<PropertyWidget*> table(Scene::SceneSignals::sceneCount, nullptr);
-        for (PropertyWidget* panel : std::initializer_list<PropertyWidget*>{&common, &userStop}) {
-            panel->initialize();
-            panel->updateUI();
-            table[panel->scene()] = panel;
-        }
+        const QVector<PropertyWidget*> table = filledPages({&common, &userStop});
         FunctionMenuWidget menu(nullptr, &table);
         for (int scene = 20; scene <= 35; ++scene)
             QCOMPARE(menu.menuItem(scene)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool(),
@@ -174,6 +184,51 @@ private slots:
         openFile(defaultSetPath());
         userStop.updateUI();
         QVERIFY(!isRed(editorOf(&userStop, cellKey(3604, 0, 0))));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 0)));
+    }
+
+    // A version or update time the set did not keep is a finding as any
+    // other: named in the notice and counted, and red where the system and
+    // signature pages show it, until a set that keeps them is read.
+    void textAndTrailerTextsAreMarked()
+    {
+        const QString version = QStringLiteral("1.0.0-") + QString(34, QLatin1Char('v'));
+        ParameterImage image = defaultImage();
+        QVERIFY(image.setText(fieldNamed("ParameterVersion"), 0, 0, version));
+        QVERIFY(image.setU32(fieldNamed("WholeUpdateTime"), 0, 0, 0));
+        QVERIFY(writeEditedFile(path("texts.txt"), image,
+                                {{"ParameterVersion", 0, 0, version},
+                                 {"WholeUpdateTime", 0, 0, QStringLiteral("abc")}}));
+        StatusLine line(m_store);
+        openFile(path("texts.txt"));
+        QVERIFY2(noticeText().startsWith(
+                     QLatin1String("0 values outside their limits, 2 file texts not kept\n")),
+                 qPrintable(noticeText()));
+        QVERIFY(noticeText().contains(QStringLiteral("(file: %1)").arg(version)));
+        QVERIFY(noticeText().contains(QLatin1String("0 (file: abc)")));
+        QTRY_VERIFY(lineText(line).endsWith(countText(0, 2)));
+
+        BoxAnswers boxes;
+        Property::System system(m_store);
+        Property::SafetySignatureCRC signature(m_store);
+        const QVector<PropertyWidget*> table = filledPages({&system, &signature});
+        const auto marked = [](const QWidget* page) {
+            QStringList tips;
+            for (const QLabel* label : page->findChildren<QLabel*>())
+                if (label->objectName() == QLatin1String("form-invalid"))
+                    tips << label->toolTip();
+            return tips;
+        };
+        QCOMPARE(marked(&system), QStringList{QStringLiteral("file: ") + version});
+        QCOMPARE(marked(&signature), QStringList{QStringLiteral("file: abc")});
+        FunctionMenuWidget menu(nullptr, &table);
+        for (int scene : {1, 18})
+            QVERIFY(menu.menuItem(scene)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool());
+        QVERIFY(m_store->editImage() == m_store->masterImage()); // looking wrote nothing
+
+        openFile(defaultSetPath());
+        system.updateUI();
+        QVERIFY(marked(&system).isEmpty() && marked(&signature).isEmpty());
         QTRY_VERIFY(lineText(line).endsWith(countText(0, 0)));
     }
 
@@ -305,6 +360,63 @@ private slots:
         QCOMPARE(page.findChild<SubMenuTable*>()->table()->item(0, 0)->toolTip(),
                  QStringLiteral("Outside their limits, not shown for this target:\n"
                                 "Joint 10 Permitted/Fobidden Joint Range: 1 (file: 65537)"));
+        m_store->unkeptTexts().clear();
+    }
+
+    // The point pages apply their own cells, not a section: Apply of another
+    // value ends the file's text there too, so that the old value set back
+    // is an edit like any other and not the file's text again.
+    void pointPagesEndTheFileTextOnApply_data()
+    {
+        QTest::addColumn<bool>("armSpeed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("row"); // tool (tool speed)
+        QTest::addColumn<int>("column");
+        QTest::newRow("arm speed") << true << QStringLiteral("ArmSpeedUsrY") << 0 << 4;
+        QTest::newRow("tool speed") << false << QStringLiteral("ToolSpeedMonY") << 2 << 4;
+    }
+
+    void pointPagesEndTheFileTextOnApply()
+    {
+        QFETCH(bool, armSpeed);
+        QFETCH(QString, field);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        ParameterImage image = defaultImage();
+        const FieldDef& cell = fieldNamed(field.toLatin1().constData());
+        QVERIFY(image.setF32(cell, row, column, 0.0f));
+        setI16(image, "ToolSpeedMonValid", 2, 4, 1);
+        UnkeptTexts texts;
+        texts.note(image, cell, row, column, QStringLiteral("abc"));
+        m_store->unkeptTexts() = texts;
+        loadMaster(m_store, image);
+        std::unique_ptr<PropertyWidget> page;
+        if (armSpeed)
+            page.reset(new Property::ArmSpeed(m_store));
+        else
+            page.reset(new Property::ToolSpeed(m_store));
+        page->initialize();
+        const QList<SubMenuTable*> tables = page->findChildren<SubMenuTable*>();
+        if (armSpeed) {
+            page->findChildren<ComboBox*>().value(0)->setCurrentIndex(1); // the user set
+            tables.value(0)->setCurrentRow(column, false);
+        } else {
+            tables.value(0)->setCurrentRow(row, false);
+            tables.value(1)->setCurrentRow(column, false);
+        }
+        auto* box =
+            qobject_cast<DoubleSpinBox*>(editorOf(page.get(), cellKey(cell.no, row, column)));
+        QVERIFY(box && isRed(box));
+        QVERIFY(box->toolTip().contains(QLatin1String("file: abc")));
+        box->setValue(5.0);
+        page->updateUI(); // as the box's focus leaves it
+        barButton(page.get(), 0)->click();
+        QVERIFY(!isRed(box));
+        box->setValue(0.0);
+        page->updateUI();
+        QVERIFY(!isRed(box));
+        QVERIFY(!box->toolTip().contains(QLatin1String("file:")));
+        QVERIFY(barButton(page.get(), 0)->isEnabled());
         m_store->unkeptTexts().clear();
     }
 
