@@ -360,10 +360,6 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
       <translation>EtherNet/IP Safety</translation>
     </message>
     <message>
-      <source>Holds values outside their limits</source>
-      <translation>Holds values outside their limits</translation>
-    </message>
-    <message>
       <source>Joint</source>
       <translation>Joint</translation>
     </message>

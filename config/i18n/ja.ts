@@ -360,10 +360,6 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>EtherNet/IP Safety</translation>
     </message>
     <message>
-      <source>Holds values outside their limits</source>
-      <translation>範囲外の値があります</translation>
-    </message>
-    <message>
       <source>Joint</source>
       <translation>軸</translation>
     </message>

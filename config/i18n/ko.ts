@@ -360,10 +360,6 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>EtherNet/IP Safety</translation>
     </message>
     <message>
-      <source>Holds values outside their limits</source>
-      <translation>범위를 벗어난 값이 있습니다</translation>
-    </message>
-    <message>
       <source>Joint</source>
       <translation>축</translation>
     </message>

@@ -360,10 +360,6 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>EtherNet/IP Safety</translation>
     </message>
     <message>
-      <source>Holds values outside their limits</source>
-      <translation>含有超出范围的值</translation>
-    </message>
-    <message>
       <source>Joint</source>
       <translation>轴</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "app/scene/scenemanager.h"
 #include "io/dataprovider.h"
 #include "monitoring/monitoringdialog.h"
+#include "parameter/findingcount.h"
 #include "parameter/parameter.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/logicalop.h"
@@ -15,6 +16,7 @@
 #include "widgets/properties/window.h"
 
 #include <QFile>
+#include <QHash>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,20 +93,23 @@ FunctionMenuWidget::FunctionMenuWidget(QWidget* parent,
 
 void FunctionMenuWidget::markPagesOutsideLimits()
 {
-    const QVector<int> scenes =
-        ValueValidator::scenesOf(ValueValidator::check(Parameter::instance()->editImage()));
-    // Every item first loses its mark; then the pages and their groups get it.
-    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
-        (*it)->setData(0, OutsideLimitsRole, QVariant());
-        (*it)->setData(0, Qt::ForegroundRole, QVariant());
-        (*it)->setToolTip(0, QString());
-    }
-    for (int scene : scenes) {
-        for (QTreeWidgetItem* item = menuItem(scene); item; item = item->parent()) {
-            item->setData(0, OutsideLimitsRole, true);
-            item->setForeground(0, QColor(255, 64, 64));
-            item->setToolTip(0, tr("Holds values outside their limits"));
+    // Each marked item's tool tip says what it holds, a group the sum of its
+    // pages, in the words of the status line.
+    QHash<QTreeWidgetItem*, FindingCount> held;
+    for (const LimitEntry& entry : ValueValidator::check(Parameter::instance()->editImage())) {
+        const FindingCount one = FindingCount::of({entry});
+        for (QTreeWidgetItem* item = menuItem(entry.scene); item; item = item->parent()) {
+            FindingCount& count = held[item];
+            count.outsideLimits += one.outsideLimits;
+            count.textsNotKept += one.textsNotKept;
         }
+    }
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const auto found = held.constFind(*it);
+        const bool marked = found != held.constEnd();
+        (*it)->setData(0, OutsideLimitsRole, marked ? QVariant(true) : QVariant());
+        (*it)->setData(0, Qt::ForegroundRole, marked ? QVariant(QColor(255, 64, 64)) : QVariant());
+        (*it)->setToolTip(0, marked ? found->text() : QString());
     }
 }
 

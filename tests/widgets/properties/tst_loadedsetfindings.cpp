@@ -224,6 +224,9 @@ private slots:
         FunctionMenuWidget menu(nullptr, &table);
         for (int scene : {1, 18})
             QVERIFY(menu.menuItem(scene)->data(0, FunctionMenuWidget::OutsideLimitsRole).toBool());
+        // The menu's tips say what they hold, a group the sum of its pages.
+        QCOMPARE(menu.menuItem(1)->toolTip(0), (FindingCount{0, 1}.text()));
+        QCOMPARE(menu.menuItem(1)->parent()->toolTip(0), (FindingCount{0, 2}.text()));
         QVERIFY(m_store->editImage() == m_store->masterImage()); // looking wrote nothing
 
         openFile(defaultSetPath());
