@@ -562,12 +562,14 @@ QString SafetyReport::entryPage(const LimitEntry& entry) const
 }
 
 void SafetyReport::printFindings(const SafetyReportRowPages::Layout& layout,
-                                 const std::function<void(QTextDocument&)>& printPage) const
+                                 const std::function<void(QTextDocument&)>& printDocument,
+                                 const SafetyReportRowPages::PrintPage& printPage) const
 {
     const QString heading =
         QStringLiteral("<h2>%1</h2>").arg(escaped(tr("Values outside their limits")));
     if (m_entries.isEmpty()) {
-        printPage(*layout(heading + QStringLiteral("<p>%1</p>").arg(escaped(tr("None."))), true));
+        printDocument(
+            *layout(heading + QStringLiteral("<p>%1</p>").arg(escaped(tr("None."))), true));
         return;
     }
     QString header = tableStart() + QStringLiteral("<tr>");
@@ -591,15 +593,18 @@ void SafetyReport::printFindings(const SafetyReportRowPages::Layout& layout,
     const QString x = QStringLiteral("x");
     // The page and the parameter's names break between words only.
     SafetyReportRowPages pages(layout, header, tableRow(x, x, x, x, x, x, x, x), {1, 2});
-    QStringList rows;
+    QVector<SafetyReportRowPages::Row> rows;
+    rows.reserve(m_entries.size());
     for (int i = 0; i < m_entries.size(); ++i) {
         const LimitEntry& entry = m_entries[i];
-        const QString value = entry.shownValue();
-        rows << tableRow(entryMark(i), escaped(pages.cell(entryPage(entry), 1)),
-                         escaped(pages.cell(entry.displayName, 2)),
-                         escaped(pages.cell(entry.name, 2, 1)), QString::number(entry.row + 1),
-                         QString::number(entry.column + 1), escaped(pages.cell(value, 5)),
-                         escaped(pages.cell(entry.limitsText(), 6)));
+        rows << SafetyReportRowPages::Row{
+            {entryMark(i)},
+            {pages.cell(entryPage(entry), 1)},
+            {pages.cell(entry.displayName, 2), pages.cell(entry.name, 2, 1)},
+            {QString::number(entry.row + 1)},
+            {QString::number(entry.column + 1)},
+            {pages.cell(entry.shownValue(), 5)},
+            {pages.cell(entry.limitsText(), 6)}};
     }
     pages.print(heading + QStringLiteral("<p>%1</p>")
                               .arg(escaped(tr("Every value outside its limits, not finite or "
@@ -674,27 +679,34 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
     bool planPlaced = false;
     // Each page's number at its foot.
     int pageNumber = 0;
+    const auto printPage = [&](const std::function<void(QPainter&)>& draw) {
+        if (pageNumber++ > 0)
+            writer.newPage();
+        painter.save();
+        painter.save();
+        draw(painter);
+        painter.restore();
+        painter.setFont(font);
+        const QString number = QString::number(pageNumber);
+        painter.drawText(
+            QPointF(qRound(pageNumberAt.x() - painter.fontMetrics().horizontalAdvance(number)),
+                    qRound(pageNumberAt.y())),
+            number);
+        painter.restore();
+    };
     const auto printDocument = [&](QTextDocument& document) {
-        for (int page = 0; page < document.pageCount(); ++page) {
-            if (pageNumber++ > 0)
-                writer.newPage();
-            painter.save();
-            const QRectF view(0, page * body.height(), body.width(), body.height());
-            painter.translate(0, -view.top());
-            painter.setClipRect(view);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = view;
-            context.palette.setColor(QPalette::Text, Qt::black);
-            document.documentLayout()->draw(&painter, context);
-            painter.setClipping(false);
-            painter.setFont(font);
-            const QString number = QString::number(pageNumber);
-            painter.drawText(
-                QPointF(qRound(pageNumberAt.x() - painter.fontMetrics().horizontalAdvance(number)),
-                        qRound(pageNumberAt.y() + view.top())),
-                number);
-            painter.restore();
-        }
+        for (int page = 0; page < document.pageCount(); ++page)
+            printPage([&](QPainter& painter) {
+                const QRectF view(0, page * body.height(), body.width(), body.height());
+                painter.save();
+                painter.translate(0, -view.top());
+                painter.setClipRect(view);
+                QAbstractTextDocumentLayout::PaintContext context;
+                context.clip = view;
+                context.palette.setColor(QPalette::Text, Qt::black);
+                document.documentLayout()->draw(&painter, context);
+                painter.restore();
+            });
     };
     const auto layOut = [&](const QString& html, bool paginated, QTextOption::WrapMode wrap) {
         auto document = std::make_unique<QTextDocument>();
@@ -719,7 +731,7 @@ void SafetyReport::print(QIODevice& device, const QStringList& sections) const
         printDocument(*layOut(section, true, QTextOption::WrapAtWordBoundaryOrAnywhere));
     printFindings([&](const QString& html,
                       bool paginated) { return layOut(html, paginated, QTextOption::WordWrap); },
-                  printDocument);
+                  printDocument, printPage);
     if (!planPlaced)
         qWarning().noquote() << "SafetyReport plan view not placed -> NG";
 }

@@ -72,7 +72,8 @@ private:
     QString planSection() const;
     // The closing list, in pages of whole rows laid out by layout.
     void printFindings(const SafetyReportRowPages::Layout& layout,
-                       const std::function<void(QTextDocument&)>& printPage) const;
+                       const std::function<void(QTextDocument&)>& printDocument,
+                       const SafetyReportRowPages::PrintPage& printPage) const;
     QString entryPage(const LimitEntry& entry) const;
     QString markedValue(int offset, const QString& text) const;
     // Each section starts on a new page.

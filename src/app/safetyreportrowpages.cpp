@@ -1,6 +1,7 @@
 #include "app/safetyreportrowpages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -14,10 +15,6 @@ namespace {
 // A break opportunity that prints nothing and copies out of the PDF as
 // nothing.
 const QChar breakPoint(0x200b);
-
-// Measured in parts of some pages: a long table lays out more slowly, and
-// the layout's coordinates are fixed-point numbers of limited range.
-constexpr int rowsPerMeasure = 40;
 
 QTextTable* firstTable(const QTextDocument& document)
 {
@@ -45,31 +42,54 @@ double textBottom(const QTextDocument& document, const QTextTable& table, int ro
     return bottom;
 }
 
+// A row's cells laid out, each part below the one before.
+struct LaidOutRow
+{
+    std::vector<std::vector<std::unique_ptr<QTextLayout>>> cells;
+    double height = 0.0; // of its tallest cell's text
+};
+
 } // namespace
 
 SafetyReportRowPages::SafetyReportRowPages(const Layout& layout, const QString& table,
                                            const QString& sample, const QVector<int>& nameColumns)
     : m_layout(layout), m_table(table), m_nameColumns(nameColumns)
 {
-    const std::unique_ptr<QTextDocument> document =
-        m_layout(table + sample + QStringLiteral("</table>"), true);
+    const QString html = table + sample + QStringLiteral("</table>");
+    m_pageHeight = m_layout(html, true)->pageSize().height();
+    const std::unique_ptr<QTextDocument> document = m_layout(html, false);
     m_device = document->documentLayout()->paintDevice();
-    m_pageHeight = document->pageSize().height();
     const QTextTable* found = firstTable(*document);
-    if (!found || found->rows() < 2)
+    if (!found || found->rows() < 2 || !m_device)
         return;
+    // The lengths of the table's format are those of a 96 dpi screen, scaled
+    // to the device when laid out.
+    const double scale = m_device->logicalDpiY() / 96.0;
+    m_border = found->format().border() * scale;
+    m_tableBorder = m_border;
+    m_gap = textTop(*document, *found, 1) - textBottom(*document, *found, 0);
+    m_tail = document->documentLayout()->documentSize().height() - textBottom(*document, *found, 1);
     for (int column = 0; column < found->columns(); ++column) {
         const QTextTableCell cell = found->cellAt(1, column);
-        const QTextLayout* text = cell.firstCursorPosition().block().layout();
-        m_widths << (text && text->lineCount() > 0 ? text->lineAt(0).width() : 0.0);
-        QVector<QFont> fonts;
+        const QTextBlock first = cell.firstCursorPosition().block();
+        const QTextLayout* text = first.layout();
+        Column shape;
+        shape.left = document->documentLayout()->blockBoundingRect(first).left();
+        shape.width = text && text->lineCount() > 0 ? text->lineAt(0).width() : 0.0;
+        shape.background = cell.format().background();
+        // The document starts a cell's next line a little above the end of
+        // the one before: rows measured otherwise would fill pages otherwise.
+        if (text && text->lineCount() > 1)
+            m_overlap = std::max(0.0, text->lineAt(0).height() - text->lineAt(1).y());
         for (auto block = cell.begin(); !block.atEnd(); ++block)
             for (auto fragment = block.currentBlock().begin(); !fragment.atEnd(); ++fragment)
                 if (fragment.fragment().text().contains(QLatin1Char('x')))
-                    fonts << fragment.fragment().charFormat().font();
-        m_fonts << fonts;
+                    shape.fonts << fragment.fragment().charFormat().font();
+        m_columns << shape;
     }
 }
+
+SafetyReportRowPages::~SafetyReportRowPages() = default;
 
 QString SafetyReportRowPages::cell(const QString& text, int column, int part)
 {
@@ -87,7 +107,7 @@ QString SafetyReportRowPages::cell(const QString& text, int column, int part)
 
 double SafetyReportRowPages::wordWidth(const QString& word, const QFont& font) const
 {
-    // As the document lays it out, which the font's metrics miss by some
+    // As a cell lays it out, which the font's metrics miss by some
     // hundredths.
     QTextLayout layout(word, font, const_cast<QPaintDevice*>(m_device));
     layout.beginLayout();
@@ -99,8 +119,10 @@ double SafetyReportRowPages::wordWidth(const QString& word, const QFont& font) c
 
 QString SafetyReportRowPages::breakable(const QString& word, int column, int part) const
 {
-    const double width = m_widths.value(column);
-    const QVector<QFont> fonts = m_fonts.value(column);
+    if (column < 0 || column >= m_columns.size())
+        return word;
+    const double width = m_columns.at(column).width;
+    const QVector<QFont>& fonts = m_columns.at(column).fonts;
     if (word.isEmpty() || width <= 0.0 || fonts.isEmpty())
         return word;
     const QFont font = fonts.value(part, fonts.first());
@@ -117,7 +139,7 @@ QString SafetyReportRowPages::breakable(const QString& word, int column, int par
     pieces << word.mid(start);
     if (!m_nameColumns.contains(column)) {
         // Not a name: a piece that still does not fit breaks where it must,
-        // rather than push the table off the page.
+        // rather than run into the next column.
         for (QString& piece : pieces) {
             if (wordWidth(piece, font) <= width)
                 continue;
@@ -133,72 +155,131 @@ QString SafetyReportRowPages::breakable(const QString& word, int column, int par
     return pieces.join(breakPoint);
 }
 
-QString SafetyReportRowPages::pageHtml(const QString& lead, const QStringList& rows, int from,
-                                       int to) const
+std::unique_ptr<QTextLayout> SafetyReportRowPages::laidOut(const QString& text, const QFont& font,
+                                                           double width) const
 {
-    QString html = lead + m_table;
-    for (int row = from; row < to; ++row)
-        html += rows.at(row);
-    return html + QStringLiteral("</table>");
+    auto layout = std::make_unique<QTextLayout>(text, font, const_cast<QPaintDevice*>(m_device));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout->setTextOption(option);
+    // Drawn from the glyphs of this layout, not shaped again.
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    double y = 0.0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0.0, y));
+        y += line.height() - m_overlap;
+    }
+    layout->endLayout();
+    return layout;
 }
 
-SafetyReportRowPages::Measures SafetyReportRowPages::measure(const QString& lead,
-                                                             const QStringList& rows) const
+void SafetyReportRowPages::print(const QString& lead, const QVector<Row>& rows,
+                                 const PrintPage& printPage) const
 {
-    Measures measures;
-    for (int from = 0; from < rows.size(); from += rowsPerMeasure) {
-        const int to = std::min(int(rows.size()), from + rowsPerMeasure);
-        const std::unique_ptr<QTextDocument> document =
-            m_layout(pageHtml(from == 0 ? lead : QString(), rows, from, to), false);
-        const QTextTable* table = firstTable(*document);
-        if (!table || table->rows() != to - from + 1) {
-            // Not the table of rows it should be: each page is checked as printed.
-            measures.heights.resize(to);
-            continue;
-        }
-        if (from == 0) {
-            // The head's cells are laid out as a row's.
-            measures.firstTop = textTop(*document, *table, 1);
-            measures.gap = measures.firstTop - textBottom(*document, *table, 0);
-            measures.tail = document->documentLayout()->documentSize().height() -
-                            textBottom(*document, *table, to - from);
-            const std::unique_ptr<QTextDocument> head =
-                m_layout(pageHtml(QString(), rows, 0, 0), false);
-            if (const QTextTable* alone = firstTable(*head))
-                measures.top =
-                    measures.firstTop - textTop(*document, *table, 0) + textTop(*head, *alone, 0);
-        }
-        for (int row = 1; row <= to - from; ++row)
-            measures.heights << textBottom(*document, *table, row) -
-                                    textTop(*document, *table, row);
-    }
-    return measures;
-}
+    const std::unique_ptr<QTextDocument> firstHead =
+        m_layout(lead + m_table + QStringLiteral("</table>"), true);
+    const std::unique_ptr<QTextDocument> otherHead =
+        m_layout(m_table + QStringLiteral("</table>"), true);
+    const auto rowsTop = [&](const QTextDocument& document) {
+        const QTextTable* table = firstTable(document);
+        return (table ? textBottom(document, *table, 0) : 0.0) + m_gap;
+    };
+    const double firstTop = rowsTop(*firstHead);
+    const double otherTop = rowsTop(*otherHead);
 
-void SafetyReportRowPages::print(const QString& lead, const QStringList& rows,
-                                 const std::function<void(QTextDocument&)>& print) const
-{
-    const Measures measures = measure(lead, rows);
-    int from = 0;
-    while (from < rows.size()) {
-        const QString pageLead = from == 0 ? lead : QString();
-        double used = (from == 0 ? measures.firstTop : measures.top) + measures.tail +
-                      measures.heights.value(from);
-        int to = from + 1;
-        while (to < rows.size() &&
-               used + measures.gap + measures.heights.value(to) <= m_pageHeight) {
-            used += measures.gap + measures.heights.value(to);
-            ++to;
-        }
-        // Checked as printed: a page's rows may lie otherwise than among all
-        // rows (a column widened by a word of another row).
-        std::unique_ptr<QTextDocument> document =
-            m_layout(pageHtml(pageLead, rows, from, to), true);
-        while (document->pageCount() > 1 && to > from + 1) {
-            --to;
-            document = m_layout(pageHtml(pageLead, rows, from, to), true);
-        }
-        print(*document);
-        from = to;
+    const int columns = m_columns.size();
+    const double halfGap = m_gap / 2;
+    // The cells' edges: halfway between two columns' texts.
+    QVector<double> edges;
+    if (columns > 0) {
+        const double inset = m_columns.first().left - halfGap;
+        edges << inset;
+        for (int column = 1; column < columns; ++column)
+            edges << (m_columns.at(column - 1).left + m_columns.at(column - 1).width +
+                      m_columns.at(column).left) /
+                         2;
+        edges << m_columns.last().left + m_columns.last().width + halfGap;
     }
+
+    std::vector<LaidOutRow> page;
+    bool firstPage = true;
+    const auto printRows = [&] {
+        const QTextDocument& document = firstPage ? *firstHead : *otherHead;
+        double top = firstPage ? firstTop : otherTop;
+        printPage([&](QPainter& painter) {
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = QRectF(QPointF(0, 0), document.pageSize());
+            context.palette.setColor(QPalette::Text, Qt::black);
+            painter.save();
+            painter.setClipRect(context.clip);
+            document.documentLayout()->draw(&painter, context);
+            painter.restore();
+            QPen border(Qt::darkGray, m_border);
+            border.setJoinStyle(Qt::MiterJoin);
+            for (const LaidOutRow& row : page) {
+                const double cellTop = top - halfGap;
+                const double cellBottom = top + row.height + halfGap;
+                for (int column = 0; column < columns; ++column) {
+                    const QRectF cell(QPointF(edges.at(column), cellTop),
+                                      QPointF(edges.at(column + 1), cellBottom));
+                    if (m_columns.at(column).background.style() != Qt::NoBrush)
+                        painter.fillRect(cell, m_columns.at(column).background);
+                    painter.setPen(border);
+                    painter.setBrush(Qt::NoBrush);
+                    painter.drawRect(
+                        cell.adjusted(m_border / 2, m_border / 2, -m_border / 2, -m_border / 2));
+                    painter.setPen(Qt::black);
+                    double y = top;
+                    for (const auto& part : row.cells.at(std::size_t(column))) {
+                        part->draw(&painter, QPointF(m_columns.at(column).left, y));
+                        y += part->boundingRect().height() - m_overlap;
+                    }
+                }
+                top = cellBottom + halfGap;
+            }
+            // The table's own border around the rows.
+            if (!page.empty() && columns > 0) {
+                const double bottom = top - halfGap;
+                const double rowsTopEdge = (firstPage ? firstTop : otherTop) - halfGap;
+                painter.setPen(QPen(Qt::darkGray, m_tableBorder));
+                const double outside = m_tableBorder / 2;
+                painter.drawLine(QPointF(edges.first() - outside, rowsTopEdge),
+                                 QPointF(edges.first() - outside, bottom + 2 * outside));
+                painter.drawLine(QPointF(edges.last() + outside, rowsTopEdge),
+                                 QPointF(edges.last() + outside, bottom + 2 * outside));
+                painter.drawLine(QPointF(edges.first() - 2 * outside, bottom + outside),
+                                 QPointF(edges.last() + 2 * outside, bottom + outside));
+            }
+        });
+        page.clear();
+        firstPage = false;
+    };
+
+    double used = firstTop;
+    for (const Row& row : rows) {
+        LaidOutRow laidOut;
+        for (int column = 0; column < columns; ++column) {
+            const Column& shape = m_columns.at(column);
+            const QStringList parts = row.value(column);
+            std::vector<std::unique_ptr<QTextLayout>> cell;
+            double height = 0.0;
+            for (int part = 0; part < parts.size(); ++part) {
+                const QFont font = shape.fonts.value(part, shape.fonts.value(0));
+                cell.push_back(this->laidOut(parts.at(part), font, shape.width));
+                height += cell.back()->boundingRect().height() - (part > 0 ? m_overlap : 0.0);
+            }
+            laidOut.height = std::max(laidOut.height, height);
+            laidOut.cells.push_back(std::move(cell));
+        }
+        if (!page.empty() && used + laidOut.height + m_tail > m_pageHeight) {
+            printRows();
+            used = otherTop;
+        }
+        used += laidOut.height + m_gap;
+        page.push_back(std::move(laidOut));
+    }
+    if (!page.empty() || firstPage)
+        printRows();
 }
