@@ -220,9 +220,19 @@ bool FunctionMenuWidget::mayLeave(int scene) const
     return !editor || editor->requestClose();
 }
 
+int FunctionMenuWidget::askedScene() const
+{
+    // The monitoring dialog opens over a page without asking it, and the page
+    // keeps its unapplied edits under the dialog: that page is the one to ask.
+    const int current = m_sceneManager->currentScene();
+    return current >= Scene::MonitoringScene && current <= Scene::LastScreenScene
+               ? m_sceneManager->lastScene()
+               : current;
+}
+
 bool FunctionMenuWidget::mayLeaveCurrentScene() const
 {
-    return !m_sceneManager || mayLeave(m_sceneManager->currentScene());
+    return !m_sceneManager || mayLeave(askedScene());
 }
 
 void FunctionMenuWidget::menuClicked(QTreeWidgetItem* item, int)
@@ -242,9 +252,12 @@ void FunctionMenuWidget::menuClicked(QTreeWidgetItem* item, int)
 
     // The monitoring dialog opens over the current panel, which stays; the
     // logic editor's dialog does not stay, so opening it leaves the editor.
+    // Going back to the page under the monitoring dialog leaves nothing.
     const int current = m_sceneManager->currentScene();
-    if (index != Scene::MonitoringScene || current == Scene::LogicalOperationScene) {
-        if (!mayLeave(current)) {
+    const bool backUnderDialog = current != askedScene() && index == askedScene();
+    if (!backUnderDialog &&
+        (index != Scene::MonitoringScene || current == Scene::LogicalOperationScene)) {
+        if (!mayLeaveCurrentScene()) {
             m_sceneManager->loadScene(current);
             loadedScene(current);
             return;

@@ -39,7 +39,8 @@ public:
     static QString nodeText(const QString& nodeName);
 
     // Whether the current page may be left, asked of its panel (or the
-    // logic editor) exactly as a click on another page asks; true without
+    // logic editor) exactly as a click on another page asks; while the
+    // monitoring dialog stands over a page, that page is asked. True without
     // a scene manager.
     bool mayLeaveCurrentScene() const;
 
@@ -63,6 +64,7 @@ private:
     void setItemDisabled(int scene, bool disable);
     PropertyWidget* propertyWidget(int scene) const;
     bool mayLeave(int scene) const;
+    int askedScene() const;
 
     Scene::SceneManager* m_sceneManager = nullptr;
     QTreeWidget* m_tree = nullptr;

@@ -1,6 +1,7 @@
 #include "app/core/languagesetting.h"
 #include "app/core/setting.h"
 #include "app/core/startupstate.h"
+#include "app/functionmenuwidget.h"
 #include "app/mainwindow.h"
 #include "app/menubar.h"
 #include "app/scene/scenemanager.h"
@@ -80,6 +81,16 @@ class TestMainWindow : public QObject
             if (action->text() == title)
                 return action->menu();
         return nullptr;
+    }
+
+    // Opens the monitoring dialog from the function menu over the current
+    // page, as a click on Monitoring does.
+    void openMonitoringOverThePage()
+    {
+        auto* functionMenu = m_window->findChild<FunctionMenuWidget*>();
+        QVERIFY(functionMenu);
+        functionMenu->menuClicked(functionMenu->menuItem(Scene::MonitoringScene), 0);
+        QTRY_VERIFY(Window::instance()->monitoringDialog->isVisible());
     }
 
 private slots:
@@ -228,9 +239,17 @@ private slots:
 
     // An edit on the current page that was never applied is asked about
     // before anything else, as leaving the page asks: No keeps the window
-    // and the edit, Yes drops the edit and closes.
+    // and the edit, Yes drops the edit and closes. The monitoring dialog
+    // opened over the page asks nothing, and the page under it is asked.
+    void closingAsksTheCurrentPageFirst_data()
+    {
+        QTest::addColumn<bool>("overDialog");
+        QTest::newRow("page") << false;
+        QTest::newRow("monitoring dialog over the page") << true;
+    }
     void closingAsksTheCurrentPageFirst()
     {
+        QFETCH(bool, overDialog);
         Scene::SceneManager* scenes = Scene::SceneManager::instance();
         scenes->loadScene(35); // safety input
         QTRY_VERIFY(scenes->state(35)->active());
@@ -248,6 +267,8 @@ private slots:
             return nullptr;
         });
         m_window->show();
+        if (overDialog)
+            openMonitoringOverThePage();
         QVERIFY(!m_window->close());
         QVERIFY(m_window->isVisible());
         QVERIFY(edit == edited);
@@ -260,30 +281,73 @@ private slots:
         QTRY_VERIFY(scenes->state(0)->active());
     }
 
+    // Another page chosen while the monitoring dialog stands over a page
+    // asks that page: No keeps the dialog and the edit. The page under the
+    // dialog chosen again asks nothing and still holds the edit.
+    void choosingAPageOverTheMonitoringDialogAsksThePageUnderIt()
+    {
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        auto* functionMenu = m_window->findChild<FunctionMenuWidget*>();
+        m_window->show();
+        scenes->loadScene(35); // safety input
+        QTRY_VERIFY(scenes->state(35)->active());
+        ParameterImage& edit = store()->editImage();
+        const ParameterImage loaded = edit;
+        edit.setI16At(61996, qint16(edit.i16At(61996) + 1)); // a filter time
+        const ParameterImage edited = edit;
+        int asked = 0;
+        MsgBox::setAutoAnswer([&asked](QMessageBox& box) -> QAbstractButton* {
+            ++asked;
+            for (QAbstractButton* button : box.buttons())
+                if (box.buttonRole(button) == QMessageBox::NoRole)
+                    return button;
+            return nullptr;
+        });
+        openMonitoringOverThePage();
+        QCOMPARE(asked, 0);
+        functionMenu->menuClicked(functionMenu->menuItem(25), 0); // joint
+        QCOMPARE(asked, 1);
+        QVERIFY(Window::instance()->monitoringDialog->isVisible());
+        QVERIFY(!scenes->state(25)->active());
+        functionMenu->menuClicked(functionMenu->menuItem(35), 0);
+        QCOMPARE(asked, 1);
+        QTRY_VERIFY(scenes->state(35)->active());
+        QVERIFY(!Window::instance()->monitoringDialog->isVisible());
+        QVERIFY(edit == edited);
+        edit = loaded;
+        scenes->loadScene(0);
+        QTRY_VERIFY(scenes->state(0)->active());
+    }
+
     // Open File and Read Robot Data replace what the page shows: its
     // unapplied edit is asked about before anything else, as leaving the page
     // asks. No keeps the edit and opens no file dialog; Yes drops it. Open
     // File then names the applied changes not yet written, and No keeps them.
     void readsAskTheCurrentPageFirst_data()
     {
+        QTest::addColumn<bool>("overDialog");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("pageYes");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<bool>("chosen");
         const QString clear = QStringLiteral("page"); // the page's own question
-        QTest::newRow("open file, page no")
-            << "Open File(&O)..." << false << QStringList{clear} << false;
-        QTest::newRow("open file, page yes, unwritten no")
-            << "Open File(&O)..." << true << QStringList{clear, "Open File", "Open File canceled"}
-            << false;
-        QTest::newRow("robot data, page no")
-            << "Read Robot Data(&B)" << false << QStringList{clear} << false;
-        QTest::newRow("robot data, page yes")
-            << "Read Robot Data(&B)" << true << QStringList{clear, "Read Robot Data canceled"}
-            << true;
+        for (const bool overDialog : {false, true}) {
+            const char* over = overDialog ? ", monitoring over the page" : "";
+            QTest::addRow("open file, page no%s", over)
+                << overDialog << "Open File(&O)..." << false << QStringList{clear} << false;
+            QTest::addRow("open file, page yes, unwritten no%s", over)
+                << overDialog << "Open File(&O)..." << true
+                << QStringList{clear, "Open File", "Open File canceled"} << false;
+            QTest::addRow("robot data, page no%s", over)
+                << overDialog << "Read Robot Data(&B)" << false << QStringList{clear} << false;
+            QTest::addRow("robot data, page yes%s", over)
+                << overDialog << "Read Robot Data(&B)" << true
+                << QStringList{clear, "Read Robot Data canceled"} << true;
+        }
     }
     void readsAskTheCurrentPageFirst()
     {
+        QFETCH(bool, overDialog);
         QFETCH(QString, entry);
         QFETCH(bool, pageYes);
         Scene::SceneManager* scenes = Scene::SceneManager::instance();
@@ -312,6 +376,8 @@ private slots:
                     return button;
             return box.button(QMessageBox::Ok);
         });
+        if (overDialog)
+            openMonitoringOverThePage();
         QAction* action = findAction(menu(QStringLiteral("File(&F)")), entry);
         if (!action)
             action = findAction(menu(QStringLiteral("Orbilux(&C)")), entry);
@@ -322,6 +388,8 @@ private slots:
         QTEST(chosen, "chosen");
         QVERIFY(edit == (pageYes ? loaded : edited));
         QVERIFY(store()->appliedImage() == applied);
+        if (overDialog)
+            Window::instance()->monitoringDialog->close();
         QVERIFY(scenes->state(35)->active());
         edit = loaded;
         scenes->loadScene(0);
