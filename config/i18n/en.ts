@@ -557,6 +557,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
   <context>
     <name>IO::FileDialog</name>
     <message>
+      <source>%1 already exists. Replace it?</source>
+      <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
       <source>Cancel</source>
       <translation>Cancel</translation>
     </message>

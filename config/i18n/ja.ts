@@ -557,6 +557,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>IO::FileDialog</name>
     <message>
+      <source>%1 already exists. Replace it?</source>
+      <translation>%1 は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
       <source>Cancel</source>
       <translation>キャンセル</translation>
     </message>

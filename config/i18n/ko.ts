@@ -557,6 +557,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>IO::FileDialog</name>
     <message>
+      <source>%1 already exists. Replace it?</source>
+      <translation>%1 이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
       <source>Cancel</source>
       <translation>취소</translation>
     </message>

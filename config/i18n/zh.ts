@@ -557,6 +557,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
   <context>
     <name>IO::FileDialog</name>
     <message>
+      <source>%1 already exists. Replace it?</source>
+      <translation>%1 已存在。要替换它吗?</translation>
+    </message>
+    <message>
       <source>Cancel</source>
       <translation>取消</translation>
     </message>

@@ -13,13 +13,6 @@
 
 namespace {
 
-QString withPdfSuffix(const QString& path)
-{
-    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
-               ? path
-               : path + QStringLiteral(".pdf");
-}
-
 // Like every other write, a declined or cancelled export ends with one
 // result box, so that the user knows nothing was written.
 bool reportCanceled(QWidget* parent)
@@ -45,7 +38,7 @@ bool exportSafetyReport(QWidget* parent)
                           SafetyReport::proposedFileName(QDateTime::currentDateTime()), parent);
     if (dialog.exec() != QDialog::Accepted)
         return reportCanceled(parent);
-    const QString path = withPdfSuffix(dialog.selectedPath());
+    const QString path = dialog.selectedPath();
 
     QProgressDialog progress(SafetyReport::tr("Writing the safety report..."), QString(), 0,
                              SafetyReport::StepCount, parent);

@@ -1,9 +1,12 @@
 #include "io/filedialog.h"
 
+#include "app/core/displaytext.h"
 #include "io/okcancelrow.h"
+#include "widgets/msgbox.h"
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -122,9 +125,39 @@ int FileDialog::exec()
     const AutoAnswer& answer = autoAnswer();
     if (!answer)
         return QDialog::exec();
-    const bool accepted = answer(*this) && !m_listingFailed && canAccept();
+    // Each call answers the dialog once; a name not to be replaced returns
+    // to the dialog, as it does for a person.
+    bool accepted = false;
+    while (!accepted && answer(*this) && !m_listingFailed && canAccept())
+        accepted = mayTake();
     setResult(accepted ? Accepted : Rejected);
     return result();
+}
+
+void FileDialog::done(int result)
+{
+    if (result == Accepted && !mayTake())
+        return;
+    QDialog::done(result);
+}
+
+bool FileDialog::mayTake()
+{
+    if (mode() != SaveMode || m_drive == Orbilux)
+        return true;
+    const QString path = selectedPath();
+    const QFileInfo target(path);
+    const bool exists = m_drive == CFast ? m_remoteNames.contains(fileName())
+                                         : target.exists() || target.isSymLink();
+    if (!exists)
+        return true;
+    MsgBox box(QMessageBox::Warning, windowTitle(),
+               tr("%1 already exists. Replace it?")
+                   .arg(DisplayText::quoted(QFile::encodeName(target.fileName()))),
+               QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool FileDialog::isDriveOffered(Drive drive) const
@@ -186,9 +219,14 @@ QString FileDialog::selectedPath() const
     const QString name = fileName();
     if (m_drive == Orbilux || name.isEmpty())
         return QString();
-    if (m_drive == PcDisk && QDir::isAbsolutePath(name))
-        return QDir::cleanPath(name);
-    return m_folder + QLatin1Char('/') + name;
+    // A report is always a PDF: the name is completed before it is asked about.
+    const QString completed =
+        m_type == SaveSafetyReport && !name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+            ? name + QStringLiteral(".pdf")
+            : name;
+    if (m_drive == PcDisk && QDir::isAbsolutePath(completed))
+        return QDir::cleanPath(completed);
+    return m_folder + QLatin1Char('/') + completed;
 }
 
 void FileDialog::setAutoAnswer(AutoAnswer answer)
@@ -200,6 +238,7 @@ void FileDialog::fill()
 {
     m_tree->clear();
     m_files.clear();
+    m_remoteNames.clear();
     // One icon for every folder row: each QIcon made from the path reads the file.
     const QIcon folderIcon(folderIconPath);
     auto* top = new QTreeWidgetItem(m_tree, {driveLabels[m_drive]});
@@ -253,6 +292,8 @@ bool FileDialog::fillRemote(QTreeWidgetItem* top)
     if (!m_lister || !m_lister(m_folder, &entries))
         return false;
     for (const FtpListEntry& entry : qAsConst(entries)) {
+        if (!entry.isDir)
+            m_remoteNames << entry.name;
         if (entry.isDir || !isListedFileName(m_type, entry.name))
             continue;
         auto* item = new QTreeWidgetItem(top, {entry.name});

@@ -73,6 +73,9 @@ public:
                RemoteLister lister, const QString& fileName = QString(), QWidget* parent = nullptr);
 
     int exec() override;
+    // Accepting a name to save under that exists asks whether to replace it;
+    // No returns to the dialog.
+    void done(int result) override;
 
     Type type() const { return m_type; }
     Mode mode() const { return Mode(typeModes[m_type]); }
@@ -85,7 +88,8 @@ public:
     bool setLocalFolder(const QString& folder);
     QString fileName() const;
     void setFileName(const QString& name);
-    // Folder and file name joined; empty for the unit.
+    // Folder and file name joined, a report's name ending in ".pdf"; empty
+    // for the unit.
     QString selectedPath() const;
     // Names of the files shown in the current folder.
     QStringList listedFiles() const { return m_files; }
@@ -103,6 +107,8 @@ private:
     void itemClicked(QTreeWidgetItem* item);
     void itemActivated(QTreeWidgetItem* item);
     bool canAccept() const;
+    // False when the chosen name exists and the user keeps it.
+    bool mayTake();
     void updateButtons();
 
     Type m_type;
@@ -113,6 +119,7 @@ private:
     Drive m_drive = PcDisk;
     QString m_folder;
     QStringList m_files;
+    QStringList m_remoteNames; // every file of the listed controller folder
     bool m_listingFailed = false;
 
     QButtonGroup* m_driveButtons;

@@ -572,6 +572,9 @@ private slots:
         });
         QStringList shown;
         MsgBox::setAutoAnswer([&shown](QMessageBox& box) {
+            // The second export replaces the first one's file.
+            if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+                return yes;
             shown << box.text();
             return box.button(QMessageBox::Ok);
         });

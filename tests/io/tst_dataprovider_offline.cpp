@@ -335,7 +335,8 @@ private slots:
         m_provider = DataProvider::create();
         BoxRecorder boxes;
         DialogAnswers dialogs;
-        dialogs.chooseFileNamed(file);
+        // Written under a new name: an existing one is asked about first.
+        dialogs.chooseFileNamed(writing ? m_dir.filePath(QStringLiteral("new-set.txt")) : file);
         QVERIFY(!(writing ? m_provider->writeFile(nullptr) : m_provider->readFile(nullptr)));
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY(boxes.lastTitle().endsWith(QLatin1String(" error")));
@@ -424,6 +425,73 @@ private slots:
         IO::PasswordDialog::setAutoAnswer([](IO::PasswordDialog&) { return true; });
         QCOMPARE(dialog.exec(), valid ? int(QDialog::Accepted) : int(QDialog::Rejected));
         IO::PasswordDialog::setAutoAnswer(IO::PasswordDialog::AutoAnswer());
+    }
+
+    // A name to save under that exists is asked about, by the name written
+    // (a report's ends in ".pdf"); No, the default as Escape's, returns to
+    // the dialog, which may then be cancelled. Opening never asks.
+    void savingOverAnExistingFileAsks_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("accepted");
+        const int save = IO::FileDialog::SaveParameterFile;
+        const int report = IO::FileDialog::SaveSafetyReport;
+        const QString base = QStringLiteral("base.txt already exists. Replace it?");
+        QTest::newRow("new name") << save << false << "new.txt" << false << QStringList() << true;
+        QTest::newRow("existing, No")
+            << save << false << "base.txt" << false << QStringList{base} << false;
+        QTest::newRow("existing, Yes")
+            << save << false << "base.txt" << true << QStringList{base} << true;
+        QTest::newRow("on the controller, No")
+            << save << true << "base.txt" << false << QStringList{base} << false;
+        QTest::newRow("report named without its suffix")
+            << report << false << "old" << false
+            << QStringList{"old.pdf already exists. Replace it?"} << false;
+        QTest::newRow("report: only a file without the suffix exists")
+            << report << false << "base" << false << QStringList() << true;
+        QTest::newRow("opening") << int(IO::FileDialog::OpenParameterFile) << false << "base.txt"
+                                 << false << QStringList() << true;
+    }
+    void savingOverAnExistingFileAsks()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, online);
+        QFETCH(QString, name);
+        QFETCH(bool, replace);
+        QTemporaryDir folder;
+        for (const char* existing : {"base.txt", "old.pdf", "base"})
+            QVERIFY(writeTestFile(folder.filePath(QLatin1String(existing)), "kept") != QString());
+        const auto lister = [](const QString&, QVector<FtpListEntry>* entries) {
+            FtpListEntry entry;
+            entry.name = QStringLiteral("base.txt");
+            entries->append(entry);
+            return true;
+        };
+        IO::FileDialog dialog(IO::FileDialog::Type(type), online, folder.path(), "/remote", lister);
+        int answered = 0;
+        IO::FileDialog::setAutoAnswer([&](IO::FileDialog& chooser) {
+            chooser.setFileName(name);
+            return ++answered == 1; // the second time back in the dialog: Cancel
+        });
+        QStringList asked;
+        bool keepsByDefault = true;
+        MsgBox::setAutoAnswer([&](QMessageBox& box) {
+            asked << box.text();
+            keepsByDefault &= box.defaultButton() == box.button(QMessageBox::No) &&
+                              box.escapeButton() == box.button(QMessageBox::No);
+            return box.button(replace ? QMessageBox::Yes : QMessageBox::No);
+        });
+        const int result = dialog.exec();
+        IO::FileDialog::setAutoAnswer(IO::FileDialog::AutoAnswer());
+        MsgBox::setAutoAnswer(MsgBox::AutoAnswer());
+        QTEST(asked, "asked");
+        QTEST(result == QDialog::Accepted, "accepted");
+        QCOMPARE(answered, asked.isEmpty() || replace ? 1 : 2);
+        QVERIFY(keepsByDefault);
     }
 
     void namesOnTheControllerStayInItsFolder_data()
