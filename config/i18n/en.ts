@@ -182,6 +182,10 @@
       <translation>Output Parameter File</translation>
     </message>
     <message>
+      <source>Parameter set read at start-up</source>
+      <translation>Parameter set read at start-up</translation>
+    </message>
+    <message>
       <source>Read Orbilux</source>
       <translation>Read Orbilux</translation>
     </message>
@@ -230,6 +234,10 @@ Filename: %1</translation>
     <message>
       <source>The password was changed.</source>
       <translation>The password was changed.</translation>
+    </message>
+    <message>
+      <source>The robot data file is not signed: %1</source>
+      <translation>The robot data file is not signed: %1</translation>
     </message>
     <message>
       <source>The robot data was read.
@@ -3689,6 +3697,14 @@ Filename: %1</translation>
     <message>
       <source>Orbilux (%1)</source>
       <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Robot data: %1</source>
+      <translation>Robot data: %1</translation>
+    </message>
+    <message>
+      <source>Robot data: %1, not signed</source>
+      <translation>Robot data: %1, not signed</translation>
     </message>
     <message>
       <source>Source: %1</source>

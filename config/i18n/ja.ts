@@ -182,6 +182,10 @@
       <translation>パラメータファイル出力</translation>
     </message>
     <message>
+      <source>Parameter set read at start-up</source>
+      <translation>起動時に読み込んだパラメータセット</translation>
+    </message>
+    <message>
       <source>Read Orbilux</source>
       <translation>Orbilux読み込み</translation>
     </message>
@@ -230,6 +234,10 @@ Filename: %1</source>
     <message>
       <source>The password was changed.</source>
       <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+      <source>The robot data file is not signed: %1</source>
+      <translation>ロボットデータのファイルは署名されていません: %1</translation>
     </message>
     <message>
       <source>The robot data was read.
@@ -3688,6 +3696,14 @@ Filename: %1</source>
     <message>
       <source>Orbilux (%1)</source>
       <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Robot data: %1</source>
+      <translation>ロボットデータ: %1</translation>
+    </message>
+    <message>
+      <source>Robot data: %1, not signed</source>
+      <translation>ロボットデータ: %1、署名なし</translation>
     </message>
     <message>
       <source>Source: %1</source>

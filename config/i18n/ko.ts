@@ -182,6 +182,10 @@
       <translation>파라미터 파일 출력</translation>
     </message>
     <message>
+      <source>Parameter set read at start-up</source>
+      <translation>시작 시 읽은 파라미터 세트</translation>
+    </message>
+    <message>
       <source>Read Orbilux</source>
       <translation>Orbilux 읽기</translation>
     </message>
@@ -230,6 +234,10 @@ Filename: %1</source>
     <message>
       <source>The password was changed.</source>
       <translation>비밀번호를 변경했습니다.</translation>
+    </message>
+    <message>
+      <source>The robot data file is not signed: %1</source>
+      <translation>로봇 데이터 파일이 서명되지 않았습니다: %1</translation>
     </message>
     <message>
       <source>The robot data was read.
@@ -3688,6 +3696,14 @@ Filename: %1</source>
     <message>
       <source>Orbilux (%1)</source>
       <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Robot data: %1</source>
+      <translation>로봇 데이터: %1</translation>
+    </message>
+    <message>
+      <source>Robot data: %1, not signed</source>
+      <translation>로봇 데이터: %1, 서명되지 않음</translation>
     </message>
     <message>
       <source>Source: %1</source>

@@ -182,6 +182,10 @@
       <translation>输出参数文件</translation>
     </message>
     <message>
+      <source>Parameter set read at start-up</source>
+      <translation>启动时读取的参数集</translation>
+    </message>
+    <message>
       <source>Read Orbilux</source>
       <translation>读取Orbilux</translation>
     </message>
@@ -230,6 +234,10 @@ Filename: %1</source>
     <message>
       <source>The password was changed.</source>
       <translation>密码已更改。</translation>
+    </message>
+    <message>
+      <source>The robot data file is not signed: %1</source>
+      <translation>机器人数据文件未签名: %1</translation>
     </message>
     <message>
       <source>The robot data was read.
@@ -3688,6 +3696,14 @@ Filename: %1</source>
     <message>
       <source>Orbilux (%1)</source>
       <translation>Orbilux (%1)</translation>
+    </message>
+    <message>
+      <source>Robot data: %1</source>
+      <translation>机器人数据: %1</translation>
+    </message>
+    <message>
+      <source>Robot data: %1, not signed</source>
+      <translation>机器人数据: %1，未签名</translation>
     </message>
     <message>
       <source>Source: %1</source>

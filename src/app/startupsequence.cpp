@@ -182,7 +182,7 @@ int runApplication(int argc, char* argv[])
     window->showNormal();
     window->screenChanged();
     delete StartupWindow::instance();
-    DataProvider::instance()->showLimitNotice(window.get());
+    DataProvider::instance()->showLimitNotice(window.get(), DataProvider::startupReadTitle());
 
     int exitCode = 0;
     if (isRunnable)

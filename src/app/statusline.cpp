@@ -1,5 +1,6 @@
 #include "app/statusline.h"
 
+#include "app/core/displaytext.h"
 #include "io/controllerlogin.h"
 #include "io/dataprovider.h"
 #include "parameter/crc32c.h"
@@ -9,8 +10,12 @@
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+
+#include <algorithm>
+#include <numeric>
 
 StatusLine::StatusLine(Parameter* store, QWidget* parent)
     : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)), m_source(new QLabel(this)),
@@ -48,33 +53,42 @@ void StatusLine::refresh()
                              .arg(Property::SafetySignatureCRC::crcText(
                                  Crc32c::imageSignature(m_store->appliedImage()).allData)));
 
-    // The loader skips the check of a CRC of 9894: the set read is not
+    // The loader skips the check of a CRC of 9894: the file read is not
     // signed. That says where the set came from, not what a write gives it.
-    QStringList skipped;
-    for (const auto& signature : Property::SafetySignatureCRC::signatureRows(master))
-        if (signature.notSigned)
-            skipped << signature.label;
-    if (master.allDataCRC() == IO::Decoder::IgnoredCRC)
-        skipped << tr("All data CRC");
-
+    // A robot part read from another file is named beside the set's own.
     QString source;
-    if (const DataProvider* provider = DataProvider::instance())
+    QString robotSource;
+    const ParameterImage* robotFile = nullptr;
+    if (const DataProvider* provider = DataProvider::instance()) {
         source = provider->masterSource();
-    // The unit is named by its address, a file by its name (the path in the tip).
-    const bool unit = !source.isEmpty() && source == IO::controllerAddress;
-    const QString name = unit ? tr("Orbilux (%1)").arg(source) : QFileInfo(source).fileName();
-    if (skipped.isEmpty()) {
-        m_sourceText = tr("Source: %1");
-        m_source->setToolTip(source);
-        m_source->setStyleSheet(QString());
-    } else {
-        m_sourceText = tr("Source: %1, not signed");
-        m_source->setToolTip(
-            source + QLatin1Char('\n') +
-            tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", "))));
-        m_source->setStyleSheet(QStringLiteral("color: #ffa500;"));
+        robotSource = provider->robotPartSource();
+        robotFile = &provider->robotPartFile();
     }
-    m_sourceName = name;
+    m_sourceParts.clear();
+    m_sourceNames.clear();
+    QStringList tip;
+    m_notSigned = false;
+    const auto addSource = [&](const QString& path, const ParameterImage& file, bool robotPart) {
+        const QStringList skipped = skippedChecks(file);
+        m_notSigned = m_notSigned || !skipped.isEmpty();
+        m_sourceParts << (robotPart           ? skipped.isEmpty() ? tr("Robot data: %1")
+                                                                  : tr("Robot data: %1, not signed")
+                                    : skipped.isEmpty() ? tr("Source: %1")
+                                              : tr("Source: %1, not signed"));
+        // The unit is named by its address, a file by its name (the path in the tip).
+        m_sourceNames << (!path.isEmpty() && path == IO::controllerAddress
+                              ? tr("Orbilux (%1)").arg(path)
+                              : DisplayText::quoted(QFile::encodeName(QFileInfo(path).fileName())));
+        tip << (robotPart ? tr("Robot data: %1") : QStringLiteral("%1"))
+                   .arg(DisplayText::quoted(QFile::encodeName(path)));
+        if (!skipped.isEmpty())
+            tip << tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", ")));
+    };
+    addSource(source, master, false);
+    if (robotFile && !robotSource.isEmpty() && robotSource != source)
+        addSource(robotSource, *robotFile, true);
+    m_source->setToolTip(tip.join(QLatin1Char('\n')));
+    m_source->setStyleSheet(m_notSigned ? QStringLiteral("color: #ffa500;") : QString());
     elideSource();
 
     m_unwritten->setVisible(m_store->hasUnwrittenChanges());
@@ -92,17 +106,63 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event)
     return QStatusBar::eventFilter(watched, event);
 }
 
+QStringList StatusLine::skippedChecks(const ParameterImage& file)
+{
+    QStringList skipped;
+    for (const auto& signature : Property::SafetySignatureCRC::signatureRows(file))
+        if (signature.notSigned)
+            skipped << signature.label;
+    if (file.allDataCRC() == IO::Decoder::IgnoredCRC)
+        skipped << tr("All data CRC");
+    return skipped;
+}
+
 void StatusLine::elideSource()
 {
+    const auto compose = [this](const QStringList& names) {
+        QStringList parts;
+        for (int i = 0; i < m_sourceParts.size(); ++i)
+            parts << m_sourceParts[i].arg(names.value(i));
+        return parts.join(QStringLiteral("; "));
+    };
     // Not laid out yet: its width says nothing.
     if (!m_source->isVisible()) {
-        m_source->setText(m_sourceText.arg(m_sourceName));
+        m_source->setText(compose(m_sourceNames));
         return;
     }
-    // The name gives way, not what is said of it.
     const QFontMetrics metrics = m_source->fontMetrics();
-    const int room = m_source->contentsRect().width() - m_source->margin() * 2 -
-                     m_source->indent() - metrics.horizontalAdvance(m_sourceText.arg(QString()));
-    m_source->setText(
-        m_sourceText.arg(metrics.elidedText(m_sourceName, Qt::ElideMiddle, qMax(room, 0))));
+    const int chrome = m_source->margin() * 2 + m_source->indent() +
+                       m_source->contentsMargins().left() + m_source->contentsMargins().right();
+    const int width = m_source->width() - chrome;
+    // "not signed" never gives way: the label keeps room for every word with
+    // each name cut to an ellipsis. Otherwise the names give way first.
+    const QString ellipsis(QChar(0x2026));
+    QStringList cut;
+    QStringList none;
+    for (int i = 0; i < m_sourceNames.size(); ++i) {
+        cut << ellipsis;
+        none << QString();
+    }
+    m_source->setMinimumWidth(m_notSigned ? metrics.horizontalAdvance(compose(cut)) + chrome + 1
+                                          : 1);
+    int room = width - metrics.horizontalAdvance(compose(none));
+    if (room < metrics.horizontalAdvance(ellipsis) * int(m_sourceNames.size())) {
+        m_source->setText(metrics.elidedText(compose(cut), Qt::ElideRight, qMax(width, 0)));
+        return;
+    }
+    // One name that needs less than its share leaves the rest to the other.
+    QVector<int> order(m_sourceNames.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return metrics.horizontalAdvance(m_sourceNames[a]) <
+               metrics.horizontalAdvance(m_sourceNames[b]);
+    });
+    QStringList shown = m_sourceNames;
+    for (int k = 0; k < order.size(); ++k) {
+        const int i = order[k];
+        shown[i] =
+            metrics.elidedText(m_sourceNames[i], Qt::ElideMiddle, room / int(order.size() - k));
+        room -= metrics.horizontalAdvance(shown[i]);
+    }
+    m_source->setText(compose(shown));
 }

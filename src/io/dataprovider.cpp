@@ -15,6 +15,7 @@
 #include "io/monitorcommandmask.h"
 #include "io/passworddialog.h"
 #include "io/waitwithoutinput.h"
+#include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterimage.h"
 #include "parameter/parameterlayout.h"
@@ -30,6 +31,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
@@ -429,6 +431,7 @@ bool DataProvider::readInitialSAFM(ParameterImage* image, UnkeptTexts* texts)
         if (texts)
             *texts = readTexts;
         m_masterSource = IO::controllerAddress;
+        m_robotPartSource.clear();
     } else
         messageBox(tr("Title InitialOBXReadError"),
                    tr("Body InitialOBXReadError") + QLatin1Char('\n') + resultBody(), nullptr,
@@ -448,8 +451,10 @@ bool DataProvider::initializeForTest(ParameterImage* image, UnkeptTexts* texts)
                     DataProviderErrorRecord::FileProcedureSource);
     else
         ok = m_procedure->readAll(*image, path, m_error, texts);
-    if (ok)
+    if (ok) {
         m_masterSource = path;
+        m_robotPartSource.clear();
+    }
     qInfo().noquote() << "DataProvider::initializeForTest ->" << okNgText(ok);
     return ok;
 }
@@ -507,7 +512,7 @@ bool DataProvider::readSAFM(QWidget* parent)
     }
     finish(Operation::ReadUnit, ok, parent, tr("The safety parameters were read from Orbilux."));
     if (ok)
-        showLimitNotice(parent);
+        showLimitNotice(parent, operationName(Operation::ReadUnit));
     return ok;
 }
 
@@ -822,11 +827,14 @@ bool DataProvider::readFile(QWidget* parent)
         store->unkeptTexts() = texts;
         store->setMasterData(true);
         m_masterSource = name;
+        // A file read whole brings its own robot part.
+        if (mode == IO::Procedure::AllParts)
+            m_robotPartSource.clear();
     }
     finish(Operation::OpenFile, ok, parent,
            tr("The parameter file was read.\nFilename: %1").arg(name));
     if (ok)
-        showLimitNotice(parent, untaken);
+        showLimitNotice(parent, operationName(Operation::OpenFile), untaken);
     return ok;
 }
 
@@ -915,14 +923,22 @@ bool DataProvider::readRobotParam(QWidget* parent)
         // Only the robot part is new: what was applied to the user part and
         // not written stays so, in the status line and on closing.
         store->takePart(image, m_procedure->lastTakenCells(), texts);
-        m_masterSource = source;
+        // The set keeps its source and trailer; the robot part's file is
+        // named beside it. The unit is no file: it skips no check.
+        m_robotPartSource = source;
+        m_robotPartFile =
+            source == IO::controllerAddress ? ParameterImage() : m_procedure->lastFileImage();
         if (otherRobot)
             emit robotModelChanged();
     }
     finish(Operation::ReadRobotData, ok, parent,
            tr("The robot data was read.\nFilename: %1").arg(name));
     if (ok)
-        showLimitNotice(parent);
+        showLimitNotice(parent, operationName(Operation::ReadRobotData), QStringList(),
+                        IO::Decoder::skippedChecks(m_robotPartFile).isEmpty()
+                            ? QString()
+                            : tr("The robot data file is not signed: %1")
+                                  .arg(DisplayText::quoted(QFile::encodeName(name))));
     return ok;
 }
 
@@ -994,7 +1010,13 @@ QString DataProvider::untakenCountText(int count)
                             .arg(count);
 }
 
-void DataProvider::showLimitNotice(QWidget* parent, const QStringList& untaken)
+QString DataProvider::startupReadTitle()
+{
+    return tr("Parameter set read at start-up");
+}
+
+void DataProvider::showLimitNotice(QWidget* parent, const QString& title,
+                                   const QStringList& untaken, const QString& note)
 {
     if (m_limitNotice)
         m_limitNotice->close();
@@ -1003,16 +1025,17 @@ void DataProvider::showLimitNotice(QWidget* parent, const QStringList& untaken)
     qInfo().noquote() << "DataProvider::showLimitNotice values outside their limits:"
                       << found.outsideLimits << "file texts not kept:" << found.textsNotKept
                       << "untaken:" << untaken.size();
-    if (entries.isEmpty() && untaken.isEmpty())
+    if (entries.isEmpty() && untaken.isEmpty() && note.isEmpty())
         return;
     QStringList caption;
+    if (!note.isEmpty())
+        caption << note;
     if (!entries.isEmpty())
         caption << found.text();
     if (!untaken.isEmpty())
         caption << untakenCountText(untaken.size());
     auto* notice =
-        new LongMessageBox(found.outsideLimits == 0 ? operationName(Operation::OpenFile)
-                                                    : tr("Values outside their limits"),
+        new LongMessageBox(found.outsideLimits == 0 ? title : tr("Values outside their limits"),
                            caption.join(QLatin1Char('\n')),
                            (entryLines(entries) + untaken).join(QLatin1Char('\n')), parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,6 +2,7 @@
 
 #include "io/mireltransport.h"
 #include "parameter/dataprovidererrorrecord.h"
+#include "parameter/parameterimage.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -92,6 +93,11 @@ public:
     // Where the master data came from: the file's path, or the unit's
     // address when it was read from or written to the unit.
     const QString& masterSource() const { return m_masterSource; }
+    // After Read Robot Data: where the robot part came from, and the read
+    // image, whose trailer is the robot file's own (so that its skipped
+    // checks can be named). Empty while the robot part came with the set.
+    const QString& robotPartSource() const { return m_robotPartSource; }
+    const ParameterImage& robotPartFile() const { return m_robotPartFile; }
 
     // The values of the master set that lie outside their limits, judged
     // with the file texts the set did not keep (so that "99999" read into a
@@ -101,7 +107,13 @@ public:
     // values of the file untaken (untaken: a line each), a notice that names
     // them opens beside the window and waits for nothing. A newer read
     // closes an older notice. The start-up calls it once the window exists.
-    void showLimitNotice(QWidget* parent, const QStringList& untaken = QStringList());
+    // title: what was read, the notice's title unless values lie outside
+    // their limits. note: a line said before the findings.
+    void showLimitNotice(QWidget* parent, const QString& title,
+                         const QStringList& untaken = QStringList(),
+                         const QString& note = QString());
+    // The notice's title after the start-up read.
+    static QString startupReadTitle();
     // "1 value of the file's robot part was not taken: ...", or N values.
     static QString untakenCountText(int count);
     QWidget* limitNotice() const { return m_limitNotice; }
@@ -208,4 +220,6 @@ private:
     DataProviderErrorRecord m_error;
     QPointer<QWidget> m_limitNotice;
     QString m_masterSource;
+    QString m_robotPartSource;
+    ParameterImage m_robotPartFile;
 };

@@ -98,6 +98,14 @@ private slots:
         QTRY_VERIFY2(source->text().contains(QChar(0x2026)), qPrintable(source->text()));
         QVERIFY(source->text().endsWith(QLatin1String(", not signed")));
         QVERIFY(text(line).endsWith(QLatin1String("0 file texts not kept")));
+        // Narrower than the words said of the source: the name is gone, the
+        // words all stay whole.
+        line.resize(line.width() - source->width() + 10, line.height());
+        QTRY_VERIFY2(source->text().startsWith(QLatin1String("Source: ")) &&
+                         source->text().endsWith(QLatin1String(", not signed")),
+                     qPrintable(source->text()));
+        QVERIFY(source->contentsRect().width() >=
+                source->fontMetrics().horizontalAdvance(source->text()));
         line.resize(1280, line.height());
         QTRY_VERIFY(source->text().endsWith(QLatin1String("default.txt, not signed")));
         DataProvider::destroyInstance();

@@ -523,20 +523,63 @@ private slots:
         QVERIFY(lineText(line).contains(QLatin1String("Source: other-robot-part.txt")));
     }
 
-    // Read Robot Data names its file as the source and signs the new set.
-    void robotDataReadIsTheSource()
+    // Read Robot Data names its file beside the set's and signs the new set.
+    // Each file carries "not signed" only where its own CRCs were skipped;
+    // the notice after the read says so of the robot file.
+    void robotDataReadIsNamedBesideTheSet_data()
     {
+        QTest::addColumn<QString>("set");
+        QTest::addColumn<QString>("robotFile");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("note");
+        const QString other = QStringLiteral("other-robot-part.txt");
+        const QString unsigned9894 = QStringLiteral("commandline/unsigned-9894.txt");
+        QTest::newRow("both signed")
+            << "" << other << "Source: default.txt; Robot data: other-robot-part.txt"
+            << "";
+        QTest::newRow("unsigned set, signed robot file")
+            << unsigned9894 << other
+            << "Source: unsigned-9894.txt, not signed; Robot data: other-robot-part.txt"
+            << "";
+        QTest::newRow("signed set, unsigned robot file")
+            << "" << unsigned9894
+            << "Source: default.txt; Robot data: unsigned-9894.txt, not signed"
+            << "The robot data file is not signed: ";
+    }
+    void robotDataReadIsNamedBesideTheSet()
+    {
+        QFETCH(QString, set);
+        QFETCH(QString, robotFile);
+        QFETCH(QString, note);
+        const QString robotPath = testDataPath(qPrintable(robotFile));
         StatusLine line(m_store);
+        line.resize(1600, line.sizeHint().height());
+        line.show();
+        if (!set.isEmpty())
+            openFile(testDataPath(qPrintable(set)));
         BoxRecorder boxes;
         DialogAnswers dialogs;
-        dialogs.chooseFileNamed(testDataPath("other-robot-part.txt"));
+        dialogs.chooseFileNamed(robotPath);
         QVERIFY(m_provider->readRobotParam(nullptr));
         const quint32 crc = Crc32c::imageSignature(m_store->appliedImage()).allData;
-        QVERIFY(crc != m_store->masterImage().allDataCRC()); // the old trailer stays
         QTRY_VERIFY(lineText(line).contains(QStringLiteral("All data CRC %1 (0x").arg(crc)));
-        QVERIFY(lineText(line).contains(QLatin1String("Source: other-robot-part.txt")));
-        // The robot part's own findings: the speed of 20000 and "abc".
-        QTRY_VERIFY(lineText(line).endsWith(countText(1, 1)));
+        QFETCH(QString, shown);
+        QTRY_VERIFY2(lineText(line).contains(QLatin1Char('|') + shown + QLatin1Char('|')),
+                     qPrintable(lineText(line)));
+        const QLabel* source = nullptr;
+        for (const QLabel* label : line.findChildren<QLabel*>())
+            if (label->text().startsWith(QLatin1String("Source:")))
+                source = label;
+        QVERIFY(source);
+        QVERIFY2(source->toolTip().contains(QLatin1String("Robot data: ") + robotPath),
+                 qPrintable(source->toolTip()));
+        QCOMPARE(source->toolTip().count(QLatin1String("Not checked")),
+                 shown.count(QLatin1String("not signed")));
+        QCOMPARE(noticeText().startsWith(note + robotPath), !note.isEmpty());
+        if (!note.isEmpty())
+            QCOMPARE(m_provider->limitNotice()->windowTitle(), QStringLiteral("Read Robot Data"));
+        if (robotFile.startsWith(QLatin1String("other")))
+            QTRY_VERIFY(lineText(line).endsWith(countText(1, 1))); // 20000 and "abc"
     }
 
     // Over random sets with random noted texts, every editor of the pages
