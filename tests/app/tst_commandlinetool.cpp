@@ -258,6 +258,20 @@ private slots:
         QCOMPARE(time["name"].toString(), QStringLiteral("SignalUpdateTime"));
         QCOMPARE(time["problem"].toString(), QStringLiteral("text not kept"));
         QVERIFY(!time.contains("lower") && !time.contains("upper"));
+
+        // A text cell holds no number: its value is the text it stores.
+        const QString version = QStringLiteral("V1.2.3-") + QString(33, QLatin1Char('x'));
+        const QString cut = writeSet("version 40.txt",
+                                     [&version](ParameterImage& image) {
+                                         IO::Decoder::storeCell(
+                                             image, fieldNamed("ParameterVersion"), 0, 0, version);
+                                     },
+                                     {{"ParameterVersion", 0, 0, version}});
+        QCOMPARE(run({"--check", "--format=json", cut}), 2);
+        const QJsonObject text = firstFileJson()["outsideLimits"].toArray().at(0).toObject();
+        QCOMPARE(text["name"].toString(), QStringLiteral("ParameterVersion"));
+        QCOMPARE(text["value"].toVariant(), QVariant(version.left(31)));
+        QCOMPARE(text["fileText"].toString(), version);
     }
 
     // A stored CRC of 9894 skips its check when loading; the verdict must
@@ -534,6 +548,17 @@ private slots:
         };
         QCOMPARE(sides.at(3), around('B'));
         QCOMPARE(sides.at(4), around('D'));
+        // JSON's a and b as the terminal's, and each file's text whole
+        // beside them, where the file has one its set did not keep.
+        QCOMPARE(run({"--compare", "--format", "json", longA, controlSet}), 1);
+        const QJsonObject both = json()["differences"].toArray().at(0).toObject();
+        QCOMPARE(both["a"].toString(),
+                 QStringLiteral("0 (file: %1… (100,001 characters))").arg(head.left(40)));
+        QCOMPARE(both["aFileText"].toString(), head + 'B' + tail);
+        QCOMPARE(both["bFileText"].toString(), control);
+        QCOMPARE(run({"--compare", "--format", "json", m_good, controlSet}), 1);
+        const QJsonObject one = json()["differences"].toArray().at(0).toObject();
+        QVERIFY(!one.contains("aFileText") && one["bFileText"].toString() == control);
 
         // Stored texts too: the version holds what the unit was given.
         const QString version = writeSet("version.txt", [](ParameterImage& image) {
