@@ -194,6 +194,16 @@ private slots:
             << "short.txt: format error: UsrSafetyFilterTime has 31 values, not 32";
         QTest::newRow("40 MB") << QStringList{huge} << 1 << ""
                                << "File too large";
+        // The bound the README names: 16 MiB is read, a byte more refused.
+        for (const qint64 size : {qint64(16777216), qint64(16777217)}) {
+            const QString bound = m_dir.filePath(QStringLiteral("%1.txt").arg(size));
+            QFile boundFile(bound);
+            QVERIFY(boundFile.open(QIODevice::WriteOnly) && boundFile.resize(size));
+            boundFile.close();
+            QTest::addRow("%lld bytes", size)
+                << QStringList{bound} << 1 << ""
+                << (size > 16777216 ? "File too large" : "format error");
+        }
         QTest::newRow("unreadable wins") << QStringList{m_outside, m_badCrc} << 1 << "99999"
                                          << "CRC mismatch";
         const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
