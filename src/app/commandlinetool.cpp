@@ -62,7 +62,10 @@ QJsonObject entryJson(const LimitEntry& entry)
         {QStringLiteral("scene"), entry.scene},
         {QStringLiteral("row"), entry.row + 1},
         {QStringLiteral("column"), entry.column + 1},
-        {QStringLiteral("value"), numberOrText(entry.value, entry.valueText)},
+        // A text cell holds no number: its value is its text.
+        {QStringLiteral("value"), entry.type == ValueType::Text
+                                      ? QJsonValue(entry.valueText)
+                                      : numberOrText(entry.value, entry.valueText)},
         {QStringLiteral("valueText"), entry.valueText},
         {QStringLiteral("fileText"), entry.fileText},
         {QStringLiteral("problem"), QLatin1String(problemName(entry.problem))},
@@ -95,6 +98,10 @@ struct Difference
     int column = 0;
     QString left;
     QString right;
+    // The files' texts of the value where their sets did not keep them,
+    // whole; null elsewhere.
+    QString leftFileText;
+    QString rightFileText;
 };
 
 bool bytesDiffer(const ParameterImage& a, const ParameterImage& b, int offset, int size)
@@ -162,6 +169,12 @@ public:
     {
         return shown(value, m_bTexts.textAt(m_b, offset), m_aTexts.textAt(m_a, offset));
     }
+    // Both files' texts of the value at offset, as they are.
+    void addTexts(Difference& difference, int offset) const
+    {
+        difference.leftFileText = m_aTexts.textAt(m_a, offset);
+        difference.rightFileText = m_bTexts.textAt(m_b, offset);
+    }
 
 private:
     // A long text is cut around where it differs from the other file's.
@@ -189,9 +202,15 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
         const ParamDefRecord* record = db->findParamByNo(quint32(row.no));
         const int values = record && !record->isText() ? record->valueCount : 1;
         for (int value = 1; value <= values; ++value) {
-            Difference difference{row.no,        QString::number(row.no), row.name,
-                                  row.group - 1, row.element - 1,         row.left,
-                                  row.right};
+            Difference difference{row.no,
+                                  QString::number(row.no),
+                                  row.name,
+                                  row.group - 1,
+                                  row.element - 1,
+                                  row.left,
+                                  row.right,
+                                  {},
+                                  {}};
             if (field && record) {
                 difference.name = QLatin1String(field->name);
                 const int offset = int(record->valueOffset(row.group, row.element, value));
@@ -206,6 +225,7 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
                 }
                 difference.left = texts.left(difference.left, offset);
                 difference.right = texts.right(difference.right, offset);
+                texts.addTexts(difference, offset);
                 ParameterLayout::cellOfOffset(*field, offset, &difference.row, &difference.column);
             }
             list << difference;
@@ -227,13 +247,17 @@ QVector<Difference> cellDifferences(const ParameterImage& a, const ParameterImag
             (!bytesDiffer(a, b, field.offset, size) || followsValues))
             continue;
         const QString name = QLatin1String(field.name);
-        list << Difference{field.no,
-                           name,
-                           trailerName(field),
-                           0,
-                           0,
-                           texts.left(trailerText(a, field), field.offset),
-                           texts.right(trailerText(b, field), field.offset)};
+        Difference difference{field.no,
+                              name,
+                              trailerName(field),
+                              0,
+                              0,
+                              texts.left(trailerText(a, field), field.offset),
+                              texts.right(trailerText(b, field), field.offset),
+                              {},
+                              {}};
+        texts.addTexts(difference, field.offset);
+        list << difference;
     }
     return list;
 }
@@ -434,13 +458,20 @@ int CommandLineTool::compare(const QByteArray& left, const QByteArray& right, bo
                   << difference.displayName << '\n';
             continue;
         }
-        list.append(QJsonObject{{QStringLiteral("no"), difference.no},
-                                {QStringLiteral("name"), difference.name},
-                                {QStringLiteral("displayName"), difference.displayName},
-                                {QStringLiteral("row"), difference.row + 1},
-                                {QStringLiteral("column"), difference.column + 1},
-                                {QStringLiteral("a"), difference.left},
-                                {QStringLiteral("b"), difference.right}});
+        QJsonObject entry{{QStringLiteral("no"), difference.no},
+                          {QStringLiteral("name"), difference.name},
+                          {QStringLiteral("displayName"), difference.displayName},
+                          {QStringLiteral("row"), difference.row + 1},
+                          {QStringLiteral("column"), difference.column + 1},
+                          {QStringLiteral("a"), difference.left},
+                          {QStringLiteral("b"), difference.right}};
+        // a and b show a long text cut, as the terminal does; a script gets
+        // it whole here.
+        if (!difference.leftFileText.isNull())
+            entry.insert(QStringLiteral("aFileText"), difference.leftFileText);
+        if (!difference.rightFileText.isNull())
+            entry.insert(QStringLiteral("bFileText"), difference.rightFileText);
+        list.append(entry);
     }
     const int code = differences.isEmpty() ? Clean : Different;
     if (json)

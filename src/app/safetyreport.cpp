@@ -565,8 +565,9 @@ void SafetyReport::printFindings(const SafetyReportRowPages::Layout& layout,
                                  const std::function<void(QTextDocument&)>& printDocument,
                                  const SafetyReportRowPages::PrintPage& printPage) const
 {
+    // The list holds file texts not kept as well: its heading counts both.
     const QString heading =
-        QStringLiteral("<h2>%1</h2>").arg(escaped(tr("Values outside their limits")));
+        QStringLiteral("<h2>%1</h2>").arg(escaped(FindingCount::of(m_entries).text()));
     if (m_entries.isEmpty()) {
         printDocument(
             *layout(heading + QStringLiteral("<p>%1</p>").arg(escaped(tr("None."))), true));

@@ -175,6 +175,34 @@ std::unique_ptr<QTextLayout> SafetyReportRowPages::laidOut(const QString& text, 
     return layout;
 }
 
+std::unique_ptr<QTextLayout> SafetyReportRowPages::fitted(const QString& text, const QFont& font,
+                                                          double width, double height) const
+{
+    std::unique_ptr<QTextLayout> whole = laidOut(text, font, width);
+    if (whole->boundingRect().height() <= height)
+        return whole;
+    // The end stays in sight too: a cut text ends with its length.
+    const auto cut = [&text](int kept) {
+        int head = kept - kept / 4;
+        int tail = text.size() - kept / 4;
+        if (head > 0 && text.at(head).isLowSurrogate())
+            --head;
+        if (tail < text.size() && text.at(tail).isLowSurrogate())
+            ++tail;
+        return text.left(head) + QChar(0x2026) + text.mid(tail);
+    };
+    int fits = 0;
+    int tooTall = text.size();
+    while (tooTall - fits > 1) {
+        const int kept = (fits + tooTall) / 2;
+        if (laidOut(cut(kept), font, width)->boundingRect().height() <= height)
+            fits = kept;
+        else
+            tooTall = kept;
+    }
+    return laidOut(cut(fits), font, width);
+}
+
 void SafetyReportRowPages::print(const QString& lead, const QVector<Row>& rows,
                                  const PrintPage& printPage) const
 {
@@ -257,6 +285,8 @@ void SafetyReportRowPages::print(const QString& lead, const QVector<Row>& rows,
         firstPage = false;
     };
 
+    // A row no taller than this fits on any page, the first included.
+    const double rowHeight = m_pageHeight - std::max(firstTop, otherTop) - m_tail;
     double used = firstTop;
     for (const Row& row : rows) {
         LaidOutRow laidOut;
@@ -267,8 +297,10 @@ void SafetyReportRowPages::print(const QString& lead, const QVector<Row>& rows,
             double height = 0.0;
             for (int part = 0; part < parts.size(); ++part) {
                 const QFont font = shape.fonts.value(part, shape.fonts.value(0));
-                cell.push_back(this->laidOut(parts.at(part), font, shape.width));
-                height += cell.back()->boundingRect().height() - (part > 0 ? m_overlap : 0.0);
+                const double overlap = part > 0 ? m_overlap : 0.0;
+                cell.push_back(
+                    fitted(parts.at(part), font, shape.width, rowHeight - height + overlap));
+                height += cell.back()->boundingRect().height() - overlap;
             }
             laidOut.height = std::max(laidOut.height, height);
             laidOut.cells.push_back(std::move(cell));

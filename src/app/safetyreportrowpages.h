@@ -17,7 +17,8 @@ class QTextLayout;
 
 // A long table of the report printed in pages that each hold whole rows:
 // a row never runs from one page onto the next, and every page starts
-// with the table's head. Lines of a cell break between words; a word wider
+// with the table's head. A cell too tall for a page shows only what fits
+// of its text. Lines of a cell break between words; a word wider
 // than its column breaks only before a capital letter or a digit, so that
 // a name stays readable ("UsrSafety|DiscrpAllowTime", never
 // "UsrSafetyDiscrpAllowTim|e").
@@ -65,6 +66,10 @@ private:
     QString breakable(const QString& word, int column, int part) const;
     std::unique_ptr<QTextLayout> laidOut(const QString& text, const QFont& font,
                                          double width) const;
+    // The text laid out no taller than height: where it is taller, as much
+    // of its beginning and end as fits with an ellipsis between them.
+    std::unique_ptr<QTextLayout> fitted(const QString& text, const QFont& font, double width,
+                                        double height) const;
 
     Layout m_layout;
     QString m_table;

@@ -194,6 +194,16 @@ private slots:
             << "short.txt: format error: UsrSafetyFilterTime has 31 values, not 32";
         QTest::newRow("40 MB") << QStringList{huge} << 1 << ""
                                << "File too large";
+        // The bound the README names: 16 MiB is read, a byte more refused.
+        for (const qint64 size : {qint64(16777216), qint64(16777217)}) {
+            const QString bound = m_dir.filePath(QStringLiteral("%1.txt").arg(size));
+            QFile boundFile(bound);
+            QVERIFY(boundFile.open(QIODevice::WriteOnly) && boundFile.resize(size));
+            boundFile.close();
+            QTest::addRow("%lld bytes", size)
+                << QStringList{bound} << 1 << ""
+                << (size > 16777216 ? "File too large" : "format error");
+        }
         QTest::newRow("unreadable wins") << QStringList{m_outside, m_badCrc} << 1 << "99999"
                                          << "CRC mismatch";
         const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
@@ -258,6 +268,20 @@ private slots:
         QCOMPARE(time["name"].toString(), QStringLiteral("SignalUpdateTime"));
         QCOMPARE(time["problem"].toString(), QStringLiteral("text not kept"));
         QVERIFY(!time.contains("lower") && !time.contains("upper"));
+
+        // A text cell holds no number: its value is the text it stores.
+        const QString version = QStringLiteral("V1.2.3-") + QString(33, QLatin1Char('x'));
+        const QString cut = writeSet("version 40.txt",
+                                     [&version](ParameterImage& image) {
+                                         IO::Decoder::storeCell(
+                                             image, fieldNamed("ParameterVersion"), 0, 0, version);
+                                     },
+                                     {{"ParameterVersion", 0, 0, version}});
+        QCOMPARE(run({"--check", "--format=json", cut}), 2);
+        const QJsonObject text = firstFileJson()["outsideLimits"].toArray().at(0).toObject();
+        QCOMPARE(text["name"].toString(), QStringLiteral("ParameterVersion"));
+        QCOMPARE(text["value"].toVariant(), QVariant(version.left(31)));
+        QCOMPARE(text["fileText"].toString(), version);
     }
 
     // A stored CRC of 9894 skips its check when loading; the verdict must
@@ -534,6 +558,17 @@ private slots:
         };
         QCOMPARE(sides.at(3), around('B'));
         QCOMPARE(sides.at(4), around('D'));
+        // JSON's a and b as the terminal's, and each file's text whole
+        // beside them, where the file has one its set did not keep.
+        QCOMPARE(run({"--compare", "--format", "json", longA, controlSet}), 1);
+        const QJsonObject both = json()["differences"].toArray().at(0).toObject();
+        QCOMPARE(both["a"].toString(),
+                 QStringLiteral("0 (file: %1… (100,001 characters))").arg(head.left(40)));
+        QCOMPARE(both["aFileText"].toString(), head + 'B' + tail);
+        QCOMPARE(both["bFileText"].toString(), control);
+        QCOMPARE(run({"--compare", "--format", "json", m_good, controlSet}), 1);
+        const QJsonObject one = json()["differences"].toArray().at(0).toObject();
+        QVERIFY(!one.contains("aFileText") && one["bFileText"].toString() == control);
 
         // Stored texts too: the version holds what the unit was given.
         const QString version = writeSet("version.txt", [](ParameterImage& image) {

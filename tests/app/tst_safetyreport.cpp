@@ -17,6 +17,7 @@
 #include "app/reportexport.h"
 #include "app/safetyreport.h"
 #include "io/filedialog.h"
+#include "parameter/decoder.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/logictable.h"
 #include "parameter/parameter.h"
@@ -82,6 +83,39 @@ QVector<LimitEntry> readWithFindings(const QString& path, ParameterImage& image)
     procedure.parser->makeTable(texts);
     procedure.parser->extractToMap(texts, path, error);
     return ValueValidator::check(image, &texts);
+}
+
+// A word of the PDF and where it lies on its page, in points from the top.
+struct PdfWord
+{
+    QString text;
+    double top = 0.0;
+    double bottom = 0.0;
+};
+
+// Each page's words.
+QVector<QVector<PdfWord>> pdfPageWords(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[^\"]*\" yMin=\"([^\"]*)\" xMax=\"[^\"]*\" "
+                       "yMax=\"([^\"]*)\">([^<]*)</word>"));
+    QVector<QVector<PdfWord>> pages;
+    for (const QString& page : html.split(QStringLiteral("<page ")).mid(1)) {
+        QVector<PdfWord> words;
+        for (auto match = word.globalMatch(page); match.hasNext();) {
+            const QRegularExpressionMatch found = match.next();
+            words.append(
+                {found.captured(3), found.captured(1).toDouble(), found.captured(2).toDouble()});
+        }
+        pages.append(words);
+    }
+    return pages;
 }
 
 QStringList filesIn(const QString& folder)
@@ -165,7 +199,9 @@ private slots:
         // A clean set: the title page and the closing section say so.
         QVERIFY(text.contains(
             QStringLiteral("Findings 0 values outside their limits, 0 file texts not kept")));
-        QVERIFY(text.contains(QStringLiteral("Values outside their limits None.")));
+        // The closing list is headed with the same count.
+        QVERIFY(text.contains(
+            QStringLiteral("0 values outside their limits, 0 file texts not kept None.")));
     }
 
     void oddValuesShownAsStored()
@@ -308,8 +344,11 @@ private slots:
         QVERIFY(text.contains(
             QStringLiteral("Findings %1 Report date").arg(FindingCount::of(entries).text())));
         const QStringList lines = pdfLayoutLines(path);
-        const int closing = lines.lastIndexOf(
-            QRegularExpression(QStringLiteral("^\\f?Values outside their limits$")));
+        // Headed with the count: a list of file texts alone is no list of
+        // values outside their limits.
+        const int closing = lines.lastIndexOf(QRegularExpression(
+            QStringLiteral("^\\f?%1$")
+                .arg(QRegularExpression::escape(FindingCount::of(entries).text()))));
         QVERIFY(closing > 0);
         const QString pages = lines.mid(0, closing).join('\n');
         const QString list = lines.mid(closing).join('\n');
@@ -362,7 +401,8 @@ private slots:
         const QStringList pages = pdfText(path).split(QStringLiteral("Plan view (XY)"));
         QCOMPARE(pages.size(), 2);
         // The legend's last line, then the page number, then the next page.
-        const QString plan = pages[1].section(QStringLiteral("Values outside their limits"), 0, 0);
+        const QString plan =
+            pages[1].section(FindingCount::of(ValueValidator::check(image)).text(), 0, 0);
         QVERIFY2(plan.contains(QRegularExpression(QStringLiteral(
                      "Tool model 20 of tool 1: enabled, not drawn \\(its values are not usable\\) "
                      "Grid lines every 100 mm, heavier every 1000 mm\\. \\d+ $"))),
@@ -466,8 +506,7 @@ private slots:
         // wide for their column do break, rather than widen it.
         const QString text = pdfText(path);
         const QStringList tokens =
-            text.mid(text.lastIndexOf(QStringLiteral("Values outside their limits")))
-                .split(QLatin1Char(' '));
+            text.mid(text.lastIndexOf(FindingCount::of(entries).text())).split(QLatin1Char(' '));
         int identifiersBroken = 0;
         for (int i = 1; i < tokens.size(); ++i) {
             const QString joined = tokens.at(i - 1) + tokens.at(i);
@@ -483,6 +522,92 @@ private slots:
                             [&](const QString& name) { return name.contains(joined); });
         }
         QVERIFY(identifiersBroken > 0);
+    }
+
+    // The closing list as its pages show it: no row runs over a page's
+    // number, not even one whose cell of escapes would be taller than a
+    // page (it shows its beginning and its length), and the pages after
+    // the first hold rows down to their foot. A robot type that the set
+    // cut is marked on the title page as on the list.
+    void findingsListFitsItsPages_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("copies");        // of its findings
+        QTest::addColumn<QString>("robotType"); // on the title page, without blanks
+        QTest::addColumn<QString>("listed");    // in the list, without blanks
+        // Each U+2028 escaped as its three bytes: some 600 characters.
+        const QString type = QLatin1Char('x') + QString(50, QChar(0x2028));
+        ParameterImage image = defaultImage();
+        IO::Decoder::storeCell(image, fieldNamed("RobotTypeName"), 0, 0, type);
+        const QString tall = m_dir.filePath(QStringLiteral("robot-type-escapes.txt"));
+        QVERIFY(writeEditedFile(tall, image, {{"RobotTypeName", 0, 0, type}}));
+        QTest::newRow("cell of escapes taller than a page")
+            << tall << 1
+            << QStringLiteral("$'x%1'[#1]Source").arg(QString("\\xe2\\x80\\xa8").repeated(10))
+            << "(file:$'x\\xe2\\x80\\xa8";
+        QTest::newRow("pages of rows")
+            << QStringLiteral(OBX_SOURCE_DIR "/tests/data/limits/tool5-conversion-0.txt") << 150
+            << "QR6-0700Source"
+            << "[#150]";
+    }
+
+    void findingsListFitsItsPages()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, copies);
+        QFETCH(QString, robotType);
+        QFETCH(QString, listed);
+        ParameterImage image;
+        QVector<LimitEntry> entries = readWithFindings(file, image);
+        QCOMPARE(entries.size(), 1);
+        entries = QVector<LimitEntry>(copies, entries[0]);
+        const QString path = writeReport(SafetyReport(image, QString(), entries), "fits.pdf");
+        QVERIFY(!path.isEmpty());
+
+        const QString text = pdfText(path).remove(QLatin1Char(' '));
+        QVERIFY2(text.contains(QStringLiteral("Robottype") + robotType),
+                 qPrintable(text.left(300)));
+        QVERIFY2(text.contains(listed), qPrintable(text.right(800)));
+        // A cut cell still ends with the text's length.
+        QVERIFY(copies > 1 || text.contains(QStringLiteral("(51characters))")));
+
+        const QVector<QVector<PdfWord>> pages = pdfPageWords(path);
+        QVERIFY(pages.size() > 25);
+        int first = -1; // of the list
+        QVector<int> rows;
+        for (int page = 0; page < pages.size(); ++page) {
+            const QVector<PdfWord>& words = pages[page];
+            QString joined;
+            for (const PdfWord& word : words)
+                joined += word.text + QLatin1Char(' ');
+            if (joined.contains(QStringLiteral("Rows and columns count from 1")))
+                first = page;
+            if (first >= 0)
+                rows << int(std::count_if(words.begin(), words.end(), [](const PdfWord& word) {
+                    return word.text.startsWith(QStringLiteral("[#"));
+                }));
+            // The page's number lies below everything else on it.
+            const QString number = QString::number(page + 1);
+            const auto foot = std::max_element(
+                words.begin(), words.end(), [&number](const PdfWord& a, const PdfWord& b) {
+                    return (a.text == number ? a.top : -1.0) < (b.text == number ? b.top : -1.0);
+                });
+            QVERIFY(foot != words.end() && foot->text == number);
+            for (const PdfWord& word : words)
+                QVERIFY2(&word == &*foot || word.bottom <= foot->top,
+                         qPrintable(QStringLiteral("page %1: %2 at %3, its number at %4")
+                                        .arg(number, word.text)
+                                        .arg(word.bottom)
+                                        .arg(foot->top)));
+        }
+        QVERIFY(first > 0);
+        if (copies == 1)
+            return;
+        // Without the list's lead, a later page holds more rows than the
+        // first; each full page as many as the next.
+        QVERIFY2(rows.size() > 3 && rows[1] > rows[0], qPrintable(QString::number(rows[0])));
+        for (int page = 2; page + 1 < rows.size(); ++page)
+            QCOMPARE(rows[page], rows[1]);
     }
 
     // Texts are shown as the command line shows them: escaped, and a long
