@@ -86,6 +86,27 @@ private slots:
         QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 
+    // The version as the notice and the report show it: a control or a
+    // bidirectional control escaped, never drawn as a box or reordering.
+    void versionShownEscaped_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ESC and BEL") << QStringLiteral("V\x1b]0;T\x07\x1b[2J")
+                                     << QStringLiteral("$'V\\x1b]0;T\\x07\\x1b[2J'");
+        QTest::newRow("right-to-left override")
+            << QStringLiteral("V1\u202e2.3") << QStringLiteral("$'V1\\xe2\\x80\\xae2.3'");
+    }
+    void versionShownEscaped()
+    {
+        QFETCH(QString, version);
+        QFETCH(QString, shown);
+        ParameterImage image = m_store->masterImage();
+        image.setParameterVersion(version);
+        makePanel(image);
+        QCOMPARE(m_labels[1]->text(), shown);
+    }
+
     void boardsAskAndApplyChangesOnlyTheSection()
     {
         BoxAnswers boxes;
