@@ -167,12 +167,12 @@ private slots:
             << 0 << ", 0 values outside their limits, 0 file texts not kept\n"
             << "";
         // The toolkit reads the minus sign U+2212 as "-".
+        const QString minus = writeTestFile(
+            m_dir.filePath(QStringLiteral("minus sign.txt")),
+            readTestFile(m_good).replace("MoveAreaZllimit,-1000,",
+                                         QStringLiteral("MoveAreaZllimit,\u22121000,").toUtf8()));
         QTest::newRow("minus sign U+2212")
-            << QStringList{writeTestFile(m_dir.filePath(QStringLiteral("minus sign.txt")),
-                                         readTestFile(m_good).replace("MoveAreaZllimit,-1000,",
-                                                                      "MoveAreaZllimit,\xe2\x88\x92"
-                                                                      "1000,"))}
-            << 0 << ", 0 values outside their limits, 0 file texts not kept\n"
+            << QStringList{minus} << 0 << ", 0 values outside their limits, 0 file texts not kept\n"
             << "";
         // Integer limits in full.
         QTest::newRow("u32 limits") << QStringList{trailer(QStringLiteral("zeroing.txt"),

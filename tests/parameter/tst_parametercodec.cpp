@@ -68,8 +68,11 @@ private slots:
         row("i32 outside range", "RobotNo", "2147483648", "0");
         row("f32 not a number", "DHPrmD0", "abc", "0");
         row("f32 exponent", "DHPrmD0", "2.5e+02", "250");
-        // Read as stored: the bytes up to the first zero byte, as UTF-8.
-        row("text beginning with U+FEFF", "RobotTypeName", "\xef\xbb\xbfQR6", "\xef\xbb\xbfQR6");
+        // Read as stored: the bytes up to the first zero byte, as UTF-8
+        // (QString::fromUtf8 would drop the U+FEFF).
+        const QString marked = QChar(0xfeff) + QStringLiteral("QR6");
+        QTest::newRow("text beginning with U+FEFF")
+            << QStringLiteral("RobotTypeName") << marked << marked;
     }
 
     void decodeAndEncodeCell()

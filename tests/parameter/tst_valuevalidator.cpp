@@ -520,29 +520,16 @@ private slots:
         row("StopJudgeDist", "e5", false);
         // The minus sign U+2212 is the toolkit's "-", also far behind blanks.
         const QByteArray blanks(IO::Decoder::ToolkitDecides, ' ');
-        row("ToolIDChngTable",
-            "\xe2\x88\x92"
-            "7",
-            true);
-        row("ToolIDChngTable",
-            blanks + "\xe2\x88\x92"
-                     "7",
-            true);
-        row("UsrSpeedArmValid",
-            blanks + "\xe2\x88\x92"
-                     "2147483648",
-            true);
-        row("RotateOffset",
-            blanks + "\xe2\x88\x92"
-                     "1",
-            false);
-        row("StopJudgeDist",
-            blanks + "\xe2\x88\x92"
-                     "1.5",
-            true);
+        const QByteArray minus("\xe2\x88\x92");
+        row("ToolIDChngTable", minus + "7", true);
+        row("ToolIDChngTable", blanks + minus + "7", true);
+        row("UsrSpeedArmValid", blanks + minus + "2147483648", true);
+        row("RotateOffset", blanks + minus + "1", false);
+        row("StopJudgeDist", blanks + minus + "1.5", true);
         row("StopJudgeDist", blanks + "x1", false);
-        row("RobotTypeName", "\xef\xbb\xbfQR6", true); // U+FEFF and all
-        row("RobotTypeName", "", true);                // text
+        QTest::newRow("RobotTypeName U+FEFF QR6")
+            << QByteArray("RobotTypeName") << QChar(0xfeff) + QStringLiteral("QR6") << true;
+        row("RobotTypeName", "", true); // text
         row("RobotTypeName", "0123456789012345678901234567890", true);
         row("RobotTypeName", "01234567890123456789012345678901", false);
         row("RobotTypeName",
