@@ -523,10 +523,7 @@ private slots:
         const QByteArray minus("\xe2\x88\x92");
         row("ToolIDChngTable", minus + "7", true);
         row("ToolIDChngTable", blanks + minus + "7", true);
-        row("UsrSpeedArmValid", blanks + minus + "2147483648", true);
-        row("RotateOffset", blanks + minus + "1", false);
         row("StopJudgeDist", blanks + minus + "1.5", true);
-        row("StopJudgeDist", blanks + "x1", false);
         QTest::newRow("RobotTypeName U+FEFF QR6")
             << QByteArray("RobotTypeName") << QChar(0xfeff) + QStringLiteral("QR6") << true;
         row("RobotTypeName", "", true); // text
