@@ -156,7 +156,9 @@ public:
         for (int at = offset; at < offset + size; ++at) {
             const QString a = m_aTexts.textAt(m_a, at);
             const QString b = m_bTexts.textAt(m_b, at);
-            if (a.isNull() != b.isNull() || a.trimmed() != b.trimmed())
+            // As the files hold them: "abc" and "abc" with a no-break space
+            // after it both store 0, yet the files differ.
+            if (a.isNull() != b.isNull() || a != b)
                 return true;
         }
         return false;

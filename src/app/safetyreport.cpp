@@ -310,7 +310,7 @@ QString SafetyReport::titlePage() const
         markedRow(label, escaped(text));
     };
     markedRow(tr("Robot type"), markedValue(robotTypeOffset, robotType));
-    row(tr("Source"), m_source);
+    row(tr("Source"), DisplayText::fileName(m_source));
     // A CRC of 9894 skips its check when the set is loaded: the report must
     // not present such a set as signed.
     const auto signatureText = [this](const QString& text, bool notSigned) {

@@ -128,13 +128,17 @@ void Decoder::decode(ParameterImage& image, const ParameterImage& fileImage,
 
 bool Decoder::mayBeNumber(const QString& text, ValueType type)
 {
+    // A short text costs the toolkit little: it decides itself.
+    if (text.size() <= ToolkitDecides)
+        return true;
     // The toolkit skips white space around a number.
     const auto first =
         std::find_if_not(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
     if (first == text.end())
         return false;
     const QChar c = *first;
-    if (c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-'))
+    // It takes the minus sign U+2212 for "-".
+    if (c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QChar(0x2212))
         return true;
     // "inf", "nan" and ".5" are floats too.
     const QChar lower = c.toLower();

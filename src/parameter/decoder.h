@@ -91,10 +91,11 @@ public:
                           std::string_view text);
 
     // Whether the toolkit may read the text as a number of the field's type:
-    // false when its first character (after white space) cannot begin one.
-    // A long text of other characters is then never converted whole, which
-    // would copy megabytes.
+    // false only for a text longer than ToolkitDecides whose first character
+    // (after white space) cannot begin one. A long text of other characters
+    // is then never converted whole, which would copy megabytes.
     static bool mayBeNumber(const QString& text, ValueType type);
+    static constexpr int ToolkitDecides = 64;
 
     // The stored CRC value that tells the check to skip a range.
     static constexpr quint32 IgnoredCRC = 9894;

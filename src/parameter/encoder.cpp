@@ -1,6 +1,7 @@
 #include "encoder.h"
 
 #include "parameter/decoder.h"
+#include "parameter/utf8text.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
@@ -263,7 +264,7 @@ QString Encoder::formatText(const unsigned char* field, QString* problem)
     const int length =
         zero ? int(static_cast<const char*>(zero) - bytes) : ParameterLayout::TextSize;
     const QByteArray utf8(bytes, length);
-    const QString text = QString::fromUtf8(utf8);
+    const QString text = utf8Text(std::string_view(bytes, std::size_t(length)));
     if (!problem)
         return text;
 

@@ -1,4 +1,5 @@
 #include "parameterfilescanner.h"
+#include "app/core/displaytext.h"
 #include "parameter/utf8text.h"
 
 #include <QFile>
@@ -37,6 +38,16 @@ QString quoted(const QString& text)
 QString toString(std::string_view text)
 {
     return utf8Text(text);
+}
+
+// A text of the file as a message or a log line quotes it: in quotation
+// marks where it shows as it is, else escaped and cut as every file text is
+// shown, so that a name cannot retitle a terminal or fill it with megabytes.
+QString quotedFromFile(std::string_view text)
+{
+    const QString whole = toString(text);
+    const QString shown = DisplayText::shown(whole);
+    return shown == whole ? quoted(whole) : shown;
 }
 
 void logFunction()
@@ -268,10 +279,10 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
     }
     const int entry = m_lastEntry;
     if (entry < 0) {
-        qWarning().noquote() << "[Parser] format err unknown parameter:"
-                             << quoted(toString(line.name));
+        const QString name = quotedFromFile(line.name);
+        qWarning().noquote() << "[Parser] format err unknown parameter:" << name;
         logFunction();
-        refuse(QStringLiteral("unknown parameter ") + quoted(toString(line.name)));
+        refuse(QStringLiteral("unknown parameter ") + name);
         return false;
     }
     const ParameterInfo& info = m_index.entry(entry).info;
@@ -280,7 +291,7 @@ bool ParameterFileScanner::scanLine(const Line& line, CellSink& sink)
         qWarning().noquote() << "[Parser] format err incorrect parameter No:" << number;
         logFunction();
         refuse(QStringLiteral("%1 has the number %2, not %3")
-                   .arg(m_index.entry(entry).name, toString(line.number))
+                   .arg(m_index.entry(entry).name, DisplayText::shown(toString(line.number)))
                    .arg(info.No));
         return false;
     }

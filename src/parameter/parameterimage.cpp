@@ -1,4 +1,5 @@
 #include "parameterimage.h"
+#include "parameter/utf8text.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -90,7 +91,8 @@ QString ParameterImage::textAt(int offset, bool* ok) const
     const void* zero = std::memchr(text, 0, ParameterLayout::TextSize);
     const int length =
         zero ? int(static_cast<const char*>(zero) - text) : ParameterLayout::TextSize;
-    return QString::fromUtf8(text, length);
+    // As stored: a leading byte order mark is a character of the text.
+    return utf8Text(std::string_view(text, std::size_t(length)));
 }
 
 bool ParameterImage::setI16At(int offset, qint16 value)

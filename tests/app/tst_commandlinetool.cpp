@@ -160,6 +160,20 @@ private slots:
             << QStringList{trailer(QStringLiteral("type.txt"), "RobotTypeName", long40)} << 2
             << QStringLiteral(": %1 (file: %2) [text not kept]\n").arg(long40.left(31), long40)
             << "";
+        // A text beginning with U+FEFF is kept as its bytes are stored.
+        QTest::newRow("version beginning with U+FEFF")
+            << QStringList{trailer(QStringLiteral("bom version.txt"), "ParameterVersion",
+                                   QStringLiteral("\uFEFFV1.2"))}
+            << 0 << ", 0 values outside their limits, 0 file texts not kept\n"
+            << "";
+        // The toolkit reads the minus sign U+2212 as "-".
+        const QString minus = writeTestFile(
+            m_dir.filePath(QStringLiteral("minus sign.txt")),
+            readTestFile(m_good).replace("MoveAreaZllimit,-1000,",
+                                         QStringLiteral("MoveAreaZllimit,\u22121000,").toUtf8()));
+        QTest::newRow("minus sign U+2212")
+            << QStringList{minus} << 0 << ", 0 values outside their limits, 0 file texts not kept\n"
+            << "";
         // Integer limits in full.
         QTest::newRow("u32 limits") << QStringList{trailer(QStringLiteral("zeroing.txt"),
                                                            "ZeroingValue", QStringLiteral("-1"))}
@@ -435,6 +449,14 @@ private slots:
         QCOMPARE(run({"--compare", notNumber, zero}), 1);
         QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0 (file: abc)\t0\t"),
                  qPrintable(m_out));
+        const QString noBreak =
+            writeSet("no-break space.txt",
+                     [](ParameterImage& image) {
+                         QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
+                     },
+                     {{"TeachBreakingDecel", 0, 0, QStringLiteral("abc\u00a0")}});
+        QCOMPARE(run({"--compare", notNumber, noBreak}), 1);
+        QCOMPARE(m_out.count('\n'), 1);
 
         const QString later = writeSet("later.txt", [](ParameterImage& image) {
             QVERIFY(image.setU32(fieldNamed("SystemUpdateTime"), 0, 0, 1700000000));
@@ -577,6 +599,96 @@ private slots:
         });
         QCOMPARE(run({"--compare", m_good, version}), 1);
         QVERIFY2(m_out.contains("\t$'V\\x1b[2J'\t"), qPrintable(m_out));
+
+        // A right-to-left override would show "QR6-0700".
+        const QString reordered = writeSet("reordered.txt", [](ParameterImage& image) {
+            QVERIFY(
+                image.setText(fieldNamed("RobotTypeName"), 0, 0, QStringLiteral("QR6\u202e0070-")));
+        });
+        QCOMPARE(run({"--compare", m_good, reordered}), 1);
+        QVERIFY2(m_out.contains("\t$'QR6\\xe2\\x80\\xae0070-'\t"), qPrintable(m_out));
+        QVERIFY(!m_out.contains(QChar(0x202e)));
+    }
+
+    // What --check shows of a file text and of the value it became: one
+    // line, no control character, counted in characters.
+    void textsShownEscaped_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString emoji = QStringLiteral("\U0001F600");
+        QTest::newRow("only a line separator")
+            << QByteArray("CommonSpec") << QStringLiteral("\u2028")
+            << QStringLiteral(": 0 (file: $'\\xe2\\x80\\xa8');");
+        QTest::newRow("only a next line") << QByteArray("CommonSpec") << QStringLiteral("\u0085")
+                                          << QStringLiteral(": 0 (file: $'\\xc2\\x85');");
+        QTest::newRow("50 emoji")
+            << QByteArray("CommonSpec") << emoji.repeated(50)
+            << QStringLiteral(": 0 (file: %1… (50 characters));").arg(emoji.repeated(40));
+        // The value is the text's first 31 bytes.
+        const QString type = QStringLiteral("QR6\x1b[2J") + QString(40, 'x');
+        QTest::newRow("cut robot type holding ESC")
+            << QByteArray("RobotTypeName") << type
+            << QStringLiteral(": $'QR6\\x1b[2J%1' (file: $'QR6\\x1b[2J%2'… (47 characters)) [")
+                   .arg(QString(24, 'x'), QString(33, 'x'));
+    }
+    void textsShownEscaped()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        const QString set =
+            writeSet("shown.txt",
+                     [&](ParameterImage& image) {
+                         IO::Decoder::storeCell(image, fieldNamed(field.constData()), 0, 0, text);
+                     },
+                     {{field.constData(), 0, 0, text}});
+        QCOMPARE(run({"--check", set}), 2);
+        QVERIFY2(m_out.contains(shown), qPrintable(m_out));
+        for (const QChar c : {QChar(0x1b), QChar(0x2028), QChar(0x85)})
+            QVERIFY(!m_out.contains(c));
+    }
+
+    // A format error quotes the file as a file text is shown: no control
+    // character reaches the terminal, and a huge name or number is cut, in
+    // the text and in the JSON's message alike.
+    void formatErrorsQuotedAndCut_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("name holding control characters")
+            << QByteArray("1-00-00,Common\x1b]0;PWNED\x07\x1b[2JSpec") + '\0' + ','
+
+            << QStringLiteral("unknown parameter $'Common\\x1b]0;PWNED\\x07\\x1b[2JSpec\\x00'");
+        QTest::newRow("name of 10 MB")
+            << "1-00-00," + QByteArray(10000000, 'n') + ","
+            << QStringLiteral("unknown parameter %1… (10,000,000 characters)")
+                   .arg(QString(40, 'n'));
+        QTest::newRow("number of 10 MB")
+            << QByteArray(10000000, '9') + "-00-00,CommonSpec,"
+            << QStringLiteral("CommonSpec has the number %1… (10,000,000 characters), not 1")
+                   .arg(QString(40, '9'));
+    }
+    void formatErrorsQuotedAndCut()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, reason);
+        const QString set =
+            writeTestFile(m_dir.filePath(QStringLiteral("format error.txt")),
+                          readTestFile(m_good).replace("\n1-00-00,CommonSpec,", "\n" + line));
+        const QString error = QStringLiteral("format error in line 2: ") + reason;
+        const auto safe = [](const QString& text) {
+            return text.size() < 1000 && !text.contains(QChar(0x1b)) && !text.contains(QChar(7)) &&
+                   !text.contains(QChar(0));
+        };
+        QCOMPARE(run({"--check", set}), 1);
+        QCOMPARE(m_err, set + QStringLiteral(": ") + error + QLatin1Char('\n'));
+        QCOMPARE(run({"--check", "--format", "json", set}), 1);
+        QCOMPARE(firstFileJson().value("error").toString(), error);
+        QVERIFY(safe(m_out));
+        QCOMPARE(run({"--compare", m_good, set}), 3);
+        QVERIFY2(m_err.contains(error) && safe(m_err), qPrintable(m_err.left(1000)));
     }
 
     // Anything but a regular file is refused before it is opened; the

@@ -184,6 +184,10 @@ private slots:
         const QString unknown = writeTestFile(
             m_dir.filePath(QStringLiteral("unknown.txt")),
             QByteArray(text).replace("\n101-00-01,RobotTypeName,", "\n101-00-01,Bogus,"));
+        const QString control =
+            writeTestFile(m_dir.filePath(QStringLiteral("control.txt")),
+                          QByteArray(text).replace("\n101-00-01,RobotTypeName,",
+                                                   "\n101-00-01,Bogus\x1b]0;T\x07\x1b[2J,"));
         const QString badCrc = writeTestFile(
             m_dir.filePath(QStringLiteral("bad crc.txt")),
             QByteArray(text).replace("UsrSafetyFilterTime,10,", "UsrSafetyFilterTime,11,"));
@@ -193,6 +197,8 @@ private slots:
              {std::make_pair(m_dir.filePath(QStringLiteral("missing.txt")), "(no such file)"),
               std::make_pair(garbage, "(format error: no .OBXDATA ... .END block)"),
               std::make_pair(unknown, "(format error in line 3: unknown parameter \"Bogus\")"),
+              std::make_pair(control, "(format error in line 3: unknown parameter "
+                                      "$'Bogus\\x1b]0;T\\x07\\x1b[2J')"),
               std::make_pair(badCrc, "(CRC mismatch: ")}) {
             QByteArray errors;
             QCOMPARE(run({set, m_dir.filePath(QStringLiteral("never.pdf"))}, &errors), 1);
@@ -263,6 +269,12 @@ private slots:
                mount -o remount,ro ro && echo bound &&
                exec "$0" --export-report set.txt ro/keep.pdf)",
             4, "The file cannot be written: ro/keep.pdf (Read-only file system)\n", {}, true);
+        // Only the existing file is read-only, not its folder: it is not replaced.
+        row("existing read-only OUT",
+            R"(echo kept > keep.pdf && mount --bind keep.pdf keep.pdf &&
+               mount -o remount,bind,ro keep.pdf && echo bound &&
+               exec "$0" --export-report set.txt keep.pdf)",
+            4, "The file cannot be written: keep.pdf (Read-only file system)\n", {}, true);
         row("without /proc",
             R"(umount -l /proc && echo bound && exec "$0" --export-report set.txt out.pdf)", 0, "",
             "out.pdf", true);

@@ -620,10 +620,14 @@ private slots:
         QCOMPARE(entries.size(), 1);
         entries[0].fileText = QStringLiteral("\x1b]0;t\x07") + QString(100000, 'y');
         QVERIFY(image.setText(*ParameterLayout::findByNo(101), 0, 0, QStringLiteral("QR\x1b[2J")));
-        const QString path = writeReport(SafetyReport(image, QString(), entries), "texts.pdf");
+        // A right-to-left override would show "rlofdp.txt".
+        const QString path = writeReport(
+            SafetyReport(image, QStringLiteral("/sets/rlo\u202etxt.pdf"), entries), "texts.pdf");
         QVERIFY(!path.isEmpty());
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("Robot type $'QR\\x1b[2J'")),
+                 qPrintable(text.left(300)));
+        QVERIFY2(text.contains(QStringLiteral("Source $'/sets/rlo\\xe2\\x80\\xaetxt.pdf'")),
                  qPrintable(text.left(300)));
         // Laid out in a narrow column beside the limits, whose text the
         // reading order may put between its lines: compared without the

@@ -68,6 +68,11 @@ private slots:
         row("i32 outside range", "RobotNo", "2147483648", "0");
         row("f32 not a number", "DHPrmD0", "abc", "0");
         row("f32 exponent", "DHPrmD0", "2.5e+02", "250");
+        // Read as stored: the bytes up to the first zero byte, as UTF-8
+        // (QString::fromUtf8 would drop the U+FEFF).
+        const QString marked = QChar(0xfeff) + QStringLiteral("QR6");
+        QTest::newRow("text beginning with U+FEFF")
+            << QStringLiteral("RobotTypeName") << marked << marked;
     }
 
     void decodeAndEncodeCell()
@@ -156,6 +161,56 @@ private slots:
                 IO::Decoder::storeCell(fromBytes, field, 0, 0,
                                        std::string_view(bytes.constData(), size_t(bytes.size())));
                 QVERIFY2(fromBytes == fromString, qPrintable(QString(name) + ": " + text));
+            }
+        }
+    }
+
+    // The quick test before a conversion never refuses what the toolkit
+    // converts: each text, also long behind white space, stores what
+    // QString::toInt, toUInt and toFloat make of it, from a string and from
+    // a file's bytes.
+    void cellTextsAsTheToolkitReads()
+    {
+        const QStringList texts =
+            QStringList{
+                "5",   "+5",       "-5",  "\u22125",  "\u2212", "-",           "+",
+                "",    "007",      "-0",  "\u22120",  " 5",     "5 ",          "\u00a05\u00a0",
+                "\t5", "\u2003-5", "1e3", "1E+03",    "-1e-3",  "\u22121.5e2", "1e",
+                "e5",  ".5",       "-.5", "\u2212.5", "5.",     "inf",         "-inf"} +
+            QStringList{"+inf",          "\u2212inf",     "INF",        "Inf",        "nan",
+                        "NaN",           "-nan",          "+nan",       "infinity",   "0x10",
+                        "1,5",           "1,000",         "\uff15",     "\u0665",     "--1",
+                        "+-1",           "\u2212\u22121", "abc",        "2147483647", "2147483648",
+                        "-2147483649",   "4294967295",    "4294967296", "65536",      "-32769",
+                        "3.4028235e+38", "3.4028236e+38", "1e-45",      "1e-50",      "1.#INF"};
+        const QString blanks(IO::Decoder::ToolkitDecides, QLatin1Char(' '));
+        const QString noBreaks(IO::Decoder::ToolkitDecides, QChar(0xa0));
+        for (const char* name :
+             {"CommonSpec", "RotateOffset", "RobotNo", "ZeroingValue", "DHPrmD0"}) {
+            const FieldDef& field = fieldNamed(name);
+            const int offset = ParameterLayout::cellOffset(field, 0, 0);
+            for (const QString& number : texts) {
+                for (const QString& text : {number, blanks + number, number + noBreaks}) {
+                    ParameterImage expected, fromString, fromBytes;
+                    bool ok = false;
+                    const bool isSigned =
+                        field.type == ValueType::I16 || field.type == ValueType::I32;
+                    const quint32 integer =
+                        isSigned ? quint32(text.toInt(&ok, 10)) : text.toUInt(&ok, 10);
+                    if (field.type == ValueType::F32)
+                        expected.setF32At(offset, text.toFloat());
+                    else if (ParameterLayout::valueSize(field.type) == 2)
+                        expected.setU16At(offset, ok ? quint16(integer) : 0); // the low bits
+                    else
+                        expected.setU32At(offset, ok ? integer : 0);
+                    IO::Decoder::storeCell(fromString, field, 0, 0, text);
+                    const QByteArray bytes = text.toUtf8();
+                    IO::Decoder::storeCell(
+                        fromBytes, field, 0, 0,
+                        std::string_view(bytes.constData(), size_t(bytes.size())));
+                    QVERIFY2(fromString == expected && fromBytes == expected,
+                             qPrintable(QStringLiteral("%1: \"%2\"").arg(name, text)));
+                }
             }
         }
     }

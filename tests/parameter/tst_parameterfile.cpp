@@ -238,6 +238,15 @@ private slots:
         malformed("blank in block", replaced("QR6-0700", "QR6 0700"), notFound);
         refusedBy("unknown name", "1-00-00,CommonSpek,1,\r\n",
                   {"[Parser] format err unknown parameter: \"CommonSpek\""});
+        // The file's text logged as it is shown: escaped, and cut.
+        refusedBy("unknown name holding control characters",
+                  QByteArray("1-00-00,Common\x1b]0;T\x07\x1b[2JSpec") + '\0' + ",1,\r\n",
+                  {"[Parser] format err unknown parameter: "
+                   "$'Common\\x1b]0;T\\x07\\x1b[2JSpec\\x00'"});
+        refusedBy("unknown name of 100,000 characters",
+                  "1-00-00," + QByteArray(100000, 'n') + ",1,\r\n",
+                  {QStringLiteral("[Parser] format err unknown parameter: %1… (100,000 characters)")
+                       .arg(QString(40, 'n'))});
         refusedBy("wrong number", "2-00-00,CommonSpec,1,\r\n",
                   {"[Parser] format err incorrect parameter No: 2"});
         refusedBy(

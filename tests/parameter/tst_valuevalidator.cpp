@@ -518,6 +518,14 @@ private slots:
         row("StopJudgeDist", "Inf", true);
         row("StopJudgeDist", "NaN", true);
         row("StopJudgeDist", "e5", false);
+        // The minus sign U+2212 is the toolkit's "-", also far behind blanks.
+        const QByteArray blanks(IO::Decoder::ToolkitDecides, ' ');
+        const QByteArray minus("\xe2\x88\x92");
+        row("ToolIDChngTable", minus + "7", true);
+        row("ToolIDChngTable", blanks + minus + "7", true);
+        row("StopJudgeDist", blanks + minus + "1.5", true);
+        QTest::newRow("RobotTypeName U+FEFF QR6")
+            << QByteArray("RobotTypeName") << QChar(0xfeff) + QStringLiteral("QR6") << true;
         row("RobotTypeName", "", true); // text
         row("RobotTypeName", "0123456789012345678901234567890", true);
         row("RobotTypeName", "01234567890123456789012345678901", false);

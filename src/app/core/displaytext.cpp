@@ -7,14 +7,24 @@
 
 namespace {
 
+// The marks and embeddings, overrides and isolates that reorder the text
+// around them: "QR6<right-to-left override>0070-" reads as "QR6-0700".
+bool isBidirectionalControl(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069) || u == 0x200e ||
+           u == 0x200f || u == 0x061c;
+}
+
 // Control characters (C0 and C1: a terminal may take one for an escape
-// sequence) and the line and paragraph separators, which readers of
-// one-line output may take for a line break.
+// sequence), the line and paragraph separators, which readers of one-line
+// output may take for a line break, and the bidirectional controls, which
+// show a text other than the one held.
 bool isUnprintable(QChar c)
 {
     const QChar::Category category = c.category();
     return category == QChar::Other_Control || category == QChar::Separator_Line ||
-           category == QChar::Separator_Paragraph;
+           category == QChar::Separator_Paragraph || isBidirectionalControl(c);
 }
 
 // Characters, not UTF-16 units: a surrogate pair counts once.
@@ -95,6 +105,11 @@ QString DisplayText::quoted(const QByteArray& bytes)
         ++i;
     }
     return shown + QLatin1Char('\'');
+}
+
+QString DisplayText::fileName(const QString& name)
+{
+    return quoted(name.toUtf8());
 }
 
 QString DisplayText::shown(const QString& text, int around)

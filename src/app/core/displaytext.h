@@ -13,10 +13,13 @@ public:
     static const int ShownCharacters = 40;
 
     // The bytes as one line, escaped as the shell's $'...' where they hold
-    // control characters, line or paragraph separators, or bytes that are
-    // not UTF-8; as they are otherwise.
+    // control characters, line or paragraph separators, bidirectional
+    // controls, or bytes that are not UTF-8; as they are otherwise.
     static QString quoted(const QByteArray& bytes);
     static bool needsQuoting(const QByteArray& bytes);
+    // A file name or path as one line, quoted as above and never cut: the
+    // whole name tells one file from another.
+    static QString fileName(const QString& name);
 
     // The text quoted as above; one longer than ShownCharacters is cut to
     // that many characters around the character at index around, with its

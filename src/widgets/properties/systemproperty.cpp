@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QtDebug>
 
+#include "app/core/displaytext.h"
 #include "app/core/interfaceutilities.h"
 #include "app/core/setting.h"
 #include "io/dataprovider.h"
@@ -236,7 +237,8 @@ void System::updateUI()
     const int spec = m_parameter->editImage().i16(FieldBinding::fieldOf(CommonSpec));
     const QString specTexts[] = {tr("Spec Standard"), tr("Spec Clean"), tr("Spec Automaker")};
     m_spec->setText(spec >= 0 && spec <= 2 ? specTexts[spec] : QString::number(spec));
-    m_paramVersion->setText(m_parameter->editImage().parameterVersion());
+    // Escaped as the notice and the report show it: the file chose its bytes.
+    m_paramVersion->setText(DisplayText::shown(m_parameter->editImage().parameterVersion()));
     FieldBinding::markShown(m_paramVersion, m_parameter->editImage(),
                             FieldBinding::fieldOf(ParameterVersion));
     queryVersions();

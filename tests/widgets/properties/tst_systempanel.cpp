@@ -86,6 +86,15 @@ private slots:
         QVERIFY(!barButton(m_panel, 0)->isEnabled());
     }
 
+    // The version as the notice and the report show it, never as boxes.
+    void versionShownEscaped()
+    {
+        ParameterImage image = m_store->masterImage();
+        image.setParameterVersion(QStringLiteral("V\x1b]0;T\x07\x1b[2J"));
+        makePanel(image);
+        QCOMPARE(m_labels[1]->text(), QStringLiteral("$'V\\x1b]0;T\\x07\\x1b[2J'"));
+    }
+
     void boardsAskAndApplyChangesOnlyTheSection()
     {
         BoxAnswers boxes;
