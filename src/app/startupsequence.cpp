@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QEventLoop>
+#include <QLayout>
 #include <QMargins>
 #include <QRegularExpression>
 #include <QtDebug>
@@ -133,15 +134,27 @@ QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargi
     return wanted.boundedTo(room);
 }
 
+QMargins windowFrame(const QRect& inner, const QRect& outer)
+{
+    // Until the window manager has framed the window, the frame reads as the
+    // window itself, or as a frame window not yet sized (1 x 1) around it.
+    if (outer == inner || !outer.contains(inner))
+        return QMargins(8, 32, 8, 8);
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
 void placeOnScreen(QWidget* window, const QRect& available)
 {
-    // The frame is known once the window manager has taken the window.
-    const QRect inner = window->geometry();
-    const QRect outer = window->frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    window->resize(fittedWindowSize(window->size(), available, frame));
-    window->move(centredPosition(available, window->frameGeometry()));
+    // A minimized window may not have its frame yet: the place comes from the
+    // size the window is given here and from its frame as far as known, not
+    // from the frame geometry read back.
+    const QMargins frame = windowFrame(window->geometry(), window->frameGeometry());
+    const QSize size =
+        QLayout::closestAcceptableSize(window, fittedWindowSize(window->size(), available, frame));
+    const QSize outer = size.grownBy(frame);
+    const QPoint corner = centredPosition(available, QRect(QPoint(), outer));
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size));
 }
 
 int runApplication(int argc, char* argv[])

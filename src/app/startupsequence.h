@@ -20,7 +20,11 @@ QPoint centredPosition(const QRect& available, const QRect& frame);
 // The wanted size where the window with its frame fits the available area;
 // else as much of it as the area takes, title bar included.
 QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame);
-// The window at the fitted size of its present one, centred.
+// The margins of the window manager's frame from the window's geometry and
+// its frame geometry; while the frame is not known yet, margins that hold a
+// usual title bar and border.
+QMargins windowFrame(const QRect& inner, const QRect& outer);
+// The window at the fitted size of its present one, centred with its frame.
 void placeOnScreen(QWidget* window, const QRect& available);
 
 // The whole program: process set-up, start-up window, data, main window,

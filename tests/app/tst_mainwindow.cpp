@@ -33,6 +33,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -403,6 +404,12 @@ private slots:
         QCOMPARE(centredPosition(screen, QRect(50, 60, 2000, 1200)), QPoint(0, 0));
         QCOMPARE(centredPosition(QRect(1920, 0, 1920, 1080), QRect(0, 0, 1280, 800)),
                  QPoint(2240, 140));
+        // A frame window not yet sized reads 1 x 1: once the window's corner
+        // went to the centre of the screen.
+        const QRect inner(1, 22, 1280, 800);
+        QCOMPARE(windowFrame(inner, QRect(0, 0, 1, 1)), windowFrame(inner, inner));
+        const QMargins openbox(1, 22, 1, 5);
+        QCOMPARE(windowFrame(inner, inner.marginsAdded(openbox)), openbox);
     }
 
     // 1280 x 800 wherever the window fits with its frame; else the frame
@@ -426,6 +433,36 @@ private slots:
                                     .arg(m_window->frameGeometry().height())));
         QVERIFY(m_window->statusBar()->isVisible());
         m_window->resize(wanted);
+    }
+
+    // Placed while minimized, the window may not have its frame or even its
+    // size yet. Before its first showing no window has a frame to read.
+    void placementBeforeTheFrameIsKnown_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1366 x 768") << QRect(0, 0, 1366, 768) << QSize(1280, 800);
+        QTest::newRow("1280 x 800") << QRect(0, 0, 1280, 800) << QSize(1280, 800);
+        QTest::newRow("panel above") << QRect(0, 30, 1366, 738) << QSize(1280, 800);
+        QTest::newRow("size reads 1 x 1") << QRect(0, 0, 1366, 768) << QSize(1, 1);
+    }
+    void placementBeforeTheFrameIsKnown()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QSize, size);
+        QWidget window;
+        auto* content = new QWidget;
+        content->setMinimumSize(1000, 600);
+        (new QVBoxLayout(&window))->addWidget(content);
+        window.resize(size);
+        placeOnScreen(&window, available);
+        QVERIFY(window.width() >= 1000 && window.height() >= 600);
+        const QRect framed = window.geometry().marginsAdded(QMargins(1, 22, 1, 5));
+        QVERIFY2(available.contains(framed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                            .arg(framed.x())
+                                                            .arg(framed.y())
+                                                            .arg(framed.width())
+                                                            .arg(framed.height())));
     }
 
     void controllerEntriesFollowTheOnlineState()
