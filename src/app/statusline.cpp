@@ -10,7 +10,6 @@
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -78,9 +77,9 @@ void StatusLine::refresh()
         // The unit is named by its address, a file by its name (the path in the tip).
         m_sourceNames << (!path.isEmpty() && path == IO::controllerAddress
                               ? tr("Orbilux (%1)").arg(path)
-                              : DisplayText::quoted(QFile::encodeName(QFileInfo(path).fileName())));
+                              : DisplayText::fileName(QFileInfo(path).fileName()));
         tip << (robotPart ? tr("Robot data: %1") : QStringLiteral("%1"))
-                   .arg(DisplayText::quoted(QFile::encodeName(path)));
+                   .arg(DisplayText::fileName(path));
         if (!skipped.isEmpty())
             tip << tr("Not checked (stored as 9894): %1").arg(skipped.join(QLatin1String(", ")));
     };

@@ -31,7 +31,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
@@ -934,11 +933,11 @@ bool DataProvider::readRobotParam(QWidget* parent)
     finish(Operation::ReadRobotData, ok, parent,
            tr("The robot data was read.\nFilename: %1").arg(name));
     if (ok)
-        showLimitNotice(parent, operationName(Operation::ReadRobotData), QStringList(),
-                        IO::Decoder::skippedChecks(m_robotPartFile).isEmpty()
-                            ? QString()
-                            : tr("The robot data file is not signed: %1")
-                                  .arg(DisplayText::quoted(QFile::encodeName(name))));
+        showLimitNotice(
+            parent, operationName(Operation::ReadRobotData), QStringList(),
+            IO::Decoder::skippedChecks(m_robotPartFile).isEmpty()
+                ? QString()
+                : tr("The robot data file is not signed: %1").arg(DisplayText::fileName(name)));
     return ok;
 }
 

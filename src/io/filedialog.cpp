@@ -6,7 +6,6 @@
 
 #include <QButtonGroup>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -152,8 +151,7 @@ bool FileDialog::mayTake()
     if (!exists)
         return true;
     MsgBox box(QMessageBox::Warning, windowTitle(),
-               tr("%1 already exists. Replace it?")
-                   .arg(DisplayText::quoted(QFile::encodeName(target.fileName()))),
+               tr("%1 already exists. Replace it?").arg(DisplayText::fileName(target.fileName())),
                QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
