@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -31,6 +32,9 @@ constexpr double referenceDpi = 96.0;
 constexpr int defaultCaptionHeight = 23;
 // The right margin of a panel's section titles.
 constexpr int sectionRightGap = 20;
+// The lower border that a window manager draws below the window, which the
+// caption heights do not count.
+constexpr int frameBorderAllowance = 8;
 
 const char* const paneStyleSheet = "\nQWidget {\n"
                                    "    background: #424242;\n"
@@ -149,9 +153,16 @@ void PropertyPane::sizeForPage()
     // A screen that reports no height leaves the pane as tall as it is.
     int height = metrics.fullScreenHeight - metrics.captionHeight;
     // The window's status line sits below the pane and needs its room too.
+    // One caption stands for the menu bar: a taller one, and the frame's
+    // lower border, take theirs as well, or the window with its frame could
+    // not fit the screen, since the pane holds its height.
     if (const auto* status =
             window()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
         height -= status->sizeHint().height();
+    if (const auto* menuBar =
+            window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        height -= qMax(0, menuBar->sizeHint().height() - metrics.captionHeight) +
+                  frameBorderAllowance;
     if (height > 0)
         rect.setHeight(height);
     setGeometry(rect);
