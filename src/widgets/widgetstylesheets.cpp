@@ -7,6 +7,16 @@ QString image(const char* fileName)
     return QStringLiteral("image: url(:/assets/image/%1);").arg(QLatin1String(fileName));
 }
 
+// Padding that gives a frame wider than the editor's usual border the
+// difference back, across and up and down, so that the editor keeps its
+// size and its text its place as the frame comes and goes. padding is the
+// usual padding across (none up and down).
+QString paddingFor(int frame, int border, int padding = 0)
+{
+    const int less = frame - border;
+    return QStringLiteral("padding: %1px %2px;").arg(-less).arg(padding - less);
+}
+
 struct ButtonColours
 {
     const char* background;
@@ -16,21 +26,23 @@ struct ButtonColours
     const char* pressed;
 };
 
+// The focus and pressed frames take their width out of the padding: a
+// button keeps its size as it takes the focus.
 QString buttonSheet(const ButtonColours& c)
 {
-    return QStringLiteral(
-               "QPushButton {\n"
-               "    color: #e4e4e4;\n"
-               "    background-color: %1;\n"
-               "    border-color: %2;\n"
-               "    border-radius: 4px;\n"
-               "    font-weight: bold;\n"
-               "    padding: 5px;\n"
-               "}\n"
-               "QPushButton:disabled { background-color: %3; }\n"
-               "QPushButton:hover { background-color: %4; }\n"
-               "QPushButton:pressed { background-color: %5; border: 1px solid #86b7fe; }\n"
-               "QPushButton:focus { border: 1px solid #86b7fe; }\n")
+    return QStringLiteral("QPushButton {\n"
+                          "    color: #e4e4e4;\n"
+                          "    background-color: %1;\n"
+                          "    border-color: %2;\n"
+                          "    border-radius: 4px;\n"
+                          "    font-weight: bold;\n"
+                          "    padding: 5px;\n"
+                          "}\n"
+                          "QPushButton:disabled { background-color: %3; }\n"
+                          "QPushButton:hover { background-color: %4; }\n"
+                          "QPushButton:pressed { background-color: %5; border: 1px solid #86b7fe; "
+                          "padding: 4px; }\n"
+                          "QPushButton:focus { border: 1px solid #86b7fe; padding: 4px; }\n")
         .arg(QLatin1String(c.background), QLatin1String(c.border), QLatin1String(c.disabled),
              QLatin1String(c.hover), QLatin1String(c.pressed));
 }
@@ -128,7 +140,7 @@ QString comboSheet(bool greyArrowWhenDisabled)
             "    padding-right: 10px;\n"
             "}\n"
             "QComboBox::focus#form-select-changed, QComboBox::focus#form-select-updated "
-            "{ border-color: #86b7fe; border-width: 2px; }\n"
+            "{ border-color: #86b7fe; border-width: 2px; %4 }\n"
             "QComboBox::open#form-select-changed, QComboBox::open#form-select-updated "
             "{ border-color: #86b7fe; }\n"
             "QComboBox:disabled#form-select-changed { color: #87cefa; border-color: #808080; }\n"
@@ -139,22 +151,26 @@ QString comboSheet(bool greyArrowWhenDisabled)
             "QComboBox::down-arrow#form-select-updated { %3 }\n"
             "QComboBox::down-arrow:disabled#form-select-changed, "
             "QComboBox::down-arrow:disabled#form-select-updated { %1 }\n")
-            .arg(image("expand_more_disable.png"), dropDown, image("expand_more.png"));
+            .arg(image("expand_more_disable.png"), dropDown, image("expand_more.png"),
+                 paddingFor(2, 1, 10));
     return sheet;
 }
 
-// Edit-state rules of the dark spin boxes; the label shares them.
+// Edit-state rules of the dark spin boxes; the label shares them. The focus
+// frame of a changed or updated field is wider than its usual one.
 QString darkStateRules(const char* type)
 {
     return QStringLiteral("%1#form-changed { color: #1e90ff; background-color: #2c2c2c; "
                           "border: 1px solid #dfdfdf; }\n"
-                          "%1::focus#form-changed { border-color: #86b7fe; border-width: 2px; }\n"
+                          "%1::focus#form-changed { border-color: #86b7fe; border-width: 2px; "
+                          "%2 }\n"
                           "%1:disabled#form-changed { color: #87cefa; border-color: #f5f5f5; }\n"
                           "%1#form-updated { color: #ffa500; background-color: #2c2c2c; "
                           "border: 1px solid #444444; }\n"
-                          "%1::focus#form-updated { border-color: #86b7fe; border-width: 2px; }\n"
+                          "%1::focus#form-updated { border-color: #86b7fe; border-width: 2px; "
+                          "%2 }\n"
                           "%1:disabled#form-updated { color: #ffdead; border-color: #f5f5f5; }\n")
-        .arg(QLatin1String(type));
+        .arg(QLatin1String(type), paddingFor(2, 1));
 }
 
 QString darkSpinSheet(const char* type)
@@ -171,19 +187,14 @@ QString darkSpinSheet(const char* type)
 
 // The red mark of a stored value outside its limits; the same for every editor.
 // Its frame is wider than the editor's usual one (border, with the padding
-// across inside it, none up and down) and takes the difference out of the
-// padding, so that the editor keeps its size and its text its place as the
-// mark comes and goes.
+// across inside it) and takes the difference out of the padding.
 QString outOfLimitsRules(const char* type, int border, int padding = 0,
                          const char* name = "form-invalid")
 {
-    const auto paddingFor = [border, padding](int frame) {
-        const int less = frame - border;
-        return QStringLiteral("padding: %1px %2px;").arg(-less).arg(padding - less);
-    };
     return QStringLiteral("%1#%2 { color: #ff4040; border: 2px solid #ff4040; %3 }\n"
                           "%1:disabled#%2 { color: #ff8080; border: 1px solid #ff8080; %4 }\n")
-        .arg(QLatin1String(type), QLatin1String(name), paddingFor(2), paddingFor(1));
+        .arg(QLatin1String(type), QLatin1String(name), paddingFor(2, border, padding),
+             paddingFor(1, border, padding));
 }
 
 QString dialogFrameRules()
@@ -251,19 +262,22 @@ const QString spinBox = darkSpinSheet("QSpinBox") + outOfLimitsRules("QSpinBox",
 const QString doubleSpinBox =
     darkSpinSheet("QDoubleSpinBox") + outOfLimitsRules("QDoubleSpinBox", 1);
 
-const QString spinBoxLightTheme = QStringLiteral(
-    "QSpinBox { border: 1px solid #ced4da; border-radius: 5px; background-color: #ffffff; }\n"
-    "QSpinBox:disabled { background-color: #dfdfdf; color: #909294; }\n"
-    "QSpinBox:focus { border-color: #86b7fe; border-width: 2px; }\n"
-    "QToolTip { color: black; }\n"
-    "QSpinBox#form-changed { color: #1e90ff; background-color: #ffffff; "
-    "border: 1px solid #ced4da; }\n"
-    "QSpinBox::focus#form-changed { border-color: #86b7fe; border-width: 2px; }\n"
-    "QSpinBox:disabled#form-changed { color: #87cefa; }\n"
-    "QSpinBox#form-updated { color: #ffa500; background-color: #ffffff; "
-    "border: 1px solid #ced4da; }\n"
-    "QSpinBox::focus#form-updated { border-color: #86b7fe; border-width: 2px; }\n"
-    "QSpinBox:disabled#form-updated { color: #ffdead; }\n");
+// Its focus frame is wider than its usual one in every state.
+const QString spinBoxLightTheme =
+    QStringLiteral(
+        "QSpinBox { border: 1px solid #ced4da; border-radius: 5px; background-color: #ffffff; }\n"
+        "QSpinBox:disabled { background-color: #dfdfdf; color: #909294; }\n"
+        "QSpinBox:focus { border-color: #86b7fe; border-width: 2px; %1 }\n"
+        "QToolTip { color: black; }\n"
+        "QSpinBox#form-changed { color: #1e90ff; background-color: #ffffff; "
+        "border: 1px solid #ced4da; }\n"
+        "QSpinBox::focus#form-changed { border-color: #86b7fe; border-width: 2px; %1 }\n"
+        "QSpinBox:disabled#form-changed { color: #87cefa; }\n"
+        "QSpinBox#form-updated { color: #ffa500; background-color: #ffffff; "
+        "border: 1px solid #ced4da; }\n"
+        "QSpinBox::focus#form-updated { border-color: #86b7fe; border-width: 2px; %1 }\n"
+        "QSpinBox:disabled#form-updated { color: #ffdead; }\n")
+        .arg(paddingFor(2, 1));
 
 const QString label =
     QStringLiteral("QLabel { border: 1px solid #404040; border-radius: 5px; "

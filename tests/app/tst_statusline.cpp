@@ -110,6 +110,47 @@ private slots:
         QTRY_VERIFY(source->text().endsWith(QLatin1String("default.txt, not signed")));
         DataProvider::destroyInstance();
     }
+
+    // The count is red and bold while anything is found: a value outside
+    // its limits, or only a file text that the set did not keep.
+    void countIsRedWhileAnythingIsFound_data()
+    {
+        QTest::addColumn<int>("filterTime");   // as stored; its limits are 1 to 127
+        QTest::addColumn<QString>("fileText"); // what the file said for it
+        QTest::addColumn<QString>("count");
+        QTest::newRow("nothing") << 10 << QString()
+                                 << "0 values outside their limits, 0 file texts not kept";
+        QTest::newRow("outside its limits")
+            << 0 << QString() << "1 value outside its limits, 0 file texts not kept";
+        QTest::newRow("a file text alone") << 2 << "65538"
+                                           << "0 values outside their limits, 1 file text not kept";
+    }
+    void countIsRedWhileAnythingIsFound()
+    {
+        QFETCH(int, filterTime);
+        QFETCH(QString, fileText);
+        QFETCH(QString, count);
+        const FieldDef& field = fieldNamed("UsrSafetyFilterTime");
+        Parameter* store = Parameter::instance();
+        store->editImage() = readImage(defaultSetPath());
+        QVERIFY(store->editImage().setI16(field, 0, 0, qint16(filterTime)));
+        store->unkeptTexts().clear();
+        if (!fileText.isNull())
+            store->unkeptTexts().note(store->editImage(), field, 0, 0, fileText);
+        store->setMasterData(true);
+
+        StatusLine line(store);
+        line.show();
+        QLabel* shown = nullptr;
+        for (QLabel* label : line.findChildren<QLabel*>())
+            if (label->text() == count)
+                shown = label;
+        QVERIFY2(shown, qPrintable(text(line)));
+        const bool red = filterTime != 10;
+        QCOMPARE(shown->palette().color(QPalette::WindowText) == QColor(0xff, 0x40, 0x40), red);
+        QCOMPARE(shown->font().bold(), red);
+        store->unkeptTexts().clear();
+    }
 };
 
 QTEST_MAIN(TestStatusLine)

@@ -292,8 +292,13 @@ private slots:
         m_store->update();
 
         dialogs.chooseFileNamed(m_dir.filePath(QStringLiteral("robot.txt")));
+        QSignalSpy changes(m_store, &Parameter::parameterChanged);
         QVERIFY(m_provider->readRobotParam(nullptr));
         QCOMPARE(boxes.lastTitle(), QStringLiteral("Read Robot Data completed"));
+        // The pages, their marks and the monitoring screens take the new set.
+        QVERIFY(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant>& change) {
+            return change.at(0).value<Parameter::DataType>() == Parameter::MasterData;
+        }));
         for (const ParameterImage* image :
              {&m_store->masterImage(), &m_store->appliedImage(), &m_store->editImage()}) {
             QCOMPARE(image->textAt(robotTypeOffset), QStringLiteral("QR6-0900"));

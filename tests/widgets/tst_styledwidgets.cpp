@@ -6,6 +6,7 @@
 #include "widgets/diffcombobox.h"
 #include "widgets/doublespinbox.h"
 #include "widgets/editstate.h"
+#include "widgets/label.h"
 #include "widgets/spinbox.h"
 #include "widgets/spinboxlighttheme.h"
 #include "widgets/toggleswitch.h"
@@ -77,8 +78,16 @@ struct Editor
             hold(new SpinBoxLightTheme(0, 9999))->setValue(1188);
         } else if (kind == "DoubleSpinBox") {
             hold(new DoubleSpinBox(-9999, 9999))->setValue(1188.1);
+        } else if (kind == "Label") {
+            // A label shows a state through the name its owner gives it.
+            auto* label = new Label(QStringLiteral("1188"), QString());
+            widget.reset(label);
+            setState = [label](quint8 state) {
+                EditState::apply(label, EditState::objectName(state), WidgetStyleSheets::label);
+            };
+            label->resize(160, 32);
         } else {
-            hold(new ButtonSuccess);
+            hold(new ButtonSuccess(QStringLiteral("Monitoring Points...")));
         }
     }
 };
@@ -86,6 +95,28 @@ struct Editor
 QLineEdit* editOf(QAbstractSpinBox* box)
 {
     return box->findChild<QLineEdit*>();
+}
+
+// Where the editor shows its value: the line edit of a spin box, the edit
+// field of a combo box, the contents of a button or a label.
+QRect textRect(QWidget* editor)
+{
+    if (auto* box = qobject_cast<QAbstractSpinBox*>(editor))
+        return editOf(box)->geometry();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        return combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxEditField, combo);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(editor)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    return editor->contentsRect();
 }
 
 // Lays the widgets out in one window and makes it the active one.
@@ -112,7 +143,7 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<bool>("enabled");
         for (const char* kind : {"CheckBox", "ToggleSwitch", "ComboBox", "SpinBox",
-                                 "SpinBoxLightTheme", "DoubleSpinBox", "ButtonSuccess"})
+                                 "SpinBoxLightTheme", "DoubleSpinBox", "ButtonSuccess", "Label"})
             for (const bool on : {true, false})
                 for (const int state : {0, 1, 2, 4, 7}) {
                     // No page shows a stored value in the light box.
@@ -148,43 +179,78 @@ private slots:
         }
     }
 
-    // The red frame of a value outside its limits lies where the usual frame
-    // and padding are: the editor keeps its size and its text its place as
-    // the mark comes and goes (Apply takes it away).
-    void outOfLimitsFrameKeepsTheSize_data()
+    // An editor keeps its size, and its text its place, in every state and
+    // while it is being edited: the changed field's wider focus frame and the
+    // red frame of a value outside its limits lie where the usual frame and
+    // padding are. So typing moves nothing, nor does the red mark as it comes
+    // and goes (typing over it, Apply).
+    void editStatesKeepTheSize_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("enabled");
-        for (const char* kind :
-             {"CheckBox", "ToggleSwitch", "ComboBox", "SpinBox", "DoubleSpinBox"})
-            for (const bool on : {true, false})
-                QTest::addRow("%s %s", kind, on ? "enabled" : "disabled") << QString(kind) << on;
+        QTest::addColumn<QVector<int>>("states"); // set in turn, the last one measured
+        QTest::addColumn<QString>("use");         // "plain", "focused" (edited) or "disabled"
+        const std::pair<QByteArray, QVector<int>> states[] = {
+            {"changed", {EditState::Changed}},
+            {"updated", {EditState::Updated}},
+            {"outside limits", {EditState::OutOfLimits}},
+            {"changed over outside limits", {EditState::OutOfLimits, EditState::Changed}},
+        };
+        for (const char* kind : {"CheckBox", "ToggleSwitch", "ComboBox", "SpinBox",
+                                 "SpinBoxLightTheme", "DoubleSpinBox", "ButtonSuccess", "Label"})
+            for (const char* use : {"plain", "focused", "disabled"}) {
+                // A label takes no focus.
+                if (QLatin1String(kind) == QLatin1String("Label") &&
+                    QLatin1String(use) == QLatin1String("focused"))
+                    continue;
+                for (const auto& [name, sequence] : states) {
+                    // No page shows a stored value in the light box.
+                    if (QLatin1String(kind) == QLatin1String("SpinBoxLightTheme") &&
+                        sequence.first() == EditState::OutOfLimits)
+                        continue;
+                    QTest::addRow("%s %s %s", kind, name.constData(), use)
+                        << QString(kind) << sequence << QString(use);
+                }
+            }
     }
 
-    void outOfLimitsFrameKeepsTheSize()
+    void editStatesKeepTheSize()
     {
         QFETCH(QString, kind);
-        QFETCH(bool, enabled);
+        QFETCH(QVector<int>, states);
+        QFETCH(QString, use);
         Editor made(kind);
         QWidget* editor = made.widget.data();
-        editor->setEnabled(enabled);
+        editor->setEnabled(use != QLatin1String("disabled"));
         editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(editor));
-        editor->clearFocus(); // a changed editor's focus frame is wider
-        const auto geometry = [&](quint8 state) {
-            made.setState(state);
+        QApplication::setActiveWindow(editor);
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        const auto geometry = [&] {
+            // The boxes keep their size hints until their style changes.
+            QEvent styleChange(QEvent::StyleChange);
+            QCoreApplication::sendEvent(editor, &styleChange);
             editor->ensurePolished();
             editor->resize(editor->sizeHint());
             QCoreApplication::processEvents();
-            const auto* box = qobject_cast<QAbstractSpinBox*>(editor);
-            return QVector<QRect>{
-                QRect(QPoint(), editor->sizeHint()), QRect(QPoint(), editor->minimumSizeHint()),
-                box ? editOf(const_cast<QAbstractSpinBox*>(box))->geometry() : QRect()};
+            return QVector<QRect>{QRect(QPoint(), editor->sizeHint()),
+                                  QRect(QPoint(), editor->minimumSizeHint()), textRect(editor)};
         };
-        const QVector<QRect> plain = geometry(EditState::Equal);
-        QCOMPARE(geometry(EditState::OutOfLimits), plain);
-        QVERIFY(showsColour(editor, enabled ? QColor(0xff, 0x40, 0x40) : QColor(0xff, 0x80, 0x80)));
-        QCOMPARE(geometry(EditState::Updated), plain);
+        made.setState(EditState::Equal);
+        editor->clearFocus();
+        const QVector<QRect> plain = geometry();
+        if (use == QLatin1String("focused")) {
+            editor->setFocus();
+            QTRY_VERIFY(editor->hasFocus());
+            QCOMPARE(geometry(), plain); // no state: only the frame's colour changes
+        }
+        for (const int state : qAsConst(states))
+            made.setState(quint8(state));
+        QCOMPARE(geometry(), plain);
+        if (states.last() == EditState::OutOfLimits)
+            QVERIFY(showsColour(editor, use == QLatin1String("disabled")
+                                            ? QColor(0xff, 0x80, 0x80)
+                                            : QColor(0xff, 0x40, 0x40)));
+        made.setState(EditState::Equal); // Apply or Cancel
+        QCOMPARE(geometry(), plain);
     }
 
     void returnAndEnterClick_data()

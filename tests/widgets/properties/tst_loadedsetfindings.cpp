@@ -582,6 +582,31 @@ private slots:
             QTRY_VERIFY(lineText(line).endsWith(countText(1, 1))); // 20000 and "abc"
     }
 
+    // A robot type name with a zero byte is stored up to that byte: Read
+    // Robot Data notes the file's whole text, as --check lists it.
+    void robotNameWithAZeroByteIsNoted()
+    {
+        const FieldDef& name = fieldNamed("RobotTypeName");
+        const QString held = m_store->masterImage().textAt(name.offset);
+        QVERIFY(!held.isEmpty());
+        const QString text = held + QChar(0) + QStringLiteral("x");
+        // Signed as the read stores it.
+        ParameterImage image = defaultImage();
+        IO::Decoder::storeCell(image, name, 0, 0, text);
+        const QString file = path("zero-byte.txt");
+        QVERIFY(writeEditedFile(file, image, {{"RobotTypeName", 0, 0, text}}));
+        StatusLine line(m_store);
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(file);
+        QVERIFY(m_provider->readRobotParam(nullptr));
+        const QSet<QString> listed{cellKey(name.no, 0, 0)};
+        QCOMPARE(checkedCells(file), listed);
+        QCOMPARE(cellKeys(ValueValidator::check(m_store->appliedImage())), listed);
+        QTRY_VERIFY2(lineText(line).endsWith(countText(0, 1)), qPrintable(lineText(line)));
+        QCOMPARE(m_store->masterImage().textAt(name.offset), held);
+    }
+
     // Over random sets with random noted texts, every editor of the pages
     // that show them is red exactly where the validator lists its cell, and
     // names the file's text exactly where that was not kept.
