@@ -159,9 +159,9 @@ void PropertyPane::sizeForPage()
     if (const auto* status =
             window()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
         height -= status->sizeHint().height();
-    if (const auto* menuBar =
-            window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
-        height -= qMax(0, menuBar->sizeHint().height() - metrics.captionHeight) +
+    if (const auto* menuBar = window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        height -= qMax(0, qMax(menuBar->sizeHint().height(), menuBar->minimumHeight()) -
+                              metrics.captionHeight) +
                   frameBorderAllowance;
     if (height > 0)
         rect.setHeight(height);

@@ -1,10 +1,13 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QState>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -331,6 +334,38 @@ private slots:
         QTRY_VERIFY(m_scenes->state(20)->active());
         QVERIFY(tall->measured > 0);
         QCOMPARE(pane.pageStack()->sizeHint(), QSize(300, 900));
+        PropertyPane::setMetricsSource({});
+    }
+
+    // In a window with a menu bar and a status line, the pane leaves room
+    // for both and for a frame of a caption and a lower border, however tall
+    // the menu bar is: the window with its frame fits the screen.
+    void windowWithItsFrameFitsTheScreen_data()
+    {
+        QTest::addColumn<int>("menuBarHeight");
+        QTest::newRow("menu bar as tall as a caption") << 23;
+        QTest::newRow("taller menu bar") << 30;
+    }
+    void windowWithItsFrameFitsTheScreen()
+    {
+        QFETCH(int, menuBarHeight);
+        const int caption = 23;
+        const int screenHeight = 768;
+        PropertyPane::setMetricsSource([] { return Metrics{96, caption, 1366, 768 - caption}; });
+        makePanels();
+        QMainWindow window;
+        window.setMenuBar(new QMenuBar);
+        window.menuBar()->addMenu(QStringLiteral("File"));
+        window.menuBar()->setFixedHeight(menuBarHeight);
+        window.setStatusBar(new QStatusBar);
+        window.statusBar()->showMessage(QStringLiteral("Source: default.txt"));
+        auto* pane = new PropertyPane(nullptr, &m_panels);
+        window.setCentralWidget(pane);
+        m_scenes->loadScene(20);
+        QTRY_VERIFY(m_scenes->state(20)->active());
+        const int lowerBorder = 8;
+        QVERIFY2(window.minimumSizeHint().height() + caption + lowerBorder <= screenHeight,
+                 qPrintable(QString::number(window.minimumSizeHint().height())));
         PropertyPane::setMetricsSource({});
     }
 
