@@ -3453,6 +3453,10 @@ Check safety input/output signals.</translation>
       <translation>Source</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, or as last written to Orbilux; changes applied since then are not in it, even where they were saved to a parameter file.</source>
+      <translation>The report shows the set as last read, or as last written to Orbilux; changes applied since then are not in it, even where they were saved to a parameter file.</translation>
+    </message>
+    <message>
       <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
       <translation>The report shows the set as last read, written or saved; changes applied since then are not in it.</translation>
     </message>

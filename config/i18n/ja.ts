@@ -3452,6 +3452,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>読込元</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, or as last written to Orbilux; changes applied since then are not in it, even where they were saved to a parameter file.</source>
+      <translation>このレポートは、最後に読み込んだ、または最後に Orbilux に書き込んだパラメータを示します。その後に適用した変更は、パラメータファイルに保存した場合でも含まれません。</translation>
+    </message>
+    <message>
       <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
       <translation>このレポートは最後に読み込み、書き込み、または保存したパラメータを示します。その後に適用した変更は含まれません。</translation>
     </message>

@@ -3452,6 +3452,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>원본</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, or as last written to Orbilux; changes applied since then are not in it, even where they were saved to a parameter file.</source>
+      <translation>이 보고서는 마지막으로 읽었거나 마지막으로 Orbilux에 쓴 파라미터를 보여 줍니다. 그 이후에 적용한 변경은 파라미터 파일에 저장했더라도 포함되지 않습니다.</translation>
+    </message>
+    <message>
       <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
       <translation>이 보고서는 마지막으로 읽거나 쓰거나 저장한 파라미터를 보여 줍니다. 그 이후에 적용한 변경은 포함되지 않습니다.</translation>
     </message>

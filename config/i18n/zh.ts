@@ -3452,6 +3452,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
       <translation>来源</translation>
     </message>
     <message>
+      <source>The report shows the set as last read, or as last written to Orbilux; changes applied since then are not in it, even where they were saved to a parameter file.</source>
+      <translation>本报告显示最后一次读取或最后一次写入 Orbilux 的参数；之后应用的更改不包含在内，即使已保存到参数文件。</translation>
+    </message>
+    <message>
       <source>The report shows the set as last read, written or saved; changes applied since then are not in it.</source>
       <translation>本报告显示最后一次读取、写入或保存的参数；之后应用的更改不包含在内。</translation>
     </message>

@@ -60,12 +60,14 @@ bool exportSafetyReport(QWidget* parent)
     if (ok) {
         QString text = SafetyReport::tr("The safety report was written.\nFilename: %1").arg(path);
         // The report is of the set whose signature it carries: applied
-        // values that were not yet written or saved are not in it.
+        // values are not in it until written to the unit, whatever file
+        // they were saved to.
         const Parameter* store = Parameter::instance();
         if (!store->masterImage().areasEqual(store->appliedImage()))
             text += QStringLiteral("\n\n") +
-                    SafetyReport::tr("The report shows the set as last read, written or saved; "
-                                     "changes applied since then are not in it.");
+                    SafetyReport::tr("The report shows the set as last read, or as last written "
+                                     "to Orbilux; changes applied since then are not in it, even "
+                                     "where they were saved to a parameter file.");
         MsgBox box(QMessageBox::Information, SafetyReport::tr("Safety Report"), text,
                    QMessageBox::Ok, parent);
         box.exec();

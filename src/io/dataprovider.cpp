@@ -15,6 +15,7 @@
 #include "io/monitorcommandmask.h"
 #include "io/passworddialog.h"
 #include "io/waitwithoutinput.h"
+#include "parameter/choicetexts.h"
 #include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterimage.h"
@@ -845,7 +846,9 @@ bool DataProvider::mayDropUnwrittenChanges(QWidget* parent)
     QStringList names;
     for (const IO::ComparisonView::Row& row :
          IO::ComparisonView::differences(store->appliedImage(), store->masterImage()))
-        names << tr("%1: %2 (was %3)").arg(row.name, row.left, row.right);
+        names << tr("%1: %2 (was %3)")
+                     .arg(row.name, ChoiceTexts::shown(row.no, row.left),
+                          ChoiceTexts::shown(row.no, row.right));
     // Keeping the work is the default.
     const bool drop = askDefaultNo(
         operationName(Operation::OpenFile),

@@ -6,6 +6,7 @@
 #include "editedfile.h"
 #include "imagecells.h"
 #include "messagecapture.h"
+#include "parameter/logictable.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
 
@@ -220,6 +221,8 @@ private slots:
         if (unwritten) {
             m_store->editImage().setI16At(userValueOffset, 3);
             m_store->update();
+            // A choice is applied too (an unused row of the logic table).
+            QVERIFY(LogicTable::setType(m_store->appliedImage(), 400, 2));
         }
         const ParameterImage applied = m_store->appliedImage();
         m_provider = DataProvider::create();
@@ -261,7 +264,9 @@ private slots:
         QCOMPARE(questions[1], QStringLiteral("Applied changes are not yet written. Open another "
                                               "file and lose them?"));
         QVERIFY2(questions[2].contains(QLatin1String("I/O")) &&
-                     questions[2].endsWith(QLatin1String(": 3 (was 1)")),
+                     questions[2].contains(QLatin1String(": 3 (was 1)")) &&
+                     // named as the page names it
+                     questions[2].contains(QLatin1String(": AND (was (Invalid))")),
                  qPrintable(questions[2]));
         QCOMPARE(questions[3], QStringLiteral("1"));
     }

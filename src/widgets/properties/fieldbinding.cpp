@@ -10,6 +10,7 @@
 #include <cstring>
 #include <limits>
 
+#include "parameter/choicetexts.h"
 #include "parameter/parameter.h"
 #include "parameter/parameterdefdb.h"
 #include "parameter/valuevalidator.h"
@@ -99,6 +100,10 @@ FieldBinding::FieldBinding(Parameter* store, int parameterNo, Show show)
 FieldBinding FieldBinding::combo(Parameter* store, int parameterNo, ComboBox* box)
 {
     const int validCount = box->count();
+    QStringList choices;
+    for (int index = 0; index < validCount; ++index)
+        choices << box->itemText(index);
+    ChoiceTexts::registerTexts(parameterNo, choices);
     FieldBinding binding(store, parameterNo, [box, validCount](double value, quint8 state) {
         const QSignalBlocker block(box);
         while (box->count() > validCount)
