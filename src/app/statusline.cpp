@@ -130,8 +130,9 @@ void StatusLine::elideSource()
         return;
     }
     const QFontMetrics metrics = m_source->fontMetrics();
-    const int chrome = m_source->margin() * 2 + m_source->indent() +
-                       m_source->contentsMargins().left() + m_source->contentsMargins().right();
+    // The frame and the style's padding, and the label's own margins.
+    const int chrome = m_source->width() - m_source->contentsRect().width() +
+                       m_source->margin() * 2 + qMax(m_source->indent(), 0);
     const int width = m_source->width() - chrome;
     // "not signed" never gives way: the label keeps room for every word with
     // each name cut to an ellipsis. Otherwise the names give way first.
@@ -142,8 +143,9 @@ void StatusLine::elideSource()
         cut << ellipsis;
         none << QString();
     }
-    m_source->setMinimumWidth(m_notSigned ? metrics.horizontalAdvance(compose(cut)) + chrome + 1
-                                          : 1);
+    // An ellipsis more, so that the last name's ellipsis is never clipped.
+    m_source->setMinimumWidth(
+        m_notSigned ? metrics.horizontalAdvance(compose(cut) + ellipsis) + chrome : 1);
     int room = width - metrics.horizontalAdvance(compose(none));
     if (room < metrics.horizontalAdvance(ellipsis) * int(m_sourceNames.size())) {
         m_source->setText(metrics.elidedText(compose(cut), Qt::ElideRight, qMax(width, 0)));
