@@ -103,6 +103,16 @@ private slots:
         QVERIFY2(text.contains(QLatin1String(": file QR6-0900, held QR6-0700")), qPrintable(text));
     }
 
+    // The start-up's notice is titled by what it read, as each read's is.
+    void startupNoticeIsTitledByTheRead()
+    {
+        m_provider->showLimitNotice(nullptr, DataProvider::startupReadTitle(),
+                                    {QStringLiteral("a value not taken")});
+        const QWidget* notice = m_provider->limitNotice();
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->windowTitle(), QStringLiteral("Parameter set read at start-up"));
+    }
+
     // Nothing is written unless the user insists; No is the default. No is a
     // cancel, told in the one result box that ends every write.
     void writesAskFirst_data()
