@@ -34,7 +34,7 @@ constexpr int defaultCaptionHeight = 23;
 constexpr int sectionRightGap = 20;
 // The lower border that a window manager draws below the window, which the
 // caption heights do not count.
-constexpr int frameBorderAllowance = 8;
+constexpr int frameBorderAllowance = 4;
 
 const char* const paneStyleSheet = "\nQWidget {\n"
                                    "    background: #424242;\n"

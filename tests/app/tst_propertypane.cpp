@@ -363,7 +363,7 @@ private slots:
         window.setCentralWidget(pane);
         m_scenes->loadScene(20);
         QTRY_VERIFY(m_scenes->state(20)->active());
-        const int lowerBorder = 8;
+        const int lowerBorder = 4;
         QVERIFY2(window.minimumSizeHint().height() + caption + lowerBorder <= screenHeight,
                  qPrintable(QString::number(window.minimumSizeHint().height())));
         PropertyPane::setMetricsSource({});
