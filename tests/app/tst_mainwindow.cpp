@@ -84,6 +84,19 @@ class TestMainWindow : public QObject
         return nullptr;
     }
 
+    // Shows Safety Input and types a filter time there without applying it;
+    // returns the edit image as it was before.
+    ParameterImage typeAFilterTimeOnSafetyInput()
+    {
+        Scene::SceneManager* scenes = Scene::SceneManager::instance();
+        scenes->loadScene(35); // safety input
+        QTest::qWaitFor([scenes] { return scenes->state(35)->active(); });
+        ParameterImage& edit = store()->editImage();
+        const ParameterImage loaded = edit;
+        edit.setI16At(61996, qint16(edit.i16At(61996) + 1)); // a filter time
+        return loaded;
+    }
+
     // Opens the monitoring dialog from the function menu over the current
     // page, as a click on Monitoring does.
     void openMonitoringOverThePage()
@@ -252,11 +265,9 @@ private slots:
     {
         QFETCH(bool, overDialog);
         Scene::SceneManager* scenes = Scene::SceneManager::instance();
-        scenes->loadScene(35); // safety input
-        QTRY_VERIFY(scenes->state(35)->active());
+        const ParameterImage loaded = typeAFilterTimeOnSafetyInput();
+        QVERIFY(scenes->state(35)->active());
         ParameterImage& edit = store()->editImage();
-        const ParameterImage loaded = edit;
-        edit.setI16At(61996, qint16(edit.i16At(61996) + 1)); // a filter time
         const ParameterImage edited = edit;
         QStringList texts;
         bool yes = false;
@@ -290,11 +301,9 @@ private slots:
         Scene::SceneManager* scenes = Scene::SceneManager::instance();
         auto* functionMenu = m_window->findChild<FunctionMenuWidget*>();
         m_window->show();
-        scenes->loadScene(35); // safety input
-        QTRY_VERIFY(scenes->state(35)->active());
+        const ParameterImage loaded = typeAFilterTimeOnSafetyInput();
+        QVERIFY(scenes->state(35)->active());
         ParameterImage& edit = store()->editImage();
-        const ParameterImage loaded = edit;
-        edit.setI16At(61996, qint16(edit.i16At(61996) + 1)); // a filter time
         const ParameterImage edited = edit;
         int asked = 0;
         MsgBox::setAutoAnswer([&asked](QMessageBox& box) -> QAbstractButton* {
