@@ -70,10 +70,11 @@ void StatusLine::refresh()
     const auto addSource = [&](const QString& path, const ParameterImage& file, bool robotPart) {
         const QStringList skipped = skippedChecks(file);
         m_notSigned = m_notSigned || !skipped.isEmpty();
-        m_sourceParts << (robotPart           ? skipped.isEmpty() ? tr("Robot data: %1")
-                                                                  : tr("Robot data: %1, not signed")
-                                    : skipped.isEmpty() ? tr("Source: %1")
-                                              : tr("Source: %1, not signed"));
+        if (skipped.isEmpty())
+            m_sourceParts << (robotPart ? tr("Robot data: %1") : tr("Source: %1"));
+        else
+            m_sourceParts << (robotPart ? tr("Robot data: %1, not signed")
+                                        : tr("Source: %1, not signed"));
         // The unit is named by its address, a file by its name (the path in the tip).
         m_sourceNames << (!path.isEmpty() && path == IO::controllerAddress
                               ? tr("Orbilux (%1)").arg(path)
