@@ -607,6 +607,25 @@ private slots:
         QCOMPARE(m_store->masterImage().textAt(name.offset), held);
     }
 
+    // A file name holding a bidirectional control is shown escaped, never
+    // reordered.
+    void sourceNamesAreShownEscaped()
+    {
+        StatusLine line(m_store);
+        line.resize(1600, line.sizeHint().height());
+        line.show();
+        const QString robotFile = m_dir.filePath(QStringLiteral("rlo\u202etxt.pdf.txt"));
+        QVERIFY(QFile::copy(testDataPath("other-robot-part.txt"), robotFile));
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(robotFile);
+        QVERIFY(m_provider->readRobotParam(nullptr));
+        QTRY_VERIFY2(
+            lineText(line).contains(QLatin1String("Robot data: $'rlo\\xe2\\x80\\xaetxt.pdf.txt'")),
+            qPrintable(lineText(line)));
+        QVERIFY(!lineText(line).contains(QChar(0x202e)));
+    }
+
     // Over random sets with random noted texts, every editor of the pages
     // that show them is red exactly where the validator lists its cell, and
     // names the file's text exactly where that was not kept.
