@@ -210,7 +210,7 @@ private slots:
         Parameter* store = Parameter::instance();
         // File texts the set did not keep (wrapped integers, words for
         // floats), which the pages now mark and name: one or two per page.
-        const ParameterImage image = outOfRangeImage();
+        ParameterImage image = outOfRangeImage();
         UnkeptTexts texts;
         for (const auto& [name, row, column] :
              std::initializer_list<std::tuple<const char*, int, int>>{
@@ -240,8 +240,12 @@ private slots:
                                                     : QStringLiteral("99999"));
         }
         // A version and an update time the set did not keep, which the
-        // system and signature pages mark.
-        texts.note(image, fieldNamed("ParameterVersion"), 0, 0, QString(40, QLatin1Char('v')));
+        // system and signature pages mark; the version holds escape
+        // sequences, which the system page shows escaped.
+        const QString version = QStringLiteral("V\x1b]0;T\x07\x1b[2J");
+        QVERIFY(image.setText(fieldNamed("ParameterVersion"), 0, 0, version));
+        texts.note(image, fieldNamed("ParameterVersion"), 0, 0,
+                   version + QString(40, QLatin1Char('v')));
         texts.note(image, fieldNamed("WholeUpdateTime"), 0, 0, QStringLiteral("abc"));
         QCOMPARE(texts.size(), 22);
         store->unkeptTexts() = texts;
