@@ -62,6 +62,10 @@
       <translation>%1: %2 (was %3)</translation>
     </message>
     <message>
+      <source>%1: 9894, not checked</source>
+      <translation>%1: 9894, not checked</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: file %2, held %3</translation>
     </message>
@@ -72,6 +76,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>1 value of the file's robot part was not taken: the robot data held stays</translation>
+    </message>
+    <message>
+      <source>All data CRC</source>
+      <translation>All data CRC</translation>
     </message>
     <message>
       <source>Applied changes are not yet written. Open another file and lose them?</source>
@@ -166,6 +174,10 @@
       <translation>Filename: %1</translation>
     </message>
     <message>
+      <source>Monitor Settings CRC</source>
+      <translation>Monitor Settings CRC</translation>
+    </message>
+    <message>
       <source>No differences were found.</source>
       <translation>No differences were found.</translation>
     </message>
@@ -208,6 +220,10 @@ Changes that were not written are discarded.</translation>
       <translation>Safety report published. Filename: %1</translation>
     </message>
     <message>
+      <source>Signal Settings CRC</source>
+      <translation>Signal Settings CRC</translation>
+    </message>
+    <message>
       <source>Startup default set invalid</source>
       <translation>The default parameter set %1 cannot be read: it is not a valid parameter file, or its CRC does not match its data.</translation>
     </message>
@@ -218,6 +234,10 @@ Changes that were not written are discarded.</translation>
     <message>
       <source>Startup no ParameterPath</source>
       <translation>The default parameter set cannot be read: the settings file config.ini has no "ParameterPath".</translation>
+    </message>
+    <message>
+      <source>System Settings CRC</source>
+      <translation>System Settings CRC</translation>
     </message>
     <message>
       <source>The parameter file was read.
@@ -286,6 +306,10 @@ Turn the motors off, then choose Yes to write the parameters.</translation>
     <message>
       <source>Verify Orbilux</source>
       <translation>Verify Orbilux</translation>
+    </message>
+    <message>
+      <source>Whole Settings CRC</source>
+      <translation>Whole Settings CRC</translation>
     </message>
     <message>
       <source>Write Orbilux</source>

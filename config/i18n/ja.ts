@@ -62,6 +62,10 @@
       <translation>%1: %2 (変更前 %3)</translation>
     </message>
     <message>
+      <source>%1: 9894, not checked</source>
+      <translation>%1: 9894、未検査</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: ファイル %2、保持 %3</translation>
     </message>
@@ -72,6 +76,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>ファイルのロボット部の値 1 個は読み込まれませんでした: 保持中のロボットデータのままです</translation>
+    </message>
+    <message>
+      <source>All data CRC</source>
+      <translation>全データCRC</translation>
     </message>
     <message>
       <source>Applied changes are not yet written. Open another file and lose them?</source>
@@ -166,6 +174,10 @@
       <translation>ファイル名: %1</translation>
     </message>
     <message>
+      <source>Monitor Settings CRC</source>
+      <translation>監視設定CRC</translation>
+    </message>
+    <message>
       <source>No differences were found.</source>
       <translation>相違はありません。</translation>
     </message>
@@ -208,6 +220,10 @@ Changes that were not written are discarded.</source>
       <translation>安全レポートを出力しました。ファイル名: %1</translation>
     </message>
     <message>
+      <source>Signal Settings CRC</source>
+      <translation>信号設定CRC</translation>
+    </message>
+    <message>
       <source>Startup default set invalid</source>
       <translation>既定のパラメータセット %1 を読み込めません: 有効なパラメータファイルではないか、CRC がデータと一致しません。</translation>
     </message>
@@ -218,6 +234,10 @@ Changes that were not written are discarded.</source>
     <message>
       <source>Startup no ParameterPath</source>
       <translation>既定のパラメータセットを読み込めません: 設定ファイル config.ini に "ParameterPath" がありません。</translation>
+    </message>
+    <message>
+      <source>System Settings CRC</source>
+      <translation>システム設定CRC</translation>
     </message>
     <message>
       <source>The parameter file was read.
@@ -286,6 +306,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Verify Orbilux</source>
       <translation>Orbilux照合</translation>
+    </message>
+    <message>
+      <source>Whole Settings CRC</source>
+      <translation>全体設定CRC</translation>
     </message>
     <message>
       <source>Write Orbilux</source>

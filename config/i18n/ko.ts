@@ -62,6 +62,10 @@
       <translation>%1: %2 (이전 %3)</translation>
     </message>
     <message>
+      <source>%1: 9894, not checked</source>
+      <translation>%1: 9894, 검사되지 않음</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: 파일 %2, 보유 %3</translation>
     </message>
@@ -72,6 +76,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>파일의 로봇 부분 값 1개를 가져오지 않았습니다: 보유 중인 로봇 데이터가 유지됩니다</translation>
+    </message>
+    <message>
+      <source>All data CRC</source>
+      <translation>전체 데이터 CRC</translation>
     </message>
     <message>
       <source>Applied changes are not yet written. Open another file and lose them?</source>
@@ -166,6 +174,10 @@
       <translation>파일 이름: %1</translation>
     </message>
     <message>
+      <source>Monitor Settings CRC</source>
+      <translation>감시 설정 CRC</translation>
+    </message>
+    <message>
       <source>No differences were found.</source>
       <translation>차이가 없습니다.</translation>
     </message>
@@ -208,6 +220,10 @@ Changes that were not written are discarded.</source>
       <translation>안전 보고서를 출력했습니다. 파일 이름: %1</translation>
     </message>
     <message>
+      <source>Signal Settings CRC</source>
+      <translation>신호 설정 CRC</translation>
+    </message>
+    <message>
       <source>Startup default set invalid</source>
       <translation>기본 파라미터 세트 %1을(를) 읽을 수 없습니다: 올바른 파라미터 파일이 아니거나 CRC가 데이터와 일치하지 않습니다.</translation>
     </message>
@@ -218,6 +234,10 @@ Changes that were not written are discarded.</source>
     <message>
       <source>Startup no ParameterPath</source>
       <translation>기본 파라미터 세트를 읽을 수 없습니다: 설정 파일 config.ini에 "ParameterPath"가 없습니다.</translation>
+    </message>
+    <message>
+      <source>System Settings CRC</source>
+      <translation>시스템 설정 CRC</translation>
     </message>
     <message>
       <source>The parameter file was read.
@@ -286,6 +306,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Verify Orbilux</source>
       <translation>Orbilux 대조</translation>
+    </message>
+    <message>
+      <source>Whole Settings CRC</source>
+      <translation>전체 설정 CRC</translation>
     </message>
     <message>
       <source>Write Orbilux</source>

@@ -62,6 +62,10 @@
       <translation>%1: %2 (原为 %3)</translation>
     </message>
     <message>
+      <source>%1: 9894, not checked</source>
+      <translation>%1: 9894，未检查</translation>
+    </message>
+    <message>
       <source>%1: file %2, held %3</source>
       <translation>%1: 文件 %2，保留 %3</translation>
     </message>
@@ -72,6 +76,10 @@
     <message>
       <source>1 value of the file's robot part was not taken: the robot data held stays</source>
       <translation>文件机器人部分的 1 个值未被读取：保留现有的机器人数据</translation>
+    </message>
+    <message>
+      <source>All data CRC</source>
+      <translation>全部数据CRC</translation>
     </message>
     <message>
       <source>Applied changes are not yet written. Open another file and lose them?</source>
@@ -166,6 +174,10 @@
       <translation>文件名: %1</translation>
     </message>
     <message>
+      <source>Monitor Settings CRC</source>
+      <translation>监视设置CRC</translation>
+    </message>
+    <message>
       <source>No differences were found.</source>
       <translation>未发现差异。</translation>
     </message>
@@ -208,6 +220,10 @@ Changes that were not written are discarded.</source>
       <translation>已输出安全报告。文件名: %1</translation>
     </message>
     <message>
+      <source>Signal Settings CRC</source>
+      <translation>信号设置CRC</translation>
+    </message>
+    <message>
       <source>Startup default set invalid</source>
       <translation>无法读取默认参数集 %1：不是有效的参数文件，或其 CRC 与数据不符。</translation>
     </message>
@@ -218,6 +234,10 @@ Changes that were not written are discarded.</source>
     <message>
       <source>Startup no ParameterPath</source>
       <translation>无法读取默认参数集：设置文件 config.ini 中没有 "ParameterPath"。</translation>
+    </message>
+    <message>
+      <source>System Settings CRC</source>
+      <translation>系统设置CRC</translation>
     </message>
     <message>
       <source>The parameter file was read.
@@ -286,6 +306,10 @@ Turn the motors off, then choose Yes to write the parameters.</source>
     <message>
       <source>Verify Orbilux</source>
       <translation>核对Orbilux</translation>
+    </message>
+    <message>
+      <source>Whole Settings CRC</source>
+      <translation>全部设置CRC</translation>
     </message>
     <message>
       <source>Write Orbilux</source>

@@ -111,7 +111,7 @@ bool CommandLineFile::openForWriting(const CommandLineFile* const* inputs, int i
                                                : m_name.left(slash);
     const int folder = ::open(folderName.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) {
-        m_error = QStringLiteral("cannot be written: ") + errnoText(errno);
+        m_error = errnoText(errno);
         return false;
     }
     struct stat info;
@@ -167,7 +167,7 @@ bool CommandLineFile::finishWrite()
         return true;
     if (::renameat(m_folder, temporaryName().constData(), m_folder, m_baseName.constData()) == 0)
         return true;
-    m_error = QStringLiteral("cannot be written: ") + errnoText(errno);
+    m_error = errnoText(errno);
     discardWrite();
     return false;
 }

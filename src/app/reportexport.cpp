@@ -1,5 +1,6 @@
 #include "app/reportexport.h"
 
+#include "app/core/displaytext.h"
 #include "app/core/setting.h"
 #include "app/safetyreport.h"
 #include "io/dataprovider.h"
@@ -58,7 +59,8 @@ bool exportSafetyReport(QWidget* parent)
     progress.close();
 
     if (ok) {
-        QString text = SafetyReport::tr("The safety report was written.\nFilename: %1").arg(path);
+        QString text = SafetyReport::tr("The safety report was written.\nFilename: %1")
+                           .arg(DisplayText::fileName(path));
         // The report is of the set whose signature it carries: applied
         // values are not in it until written to the unit, whatever file
         // they were saved to.
@@ -75,7 +77,7 @@ bool exportSafetyReport(QWidget* parent)
         MsgBox box(QMessageBox::Critical,
                    QCoreApplication::translate("DataProvider", "Title write error"),
                    QCoreApplication::translate("DataProvider", "Body file write error") +
-                       QLatin1Char('\n') + path,
+                       QLatin1Char('\n') + DisplayText::fileName(path),
                    QMessageBox::Ok, parent);
         box.exec();
     }

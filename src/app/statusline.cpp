@@ -4,37 +4,94 @@
 #include "io/controllerlogin.h"
 #include "io/dataprovider.h"
 #include "parameter/crc32c.h"
-#include "parameter/decoder.h"
 #include "parameter/parameter.h"
 #include "parameter/valuevalidator.h"
 #include "widgets/properties/safetysignaturecrcproperty.h"
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QTextBoundaryFinder>
+#include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
-StatusLine::StatusLine(Parameter* store, QWidget* parent)
-    : QStatusBar(parent), m_store(store), m_signature(new QLabel(this)), m_source(new QLabel(this)),
-      m_unwritten(new QLabel(tr("Applied changes not yet written"), this)),
-      m_outside(new QLabel(this))
+namespace {
+
+const QChar ellipsis(0x2026);
+
+// Where each character as the user reads it ends.
+QVector<int> characterEnds(const QString& text)
+{
+    QVector<int> ends;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    while (finder.toNextBoundary() > 0)
+        ends << finder.position();
+    return ends;
+}
+
+// The name within width: whole, else cut in the middle, else after its first
+// characters, which always show.
+QString elidedName(const QString& name, int width,
+                   const std::function<int(const QString&)>& measure)
+{
+    const QVector<int> ends = characterEnds(name);
+    const int count = int(ends.size());
+    const int first = StatusLine::ShownNameCharacters;
+    if (count <= first + 1 || measure(name) <= width)
+        return name;
+    const auto kept = [&](int characters) {
+        const int head = std::max(first, (characters + 1) / 2);
+        const int tail = characters - head;
+        return name.left(ends[head - 1]) + ellipsis +
+               name.mid(tail > 0 ? ends[count - tail - 1] : name.size());
+    };
+    // The most characters that fit; the first ones fit whatever the width.
+    int low = first;
+    int high = count - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (measure(kept(middle)) <= width)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return kept(low);
+}
+
+} // namespace
+
+StatusLine::StatusLine(Parameter* store, QWidget* parent) : QStatusBar(parent), m_store(store)
 {
     setObjectName(QStringLiteral("statusLine"));
     setSizeGripEnabled(false);
     setStyleSheet(QStringLiteral("QStatusBar { background: #2c2c2c; color: #e4e4e4; }"
                                  "QStatusBar::item { border: none; }"
                                  "QLabel { padding: 0 12px 0 4px; }"));
+    // One row could not hold the sources' words beside the counts in every
+    // language: the sources have the first row to themselves.
+    auto* rows = new QWidget(this);
+    m_signature = new QLabel(rows);
+    m_source = new QLabel(rows);
+    m_unwritten = new QLabel(tr("Applied changes not yet written"), rows);
+    m_outside = new QLabel(rows);
     m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
-    addWidget(m_signature);
-    // The source gives way first, so that the line fits a narrow window: its
-    // tool tip names it whole.
-    m_source->setMinimumWidth(1);
+    // The names give way first: the tool tip names them whole.
     m_source->installEventFilter(this);
-    addWidget(m_source, 1);
-    addPermanentWidget(m_unwritten);
-    addPermanentWidget(m_outside);
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_source);
+    auto* stateRow = new QHBoxLayout;
+    stateRow->addWidget(m_signature);
+    stateRow->addStretch(1);
+    stateRow->addWidget(m_unwritten);
+    stateRow->addWidget(m_outside);
+    column->addLayout(stateRow);
+    addWidget(rows, 1);
     // Queued: a read stores the set before it records where it came from.
     connect(store, &Parameter::parameterChanged, this, &StatusLine::refresh, Qt::QueuedConnection);
     if (DataProvider* provider = DataProvider::instance())
@@ -66,10 +123,10 @@ void StatusLine::refresh()
     m_sourceParts.clear();
     m_sourceNames.clear();
     QStringList tip;
-    m_notSigned = false;
+    bool notSigned = false;
     const auto addSource = [&](const QString& path, const ParameterImage& file, bool robotPart) {
-        const QStringList skipped = skippedChecks(file);
-        m_notSigned = m_notSigned || !skipped.isEmpty();
+        const QStringList skipped = DataProvider::skippedCheckLabels(file);
+        notSigned = notSigned || !skipped.isEmpty();
         if (skipped.isEmpty())
             m_sourceParts << (robotPart ? tr("Robot data: %1") : tr("Source: %1"));
         else
@@ -88,7 +145,7 @@ void StatusLine::refresh()
     if (robotFile && !robotSource.isEmpty() && robotSource != source)
         addSource(robotSource, *robotFile, true);
     m_source->setToolTip(tip.join(QLatin1Char('\n')));
-    m_source->setStyleSheet(m_notSigned ? QStringLiteral("color: #ffa500;") : QString());
+    m_source->setStyleSheet(notSigned ? QStringLiteral("color: #ffa500;") : QString());
     elideSource();
 
     m_unwritten->setVisible(m_store->hasUnwrittenChanges());
@@ -106,65 +163,68 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event)
     return QStatusBar::eventFilter(watched, event);
 }
 
-QStringList StatusLine::skippedChecks(const ParameterImage& file)
+QString StatusLine::composeSource(const QStringList& names) const
 {
-    QStringList skipped;
-    for (const auto& signature : Property::SafetySignatureCRC::signatureRows(file))
-        if (signature.notSigned)
-            skipped << signature.label;
-    if (file.allDataCRC() == IO::Decoder::IgnoredCRC)
-        skipped << tr("All data CRC");
-    return skipped;
+    QStringList parts;
+    for (int i = 0; i < m_sourceParts.size(); ++i)
+        parts << m_sourceParts[i].arg(names.value(i));
+    return parts.join(QStringLiteral("; "));
+}
+
+int StatusLine::textWidth(const QString& text) const
+{
+    // As the label lays the text out, and never less than its advance.
+    const QFontMetrics metrics = m_source->fontMetrics();
+    return std::max(metrics.horizontalAdvance(text),
+                    metrics
+                        .boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                      Qt::AlignLeft | Qt::TextSingleLine, text)
+                        .width());
 }
 
 void StatusLine::elideSource()
 {
-    const auto compose = [this](const QStringList& names) {
-        QStringList parts;
-        for (int i = 0; i < m_sourceParts.size(); ++i)
-            parts << m_sourceParts[i].arg(names.value(i));
-        return parts.join(QStringLiteral("; "));
-    };
-    // Not laid out yet: its width says nothing.
-    if (!m_source->isVisible()) {
-        m_source->setText(compose(m_sourceNames));
-        return;
-    }
-    const QFontMetrics metrics = m_source->fontMetrics();
+    const auto measure = [this](const QString& text) { return textWidth(text); };
+    // Every word shows, and each name its first characters: the label is
+    // never narrower than that.
+    QStringList shortest;
+    for (const QString& name : qAsConst(m_sourceNames))
+        shortest << elidedName(name, 0, measure);
     // The frame and the style's padding, and the label's own margins.
     const int chrome = m_source->width() - m_source->contentsRect().width() +
                        m_source->margin() * 2 + qMax(m_source->indent(), 0);
+    m_source->setMinimumWidth(textWidth(composeSource(shortest)) + chrome);
     const int width = m_source->width() - chrome;
-    // "not signed" never gives way: the label keeps room for every word with
-    // each name cut to an ellipsis. Otherwise the names give way first.
-    const QString ellipsis(QChar(0x2026));
-    QStringList cut;
-    QStringList none;
-    for (int i = 0; i < m_sourceNames.size(); ++i) {
-        cut << ellipsis;
-        none << QString();
-    }
-    // An ellipsis more, so that the last name's ellipsis is never clipped.
-    m_source->setMinimumWidth(
-        m_notSigned ? metrics.horizontalAdvance(compose(cut) + ellipsis) + chrome : 1);
-    int room = width - metrics.horizontalAdvance(compose(none));
-    if (room < metrics.horizontalAdvance(ellipsis) * int(m_sourceNames.size())) {
-        m_source->setText(metrics.elidedText(compose(cut), Qt::ElideRight, qMax(width, 0)));
+    // Not laid out yet, or wide enough: the names show whole.
+    if (!m_source->isVisible() || textWidth(composeSource(m_sourceNames)) <= width) {
+        m_source->setText(composeSource(m_sourceNames));
         return;
     }
     // One name that needs less than its share leaves the rest to the other.
     QVector<int> order(m_sourceNames.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return metrics.horizontalAdvance(m_sourceNames[a]) <
-               metrics.horizontalAdvance(m_sourceNames[b]);
+        return textWidth(m_sourceNames[a]) < textWidth(m_sourceNames[b]);
     });
-    QStringList shown = m_sourceNames;
-    for (int k = 0; k < order.size(); ++k) {
-        const int i = order[k];
-        shown[i] =
-            metrics.elidedText(m_sourceNames[i], Qt::ElideMiddle, room / int(order.size() - k));
-        room -= metrics.horizontalAdvance(shown[i]);
+    QStringList none;
+    for (int i = 0; i < m_sourceNames.size(); ++i)
+        none << QString();
+    // The names measured apart may come out wider together: the room
+    // shrinks by what the whole line overshoots until it fits.
+    QString text;
+    for (int room = width - textWidth(composeSource(none));;) {
+        QStringList shown = m_sourceNames;
+        int left = room;
+        for (int k = 0; k < order.size(); ++k) {
+            const int i = order[k];
+            shown[i] = elidedName(m_sourceNames[i], left / int(order.size() - k), measure);
+            left -= textWidth(shown[i]);
+        }
+        text = composeSource(shown);
+        const int over = textWidth(text) - width;
+        if (over <= 0 || shown == shortest)
+            break;
+        room -= over;
     }
-    m_source->setText(compose(shown));
+    m_source->setText(text);
 }

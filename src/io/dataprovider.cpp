@@ -331,7 +331,8 @@ bool DataProvider::readParameterFile(ParameterImage& image, const QString& path,
 {
     if (checkNoData && Setting::fakeFileIOError().toLower() == QLatin1String("nodata")) {
         qWarning().noquote() << "FakeFileIOError=nodata";
-        return fail(NoDataError, DataProviderErrorRecord::FileProcedureSource, path);
+        return fail(NoDataError, DataProviderErrorRecord::FileProcedureSource,
+                    DisplayText::fileName(path));
     }
     // mode < 0: the whole set replaces the image.
     const bool ok = mode < 0 ? m_procedure->readAll(image, path, m_error, texts)
@@ -341,7 +342,7 @@ bool DataProvider::readParameterFile(ParameterImage& image, const QString& path,
     if (m_error.errorCode == NoError)
         m_error.set(DataProviderErrorRecord::FileReadError,
                     DataProviderErrorRecord::FileProcedureSource);
-    m_error.lastErrorText = path;
+    m_error.lastErrorText = DisplayText::fileName(path);
     return false;
 }
 
@@ -568,9 +569,9 @@ bool DataProvider::writeSAFM(QWidget* parent)
                 published = publishReport(&reportName);
             }
             // The set is in the unit whatever becomes of its report.
-            text += QLatin1Char('\n') +
-                    (published ? tr("Safety report published. Filename: %1").arg(reportName)
-                               : tr("Failed to publish safety report."));
+            text += QLatin1Char('\n') + (published ? tr("Safety report published. Filename: %1")
+                                                         .arg(DisplayText::fileName(reportName))
+                                                   : tr("Failed to publish safety report."));
         }
     }
     return finish(Operation::WriteUnit, ok, parent, text);
@@ -614,7 +615,8 @@ bool DataProvider::writeUnit(QWidget* parent)
         ParameterImage outgoing = store->appliedImage();
         const QString loadFile = localTmpDir + Constants::transferFileLoad;
         if (!m_procedure->outputFile(loadFile, outgoing))
-            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, loadFile);
+            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
+                        DisplayText::fileName(loadFile));
         if (!transfer(true, loadFile, m_folders.contTmpDir + Constants::transferFileLoad,
                       retryFail == QLatin1String("put"),
                       QStringLiteral("FakeOBXWriteRetryFail=put")))
@@ -709,7 +711,8 @@ bool DataProvider::publishReport(QString* shownName)
     if (m_online) {
         const QString local = m_folders.localReportFile;
         if (!m_procedure->outputReport(local, image))
-            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, local);
+            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
+                        DisplayText::fileName(local));
         const QString remote = m_folders.saveReportDir + QLatin1Char('/') + name;
         if (!transfer(true, local, remote, false, QString()))
             return false;
@@ -717,7 +720,8 @@ bool DataProvider::publishReport(QString* shownName)
     } else {
         const QString path = QDir(parameterFolder()).filePath(name);
         if (!m_procedure->outputReport(path, image))
-            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, path);
+            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
+                        DisplayText::fileName(path));
         *shownName = path;
     }
     qInfo().noquote() << "DataProvider::publishReport" << *shownName << "->" << okNgText(true);
@@ -742,7 +746,8 @@ bool DataProvider::writeReport(QWidget* parent)
     }
     qInfo().noquote() << "DataProvider::writeReport ->" << okNgText(ok);
     if (ok)
-        messageBox(tr("Safety Report"), tr("Safety report published. Filename: %1").arg(name),
+        messageBox(tr("Safety Report"),
+                   tr("Safety report published. Filename: %1").arg(DisplayText::fileName(name)),
                    parent, QMessageBox::Information, 1);
     else
         messageBox(tr("Title write error"),
@@ -832,7 +837,7 @@ bool DataProvider::readFile(QWidget* parent)
             m_robotPartSource.clear();
     }
     finish(Operation::OpenFile, ok, parent,
-           tr("The parameter file was read.\nFilename: %1").arg(name));
+           tr("The parameter file was read.\nFilename: %1").arg(DisplayText::fileName(name)));
     if (ok)
         showLimitNotice(parent, operationName(Operation::OpenFile), untaken);
     return ok;
@@ -869,7 +874,7 @@ bool DataProvider::verifyFile(QWidget* parent)
         chooseAndReadFile(IO::FileDialog::VerifyParameterFile, parent, file, fileReadMode(), &name);
     if (ok)
         text = reviewDifferences(file, applied, tr("File"), parent) + QLatin1Char('\n') +
-               tr("Filename: %1").arg(name);
+               tr("Filename: %1").arg(DisplayText::fileName(name));
     return finish(Operation::VerifyFile, ok, parent, text);
 }
 
@@ -892,14 +897,16 @@ bool DataProvider::writeFile(QWidget* parent)
         const QString local =
             drive == IO::FileDialog::CFast ? localTmpDir + QFileInfo(path).fileName() : path;
         if (!m_procedure->outputFile(local, image))
-            ok = fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource, local);
+            ok = fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
+                      DisplayText::fileName(local));
         else if (drive == IO::FileDialog::CFast)
             ok = transfer(true, local, path,
                           lowerSetting("FakeFileOpRetryFail") == QLatin1String("put"),
                           QStringLiteral("FakeFileOpRetryFail=put"));
     }
-    return finish(Operation::OutputFile, ok, parent,
-                  tr("The parameter file was written.\nFilename: %1").arg(path));
+    return finish(
+        Operation::OutputFile, ok, parent,
+        tr("The parameter file was written.\nFilename: %1").arg(DisplayText::fileName(path)));
 }
 
 bool DataProvider::readRobotParam(QWidget* parent)
@@ -934,14 +941,35 @@ bool DataProvider::readRobotParam(QWidget* parent)
             emit robotModelChanged();
     }
     finish(Operation::ReadRobotData, ok, parent,
-           tr("The robot data was read.\nFilename: %1").arg(name));
-    if (ok)
+           tr("The robot data was read.\nFilename: %1").arg(DisplayText::fileName(name)));
+    if (ok) {
+        QStringList skipped;
+        for (const QString& label : skippedCheckLabels(m_robotPartFile))
+            skipped << tr("%1: 9894, not checked").arg(label);
         showLimitNotice(
             parent, operationName(Operation::ReadRobotData), QStringList(),
-            IO::Decoder::skippedChecks(m_robotPartFile).isEmpty()
+            skipped.isEmpty()
                 ? QString()
-                : tr("The robot data file is not signed: %1").arg(DisplayText::fileName(name)));
+                : tr("The robot data file is not signed: %1").arg(DisplayText::fileName(name)),
+            skipped);
+    }
     return ok;
+}
+
+QStringList DataProvider::skippedCheckLabels(const ParameterImage& file)
+{
+    const std::pair<const char*, int> crcs[] = {
+        {QT_TR_NOOP("Whole Settings CRC"), ParameterLayout::WholeCrcOffset},
+        {QT_TR_NOOP("System Settings CRC"), ParameterLayout::SystemCrcOffset},
+        {QT_TR_NOOP("Monitor Settings CRC"), ParameterLayout::MonitorCrcOffset},
+        {QT_TR_NOOP("Signal Settings CRC"), ParameterLayout::SignalCrcOffset},
+        {QT_TR_NOOP("All data CRC"), ParameterLayout::AllDataCrcOffset},
+    };
+    QStringList labels;
+    for (const auto& [label, offset] : crcs)
+        if (file.u32At(offset) == IO::Decoder::IgnoredCRC)
+            labels << tr(label);
+    return labels;
 }
 
 bool DataProvider::setPass(QWidget* parent)
@@ -1018,7 +1046,8 @@ QString DataProvider::startupReadTitle()
 }
 
 void DataProvider::showLimitNotice(QWidget* parent, const QString& title,
-                                   const QStringList& untaken, const QString& note)
+                                   const QStringList& untaken, const QString& note,
+                                   const QStringList& noteLines)
 {
     if (m_limitNotice)
         m_limitNotice->close();
@@ -1036,10 +1065,10 @@ void DataProvider::showLimitNotice(QWidget* parent, const QString& title,
         caption << found.text();
     if (!untaken.isEmpty())
         caption << untakenCountText(untaken.size());
-    auto* notice =
-        new LongMessageBox(found.outsideLimits == 0 ? title : tr("Values outside their limits"),
-                           caption.join(QLatin1Char('\n')),
-                           (entryLines(entries) + untaken).join(QLatin1Char('\n')), parent);
+    auto* notice = new LongMessageBox(
+        found.outsideLimits == 0 ? title : tr("Values outside their limits"),
+        caption.join(QLatin1Char('\n')),
+        (noteLines + entryLines(entries) + untaken).join(QLatin1Char('\n')), parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Beside the work, not over all of it: the window stays in sight and usable.
     notice->setFixedSize(900, 420);
@@ -1047,6 +1076,9 @@ void DataProvider::showLimitNotice(QWidget* parent, const QString& title,
     if (auto* cancel = notice->findChild<QWidget*>(QStringLiteral("messageBoxCancel")))
         cancel->hide();
     notice->show();
+    // Above the window it belongs to, even where the window manager would
+    // keep a window that the user did not open below the active one.
+    notice->raise();
     m_limitNotice = notice;
 }
 

@@ -98,6 +98,9 @@ public:
     // checks can be named). Empty while the robot part came with the set.
     const QString& robotPartSource() const { return m_robotPartSource; }
     const ParameterImage& robotPartFile() const { return m_robotPartFile; }
+    // The names of the CRCs that a file's trailer stores as 9894, whose
+    // checks the loader skipped.
+    static QStringList skippedCheckLabels(const ParameterImage& file);
 
     // The values of the master set that lie outside their limits, judged
     // with the file texts the set did not keep (so that "99999" read into a
@@ -108,10 +111,12 @@ public:
     // them opens beside the window and waits for nothing. A newer read
     // closes an older notice. The start-up calls it once the window exists.
     // title: what was read, the notice's title unless values lie outside
-    // their limits. note: a line said before the findings.
+    // their limits. note: a line said before the findings, with its own
+    // lines (noteLines) listed first.
     void showLimitNotice(QWidget* parent, const QString& title,
                          const QStringList& untaken = QStringList(),
-                         const QString& note = QString());
+                         const QString& note = QString(),
+                         const QStringList& noteLines = QStringList());
     // The notice's title after the start-up read.
     static QString startupReadTitle();
     // "1 value of the file's robot part was not taken: ...", or N values.

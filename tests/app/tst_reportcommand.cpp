@@ -275,6 +275,9 @@ private slots:
                mount -o remount,bind,ro keep.pdf && echo bound &&
                exec "$0" --export-report set.txt keep.pdf)",
             4, "The file cannot be written: keep.pdf (Read-only file system)\n", {}, true);
+        // The reason is given once.
+        row("OUT in a missing folder", R"(exec "$0" --export-report set.txt nodir/o.pdf)", 4,
+            "The file cannot be written: nodir/o.pdf (No such file or directory)\n");
         row("without /proc",
             R"(umount -l /proc && echo bound && exec "$0" --export-report set.txt out.pdf)", 0, "",
             "out.pdf", true);
