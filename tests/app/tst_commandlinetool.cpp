@@ -489,14 +489,24 @@ private slots:
                             {{"ParameterVersion", 0, 0, head + QLatin1String(tail)},
                              {"RobotTypeName", 0, 1, head + QLatin1String(tail)}});
         };
-        QCOMPARE(run({"--compare", version("version a.txt", "a"), version("version b.txt", "b")}),
-                 1);
+        const QString versionA = version("version a.txt", "a");
+        const QString versionB = version("version b.txt", "b");
+        QCOMPARE(run({"--compare", versionA, versionB}), 1);
         QCOMPARE(m_out.count('\n'), 2);
         QVERIFY2(
             m_out.contains(
                 QStringLiteral("RobotTypeName\t1\t2\t%1 (file: %1a)\t%1 (file: %1b)").arg(head)) &&
                 m_out.contains("ParameterVersion\t1\t1\t"),
             qPrintable(m_out));
+        // The JSON holds both files' whole texts, of the version (a trailer
+        // field) as of the robot type.
+        QCOMPARE(run({"--compare", "--format", "json", versionA, versionB}), 1);
+        const QJsonArray whole = json().value("differences").toArray();
+        QCOMPARE(whole.size(), 2);
+        for (const QJsonValue& entry : whole) {
+            QCOMPARE(entry["aFileText"].toString(), head + 'a');
+            QCOMPARE(entry["bFileText"].toString(), head + 'b');
+        }
     }
 
     // Between two random sets every differing value is one entry, each at
@@ -623,6 +633,11 @@ private slots:
             << QStringLiteral(": 0 (file: $'\\xe2\\x80\\xa8');");
         QTest::newRow("only a next line") << QByteArray("CommonSpec") << QStringLiteral("\u0085")
                                           << QStringLiteral(": 0 (file: $'\\xc2\\x85');");
+        // The Arabic letter mark reorders what follows it, as the other
+        // bidirectional controls do.
+        QTest::newRow("only an Arabic letter mark")
+            << QByteArray("CommonSpec") << QStringLiteral("\u061c")
+            << QStringLiteral(": 0 (file: $'\\xd8\\x9c');");
         QTest::newRow("50 emoji")
             << QByteArray("CommonSpec") << emoji.repeated(50)
             << QStringLiteral(": 0 (file: %1… (50 characters));").arg(emoji.repeated(40));

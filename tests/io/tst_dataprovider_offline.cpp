@@ -355,18 +355,34 @@ private slots:
         QVERIFY(m_store->appliedImage() == before);
     }
 
+    // A whole file brings its own robot part: the robot data file read
+    // before is no longer named beside the set. The user part alone keeps it.
+    void readRCParamFromFileReadsAllParts_data()
+    {
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("whole file") << true;
+        QTest::newRow("user part") << false;
+    }
     void readRCParamFromFileReadsAllParts()
     {
+        QFETCH(bool, whole);
+        const QString robot = m_dir.filePath(QStringLiteral("robot part.txt"));
+        QVERIFY(writeImage(robot, changedImage(1, QStringLiteral("QR4-0500"))));
         const QString file = m_dir.filePath(QStringLiteral("all.txt"));
         QVERIFY(writeImage(file, changedImage(4, QStringLiteral("QR6-0900"))));
-        loadTestSettings("ReadRCParamFromFile=true\n");
+        loadTestSettings(whole ? "ReadRCParamFromFile=true\n" : "");
         m_provider = DataProvider::create();
         BoxRecorder boxes;
         DialogAnswers dialogs;
+        dialogs.chooseFileNamed(robot);
+        QVERIFY(m_provider->readRobotParam(nullptr));
+        QCOMPARE(m_provider->robotPartSource(), robot);
         dialogs.chooseFileNamed(file);
         QVERIFY(m_provider->readFile(nullptr));
-        QCOMPARE(m_store->masterImage().textAt(robotTypeOffset), QStringLiteral("QR6-0900"));
+        QCOMPARE(m_store->masterImage().textAt(robotTypeOffset),
+                 whole ? QStringLiteral("QR6-0900") : QStringLiteral("QR4-0500"));
         QCOMPARE(m_store->masterImage().i16At(userValueOffset), qint16(4));
+        QCOMPARE(m_provider->robotPartSource(), whole ? QString() : robot);
     }
 
     void reportNextToTheParameterFiles()
@@ -497,11 +513,27 @@ private slots:
         });
         const int result = dialog.exec();
         IO::FileDialog::setAutoAnswer(IO::FileDialog::AutoAnswer());
-        MsgBox::setAutoAnswer(MsgBox::AutoAnswer());
         QTEST(asked, "asked");
         QTEST(result == QDialog::Accepted, "accepted");
         QCOMPARE(answered, asked.isEmpty() || replace ? 1 : 2);
         QVERIFY(keepsByDefault);
+
+        // A person's click on OK is asked the same; after No the dialog is
+        // still open, and only Cancel ends it.
+        asked.clear();
+        IO::FileDialog shown(IO::FileDialog::Type(type), online, folder.path(), "/remote", lister,
+                             name);
+        QTimer::singleShot(0, &shown, [&shown] {
+            for (QPushButton* button : shown.findChildren<QPushButton*>())
+                if (button->isDefault()) // OK
+                    QTest::mouseClick(button, Qt::LeftButton);
+            if (shown.isVisible())
+                shown.reject();
+        });
+        const int clicked = shown.exec();
+        MsgBox::setAutoAnswer(MsgBox::AutoAnswer());
+        QTEST(asked, "asked");
+        QTEST(clicked == QDialog::Accepted, "accepted");
     }
 
     void namesOnTheControllerStayInItsFolder_data()

@@ -136,6 +136,30 @@ private slots:
         Window::instance()->monitoringDialog = nullptr;
     }
 
+    // Open File lists a choice applied here and not written by the text
+    // this page shows for it, not by the number it stores.
+    void openFileNamesUnwrittenChoicesAsThePage()
+    {
+        QTemporaryDir folder;
+        DataProvider* provider = nullptr;
+        startOffline(folder, &provider);
+        m_combos[2]->setCurrentIndex(1);
+        barButton(m_panel, 0)->click();
+        QString listed;
+        MsgBox::setAutoAnswer([&listed](QMessageBox& box) {
+            QAbstractButton* no = box.button(QMessageBox::No);
+            if (no)
+                listed = box.informativeText();
+            return no ? no : box.button(QMessageBox::Ok);
+        });
+        const bool read = provider->readFile(nullptr);
+        MsgBox::setAutoAnswer(MsgBox::AutoAnswer());
+        DataProvider::destroyInstance();
+        QVERIFY(!read);
+        QVERIFY2(listed.contains(QLatin1String(": User (was Operation Panel)")),
+                 qPrintable(listed));
+    }
+
     void addressIsRewrittenInTheSettingsFile()
     {
         const QByteArray before = "[ApplicationSettings]\r\nLanguage=en\r\n[Network]\n"
