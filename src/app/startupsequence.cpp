@@ -5,6 +5,7 @@
 #include "app/core/setting.h"
 #include "app/core/startupstate.h"
 #include "app/mainwindow.h"
+#include "app/windowplacement.h"
 #include "io/dataprovider.h"
 #include "parameter/logicsignaldef.h"
 #include "parameter/parameter.h"
@@ -15,8 +16,6 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QEventLoop>
-#include <QLayout>
-#include <QMargins>
 #include <QRegularExpression>
 #include <QtDebug>
 
@@ -121,42 +120,6 @@ bool InitializeSAFM(QObject* parent)
     return result;
 }
 
-QPoint centredPosition(const QRect& available, const QRect& frame)
-{
-    const QPoint position = frame.topLeft() + (available.center() - frame.center());
-    return QPoint(qMax(position.x(), 0), qMax(position.y(), 0));
-}
-
-QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame)
-{
-    const QSize room(available.width() - frame.left() - frame.right(),
-                     available.height() - frame.top() - frame.bottom());
-    return wanted.boundedTo(room);
-}
-
-QMargins windowFrame(const QRect& inner, const QRect& outer)
-{
-    // Until the window manager has framed the window, the frame reads as the
-    // window itself, or as a frame window not yet sized (1 x 1) around it.
-    if (outer == inner || !outer.contains(inner))
-        return QMargins(8, 32, 8, 8);
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
-void placeOnScreen(QWidget* window, const QRect& available)
-{
-    // A minimized window may not have its frame yet: the place comes from the
-    // size the window is given here and from its frame as far as known, not
-    // from the frame geometry read back.
-    const QMargins frame = windowFrame(window->geometry(), window->frameGeometry());
-    const QSize size =
-        QLayout::closestAcceptableSize(window, fittedWindowSize(window->size(), available, frame));
-    const QSize outer = size.grownBy(frame);
-    const QPoint corner = centredPosition(available, QRect(QPoint(), outer));
-    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size));
-}
-
 int runApplication(int argc, char* argv[])
 {
     auto app = std::make_unique<QApplication>(argc, argv);
@@ -189,6 +152,8 @@ int runApplication(int argc, char* argv[])
     qInfo().noquote() << "availableGeometry:" << available;
     placeOnScreen(window.get(), available);
     qInfo().noquote() << "WindowGeometry:" << window->frameGeometry();
+    // Its frame is known only once it is shown.
+    new WindowPlacement(window.get(), available);
     startupStep(QStringLiteral("Initialization finished."));
 
     qInfo().noquote() << "MainWindow::showNormal";

@@ -190,9 +190,16 @@ void StatusLine::elideSource()
     QStringList shortest;
     for (const QString& name : qAsConst(m_sourceNames))
         shortest << elidedName(name, 0, measure);
-    // The frame and the style's padding, and the label's own margins.
-    const int chrome = m_source->width() - m_source->contentsRect().width() +
-                       m_source->margin() * 2 + qMax(m_source->indent(), 0);
+    // The style's padding and the label's own margins; a label that the
+    // style gives a frame and that has no indent of its own indents its
+    // text, and asks an 'x' more for it.
+    int indent = m_source->indent();
+    if (indent < 0)
+        indent = m_source->frameWidth() > 0
+                     ? m_source->fontMetrics().horizontalAdvance(QLatin1Char('x'))
+                     : 0;
+    const int chrome =
+        m_source->width() - m_source->contentsRect().width() + m_source->margin() * 2 + indent;
     m_source->setMinimumWidth(textWidth(composeSource(shortest)) + chrome);
     const int width = m_source->width() - chrome;
     // Not laid out yet, or wide enough: the names show whole.

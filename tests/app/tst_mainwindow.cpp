@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/menubar.h"
 #include "app/scene/scenemanager.h"
-#include "app/startupsequence.h"
+#include "app/windowplacement.h"
 #include "io/dataprovider.h"
 #include "io/filedialog.h"
 #include "io/mirelclient.h"
@@ -66,6 +66,8 @@ private:
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(QMargins)
 
 class TestMainWindow : public QObject
 {
@@ -472,6 +474,47 @@ private slots:
                                                             .arg(framed.y())
                                                             .arg(framed.width())
                                                             .arg(framed.height())));
+    }
+
+    // Once shown, the window is placed again with the frame it really has:
+    // one that comes out larger than guessed, or none at all, which the
+    // window is then centred without.
+    void placementAfterShowingKeepsTheWindowWhole_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<int>("leastHeight"); // more than the guessed frame leaves
+        QTest::newRow("frame larger than guessed")
+            << QRect(0, 0, 1366, 768) << QMargins(4, 60, 4, 20) << 650;
+        QTest::newRow("no frame") << QRect(0, 0, 1280, 800) << QMargins() << 750;
+    }
+    void placementAfterShowingKeepsTheWindowWhole()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
+        QFETCH(int, leastHeight);
+        QWidget window;
+        auto* content = new QWidget;
+        content->setMinimumSize(1000, leastHeight);
+        (new QVBoxLayout(&window))->addWidget(content);
+        window.resize(1280, 800);
+        placeOnScreen(&window, available); // before the frame is known
+        bool known = false;
+        new WindowPlacement(&window, available, [&](const QWidget&) {
+            return known ? std::optional<QMargins>(frame) : std::nullopt;
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        known = true;
+        QMoveEvent framed(window.pos(), window.pos());
+        QCoreApplication::sendEvent(&window, &framed);
+        const QRect outer = window.geometry().marginsAdded(frame);
+        QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                           .arg(outer.x())
+                                                           .arg(outer.y())
+                                                           .arg(outer.width())
+                                                           .arg(outer.height())));
+        QVERIFY(qAbs(outer.center().y() - available.center().y()) <= 1);
     }
 
     void controllerEntriesFollowTheOnlineState()

@@ -25,6 +25,7 @@
 #include "app/mainwindow.h"
 #include "app/scene/scenemanager.h"
 #include "app/startupsequence.h"
+#include "app/windowplacement.h"
 #include "logicshots.h"
 #include "monitoringshots.h"
 #include "parameter/parameter.h"

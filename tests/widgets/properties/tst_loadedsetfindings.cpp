@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "app/commandlinetool.h"
+#include "app/core/languagesetting.h"
 #include "app/functionmenuwidget.h"
 #include "app/scene/scenemanager.h"
 #include "app/statusline.h"
@@ -575,11 +576,103 @@ private slots:
                  qPrintable(source->toolTip()));
         QCOMPARE(source->toolTip().count(QLatin1String("Not checked")),
                  shown.count(QLatin1String("not signed")));
+        // Orange while either file is not signed.
+        QCOMPARE(source->palette().color(QPalette::WindowText) == QColor(0xff, 0xa5, 0x00),
+                 shown.contains(QLatin1String("not signed")));
         QCOMPARE(noticeText().startsWith(note + robotPath), !note.isEmpty());
         if (!note.isEmpty())
             QCOMPARE(m_provider->limitNotice()->windowTitle(), QStringLiteral("Read Robot Data"));
         if (robotFile.startsWith(QLatin1String("other")))
             QTRY_VERIFY(lineText(line).endsWith(countText(1, 1))); // 20000 and "abc"
+    }
+
+    // Two long-named unsigned files, an applied change and the widest CRC:
+    // in every language the line fits a 1280-pixel screen less a frame,
+    // keeps the height it started with, shows every word whole and says
+    // "not signed" of each file, and each name shows its first characters.
+    void statusLineFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* code : {"en", "ja", "ko", "zh"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void statusLineFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        LanguageSetting::setLanguage(&LanguageSetting::findRow(language));
+        const auto english =
+            qScopeGuard([] { LanguageSetting::setLanguage(&LanguageSetting::englishRow()); });
+        StatusLine line(m_store);
+        line.show();
+        const int startHeight = line.sizeHint().height();
+        const QString names[] = {QStringLiteral("set_") + QString(90, QLatin1Char('s')) + ".txt",
+                                 QStringLiteral("robot_") + QString(90, QLatin1Char('r')) + ".txt"};
+        for (const QString& name : names)
+            QVERIFY(
+                QFile::exists(m_dir.filePath(name)) ||
+                QFile::copy(testDataPath("commandline/unsigned-9894.txt"), m_dir.filePath(name)));
+        openFile(m_dir.filePath(names[0]));
+        {
+            BoxRecorder boxes;
+            DialogAnswers dialogs;
+            dialogs.chooseFileNamed(m_dir.filePath(names[1]));
+            QVERIFY(m_provider->readRobotParam(nullptr));
+        }
+        QVERIFY(m_store->editImage().setI16(fieldNamed("UsrSafetyFilterTime"), 0, 0, 7));
+        m_store->update(35);
+        const auto tr = [](const char* text) {
+            return QCoreApplication::translate("StatusLine", text).split(QStringLiteral("%1"));
+        };
+        const QStringList source = tr("Source: %1, not signed");
+        const QStringList robot = tr("Robot data: %1, not signed");
+        QLabel* sourceLabel = nullptr;
+        QLabel* signature = nullptr;
+        QTRY_VERIFY(lineText(line).contains(tr("Applied changes not yet written").first()));
+        for (QLabel* label : line.findChildren<QLabel*>()) {
+            if (label->text().startsWith(source.first()))
+                sourceLabel = label;
+            if (label->text().startsWith(tr("All data CRC %1").first()))
+                signature = label;
+        }
+        QVERIFY(sourceLabel && signature);
+        // No CRC is wider than ten of the widest digit and eight of the widest hex digit.
+        const auto widest = [&](const char* digits) {
+            QChar wide = QLatin1Char(digits[0]);
+            for (const char* d = digits; *d; ++d)
+                if (signature->fontMetrics().horizontalAdvance(QLatin1Char(*d)) >
+                    signature->fontMetrics().horizontalAdvance(wide))
+                    wide = QLatin1Char(*d);
+            return wide;
+        };
+        signature->setText(signature->text().replace(
+            QRegularExpression(QStringLiteral("\\d+ \\(0x[0-9a-f]+\\)")),
+            QStringLiteral("%1 (0x%2)")
+                .arg(QString(10, widest("0123456789")), QString(8, widest("0123456789abcdef")))));
+
+        QVERIFY2(line.minimumSizeHint().width() <= 1278,
+                 qPrintable(QString::number(line.minimumSizeHint().width())));
+        QCOMPARE(line.sizeHint().height(), startHeight);
+        for (const int width : {1, 1278}) {
+            line.resize(width, startHeight);
+            // As wide as the label itself asks to be for its text.
+            const auto clipped = [&line] {
+                for (const QLabel* label : line.findChildren<QLabel*>())
+                    if (label->isVisibleTo(&line) && label->width() < label->sizeHint().width())
+                        return label->text();
+                return QString();
+            };
+            QTRY_VERIFY2(clipped().isNull(), qPrintable(clipped()));
+            const QString text = sourceLabel->text();
+            const QString between = source.last() + QStringLiteral("; ") + robot.first();
+            QVERIFY2(text.contains(between), qPrintable(text));
+            const QString shown[] = {
+                text.mid(source.first().size(), text.indexOf(between) - source.first().size()),
+                text.mid(text.indexOf(between) + between.size()).chopped(robot.last().size())};
+            for (int i = 0; i < 2; ++i)
+                QVERIFY2(shown[i] == names[i] || (shown[i].startsWith(names[i].left(6)) &&
+                                                  shown[i].contains(QChar(0x2026))),
+                         qPrintable(shown[i]));
+        }
     }
 
     // A robot type name with a zero byte is stored up to that byte: Read
