@@ -208,7 +208,10 @@ int main(int argc, char* argv[])
         view->loadRobot();
     settle(1500);
     // Sized and placed as the start-up does, once the frame is known.
-    placeOnScreen(&window, window.screen()->availableGeometry());
+    const QRect available = window.screen()->availableGeometry();
+    const std::optional<QMargins> frame = WindowPlacement::knownFrame(window);
+    placeOnScreen(&window, available,
+                  frame ? *frame : windowFrame(window.geometry(), window.frameGeometry()));
     settle(300);
     if (arguments[2] == QLatin1String("monitoring")) {
         QDir().mkpath(folder);

@@ -580,6 +580,9 @@ private slots:
         QCOMPARE(source->palette().color(QPalette::WindowText) == QColor(0xff, 0xa5, 0x00),
                  shown.contains(QLatin1String("not signed")));
         QCOMPARE(noticeText().startsWith(note + robotPath), !note.isEmpty());
+        // The notice lists the robot file's skipped CRCs.
+        QCOMPARE(noticeText().endsWith(QLatin1String("\nAll data CRC: 9894, not checked")),
+                 !note.isEmpty());
         if (!note.isEmpty())
             QCOMPARE(m_provider->limitNotice()->windowTitle(), QStringLiteral("Read Robot Data"));
         if (robotFile.startsWith(QLatin1String("other")))
@@ -717,6 +720,10 @@ private slots:
             lineText(line).contains(QLatin1String("Robot data: $'rlo\\xe2\\x80\\xaetxt.pdf.txt'")),
             qPrintable(lineText(line)));
         QVERIFY(!lineText(line).contains(QChar(0x202e)));
+        // The result box names it so too.
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY2(boxes.boxes.first().text.endsWith(QLatin1String("rlo\\xe2\\x80\\xaetxt.pdf.txt'")),
+                 qPrintable(boxes.boxes.first().text));
     }
 
     // Over random sets with random noted texts, every editor of the pages
