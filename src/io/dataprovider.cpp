@@ -331,8 +331,7 @@ bool DataProvider::readParameterFile(ParameterImage& image, const QString& path,
 {
     if (checkNoData && Setting::fakeFileIOError().toLower() == QLatin1String("nodata")) {
         qWarning().noquote() << "FakeFileIOError=nodata";
-        return fail(NoDataError, DataProviderErrorRecord::FileProcedureSource,
-                    DisplayText::fileName(path));
+        return failOnFile(NoDataError, path);
     }
     // mode < 0: the whole set replaces the image.
     const bool ok = mode < 0 ? m_procedure->readAll(image, path, m_error, texts)
@@ -615,8 +614,7 @@ bool DataProvider::writeUnit(QWidget* parent)
         ParameterImage outgoing = store->appliedImage();
         const QString loadFile = localTmpDir + Constants::transferFileLoad;
         if (!m_procedure->outputFile(loadFile, outgoing))
-            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
-                        DisplayText::fileName(loadFile));
+            return failOnFile(FileWriteError, loadFile);
         if (!transfer(true, loadFile, m_folders.contTmpDir + Constants::transferFileLoad,
                       retryFail == QLatin1String("put"),
                       QStringLiteral("FakeOBXWriteRetryFail=put")))
@@ -711,8 +709,7 @@ bool DataProvider::publishReport(QString* shownName)
     if (m_online) {
         const QString local = m_folders.localReportFile;
         if (!m_procedure->outputReport(local, image))
-            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
-                        DisplayText::fileName(local));
+            return failOnFile(FileWriteError, local);
         const QString remote = m_folders.saveReportDir + QLatin1Char('/') + name;
         if (!transfer(true, local, remote, false, QString()))
             return false;
@@ -720,8 +717,7 @@ bool DataProvider::publishReport(QString* shownName)
     } else {
         const QString path = QDir(parameterFolder()).filePath(name);
         if (!m_procedure->outputReport(path, image))
-            return fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
-                        DisplayText::fileName(path));
+            return failOnFile(FileWriteError, path);
         *shownName = path;
     }
     qInfo().noquote() << "DataProvider::publishReport" << *shownName << "->" << okNgText(true);
@@ -897,8 +893,7 @@ bool DataProvider::writeFile(QWidget* parent)
         const QString local =
             drive == IO::FileDialog::CFast ? localTmpDir + QFileInfo(path).fileName() : path;
         if (!m_procedure->outputFile(local, image))
-            ok = fail(FileWriteError, DataProviderErrorRecord::FileProcedureSource,
-                      DisplayText::fileName(local));
+            ok = failOnFile(FileWriteError, local);
         else if (drive == IO::FileDialog::CFast)
             ok = transfer(true, local, path,
                           lowerSetting("FakeFileOpRetryFail") == QLatin1String("put"),
@@ -1122,6 +1117,11 @@ bool DataProvider::fail(qint32 code, qint32 source, const QString& text)
     m_error.set(code, source);
     m_error.lastErrorText = text;
     return false;
+}
+
+bool DataProvider::failOnFile(qint32 code, const QString& path)
+{
+    return fail(code, DataProviderErrorRecord::FileProcedureSource, DisplayText::fileName(path));
 }
 
 bool DataProvider::cancel()

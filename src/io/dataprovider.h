@@ -208,6 +208,8 @@ private:
     bool fixWrittenSet(QWidget* parent, const QElapsedTimer& sinceCheck, bool forceTimeout,
                        const CommandFault& fault);
     bool fail(qint32 code, qint32 source, const QString& text);
+    // A file's fault, the file named as every box names one.
+    bool failOnFile(qint32 code, const QString& path);
     bool cancel();
     bool finish(Operation operation, bool ok, QWidget* parent, const QString& successText);
     QString resultBody() const;
