@@ -79,6 +79,11 @@ StatusLine::StatusLine(Parameter* store, QWidget* parent) : QStatusBar(parent), 
     m_unwritten = new QLabel(tr("Applied changes not yet written"), rows);
     m_outside = new QLabel(rows);
     m_unwritten->setStyleSheet(QStringLiteral("color: #ffa500;"));
+    // The style's padding alone spaces the texts: a label that the style
+    // gives a frame would otherwise indent its text by half an 'x' and ask
+    // a whole one more for it than its text needs.
+    for (QLabel* label : {m_signature, m_source, m_unwritten, m_outside})
+        label->setIndent(0);
     // The names give way first: the tool tip names them whole.
     m_source->installEventFilter(this);
     auto* column = new QVBoxLayout(rows);
@@ -190,16 +195,9 @@ void StatusLine::elideSource()
     QStringList shortest;
     for (const QString& name : qAsConst(m_sourceNames))
         shortest << elidedName(name, 0, measure);
-    // The style's padding and the label's own margins; a label that the
-    // style gives a frame and that has no indent of its own indents its
-    // text, and asks an 'x' more for it.
-    int indent = m_source->indent();
-    if (indent < 0)
-        indent = m_source->frameWidth() > 0
-                     ? m_source->fontMetrics().horizontalAdvance(QLatin1Char('x'))
-                     : 0;
+    // The style's padding and the label's own margins.
     const int chrome =
-        m_source->width() - m_source->contentsRect().width() + m_source->margin() * 2 + indent;
+        m_source->width() - m_source->contentsRect().width() + m_source->margin() * 2;
     m_source->setMinimumWidth(textWidth(composeSource(shortest)) + chrome);
     const int width = m_source->width() - chrome;
     // Not laid out yet, or wide enough: the names show whole.

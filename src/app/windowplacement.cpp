@@ -19,14 +19,23 @@ QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargi
     return wanted.boundedTo(room);
 }
 
+namespace {
+
+QMargins marginsBetween(const QRect& inner, const QRect& outer)
+{
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+} // namespace
+
 QMargins windowFrame(const QRect& inner, const QRect& outer)
 {
     // Until the window manager has framed the window, the frame reads as the
     // window itself, or as a frame window not yet sized (1 x 1) around it.
     if (outer == inner || !outer.contains(inner))
         return QMargins(8, 32, 8, 8);
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return marginsBetween(inner, outer);
 }
 
 void placeOnScreen(QWidget* window, const QRect& available, const QMargins& frame)
@@ -64,8 +73,7 @@ std::optional<QMargins> WindowPlacement::knownFrame(const QWidget& window)
     // A frame window not yet sized around the window.
     if (!outer.contains(inner))
         return std::nullopt;
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return marginsBetween(inner, outer);
 }
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event)

@@ -953,16 +953,19 @@ bool DataProvider::readRobotParam(QWidget* parent)
 
 QStringList DataProvider::skippedCheckLabels(const ParameterImage& file)
 {
-    const std::pair<const char*, int> crcs[] = {
-        {QT_TR_NOOP("Whole Settings CRC"), ParameterLayout::WholeCrcOffset},
-        {QT_TR_NOOP("System Settings CRC"), ParameterLayout::SystemCrcOffset},
-        {QT_TR_NOOP("Monitor Settings CRC"), ParameterLayout::MonitorCrcOffset},
-        {QT_TR_NOOP("Signal Settings CRC"), ParameterLayout::SignalCrcOffset},
-        {QT_TR_NOOP("All data CRC"), ParameterLayout::AllDataCrcOffset},
+    // The decoder tells which checks a file skips; these are their names
+    // on the signature page.
+    const std::pair<const char*, const char*> names[] = {
+        {"whole", QT_TR_NOOP("Whole Settings CRC")},
+        {"system", QT_TR_NOOP("System Settings CRC")},
+        {"monitor", QT_TR_NOOP("Monitor Settings CRC")},
+        {"signal", QT_TR_NOOP("Signal Settings CRC")},
+        {"all data", QT_TR_NOOP("All data CRC")},
     };
+    const QStringList skipped = IO::Decoder::skippedChecks(file);
     QStringList labels;
-    for (const auto& [label, offset] : crcs)
-        if (file.u32At(offset) == IO::Decoder::IgnoredCRC)
+    for (const auto& [name, label] : names)
+        if (skipped.contains(QLatin1String(name)))
             labels << tr(label);
     return labels;
 }

@@ -440,21 +440,19 @@ private slots:
                                            {{"UsrSafetyFilterTime", 0, 2, QStringLiteral("")}});
         QCOMPARE(run({"--compare", emptyText, writeSet("zero text.txt", zeroCell)}), 1);
         QVERIFY2(m_out.startsWith("UsrSafetyFilterTime\t1\t3\t0 (file: "), qPrintable(m_out));
-        const QString notNumber =
-            writeSet("not a number.txt",
-                     [](ParameterImage& image) {
-                         QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
-                     },
-                     {{"TeachBreakingDecel", 0, 0, QStringLiteral("abc")}});
+        // A float cell stores 0 for a text that is no number.
+        const auto decelText = [this](const char* name, const QString& text) {
+            return writeSet(name,
+                            [](ParameterImage& image) {
+                                QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
+                            },
+                            {{"TeachBreakingDecel", 0, 0, text}});
+        };
+        const QString notNumber = decelText("not a number.txt", QStringLiteral("abc"));
         QCOMPARE(run({"--compare", notNumber, zero}), 1);
         QVERIFY2(m_out.startsWith("TeachBreakingDecel\t1\t1\t0 (file: abc)\t0\t"),
                  qPrintable(m_out));
-        const QString noBreak =
-            writeSet("no-break space.txt",
-                     [](ParameterImage& image) {
-                         QVERIFY(image.setF32(fieldNamed("TeachBreakingDecel"), 0, 0, 0.0f));
-                     },
-                     {{"TeachBreakingDecel", 0, 0, QStringLiteral("abc\u00a0")}});
+        const QString noBreak = decelText("no-break space.txt", QStringLiteral("abc\u00a0"));
         QCOMPARE(run({"--compare", notNumber, noBreak}), 1);
         QCOMPARE(m_out.count('\n'), 1);
 
