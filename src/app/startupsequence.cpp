@@ -150,10 +150,9 @@ int runApplication(int argc, char* argv[])
 
     const QRect available = QApplication::desktop()->availableGeometry(window.get());
     qInfo().noquote() << "availableGeometry:" << available;
-    placeOnScreen(window.get(), available);
+    // Its frame is known only once it is shown: the watch places it again then.
+    WindowPlacement::placeAtStart(window.get(), available);
     qInfo().noquote() << "WindowGeometry:" << window->frameGeometry();
-    // Its frame is known only once it is shown.
-    new WindowPlacement(window.get(), available);
     startupStep(QStringLiteral("Initialization finished."));
 
     qInfo().noquote() << "MainWindow::showNormal";

@@ -54,10 +54,33 @@ void placeOnScreen(QWidget* window, const QRect& available)
     placeOnScreen(window, available, windowFrame(window->geometry(), window->frameGeometry()));
 }
 
-WindowPlacement::WindowPlacement(QWidget* window, const QRect& available, FrameReader frame)
-    : QObject(window), m_window(window), m_available(available), m_frame(std::move(frame))
+WindowPlacement::WindowPlacement(QWidget* window, const QRect& available, FrameReader frame,
+                                 std::chrono::milliseconds settling,
+                                 std::chrono::milliseconds deadline)
+    : QObject(window), m_window(window), m_available(available), m_frame(std::move(frame)),
+      m_settling(settling)
 {
+    // A window framed without a move or resize of its own sends nothing to
+    // look at; and a watch made after the window was exposed sees no Expose.
+    m_tick.setInterval(std::chrono::milliseconds(100));
+    connect(&m_tick, &QTimer::timeout, this, &WindowPlacement::check);
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(deadline);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { end("its deadline passed"); });
     window->installEventFilter(this);
+    if (window->isVisible()) {
+        watchHandle();
+        m_tick.start();
+    }
+}
+
+WindowPlacement* WindowPlacement::placeAtStart(QWidget* window, const QRect& available,
+                                               FrameReader frame,
+                                               std::chrono::milliseconds settling,
+                                               std::chrono::milliseconds deadline)
+{
+    placeOnScreen(window, available);
+    return new WindowPlacement(window, available, std::move(frame), settling, deadline);
 }
 
 std::optional<QMargins> WindowPlacement::knownFrame(const QWidget& window)
@@ -78,39 +101,82 @@ std::optional<QMargins> WindowPlacement::knownFrame(const QWidget& window)
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::WindowStateChange:
-        if (watched == m_window && !m_placing)
+    if (m_placing)
+        return QObject::eventFilter(watched, event);
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::WinIdChange:
+            // The window's handle exists only once it is shown.
+            watchHandle();
+            if (!m_tick.isActive())
+                m_tick.start();
             check();
-        break;
-    default:
-        break;
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            check();
+            break;
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::Expose && m_handle && m_handle->isExposed()) {
+        check();
     }
     return QObject::eventFilter(watched, event);
 }
 
+void WindowPlacement::watchHandle()
+{
+    QWindow* handle = m_window->windowHandle();
+    if (handle == m_handle)
+        return;
+    if (m_handle)
+        m_handle->removeEventFilter(this);
+    m_handle = handle;
+    if (m_handle)
+        m_handle->installEventFilter(this);
+}
+
 void WindowPlacement::check()
 {
-    if (!m_window->isVisible() ||
-        (m_window->windowState() &
-         (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
-        return;
-    const std::optional<QMargins> frame = m_frame(*m_window);
-    if (!frame)
-        return;
-    if (m_available.contains(m_window->geometry().marginsAdded(*frame))) {
-        if (!frame->isNull()) {
-            m_window->removeEventFilter(this);
-            deleteLater();
-        }
+    if (m_handle && m_handle->isExposed() && !m_deadline.isActive())
+        m_deadline.start();
+    const std::optional<QMargins> frame =
+        m_window->isVisible() &&
+                !(m_window->windowState() &
+                  (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+            ? m_frame(*m_window)
+            : std::nullopt;
+    if (!frame) {
+        m_standingWhole.invalidate();
         return;
     }
+    // The geometry reads what was asked at once, before the window manager
+    // has acted on it: only a window that stays whole a while has settled.
+    if (m_available.contains(m_window->geometry().marginsAdded(*frame))) {
+        if (!m_standingWhole.isValid())
+            m_standingWhole.start();
+        else if (m_standingWhole.elapsed() >= m_settling.count())
+            end("it stands whole");
+        return;
+    }
+    m_standingWhole.invalidate();
     qInfo().noquote() << "WindowPlacement: placed again with its frame" << *frame << "from"
                       << m_window->geometry();
     m_placing = true;
     placeOnScreen(m_window, m_available, *frame);
     m_placing = false;
+}
+
+void WindowPlacement::end(const char* why)
+{
+    qInfo().noquote() << "WindowPlacement: settled, as" << why << "at" << m_window->frameGeometry();
+    m_tick.stop();
+    m_deadline.stop();
+    m_window->removeEventFilter(this);
+    if (m_handle)
+        m_handle->removeEventFilter(this);
+    deleteLater();
 }

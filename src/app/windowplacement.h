@@ -1,13 +1,18 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
+#include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
 class QWidget;
+class QWindow;
 
 // Where a window's frame goes to stand centred on the available area, never
 // with its top-left corner above or left of the screen.
@@ -25,11 +30,17 @@ void placeOnScreen(QWidget* window, const QRect& available, const QMargins& fram
 void placeOnScreen(QWidget* window, const QRect& available);
 
 // A window placed before it was shown was placed with a guess of its frame,
-// or with none where no window manager frames it. Once shown, it is checked
-// each time it moves or changes size, and placed again with its real frame
-// while it does not stand whole on the available area. The watch ends once
-// the window stands whole in a frame that is known; a window without a
-// frame cannot be moved by the user, so it is watched on.
+// or with none where no window manager frames it. From its first showing
+// until its start has settled, it is checked whenever it is exposed, moved
+// or resized and on a short timer besides, since the window manager may
+// frame it without sending any of these; while it does not stand whole on
+// the available area, it is placed again with its real frame.
+//
+// The start has settled once the window has stood whole in a known frame
+// (or exposed without any) for the settling time, or, whole or not, once
+// the deadline has passed since the window was first found exposed. The
+// watch then ends for good: whatever the user does with the window after
+// that stays as the user left it.
 class WindowPlacement : public QObject
 {
     Q_OBJECT
@@ -39,8 +50,20 @@ public:
     // while the window manager has not framed the window yet.
     using FrameReader = std::function<std::optional<QMargins>(const QWidget&)>;
 
+    static constexpr std::chrono::milliseconds defaultSettling{1000};
+    static constexpr std::chrono::milliseconds defaultDeadline{3000};
+
     // Watches the window, which owns the watch.
-    WindowPlacement(QWidget* window, const QRect& available, FrameReader frame = knownFrame);
+    WindowPlacement(QWidget* window, const QRect& available, FrameReader frame = knownFrame,
+                    std::chrono::milliseconds settling = defaultSettling,
+                    std::chrono::milliseconds deadline = defaultDeadline);
+
+    // The start-up's placement: the window placed with its frame as far as
+    // known, then watched until its start has settled.
+    static WindowPlacement* placeAtStart(QWidget* window, const QRect& available,
+                                         FrameReader frame = knownFrame,
+                                         std::chrono::milliseconds settling = defaultSettling,
+                                         std::chrono::milliseconds deadline = defaultDeadline);
 
     // From the window's geometry and frame geometry once it is exposed.
     static std::optional<QMargins> knownFrame(const QWidget& window);
@@ -49,10 +72,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void watchHandle();
     void check();
+    void end(const char* why);
 
     QWidget* m_window;
+    QPointer<QWindow> m_handle;
     QRect m_available;
     FrameReader m_frame;
+    std::chrono::milliseconds m_settling;
+    QTimer m_tick;
+    QTimer m_deadline;
+    QElapsedTimer m_standingWhole;
     bool m_placing = false;
 };

@@ -68,6 +68,7 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(QMargins)
+Q_DECLARE_METATYPE(std::optional<QMargins>)
 
 class TestMainWindow : public QObject
 {
@@ -476,45 +477,56 @@ private slots:
                                                             .arg(framed.height())));
     }
 
-    // Once shown, the window is placed again with the frame it really has:
-    // one that comes out larger than guessed, or none at all, which the
-    // window is then centred without.
-    void placementAfterShowingKeepsTheWindowWhole_data()
+    // Placed at start with a guess of its frame, the window is placed again
+    // with the frame it really has, however late that comes to be known and
+    // without any move or resize to tell it: a frame that leaves less room
+    // than guessed, or none at all, which the window is centred without.
+    // Once its start has settled, or by the deadline where the frame never
+    // becomes known, the watch ends and a move by the user stays.
+    void placementAtStartSettlesThenLeavesTheWindow_data()
     {
         QTest::addColumn<QRect>("available");
-        QTest::addColumn<QMargins>("frame");
-        QTest::addColumn<int>("leastHeight"); // more than the guessed frame leaves
+        QTest::addColumn<int>("leastHeight"); // of the window
+        QTest::addColumn<std::optional<QMargins>>("frame");
+        QTest::addColumn<int>("deadline");
+        const QRect wide(0, 0, 1366, 768);
+        QTest::newRow("exposed before its frame is known")
+            << wide << 741 << std::optional<QMargins>(QMargins(1, 22, 1, 5)) << 3000;
         QTest::newRow("frame larger than guessed")
-            << QRect(0, 0, 1366, 768) << QMargins(4, 60, 4, 20) << 650;
-        QTest::newRow("no frame") << QRect(0, 0, 1280, 800) << QMargins() << 750;
+            << wide << 650 << std::optional<QMargins>(QMargins(4, 60, 4, 20)) << 3000;
+        QTest::newRow("no frame") << QRect(0, 0, 1280, 800) << 770
+                                  << std::optional<QMargins>(QMargins()) << 3000;
+        QTest::newRow("frame never known") << wide << 741 << std::optional<QMargins>() << 300;
     }
-    void placementAfterShowingKeepsTheWindowWhole()
+    void placementAtStartSettlesThenLeavesTheWindow()
     {
         QFETCH(QRect, available);
-        QFETCH(QMargins, frame);
         QFETCH(int, leastHeight);
+        QFETCH(std::optional<QMargins>, frame);
+        QFETCH(int, deadline);
         QWidget window;
-        auto* content = new QWidget;
-        content->setMinimumSize(1000, leastHeight);
-        (new QVBoxLayout(&window))->addWidget(content);
+        window.setMinimumSize(1000, leastHeight);
         window.resize(1280, 800);
-        placeOnScreen(&window, available); // before the frame is known
-        bool known = false;
-        new WindowPlacement(&window, available, [&](const QWidget&) {
-            return known ? std::optional<QMargins>(frame) : std::nullopt;
-        });
+        bool framed = false;
+        const QPointer<WindowPlacement> watch = WindowPlacement::placeAtStart(
+            &window, available, [&](const QWidget&) { return framed ? frame : std::nullopt; },
+            std::chrono::milliseconds(200), std::chrono::milliseconds(deadline));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        known = true;
-        QMoveEvent framed(window.pos(), window.pos());
-        QCoreApplication::sendEvent(&window, &framed);
-        const QRect outer = window.geometry().marginsAdded(frame);
-        QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                           .arg(outer.x())
-                                                           .arg(outer.y())
-                                                           .arg(outer.width())
-                                                           .arg(outer.height())));
-        QVERIFY(qAbs(outer.center().y() - available.center().y()) <= 1);
+        framed = true; // without a move or resize
+        const auto outer = [&] {
+            return window.geometry().marginsAdded(frame.value_or(QMargins()));
+        };
+        if (frame) {
+            QTRY_VERIFY(available.contains(outer()));
+            QVERIFY(qAbs(outer().center().y() - available.center().y()) <= 1);
+        }
+        QTRY_VERIFY(watch.isNull());
+        const QRect moved(available.right() - 200, 300, window.width(), window.height());
+        window.setGeometry(moved);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.geometry(), moved);
     }
 
     void controllerEntriesFollowTheOnlineState()
