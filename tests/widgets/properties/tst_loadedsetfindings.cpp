@@ -17,6 +17,7 @@
 #include "app/commandlinetool.h"
 #include "app/core/languagesetting.h"
 #include "app/functionmenuwidget.h"
+#include "app/reportexport.h"
 #include "app/scene/scenemanager.h"
 #include "app/statusline.h"
 #include "editedfile.h"
@@ -608,8 +609,14 @@ private slots:
         StatusLine line(m_store);
         line.show();
         const int startHeight = line.sizeHint().height();
-        const QString names[] = {QStringLiteral("set_") + QString(90, QLatin1Char('s')) + ".txt",
-                                 QStringLiteral("robot_") + QString(90, QLatin1Char('r')) + ".txt"};
+        // Of distinct characters, so that a cut shows which ones it kept.
+        const auto distinct = [](const char* prefix, ushort first) {
+            QString name = QLatin1String(prefix);
+            for (ushort c = first; c < first + 90; ++c)
+                name += QChar(c);
+            return name + ".txt";
+        };
+        const QString names[] = {distinct("set_", 0x100), distinct("robot_", 0x100 + 90)};
         for (const QString& name : names)
             QVERIFY(
                 QFile::exists(m_dir.filePath(name)) ||
@@ -669,10 +676,15 @@ private slots:
             QTRY_VERIFY2(clipped().isNull(), qPrintable(clipped()));
             const QRegularExpressionMatch match = sources.match(sourceLabel->text());
             QVERIFY2(match.hasMatch(), qPrintable(sourceLabel->text()));
+            // Whole, or its beginning and, where there is room, its end
+            // around the ellipsis.
             for (int i = 0; i < 2; ++i) {
                 const QString shown = match.captured(i + 1);
+                const QString head = shown.section(QChar(0x2026), 0, 0);
+                const QString tail = shown.section(QChar(0x2026), 1);
                 QVERIFY2(shown == names[i] ||
-                             (shown.startsWith(names[i].left(6)) && shown.contains(QChar(0x2026))),
+                             (head.size() >= 6 && names[i].startsWith(head) &&
+                              names[i].endsWith(tail) && (width == 1 || !tail.isEmpty())),
                          qPrintable(shown));
             }
         }
@@ -724,6 +736,35 @@ private slots:
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY2(boxes.boxes.first().text.endsWith(QLatin1String("rlo\\xe2\\x80\\xaetxt.pdf.txt'")),
                  qPrintable(boxes.boxes.first().text));
+    }
+
+    // Every result box that names a file shows a name holding a
+    // bidirectional control escaped, as the status line does.
+    void resultBoxesQuoteTheName_data()
+    {
+        QTest::addColumn<QString>("read"); // the file read; none where a report is written
+        QTest::newRow("Open File") << testDataPath("other-robot-part.txt");
+        QTest::newRow("failed read") << testDataPath("commandline/README.md");
+        QTest::newRow("report written") << QString();
+    }
+    void resultBoxesQuoteTheName()
+    {
+        QFETCH(QString, read);
+        const QString file = m_dir.filePath(QStringLiteral("rlo\u202etxt.pdf"));
+        QFile::remove(file);
+        BoxRecorder boxes;
+        DialogAnswers dialogs;
+        dialogs.chooseFileNamed(file);
+        if (read.isEmpty()) {
+            QVERIFY(exportSafetyReport(nullptr));
+        } else {
+            QVERIFY(QFile::copy(read, file));
+            QCOMPARE(m_provider->readFile(nullptr), read.endsWith(QLatin1String(".txt")));
+        }
+        QVERIFY(!boxes.boxes.isEmpty());
+        QVERIFY2(boxes.lastText().contains(QLatin1String("rlo\\xe2\\x80\\xaetxt.pdf'")) &&
+                     !boxes.lastText().contains(QChar(0x202e)),
+                 qPrintable(boxes.lastText()));
     }
 
     // Over random sets with random noted texts, every editor of the pages
