@@ -141,14 +141,13 @@ void WindowPlacement::watchHandle()
 
 void WindowPlacement::check()
 {
+    // The deadline runs from the first check that finds the window exposed.
     if (m_handle && m_handle->isExposed() && !m_deadline.isActive())
         m_deadline.start();
-    const std::optional<QMargins> frame =
-        m_window->isVisible() &&
-                !(m_window->windowState() &
-                  (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-            ? m_frame(*m_window)
-            : std::nullopt;
+    const bool placeable = m_window->isVisible() &&
+                           !(m_window->windowState() &
+                             (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const std::optional<QMargins> frame = placeable ? m_frame(*m_window) : std::nullopt;
     if (!frame) {
         m_standingWhole.invalidate();
         return;

@@ -53,11 +53,6 @@ public:
     static constexpr std::chrono::milliseconds defaultSettling{1000};
     static constexpr std::chrono::milliseconds defaultDeadline{3000};
 
-    // Watches the window, which owns the watch.
-    WindowPlacement(QWidget* window, const QRect& available, FrameReader frame = knownFrame,
-                    std::chrono::milliseconds settling = defaultSettling,
-                    std::chrono::milliseconds deadline = defaultDeadline);
-
     // The start-up's placement: the window placed with its frame as far as
     // known, then watched until its start has settled.
     static WindowPlacement* placeAtStart(QWidget* window, const QRect& available,
@@ -72,6 +67,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Watches the window, which owns the watch.
+    WindowPlacement(QWidget* window, const QRect& available, FrameReader frame,
+                    std::chrono::milliseconds settling, std::chrono::milliseconds deadline);
+
     void watchHandle();
     void check();
     void end(const char* why);
