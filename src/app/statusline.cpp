@@ -211,13 +211,10 @@ void StatusLine::elideSource()
     std::sort(order.begin(), order.end(), [&](int a, int b) {
         return textWidth(m_sourceNames[a]) < textWidth(m_sourceNames[b]);
     });
-    QStringList none;
-    for (int i = 0; i < m_sourceNames.size(); ++i)
-        none << QString();
     // The names measured apart may come out wider together: the room
     // shrinks by what the whole line overshoots until it fits.
     QString text;
-    for (int room = width - textWidth(composeSource(none));;) {
+    for (int room = width - textWidth(composeSource({}));;) {
         QStringList shown = m_sourceNames;
         int left = room;
         for (int k = 0; k < order.size(); ++k) {

@@ -33,7 +33,7 @@ private:
     // The sources' names cut to the room the row leaves them.
     void elideSource();
     // "Source: %1" and "Robot data: %1", with what is said of each, filled
-    // with the names given.
+    // with the names given (none past their end).
     QString composeSource(const QStringList& names) const;
     // The width the label needs to show the text whole.
     int textWidth(const QString& text) const;
@@ -43,6 +43,8 @@ private:
     QLabel* m_source = nullptr;
     QLabel* m_unwritten = nullptr;
     QLabel* m_outside = nullptr;
+    // "Source: %1" with what is said of it, then the robot part's file
+    // where it came from another one; and their names.
     QStringList m_sourceParts;
     QStringList m_sourceNames;
 };

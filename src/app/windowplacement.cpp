@@ -51,7 +51,11 @@ void placeOnScreen(QWidget* window, const QRect& available, const QMargins& fram
 
 void placeOnScreen(QWidget* window, const QRect& available)
 {
-    placeOnScreen(window, available, windowFrame(window->geometry(), window->frameGeometry()));
+    // An exposed window without a frame has none; only a window not shown
+    // yet has its frame guessed.
+    placeOnScreen(window, available,
+                  WindowPlacement::knownFrame(*window).value_or(
+                      windowFrame(window->geometry(), window->frameGeometry())));
 }
 
 WindowPlacement::WindowPlacement(QWidget* window, const QRect& available, FrameReader frame,

@@ -208,10 +208,7 @@ int main(int argc, char* argv[])
         view->loadRobot();
     settle(1500);
     // Sized and placed as the start-up does, once the frame is known.
-    const QRect available = window.screen()->availableGeometry();
-    const std::optional<QMargins> frame = WindowPlacement::knownFrame(window);
-    placeOnScreen(&window, available,
-                  frame ? *frame : windowFrame(window.geometry(), window.frameGeometry()));
+    placeOnScreen(&window, window.screen()->availableGeometry());
     settle(300);
     if (arguments[2] == QLatin1String("monitoring")) {
         QDir().mkpath(folder);
